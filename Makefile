@@ -1,0 +1,33 @@
+# Two commands do all the set-up on a fresh Debian 12 machine:
+#   make run    install dependencies, build, start the application
+#   make test   install dependencies, build, run the whole test suite
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	scripts/install-deps
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	$(BUILD_DIR)/src/app/tornivo
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+bench: configure
+	scripts/install-deps --bench
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target bench-tools
+	bench/run-directory-size.sh $(BUILD_DIR)
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,212 @@
+#include "AppState.h"
+
+#include <QJSEngine>
+#include <QQmlEngine>
+
+#include "RecordRoles.h"
+
+namespace tornivo::app {
+
+namespace {
+AppState* g_instance = nullptr;
+
+// The longest protection window the arithmetic takes: far beyond any sensible choice, well
+// inside the range of the clock.
+constexpr std::int64_t kMaxProtectionDays = 100'000;
+}  // namespace
+
+AppState::AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObject* parent)
+    : QObject(parent),
+      layout_(std::move(layout)),
+      store_(std::move(store)),
+      now_([] { return Clock::now(); }),
+      scanResultView_(new ScanResultView(this)),
+      developerResultView_(new DeveloperResultView(this)),
+      uninstallTargetView_(new UninstallTargetView(this)),
+      diskCategories_(new RecordList<DiskCategory>(this)),
+      duplicateGroups_(new RecordList<DuplicateGroup>(this)),
+      largeFiles_(new RecordList<LargeFile>(this)),
+      installedApps_(new RecordList<InstalledApp>(this)),
+      installerFiles_(new RecordList<InstallerFile>(this)),
+      trashItems_(new RecordList<Path>(this)),
+      exclusions_(new Exclusions(*store_, this)),
+      quickClean_(std::make_shared<QuickCleanEngine>(layout_)) {
+    // A missing value, a stored 0 (and anything below, which no window can be) give the default.
+    auto days = store_->integer(kProtectionDaysKey);
+    developerProtectionDays_ = (days && *days > 0)
+                                   ? static_cast<int>(std::min<std::int64_t>(*days, kMaxProtectionDays))
+                                   : kDefaultProtectionDays;
+    soundEnabled_ = store_->boolean(kSoundEnabledKey).value_or(true);
+}
+
+AppState::~AppState() {
+    if (g_instance == this) g_instance = nullptr;
+}
+
+void AppState::setInstance(AppState* state) { g_instance = state; }
+
+AppState* AppState::create(QQmlEngine*, QJSEngine* engine) {
+    Q_ASSERT(g_instance && engine->thread() == g_instance->thread());
+    QJSEngine::setObjectOwnership(g_instance, QJSEngine::CppOwnership);
+    return g_instance;
+}
+
+// --- Section ---
+
+void AppState::setSection(Section section) { assign(section_, section, &AppState::sectionChanged); }
+
+QString AppState::sectionId() const {
+    auto raw = rawValue(section_);
+    return QString::fromUtf8(raw.data(), static_cast<qsizetype>(raw.size()));
+}
+
+void AppState::setSectionId(const QString& id) {
+    if (auto s = fromRawValue<Section>(id.toStdString())) setSection(*s);
+}
+
+QVariantList AppState::tabList() const {
+    QVariantList list;
+    for (Section s : tabs()) {
+        auto raw = rawValue(s);
+        auto symbol = icon(s);
+        list << QVariantMap{
+            {"id", QString::fromUtf8(raw.data(), static_cast<qsizetype>(raw.size()))},
+            {"icon", QString::fromUtf8(symbol.data(), static_cast<qsizetype>(symbol.size()))}};
+    }
+    return list;
+}
+
+// --- Junk ---
+
+void AppState::setShowRunningAppsAlert(bool shown) {
+    assign(showRunningAppsAlert_, shown, &AppState::showRunningAppsAlertChanged);
+}
+
+void AppState::setScanResult(std::optional<ScanResult> result) {
+    scanResult_ = std::move(result);
+    if (scanResult_) scanResultView_->show(*scanResult_);
+    emit scanResultChanged();
+}
+
+void AppState::runQuickScan() {
+    assign(isScanning_, true, &AppState::isScanningChanged);
+    assign(lastFreed_, std::optional<ByteCount>(), &AppState::lastFreedChanged);
+    play(SoundCue::scanStart);
+    quickClean_.run([](QuickCleanEngine& engine) { return engine.scan(); })
+        .then(this, [this](std::vector<JunkItem> items) {
+            std::vector<JunkItem> kept;
+            for (auto& item : items)
+                if (!exclusions_->isProtected(item.url)) kept.push_back(std::move(item));
+            ScanResult result{std::move(kept), now_()};
+            ByteCount total = 0;
+            for (const auto& item : result.items) total += item.size;
+            const bool found = !result.items.empty() && total >= 1;
+            setScanResult(std::move(result));
+            if (found) play(SoundCue::scanDone);
+            assign(isScanning_, false, &AppState::isScanningChanged);
+        });
+}
+
+// --- Developer ---
+
+void AppState::setDeveloperProtectionDays(int days) {
+    if (days < 0) return;  // no window can be negative
+    assign(developerProtectionDays_, days, &AppState::developerProtectionDaysChanged);
+    store_->set(kProtectionDaysKey, days);
+    reclassifyDeveloperResult();
+}
+
+void AppState::setSoundEnabled(bool enabled) {
+    assign(soundEnabled_, enabled, &AppState::soundEnabledChanged);
+    store_->set(kSoundEnabledKey, enabled);
+}
+
+void AppState::setDeveloperResult(std::optional<DeveloperScanResult> result) {
+    developerResult_ = std::move(result);
+    if (developerResult_) developerResultView_->show(*developerResult_);
+    emit developerResultChanged();
+}
+
+void AppState::reclassifyDeveloperResult() {
+    if (!developerResult_) return;
+    const auto window = std::chrono::seconds(
+        std::min<std::int64_t>(developerProtectionDays_, kMaxProtectionDays) * 24 * 60 * 60);
+    const TimePoint cutoff = now_() - std::chrono::duration_cast<Clock::duration>(window);
+    DeveloperScanResult result = *developerResult_;
+    for (auto& project : result.projects) {
+        project.isActive = project.lastActivity > cutoff;
+        project.isSelected = !project.isActive;
+    }
+    setDeveloperResult(std::move(result));
+}
+
+// --- Lists ---
+
+const std::vector<DiskCategory>& AppState::diskCategories() const { return diskCategories_->rows(); }
+const std::vector<DuplicateGroup>& AppState::duplicateGroups() const {
+    return duplicateGroups_->rows();
+}
+const std::vector<LargeFile>& AppState::largeFiles() const { return largeFiles_->rows(); }
+const std::vector<InstallerFile>& AppState::installerFiles() const {
+    return installerFiles_->rows();
+}
+const std::vector<InstalledApp>& AppState::installedApps() const { return installedApps_->rows(); }
+const std::vector<Path>& AppState::trashItems() const { return trashItems_->rows(); }
+
+void AppState::setShowAppRunningAlert(bool shown) {
+    assign(showAppRunningAlert_, shown, &AppState::showAppRunningAlertChanged);
+}
+
+QStringList AppState::runningTuneUpList() const {
+    QStringList ids;
+    for (const auto& id : runningTuneUp_) ids << QString::fromStdString(id);
+    return ids;
+}
+
+void AppState::setShredStrengthPasses(int passes) {
+    if (auto strength = shredStrengthFromPasses(passes))
+        assign(shredStrength_, *strength, &AppState::shredStrengthChanged);
+}
+
+void AppState::setIsShredding(bool shredding) {
+    assign(isShredding_, shredding, &AppState::isShreddingChanged);
+}
+
+void AppState::dismissShredOutcome() {
+    assign(lastShredOutcome_, std::optional<ShredOutcome>(), &AppState::lastShredOutcomeChanged);
+}
+
+void AppState::onAppear() {
+    // Starts the live figures and the update check once those services exist.
+}
+
+// --- QML-facing forms ---
+
+ScanResultView* AppState::scanResultView() const {
+    return scanResult_ ? scanResultView_ : nullptr;
+}
+DeveloperResultView* AppState::developerResultView() const {
+    return developerResult_ ? developerResultView_ : nullptr;
+}
+UninstallTargetView* AppState::uninstallTargetView() const {
+    return uninstallTarget_ ? uninstallTargetView_ : nullptr;
+}
+QVariant AppState::lastFreedValue() const {
+    return lastFreed_ ? QVariant::fromValue<qint64>(*lastFreed_) : QVariant();
+}
+QVariant AppState::lastDevFreedValue() const {
+    return lastDevFreed_ ? QVariant::fromValue<qint64>(*lastDevFreed_) : QVariant();
+}
+QVariant AppState::lastShredOutcomeValue() const {
+    if (!lastShredOutcome_) return {};
+    return QVariantMap{{"count", QVariant::fromValue<qint64>(lastShredOutcome_->count)},
+                       {"bytes", QVariant::fromValue<qint64>(lastShredOutcome_->bytes)}};
+}
+RecordListModel* AppState::diskCategoriesModel() const { return diskCategories_; }
+RecordListModel* AppState::duplicateGroupsModel() const { return duplicateGroups_; }
+RecordListModel* AppState::largeFilesModel() const { return largeFiles_; }
+RecordListModel* AppState::installedAppsModel() const { return installedApps_; }
+RecordListModel* AppState::installerFilesModel() const { return installerFiles_; }
+RecordListModel* AppState::trashItemsModel() const { return trashItems_; }
+
+}  // namespace tornivo::app

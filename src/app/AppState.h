@@ -1,0 +1,291 @@
+#pragma once
+// The one observable state of the application. It owns one instance of every engine, publishes
+// each engine's latest result, holds the selected section, two persisted preferences and the
+// busy flags, and offers the operations the screens call. Lives on the main thread: engines run
+// on their own workers and results are written back here.
+
+#include <QObject>
+#include <QStringList>
+#include <QVariant>
+#include <QtQml/qqmlregistration.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <set>
+
+#include "DeveloperResultView.h"
+#include "Exclusions.h"
+#include "RecordListModel.h"
+#include "ScanResultView.h"
+#include "Section.h"
+#include "SerialExecutor.h"
+#include "SoundCue.h"
+#include "UninstallTargetView.h"
+#include "engines/QuickCleanEngine.h"
+#include "models/DiskModels.h"
+#include "models/FinderModels.h"
+#include "models/InstallerModels.h"
+#include "models/ShredModels.h"
+#include "platform/Layout.h"
+#include "platform/PreferencesStore.h"
+
+class QQmlEngine;
+class QJSEngine;
+
+namespace tornivo::app {
+
+class AppState : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+
+    Q_PROPERTY(QString section READ sectionId WRITE setSectionId NOTIFY sectionChanged)
+    Q_PROPERTY(QVariantList tabs READ tabList CONSTANT)
+    Q_PROPERTY(bool isScanning READ isScanning NOTIFY isScanningChanged)
+    Q_PROPERTY(bool isCleaning READ isCleaning NOTIFY isCleaningChanged)
+    Q_PROPERTY(tornivo::app::ScanResultView* scanResult READ scanResultView NOTIFY scanResultChanged)
+    Q_PROPERTY(QVariant lastFreed READ lastFreedValue NOTIFY lastFreedChanged)
+    Q_PROPERTY(QStringList skippedRunningApps READ skippedRunningApps NOTIFY skippedRunningAppsChanged)
+    Q_PROPERTY(bool showRunningAppsAlert READ showRunningAppsAlert WRITE setShowRunningAppsAlert
+                   NOTIFY showRunningAppsAlertChanged)
+    Q_PROPERTY(bool isScanningDev READ isScanningDev NOTIFY isScanningDevChanged)
+    Q_PROPERTY(tornivo::app::DeveloperResultView* developerResult READ developerResultView
+                   NOTIFY developerResultChanged)
+    Q_PROPERTY(QVariant lastDevFreed READ lastDevFreedValue NOTIFY lastDevFreedChanged)
+    Q_PROPERTY(int developerProtectionDays READ developerProtectionDays WRITE
+                   setDeveloperProtectionDays NOTIFY developerProtectionDaysChanged)
+    Q_PROPERTY(bool soundEnabled READ soundEnabled WRITE setSoundEnabled NOTIFY soundEnabledChanged)
+    Q_PROPERTY(bool isAnalyzing READ isAnalyzing NOTIFY isAnalyzingChanged)
+    Q_PROPERTY(tornivo::app::RecordListModel* diskCategories READ diskCategoriesModel
+                   NOTIFY diskCategoriesChanged)
+    Q_PROPERTY(qint64 analysisFileCount READ analysisFileCount NOTIFY analysisFileCountChanged)
+    Q_PROPERTY(QString analysisFolder READ analysisFolder NOTIFY analysisFolderChanged)
+    Q_PROPERTY(bool isFindingDuplicates READ isFindingDuplicates NOTIFY isFindingDuplicatesChanged)
+    Q_PROPERTY(tornivo::app::RecordListModel* duplicateGroups READ duplicateGroupsModel
+                   NOTIFY duplicateGroupsChanged)
+    Q_PROPERTY(bool isFindingLarge READ isFindingLarge NOTIFY isFindingLargeChanged)
+    Q_PROPERTY(tornivo::app::RecordListModel* largeFiles READ largeFilesModel
+                   NOTIFY largeFilesChanged)
+    Q_PROPERTY(bool isInspecting READ isInspecting NOTIFY isInspectingChanged)
+    Q_PROPERTY(tornivo::app::UninstallTargetView* uninstallTarget READ uninstallTargetView
+                   NOTIFY uninstallTargetChanged)
+    Q_PROPERTY(tornivo::app::RecordListModel* installedApps READ installedAppsModel
+                   NOTIFY installedAppsChanged)
+    Q_PROPERTY(bool showAppRunningAlert READ showAppRunningAlert WRITE setShowAppRunningAlert
+                   NOTIFY showAppRunningAlertChanged)
+    Q_PROPERTY(bool isScanningInstallers READ isScanningInstallers
+                   NOTIFY isScanningInstallersChanged)
+    Q_PROPERTY(tornivo::app::RecordListModel* installerFiles READ installerFilesModel
+                   NOTIFY installerFilesChanged)
+    Q_PROPERTY(QStringList runningTuneUp READ runningTuneUpList NOTIFY runningTuneUpChanged)
+    Q_PROPERTY(tornivo::app::RecordListModel* trashItems READ trashItemsModel
+                   NOTIFY trashItemsChanged)
+    Q_PROPERTY(qint64 trashBytes READ trashBytes NOTIFY trashBytesChanged)
+    Q_PROPERTY(int shredStrength READ shredStrengthPasses WRITE setShredStrengthPasses
+                   NOTIFY shredStrengthChanged)
+    Q_PROPERTY(bool isShredding READ isShredding WRITE setIsShredding NOTIFY isShreddingChanged)
+    Q_PROPERTY(QVariant lastShredOutcome READ lastShredOutcomeValue NOTIFY lastShredOutcomeChanged)
+    Q_PROPERTY(tornivo::app::Exclusions* exclusions READ exclusions CONSTANT)
+
+public:
+    static constexpr const char* kProtectionDaysKey = "developerProtectionDays";
+    static constexpr const char* kSoundEnabledKey = "soundEnabled";
+    static constexpr int kDefaultProtectionDays = 10;
+
+    AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObject* parent = nullptr);
+    ~AppState() override;
+
+    // The instance QML gets; set by main() before the first QML engine asks.
+    static void setInstance(AppState* state);
+    static AppState* create(QQmlEngine*, QJSEngine* engine);
+
+    // Seams for the sound service and for tests.
+    void setCuePlayer(CuePlayer player) { playCue_ = std::move(player); }
+    void setClock(std::function<TimePoint()> clock) { now_ = std::move(clock); }
+
+    const Layout& layout() const { return layout_; }
+    PreferencesStore& store() const { return *store_; }
+
+    // Section
+    Section section() const { return section_; }
+    void setSection(Section section);
+    QString sectionId() const;
+    void setSectionId(const QString& id);
+    QVariantList tabList() const;
+
+    // Junk
+    bool isScanning() const { return isScanning_; }
+    bool isCleaning() const { return isCleaning_; }
+    const std::optional<ScanResult>& scanResult() const { return scanResult_; }
+    std::optional<ByteCount> lastFreed() const { return lastFreed_; }
+    QStringList skippedRunningApps() const { return skippedRunningApps_; }
+    bool showRunningAppsAlert() const { return showRunningAppsAlert_; }
+    void setShowRunningAppsAlert(bool shown);
+
+    // Developer
+    bool isScanningDev() const { return isScanningDev_; }
+    const std::optional<DeveloperScanResult>& developerResult() const { return developerResult_; }
+    std::optional<ByteCount> lastDevFreed() const { return lastDevFreed_; }
+    int developerProtectionDays() const { return developerProtectionDays_; }
+    void setDeveloperProtectionDays(int days);
+    bool soundEnabled() const { return soundEnabled_; }
+    void setSoundEnabled(bool enabled);
+    // Marks each project active when its last activity lies after now minus the protection
+    // window, and selects exactly the inactive ones.
+    Q_INVOKABLE void reclassifyDeveloperResult();
+
+    // X-Ray
+    bool isAnalyzing() const { return isAnalyzing_; }
+    const std::vector<DiskCategory>& diskCategories() const;
+    qint64 analysisFileCount() const { return analysisFileCount_; }
+    QString analysisFolder() const { return analysisFolder_; }
+
+    // Duplicates, large files, installers
+    bool isFindingDuplicates() const { return isFindingDuplicates_; }
+    const std::vector<DuplicateGroup>& duplicateGroups() const;
+    bool isFindingLarge() const { return isFindingLarge_; }
+    const std::vector<LargeFile>& largeFiles() const;
+    bool isScanningInstallers() const { return isScanningInstallers_; }
+    const std::vector<InstallerFile>& installerFiles() const;
+
+    // Uninstall
+    bool isInspecting() const { return isInspecting_; }
+    const std::optional<UninstallTarget>& uninstallTarget() const { return uninstallTarget_; }
+    const std::vector<InstalledApp>& installedApps() const;
+    bool showAppRunningAlert() const { return showAppRunningAlert_; }
+    void setShowAppRunningAlert(bool shown);
+
+    // Tune-up
+    const std::set<std::string>& runningTuneUp() const { return runningTuneUp_; }
+    QStringList runningTuneUpList() const;
+
+    // Shred
+    const std::vector<Path>& trashItems() const;
+    qint64 trashBytes() const { return trashBytes_; }
+    ShredStrength shredStrength() const { return shredStrength_; }
+    int shredStrengthPasses() const { return static_cast<int>(shredStrength_); }
+    void setShredStrengthPasses(int passes);
+    bool isShredding() const { return isShredding_; }
+    void setIsShredding(bool shredding);
+    const std::optional<ShredOutcome>& lastShredOutcome() const { return lastShredOutcome_; }
+    Q_INVOKABLE void dismissShredOutcome();
+
+    Exclusions* exclusions() const { return exclusions_; }
+
+    // Called by the shell when its root view is shown.
+    Q_INVOKABLE void onAppear();
+    // Junk scan: publishes the items that lie outside protected folders, largest first.
+    Q_INVOKABLE void runQuickScan();
+
+    // QML-facing forms of the properties above.
+    ScanResultView* scanResultView() const;
+    DeveloperResultView* developerResultView() const;
+    UninstallTargetView* uninstallTargetView() const;
+    QVariant lastFreedValue() const;
+    QVariant lastDevFreedValue() const;
+    QVariant lastShredOutcomeValue() const;
+    RecordListModel* diskCategoriesModel() const;
+    RecordListModel* duplicateGroupsModel() const;
+    RecordListModel* largeFilesModel() const;
+    RecordListModel* installedAppsModel() const;
+    RecordListModel* installerFilesModel() const;
+    RecordListModel* trashItemsModel() const;
+
+signals:
+    void sectionChanged();
+    void isScanningChanged();
+    void isCleaningChanged();
+    void scanResultChanged();
+    void lastFreedChanged();
+    void skippedRunningAppsChanged();
+    void showRunningAppsAlertChanged();
+    void isScanningDevChanged();
+    void developerResultChanged();
+    void lastDevFreedChanged();
+    void developerProtectionDaysChanged();
+    void soundEnabledChanged();
+    void isAnalyzingChanged();
+    void diskCategoriesChanged();
+    void analysisFileCountChanged();
+    void analysisFolderChanged();
+    void isFindingDuplicatesChanged();
+    void duplicateGroupsChanged();
+    void isFindingLargeChanged();
+    void largeFilesChanged();
+    void isInspectingChanged();
+    void uninstallTargetChanged();
+    void installedAppsChanged();
+    void showAppRunningAlertChanged();
+    void isScanningInstallersChanged();
+    void installerFilesChanged();
+    void runningTuneUpChanged();
+    void trashItemsChanged();
+    void trashBytesChanged();
+    void shredStrengthChanged();
+    void isShreddingChanged();
+    void lastShredOutcomeChanged();
+
+private:
+    template <class T>
+    void assign(T& member, T value, void (AppState::*changed)()) {
+        if (member == value) return;
+        member = std::move(value);
+        emit(this->*changed)();
+    }
+    void play(SoundCue cue) const {
+        if (playCue_) playCue_(cue);
+    }
+    void setScanResult(std::optional<ScanResult> result);
+    void setDeveloperResult(std::optional<DeveloperScanResult> result);
+
+    const Layout layout_;
+    const std::shared_ptr<PreferencesStore> store_;
+    CuePlayer playCue_;
+    std::function<TimePoint()> now_;
+
+    // Published state
+    Section section_ = Section::clean;
+    bool isScanning_ = false;
+    bool isCleaning_ = false;
+    std::optional<ScanResult> scanResult_;
+    std::optional<ByteCount> lastFreed_;
+    QStringList skippedRunningApps_;
+    bool showRunningAppsAlert_ = false;
+    bool isScanningDev_ = false;
+    std::optional<DeveloperScanResult> developerResult_;
+    std::optional<ByteCount> lastDevFreed_;
+    int developerProtectionDays_ = kDefaultProtectionDays;
+    bool soundEnabled_ = true;
+    bool isAnalyzing_ = false;
+    qint64 analysisFileCount_ = 0;
+    QString analysisFolder_;
+    bool isFindingDuplicates_ = false;
+    bool isFindingLarge_ = false;
+    bool isInspecting_ = false;
+    std::optional<UninstallTarget> uninstallTarget_;
+    bool showAppRunningAlert_ = false;
+    bool isScanningInstallers_ = false;
+    std::set<std::string> runningTuneUp_;
+    qint64 trashBytes_ = 0;
+    ShredStrength shredStrength_ = ShredStrength::quick;
+    bool isShredding_ = false;
+    std::optional<ShredOutcome> lastShredOutcome_;
+
+    // QML mirrors of the optional results; the lists live in their models.
+    ScanResultView* scanResultView_;
+    DeveloperResultView* developerResultView_;
+    UninstallTargetView* uninstallTargetView_;
+    RecordList<DiskCategory>* diskCategories_;
+    RecordList<DuplicateGroup>* duplicateGroups_;
+    RecordList<LargeFile>* largeFiles_;
+    RecordList<InstalledApp>* installedApps_;
+    RecordList<InstallerFile>* installerFiles_;
+    RecordList<Path>* trashItems_;
+
+    // Owned services and engines, in the order they are created.
+    Exclusions* exclusions_;
+    SerialExecutor<QuickCleanEngine> quickClean_;
+};
+
+}  // namespace tornivo::app

@@ -1,0 +1,55 @@
+#include "Exclusions.h"
+
+#include "RecordRoles.h"
+
+namespace tornivo::app {
+
+Path pathFromFileUrl(const QUrl& url) {
+    if (!url.isValid() || !url.isLocalFile()) return {};
+    QByteArray encoded = url.path(QUrl::FullyEncoded).toLatin1();
+    return Path(QByteArray::fromPercentEncoding(encoded).toStdString());
+}
+
+Exclusions::Exclusions(PreferencesStore& store, QObject* parent)
+    : QObject(parent),
+      core_(std::make_unique<tornivo::Exclusions>(store)),
+      model_(new RecordList<Path>(this)) {
+    publish();
+}
+
+Exclusions::~Exclusions() = default;
+
+RecordListModel* Exclusions::foldersModel() const { return model_; }
+
+void Exclusions::publish() {
+    static_cast<RecordList<Path>*>(model_)->replace(core_->folders());
+    emit foldersChanged();
+}
+
+void Exclusions::add(const Path& folder) {
+    if (core_->add(folder)) publish();
+}
+
+void Exclusions::remove(const Path& folder) {
+    core_->remove(folder);
+    publish();
+}
+
+void Exclusions::addFolders(const QList<QUrl>& urls) {
+    for (const auto& url : urls) {
+        Path folder = pathFromFileUrl(url);
+        if (!folder.empty()) add(folder);
+    }
+}
+
+void Exclusions::removeFolder(const QString& id) {
+    for (const auto& folder : core_->folders()) {
+        if (pathId(folder) == id) {
+            Path chosen = folder;  // remove() replaces the list being read
+            remove(chosen);
+            return;
+        }
+    }
+}
+
+}  // namespace tornivo::app

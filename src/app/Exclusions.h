@@ -1,0 +1,51 @@
+#pragma once
+// The protected folders, observable: the settings screen lists, adds and removes them, AppState
+// drops every result inside one. Lives on the main thread.
+
+#include <QObject>
+#include <QUrl>
+#include <QtQml/qqmlregistration.h>
+
+#include <memory>
+
+#include "RecordListModel.h"
+#include "platform/Exclusions.h"
+
+namespace tornivo::app {
+
+class Exclusions : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("owned by AppState")
+    Q_PROPERTY(tornivo::app::RecordListModel* folders READ foldersModel CONSTANT)
+public:
+    Exclusions(PreferencesStore& store, QObject* parent = nullptr);
+    ~Exclusions() override;
+
+    const std::vector<Path>& folders() const { return core_->folders(); }
+    bool isProtected(const Path& location) const { return core_->isProtected(location); }
+    void add(const Path& folder);
+    void remove(const Path& folder);
+
+    // From the folder picker: file URLs carry the path's bytes percent-encoded, so they are
+    // decoded straight to bytes, never through text.
+    Q_INVOKABLE void addFolders(const QList<QUrl>& urls);
+    // The listed folder whose id (lossless path text) is given.
+    Q_INVOKABLE void removeFolder(const QString& id);
+
+    RecordListModel* foldersModel() const;
+
+signals:
+    void foldersChanged();
+
+private:
+    void publish();
+
+    std::unique_ptr<tornivo::Exclusions> core_;
+    RecordListModel* model_;
+};
+
+// The exact bytes of a local file URL's path; empty for anything but a local file URL.
+Path pathFromFileUrl(const QUrl& url);
+
+}  // namespace tornivo::app

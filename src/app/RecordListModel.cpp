@@ -1,0 +1,23 @@
+#include "RecordListModel.h"
+
+namespace tornivo::app {
+
+int RecordListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : size();
+}
+
+QHash<int, QByteArray> RecordListModel::roleNames() const { return roles_; }
+
+QVariant RecordListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() < 0 || index.row() >= size() || !roles_.contains(role))
+        return {};
+    return field(index.row(), role);
+}
+
+QVariant RecordListModel::get(int row, const QString& role) const {
+    if (row < 0 || row >= size()) return {};
+    const int key = roles_.key(role.toUtf8(), -1);
+    return key < 0 ? QVariant() : field(row, key);
+}
+
+}  // namespace tornivo::app

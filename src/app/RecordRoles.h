@@ -1,0 +1,81 @@
+#pragma once
+// The roles each result record shows in a list model.
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include "RecordListModel.h"
+#include "models/DeveloperModels.h"
+#include "models/DiskModels.h"
+#include "models/FinderModels.h"
+#include "models/InstallerModels.h"
+#include "models/ScanModels.h"
+#include "models/UninstallModels.h"
+
+namespace tornivo::app {
+
+// Display text of a path (never used to find a file again).
+QString displayPath(const Path& path);
+QString displayName(const Path& path);
+// The lossless text of a path: the id of records whose identity is their location.
+QString pathId(const Path& path);
+QVariant dateValue(const std::optional<TimePoint>& t);
+
+template <>
+struct RecordRoles<JunkItem> {
+    static QList<QByteArray> names() { return {"id", "name", "path", "size", "category", "isSelected"}; }
+    static QVariant value(const JunkItem& r, int i);
+};
+template <>
+struct RecordRoles<LargeFile> {
+    static QList<QByteArray> names() { return {"id", "name", "path", "size", "lastAccess", "isSelected"}; }
+    static QVariant value(const LargeFile& r, int i);
+};
+template <>
+struct RecordRoles<DuplicateGroup> {
+    static QList<QByteArray> names() {
+        return {"id", "hash", "size", "fileCount", "reclaimable", "files", "fileIds"};
+    }
+    static QVariant value(const DuplicateGroup& r, int i);
+};
+template <>
+struct RecordRoles<DiskCategory> {
+    static QList<QByteArray> names() { return {"kind", "size", "fileCount", "listedCount"}; }
+    static QVariant value(const DiskCategory& r, int i);
+};
+template <>
+struct RecordRoles<InstallerFile> {
+    static QList<QByteArray> names() {
+        return {"id", "name", "path", "size", "kind", "matchedApp", "isSelected"};
+    }
+    static QVariant value(const InstallerFile& r, int i);
+};
+template <>
+struct RecordRoles<InstalledApp> {
+    static QList<QByteArray> names() { return {"id", "name", "path"}; }
+    static QVariant value(const InstalledApp& r, int i);
+};
+template <>
+struct RecordRoles<DeveloperProject> {
+    static QList<QByteArray> names() {
+        return {"id", "name", "path", "size", "lastActivity", "isActive", "isSelected"};
+    }
+    static QVariant value(const DeveloperProject& r, int i);
+};
+template <>
+struct RecordRoles<AppLeftover> {
+    static QList<QByteArray> names() {
+        return {"id", "name", "path", "size", "kind", "matchedByName", "isSelected"};
+    }
+    static QVariant value(const AppLeftover& r, int i);
+};
+// Plain locations (the Trash's items, the protected folders).
+template <>
+struct RecordRoles<Path> {
+    static QList<QByteArray> names() { return {"id", "name", "path"}; }
+    static QVariant value(const Path& r, int i);
+};
+
+}  // namespace tornivo::app

@@ -1,0 +1,44 @@
+#pragma once
+// The uninstall plan as QML sees it: the application and its leftovers.
+
+#include <QObject>
+#include <QtQml/qqmlregistration.h>
+
+#include "RecordListModel.h"
+#include "models/UninstallModels.h"
+
+namespace tornivo::app {
+
+class UninstallTargetView : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("published by AppState")
+    Q_PROPERTY(QString appName READ appName NOTIFY changed)
+    Q_PROPERTY(QString appPath READ appPath NOTIFY changed)
+    Q_PROPERTY(QVariant bundleID READ bundleID NOTIFY changed)
+    Q_PROPERTY(qint64 appSize READ appSize NOTIFY changed)
+    Q_PROPERTY(qint64 totalSize READ totalSize NOTIFY changed)
+    Q_PROPERTY(tornivo::app::RecordListModel* leftovers READ leftovers CONSTANT)
+public:
+    explicit UninstallTargetView(QObject* parent = nullptr);
+
+    void show(const UninstallTarget& target);
+
+    QString appName() const { return appName_; }
+    QString appPath() const { return appPath_; }
+    QVariant bundleID() const { return bundleID_; }
+    qint64 appSize() const { return appSize_; }
+    qint64 totalSize() const { return totalSize_; }
+    RecordListModel* leftovers() const { return leftovers_; }
+
+signals:
+    void changed();
+
+private:
+    RecordList<AppLeftover>* leftovers_;
+    QString appName_, appPath_;
+    QVariant bundleID_;
+    qint64 appSize_ = 0, totalSize_ = 0;
+};
+
+}  // namespace tornivo::app

@@ -1,0 +1,55 @@
+// Tornivo: a disk-space and maintenance utility for the desktop.
+
+#include <QApplication>
+#include <QQmlApplicationEngine>
+#include <QtQml/QQmlExtensionPlugin>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "AppState.h"
+
+Q_IMPORT_QML_PLUGIN(TornivoPlugin)
+
+namespace {
+
+bool hasDesktopSession() {
+    auto set = [](const char* name) {
+        const char* v = std::getenv(name);
+        return v && *v;
+    };
+    if (set("DISPLAY") || set("WAYLAND_DISPLAY")) return true;
+    // An explicit headless platform (offscreen rendering, as tests and screenshots use) needs
+    // no display server.
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    return platform && (std::string_view(platform) == "offscreen" ||
+                        std::string_view(platform) == "minimal");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (!hasDesktopSession()) {
+        std::fputs("tornivo: needs a desktop session (neither DISPLAY nor WAYLAND_DISPLAY is set)\n",
+                   stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Tornivo");
+    QApplication::setOrganizationName("Tornivo");
+    QApplication::setApplicationVersion(QStringLiteral(TORNIVO_VERSION));
+
+    tornivo::Layout layout = tornivo::Layout::currentUser();
+    auto store = std::make_shared<tornivo::PreferencesStore>(layout.settingsFile);
+    tornivo::app::AppState state(layout, store);
+    tornivo::app::AppState::setInstance(&state);
+
+    QQmlApplicationEngine engine;
+    QObject::connect(
+        &engine, &QQmlApplicationEngine::objectCreationFailed, &app,
+        [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
+    engine.load(QUrl(QStringLiteral("qrc:/Tornivo/Main.qml")));
+    if (engine.rootObjects().isEmpty()) return 1;
+    return QApplication::exec();
+}

@@ -1,0 +1,50 @@
+#pragma once
+// Records of the developer artifact engine.
+
+#include <string>
+#include <vector>
+
+#include "models/Types.h"
+#include "models/Uuid.h"
+
+namespace tornivo {
+
+// One regenerable build-output folder.
+struct DeveloperProject {
+    Uuid id;
+    std::string name;
+    Path url;  // the build-output folder (or file)
+    ByteCount size = 0;
+    TimePoint lastActivity{};  // the distant past when nothing could be read
+    bool isActive = false;
+    bool isSelected = false;  // always false while isActive
+
+    bool operator==(const DeveloperProject&) const = default;
+};
+
+struct DeveloperScanResult {
+    std::vector<DeveloperProject> projects;
+
+    std::vector<DeveloperProject> cleanableProjects() const {
+        std::vector<DeveloperProject> out;
+        for (const auto& p : projects)
+            if (!p.isActive) out.push_back(p);
+        return out;
+    }
+    std::vector<DeveloperProject> activeProjects() const {
+        std::vector<DeveloperProject> out;
+        for (const auto& p : projects)
+            if (p.isActive) out.push_back(p);
+        return out;
+    }
+    ByteCount selectedSize() const {
+        ByteCount total = 0;
+        for (const auto& p : projects)
+            if (!p.isActive && p.isSelected) total += p.size;
+        return total;
+    }
+
+    bool operator==(const DeveloperScanResult&) const = default;
+};
+
+}  // namespace tornivo

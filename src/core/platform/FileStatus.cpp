@@ -1,0 +1,45 @@
+#include "platform/FileStatus.h"
+
+#include <fcntl.h>
+#include <sys/sysmacros.h>
+
+namespace tornivo {
+
+namespace {
+
+constexpr unsigned kMask = STATX_TYPE | STATX_MODE | STATX_NLINK | STATX_INO | STATX_SIZE |
+                           STATX_BLOCKS | STATX_ATIME | STATX_MTIME;
+
+TimePoint toTimePoint(const struct statx_timestamp& t) {
+    return TimePoint(std::chrono::duration_cast<Clock::duration>(std::chrono::seconds(t.tv_sec) +
+                                                                 std::chrono::nanoseconds(t.tv_nsec)));
+}
+
+std::optional<FileStatus> fromStatx(int dirfd, const char* name, int flags) {
+    struct statx sx;
+    if (statx(dirfd, name, flags | AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, kMask, &sx) != 0)
+        return std::nullopt;
+    FileStatus st;
+    st.mode = sx.stx_mode;
+    st.nlink = sx.stx_nlink;
+    st.ino = sx.stx_ino;
+    st.dev = makedev(sx.stx_dev_major, sx.stx_dev_minor);
+    st.allocatedSize = (sx.stx_mask & STATX_BLOCKS) ? static_cast<ByteCount>(sx.stx_blocks) * 512
+                                                    : static_cast<ByteCount>(sx.stx_size);
+    st.logicalSize = static_cast<ByteCount>(sx.stx_size);
+    if (sx.stx_mask & STATX_ATIME) st.accessTime = toTimePoint(sx.stx_atime);
+    if (sx.stx_mask & STATX_MTIME) st.modificationTime = toTimePoint(sx.stx_mtime);
+    st.isMountRoot = (sx.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) &&
+                     (sx.stx_attributes & STATX_ATTR_MOUNT_ROOT);
+    return st;
+}
+
+}  // namespace
+
+std::optional<FileStatus> statEntry(int dirfd, const char* name) {
+    return fromStatx(dirfd, name, 0);
+}
+
+std::optional<FileStatus> statDescriptor(int fd) { return fromStatx(fd, "", AT_EMPTY_PATH); }
+
+}  // namespace tornivo

@@ -1,0 +1,203 @@
+#include "platform/SafeRemover.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <deque>
+#include <string>
+
+#include "platform/DirectoryReader.h"
+#include "platform/FileStatus.h"
+
+namespace tornivo {
+
+namespace {
+
+constexpr std::size_t kDescriptorBudget = 48;
+constexpr int kDirFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+
+class TreeRemover {
+public:
+    TreeRemover(std::uint64_t rootDev) : rootDev_(rootDev) {}
+
+    // Empties the directory open as `rootFd` (which stays the caller's). True when every entry
+    // below it was removed.
+    bool emptyDirectory(int rootFd, const FileStatus& rootStatus) {
+        frames_.clear();
+        Frame& root = push(rootFd, rootStatus, false);
+        readNames(root);
+        while (!frames_.empty()) {
+            Frame& top = frames_.back();
+            if (top.next >= top.names.size()) {
+                if (!finishTop()) return false;
+                continue;
+            }
+            const char* name = top.names.data() + top.next;
+            std::size_t length = std::char_traits<char>::length(name);
+            std::size_t offset = top.next;
+            top.next += length + 1;
+
+            auto st = statEntry(top.fd, name);
+            if (!st) {
+                if (errno != ENOENT) ok_ = false;  // gone already is fine
+                continue;
+            }
+            if (!st->isDirectory()) {
+                if (::unlinkat(top.fd, name, 0) != 0 && errno != ENOENT) ok_ = false;
+                continue;
+            }
+            if (st->isMountRoot || st->dev != rootDev_) {
+                ok_ = false;  // another file system: never entered, so never removed
+                continue;
+            }
+            int fd = ::openat(top.fd, name, kDirFlags);
+            if (fd < 0) {
+                ok_ = false;
+                continue;
+            }
+            auto opened = statDescriptor(fd);
+            if (!opened || !opened->sameFile(*st)) {
+                ::close(fd);
+                ok_ = false;
+                continue;
+            }
+            limitDescriptors();
+            Frame& child = push(fd, *st, true);
+            child.nameOffset = offset;
+            child.nameLength = length;
+            readNames(child);
+        }
+        return ok_;
+    }
+
+private:
+    struct Frame {
+        int fd = -1;
+        bool owned = true;
+        std::uint64_t dev = 0, ino = 0;
+        std::string names;
+        std::size_t next = 0;
+        std::size_t nameOffset = 0, nameLength = 0;
+    };
+
+    Frame& push(int fd, const FileStatus& st, bool owned) {
+        Frame& f = frames_.emplace_back();
+        f.fd = fd;
+        f.owned = owned;
+        f.dev = st.dev;
+        f.ino = st.ino;
+        if (owned) ++open_;
+        return f;
+    }
+
+    void readNames(Frame& f) {
+        reader_.reset(f.fd);
+        DirectoryReader::Entry e;
+        while (reader_.next(e)) {
+            f.names.append(e.name, e.length);
+            f.names.push_back('\0');
+        }
+        if (reader_.failed()) ok_ = false;
+    }
+
+    void close(Frame& f) {
+        if (f.fd >= 0 && f.owned) {
+            ::close(f.fd);
+            --open_;
+        }
+        f.fd = -1;
+    }
+
+    // Closes the shallowest open ancestor (never the caller's root) when over budget.
+    void limitDescriptors() {
+        if (open_ < kDescriptorBudget) return;
+        for (std::size_t i = 1; i < frames_.size(); ++i) {
+            if (frames_[i].fd >= 0) {
+                close(frames_[i]);
+                return;
+            }
+        }
+    }
+
+    // Leaves the finished top directory: removes it from its parent. False when the walk
+    // cannot go on safely.
+    bool finishTop() {
+        if (frames_.size() == 1) {
+            close(frames_.back());
+            frames_.pop_back();
+            return true;
+        }
+        Frame& top = frames_.back();
+        Frame& parent = frames_[frames_.size() - 2];
+        if (parent.fd < 0) {
+            // Re-open the parent through ".." and make sure it is still the same directory: if
+            // the tree was moved meanwhile, stop rather than act on the wrong folder.
+            int fd = ::openat(top.fd, "..", kDirFlags);
+            auto st = fd >= 0 ? statDescriptor(fd) : std::nullopt;
+            if (!st || st->ino != parent.ino || st->dev != parent.dev) {
+                if (fd >= 0) ::close(fd);
+                abandon();
+                return false;
+            }
+            parent.fd = fd;
+            parent.owned = true;
+            ++open_;
+        }
+        close(top);
+        const char* name = parent.names.data() + top.nameOffset;
+        if (::unlinkat(parent.fd, name, AT_REMOVEDIR) != 0 && errno != ENOENT) ok_ = false;
+        frames_.pop_back();
+        return true;
+    }
+
+    void abandon() {
+        for (auto& f : frames_) close(f);
+        frames_.clear();
+        ok_ = false;
+    }
+
+    std::uint64_t rootDev_;
+    std::deque<Frame> frames_;
+    std::size_t open_ = 0;
+    bool ok_ = true;
+    DirectoryReader reader_;
+};
+
+}  // namespace
+
+bool SafeRemover::remove(const Path& location) {
+    Path normal = location.lexically_normal();
+    std::string name = normal.filename().native();
+    if (name.empty() || name == "." || name == "..") return false;
+    Path parent = normal.parent_path();
+    if (parent.empty()) parent = ".";
+
+    int parentFd = ::open(parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (parentFd < 0) return false;
+    bool removed = false;
+    auto st = statEntry(parentFd, name.c_str());
+    auto parentSt = statDescriptor(parentFd);
+    if (!st || !parentSt || st->isSymlink()) {
+        removed = false;  // missing, unreadable, or a link given as the thing to remove
+    } else if (!st->isDirectory()) {
+        removed = ::unlinkat(parentFd, name.c_str(), 0) == 0;
+    } else if (st->isMountRoot || st->dev != parentSt->dev) {
+        removed = false;  // a mount point is not ours to remove
+    } else {
+        int fd = ::openat(parentFd, name.c_str(), kDirFlags);
+        auto opened = fd >= 0 ? statDescriptor(fd) : std::nullopt;
+        if (opened && opened->sameFile(*st)) {
+            TreeRemover remover(st->dev);
+            bool emptied = remover.emptyDirectory(fd, *st);
+            ::close(fd);
+            fd = -1;
+            removed = emptied && ::unlinkat(parentFd, name.c_str(), AT_REMOVEDIR) == 0;
+        }
+        if (fd >= 0) ::close(fd);
+    }
+    ::close(parentFd);
+    return removed;
+}
+
+}  // namespace tornivo

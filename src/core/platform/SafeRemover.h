@@ -1,0 +1,20 @@
+#pragma once
+// Permanent removal of a file or of a whole folder tree, hardened against links and mounts:
+// - a symbolic link inside the tree is removed as a link, its target never touched;
+// - a symbolic link given as the location itself is refused (nothing is removed);
+// - nothing on another mount is entered or removed (also a bind mount of the same file system);
+// - every directory is opened relative to its parent with O_NOFOLLOW and checked to be the one
+//   that was listed, so a directory swapped for a link or another folder mid-way leads nowhere;
+// - no recursion and a bounded number of open descriptors, whatever the depth.
+
+#include "models/Types.h"
+
+namespace tornivo {
+
+struct SafeRemover {
+    // Removes `location` and, for a folder, everything below it. True only when the location
+    // is gone in full; on any failure it removes what it safely can and returns false.
+    static bool remove(const Path& location);
+};
+
+}  // namespace tornivo

@@ -1,0 +1,87 @@
+#include "platform/TreeWalker.h"
+
+namespace tornivo {
+
+bool TreeWalker::readNames(Frame& frame) {
+    frame.names.clear();
+    frame.next = 0;
+    reader_.reset(frame.fd);
+    DirectoryReader::Entry e;
+    while (reader_.next(e)) {
+        frame.names.append(e.name, e.length);
+        frame.names.push_back('\0');
+    }
+    return !reader_.failed();
+}
+
+bool TreeWalker::openChild(std::size_t parentIndex, const char* name, const FileStatus& st) {
+    int fd = ::openat(frames_[parentIndex].fd, name,
+                      O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return false;
+    auto opened = statDescriptor(fd);
+    if (!opened || !opened->sameFile(st)) {  // swapped between listing and opening
+        ::close(fd);
+        return false;
+    }
+    // Keep descriptors bounded: close the shallowest open ancestor (never the root's, which is
+    // the caller's) and re-open it through ".." later.
+    if (openCount_ >= budget_) {
+        for (std::size_t i = 1; i < depth_; ++i) {
+            if (frames_[i].fd >= 0) {
+                closeFrame(frames_[i]);
+                break;
+            }
+        }
+    }
+    if (frames_.size() <= depth_) frames_.emplace_back();
+    Frame& child = frames_[depth_++];
+    child.fd = fd;
+    child.ownsFd = true;
+    child.dev = st.dev;
+    child.ino = st.ino;
+    ++openCount_;
+    return true;
+}
+
+bool TreeWalker::reopenParent(std::size_t childIndex) {
+    Frame& parent = frames_[childIndex - 1];
+    int fd = ::openat(frames_[childIndex].fd, "..", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return false;
+    auto st = statDescriptor(fd);
+    if (!st || st->ino != parent.ino || st->dev != parent.dev) {
+        ::close(fd);
+        return false;
+    }
+    parent.fd = fd;
+    parent.ownsFd = true;
+    ++openCount_;
+    return true;
+}
+
+void TreeWalker::closeFrame(Frame& frame) {
+    if (frame.fd >= 0 && frame.ownsFd) {
+        ::close(frame.fd);
+        --openCount_;
+    }
+    frame.fd = -1;
+}
+
+Path TreeWalker::pathOf(const Entry& entry) const {
+    std::string path = rootPath_.native();
+    for (std::size_t i = 1; i < depth_; ++i) {
+        const Frame& f = frames_[i];
+        if (path.empty() || path.back() != '/') path.push_back('/');
+        path.append(frames_[i - 1].names, f.nameOffset, f.nameLength);
+    }
+    if (path.empty() || path.back() != '/') path.push_back('/');
+    path.append(entry.name, entry.length);
+    return Path(std::move(path));
+}
+
+std::string_view TreeWalker::currentFolderName() const {
+    if (depth_ <= 1) return rootName_;
+    const Frame& f = frames_[depth_ - 1];
+    return std::string_view(frames_[depth_ - 2].names).substr(f.nameOffset, f.nameLength);
+}
+
+}  // namespace tornivo

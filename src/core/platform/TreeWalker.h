@@ -1,0 +1,141 @@
+#pragma once
+// Depth-first walk of a folder tree below its root, in pre-order: each directory's entries in the
+// order the file system lists them, descending into a subdirectory as soon as it is met.
+//
+// - Symbolic links are reported as entries and never followed.
+// - A directory on another mount (also a bind mount of the same file system) is neither
+//   reported nor entered.
+// - Unreadable directories contribute nothing; the walk goes on.
+// - Each directory is opened relative to its parent with O_NOFOLLOW and checked to be the entry
+//   that was listed (device and inode), so swapping a folder for a link mid-walk leads nowhere.
+// - Open descriptors stay bounded whatever the depth: ancestors beyond the budget are closed and
+//   re-opened through ".." (checked against their recorded identity) on the way back up.
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <deque>
+#include <string>
+
+#include "platform/DirectoryReader.h"
+#include "platform/FileStatus.h"
+
+namespace tornivo {
+
+class TreeWalker {
+public:
+    struct Entry {
+        int dirfd;         // the open directory that holds the entry
+        const char* name;  // NUL-terminated name inside dirfd
+        std::size_t length;
+        const FileStatus& status;
+        int depth;  // 1 for the root's own children
+    };
+
+    explicit TreeWalker(std::size_t descriptorBudget = 48) : budget_(descriptorBudget) {}
+
+    // Walks below `root`. The visitor is called as `bool visitor(const Entry&)` for every entry;
+    // for a directory its answer says whether to descend. Returns false when the root cannot be
+    // opened as a directory (a final symbolic link is not followed).
+    template <class Visitor>
+    bool walk(const Path& root, Visitor&& visitor);
+    // The same below a directory already open (the descriptor stays the caller's).
+    template <class Visitor>
+    bool walk(int rootFd, const Path& rootPath, Visitor&& visitor);
+
+    // Full path of an entry reported during the current walk (built only when asked for).
+    Path pathOf(const Entry& entry) const;
+    // Name of the directory the walk is in (the root's last component at depth 0).
+    std::string_view currentFolderName() const;
+
+private:
+    struct Frame {
+        int fd = -1;
+        bool ownsFd = true;
+        std::uint64_t dev = 0, ino = 0;
+        std::string names;  // the directory's entry names, each followed by a NUL
+        std::size_t next = 0;
+        std::size_t nameOffset = 0;  // of this directory's own name in the parent's `names`
+        std::size_t nameLength = 0;
+    };
+
+    bool readNames(Frame& frame);
+    bool openChild(std::size_t parentIndex, const char* name, const FileStatus& st);
+    bool reopenParent(std::size_t childIndex);
+    void closeFrame(Frame& frame);
+
+    std::size_t budget_;
+    std::size_t openCount_ = 0;
+    // Kept between walks so their buffers are reused. A deque, because names are read in place
+    // from a frame while deeper frames are added.
+    std::deque<Frame> frames_;
+    std::size_t depth_ = 0;      // frames_[0 .. depth_) are live
+    std::uint64_t rootDev_ = 0;
+    Path rootPath_;
+    std::string rootName_;
+    DirectoryReader reader_;
+};
+
+template <class Visitor>
+bool TreeWalker::walk(const Path& root, Visitor&& visitor) {
+    int fd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return false;
+    bool ok = walk(fd, root, std::forward<Visitor>(visitor));
+    ::close(fd);
+    return ok;
+}
+
+template <class Visitor>
+bool TreeWalker::walk(int rootFd, const Path& rootPath, Visitor&& visitor) {
+    auto rootStatus = statDescriptor(rootFd);
+    if (!rootStatus || !rootStatus->isDirectory()) return false;
+    rootDev_ = rootStatus->dev;
+    rootPath_ = rootPath;
+    rootName_ = rootPath.lexically_normal().filename().native();
+    if (rootName_.empty()) rootName_ = rootPath.lexically_normal().parent_path().filename().native();
+    openCount_ = 0;
+    depth_ = 1;
+    if (frames_.empty()) frames_.emplace_back();
+    Frame& root = frames_[0];
+    root.fd = rootFd;
+    root.ownsFd = false;
+    root.dev = rootStatus->dev;
+    root.ino = rootStatus->ino;
+    readNames(root);
+
+    while (depth_ > 0) {
+        std::size_t top = depth_ - 1;
+        Frame& frame = frames_[top];
+        if (frame.next >= frame.names.size()) {
+            // Done with this directory: make sure its parent is open before letting go of it.
+            if (top > 0 && frames_[top - 1].fd < 0 && !reopenParent(top)) {
+                // The tree moved under us; nothing above can be trusted any more.
+                for (std::size_t i = depth_; i-- > 0;) closeFrame(frames_[i]);
+                depth_ = 0;
+                break;
+            }
+            closeFrame(frame);
+            --depth_;
+            continue;
+        }
+        const char* name = frame.names.data() + frame.next;
+        std::size_t length = std::char_traits<char>::length(name);
+        std::size_t offset = frame.next;
+        frame.next += length + 1;
+
+        auto st = statEntry(frame.fd, name);
+        if (!st) continue;
+        if (st->isDirectory() && (st->isMountRoot || st->dev != rootDev_)) continue;
+        Entry entry{frame.fd, name, length, *st, static_cast<int>(depth_)};
+        bool descend = visitor(static_cast<const Entry&>(entry));
+        if (descend && st->isDirectory() && openChild(top, name, *st)) {
+            Frame& child = frames_[depth_ - 1];
+            child.nameOffset = offset;
+            child.nameLength = length;
+            readNames(child);
+        }
+    }
+    return true;
+}
+
+}  // namespace tornivo
