@@ -1,0 +1,161 @@
+#include "TempHome.h"
+
+#include <fcntl.h>
+#include <linux/capability.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace tornivo::test {
+
+namespace fs = std::filesystem;
+
+TempDir::TempDir() {
+    const char* base = std::getenv("TMPDIR");
+    std::string tmpl = std::string(base && *base ? base : "/tmp") + "/tornivo-test-XXXXXX";
+    if (!::mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
+    path_ = tmpl;
+}
+
+TempDir::~TempDir() {
+    // Give every folder back its permissions so that the whole tree can go.
+    std::error_code ec;
+    ::chmod(path_.c_str(), 0700);
+    for (auto it = fs::recursive_directory_iterator(path_, fs::directory_options::skip_permission_denied, ec);
+         !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+        if (it->is_directory(ec) && !it->is_symlink(ec)) ::chmod(it->path().c_str(), 0700);
+    }
+    fs::remove_all(path_, ec);
+}
+
+TempHome::TempHome(LayoutKind kind, Environment env)
+    : home_(dir_ / "home"), kind_(kind), env_(std::move(env)) {
+    fs::create_directories(home_);
+    reload();
+}
+
+void TempHome::reload() {
+    layout_ = kind_ == LayoutKind::macos ? Layout::macos(home_) : Layout::freedesktop(home_, env_);
+}
+
+Path writeFile(const Path& file, std::size_t size, char fill) {
+    fs::create_directories(file.parent_path());
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    std::string chunk(64 * 1024, fill);
+    while (size > 0) {
+        std::size_t n = std::min(size, chunk.size());
+        out.write(chunk.data(), static_cast<std::streamsize>(n));
+        size -= n;
+    }
+    if (!out) throw std::runtime_error("cannot write " + file.string());
+    return file;
+}
+
+Path writeText(const Path& file, std::string_view text) {
+    fs::create_directories(file.parent_path());
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    if (!out) throw std::runtime_error("cannot write " + file.string());
+    return file;
+}
+
+std::string readText(const Path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+Path makeDir(const Path& folder) {
+    fs::create_directories(folder);
+    return folder;
+}
+
+Path makeSymlink(const Path& target, const Path& link) {
+    fs::create_directories(link.parent_path());
+    if (::symlink(target.c_str(), link.c_str()) != 0)
+        throw std::runtime_error("cannot link " + link.string());
+    return link;
+}
+
+void setTimes(const Path& file, TimePoint access, TimePoint modification) {
+    auto ts = [](TimePoint t) {
+        auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(t.time_since_epoch()).count();
+        timespec s{};
+        s.tv_sec = static_cast<time_t>(ns / 1'000'000'000);
+        s.tv_nsec = static_cast<long>(ns % 1'000'000'000);
+        if (s.tv_nsec < 0) {
+            s.tv_nsec += 1'000'000'000;
+            --s.tv_sec;
+        }
+        return s;
+    };
+    timespec times[2] = {ts(access), ts(modification)};
+    if (::utimensat(AT_FDCWD, file.c_str(), times, AT_SYMLINK_NOFOLLOW) != 0)
+        throw std::runtime_error("cannot set times of " + file.string());
+}
+
+void setMode(const Path& file, mode_t mode) {
+    if (::chmod(file.c_str(), mode) != 0) throw std::runtime_error("cannot chmod " + file.string());
+}
+
+bool exists(const Path& file) {
+    struct stat st;
+    return ::lstat(file.c_str(), &st) == 0;
+}
+
+ByteCount allocatedSize(const Path& file) {
+    struct stat st;
+    if (::lstat(file.c_str(), &st) != 0) return -1;
+    return static_cast<ByteCount>(st.st_blocks) * 512;
+}
+
+namespace {
+constexpr unsigned kOverrides =
+    (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER);
+
+bool getCaps(__user_cap_data_struct (&data)[2]) {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    return syscall(SYS_capget, &header, data) == 0;
+}
+bool setCaps(__user_cap_data_struct (&data)[2]) {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    return syscall(SYS_capset, &header, data) == 0;
+}
+}  // namespace
+
+PermissionsApply::PermissionsApply() {
+    __user_cap_data_struct data[2]{};
+    if (!getCaps(data)) {
+        reason_ = "cannot read this thread's capabilities";
+        return;
+    }
+    saved_[0] = data[0].effective;
+    if ((data[0].effective & kOverrides) == 0) {
+        active_ = true;  // nothing overrides permission bits here
+        return;
+    }
+    data[0].effective &= ~kOverrides;
+    if (!setCaps(data)) {
+        reason_ = "cannot drop the capabilities that override file permissions";
+        return;
+    }
+    dropped_ = true;
+    active_ = true;
+}
+
+PermissionsApply::~PermissionsApply() {
+    if (!dropped_) return;
+    __user_cap_data_struct data[2]{};
+    if (getCaps(data)) {
+        data[0].effective = saved_[0];
+        setCaps(data);
+    }
+}
+
+}  // namespace tornivo::test
