@@ -133,10 +133,7 @@ void AppState::reclassifyDeveloperResult() {
         std::min<std::int64_t>(developerProtectionDays_, kMaxProtectionDays) * 24 * 60 * 60);
     const TimePoint cutoff = now_() - std::chrono::duration_cast<Clock::duration>(window);
     DeveloperScanResult result = *developerResult_;
-    for (auto& project : result.projects) {
-        project.isActive = project.lastActivity > cutoff;
-        project.isSelected = !project.isActive;
-    }
+    result.reclassify(cutoff);
     setDeveloperResult(std::move(result));
 }
 

@@ -1,1 +1,99 @@
+#include "platform/Layout.h"
+
 #include <gtest/gtest.h>
+
+#include "TempHome.h"
+
+namespace tornivo {
+namespace {
+
+using test::TempHome;
+using test::writeText;
+
+TEST(LayoutTest, FreedesktopDefaultsFollowTheBaseDirectorySpecification) {
+    TempHome h;
+    const Layout& l = h.layout();
+    EXPECT_EQ(l.kind, LayoutKind::freedesktop);
+    EXPECT_EQ(l.cacheHome, h / ".cache");
+    EXPECT_EQ(l.configHome, h / ".config");
+    ASSERT_EQ(l.junkRoots.size(), 2u);
+    EXPECT_EQ(l.junkRoots[0].category, CleanCategory::appCache);
+    EXPECT_EQ(l.junkRoots[0].folder, h / ".cache");
+    EXPECT_EQ(l.junkRoots[1].category, CleanCategory::systemLogs);
+    EXPECT_EQ(l.junkRoots[1].folder, h / ".local/share/xorg");
+    EXPECT_EQ(l.trashFiles, h / ".local/share/Trash/files");
+    EXPECT_EQ(l.trashInfo, h / ".local/share/Trash/info");
+    EXPECT_EQ(l.settingsFile, h / ".config/tornivo/settings.json");
+    EXPECT_EQ(l.thumbnailCache, h / ".cache/thumbnails");
+    EXPECT_EQ(l.downloads, h / "Downloads");
+    EXPECT_EQ(l.movies, h / "Videos");
+    EXPECT_TRUE(l.findsProjectsByWalking);
+}
+
+TEST(LayoutTest, XdgVariablesMoveTheFoldersButRelativeValuesAreIgnored) {
+    TempHome h(LayoutKind::freedesktop, {{"XDG_CACHE_HOME", "/srv/cache"},
+                                         {"XDG_DATA_HOME", "/srv/data"},
+                                         {"XDG_CONFIG_HOME", "relative/config"},
+                                         {"XDG_STATE_HOME", ""}});
+    const Layout& l = h.layout();
+    EXPECT_EQ(l.junkRoots[0].folder, Path("/srv/cache"));
+    EXPECT_EQ(l.junkRoots[1].folder, Path("/srv/data/xorg"));
+    EXPECT_EQ(l.trash, Path("/srv/data/Trash"));
+    EXPECT_EQ(l.configHome, h / ".config");
+    EXPECT_EQ(l.stateHome, h / ".local/state");
+    EXPECT_EQ(l.leftoverNameFolders,
+              (std::vector<Path>{h / ".config", "/srv/cache", "/srv/data"}));
+}
+
+TEST(LayoutTest, PersonalFoldersComeFromUserDirsWithLocalizedNames) {
+    TempHome h;
+    writeText(h / ".config/user-dirs.dirs",
+              "# written by xdg-user-dirs-update\n"
+              "XDG_DOWNLOAD_DIR=\"$HOME/Téléchargements\"\n"
+              "XDG_DESKTOP_DIR=\"$HOME/\"\n"
+              "XDG_VIDEOS_DIR=\"/media/films\"\n"
+              "XDG_MUSIC_DIR=\"$HOME/My \\\"Music\\\"\"\n"
+              "XDG_PICTURES_DIR=relative/not/allowed\n"
+              "  XDG_DOCUMENTS_DIR=\"$HOME/Docs\"\n");
+    h.reload();
+    const Layout& l = h.layout();
+    EXPECT_EQ(l.downloads, h / "Téléchargements");
+    EXPECT_FALSE(l.desktop.has_value()) << "a folder that is the home itself is skipped";
+    EXPECT_EQ(l.movies, Path("/media/films"));
+    EXPECT_EQ(l.music, h / "My \"Music\"");
+    EXPECT_EQ(l.pictures, h / "Pictures") << "an invalid entry falls back to the default name";
+    EXPECT_EQ(l.documents, h / "Docs");
+    EXPECT_EQ(Layout::present({l.downloads, l.desktop, l.movies}),
+              (std::vector<Path>{h / "Téléchargements", "/media/films"}));
+}
+
+TEST(LayoutTest, ApplicationFoldersPutTheUserFirstAndIncludeFlatpakOnce) {
+    TempHome h(LayoutKind::freedesktop,
+               {{"XDG_DATA_DIRS", "/var/lib/flatpak/exports/share:/usr/share/:relative:/opt/share"}});
+    EXPECT_EQ(h.layout().applicationFolders,
+              (std::vector<Path>{h / ".local/share/applications",
+                                 h / ".local/share/flatpak/exports/share/applications",
+                                 "/var/lib/flatpak/exports/share/applications",
+                                 "/usr/share/applications", "/opt/share/applications"}));
+    EXPECT_EQ(h.layout().installerExtensions,
+              (std::vector<std::string>{"deb", "rpm", "iso", "flatpakref", "snap"}));
+}
+
+TEST(LayoutTest, MacosLayoutUsesTheLibraryFolders) {
+    TempHome h(LayoutKind::macos);
+    const Layout& l = h.layout();
+    EXPECT_EQ(l.junkRoots[0].folder, h / "Library/Caches");
+    EXPECT_EQ(l.junkRoots[1].folder, h / "Library/Logs");
+    EXPECT_EQ(l.trashFiles, h / ".Trash");
+    EXPECT_FALSE(l.trashInfo.has_value());
+    EXPECT_EQ(l.movies, h / "Movies");
+    EXPECT_EQ(l.leftoverUserFolders.size(), 13u);
+    EXPECT_EQ(l.leftoverUserFolders[3], h / "Library/Preferences/ByHost");
+    EXPECT_EQ(l.leftoverSystemFolders.size(), 6u);
+    EXPECT_EQ(l.leftoverSystemFolders[4], Path("/Library/LaunchDaemons"));
+    EXPECT_EQ(l.buildOutputFolders, std::vector<Path>{h / "Library/Developer/Xcode/DerivedData"});
+    EXPECT_EQ(l.installerExtensions, (std::vector<std::string>{"dmg", "pkg", "iso"}));
+}
+
+}  // namespace
+}  // namespace tornivo

@@ -1,1 +1,41 @@
+#include "platform/PathText.h"
+
 #include <gtest/gtest.h>
+
+#include <random>
+
+namespace tornivo {
+namespace {
+
+TEST(PathTextTest, ValidUtf8WithoutBackslashesIsWrittenAsItIs) {
+    EXPECT_EQ(encodePathText("/home/ana/Résumé — 2024.pdf"), "/home/ana/Résumé — 2024.pdf");
+}
+
+TEST(PathTextTest, InvalidBytesAndBackslashesAreEscaped) {
+    EXPECT_EQ(encodePathText(Path("/tmp/caf\xe9\\x41")), "/tmp/caf\\xe9\\\\x41");
+    EXPECT_EQ(decodePathText("/tmp/caf\\xe9\\\\x41"), Path("/tmp/caf\xe9\\x41"));
+}
+
+TEST(PathTextTest, EveryByteStringSurvivesTheRoundTrip) {
+    std::mt19937 rng(7);
+    std::uniform_int_distribution<int> byte(1, 255);
+    for (int i = 0; i < 2000; ++i) {
+        std::string bytes(static_cast<std::size_t>(i % 40), '\0');
+        for (char& c : bytes) c = static_cast<char>(byte(rng));
+        ASSERT_EQ(decodePathText(encodePathText(Path(bytes))).native(), bytes);
+    }
+}
+
+TEST(PathTextTest, DecodingIsLenientAndNeverMakesANulByte) {
+    EXPECT_EQ(decodePathText("a\\b\\xzz\\x4").native(), "a\\b\\xzz\\x4");
+    EXPECT_EQ(decodePathText("a\\x00b").native(), "a\\x00b");
+    EXPECT_EQ(decodePathText("trailing\\").native(), "trailing\\");
+}
+
+TEST(PathTextTest, DisplayTextReplacesInvalidBytesOnly) {
+    EXPECT_EQ(displayText(Path("/a/b\xff" "c")), "/a/b\xef\xbf\xbd" "c");
+    EXPECT_EQ(displayText(Path("/a/ü")), "/a/ü");
+}
+
+}  // namespace
+}  // namespace tornivo

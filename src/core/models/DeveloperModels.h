@@ -37,6 +37,14 @@ struct DeveloperScanResult {
             if (p.isActive) out.push_back(p);
         return out;
     }
+    // Marks each project active when its last activity lies strictly after `cutoff`, and
+    // selects exactly the inactive ones.
+    void reclassify(TimePoint cutoff) {
+        for (auto& p : projects) {
+            p.isActive = p.lastActivity > cutoff;
+            p.isSelected = !p.isActive;
+        }
+    }
     ByteCount selectedSize() const {
         ByteCount total = 0;
         for (const auto& p : projects)
