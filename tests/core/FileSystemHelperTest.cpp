@@ -55,6 +55,19 @@ TEST(FileSystemHelperTest, FolderSizeCountsHiddenEntriesSubfoldersAndOddNames) {
         << "subfolders count their own blocks, as du does";
 }
 
+TEST(FileSystemHelperTest, ThreadsSharingTheWalkCountEveryEntryExactlyOnce) {
+    TempDir d;
+    Path root = d / "tree";
+    for (int a = 0; a < 40; ++a)
+        for (int b = 0; b < 10; ++b)
+            for (int c = 0; c < 8; ++c)
+                writeFile(root / std::to_string(a) / std::to_string(b) / std::to_string(c),
+                          static_cast<std::size_t>(a * 997 + b * 31 + c));
+    makeSymlink(root / "0", root / "1/back-to-0");
+    const ByteCount expected = referenceSize(root);
+    for (int run = 0; run < 5; ++run) EXPECT_EQ(FileSystemHelper::directorySize(root), expected);
+}
+
 TEST(FileSystemHelperTest, LinksCountAsThemselvesAndAreNeverFollowed) {
     TempDir d;
     writeFile(d / "outside/big.bin", 4 << 20);

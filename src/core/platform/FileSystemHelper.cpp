@@ -1,7 +1,7 @@
 #include "platform/FileSystemHelper.h"
 
 #include "platform/FileStatus.h"
-#include "platform/TreeWalker.h"
+#include "platform/ParallelTreeWalk.h"
 
 namespace tornivo {
 
@@ -15,23 +15,29 @@ struct SizeSum {
     }
 };
 
+ByteCount sizeBelow(int fd, const Path& path) {
+    ByteCount total = 0;
+    for (const auto& sum : parallelTreeWalk(fd, path, defaultWalkThreads(), [] { return SizeSum{}; }))
+        total += sum.total;
+    return total;
+}
+
 }  // namespace
 
 ByteCount FileSystemHelper::directorySize(const Path& folder) {
-    SizeSum sum;
-    TreeWalker walker;
-    walker.walk(folder, sum);
-    return sum.total;
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return 0;
+    ByteCount total = sizeBelow(fd, folder);
+    ::close(fd);
+    return total;
 }
 
 ByteCount FileSystemHelper::directorySize(int dirfd, const char* name, const Path& path) {
     int fd = ::openat(dirfd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) return 0;
-    SizeSum sum;
-    TreeWalker walker;
-    walker.walk(fd, path, sum);
+    ByteCount total = sizeBelow(fd, path);
     ::close(fd);
-    return sum.total;
+    return total;
 }
 
 ByteCount FileSystemHelper::fileSize(const Path& file) {

@@ -85,3 +85,13 @@ std::string_view TreeWalker::currentFolderName() const {
 }
 
 }  // namespace tornivo
+
+#include <thread>
+
+#include "platform/ParallelTreeWalk.h"
+
+namespace tornivo {
+
+unsigned defaultWalkThreads() { return std::max(1u, std::thread::hardware_concurrency()); }
+
+}  // namespace tornivo

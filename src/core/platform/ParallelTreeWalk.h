@@ -1,0 +1,147 @@
+#pragma once
+// The tree walk of TreeWalker spread over several threads for visitors whose results do not
+// depend on the order of entries (sums, counts, per-kind totals). Each thread walks with its own
+// visitor; a thread that meets a subdirectory while another thread is idle hands it over as an
+// open, verified descriptor instead of descending into it. The same rules hold as for one
+// thread: links never followed, other mounts never entered, unreadable folders skipped.
+//
+//   auto visitors = parallelTreeWalk(root, threads, [] { return SizeSum{}; });
+//   // one visitor per thread; merge them.
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "platform/TreeWalker.h"
+
+namespace tornivo {
+
+// How many threads walks use by default: the machine's cores, at least one.
+unsigned defaultWalkThreads();
+
+namespace detail {
+
+// Directories waiting for a thread: open descriptors (owned by the queue until taken) with
+// their paths.
+class WalkQueue {
+public:
+    explicit WalkQueue(unsigned threads) : threads_(threads) {}
+    ~WalkQueue() {
+        for (auto& item : pending_) ::close(item.first);
+    }
+
+    // Whether a thread is waiting for work and the queue cannot feed it.
+    bool hungry() const {
+        return idle_.load(std::memory_order_relaxed) >
+               queued_.load(std::memory_order_relaxed);
+    }
+
+    void push(int fd, Path path) {
+        {
+            std::lock_guard lock(mutex_);
+            pending_.emplace_back(fd, std::move(path));
+            queued_.store(pending_.size(), std::memory_order_relaxed);
+        }
+        ready_.notify_one();
+    }
+
+    // The next directory, or false when every thread is idle and nothing is left.
+    bool take(int& fd, Path& path) {
+        std::unique_lock lock(mutex_);
+        idle_.fetch_add(1, std::memory_order_relaxed);
+        ready_.wait(lock, [&] { return !pending_.empty() || idle_.load() == threads_; });
+        if (pending_.empty()) {
+            ready_.notify_all();  // everyone is idle: the walk is over
+            return false;
+        }
+        idle_.fetch_sub(1, std::memory_order_relaxed);
+        fd = pending_.front().first;
+        path = std::move(pending_.front().second);
+        pending_.pop_front();
+        queued_.store(pending_.size(), std::memory_order_relaxed);
+        return true;
+    }
+
+private:
+    const std::size_t threads_;
+    std::mutex mutex_;
+    std::condition_variable ready_;
+    std::deque<std::pair<int, Path>> pending_;
+    std::atomic<std::size_t> idle_{0}, queued_{0};
+};
+
+}  // namespace detail
+
+// Walks below the directory open as `rootFd` (which stays the caller's); `root` is its path.
+template <class MakeVisitor>
+auto parallelTreeWalk(int rootFd, const Path& root, unsigned threads, MakeVisitor makeVisitor)
+    -> std::vector<decltype(makeVisitor())> {
+    using Visitor = decltype(makeVisitor());
+    threads = std::max(1u, threads);
+    std::vector<Visitor> visitors;
+    for (unsigned i = 0; i < threads; ++i) visitors.push_back(makeVisitor());
+
+    auto rootStatus = statDescriptor(rootFd);
+    if (!rootStatus || !rootStatus->isDirectory()) return visitors;
+    if (threads == 1) {
+        TreeWalker walker;
+        walker.walk(rootFd, root, visitors[0]);
+        return visitors;
+    }
+    int ownFd = ::fcntl(rootFd, F_DUPFD_CLOEXEC, 0);
+    if (ownFd < 0) return visitors;
+
+    detail::WalkQueue queue(threads);
+    queue.push(ownFd, root);
+    const std::uint64_t rootDev = rootStatus->dev;
+    auto work = [&](Visitor& visitor) {
+        TreeWalker walker;
+        auto handOff = [&](const TreeWalker::Entry& e) {
+            bool descend = visitor(e);
+            if (!descend || !e.status.isDirectory() || !queue.hungry()) return descend;
+            int fd = ::openat(e.dirfd, e.name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (fd < 0) return false;
+            auto opened = statDescriptor(fd);
+            if (!opened || !opened->sameFile(e.status) || opened->dev != rootDev) {
+                ::close(fd);  // swapped since it was listed: nowhere to go
+                return false;
+            }
+            queue.push(fd, walker.pathOf(e));
+            return false;
+        };
+        int fd;
+        Path path;
+        while (queue.take(fd, path)) {
+            walker.walk(fd, path, handOff);
+            ::close(fd);
+        }
+    };
+    std::vector<std::thread> pool;
+    for (unsigned i = 1; i < threads; ++i) pool.emplace_back(work, std::ref(visitors[i]));
+    work(visitors[0]);
+    for (auto& t : pool) t.join();
+    return visitors;
+}
+
+// The same below `root`, which is opened without following a final link.
+template <class MakeVisitor>
+auto parallelTreeWalk(const Path& root, unsigned threads, MakeVisitor makeVisitor)
+    -> std::vector<decltype(makeVisitor())> {
+    int fd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        std::vector<decltype(makeVisitor())> visitors;
+        for (unsigned i = 0; i < std::max(1u, threads); ++i) visitors.push_back(makeVisitor());
+        return visitors;
+    }
+    auto visitors = parallelTreeWalk(fd, root, threads, std::move(makeVisitor));
+    ::close(fd);
+    return visitors;
+}
+
+}  // namespace tornivo
