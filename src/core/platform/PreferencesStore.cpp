@@ -73,7 +73,9 @@ void keepAside(const Path& file) {
     gmtime_r(&now, &tm);
     std::strftime(stamp, sizeof stamp, "%Y%m%dT%H%M%SZ", &tm);
     for (int n = 0; n < 100; ++n) {
-        Path aside = file.native() + ".corrupt-" + stamp + (n ? "-" + std::to_string(n) : "");
+        std::string aside = file.native();
+        aside.append(".corrupt-").append(stamp);
+        if (n) aside.append("-").append(std::to_string(n));
         // renameat2 with RENAME_NOREPLACE never overwrites an earlier copy.
         if (::renameat2(AT_FDCWD, file.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0)
             return;
@@ -87,20 +89,14 @@ PreferencesStore::PreferencesStore(Path file) : file_(std::move(file)) {}
 
 Json PreferencesStore::snapshot() const {
     std::lock_guard lock(mutex_);
-    struct stat st;
-    if (::stat(file_.c_str(), &st) != 0) {
-        cacheStamp_.reset();
-        cache_ = Json::object();
-        return cache_;
-    }
-    auto stamp = std::make_tuple(static_cast<std::uint64_t>(st.st_ino),
-                                 static_cast<std::uint64_t>(st.st_size),
-                                 static_cast<std::int64_t>(st.st_mtim.tv_sec),
-                                 static_cast<std::int64_t>(st.st_mtim.tv_nsec));
-    if (cacheStamp_ && *cacheStamp_ == stamp) return cache_;
+    // The bytes decide whether the cache still holds: inode, size and modification time can all
+    // repeat (a replaced file's inode is reused at once, and timestamps move only with the clock
+    // tick on many kernels), and the file is small enough to read on every call.
     bool ok = true, corrupt = false;
-    cache_ = parseObject(readFile(file_, ok), corrupt);
-    cacheStamp_ = stamp;
+    auto text = readFile(file_, ok);
+    if (cachedText_ && text && *cachedText_ == *text) return cache_;
+    cache_ = parseObject(text, corrupt);
+    cachedText_ = std::move(text);
     return cache_;
 }
 
