@@ -1,1 +1,240 @@
+#include "platform/PreferencesStore.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
 #include <gtest/gtest.h>
+
+#include "TempHome.h"
+
+namespace tornivo {
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+using test::readText;
+using test::TempDir;
+using test::writeText;
+
+// Files beside the settings file whose name starts with "settings.json.corrupt-".
+std::vector<Path> keptAside(const Path& folder) {
+    std::vector<Path> out;
+    for (const auto& e : fs::directory_iterator(folder)) {
+        if (e.path().filename().native().starts_with("settings.json.corrupt-"))
+            out.push_back(e.path());
+    }
+    return out;
+}
+
+TEST(PreferencesStoreTest, TypedReadsAnswerOnlyForTheirOwnType) {
+    TempDir dir;
+    PreferencesStore store(dir / "settings.json");
+    EXPECT_FALSE(store.integer("missing"));
+    EXPECT_FALSE(store.string("missing"));
+    EXPECT_FALSE(store.value("missing"));
+
+    ASSERT_TRUE(store.set("count", 42));
+    ASSERT_TRUE(store.set("name", "tornivo"));
+    ASSERT_TRUE(store.set("enabled", true));
+    ASSERT_TRUE(store.set("ratio", 0.5));
+    ASSERT_TRUE(store.set("folders", json::array({"/a", "/b\xc3\xa9"})));
+    ASSERT_TRUE(store.set("mixed", json::array({"/a", 1})));
+    ASSERT_TRUE(store.set("huge", json(std::uint64_t{1} << 63)));
+
+    EXPECT_EQ(store.integer("count"), 42);
+    EXPECT_FALSE(store.string("count"));
+    EXPECT_FALSE(store.boolean("count"));
+    EXPECT_FALSE(store.stringList("count"));
+
+    EXPECT_EQ(store.string("name"), "tornivo");
+    EXPECT_FALSE(store.integer("name"));
+    EXPECT_FALSE(store.boolean("name"));
+    EXPECT_FALSE(store.stringList("name"));
+
+    EXPECT_EQ(store.boolean("enabled"), true);
+    EXPECT_FALSE(store.integer("enabled"));
+    EXPECT_FALSE(store.number("enabled"));
+    EXPECT_FALSE(store.string("enabled"));
+
+    EXPECT_EQ(store.number("ratio"), 0.5);
+    EXPECT_FALSE(store.integer("ratio"));
+    EXPECT_EQ(store.number("count"), 42.0);
+
+    EXPECT_EQ(store.stringList("folders"), (std::vector<std::string>{"/a", "/b\xc3\xa9"}));
+    EXPECT_FALSE(store.string("folders"));
+    EXPECT_FALSE(store.stringList("mixed"));
+    EXPECT_FALSE(store.integer("huge")) << "does not fit a signed 64-bit integer";
+}
+
+TEST(PreferencesStoreTest, ChangesReachEveryStoreOnTheFile) {
+    TempDir dir;
+    const Path file = dir / "settings.json";
+    PreferencesStore writer(file);
+    PreferencesStore reader(file);
+    ASSERT_TRUE(writer.set("kept", "yes"));
+    EXPECT_EQ(reader.string("kept"), "yes");
+
+    // Two writes between reads, with values of the same length: the third file may get the
+    // first one's inode back, and where timestamps move only with the clock tick (older
+    // kernels, many file systems) its modification time too. Pinning the time stands for such
+    // a clock; then only the content of the file tells the versions apart.
+    for (int i = 0; i < 20; ++i) {
+        ASSERT_TRUE(writer.set("digit", i % 10));
+        struct stat first;
+        ASSERT_EQ(::stat(file.c_str(), &first), 0);
+        ASSERT_EQ(reader.integer("digit"), i % 10);
+        ASSERT_EQ(writer.integer("digit"), i % 10);
+        for (int step : {1, 2}) {
+            ASSERT_TRUE(writer.set("digit", (i + step) % 10));
+            const timespec times[2] = {first.st_atim, first.st_mtim};
+            ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+        }
+        ASSERT_EQ(reader.integer("digit"), (i + 2) % 10) << "round " << i;
+        ASSERT_EQ(writer.integer("digit"), (i + 2) % 10) << "round " << i;
+    }
+    ASSERT_TRUE(writer.remove("digit"));
+    EXPECT_FALSE(reader.integer("digit"));
+    EXPECT_EQ(reader.string("kept"), "yes");
+    EXPECT_EQ(PreferencesStore(file).string("kept"), "yes");
+}
+
+TEST(PreferencesStoreTest, CreatesMissingFolders) {
+    TempDir dir;
+    const Path file = dir / "config" / "tornivo" / "settings.json";
+    PreferencesStore store(file);
+    EXPECT_FALSE(store.integer("a"));
+    EXPECT_TRUE(store.set("a", 1));
+    EXPECT_EQ(json::parse(readText(file)), json({{"a", 1}}));
+}
+
+TEST(PreferencesStoreTest, ProcessesWritingDifferentKeysLoseNeither) {
+    TempDir dir;
+    const Path file = dir / "settings.json";
+    constexpr int kWrites = 200;
+    int start[2];
+    ASSERT_EQ(::pipe(start), 0);
+
+    pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        char go;
+        ::close(start[1]);
+        bool ok = ::read(start[0], &go, 1) == 1;
+        PreferencesStore store(file);
+        for (int i = 0; ok && i < kWrites; ++i) ok = store.set("child", i);
+        ::_exit(ok ? 0 : 1);
+    }
+    ::close(start[0]);
+    PreferencesStore store(file);
+    bool ok = ::write(start[1], "g", 1) == 1;
+    ::close(start[1]);
+    for (int i = 0; ok && i < kWrites; ++i) ok = store.set("parent", i);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+
+    EXPECT_TRUE(ok);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the child could not write";
+    PreferencesStore fresh(file);
+    EXPECT_EQ(fresh.integer("parent"), kWrites - 1);
+    EXPECT_EQ(fresh.integer("child"), kWrites - 1);
+}
+
+TEST(PreferencesStoreTest, ReadersNeverSeeAPartialFile) {
+    TempDir dir;
+    const Path file = dir / "settings.json";
+    PreferencesStore store(file);
+    ASSERT_TRUE(store.set("marker", true));
+
+    std::atomic<bool> done{false}, failed{false};
+    std::atomic<int> reads{0};
+    std::string bad;  // written by the reader only, read after it has finished
+    std::thread reader([&] {
+        while (!done.load() && !failed.load()) {
+            std::string text = readText(file);
+            json doc = json::parse(text, nullptr, false);
+            if (doc.is_discarded() || !doc.is_object() || !doc.contains("marker")) {
+                bad = text.empty() ? std::string("<empty or missing>") : text.substr(0, 200);
+                failed = true;
+            }
+            ++reads;
+        }
+    });
+    // Long values of changing length: a file rewritten in place would be caught half-way.
+    bool written = true;
+    for (int i = 0; i < 150 && written && !failed.load(); ++i)
+        written = store.set("payload", std::string(1000 + (i * 7919) % 20000, 'a' + i % 26));
+    done = true;
+    reader.join();
+
+    EXPECT_TRUE(written);
+    EXPECT_EQ(bad, "");
+    EXPECT_GT(reads.load(), 0);
+    EXPECT_TRUE(store.boolean("marker"));
+}
+
+TEST(PreferencesStoreTest, CorruptFileIsKeptAsideNotOverwritten) {
+    const std::string corruptions[] = {
+        std::string("{\"count\": 3, \"name\": \"tor"),  // cut off mid-write
+        std::string(""),                                // truncated to nothing
+        std::string("[1, 2, 3]"),                       // JSON, but not an object
+        std::string("\x00\xff\x13garbage", 10),
+    };
+    for (const std::string& bytes : corruptions) {
+        SCOPED_TRACE(testing::PrintToString(bytes));
+        TempDir dir;
+        const Path file = dir / "settings.json";
+        writeText(file, bytes);
+        PreferencesStore store(file);
+        EXPECT_FALSE(store.integer("count"));
+        EXPECT_FALSE(store.value("name"));
+        EXPECT_EQ(readText(file), bytes) << "reading must not touch the file";
+
+        ASSERT_TRUE(store.set("fresh", 1));
+        EXPECT_EQ(store.integer("fresh"), 1);
+        EXPECT_FALSE(store.integer("count"));
+        std::vector<Path> kept = keptAside(dir.path());
+        ASSERT_EQ(kept.size(), 1u);
+        EXPECT_EQ(readText(kept[0]), bytes);
+
+        // A second corruption within the same second is kept beside the first.
+        writeText(file, "{oops");
+        ASSERT_TRUE(store.set("again", 2));
+        EXPECT_EQ(keptAside(dir.path()).size(), 2u);
+        EXPECT_EQ(json::parse(readText(file)), json({{"again", 2}}));
+    }
+}
+
+TEST(PreferencesStoreTest, FailedWriteLeavesOldFileIntact) {
+    TempDir dir;
+    const Path folder = dir / "config";
+    const Path file = folder / "settings.json";
+    PreferencesStore store(file);
+    ASSERT_TRUE(store.set("a", 1));
+    const std::string before = readText(file);
+    PreferencesStore fresh(dir / "other" / "settings.json");
+    test::setMode(folder, 0500);
+    test::setMode(test::makeDir(dir / "other"), 0500);
+
+    test::PermissionsApply permissions;
+    if (!permissions.active()) GTEST_SKIP() << permissions.reason();
+
+    EXPECT_FALSE(store.set("a", 2));
+    EXPECT_FALSE(store.remove("a"));
+    EXPECT_EQ(readText(file), before);
+    EXPECT_EQ(store.integer("a"), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2)
+        << "only the settings file and its lock file belong here";
+
+    EXPECT_FALSE(fresh.set("a", 1)) << "no lock file and no room for one";
+    EXPECT_FALSE(test::exists(dir / "other" / "settings.json"));
+}
+
+}  // namespace
+}  // namespace tornivo

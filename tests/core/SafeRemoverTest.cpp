@@ -1,1 +1,285 @@
+#include "platform/SafeRemover.h"
+
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <map>
+#include <string>
+#include <thread>
+#include <tuple>
+
 #include <gtest/gtest.h>
+
+#include "SystemFixtures.h"
+#include "TempHome.h"
+
+namespace tornivo {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace test;
+using test::makeDir;
+using test::makeSymlink;
+using test::readText;
+using test::TempDir;
+using test::writeText;
+
+// What a folder holds, file by file: identity, time and content. Two equal snapshots mean that
+// nothing in the folder was removed, added or changed.
+using Snapshot = std::map<std::string, std::tuple<ino_t, off_t, long, long, std::string>>;
+
+Snapshot snapshotOf(const Path& folder) {
+    Snapshot out;
+    for (const auto& e : fs::recursive_directory_iterator(folder)) {
+        struct stat st;
+        if (::lstat(e.path().c_str(), &st) != 0) continue;
+        std::string content = S_ISREG(st.st_mode) ? readText(e.path()) : std::string();
+        out[e.path().native()] = {st.st_ino, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec,
+                                  content};
+    }
+    return out;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TEST(SafeRemoverTest, RemovesTreeWithAwkwardNamesAndLeavesSiblingsAlone) {
+    TempDir dir;
+    const Path tree = dir / "tree\xff";
+    writeText(tree / "caf\xe9.txt", "latin-1 name");
+    writeText(tree / "\xc3\x28" / "inner\x80", "broken sequence");
+    writeText(tree / "plain" / "deep" / "file", "x");
+    makeDir(tree / "empty");
+    const Path sibling = dir / "tree\xfe";
+    writeText(sibling / "keep", "sibling");
+    writeText(dir / "tree", "prefix sibling");
+
+    EXPECT_TRUE(SafeRemover::remove(tree.native() + "/"));
+    EXPECT_FALSE(test::exists(tree));
+    EXPECT_EQ(readText(sibling / "keep"), "sibling");
+    EXPECT_EQ(readText(dir / "tree"), "prefix sibling");
+}
+
+TEST(SafeRemoverTest, RemovesSingleFileAndReportsMissingLocation) {
+    TempDir dir;
+    writeText(dir / "one\xe9", "1");
+    writeText(dir / "two", "2");
+
+    EXPECT_TRUE(SafeRemover::remove(dir / "one\xe9"));
+    EXPECT_FALSE(test::exists(dir / "one\xe9"));
+    EXPECT_EQ(readText(dir / "two"), "2");
+
+    EXPECT_FALSE(SafeRemover::remove(dir / "one\xe9"));
+    EXPECT_FALSE(SafeRemover::remove(dir / "never" / "there"));
+    EXPECT_EQ(readText(dir / "two"), "2");
+}
+
+TEST(SafeRemoverTest, RemovesLinksInsideTreeButNeverTheirTargets) {
+    TempDir dir;
+    const Path outside = dir / "outside";
+    writeText(outside / "target.txt", "target");
+    writeText(outside / "folder" / "a.txt", "a");
+    writeText(outside / "folder" / "sub" / "b.txt", "b");
+    const Snapshot before = snapshotOf(outside);
+
+    const Path tree = dir / "tree";
+    makeSymlink(outside / "target.txt", tree / "to-file");
+    makeSymlink(outside / "folder", tree / "to-folder");
+    makeSymlink(outside / "folder", tree / "nested" / "deeper" / "to-folder");
+    makeSymlink("../../outside/folder", tree / "nested" / "relative");
+    makeSymlink(dir / "nowhere", tree / "dangling");
+    makeSymlink(".", tree / "self");
+
+    EXPECT_TRUE(SafeRemover::remove(tree));
+    EXPECT_FALSE(test::exists(tree));
+    EXPECT_EQ(snapshotOf(outside), before);
+}
+
+TEST(SafeRemoverTest, RefusesLinkGivenAsLocation) {
+    TempDir dir;
+    writeText(dir / "folder" / "a.txt", "a");
+    writeText(dir / "file.txt", "f");
+    makeSymlink(dir / "folder", dir / "link-to-folder");
+    makeSymlink(dir / "file.txt", dir / "link-to-file");
+    const Snapshot before = snapshotOf(dir.path());
+
+    EXPECT_FALSE(SafeRemover::remove(dir / "link-to-folder"));
+    EXPECT_FALSE(SafeRemover::remove(dir / "link-to-folder/"));
+    EXPECT_FALSE(SafeRemover::remove(dir / "link-to-file"));
+    EXPECT_EQ(snapshotOf(dir.path()), before);
+}
+
+TEST(SafeRemoverTest, NeverReportsSuccessForWhatItCannotRemove) {
+    TempDir dir;
+    const Path tree = dir / "tree";
+    writeText(tree / "a-first.txt", "a");
+    writeText(tree / "locked" / "stuck.txt", "stuck");
+    writeText(tree / "m-middle" / "x.txt", "x");
+    writeText(tree / "z-last.txt", "z");
+    test::setMode(tree / "locked", 0500);
+    // The tree itself empties, but its parent does not let it go.
+    const Path closedParent = dir / "closed";
+    writeText(closedParent / "inner" / "f.txt", "f");
+    test::setMode(closedParent, 0500);
+
+    test::PermissionsApply permissions;
+    if (!permissions.active()) GTEST_SKIP() << permissions.reason();
+
+    EXPECT_FALSE(SafeRemover::remove(tree));
+    EXPECT_TRUE(test::exists(tree / "locked" / "stuck.txt"));
+    EXPECT_FALSE(test::exists(tree / "a-first.txt"));
+    EXPECT_FALSE(test::exists(tree / "m-middle"));
+    EXPECT_FALSE(test::exists(tree / "z-last.txt"));
+
+    EXPECT_FALSE(SafeRemover::remove(closedParent / "inner"));
+    EXPECT_FALSE(test::exists(closedParent / "inner" / "f.txt"));
+    EXPECT_TRUE(test::exists(closedParent / "inner"));
+}
+
+TEST(SafeRemoverTest, RemovesVeryDeepTreeWithFewDescriptors) {
+    TempDir dir;
+    const Path root = makeDir(dir / "deep");
+    constexpr int kLevels = 10'000;
+    ASSERT_TRUE(buildChain(root, kLevels));
+
+    bool removed = false;
+    {
+        DescriptorLimit limit(128);
+        ASSERT_TRUE(limit.ok());
+        removed = SafeRemover::remove(root);
+    }
+    EXPECT_TRUE(removed);
+    EXPECT_FALSE(test::exists(root));
+    if (test::exists(root)) dismantleChain(root);
+}
+
+TEST(SafeRemoverTest, StopsAtMountPointsIncludingBindMountsOfSameFileSystem) {
+    TempDir dir;
+    const Path shared = dir / "shared";
+    writeText(shared / "keep.txt", "keep");
+    writeText(shared / "inner" / "keep2.txt", "keep2");
+    const Snapshot sharedBefore = snapshotOf(shared);
+    const Path tree = dir / "tree";
+    writeText(tree / "plain" / "file.txt", "plain");
+    writeText(tree / "z.txt", "z");
+    makeDir(tree / "nested" / "bound");
+    makeDir(tree / "scratch");
+
+    ChildOutcome outcome = inMountNamespace([&](std::string& report) {
+        if (!mountOrSay(shared.c_str(), tree / "nested" / "bound", nullptr, MS_BIND, nullptr,
+                        report) ||
+            !mountOrSay("tmpfs", tree / "scratch", "tmpfs", 0, "size=1m", report))
+            return kSkipExit;
+        writeText(tree / "scratch" / "scratch.txt", "on tmpfs");
+        struct stat treeSt, boundSt;
+        if (::stat(tree.c_str(), &treeSt) != 0 ||
+            ::stat((tree / "nested" / "bound").c_str(), &boundSt) != 0 ||
+            treeSt.st_dev != boundSt.st_dev) {
+            report += "the bind mount does not share the tree's device number\n";
+            return kSkipExit;
+        }
+        int failures = 0;
+        auto expect = [&](bool ok, const char* what) {
+            if (!ok) {
+                report += std::string(what) + "\n";
+                ++failures;
+            }
+        };
+        expect(!SafeRemover::remove(tree / "nested" / "bound"), "removed a bind mount point");
+        expect(!SafeRemover::remove(tree / "scratch"), "removed a tmpfs mount point");
+        expect(!SafeRemover::remove(tree), "reported success for a tree holding mounts");
+        expect(test::exists(tree / "scratch" / "scratch.txt"), "removed a file on tmpfs");
+        expect(test::exists(tree / "nested" / "bound" / "keep.txt"),
+               "removed a file in a bind mount");
+        expect(!test::exists(tree / "plain"), "left an ordinary folder beside the mounts");
+        expect(!test::exists(tree / "z.txt"), "left an ordinary file beside the mounts");
+        return failures == 0 ? 0 : 1;
+    });
+    if (outcome.skipped) GTEST_SKIP() << outcome.report;
+    EXPECT_TRUE(outcome.passed) << outcome.report;
+    EXPECT_EQ(snapshotOf(shared), sharedBefore);
+}
+
+// A second thread keeps exchanging folders of the tree for links to a victim folder outside it,
+// and back, while trees are removed one after another. Whatever the interleaving, nothing in
+// the victim folder may be touched.
+TEST(SafeRemoverTest, FoldersSwappedForLinksMidwayLeadNowhere) {
+    TempDir dir;
+    const Path victim = dir / "victim";
+    for (int i = 0; i < 8; ++i) writeText(victim / ("v" + std::to_string(i)), "victim data");
+    writeText(victim / "deep" / "w", "victim deep data");
+    const Snapshot victimBefore = snapshotOf(victim);
+
+    const Path work = makeDir(dir / "work");
+    const Path tree = work / "tree";
+    const Path staging = work / "staging";
+    const Path graveyard = makeDir(dir / "graveyard");
+    const Path swapped[] = {tree / "a", tree / "a" / "sub", tree / "a" / "sub" / "inner"};
+
+    constexpr long kSwaps = 10'000;
+    constexpr int kMinRounds = 500;
+    std::atomic<long> swaps{0};
+    std::atomic<bool> stop{false};
+    // Each swap exchanges a folder with the link beside it in one step (RENAME_EXCHANGE), so the
+    // name flips between folder and link as often as the kernel allows. The swapper never
+    // creates anything: through a link its paths would lead into the victim, which holds none of
+    // these names, so there they simply fail.
+    std::thread swapper([&] {
+        for (std::size_t n = 0; !stop.load(std::memory_order_relaxed); ++n) {
+            const Path& folder = swapped[n % std::size(swapped)];
+            const Path link = folder.native() + ".link";
+            for (int i = 0; i < 2; ++i) {
+                if (::renameat2(AT_FDCWD, folder.c_str(), AT_FDCWD, link.c_str(),
+                                RENAME_EXCHANGE) == 0)
+                    swaps.fetch_add(1, std::memory_order_relaxed);
+            }
+        }
+    });
+
+    int rounds = 0, successes = 0;
+    while ((swaps.load() < kSwaps || rounds < kMinRounds) && !HasFailure()) {
+        // Built aside and moved in whole, so that the builder never writes through a link.
+        for (int i = 0; i < 6; ++i) {
+            const std::string n = std::to_string(i);
+            writeText(staging / "a" / "sub" / "inner" / ("i" + n), "i");
+            writeText(staging / "a" / "sub" / ("s" + n), "s");
+            writeText(staging / "a" / ("f" + n), "f");
+            writeText(staging / ("t" + n), "t");
+        }
+        for (const Path& folder : swapped) {
+            const Path link = staging / folder.lexically_relative(tree);
+            makeSymlink(victim, link.native() + ".link");
+        }
+        if (::rename(staging.c_str(), tree.c_str()) != 0) {
+            ADD_FAILURE() << "cannot move the tree in: " << std::strerror(errno);
+            break;  // not return: the swapper must be stopped first
+        }
+        bool removed = SafeRemover::remove(tree);
+        if (removed) {
+            ++successes;
+            EXPECT_FALSE(test::exists(tree)) << "reported success with the tree still there";
+        }
+        // Whatever is left goes aside, out of the swapper's reach, to be cleared at the end.
+        ::rename(tree.c_str(), (graveyard / std::to_string(rounds)).c_str());
+        // Checked as it goes too, to stop soon after the first damage.
+        if (++rounds % 64 == 0 && snapshotOf(victim) != victimBefore) break;
+    }
+    stop = true;
+    swapper.join();
+
+    EXPECT_GE(swaps.load(), kSwaps) << "after " << rounds << " rounds";
+    EXPECT_GT(successes, 0);
+    EXPECT_EQ(snapshotOf(victim), victimBefore);
+}
+
+}  // namespace
+}  // namespace tornivo

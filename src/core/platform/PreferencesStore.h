@@ -44,8 +44,7 @@ private:
     Path file_;
     mutable std::mutex mutex_;
     mutable nlohmann::json cache_;
-    mutable std::optional<std::tuple<std::uint64_t, std::uint64_t, std::int64_t, std::int64_t>>
-        cacheStamp_;  // inode, size, mtime seconds, mtime nanoseconds of the cached file
+    mutable std::optional<std::string> cachedText_;  // the bytes `cache_` was parsed from
 };
 
 }  // namespace tornivo

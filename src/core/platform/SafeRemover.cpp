@@ -167,7 +167,11 @@ private:
 }  // namespace
 
 bool SafeRemover::remove(const Path& location) {
-    Path normal = location.lexically_normal();
+    // "folder/" names the folder; for a link, "link/" would name its target, and since links are
+    // never followed the name is taken without the slash (a link is then refused as such).
+    std::string text = location.lexically_normal().native();
+    while (text.size() > 1 && text.back() == '/') text.pop_back();
+    Path normal(text);
     std::string name = normal.filename().native();
     if (name.empty() || name == "." || name == "..") return false;
     Path parent = normal.parent_path();
