@@ -33,9 +33,9 @@ AppState::AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObje
       quickClean_(std::make_shared<QuickCleanEngine>(layout_)) {
     // A missing value, a stored 0 (and anything below, which no window can be) give the default.
     auto days = store_->integer(kProtectionDaysKey);
-    developerProtectionDays_ = (days && *days > 0)
-                                   ? static_cast<int>(std::min<std::int64_t>(*days, kMaxProtectionDays))
-                                   : kDefaultProtectionDays;
+    developerProtectionDays_ =
+        (days && *days > 0) ? static_cast<int>(std::min<std::int64_t>(*days, kMaxProtectionDays))
+                            : kDefaultProtectionDays;
     soundEnabled_ = store_->boolean(kSoundEnabledKey).value_or(true);
 }
 
@@ -43,7 +43,9 @@ AppState::~AppState() {
     if (g_instance == this) g_instance = nullptr;
 }
 
-void AppState::setInstance(AppState* state) { g_instance = state; }
+void AppState::setInstance(AppState* state) {
+    g_instance = state;
+}
 
 AppState* AppState::create(QQmlEngine*, QJSEngine* engine) {
     Q_ASSERT(g_instance && engine->thread() == g_instance->thread());
@@ -53,7 +55,9 @@ AppState* AppState::create(QQmlEngine*, QJSEngine* engine) {
 
 // --- Section ---
 
-void AppState::setSection(Section section) { assign(section_, section, &AppState::sectionChanged); }
+void AppState::setSection(Section section) {
+    assign(section_, section, &AppState::sectionChanged);
+}
 
 QString AppState::sectionId() const {
     auto raw = rawValue(section_);
@@ -139,16 +143,24 @@ void AppState::reclassifyDeveloperResult() {
 
 // --- Lists ---
 
-const std::vector<DiskCategory>& AppState::diskCategories() const { return diskCategories_->rows(); }
+const std::vector<DiskCategory>& AppState::diskCategories() const {
+    return diskCategories_->rows();
+}
 const std::vector<DuplicateGroup>& AppState::duplicateGroups() const {
     return duplicateGroups_->rows();
 }
-const std::vector<LargeFile>& AppState::largeFiles() const { return largeFiles_->rows(); }
+const std::vector<LargeFile>& AppState::largeFiles() const {
+    return largeFiles_->rows();
+}
 const std::vector<InstallerFile>& AppState::installerFiles() const {
     return installerFiles_->rows();
 }
-const std::vector<InstalledApp>& AppState::installedApps() const { return installedApps_->rows(); }
-const std::vector<Path>& AppState::trashItems() const { return trashItems_->rows(); }
+const std::vector<InstalledApp>& AppState::installedApps() const {
+    return installedApps_->rows();
+}
+const std::vector<Path>& AppState::trashItems() const {
+    return trashItems_->rows();
+}
 
 void AppState::setShowAppRunningAlert(bool shown) {
     assign(showAppRunningAlert_, shown, &AppState::showAppRunningAlertChanged);
@@ -199,11 +211,23 @@ QVariant AppState::lastShredOutcomeValue() const {
     return QVariantMap{{"count", QVariant::fromValue<qint64>(lastShredOutcome_->count)},
                        {"bytes", QVariant::fromValue<qint64>(lastShredOutcome_->bytes)}};
 }
-RecordListModel* AppState::diskCategoriesModel() const { return diskCategories_; }
-RecordListModel* AppState::duplicateGroupsModel() const { return duplicateGroups_; }
-RecordListModel* AppState::largeFilesModel() const { return largeFiles_; }
-RecordListModel* AppState::installedAppsModel() const { return installedApps_; }
-RecordListModel* AppState::installerFilesModel() const { return installerFiles_; }
-RecordListModel* AppState::trashItemsModel() const { return trashItems_; }
+RecordListModel* AppState::diskCategoriesModel() const {
+    return diskCategories_;
+}
+RecordListModel* AppState::duplicateGroupsModel() const {
+    return duplicateGroups_;
+}
+RecordListModel* AppState::largeFilesModel() const {
+    return largeFiles_;
+}
+RecordListModel* AppState::installedAppsModel() const {
+    return installedApps_;
+}
+RecordListModel* AppState::installerFilesModel() const {
+    return installerFiles_;
+}
+RecordListModel* AppState::trashItemsModel() const {
+    return trashItems_;
+}
 
 }  // namespace tornivo::app

@@ -4,10 +4,10 @@
 // busy flags, and offers the operations the screens call. Lives on the main thread: engines run
 // on their own workers and results are written back here.
 
+#include <QtQml/qqmlregistration.h>
 #include <QObject>
 #include <QStringList>
 #include <QVariant>
-#include <QtQml/qqmlregistration.h>
 
 #include <functional>
 #include <memory>
@@ -44,51 +44,53 @@ class AppState : public QObject {
     Q_PROPERTY(QVariantList tabs READ tabList CONSTANT)
     Q_PROPERTY(bool isScanning READ isScanning NOTIFY isScanningChanged)
     Q_PROPERTY(bool isCleaning READ isCleaning NOTIFY isCleaningChanged)
-    Q_PROPERTY(tornivo::app::ScanResultView* scanResult READ scanResultView NOTIFY scanResultChanged)
+    Q_PROPERTY(
+        tornivo::app::ScanResultView* scanResult READ scanResultView NOTIFY scanResultChanged)
     Q_PROPERTY(QVariant lastFreed READ lastFreedValue NOTIFY lastFreedChanged)
-    Q_PROPERTY(QStringList skippedRunningApps READ skippedRunningApps NOTIFY skippedRunningAppsChanged)
+    Q_PROPERTY(
+        QStringList skippedRunningApps READ skippedRunningApps NOTIFY skippedRunningAppsChanged)
     Q_PROPERTY(bool showRunningAppsAlert READ showRunningAppsAlert WRITE setShowRunningAppsAlert
                    NOTIFY showRunningAppsAlertChanged)
     Q_PROPERTY(bool isScanningDev READ isScanningDev NOTIFY isScanningDevChanged)
-    Q_PROPERTY(tornivo::app::DeveloperResultView* developerResult READ developerResultView
-                   NOTIFY developerResultChanged)
+    Q_PROPERTY(tornivo::app::DeveloperResultView* developerResult READ developerResultView NOTIFY
+                   developerResultChanged)
     Q_PROPERTY(QVariant lastDevFreed READ lastDevFreedValue NOTIFY lastDevFreedChanged)
     Q_PROPERTY(int developerProtectionDays READ developerProtectionDays WRITE
                    setDeveloperProtectionDays NOTIFY developerProtectionDaysChanged)
     Q_PROPERTY(bool soundEnabled READ soundEnabled WRITE setSoundEnabled NOTIFY soundEnabledChanged)
     Q_PROPERTY(bool isAnalyzing READ isAnalyzing NOTIFY isAnalyzingChanged)
-    Q_PROPERTY(tornivo::app::RecordListModel* diskCategories READ diskCategoriesModel
-                   NOTIFY diskCategoriesChanged)
+    Q_PROPERTY(tornivo::app::RecordListModel* diskCategories READ diskCategoriesModel NOTIFY
+                   diskCategoriesChanged)
     Q_PROPERTY(qint64 analysisFileCount READ analysisFileCount NOTIFY analysisFileCountChanged)
     Q_PROPERTY(QString analysisFolder READ analysisFolder NOTIFY analysisFolderChanged)
     Q_PROPERTY(bool isFindingDuplicates READ isFindingDuplicates NOTIFY isFindingDuplicatesChanged)
-    Q_PROPERTY(tornivo::app::RecordListModel* duplicateGroups READ duplicateGroupsModel
-                   NOTIFY duplicateGroupsChanged)
+    Q_PROPERTY(tornivo::app::RecordListModel* duplicateGroups READ duplicateGroupsModel NOTIFY
+                   duplicateGroupsChanged)
     Q_PROPERTY(bool isFindingLarge READ isFindingLarge NOTIFY isFindingLargeChanged)
-    Q_PROPERTY(tornivo::app::RecordListModel* largeFiles READ largeFilesModel
-                   NOTIFY largeFilesChanged)
+    Q_PROPERTY(
+        tornivo::app::RecordListModel* largeFiles READ largeFilesModel NOTIFY largeFilesChanged)
     Q_PROPERTY(bool isInspecting READ isInspecting NOTIFY isInspectingChanged)
-    Q_PROPERTY(tornivo::app::UninstallTargetView* uninstallTarget READ uninstallTargetView
-                   NOTIFY uninstallTargetChanged)
-    Q_PROPERTY(tornivo::app::RecordListModel* installedApps READ installedAppsModel
-                   NOTIFY installedAppsChanged)
-    Q_PROPERTY(bool showAppRunningAlert READ showAppRunningAlert WRITE setShowAppRunningAlert
-                   NOTIFY showAppRunningAlertChanged)
-    Q_PROPERTY(bool isScanningInstallers READ isScanningInstallers
-                   NOTIFY isScanningInstallersChanged)
-    Q_PROPERTY(tornivo::app::RecordListModel* installerFiles READ installerFilesModel
-                   NOTIFY installerFilesChanged)
+    Q_PROPERTY(tornivo::app::UninstallTargetView* uninstallTarget READ uninstallTargetView NOTIFY
+                   uninstallTargetChanged)
+    Q_PROPERTY(tornivo::app::RecordListModel* installedApps READ installedAppsModel NOTIFY
+                   installedAppsChanged)
+    Q_PROPERTY(bool showAppRunningAlert READ showAppRunningAlert WRITE setShowAppRunningAlert NOTIFY
+                   showAppRunningAlertChanged)
+    Q_PROPERTY(
+        bool isScanningInstallers READ isScanningInstallers NOTIFY isScanningInstallersChanged)
+    Q_PROPERTY(tornivo::app::RecordListModel* installerFiles READ installerFilesModel NOTIFY
+                   installerFilesChanged)
     Q_PROPERTY(QStringList runningTuneUp READ runningTuneUpList NOTIFY runningTuneUpChanged)
-    Q_PROPERTY(tornivo::app::RecordListModel* trashItems READ trashItemsModel
-                   NOTIFY trashItemsChanged)
+    Q_PROPERTY(
+        tornivo::app::RecordListModel* trashItems READ trashItemsModel NOTIFY trashItemsChanged)
     Q_PROPERTY(qint64 trashBytes READ trashBytes NOTIFY trashBytesChanged)
-    Q_PROPERTY(int shredStrength READ shredStrengthPasses WRITE setShredStrengthPasses
-                   NOTIFY shredStrengthChanged)
+    Q_PROPERTY(int shredStrength READ shredStrengthPasses WRITE setShredStrengthPasses NOTIFY
+                   shredStrengthChanged)
     Q_PROPERTY(bool isShredding READ isShredding WRITE setIsShredding NOTIFY isShreddingChanged)
     Q_PROPERTY(QVariant lastShredOutcome READ lastShredOutcomeValue NOTIFY lastShredOutcomeChanged)
     Q_PROPERTY(tornivo::app::Exclusions* exclusions READ exclusions CONSTANT)
 
-public:
+  public:
     static constexpr const char* kProtectionDaysKey = "developerProtectionDays";
     static constexpr const char* kSoundEnabledKey = "soundEnabled";
     static constexpr int kDefaultProtectionDays = 10;
@@ -192,7 +194,7 @@ public:
     RecordListModel* installerFilesModel() const;
     RecordListModel* trashItemsModel() const;
 
-signals:
+  signals:
     void sectionChanged();
     void isScanningChanged();
     void isCleaningChanged();
@@ -226,7 +228,7 @@ signals:
     void isShreddingChanged();
     void lastShredOutcomeChanged();
 
-private:
+  private:
     template <class T>
     void assign(T& member, T value, void (AppState::*changed)()) {
         if (member == value) return;

@@ -1,8 +1,8 @@
 #pragma once
 // The developer scan result as QML sees it: the projects and the selected total.
 
-#include <QObject>
 #include <QtQml/qqmlregistration.h>
+#include <QObject>
 
 #include "RecordListModel.h"
 #include "models/DeveloperModels.h"
@@ -17,7 +17,7 @@ class DeveloperResultView : public QObject {
     Q_PROPERTY(qint64 selectedSize READ selectedSize NOTIFY changed)
     Q_PROPERTY(qint64 cleanableSize READ cleanableSize NOTIFY changed)
     Q_PROPERTY(int activeCount READ activeCount NOTIFY changed)
-public:
+  public:
     explicit DeveloperResultView(QObject* parent = nullptr);
 
     void show(const DeveloperScanResult& result);
@@ -27,10 +27,10 @@ public:
     qint64 cleanableSize() const { return cleanableSize_; }
     int activeCount() const { return activeCount_; }
 
-signals:
+  signals:
     void changed();
 
-private:
+  private:
     RecordList<DeveloperProject>* projects_;
     qint64 selectedSize_ = 0, cleanableSize_ = 0;
     int activeCount_ = 0;

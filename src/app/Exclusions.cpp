@@ -19,7 +19,9 @@ Exclusions::Exclusions(PreferencesStore& store, QObject* parent)
 
 Exclusions::~Exclusions() = default;
 
-RecordListModel* Exclusions::foldersModel() const { return model_; }
+RecordListModel* Exclusions::foldersModel() const {
+    return model_;
+}
 
 void Exclusions::publish() {
     static_cast<RecordList<Path>*>(model_)->replace(core_->folders());

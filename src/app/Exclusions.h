@@ -2,9 +2,9 @@
 // The protected folders, observable: the settings screen lists, adds and removes them, AppState
 // drops every result inside one. Lives on the main thread.
 
+#include <QtQml/qqmlregistration.h>
 #include <QObject>
 #include <QUrl>
-#include <QtQml/qqmlregistration.h>
 
 #include <memory>
 
@@ -18,7 +18,7 @@ class Exclusions : public QObject {
     QML_ELEMENT
     QML_UNCREATABLE("owned by AppState")
     Q_PROPERTY(tornivo::app::RecordListModel* folders READ foldersModel CONSTANT)
-public:
+  public:
     Exclusions(PreferencesStore& store, QObject* parent = nullptr);
     ~Exclusions() override;
 
@@ -35,10 +35,10 @@ public:
 
     RecordListModel* foldersModel() const;
 
-signals:
+  signals:
     void foldersChanged();
 
-private:
+  private:
     void publish();
 
     std::unique_ptr<tornivo::Exclusions> core_;

@@ -4,6 +4,8 @@
 
 namespace tornivo::app {
 
-QString Fmt::bytes(qint64 count) { return QString::fromStdString(formatBytes(count)); }
+QString Fmt::bytes(qint64 count) {
+    return QString::fromStdString(formatBytes(count));
+}
 
 }  // namespace tornivo::app

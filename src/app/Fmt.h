@@ -1,9 +1,9 @@
 #pragma once
 // Formatting helpers for QML: byte counts through the program's one byte formatter.
 
+#include <QtQml/qqmlregistration.h>
 #include <QObject>
 #include <QString>
-#include <QtQml/qqmlregistration.h>
 
 namespace tornivo::app {
 
@@ -11,7 +11,7 @@ class Fmt : public QObject {
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
-public:
+  public:
     using QObject::QObject;
 
     Q_INVOKABLE static QString bytes(qint64 count);

@@ -6,7 +6,9 @@ int RecordListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : size();
 }
 
-QHash<int, QByteArray> RecordListModel::roleNames() const { return roles_; }
+QHash<int, QByteArray> RecordListModel::roleNames() const {
+    return roles_;
+}
 
 QVariant RecordListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() < 0 || index.row() >= size() || !roles_.contains(role))

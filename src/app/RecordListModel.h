@@ -3,8 +3,8 @@
 // record's fields. The records stay native (paths as bytes); QML gets display text and an `id`
 // it hands back to AppState, which finds the record by it.
 
-#include <QAbstractListModel>
 #include <QtQml/qqmlregistration.h>
+#include <QAbstractListModel>
 
 #include <functional>
 #include <vector>
@@ -16,7 +16,7 @@ class RecordListModel : public QAbstractListModel {
     QML_ELEMENT
     QML_UNCREATABLE("record lists are owned by AppState")
     Q_PROPERTY(int count READ count NOTIFY countChanged)
-public:
+  public:
     using QAbstractListModel::QAbstractListModel;
 
     int count() const { return size(); }
@@ -27,10 +27,10 @@ public:
     // The value of one role of one row, by role name (for QML and tests).
     Q_INVOKABLE QVariant get(int row, const QString& role) const;
 
-signals:
+  signals:
     void countChanged();
 
-protected:
+  protected:
     virtual int size() const = 0;
     virtual QVariant field(int row, int role) const = 0;
     QHash<int, QByteArray> roles_;
@@ -42,7 +42,7 @@ struct RecordRoles;  // static QList<QByteArray> names(); static QVariant value(
 
 template <class T>
 class RecordList final : public RecordListModel {
-public:
+  public:
     explicit RecordList(QObject* parent = nullptr) : RecordListModel(parent) {
         const auto names = RecordRoles<T>::names();
         for (int i = 0; i < names.size(); ++i) roles_.insert(Qt::UserRole + i, names[i]);
@@ -89,13 +89,13 @@ public:
             if (pred(rows_[static_cast<std::size_t>(row)])) removeAt(row);
     }
 
-protected:
+  protected:
     int size() const override { return static_cast<int>(rows_.size()); }
     QVariant field(int row, int role) const override {
         return RecordRoles<T>::value(rows_[static_cast<std::size_t>(row)], role - Qt::UserRole);
     }
 
-private:
+  private:
     std::vector<T> rows_;
 };
 

@@ -4,13 +4,17 @@
 
 namespace tornivo::app {
 
-QString displayPath(const Path& path) { return QString::fromStdString(displayText(path)); }
+QString displayPath(const Path& path) {
+    return QString::fromStdString(displayText(path));
+}
 
 QString displayName(const Path& path) {
     return QString::fromStdString(displayText(path.filename()));
 }
 
-QString pathId(const Path& path) { return QString::fromStdString(encodePathText(path)); }
+QString pathId(const Path& path) {
+    return QString::fromStdString(encodePathText(path));
+}
 
 QVariant dateValue(const std::optional<TimePoint>& t) {
     if (!t) return {};
@@ -19,41 +23,62 @@ QVariant dateValue(const std::optional<TimePoint>& t) {
 }
 
 namespace {
-QString raw(std::string_view v) { return QString::fromUtf8(v.data(), static_cast<qsizetype>(v.size())); }
-QString id(const Uuid& u) { return QString::fromStdString(u.toString()); }
+QString raw(std::string_view v) {
+    return QString::fromUtf8(v.data(), static_cast<qsizetype>(v.size()));
+}
+QString id(const Uuid& u) {
+    return QString::fromStdString(u.toString());
+}
 }  // namespace
 
 QVariant RecordRoles<JunkItem>::value(const JunkItem& r, int i) {
     switch (i) {
-        case 0: return id(r.id);
-        case 1: return displayName(r.url);
-        case 2: return displayPath(r.url);
-        case 3: return QVariant::fromValue<qint64>(r.size);
-        case 4: return raw(rawValue(r.category));
-        case 5: return r.isSelected;
+        case 0:
+            return id(r.id);
+        case 1:
+            return displayName(r.url);
+        case 2:
+            return displayPath(r.url);
+        case 3:
+            return QVariant::fromValue<qint64>(r.size);
+        case 4:
+            return raw(rawValue(r.category));
+        case 5:
+            return r.isSelected;
     }
     return {};
 }
 
 QVariant RecordRoles<LargeFile>::value(const LargeFile& r, int i) {
     switch (i) {
-        case 0: return id(r.id);
-        case 1: return displayName(r.url);
-        case 2: return displayPath(r.url);
-        case 3: return QVariant::fromValue<qint64>(r.size);
-        case 4: return dateValue(r.lastAccess);
-        case 5: return r.isSelected;
+        case 0:
+            return id(r.id);
+        case 1:
+            return displayName(r.url);
+        case 2:
+            return displayPath(r.url);
+        case 3:
+            return QVariant::fromValue<qint64>(r.size);
+        case 4:
+            return dateValue(r.lastAccess);
+        case 5:
+            return r.isSelected;
     }
     return {};
 }
 
 QVariant RecordRoles<DuplicateGroup>::value(const DuplicateGroup& r, int i) {
     switch (i) {
-        case 0: return id(r.id);
-        case 1: return QString::fromStdString(r.hash);
-        case 2: return QVariant::fromValue<qint64>(r.size);
-        case 3: return static_cast<int>(r.files.size());
-        case 4: return QVariant::fromValue<qint64>(r.reclaimable());
+        case 0:
+            return id(r.id);
+        case 1:
+            return QString::fromStdString(r.hash);
+        case 2:
+            return QVariant::fromValue<qint64>(r.size);
+        case 3:
+            return static_cast<int>(r.files.size());
+        case 4:
+            return QVariant::fromValue<qint64>(r.reclaimable());
         case 5: {
             QStringList files;
             for (const auto& f : r.files) files << displayPath(f);
@@ -70,67 +95,98 @@ QVariant RecordRoles<DuplicateGroup>::value(const DuplicateGroup& r, int i) {
 
 QVariant RecordRoles<DiskCategory>::value(const DiskCategory& r, int i) {
     switch (i) {
-        case 0: return raw(rawValue(r.kind));
-        case 1: return QVariant::fromValue<qint64>(r.size);
-        case 2: return QVariant::fromValue<qint64>(r.fileCount);
-        case 3: return static_cast<int>(r.files.size());
+        case 0:
+            return raw(rawValue(r.kind));
+        case 1:
+            return QVariant::fromValue<qint64>(r.size);
+        case 2:
+            return QVariant::fromValue<qint64>(r.fileCount);
+        case 3:
+            return static_cast<int>(r.files.size());
     }
     return {};
 }
 
 QVariant RecordRoles<InstallerFile>::value(const InstallerFile& r, int i) {
     switch (i) {
-        case 0: return id(r.id);
-        case 1: return displayName(r.url);
-        case 2: return displayPath(r.url);
-        case 3: return QVariant::fromValue<qint64>(r.size);
-        case 4: return QString::fromStdString(r.kind);
-        case 5: return r.matchedApp ? QVariant(QString::fromStdString(*r.matchedApp)) : QVariant();
-        case 6: return r.isSelected;
+        case 0:
+            return id(r.id);
+        case 1:
+            return displayName(r.url);
+        case 2:
+            return displayPath(r.url);
+        case 3:
+            return QVariant::fromValue<qint64>(r.size);
+        case 4:
+            return QString::fromStdString(r.kind);
+        case 5:
+            return r.matchedApp ? QVariant(QString::fromStdString(*r.matchedApp)) : QVariant();
+        case 6:
+            return r.isSelected;
     }
     return {};
 }
 
 QVariant RecordRoles<InstalledApp>::value(const InstalledApp& r, int i) {
     switch (i) {
-        case 0: return pathId(r.url);
-        case 1: return QString::fromStdString(r.name);
-        case 2: return displayPath(r.url);
+        case 0:
+            return pathId(r.url);
+        case 1:
+            return QString::fromStdString(r.name);
+        case 2:
+            return displayPath(r.url);
     }
     return {};
 }
 
 QVariant RecordRoles<DeveloperProject>::value(const DeveloperProject& r, int i) {
     switch (i) {
-        case 0: return id(r.id);
-        case 1: return QString::fromStdString(r.name);
-        case 2: return displayPath(r.url);
-        case 3: return QVariant::fromValue<qint64>(r.size);
-        case 4: return dateValue(r.lastActivity);
-        case 5: return r.isActive;
-        case 6: return r.isSelected;
+        case 0:
+            return id(r.id);
+        case 1:
+            return QString::fromStdString(r.name);
+        case 2:
+            return displayPath(r.url);
+        case 3:
+            return QVariant::fromValue<qint64>(r.size);
+        case 4:
+            return dateValue(r.lastActivity);
+        case 5:
+            return r.isActive;
+        case 6:
+            return r.isSelected;
     }
     return {};
 }
 
 QVariant RecordRoles<AppLeftover>::value(const AppLeftover& r, int i) {
     switch (i) {
-        case 0: return id(r.id);
-        case 1: return displayName(r.url);
-        case 2: return displayPath(r.url);
-        case 3: return QVariant::fromValue<qint64>(r.size);
-        case 4: return raw(rawValue(r.kind));
-        case 5: return r.matchedByName;
-        case 6: return r.isSelected;
+        case 0:
+            return id(r.id);
+        case 1:
+            return displayName(r.url);
+        case 2:
+            return displayPath(r.url);
+        case 3:
+            return QVariant::fromValue<qint64>(r.size);
+        case 4:
+            return raw(rawValue(r.kind));
+        case 5:
+            return r.matchedByName;
+        case 6:
+            return r.isSelected;
     }
     return {};
 }
 
 QVariant RecordRoles<Path>::value(const Path& r, int i) {
     switch (i) {
-        case 0: return pathId(r);
-        case 1: return displayName(r);
-        case 2: return displayPath(r);
+        case 0:
+            return pathId(r);
+        case 1:
+            return displayName(r);
+        case 2:
+            return displayPath(r);
     }
     return {};
 }

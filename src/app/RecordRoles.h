@@ -25,12 +25,16 @@ QVariant dateValue(const std::optional<TimePoint>& t);
 
 template <>
 struct RecordRoles<JunkItem> {
-    static QList<QByteArray> names() { return {"id", "name", "path", "size", "category", "isSelected"}; }
+    static QList<QByteArray> names() {
+        return {"id", "name", "path", "size", "category", "isSelected"};
+    }
     static QVariant value(const JunkItem& r, int i);
 };
 template <>
 struct RecordRoles<LargeFile> {
-    static QList<QByteArray> names() { return {"id", "name", "path", "size", "lastAccess", "isSelected"}; }
+    static QList<QByteArray> names() {
+        return {"id", "name", "path", "size", "lastAccess", "isSelected"};
+    }
     static QVariant value(const LargeFile& r, int i);
 };
 template <>

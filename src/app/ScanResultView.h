@@ -1,9 +1,9 @@
 #pragma once
 // The junk scan result as QML sees it: the items as a list model and the derived totals.
 
+#include <QtQml/qqmlregistration.h>
 #include <QDateTime>
 #include <QObject>
-#include <QtQml/qqmlregistration.h>
 
 #include "RecordListModel.h"
 #include "models/ScanModels.h"
@@ -18,7 +18,7 @@ class ScanResultView : public QObject {
     Q_PROPERTY(QDateTime date READ date NOTIFY changed)
     Q_PROPERTY(qint64 totalSize READ totalSize NOTIFY changed)
     Q_PROPERTY(qint64 selectedSize READ selectedSize NOTIFY changed)
-public:
+  public:
     explicit ScanResultView(QObject* parent = nullptr);
 
     void show(const ScanResult& result);
@@ -30,10 +30,10 @@ public:
     // The total of one category, by raw value ("appCache", "systemLogs").
     Q_INVOKABLE qint64 sizeFor(const QString& category) const;
 
-signals:
+  signals:
     void changed();
 
-private:
+  private:
     RecordList<JunkItem>* items_;
     ScanResult result_;
     QDateTime date_;

@@ -4,16 +4,26 @@ namespace tornivo::app {
 
 std::string_view icon(Section section) {
     switch (section) {
-        case Section::clean: return "sparkles";
-        case Section::tuneup: return "bolt.fill";
-        case Section::developer: return "hammer.fill";
-        case Section::xray: return "chart.pie.fill";
-        case Section::duplicates: return "doc.on.doc.fill";
-        case Section::large: return "externaldrive.fill";
-        case Section::installers: return "opticaldiscdrive.fill";
-        case Section::uninstall: return "trash.fill";
-        case Section::shred: return "flame.fill";
-        case Section::settings: return "gearshape.fill";
+        case Section::clean:
+            return "sparkles";
+        case Section::tuneup:
+            return "bolt.fill";
+        case Section::developer:
+            return "hammer.fill";
+        case Section::xray:
+            return "chart.pie.fill";
+        case Section::duplicates:
+            return "doc.on.doc.fill";
+        case Section::large:
+            return "externaldrive.fill";
+        case Section::installers:
+            return "opticaldiscdrive.fill";
+        case Section::uninstall:
+            return "trash.fill";
+        case Section::shred:
+            return "flame.fill";
+        case Section::settings:
+            return "gearshape.fill";
     }
     return {};
 }

@@ -12,7 +12,16 @@
 namespace tornivo::app {
 
 enum class Section {
-    clean, tuneup, developer, xray, duplicates, large, installers, uninstall, shred, settings
+    clean,
+    tuneup,
+    developer,
+    xray,
+    duplicates,
+    large,
+    installers,
+    uninstall,
+    shred,
+    settings
 };
 
 // The symbol shown for a section.

@@ -16,7 +16,7 @@ namespace tornivo::app {
 
 template <class Engine>
 class SerialExecutor {
-public:
+  public:
     explicit SerialExecutor(std::shared_ptr<Engine> engine) : engine_(std::move(engine)) {
         pool_.setMaxThreadCount(1);  // one worker: calls run in order, never side by side
     }
@@ -27,14 +27,14 @@ public:
     // Queues `work(engine)` and returns the future of its result.
     template <class Work>
     auto run(Work&& work) -> QFuture<std::invoke_result_t<Work, Engine&>> {
-        return QtConcurrent::run(&pool_, [engine = engine_, w = std::forward<Work>(work)]() mutable {
-            return w(*engine);
-        });
+        return QtConcurrent::run(
+            &pool_,
+            [engine = engine_, w = std::forward<Work>(work)]() mutable { return w(*engine); });
     }
 
     Engine& engine() { return *engine_; }
 
-private:
+  private:
     std::shared_ptr<Engine> engine_;
     QThreadPool pool_;
 };

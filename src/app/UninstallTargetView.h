@@ -1,8 +1,8 @@
 #pragma once
 // The uninstall plan as QML sees it: the application and its leftovers.
 
-#include <QObject>
 #include <QtQml/qqmlregistration.h>
+#include <QObject>
 
 #include "RecordListModel.h"
 #include "models/UninstallModels.h"
@@ -19,7 +19,7 @@ class UninstallTargetView : public QObject {
     Q_PROPERTY(qint64 appSize READ appSize NOTIFY changed)
     Q_PROPERTY(qint64 totalSize READ totalSize NOTIFY changed)
     Q_PROPERTY(tornivo::app::RecordListModel* leftovers READ leftovers CONSTANT)
-public:
+  public:
     explicit UninstallTargetView(QObject* parent = nullptr);
 
     void show(const UninstallTarget& target);
@@ -31,10 +31,10 @@ public:
     qint64 totalSize() const { return totalSize_; }
     RecordListModel* leftovers() const { return leftovers_; }
 
-signals:
+  signals:
     void changed();
 
-private:
+  private:
     RecordList<AppLeftover>* leftovers_;
     QString appName_, appPath_;
     QVariant bundleID_;

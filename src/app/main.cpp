@@ -23,16 +23,17 @@ bool hasDesktopSession() {
     // An explicit headless platform (offscreen rendering, as tests and screenshots use) needs
     // no display server.
     const char* platform = std::getenv("QT_QPA_PLATFORM");
-    return platform && (std::string_view(platform) == "offscreen" ||
-                        std::string_view(platform) == "minimal");
+    return platform &&
+           (std::string_view(platform) == "offscreen" || std::string_view(platform) == "minimal");
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
     if (!hasDesktopSession()) {
-        std::fputs("tornivo: needs a desktop session (neither DISPLAY nor WAYLAND_DISPLAY is set)\n",
-                   stderr);
+        std::fputs(
+            "tornivo: needs a desktop session (neither DISPLAY nor WAYLAND_DISPLAY is set)\n",
+            stderr);
         return 1;
     }
     QApplication app(argc, argv);

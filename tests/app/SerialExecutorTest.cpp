@@ -32,7 +32,8 @@ TEST(SerialExecutorTest, CallsRunOneAtATimeInOrderOffTheMainThread) {
         futures.push_back(executor.run([i, main](Recorder& r) {
             int now = ++r.running;
             int seen = r.maxRunning.load();
-            while (now > seen && !r.maxRunning.compare_exchange_weak(seen, now)) {}
+            while (now > seen && !r.maxRunning.compare_exchange_weak(seen, now)) {
+            }
             QThread::usleep(500);
             {
                 std::lock_guard lock(r.mutex);

@@ -11,7 +11,7 @@ namespace {
 using namespace test;
 
 class ExclusionsTest : public ::testing::Test {
-protected:
+  protected:
     TempDir dir;
     PreferencesStore store{dir / "settings.json"};
 };
@@ -32,7 +32,7 @@ TEST_F(ExclusionsTest, AProtectedFolderCoversItselfAndWhatLiesBelowOnly) {
 
 TEST_F(ExclusionsTest, CanonicallyEquivalentNamesAreTheSameFolder) {
     Exclusions ex(store);
-    ex.add("/home/a/Caf\xc3\xa9");  // precomposed é
+    ex.add("/home/a/Caf\xc3\xa9");                                 // precomposed é
     EXPECT_TRUE(ex.isProtected("/home/a/Cafe\xcc\x81/menu.txt"));  // e + combining acute
     EXPECT_FALSE(ex.add("/home/a/Cafe\xcc\x81/"));
     EXPECT_EQ(ex.folders().size(), 1u);

@@ -41,8 +41,7 @@ TEST(LayoutTest, XdgVariablesMoveTheFoldersButRelativeValuesAreIgnored) {
     EXPECT_EQ(l.trash, Path("/srv/data/Trash"));
     EXPECT_EQ(l.configHome, h / ".config");
     EXPECT_EQ(l.stateHome, h / ".local/state");
-    EXPECT_EQ(l.leftoverNameFolders,
-              (std::vector<Path>{h / ".config", "/srv/cache", "/srv/data"}));
+    EXPECT_EQ(l.leftoverNameFolders, (std::vector<Path>{h / ".config", "/srv/cache", "/srv/data"}));
 }
 
 TEST(LayoutTest, PersonalFoldersComeFromUserDirsWithLocalizedNames) {
@@ -68,8 +67,9 @@ TEST(LayoutTest, PersonalFoldersComeFromUserDirsWithLocalizedNames) {
 }
 
 TEST(LayoutTest, ApplicationFoldersPutTheUserFirstAndIncludeFlatpakOnce) {
-    TempHome h(LayoutKind::freedesktop,
-               {{"XDG_DATA_DIRS", "/var/lib/flatpak/exports/share:/usr/share/:relative:/opt/share"}});
+    TempHome h(
+        LayoutKind::freedesktop,
+        {{"XDG_DATA_DIRS", "/var/lib/flatpak/exports/share:/usr/share/:relative:/opt/share"}});
     EXPECT_EQ(h.layout().applicationFolders,
               (std::vector<Path>{h / ".local/share/applications",
                                  h / ".local/share/flatpak/exports/share/applications",

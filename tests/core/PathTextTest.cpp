@@ -33,7 +33,10 @@ TEST(PathTextTest, DecodingIsLenientAndNeverMakesANulByte) {
 }
 
 TEST(PathTextTest, DisplayTextReplacesInvalidBytesOnly) {
-    EXPECT_EQ(displayText(Path("/a/b\xff" "c")), "/a/b\xef\xbf\xbd" "c");
+    EXPECT_EQ(displayText(Path("/a/b\xff"
+                               "c")),
+              "/a/b\xef\xbf\xbd"
+              "c");
     EXPECT_EQ(displayText(Path("/a/ü")), "/a/ü");
 }
 

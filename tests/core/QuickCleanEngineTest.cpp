@@ -13,7 +13,7 @@ namespace {
 using namespace test;
 
 class QuickCleanEngineTest : public ::testing::TestWithParam<LayoutKind> {
-protected:
+  protected:
     TempHome home{GetParam()};
     Path caches() const { return home.layout().junkRoots[0].folder; }
     Path logs() const { return home.layout().junkRoots[1].folder; }
@@ -34,8 +34,9 @@ TEST_P(QuickCleanEngineTest, ListsTopLevelEntriesLargestFirstWithTheirOnDiskSize
     writeFile(logs() / "session.log", 40000);
 
     auto items = engine().scan();
-    ASSERT_EQ(urls(items), (std::vector<Path>{caches() / "org.example.Big", caches() / "loose-file.bin",
-                                              logs() / "session.log", caches() / "org.example.Small"}));
+    ASSERT_EQ(urls(items),
+              (std::vector<Path>{caches() / "org.example.Big", caches() / "loose-file.bin",
+                                 logs() / "session.log", caches() / "org.example.Small"}));
     EXPECT_EQ(items[0].size, FileSystemHelper::directorySize(caches() / "org.example.Big"));
     EXPECT_GE(items[0].size, 370000) << "a hidden file inside an item still counts";
     EXPECT_EQ(items[3].size, allocatedSize(caches() / "org.example.Small/data"));
@@ -63,7 +64,8 @@ TEST_P(QuickCleanEngineTest, SkipsHiddenEmptyAndZeroSizedEntriesAndMissingRoots)
     writeFile(caches() / "zero-length", 0);
     writeFile(caches() / "real/x", 1000);
     auto items = engine().scan();
-    EXPECT_EQ(urls(items), std::vector<Path>{caches() / "real"}) << "no logs folder, cache items only";
+    EXPECT_EQ(urls(items), std::vector<Path>{caches() / "real"})
+        << "no logs folder, cache items only";
 }
 
 TEST_P(QuickCleanEngineTest, ScanSurvivesLinkLoopsAndOddNames) {

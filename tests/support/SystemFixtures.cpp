@@ -26,8 +26,9 @@ DescriptorLimit::~DescriptorLimit() {
     ::setrlimit(RLIMIT_NOFILE, &saved_);
 }
 
-std::string chainFileName(int level) { return "f" + std::to_string(level % 10); }
-
+std::string chainFileName(int level) {
+    return "f" + std::to_string(level % 10);
+}
 
 bool buildChain(const Path& root, int levels) {
     int fd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -26,7 +26,8 @@ TempDir::~TempDir() {
     // Give every folder back its permissions so that the whole tree can go.
     std::error_code ec;
     ::chmod(path_.c_str(), 0700);
-    for (auto it = fs::recursive_directory_iterator(path_, fs::directory_options::skip_permission_denied, ec);
+    for (auto it = fs::recursive_directory_iterator(
+             path_, fs::directory_options::skip_permission_denied, ec);
          !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
         if (it->is_directory(ec) && !it->is_symlink(ec)) ::chmod(it->path().c_str(), 0700);
     }
@@ -85,7 +86,8 @@ Path makeSymlink(const Path& target, const Path& link) {
 
 void setTimes(const Path& file, TimePoint access, TimePoint modification) {
     auto ts = [](TimePoint t) {
-        auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(t.time_since_epoch()).count();
+        auto ns =
+            std::chrono::duration_cast<std::chrono::nanoseconds>(t.time_since_epoch()).count();
         timespec s{};
         s.tv_sec = static_cast<time_t>(ns / 1'000'000'000);
         s.tv_nsec = static_cast<long>(ns % 1'000'000'000);

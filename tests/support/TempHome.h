@@ -12,7 +12,7 @@
 namespace tornivo::test {
 
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -21,13 +21,13 @@ public:
     const Path& path() const { return path_; }
     Path operator/(const Path& rel) const { return path_ / rel; }
 
-private:
+  private:
     Path path_;
 };
 
 // A home folder in a temporary directory, with the layout of the given kind.
 class TempHome {
-public:
+  public:
     explicit TempHome(LayoutKind kind = LayoutKind::freedesktop, Environment env = {});
 
     const Path& home() const { return home_; }
@@ -36,7 +36,7 @@ public:
     // Rebuilds the layout (after writing user-dirs.dirs, say).
     void reload();
 
-private:
+  private:
     TempDir dir_;
     Path home_;
     LayoutKind kind_;
@@ -63,7 +63,7 @@ ByteCount allocatedSize(const Path& file);
 // effective set; restores them when destroyed. `active()` is false when that was impossible, in
 // which case a permission test must skip with `reason()`.
 class PermissionsApply {
-public:
+  public:
     PermissionsApply();
     ~PermissionsApply();
     PermissionsApply(const PermissionsApply&) = delete;
@@ -72,7 +72,7 @@ public:
     bool active() const { return active_; }
     const std::string& reason() const { return reason_; }
 
-private:
+  private:
     bool active_ = false;
     bool dropped_ = false;
     std::string reason_;

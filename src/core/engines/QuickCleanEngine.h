@@ -10,7 +10,7 @@
 namespace tornivo {
 
 class QuickCleanEngine {
-public:
+  public:
     explicit QuickCleanEngine(Layout layout);
 
     const Layout& layout() const { return layout_; }
@@ -24,7 +24,7 @@ public:
     // The items of one root folder: its non-hidden direct entries with a size above 0.
     std::vector<JunkItem> children(const Path& folder, CleanCategory category) const;
 
-private:
+  private:
     bool isJunkEntry(const Path& location) const;
 
     Layout layout_;

@@ -51,7 +51,7 @@ struct RawEnumTable<FileAdvice::Case> {
 struct DiskFile {
     Uuid id;
     Path url;
-    ByteCount size = 0;                // allocated size on disk, else logical size
+    ByteCount size = 0;                 // allocated size on disk, else logical size
     std::optional<TimePoint> lastUsed;  // access date, else modification date
     std::optional<FileAdvice> advice;
 

@@ -14,7 +14,7 @@ namespace tornivo {
 struct LargeFile {
     Uuid id;
     Path url;
-    ByteCount size = 0;                  // allocated size on disk
+    ByteCount size = 0;                   // allocated size on disk
     std::optional<TimePoint> lastAccess;  // absent when the file system reports none
     bool isSelected = false;
 

@@ -14,9 +14,9 @@ struct InstallerFile {
     Uuid id;
     Path url;
     ByteCount size = 0;
-    std::string kind;                      // the lower-cased extension
+    std::string kind;                       // the lower-cased extension
     std::optional<std::string> matchedApp;  // the installed application it belongs to
-    bool isSelected = false;               // true at creation when matchedApp is present
+    bool isSelected = false;                // true at creation when matchedApp is present
 
     bool operator==(const InstallerFile&) const = default;
 };

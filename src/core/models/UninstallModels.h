@@ -21,7 +21,16 @@ struct InstalledApp {
 };
 
 enum class LeftoverKind {
-    support, cache, preferences, container, logs, savedState, web, launch, scripts, other
+    support,
+    cache,
+    preferences,
+    container,
+    logs,
+    savedState,
+    web,
+    launch,
+    scripts,
+    other
 };
 
 template <>

@@ -7,7 +7,7 @@
 namespace tornivo {
 
 class Uuid {
-public:
+  public:
     // A fresh random (version 4) identifier.
     static Uuid random();
     // The canonical lower-case text form; an identifier made from invalid text is empty.
@@ -18,7 +18,7 @@ public:
 
     auto operator<=>(const Uuid&) const = default;
 
-private:
+  private:
     std::string text_;
 };
 

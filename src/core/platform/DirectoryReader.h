@@ -9,7 +9,7 @@
 namespace tornivo {
 
 class DirectoryReader {
-public:
+  public:
     struct Entry {
         const char* name;  // NUL-terminated, valid until the next call to next()
         std::size_t length;
@@ -28,7 +28,7 @@ public:
     // Whether reading stopped on an error rather than at the end.
     bool failed() const { return failed_; }
 
-private:
+  private:
     static constexpr std::size_t kBufferSize = 64 * 1024;
     std::unique_ptr<std::byte[]> buffer_;
     int fd_ = -1;

@@ -1,7 +1,7 @@
 #include "platform/Exclusions.h"
 
-#include <unicode/normalizer2.h>
 #include <unicode/bytestream.h>
+#include <unicode/normalizer2.h>
 
 #include "platform/PathText.h"
 #include "platform/PreferencesStore.h"
@@ -43,8 +43,8 @@ bool Exclusions::isProtected(const Path& location) const {
     for (const auto& f : keys_) {
         if (p == f) return true;
         // The root folder protects everything below it.
-        if (f == "/" ? p.starts_with('/') : (p.size() > f.size() && p.starts_with(f) &&
-                                             p[f.size()] == '/'))
+        if (f == "/" ? p.starts_with('/')
+                     : (p.size() > f.size() && p.starts_with(f) && p[f.size()] == '/'))
             return true;
     }
     return false;

@@ -13,7 +13,7 @@ namespace tornivo {
 class PreferencesStore;
 
 class Exclusions {
-public:
+  public:
     static constexpr const char* kKey = "protectedFolders";
 
     // Loads the folders from the store; a missing or malformed value gives an empty list.
@@ -33,7 +33,7 @@ public:
     // "." components dropped, ".." folded lexically, repeated and trailing slashes removed.
     static Path standardize(const Path& location);
 
-private:
+  private:
     void persist();
     // The form two paths are compared in: standardised, and NFC when the bytes are UTF-8.
     static std::string comparisonKey(const Path& location);

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace tornivo {
 
@@ -11,8 +12,8 @@ constexpr unsigned kMask = STATX_TYPE | STATX_MODE | STATX_NLINK | STATX_INO | S
                            STATX_BLOCKS | STATX_ATIME | STATX_MTIME;
 
 TimePoint toTimePoint(const struct statx_timestamp& t) {
-    return TimePoint(std::chrono::duration_cast<Clock::duration>(std::chrono::seconds(t.tv_sec) +
-                                                                 std::chrono::nanoseconds(t.tv_nsec)));
+    return TimePoint(std::chrono::duration_cast<Clock::duration>(
+        std::chrono::seconds(t.tv_sec) + std::chrono::nanoseconds(t.tv_nsec)));
 }
 
 std::optional<FileStatus> fromStatx(int dirfd, const char* name, int flags) {
@@ -40,6 +41,31 @@ std::optional<FileStatus> statEntry(int dirfd, const char* name) {
     return fromStatx(dirfd, name, 0);
 }
 
-std::optional<FileStatus> statDescriptor(int fd) { return fromStatx(fd, "", AT_EMPTY_PATH); }
+std::optional<FileStatus> statDescriptor(int fd) {
+    return fromStatx(fd, "", AT_EMPTY_PATH);
+}
+
+namespace {
+constexpr int kDirectoryFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+
+int openIfIdentity(int dirfd, const char* name, std::uint64_t dev, std::uint64_t ino) {
+    int fd = ::openat(dirfd, name, kDirectoryFlags);
+    if (fd < 0) return -1;
+    auto opened = statDescriptor(fd);
+    if (!opened || opened->dev != dev || opened->ino != ino) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+}  // namespace
+
+int openListedDirectory(int dirfd, const char* name, const FileStatus& expected) {
+    return openIfIdentity(dirfd, name, expected.dev, expected.ino);
+}
+
+int openKnownParent(int fd, std::uint64_t dev, std::uint64_t ino) {
+    return openIfIdentity(fd, "..", dev, ino);
+}
 
 }  // namespace tornivo

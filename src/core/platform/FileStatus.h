@@ -35,4 +35,12 @@ std::optional<FileStatus> statEntry(int dirfd, const char* name);
 // Status of an open descriptor.
 std::optional<FileStatus> statDescriptor(int fd);
 
+// Opens the directory `name` inside `dirfd` without following a link, and only when it is still
+// the entry that was listed as `expected` (same device and inode): a folder swapped for a link or
+// for another folder since it was listed leads nowhere. -1 on any failure.
+int openListedDirectory(int dirfd, const char* name, const FileStatus& expected);
+// Opens the parent of the open directory `fd` through "..", only when it is the directory with
+// the given identity (the tree has not moved). -1 otherwise.
+int openKnownParent(int fd, std::uint64_t dev, std::uint64_t ino);
+
 }  // namespace tornivo

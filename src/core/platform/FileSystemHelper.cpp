@@ -17,7 +17,8 @@ struct SizeSum {
 
 ByteCount sizeBelow(int fd, const Path& path) {
     ByteCount total = 0;
-    for (const auto& sum : parallelTreeWalk(fd, path, defaultWalkThreads(), [] { return SizeSum{}; }))
+    for (const auto& sum :
+         parallelTreeWalk(fd, path, defaultWalkThreads(), [] { return SizeSum{}; }))
         total += sum.total;
     return total;
 }

@@ -163,8 +163,7 @@ Layout Layout::macos(const Path& home) {
     l.leftoverSystemFolders = {"/Library/Application Support", "/Library/Caches",
                                "/Library/Preferences",         "/Library/LaunchAgents",
                                "/Library/LaunchDaemons",       "/Library/Logs"};
-    l.leftoverNameFolders = {library / "Application Support", library / "Caches",
-                             library / "Logs"};
+    l.leftoverNameFolders = {library / "Application Support", library / "Caches", library / "Logs"};
     l.settingsFile = library / "Preferences/tornivo/settings.json";
     return l;
 }

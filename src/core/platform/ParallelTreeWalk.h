@@ -30,7 +30,7 @@ namespace detail {
 // Directories waiting for a thread: open descriptors (owned by the queue until taken) with
 // their paths.
 class WalkQueue {
-public:
+  public:
     explicit WalkQueue(unsigned threads) : threads_(threads) {}
     ~WalkQueue() {
         for (auto& item : pending_) ::close(item.first);
@@ -38,8 +38,7 @@ public:
 
     // Whether a thread is waiting for work and the queue cannot feed it.
     bool hungry() const {
-        return idle_.load(std::memory_order_relaxed) >
-               queued_.load(std::memory_order_relaxed);
+        return idle_.load(std::memory_order_relaxed) > queued_.load(std::memory_order_relaxed);
     }
 
     void push(int fd, Path path) {
@@ -68,7 +67,7 @@ public:
         return true;
     }
 
-private:
+  private:
     const std::size_t threads_;
     std::mutex mutex_;
     std::condition_variable ready_;
@@ -99,19 +98,13 @@ auto parallelTreeWalk(int rootFd, const Path& root, unsigned threads, MakeVisito
 
     detail::WalkQueue queue(threads);
     queue.push(ownFd, root);
-    const std::uint64_t rootDev = rootStatus->dev;
     auto work = [&](Visitor& visitor) {
         TreeWalker walker;
         auto handOff = [&](const TreeWalker::Entry& e) {
             bool descend = visitor(e);
             if (!descend || !e.status.isDirectory() || !queue.hungry()) return descend;
-            int fd = ::openat(e.dirfd, e.name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-            if (fd < 0) return false;
-            auto opened = statDescriptor(fd);
-            if (!opened || !opened->sameFile(e.status) || opened->dev != rootDev) {
-                ::close(fd);  // swapped since it was listed: nowhere to go
-                return false;
-            }
+            int fd = openListedDirectory(e.dirfd, e.name, e.status);
+            if (fd < 0) return false;  // swapped since it was listed: nowhere to go
             queue.push(fd, walker.pathOf(e));
             return false;
         };

@@ -16,7 +16,9 @@ std::string displayText(std::string_view bytes) {
     return out;
 }
 
-std::string displayText(const Path& path) { return displayText(std::string_view(path.native())); }
+std::string displayText(const Path& path) {
+    return displayText(std::string_view(path.native()));
+}
 
 std::string encodePathText(const Path& path) {
     static constexpr char kHex[] = "0123456789abcdef";

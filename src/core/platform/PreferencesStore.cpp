@@ -143,9 +143,13 @@ std::optional<std::vector<std::string>> PreferencesStore::stringList(std::string
     return out;
 }
 
-bool PreferencesStore::set(std::string_view key, Json value) { return update(key, &value); }
+bool PreferencesStore::set(std::string_view key, Json value) {
+    return update(key, &value);
+}
 
-bool PreferencesStore::remove(std::string_view key) { return update(key, nullptr); }
+bool PreferencesStore::remove(std::string_view key) {
+    return update(key, nullptr);
+}
 
 bool PreferencesStore::update(std::string_view key, const Json* value) {
     const Path folder = file_.parent_path();

@@ -19,7 +19,7 @@
 namespace tornivo {
 
 class PreferencesStore {
-public:
+  public:
     explicit PreferencesStore(Path file);
 
     const Path& file() const { return file_; }
@@ -37,7 +37,7 @@ public:
     bool set(std::string_view key, nlohmann::json value);
     bool remove(std::string_view key);
 
-private:
+  private:
     nlohmann::json snapshot() const;
     bool update(std::string_view key, const nlohmann::json* value);
 

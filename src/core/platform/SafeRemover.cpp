@@ -15,10 +15,9 @@ namespace tornivo {
 namespace {
 
 constexpr std::size_t kDescriptorBudget = 48;
-constexpr int kDirFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 
 class TreeRemover {
-public:
+  public:
     TreeRemover(std::uint64_t rootDev) : rootDev_(rootDev) {}
 
     // Empties the directory open as `rootFd` (which stays the caller's). True when every entry
@@ -51,14 +50,8 @@ public:
                 ok_ = false;  // another file system: never entered, so never removed
                 continue;
             }
-            int fd = ::openat(top.fd, name, kDirFlags);
+            int fd = openListedDirectory(top.fd, name, *st);
             if (fd < 0) {
-                ok_ = false;
-                continue;
-            }
-            auto opened = statDescriptor(fd);
-            if (!opened || !opened->sameFile(*st)) {
-                ::close(fd);
                 ok_ = false;
                 continue;
             }
@@ -71,7 +64,7 @@ public:
         return ok_;
     }
 
-private:
+  private:
     struct Frame {
         int fd = -1;
         bool owned = true;
@@ -133,10 +126,8 @@ private:
         if (parent.fd < 0) {
             // Re-open the parent through ".." and make sure it is still the same directory: if
             // the tree was moved meanwhile, stop rather than act on the wrong folder.
-            int fd = ::openat(top.fd, "..", kDirFlags);
-            auto st = fd >= 0 ? statDescriptor(fd) : std::nullopt;
-            if (!st || st->ino != parent.ino || st->dev != parent.dev) {
-                if (fd >= 0) ::close(fd);
+            int fd = openKnownParent(top.fd, parent.dev, parent.ino);
+            if (fd < 0) {
                 abandon();
                 return false;
             }
@@ -189,16 +180,13 @@ bool SafeRemover::remove(const Path& location) {
     } else if (st->isMountRoot || st->dev != parentSt->dev) {
         removed = false;  // a mount point is not ours to remove
     } else {
-        int fd = ::openat(parentFd, name.c_str(), kDirFlags);
-        auto opened = fd >= 0 ? statDescriptor(fd) : std::nullopt;
-        if (opened && opened->sameFile(*st)) {
+        int fd = openListedDirectory(parentFd, name.c_str(), *st);
+        if (fd >= 0) {
             TreeRemover remover(st->dev);
             bool emptied = remover.emptyDirectory(fd, *st);
             ::close(fd);
-            fd = -1;
             removed = emptied && ::unlinkat(parentFd, name.c_str(), AT_REMOVEDIR) == 0;
         }
-        if (fd >= 0) ::close(fd);
     }
     ::close(parentFd);
     return removed;

@@ -15,14 +15,8 @@ bool TreeWalker::readNames(Frame& frame) {
 }
 
 bool TreeWalker::openChild(std::size_t parentIndex, const char* name, const FileStatus& st) {
-    int fd = ::openat(frames_[parentIndex].fd, name,
-                      O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    int fd = openListedDirectory(frames_[parentIndex].fd, name, st);
     if (fd < 0) return false;
-    auto opened = statDescriptor(fd);
-    if (!opened || !opened->sameFile(st)) {  // swapped between listing and opening
-        ::close(fd);
-        return false;
-    }
     // Keep descriptors bounded: close the shallowest open ancestor (never the root's, which is
     // the caller's) and re-open it through ".." later.
     if (openCount_ >= budget_) {
@@ -45,13 +39,8 @@ bool TreeWalker::openChild(std::size_t parentIndex, const char* name, const File
 
 bool TreeWalker::reopenParent(std::size_t childIndex) {
     Frame& parent = frames_[childIndex - 1];
-    int fd = ::openat(frames_[childIndex].fd, "..", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    int fd = openKnownParent(frames_[childIndex].fd, parent.dev, parent.ino);
     if (fd < 0) return false;
-    auto st = statDescriptor(fd);
-    if (!st || st->ino != parent.ino || st->dev != parent.dev) {
-        ::close(fd);
-        return false;
-    }
     parent.fd = fd;
     parent.ownsFd = true;
     ++openCount_;
@@ -92,6 +81,8 @@ std::string_view TreeWalker::currentFolderName() const {
 
 namespace tornivo {
 
-unsigned defaultWalkThreads() { return std::max(1u, std::thread::hardware_concurrency()); }
+unsigned defaultWalkThreads() {
+    return std::max(1u, std::thread::hardware_concurrency());
+}
 
 }  // namespace tornivo

@@ -23,7 +23,7 @@
 namespace tornivo {
 
 class TreeWalker {
-public:
+  public:
     struct Entry {
         int dirfd;         // the open directory that holds the entry
         const char* name;  // NUL-terminated name inside dirfd
@@ -48,7 +48,7 @@ public:
     // Name of the directory the walk is in (the root's last component at depth 0).
     std::string_view currentFolderName() const;
 
-private:
+  private:
     struct Frame {
         int fd = -1;
         bool ownsFd = true;
@@ -69,7 +69,7 @@ private:
     // Kept between walks so their buffers are reused. A deque, because names are read in place
     // from a frame while deeper frames are added.
     std::deque<Frame> frames_;
-    std::size_t depth_ = 0;      // frames_[0 .. depth_) are live
+    std::size_t depth_ = 0;  // frames_[0 .. depth_) are live
     std::uint64_t rootDev_ = 0;
     Path rootPath_;
     std::string rootName_;
@@ -92,7 +92,8 @@ bool TreeWalker::walk(int rootFd, const Path& rootPath, Visitor&& visitor) {
     rootDev_ = rootStatus->dev;
     rootPath_ = rootPath;
     rootName_ = rootPath.lexically_normal().filename().native();
-    if (rootName_.empty()) rootName_ = rootPath.lexically_normal().parent_path().filename().native();
+    if (rootName_.empty())
+        rootName_ = rootPath.lexically_normal().parent_path().filename().native();
     openCount_ = 0;
     depth_ = 1;
     if (frames_.empty()) frames_.emplace_back();
