@@ -132,6 +132,29 @@ TEST_F(AppStateTest, ScanWithEverythingProtectedPublishesAnEmptyResultWithoutThe
     EXPECT_EQ(cues, std::vector<SoundCue>{SoundCue::scanStart});
 }
 
+TEST_F(AppStateTest, ACorruptPreferencesFileGivesDefaultsAndIsKeptAsideOnTheNextWrite) {
+    writeText(store->file(), "{\"developerProtectionDays\": 30, \"protectedFol");
+    auto state = makeState();
+    EXPECT_EQ(state->developerProtectionDays(), 10);
+    EXPECT_TRUE(state->exclusions()->folders().empty());
+    state->exclusions()->add(home / "Photos");
+    EXPECT_EQ(makeState()->exclusions()->folders(), std::vector<Path>{home / "Photos"});
+    bool keptAside = false;
+    for (const auto& e : std::filesystem::directory_iterator(store->file().parent_path()))
+        keptAside |= e.path().filename().native().starts_with("settings.json.corrupt-");
+    EXPECT_TRUE(keptAside);
+}
+
+TEST(AppStateWithoutHome, AMissingHomeScansToAnEmptyResult) {
+    TempDir dir;
+    Layout layout = Layout::freedesktop(dir / "no-such-home", {});
+    AppState state(layout, std::make_shared<PreferencesStore>(layout.settingsFile));
+    state.runQuickScan();
+    ASSERT_TRUE(waitUntil([&] { return !state.isScanning(); }));
+    ASSERT_TRUE(state.scanResult());
+    EXPECT_TRUE(state.scanResult()->items.empty());
+}
+
 TEST_F(AppStateTest, ProtectedFoldersAddedFromTheFolderPickerKeepTheirBytes) {
     auto state = makeState();
     Path odd = home / Path("Fotos \xe9t\xe9");
