@@ -1,9 +1,11 @@
 #pragma once
-// Formatting helpers for QML: byte counts through the program's one byte formatter.
+// Formatting for people: dates and numbers in the locale of the chosen language, byte counts
+// through the program's one byte formatter.
 
-#include <QtQml/qqmlregistration.h>
+#include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <QtQml/qqmlregistration.h>
 
 namespace tornivo::app {
 
@@ -11,10 +13,21 @@ class Fmt : public QObject {
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
-  public:
+public:
     using QObject::QObject;
 
+    // Decimal units, KB to TB. Like the system's own file sizes, the number follows the
+    // system's locale rather than the chosen language.
     Q_INVOKABLE static QString bytes(qint64 count);
+    // "2 hours ago", with full unit names, as seen from now.
+    Q_INVOKABLE static QString relative(const QDateTime& date);
+    // The date alone, medium style.
+    Q_INVOKABLE static QString date(const QDateTime& date);
+    // Digits with grouping separators; plain digits on failure.
+    Q_INVOKABLE static QString integer(qint64 value);
+
+    // The locale of the chosen language as a BCP 47 tag.
+    static std::string localeTag();
 };
 
 }  // namespace tornivo::app

@@ -24,7 +24,9 @@ double roundHalfUp(double value, int digits) {
 std::string formatNumber(double value, int fractionDigits, std::string_view locale) {
     using namespace icu::number;
     UErrorCode status = U_ZERO_ERROR;
-    icu::Locale loc(std::string(locale).c_str());
+    UErrorCode tagStatus = U_ZERO_ERROR;
+    icu::Locale loc = icu::Locale::forLanguageTag(std::string(locale), tagStatus);
+    if (U_FAILURE(tagStatus)) loc = icu::Locale(std::string(locale).c_str());
     auto formatted = NumberFormatter::withLocale(loc)
                          .precision(Precision::maxFraction(fractionDigits))
                          .roundingMode(UNUM_ROUND_HALFUP)
