@@ -48,6 +48,7 @@ void AppState::setInstance(AppState* state) {
 }
 
 AppState* AppState::create(QQmlEngine*, QJSEngine* engine) {
+    // main() sets the instance before any QML engine exists; nothing else creates one.
     Q_ASSERT(g_instance && engine->thread() == g_instance->thread());
     QJSEngine::setObjectOwnership(g_instance, QJSEngine::CppOwnership);
     return g_instance;

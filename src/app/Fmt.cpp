@@ -16,9 +16,7 @@ TimePoint toTimePoint(const QDateTime& d) {
 }  // namespace
 
 std::string Fmt::localeTag() {
-    auto* l10n = LocalizationManager::shared();
-    QLocale locale = l10n ? l10n->locale() : QLocale::system();
-    return locale.bcp47Name().toStdString();
+    return LocalizationManager::shared()->locale().bcp47Name().toStdString();
 }
 
 QString Fmt::bytes(qint64 count) {

@@ -1,6 +1,10 @@
 #pragma once
 // Formatting for people: dates and numbers in the locale of the chosen language, byte counts
 // through the program's one byte formatter.
+//
+// In QML a formatted value inside a localized format follows a change of language with the
+// format's qsTrId; a value shown on its own reads the language in its binding so that it is
+// formatted again: `text: LocalizationManager.code, Fmt.integer(count)`.
 
 #include <QDateTime>
 #include <QObject>

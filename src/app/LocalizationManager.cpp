@@ -6,6 +6,8 @@
 #include <QJSEngine>
 #include <QQmlEngine>
 
+#include "platform/Layout.h"
+
 namespace tornivo::app {
 
 namespace {
@@ -46,15 +48,24 @@ LocalizationManager::~LocalizationManager() {
     if (g_shared == this) g_shared = nullptr;
 }
 
-LocalizationManager* LocalizationManager::shared() { return g_shared; }
+LocalizationManager* LocalizationManager::shared() {
+    // Made on first use when the application did not set one: the current user's preferences.
+    if (!g_shared) {
+        static PreferencesStore store(Layout::currentUser().settingsFile);
+        static LocalizationManager* fallback = new LocalizationManager(store);
+        g_shared = fallback;
+    }
+    return g_shared;
+}
 
 void LocalizationManager::setShared(LocalizationManager* manager) { g_shared = manager; }
 
 LocalizationManager* LocalizationManager::create(QQmlEngine* qml, QJSEngine* engine) {
-    Q_ASSERT(g_shared && engine->thread() == g_shared->thread());
-    QJSEngine::setObjectOwnership(g_shared, QJSEngine::CppOwnership);
-    g_shared->attach(qml);
-    return g_shared;
+    LocalizationManager* manager = shared();
+    Q_ASSERT(engine->thread() == manager->thread());
+    QJSEngine::setObjectOwnership(manager, QJSEngine::CppOwnership);
+    manager->attach(qml);
+    return manager;
 }
 
 void LocalizationManager::attach(QQmlEngine* engine) {

@@ -1,1 +1,137 @@
 #include "ThemeManager.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QJSEngine>
+#include <QPalette>
+#include <QVariantMap>
+
+namespace tornivo::app {
+
+namespace {
+
+ThemeManager* g_shared = nullptr;
+
+constexpr std::array<AppearanceMode, 3> kModes{AppearanceMode::system, AppearanceMode::light,
+                                               AppearanceMode::dark};
+
+// Only the two forced modes are recognised; a missing value, another type or an unknown word
+// all mean following the system.
+AppearanceMode readAppearance(const PreferencesStore& store) {
+    const auto stored = store.string(ThemeManager::kAppearanceKey);
+    if (stored == rawValue(AppearanceMode::light)) return AppearanceMode::light;
+    if (stored == rawValue(AppearanceMode::dark)) return AppearanceMode::dark;
+    return AppearanceMode::system;
+}
+
+}  // namespace
+
+const char* rawValue(AppearanceMode mode) {
+    switch (mode) {
+        case AppearanceMode::system:
+            return "system";
+        case AppearanceMode::light:
+            return "light";
+        case AppearanceMode::dark:
+            return "dark";
+    }
+    return "system";
+}
+
+QString titleKey(AppearanceMode mode) {
+    return QStringLiteral("settings.mode.") + QLatin1String(rawValue(mode));
+}
+
+const std::array<ThemeManager::Preset, 6>& ThemeManager::presets() {
+    static const std::array<Preset, 6> table{{
+        {"blue", "theme.blue", 0.20, 0.48, 1.00},
+        {"purple", "theme.purple", 0.58, 0.35, 0.95},
+        {"pink", "theme.pink", 0.95, 0.32, 0.55},
+        {"orange", "theme.orange", 0.98, 0.55, 0.18},
+        {"green", "theme.green", 0.18, 0.72, 0.42},
+        {"graphite", "theme.graphite", 0.45, 0.48, 0.53},
+    }};
+    return table;
+}
+
+ThemeManager::ThemeManager(PreferencesStore& store, QObject* parent)
+    : QObject(parent),
+      store_(store),
+      appearance_(readAppearance(store)),
+      accentID_(store.string(kAccentKey).value_or(kDefaultAccent)) {
+    // The system's accent is the palette's highlight: a palette change (a new desktop theme)
+    // reaches the application object as an event.
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        app->installEventFilter(this);
+}
+
+ThemeManager::~ThemeManager() {
+    if (g_shared == this) g_shared = nullptr;
+}
+
+ThemeManager* ThemeManager::shared() { return g_shared; }
+
+void ThemeManager::setShared(ThemeManager* manager) { g_shared = manager; }
+
+ThemeManager* ThemeManager::create(QQmlEngine*, QJSEngine* engine) {
+    Q_ASSERT(g_shared && engine->thread() == g_shared->thread());
+    QJSEngine::setObjectOwnership(g_shared, QJSEngine::CppOwnership);
+    return g_shared;
+}
+
+void ThemeManager::setAppearance(AppearanceMode mode) {
+    store_.set(kAppearanceKey, rawValue(mode));
+    if (mode == appearance_) return;
+    appearance_ = mode;
+    emit appearanceChanged();
+}
+
+void ThemeManager::setAppearanceId(const QString& id) {
+    for (AppearanceMode mode : kModes)
+        if (id == QLatin1String(rawValue(mode))) return setAppearance(mode);
+}
+
+QVariantList ThemeManager::appearanceList() const {
+    QVariantList list;
+    for (AppearanceMode mode : kModes)
+        list << QVariantMap{{"id", QString::fromLatin1(rawValue(mode))},
+                            {"titleKey", titleKey(mode)}};
+    return list;
+}
+
+void ThemeManager::setAccentID(const std::string& id) {
+    store_.set(kAccentKey, id);
+    if (id == accentID_) return;
+    accentID_ = id;
+    emit accentIDChanged();
+    emit accentChanged();
+}
+
+const ThemeManager::Preset* ThemeManager::preset() const {
+    for (const Preset& p : presets())
+        if (accentID_ == p.id) return &p;
+    return nullptr;
+}
+
+QColor ThemeManager::accent() const {
+    if (const Preset* p = preset()) return p->color();
+    return QGuiApplication::palette().color(QPalette::Highlight);
+}
+
+QVariantList ThemeManager::presetList() const {
+    QVariantList list;
+    for (const Preset& p : presets())
+        list << QVariantMap{{"id", QString::fromLatin1(p.id)},
+                            {"nameKey", QString::fromLatin1(p.nameKey)},
+                            {"color", p.color()}};
+    return list;
+}
+
+bool ThemeManager::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == QCoreApplication::instance() &&
+        event->type() == QEvent::ApplicationPaletteChange && !preset())
+        emit accentChanged();
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace tornivo::app

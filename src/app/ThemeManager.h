@@ -1,1 +1,108 @@
 #pragma once
+// The user's choice of appearance (follow the system, always light, always dark) and of one of
+// six accent colours. Both are persisted at once when they change and notify, so every view that
+// tints controls, icons and gradients re-tints immediately. Lives on the main thread.
+
+#include <QColor>
+#include <QObject>
+#include <QString>
+#include <QVariantList>
+#include <QtQml/qqmlregistration.h>
+
+#include <array>
+#include <string_view>
+
+#include "platform/PreferencesStore.h"
+
+class QQmlEngine;
+class QJSEngine;
+
+namespace tornivo::app {
+
+// Declaration order is the order of the settings picker; the raw value is the persisted form.
+enum class AppearanceMode { system, light, dark };
+
+const char* rawValue(AppearanceMode mode);
+// "settings.mode." followed by the raw value.
+QString titleKey(AppearanceMode mode);
+
+class ThemeManager : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+    // The raw value of the appearance ("system", "light" or "dark").
+    Q_PROPERTY(QString appearance READ appearanceId WRITE setAppearanceId NOTIFY appearanceChanged)
+    // The modes in picker order, each {id, titleKey}.
+    Q_PROPERTY(QVariantList appearances READ appearanceList CONSTANT)
+    Q_PROPERTY(QString accentID READ accentIdText WRITE setAccentIdText NOTIFY accentIDChanged)
+    Q_PROPERTY(QColor accent READ accent NOTIFY accentChanged)
+    // The presets in picker order, each {id, nameKey, color}.
+    Q_PROPERTY(QVariantList presets READ presetList CONSTANT)
+    // What the root view applies to the window: when `forcesColorScheme` holds, the window is
+    // dark exactly when `dark` holds; otherwise it keeps the system's colours.
+    Q_PROPERTY(bool forcesColorScheme READ forcesColorScheme NOTIFY appearanceChanged)
+    Q_PROPERTY(bool dark READ dark NOTIFY appearanceChanged)
+
+  public:
+    static constexpr const char* kAppearanceKey = "themeAppearance";
+    static constexpr const char* kAccentKey = "themeAccent";
+    static constexpr const char* kDefaultAccent = "blue";
+
+    struct Preset {
+        const char* id;
+        const char* nameKey;
+        double red, green, blue;  // sRGB, fully opaque
+        QColor color() const {
+            return QColor::fromRgbF(float(red), float(green), float(blue));
+        }
+    };
+    // The accent presets, in the order of the colour picker.
+    static const std::array<Preset, 6>& presets();
+
+    // Reads both choices; reading never rewrites what is stored.
+    explicit ThemeManager(PreferencesStore& store, QObject* parent = nullptr);
+    ~ThemeManager() override;
+
+    // The instance the application and QML use.
+    static ThemeManager* shared();
+    static void setShared(ThemeManager* manager);
+    static ThemeManager* create(QQmlEngine*, QJSEngine* engine);
+
+    AppearanceMode appearance() const { return appearance_; }
+    void setAppearance(AppearanceMode mode);
+    QString appearanceId() const { return QString::fromLatin1(rawValue(appearance_)); }
+    // Unknown words are ignored: the picker offers only the three modes.
+    void setAppearanceId(const QString& id);
+    QVariantList appearanceList() const;
+
+    const std::string& accentID() const { return accentID_; }
+    // Stores any id as given; one that names no preset makes `accent` the system's.
+    void setAccentID(const std::string& id);
+    QString accentIdText() const { return QString::fromStdString(accentID_); }
+    void setAccentIdText(const QString& id) { setAccentID(id.toStdString()); }
+
+    // The colour of the preset named by `accentID`, else the system's accent colour (the
+    // application palette's highlight), which follows later changes of that palette.
+    QColor accent() const;
+    QVariantList presetList() const;
+
+    bool forcesColorScheme() const { return appearance_ != AppearanceMode::system; }
+    bool dark() const { return appearance_ == AppearanceMode::dark; }
+
+  signals:
+    void appearanceChanged();
+    void accentIDChanged();
+    void accentChanged();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    const Preset* preset() const;
+
+    PreferencesStore& store_;
+    AppearanceMode appearance_ = AppearanceMode::system;
+    std::string accentID_;
+};
+
+}  // namespace tornivo::app

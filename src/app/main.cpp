@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "AppState.h"
+#include "LocalizationManager.h"
 
 Q_IMPORT_QML_PLUGIN(TornivoPlugin)
 
@@ -43,10 +44,13 @@ int main(int argc, char* argv[]) {
 
     tornivo::Layout layout = tornivo::Layout::currentUser();
     auto store = std::make_shared<tornivo::PreferencesStore>(layout.settingsFile);
+    tornivo::app::LocalizationManager l10n(*store);
+    tornivo::app::LocalizationManager::setShared(&l10n);
     tornivo::app::AppState state(layout, store);
     tornivo::app::AppState::setInstance(&state);
 
     QQmlApplicationEngine engine;
+    l10n.attach(&engine);
     QObject::connect(
         &engine, &QQmlApplicationEngine::objectCreationFailed, &app,
         [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);

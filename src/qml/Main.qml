@@ -11,6 +11,9 @@ ApplicationWindow {
     visible: true
     title: "Tornivo"
 
+    LayoutMirroring.enabled: LocalizationManager.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.childrenInherit: true
+
     ColumnLayout {
         anchors.fill: parent
         anchors.margins: 16
@@ -23,7 +26,7 @@ ApplicationWindow {
             Button {
                 id: scanButton
                 objectName: "scanButton"
-                text: AppState.scanResult ? "Scan again" : "Scan for junk"
+                text: AppState.scanResult ? qsTrId("common.scanAgain") : qsTrId("suggest.scan")
                 enabled: !AppState.isScanning && !AppState.isCleaning
                 onClicked: AppState.runQuickScan()
             }
@@ -37,10 +40,10 @@ ApplicationWindow {
                 objectName: "summary"
                 Layout.fillWidth: true
                 elide: Text.ElideRight
-                text: AppState.isScanning ? "Scanning caches and logs…"
-                    : AppState.scanResult ? Fmt.bytes(AppState.scanResult.totalSize) + " of junk in "
-                                            + AppState.scanResult.items.count + " items"
-                    : "Find the caches and logs that applications leave behind."
+                text: AppState.isScanning ? qsTrId("clean.scanning")
+                    : AppState.scanResult ? Fmt.bytes(AppState.scanResult.totalSize) + " "
+                                            + qsTrId("clean.junkFound")
+                    : qsTrId("clean.idleHint")
             }
         }
 
@@ -67,7 +70,7 @@ ApplicationWindow {
                             font.bold: true
                         }
                         Label {
-                            text: model.category === "appCache" ? "Application cache" : "Log"
+                            text: qsTrId("clean.category." + model.category)
                             opacity: 0.7
                             font.pixelSize: 12
                         }
