@@ -1,0 +1,67 @@
+#pragma once
+// Short, self-dismissing notices in a small floating window at the top right of the primary
+// screen, above other windows and never taking the keyboard focus. One banner at a time, no
+// queue: a new banner replaces the one on screen at once. Main thread only.
+
+#include <QObject>
+#include <QPointer>
+#include <QQuickView>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class QQmlEngine;
+class QScreen;
+
+namespace tornivo::app {
+
+class BannerCenter : public QObject {
+    Q_OBJECT
+public:
+    struct Timings {
+        int slideInMs = 350;
+        int fadeOutMs = 250;
+        int dismissAfterMs = 5500;
+    };
+    static constexpr int kPanelWidth = 370;  // a 330-wide card with 20 of room for its shadow
+    static constexpr int kEdgeGap = 8;       // from the right and top of the screen's free area
+
+    static BannerCenter& shared();
+
+    explicit BannerCenter(QObject* parent = nullptr);
+    ~BannerCenter() override;
+
+    // The caller localizes and formats the texts; `icon` is a symbol identifier.
+    void show(const QString& icon, const QString& title, const QString& message);
+    void dismiss(bool animated);
+
+    // The banner on screen (sliding in or shown), or null; a fading banner is no longer it.
+    QQuickView* panel() const { return panel_; }
+    // Banners still fading out.
+    int fadingCount() const;
+
+    // Test seams: shorter timings, and where the screen comes from (null: no screen).
+    void setTimings(Timings timings) { timings_ = timings; }
+    void setScreenProvider(std::function<QScreen*()> provider) { screen_ = std::move(provider); }
+
+signals:
+    void shown();
+    void dismissed(bool animated);
+
+private slots:
+    void onTapped();
+
+private:
+    QQmlEngine* engine();
+    void removeWhenFaded(QQuickView* view);
+
+    Timings timings_;
+    std::function<QScreen*()> screen_;
+    std::unique_ptr<QQmlEngine> engine_;
+    QPointer<QQuickView> panel_;
+    QList<QPointer<QQuickView>> fading_;
+    QTimer dismissTimer_;
+};
+
+}  // namespace tornivo::app

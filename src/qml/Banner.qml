@@ -1,0 +1,123 @@
+// The card of a banner: an icon tile in the accent colour, a title and a message of at most two
+// lines, on a translucent rounded card with a soft shadow. The window around it is sized to
+// this item: 370 wide, as tall as the text needs.
+import QtQuick
+import Qt5Compat.GraphicalEffects
+import Tornivo
+import "components"
+
+Item {
+    id: banner
+
+    property string icon
+    property string title
+    property string message
+    signal tapped()
+
+    readonly property int outerPadding: 20
+    SystemPalette { id: palette }
+    readonly property color accent: ThemeManager.accent
+
+    width: 370
+    height: card.height + 2 * outerPadding
+    LayoutMirroring.enabled: LocalizationManager.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.childrenInherit: true
+
+    Rectangle {
+        id: card
+        objectName: "card"
+        x: banner.outerPadding
+        y: banner.outerPadding
+        width: 330
+        height: Math.max(tile.height, texts.height) + 24
+        radius: 14
+        color: Qt.rgba(palette.window.r, palette.window.g, palette.window.b, 0.94)
+        border.width: 1
+        border.color: Qt.rgba(palette.windowText.r, palette.windowText.g, palette.windowText.b,
+                              0.08)
+        layer.enabled: true
+        layer.effect: DropShadow {
+            horizontalOffset: 0
+            verticalOffset: 6
+            radius: 16
+            samples: 33
+            color: Qt.rgba(0, 0, 0, 0.25)
+        }
+
+        // Laid out with plain bindings rather than layouts, so that the card knows its height
+        // (which the window takes) as soon as it is made, before anything is drawn.
+        Item {
+            id: tile
+            x: 12
+            y: (card.height - height) / 2
+            width: 34
+            height: 34
+
+            Rectangle {
+                id: tileShape
+                anchors.fill: parent
+                radius: 9
+                visible: false
+            }
+            // From the accent at the top left to the accent at 70 % at the bottom right.
+            LinearGradient {
+                anchors.fill: parent
+                source: tileShape
+                start: Qt.point(0, 0)
+                end: Qt.point(width, height)
+                gradient: Gradient {
+                    GradientStop { position: 0.0; color: banner.accent }
+                    GradientStop {
+                        position: 1.0
+                        color: Qt.rgba(banner.accent.r, banner.accent.g, banner.accent.b, 0.7)
+                    }
+                }
+            }
+            SymbolIcon {
+                anchors.centerIn: parent
+                symbol: banner.icon
+                size: 18
+                color: "white"
+            }
+        }
+
+        Item {
+            id: texts
+            x: tile.x + tile.width + 10
+            y: (card.height - height) / 2
+            width: card.width - x - 12
+            height: titleText.height + 2 + messageText.height
+
+            Text {
+                id: titleText
+                objectName: "title"
+                width: parent.width
+                text: banner.title
+                font.pixelSize: 13
+                font.weight: Font.DemiBold
+                color: palette.windowText
+                elide: Text.ElideRight
+                horizontalAlignment: Text.AlignLeft
+            }
+            Text {
+                id: messageText
+                objectName: "message"
+                y: titleText.height + 2
+                width: parent.width
+                text: banner.message
+                font.pixelSize: 11
+                color: Qt.rgba(palette.windowText.r, palette.windowText.g,
+                               palette.windowText.b, 0.65)
+                wrapMode: Text.Wrap
+                maximumLineCount: 2
+                elide: Text.ElideRight
+                horizontalAlignment: Text.AlignLeft
+            }
+        }
+
+        MouseArea {
+            anchors.fill: parent
+            onClicked: banner.tapped()
+        }
+    }
+}

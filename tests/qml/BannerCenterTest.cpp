@@ -1,0 +1,131 @@
+// Banners driven offscreen with short timings: one at a time, self-dismissing, a click fades.
+
+#include "BannerCenter.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QQuickItem>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QtQml/QQmlExtensionPlugin>
+
+#include "LocalizationManager.h"
+#include "QtWait.h"
+#include "TempHome.h"
+#include "ThemeManager.h"
+
+Q_IMPORT_QML_PLUGIN(TornivoPlugin)
+
+namespace tornivo::app {
+namespace {
+
+using namespace tornivo::test;
+
+class BannerCenterTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    PreferencesStore store{dir / "settings.json"};
+    LocalizationManager l10n{store};
+    ThemeManager theme{store};
+    BannerCenter center;
+
+    void SetUp() override {
+        LocalizationManager::setShared(&l10n);
+        ThemeManager::setShared(&theme);
+        center.setTimings({50, 50, 400});
+    }
+    void TearDown() override {
+        center.dismiss(false);
+        LocalizationManager::setShared(nullptr);
+        ThemeManager::setShared(nullptr);
+    }
+    QQuickItem* item(const char* name) const {
+        return center.panel()->rootObject()->findChild<QQuickItem*>(name);
+    }
+};
+
+TEST_F(BannerCenterTest, SlidesInAtTheTopRightAndGoesAwayByItself) {
+    QSignalSpy dismissed(&center, &BannerCenter::dismissed);
+    center.show("sparkles", "Junk found", "1.2 GB can be cleaned");
+    QPointer<QQuickView> view = center.panel();
+    ASSERT_TRUE(view);
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(view->width(), BannerCenter::kPanelWidth);
+    EXPECT_EQ(view->y(), free.y() + 8);
+    EXPECT_GE(view->x(), free.right() - 8 - 370) << "starts at the edge and slides in";
+    EXPECT_EQ(view->flags() & Qt::WindowType_Mask, Qt::Tool);
+    EXPECT_TRUE(view->flags() & Qt::WindowDoesNotAcceptFocus);
+    EXPECT_TRUE(view->flags() & Qt::WindowStaysOnTopHint);
+
+    ASSERT_TRUE(waitUntil([&] { return view->x() == free.x() + free.width() - 8 - 370; }, 2000));
+    EXPECT_TRUE(center.panel());
+    ASSERT_TRUE(waitUntil([&] { return !view; }, 3000)) << "dismissed, faded and released";
+    ASSERT_EQ(dismissed.count(), 1);
+    EXPECT_TRUE(dismissed.first().first().toBool()) << "with the fade";
+}
+
+TEST_F(BannerCenterTest, ANewBannerReplacesTheOldOneAtOnceAndKeepsItsOwnTime) {
+    center.setTimings({50, 50, 1000});
+    QSignalSpy dismissed(&center, &BannerCenter::dismissed);
+    center.show("sparkles", "First", "one");
+    QPointer<QQuickView> first = center.panel();
+    QTest::qWait(600);
+    center.show("trash.fill", "Second", "two");
+    QPointer<QQuickView> second = center.panel();
+    EXPECT_FALSE(first) << "the first vanishes without a fade";
+    ASSERT_TRUE(second);
+    ASSERT_EQ(dismissed.count(), 1);
+    EXPECT_FALSE(dismissed.first().first().toBool());
+
+    QTest::qWait(600);  // past the first banner's own deadline
+    EXPECT_EQ(center.panel(), second.data()) << "the second keeps its full time";
+    ASSERT_TRUE(waitUntil([&] { return !center.panel(); }, 2000));
+}
+
+TEST_F(BannerCenterTest, AClickFadesTheBannerAndCancelsItsDismissal) {
+    center.setTimings({50, 300, 1000});
+    QSignalSpy dismissed(&center, &BannerCenter::dismissed);
+    center.show("sparkles", "Click me", "anywhere");
+    QPointer<QQuickView> view = center.panel();
+    QTest::qWait(120);
+    QQuickItem* card = item("card");
+    ASSERT_TRUE(card);
+    QPointF middle = card->mapToScene(QPointF(card->width() / 2, card->height() / 2));
+    QTest::mouseClick(view.data(), Qt::LeftButton, Qt::NoModifier, middle.toPoint());
+    EXPECT_FALSE(center.panel()) << "fading banners are no longer on screen";
+    EXPECT_EQ(center.fadingCount(), 1);
+
+    // A new banner during the fade is unaffected by it; the fading one finishes and goes.
+    center.show("bolt.fill", "Next", "while fading");
+    QPointer<QQuickView> next = center.panel();
+    ASSERT_TRUE(waitUntil([&] { return !view; }, 2000));
+    EXPECT_EQ(center.panel(), next.data());
+    QTest::qWait(1000 - 450);  // past the clicked banner's own deadline
+    EXPECT_EQ(dismissed.count(), 1) << "the click cancelled the pending dismissal";
+}
+
+TEST_F(BannerCenterTest, ALongMessageWrapsToTwoLinesAndTheWidthStays) {
+    center.show("sparkles", "Short", "One line.");
+    const int shortHeight = center.panel()->height();
+    center.show("sparkles", "Long",
+                QString("A long message that goes on and on about what was found, ").repeated(6));
+    QQuickItem* message = item("message");
+    ASSERT_TRUE(message);
+    EXPECT_EQ(message->property("lineCount").toInt(), 2);
+    EXPECT_TRUE(message->property("truncated").toBool());
+    EXPECT_GT(center.panel()->height(), shortHeight);
+    EXPECT_EQ(center.panel()->width(), BannerCenter::kPanelWidth);
+}
+
+TEST_F(BannerCenterTest, WithoutAScreenNothingIsShownOrReported) {
+    QSignalSpy shown(&center, &BannerCenter::shown);
+    center.setScreenProvider([] { return nullptr; });
+    center.show("sparkles", "Nowhere", "to go");
+    EXPECT_FALSE(center.panel());
+    EXPECT_EQ(shown.count(), 0);
+}
+
+}  // namespace
+}  // namespace tornivo::app
