@@ -69,9 +69,13 @@ ThemeManager::~ThemeManager() {
     if (g_shared == this) g_shared = nullptr;
 }
 
-ThemeManager* ThemeManager::shared() { return g_shared; }
+ThemeManager* ThemeManager::shared() {
+    return g_shared;
+}
 
-void ThemeManager::setShared(ThemeManager* manager) { g_shared = manager; }
+void ThemeManager::setShared(ThemeManager* manager) {
+    g_shared = manager;
+}
 
 ThemeManager* ThemeManager::create(QQmlEngine*, QJSEngine* engine) {
     Q_ASSERT(g_shared && engine->thread() == g_shared->thread());

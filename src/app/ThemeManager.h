@@ -3,11 +3,11 @@
 // six accent colours. Both are persisted at once when they change and notify, so every view that
 // tints controls, icons and gradients re-tints immediately. Lives on the main thread.
 
+#include <QtQml/qqmlregistration.h>
 #include <QColor>
 #include <QObject>
 #include <QString>
 #include <QVariantList>
-#include <QtQml/qqmlregistration.h>
 
 #include <array>
 #include <string_view>
@@ -52,9 +52,7 @@ class ThemeManager : public QObject {
         const char* id;
         const char* nameKey;
         double red, green, blue;  // sRGB, fully opaque
-        QColor color() const {
-            return QColor::fromRgbF(float(red), float(green), float(blue));
-        }
+        QColor color() const { return QColor::fromRgbF(float(red), float(green), float(blue)); }
     };
     // The accent presets, in the order of the colour picker.
     static const std::array<Preset, 6>& presets();

@@ -10,6 +10,8 @@
 
 #include "AppState.h"
 #include "LocalizationManager.h"
+#include "SoundManager.h"
+#include "ThemeManager.h"
 
 Q_IMPORT_QML_PLUGIN(TornivoPlugin)
 
@@ -46,8 +48,13 @@ int main(int argc, char* argv[]) {
     auto store = std::make_shared<tornivo::PreferencesStore>(layout.settingsFile);
     tornivo::app::LocalizationManager l10n(*store);
     tornivo::app::LocalizationManager::setShared(&l10n);
+    tornivo::app::ThemeManager theme(*store);
+    tornivo::app::ThemeManager::setShared(&theme);
+    tornivo::app::SoundManager sound(*store);
+    tornivo::app::SoundManager::setShared(&sound);
     tornivo::app::AppState state(layout, store);
     tornivo::app::AppState::setInstance(&state);
+    state.setCuePlayer(sound.cuePlayer());
 
     QQmlApplicationEngine engine;
     l10n.attach(&engine);

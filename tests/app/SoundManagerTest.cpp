@@ -1,1 +1,193 @@
+#include "SoundManager.h"
+
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QElapsedTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+
+#include "AppState.h"
+#include "TempHome.h"
+
+namespace tornivo::app {
+namespace {
+
+using namespace tornivo::test;
+
+struct Call {
+    enum Kind { play, cancel } kind;
+    SoundCue cue;
+    std::string event;  // for a play
+    bool operator==(const Call&) const = default;
+};
+
+class RecordingPlayer : public SoundPlayer {
+  public:
+    explicit RecordingPlayer(std::vector<Call>& calls) : calls_(calls) {}
+    void play(SoundCue cue, const char* eventId) override {
+        calls_.push_back({Call::play, cue, eventId});
+    }
+    void cancel(SoundCue cue) override { calls_.push_back({Call::cancel, cue, {}}); }
+
+  private:
+    std::vector<Call>& calls_;
+};
+
+class SoundManagerTest : public ::testing::Test {
+  protected:
+    TempHome home;
+    std::shared_ptr<PreferencesStore> store =
+        std::make_shared<PreferencesStore>(home.layout().settingsFile);
+    std::vector<Call> calls;
+    SoundManager manager{*store, std::make_unique<RecordingPlayer>(calls)};
+
+    std::vector<std::string> playedEvents() const {
+        std::vector<std::string> events;
+        for (const Call& c : calls)
+            if (c.kind == Call::play) events.push_back(c.event);
+        return events;
+    }
+};
+
+const SoundCue kAllCues[] = {SoundCue::scanStart,  SoundCue::scanDone,   SoundCue::removeStart,
+                             SoundCue::removeDone, SoundCue::shredStart, SoundCue::soundOn};
+
+TEST_F(SoundManagerTest, EachCuePlaysTheThemeEventOfItsSound) {
+    const std::pair<const char*, const char*> expected[] = {
+        {"Pop", "message-new-instant"}, {"Glass", "dialog-information"},
+        {"Blow", "trash-empty"},        {"Hero", "complete"},
+        {"Submarine", "bell"},          {"Tink", "audio-volume-change"},
+    };
+    for (std::size_t i = 0; i < std::size(kAllCues); ++i) {
+        EXPECT_STREQ(SoundManager::sound(kAllCues[i]).name, expected[i].first);
+        calls.clear();
+        manager.play(kAllCues[i]);
+        EXPECT_EQ(calls, (std::vector<Call>{{Call::cancel, kAllCues[i], {}},
+                                            {Call::play, kAllCues[i], expected[i].second}}))
+            << expected[i].first;
+    }
+}
+
+// A mapped event that no theme provides would leave its cue silent everywhere.
+TEST_F(SoundManagerTest, EveryEventIsProvidedByTheFreedesktopSoundTheme) {
+    std::vector<std::filesystem::path> themes;
+    const char* env = std::getenv("XDG_DATA_DIRS");
+    std::stringstream dirs(env && *env ? env : "/usr/local/share:/usr/share");
+    for (std::string dir; std::getline(dirs, dir, ':');)
+        if (std::filesystem::is_directory(dir + "/sounds/freedesktop/stereo"))
+            themes.push_back(dir + "/sounds/freedesktop/stereo");
+    if (themes.empty()) GTEST_SKIP() << "the freedesktop sound theme is not installed";
+
+    for (const auto& sound : SoundManager::sounds()) {
+        bool found = false;
+        for (const auto& theme : themes)
+            for (const char* ext : {".oga", ".ogg", ".wav"})
+                found =
+                    found || std::filesystem::exists(theme / (sound.eventId + std::string(ext)));
+        EXPECT_TRUE(found) << sound.name << " -> " << sound.eventId;
+    }
+}
+
+TEST_F(SoundManagerTest, TheSwitchIsReadAtEveryPlaySoAChangeTakesEffectAtOnce) {
+    AppState state(home.layout(), store);
+
+    EXPECT_TRUE(manager.isEnabled()) << "never written counts as on";
+    manager.play(SoundCue::scanStart);
+    EXPECT_EQ(playedEvents().size(), 1u);
+
+    state.setSoundEnabled(false);
+    EXPECT_FALSE(manager.isEnabled());
+    calls.clear();
+    for (SoundCue cue : kAllCues) manager.play(cue);
+    manager.playSoundOn();
+    EXPECT_TRUE(calls.empty()) << "switched off, yet something was played or cancelled";
+
+    state.setSoundEnabled(true);
+    manager.playSoundOn();
+    manager.cuePlayer()(SoundCue::removeDone);
+    EXPECT_EQ(playedEvents(), (std::vector<std::string>{"audio-volume-change", "complete"}));
+}
+
+TEST_F(SoundManagerTest, AStoredValueThatIsNotABooleanCountsAsOn) {
+    for (const nlohmann::json& value : {nlohmann::json("false"), nlohmann::json(0),
+                                        nlohmann::json(nullptr), nlohmann::json::array()}) {
+        store->set(SoundManager::kEnabledKey, value);
+        calls.clear();
+        manager.play(SoundCue::scanDone);
+        EXPECT_TRUE(manager.isEnabled()) << value;
+        EXPECT_EQ(playedEvents().size(), 1u) << value;
+    }
+}
+
+TEST_F(SoundManagerTest, ARepeatedCueRestartsItsOwnSoundAndLeavesOthersPlaying) {
+    manager.play(SoundCue::scanStart);
+    manager.play(SoundCue::scanDone);
+    manager.play(SoundCue::scanStart);
+    const std::vector<Call> expected{
+        {Call::cancel, SoundCue::scanStart, {}},
+        {Call::play, SoundCue::scanStart, "message-new-instant"},
+        {Call::cancel, SoundCue::scanDone, {}},
+        {Call::play, SoundCue::scanDone, "dialog-information"},
+        {Call::cancel, SoundCue::scanStart, {}},
+        {Call::play, SoundCue::scanStart, "message-new-instant"},
+    };
+    EXPECT_EQ(calls, expected);
+}
+
+TEST_F(SoundManagerTest, ACuePlayerOutlivingItsManagerDoesNothing) {
+    CuePlayer player;
+    {
+        SoundManager shortLived(*store, std::make_unique<RecordingPlayer>(calls));
+        player = shortLived.cuePlayer();
+    }
+    player(SoundCue::scanStart);
+    EXPECT_TRUE(calls.empty());
+}
+
+// The real libcanberra path, on whatever this machine has: a sound server, a bare device, or
+// nothing at all. Requests must return at once, and with no device nothing may be printed.
+TEST(SoundManagerCanberraTest, PlaysEveryCueWithoutBlockingCrashingOrPrinting) {
+    TempDir dir;
+    PreferencesStore store(dir / "settings.json");
+
+    std::fflush(stderr);
+    const int savedStderr = dup(STDERR_FILENO);
+    ASSERT_GE(savedStderr, 0);
+    const std::string capture = (dir / "stderr.txt").string();
+    const int captureFd = open(capture.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    ASSERT_GE(captureFd, 0);
+    dup2(captureFd, STDERR_FILENO);
+    close(captureFd);
+
+    QElapsedTimer requests, total;
+    total.start();
+    qint64 requestMs = 0;
+    {
+        SoundManager manager(store);
+        requests.start();
+        for (int round = 0; round < 2; ++round)
+            for (SoundCue cue : kAllCues) manager.play(cue);
+        requestMs = requests.elapsed();
+    }  // waits for the worker and closes the context
+    const qint64 totalMs = total.elapsed();
+
+    std::fflush(stderr);
+    dup2(savedStderr, STDERR_FILENO);
+    close(savedStderr);
+
+    EXPECT_LT(requestMs, 250) << "playing held up the caller";
+    EXPECT_LT(totalMs, 15000);
+    if (!std::filesystem::exists("/dev/snd")) {
+        const std::string printed = readText(capture);
+        EXPECT_TRUE(printed.empty()) << "printed with no audio device: " << printed.substr(0, 200);
+    }
+}
+
+}  // namespace
+}  // namespace tornivo::app
