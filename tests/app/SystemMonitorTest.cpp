@@ -1,1 +1,173 @@
+#include "SystemMonitor.h"
+
 #include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include <limits>
+#include <string>
+
+#include "QtWait.h"
+#include "TempHome.h"
+
+namespace tornivo::app {
+namespace {
+
+using namespace tornivo::test;
+
+std::string statText(int user, int system, int idle, int nice) {
+    return "cpu  " + std::to_string(user) + " " + std::to_string(nice) + " " +
+           std::to_string(system) + " " + std::to_string(idle) + " 0 0 0 0 0 0\n" +
+           "cpu0 1 1 1 1 0 0 0 0 0 0\n";
+}
+
+std::string meminfoText(long totalKib, long availableKib) {
+    return "MemTotal: " + std::to_string(totalKib) +
+           " kB\nMemFree: 1 kB\nMemAvailable: " + std::to_string(availableKib) + " kB\n";
+}
+
+// `sources()` reads recorded /proc files, which a test rewrites between samples.
+class SystemMonitorTest : public ::testing::Test {
+  protected:
+    TempDir dir;
+    SystemMonitor::Sources sources() const {
+        SystemMonitor::Sources s;
+        s.procStat = dir / "stat";
+        s.meminfo = dir / "meminfo";
+        s.diskFolder = dir.path();
+        return s;
+    }
+};
+
+TEST_F(SystemMonitorTest, FirstSampleOfThisMachineHasNoProcessorShareButRealFigures) {
+    SystemMonitor monitor(dir.path());
+    EXPECT_EQ(monitor.stats(), SystemStats{}) << "nothing is measured before a sample";
+    monitor.refresh();
+    const SystemStats first = monitor.stats();
+    EXPECT_EQ(first.cpuUsageFraction, 0.0);
+    EXPECT_GT(first.memoryTotalBytes, 0);
+    EXPECT_GT(first.memoryUsedBytes, 0);
+    EXPECT_LE(first.memoryUsedBytes, first.memoryTotalBytes);
+    EXPECT_GT(first.memoryUsedFraction, 0.0);
+    EXPECT_LE(first.memoryUsedFraction, 1.0);
+    EXPECT_GT(first.diskTotalBytes, 0);
+    EXPECT_GT(first.diskUsedBytes, 0);
+    EXPECT_DOUBLE_EQ(first.diskUsedFraction,
+                     double(first.diskUsedBytes) / double(first.diskTotalBytes));
+
+    // Keep a processor busy so the second sample has ticks to measure.
+    QElapsedTimer spin;
+    spin.start();
+    volatile unsigned sink = 0;
+    while (spin.elapsed() < 120) sink = sink + 1;
+    monitor.refresh();
+    EXPECT_GT(monitor.cpuUsageFraction(), 0.0);
+    EXPECT_LE(monitor.cpuUsageFraction(), 1.0);
+}
+
+TEST_F(SystemMonitorTest, FiguresMoveBetweenTwoSamples) {
+    writeText(dir / "stat", statText(1000, 500, 8000, 100));
+    writeText(dir / "meminfo", meminfoText(1000, 750));
+    SystemMonitor monitor(sources());
+    monitor.refresh();
+    EXPECT_EQ(monitor.stats().cpuUsageFraction, 0.0);
+    EXPECT_EQ(monitor.stats().memoryUsedBytes, 250 * 1024);
+    EXPECT_EQ(monitor.stats().memoryTotalBytes, 1000 * 1024);
+    EXPECT_DOUBLE_EQ(monitor.stats().memoryUsedFraction, 0.25);
+
+    // +60 user, +20 system, +100 idle, +20 nice: 100 busy of 200.
+    writeText(dir / "stat", statText(1060, 520, 8100, 120));
+    writeText(dir / "meminfo", meminfoText(1000, 400));
+    monitor.refresh();
+    EXPECT_DOUBLE_EQ(monitor.stats().cpuUsageFraction, 0.5);
+    EXPECT_EQ(monitor.stats().memoryUsedBytes, 600 * 1024);
+    EXPECT_DOUBLE_EQ(monitor.stats().memoryUsedFraction, 0.6);
+    EXPECT_GT(monitor.stats().diskTotalBytes, 0);
+}
+
+TEST_F(SystemMonitorTest, UnreadableSourcesKeepTheShareAndReportZeroUsage) {
+    writeText(dir / "stat", statText(1000, 500, 8000, 100));
+    writeText(dir / "meminfo", meminfoText(1000, 750));
+    SystemMonitor monitor(sources());
+    monitor.refresh();
+    writeText(dir / "stat", statText(1030, 500, 8010, 100));
+    monitor.refresh();
+    ASSERT_DOUBLE_EQ(monitor.stats().cpuUsageFraction, 0.75);
+
+    writeText(dir / "stat", "cpu  1030 100 500\n");  // truncated
+    writeText(dir / "meminfo", "MemTotal: 1000 kB\n");
+    monitor.refresh();
+    EXPECT_DOUBLE_EQ(monitor.stats().cpuUsageFraction, 0.75);
+    EXPECT_EQ(monitor.stats().memoryUsedBytes, 0);
+    EXPECT_EQ(monitor.stats().memoryTotalBytes, 1000 * 1024);
+    EXPECT_EQ(monitor.stats().memoryUsedFraction, 0.0);
+
+    // The failed reading did not replace the stored counters.
+    writeText(dir / "stat", statText(1031, 500, 8013, 100));
+    monitor.refresh();
+    EXPECT_DOUBLE_EQ(monitor.stats().cpuUsageFraction, 0.25);
+
+    SystemMonitor::Sources gone;
+    gone.procStat = dir / "none";
+    gone.meminfo = dir / "none";
+    gone.diskFolder = dir / "none";
+    SystemMonitor nowhere(gone);
+    nowhere.refresh();
+    EXPECT_EQ(nowhere.stats(), SystemStats{});
+}
+
+TEST_F(SystemMonitorTest, RefreshPublishesOnceEveryCall) {
+    writeText(dir / "stat", statText(1, 1, 1, 1));
+    writeText(dir / "meminfo", meminfoText(10, 5));
+    SystemMonitor monitor(sources());
+    QSignalSpy spy(&monitor, &SystemMonitor::statsChanged);
+    monitor.refresh();
+    EXPECT_EQ(spy.count(), 1);
+    monitor.refresh();  // same figures: observers still hear of the new sample
+    EXPECT_EQ(spy.count(), 2);
+}
+
+TEST_F(SystemMonitorTest, StartSamplesAtOnceAndASecondStartKeepsTheOneTimer) {
+    writeText(dir / "stat", statText(1, 1, 1, 1));
+    writeText(dir / "meminfo", meminfoText(10, 5));
+    SystemMonitor monitor(sources());
+    QSignalSpy spy(&monitor, &SystemMonitor::statsChanged);
+
+    monitor.start(0.2);
+    EXPECT_TRUE(monitor.isStarted());
+    EXPECT_EQ(spy.count(), 1) << "the first sample is taken at once";
+    monitor.start(0.001);
+    EXPECT_EQ(spy.count(), 1) << "a second start sampled again";
+    EXPECT_EQ(monitor.findChildren<QTimer*>().size(), 1);
+
+    // Timers fire late under load, never early: at 0.2 s, 0.5 s hold at most 2 firings, where a
+    // second timer at 1 ms would have added hundreds.
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_TRUE(waitUntil([&] { return spy.count() >= 2; }));
+    const int afterFirstTick = spy.count();
+    waitUntil([] { return false; }, 500);
+    const qint64 elapsed = clock.elapsed();
+    EXPECT_LE(spy.count(), afterFirstTick + 1 + int(elapsed / 200)) << elapsed << " ms";
+}
+
+TEST_F(SystemMonitorTest, OddPeriodsStillSampleWithoutCrashing) {
+    writeText(dir / "stat", statText(1, 1, 1, 1));
+    writeText(dir / "meminfo", meminfoText(10, 5));
+    for (double period : {0.0, -3.0, std::numeric_limits<double>::quiet_NaN(),
+                          std::numeric_limits<double>::infinity(), 1e300}) {
+        SystemMonitor monitor(sources());
+        QSignalSpy spy(&monitor, &SystemMonitor::statsChanged);
+        monitor.start(period);
+        EXPECT_EQ(spy.count(), 1) << period;
+        EXPECT_TRUE(monitor.isStarted()) << period;
+        if (!(period > 0)) {
+            EXPECT_TRUE(waitUntil([&] { return spy.count() >= 3; })) << period;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tornivo::app
