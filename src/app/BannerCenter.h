@@ -18,7 +18,7 @@ namespace tornivo::app {
 
 class BannerCenter : public QObject {
     Q_OBJECT
-public:
+  public:
     struct Timings {
         int slideInMs = 350;
         int fadeOutMs = 250;
@@ -45,14 +45,14 @@ public:
     void setTimings(Timings timings) { timings_ = timings; }
     void setScreenProvider(std::function<QScreen*()> provider) { screen_ = std::move(provider); }
 
-signals:
+  signals:
     void shown();
     void dismissed(bool animated);
 
-private slots:
+  private slots:
     void onTapped();
 
-private:
+  private:
     QQmlEngine* engine();
     void removeWhenFaded(QQuickView* view);
 

@@ -6,10 +6,10 @@
 // format's qsTrId; a value shown on its own reads the language in its binding so that it is
 // formatted again: `text: LocalizationManager.code, Fmt.integer(count)`.
 
+#include <QtQml/qqmlregistration.h>
 #include <QDateTime>
 #include <QObject>
 #include <QString>
-#include <QtQml/qqmlregistration.h>
 
 namespace tornivo::app {
 
@@ -17,7 +17,7 @@ class Fmt : public QObject {
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
-public:
+  public:
     using QObject::QObject;
 
     // Decimal units, KB to TB. Like the system's own file sizes, the number follows the

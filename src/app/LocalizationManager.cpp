@@ -15,7 +15,9 @@ namespace {
 LocalizationManager* g_shared = nullptr;
 
 // Compiled tables live in the resources as :/i18n/tornivo_<code in lower case>.qm.
-QString tablePath(const QString& code) { return QStringLiteral(":/i18n/tornivo_%1.qm").arg(code); }
+QString tablePath(const QString& code) {
+    return QStringLiteral(":/i18n/tornivo_%1.qm").arg(code);
+}
 
 bool isRightToLeft(const QString& language) {
     return language == QLatin1String("ar") || language == QLatin1String("he");
@@ -25,13 +27,26 @@ bool isRightToLeft(const QString& language) {
 
 const std::array<LocalizationManager::Language, 20>& LocalizationManager::table() {
     static const std::array<Language, 20> languages{{
-        {"en", "English"},           {"tr", "Türkçe"},     {"de", "Deutsch"},
-        {"fr", "Français"},          {"es", "Español"},    {"it", "Italiano"},
-        {"pt-BR", "Português (Brasil)"}, {"nl", "Nederlands"}, {"sv", "Svenska"},
-        {"pl", "Polski"},            {"cs", "Čeština"},    {"el", "Ελληνικά"},
-        {"ru", "Русский"},           {"uk", "Українська"}, {"zh-Hans", "简体中文"},
-        {"zh-Hant", "繁體中文"},     {"ja", "日本語"},     {"ko", "한국어"},
-        {"ar", "العربية"},           {"he", "עברית"},
+        {"en", "English"},
+        {"tr", "Türkçe"},
+        {"de", "Deutsch"},
+        {"fr", "Français"},
+        {"es", "Español"},
+        {"it", "Italiano"},
+        {"pt-BR", "Português (Brasil)"},
+        {"nl", "Nederlands"},
+        {"sv", "Svenska"},
+        {"pl", "Polski"},
+        {"cs", "Čeština"},
+        {"el", "Ελληνικά"},
+        {"ru", "Русский"},
+        {"uk", "Українська"},
+        {"zh-Hans", "简体中文"},
+        {"zh-Hant", "繁體中文"},
+        {"ja", "日本語"},
+        {"ko", "한국어"},
+        {"ar", "العربية"},
+        {"he", "עברית"},
     }};
     return languages;
 }
@@ -58,7 +73,9 @@ LocalizationManager* LocalizationManager::shared() {
     return g_shared;
 }
 
-void LocalizationManager::setShared(LocalizationManager* manager) { g_shared = manager; }
+void LocalizationManager::setShared(LocalizationManager* manager) {
+    g_shared = manager;
+}
 
 LocalizationManager* LocalizationManager::create(QQmlEngine* qml, QJSEngine* engine) {
     LocalizationManager* manager = shared();

@@ -5,12 +5,12 @@
 // (qsTrId in QML, qtTrId in C++); a change of language swaps the tables and retranslates every
 // QML engine at once, without a restart. Lives on the main thread.
 
+#include <QtQml/qqmlregistration.h>
 #include <QLocale>
 #include <QObject>
 #include <QPointer>
 #include <QTranslator>
 #include <QVariantList>
-#include <QtQml/qqmlregistration.h>
 
 #include <array>
 #include <memory>
@@ -32,7 +32,7 @@ class LocalizationManager : public QObject {
     Q_PROPERTY(QLocale locale READ locale NOTIFY codeChanged)
     Q_PROPERTY(QString boundTable READ boundTable NOTIFY codeChanged)
 
-public:
+  public:
     static constexpr const char* kKey = "appLanguage";
     static constexpr const char* kSystem = "system";
 
@@ -74,10 +74,10 @@ public:
     // Test seam: the system's locale and preferred languages.
     void setSystemLocale(const QLocale& locale);
 
-signals:
+  signals:
     void codeChanged();
 
-private:
+  private:
     void rebind();
     bool loadTable(QTranslator& translator, const QString& table);
     QString systemTable() const;

@@ -3,9 +3,9 @@
 // "sparkles"); this one table maps each to a glyph of the Material Icons font, which is embedded
 // in the program at build time.
 
+#include <QtQml/qqmlregistration.h>
 #include <QObject>
 #include <QString>
-#include <QtQml/qqmlregistration.h>
 
 namespace tornivo::app {
 
@@ -14,7 +14,7 @@ class Symbols : public QObject {
     QML_ELEMENT
     QML_SINGLETON
     Q_PROPERTY(QString fontFamily READ fontFamily CONSTANT)
-public:
+  public:
     using QObject::QObject;
 
     // Loads the embedded font once; the family to draw glyphs with.
