@@ -12,34 +12,25 @@ namespace {
 
 ThemeManager* g_shared = nullptr;
 
-constexpr std::array<AppearanceMode, 3> kModes{AppearanceMode::system, AppearanceMode::light,
-                                               AppearanceMode::dark};
+constexpr auto kModes = allCases<AppearanceMode>();
+
+QLatin1String raw(AppearanceMode mode) {
+    auto text = rawValue(mode);
+    return QLatin1String(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // Only the two forced modes are recognised; a missing value, another type or an unknown word
 // all mean following the system.
 AppearanceMode readAppearance(const PreferencesStore& store) {
     const auto stored = store.string(ThemeManager::kAppearanceKey);
-    if (stored == rawValue(AppearanceMode::light)) return AppearanceMode::light;
-    if (stored == rawValue(AppearanceMode::dark)) return AppearanceMode::dark;
-    return AppearanceMode::system;
+    return stored ? fromRawValue<AppearanceMode>(*stored).value_or(AppearanceMode::system)
+                  : AppearanceMode::system;
 }
 
 }  // namespace
 
-const char* rawValue(AppearanceMode mode) {
-    switch (mode) {
-        case AppearanceMode::system:
-            return "system";
-        case AppearanceMode::light:
-            return "light";
-        case AppearanceMode::dark:
-            return "dark";
-    }
-    return "system";
-}
-
 QString titleKey(AppearanceMode mode) {
-    return QStringLiteral("settings.mode.") + QLatin1String(rawValue(mode));
+    return QStringLiteral("settings.mode.") + raw(mode);
 }
 
 const std::array<ThemeManager::Preset, 6>& ThemeManager::presets() {
@@ -84,7 +75,7 @@ ThemeManager* ThemeManager::create(QQmlEngine*, QJSEngine* engine) {
 }
 
 void ThemeManager::setAppearance(AppearanceMode mode) {
-    store_.set(kAppearanceKey, rawValue(mode));
+    store_.set(kAppearanceKey, std::string(rawValue(mode)));
     if (mode == appearance_) return;
     appearance_ = mode;
     emit appearanceChanged();
@@ -92,14 +83,13 @@ void ThemeManager::setAppearance(AppearanceMode mode) {
 
 void ThemeManager::setAppearanceId(const QString& id) {
     for (AppearanceMode mode : kModes)
-        if (id == QLatin1String(rawValue(mode))) return setAppearance(mode);
+        if (id == raw(mode)) return setAppearance(mode);
 }
 
 QVariantList ThemeManager::appearanceList() const {
     QVariantList list;
     for (AppearanceMode mode : kModes)
-        list << QVariantMap{{"id", QString::fromLatin1(rawValue(mode))},
-                            {"titleKey", titleKey(mode)}};
+        list << QVariantMap{{"id", QString(raw(mode))}, {"titleKey", titleKey(mode)}};
     return list;
 }
 

@@ -12,6 +12,7 @@
 #include <array>
 #include <string_view>
 
+#include "models/RawEnum.h"
 #include "platform/PreferencesStore.h"
 
 class QQmlEngine;
@@ -22,7 +23,19 @@ namespace tornivo::app {
 // Declaration order is the order of the settings picker; the raw value is the persisted form.
 enum class AppearanceMode { system, light, dark };
 
-const char* rawValue(AppearanceMode mode);
+}  // namespace tornivo::app
+
+namespace tornivo {
+template <>
+struct RawEnumTable<app::AppearanceMode> {
+    using M = app::AppearanceMode;
+    static constexpr std::array<std::pair<M, std::string_view>, 3> cases{
+        {{M::system, "system"}, {M::light, "light"}, {M::dark, "dark"}}};
+};
+}  // namespace tornivo
+
+namespace tornivo::app {
+
 // "settings.mode." followed by the raw value.
 QString titleKey(AppearanceMode mode);
 
@@ -68,7 +81,10 @@ class ThemeManager : public QObject {
 
     AppearanceMode appearance() const { return appearance_; }
     void setAppearance(AppearanceMode mode);
-    QString appearanceId() const { return QString::fromLatin1(rawValue(appearance_)); }
+    QString appearanceId() const {
+        auto raw = rawValue(appearance_);
+        return QString::fromLatin1(raw.data(), static_cast<qsizetype>(raw.size()));
+    }
     // Unknown words are ignored: the picker offers only the three modes.
     void setAppearanceId(const QString& id);
     QVariantList appearanceList() const;

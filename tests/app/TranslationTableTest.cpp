@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "Section.h"
+#include "ThemeManager.h"
 #include "models/DiskModels.h"
 #include "models/ScanModels.h"
 #include "models/ShredModels.h"
@@ -211,6 +212,9 @@ std::set<QString> familyKeys() {
     addFamily<LeftoverKind>(keys, "un.kind.");
     for (ShredStrength s : allShredStrengths)
         keys.insert(QStringLiteral("shred.strength.") + strengthName(s));
+    for (AppearanceMode m : allCases<AppearanceMode>()) keys.insert(titleKey(m));
+    for (const auto& preset : ThemeManager::presets())
+        keys.insert(QString::fromUtf8(preset.nameKey));
     return keys;
 }
 
