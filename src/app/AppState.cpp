@@ -20,6 +20,7 @@ AppState::AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObje
       layout_(std::move(layout)),
       store_(std::move(store)),
       now_([] { return Clock::now(); }),
+      runningApps_([] { return RunningApps::current(); }),
       scanResultView_(new ScanResultView(this)),
       developerResultView_(new DeveloperResultView(this)),
       uninstallTargetView_(new UninstallTargetView(this)),
@@ -29,6 +30,7 @@ AppState::AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObje
       installedApps_(new RecordList<InstalledApp>(this)),
       installerFiles_(new RecordList<InstallerFile>(this)),
       trashItems_(new RecordList<Path>(this)),
+      monitor_(new SystemMonitor(layout_.home, this)),
       exclusions_(new Exclusions(*store_, this)),
       quickClean_(std::make_shared<QuickCleanEngine>(layout_)) {
     // A missing value, a stored 0 (and anything below, which no window can be) give the default.
@@ -112,6 +114,32 @@ void AppState::runQuickScan() {
         });
 }
 
+void AppState::runClean() {
+    if (!scanResult_) return;
+    // One snapshot of the running applications, taken before anything is removed.
+    JunkSplit split = splitByRunningApps(scanResult_->items, runningApps_());
+    QStringList skipped;
+    for (const auto& name : split.skippedApps) skipped << QString::fromStdString(name);
+    assign(skippedRunningApps_, skipped, &AppState::skippedRunningAppsChanged);
+    if (split.toClean.empty()) {
+        assign(showRunningAppsAlert_, true, &AppState::showRunningAppsAlertChanged);
+        return;
+    }
+    assign(isCleaning_, true, &AppState::isCleaningChanged);
+    play(SoundCue::removeStart);
+    quickClean_
+        .run([items = std::move(split.toClean)](QuickCleanEngine& engine) {
+            return engine.clean(items);
+        })
+        .then(this, [this](ByteCount freed) {
+            assign(lastFreed_, std::optional<ByteCount>(freed), &AppState::lastFreedChanged);
+            setScanResult(std::nullopt);
+            monitor_->refresh();
+            play(SoundCue::removeDone);
+            assign(isCleaning_, false, &AppState::isCleaningChanged);
+        });
+}
+
 // --- Developer ---
 
 void AppState::setDeveloperProtectionDays(int days) {
@@ -187,7 +215,7 @@ void AppState::dismissShredOutcome() {
 }
 
 void AppState::onAppear() {
-    // Starts the live figures and the update check once those services exist.
+    monitor_->start(2.0);
 }
 
 // --- QML-facing forms ---

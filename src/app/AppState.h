@@ -21,6 +21,7 @@
 #include "Section.h"
 #include "SerialExecutor.h"
 #include "SoundCue.h"
+#include "SystemMonitor.h"
 #include "UninstallTargetView.h"
 #include "engines/QuickCleanEngine.h"
 #include "models/DiskModels.h"
@@ -89,6 +90,7 @@ class AppState : public QObject {
     Q_PROPERTY(bool isShredding READ isShredding WRITE setIsShredding NOTIFY isShreddingChanged)
     Q_PROPERTY(QVariant lastShredOutcome READ lastShredOutcomeValue NOTIFY lastShredOutcomeChanged)
     Q_PROPERTY(tornivo::app::Exclusions* exclusions READ exclusions CONSTANT)
+    Q_PROPERTY(tornivo::app::SystemMonitor* monitor READ monitor CONSTANT)
 
   public:
     static constexpr const char* kProtectionDaysKey = "developerProtectionDays";
@@ -105,6 +107,9 @@ class AppState : public QObject {
     // Seams for the sound service and for tests.
     void setCuePlayer(CuePlayer player) { playCue_ = std::move(player); }
     void setClock(std::function<TimePoint()> clock) { now_ = std::move(clock); }
+    void setRunningApps(std::function<RunningApps::Map()> provider) {
+        runningApps_ = std::move(provider);
+    }
 
     const Layout& layout() const { return layout_; }
     PreferencesStore& store() const { return *store_; }
@@ -174,11 +179,15 @@ class AppState : public QObject {
     Q_INVOKABLE void dismissShredOutcome();
 
     Exclusions* exclusions() const { return exclusions_; }
+    SystemMonitor* monitor() const { return monitor_; }
 
     // Called by the shell when its root view is shown.
     Q_INVOKABLE void onAppear();
     // Junk scan: publishes the items that lie outside protected folders, largest first.
     Q_INVOKABLE void runQuickScan();
+    // Removes the selected junk permanently, except the items of running applications, whose
+    // names it reports; raises the running-applications alert when nothing is left to clean.
+    Q_INVOKABLE void runClean();
 
     // QML-facing forms of the properties above.
     ScanResultView* scanResultView() const;
@@ -245,6 +254,7 @@ class AppState : public QObject {
     const std::shared_ptr<PreferencesStore> store_;
     CuePlayer playCue_;
     std::function<TimePoint()> now_;
+    std::function<RunningApps::Map()> runningApps_;
 
     // Published state
     Section section_ = Section::clean;
@@ -286,6 +296,7 @@ class AppState : public QObject {
     RecordList<Path>* trashItems_;
 
     // Owned services and engines, in the order they are created.
+    SystemMonitor* monitor_;
     Exclusions* exclusions_;
     SerialExecutor<QuickCleanEngine> quickClean_;
 };

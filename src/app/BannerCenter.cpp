@@ -1,6 +1,7 @@
 #include "BannerCenter.h"
 
 #include <QGuiApplication>
+#include <QJSEngine>
 #include <QParallelAnimationGroup>
 #include <QPropertyAnimation>
 #include <QQmlEngine>
@@ -14,6 +15,13 @@ namespace tornivo::app {
 BannerCenter& BannerCenter::shared() {
     static BannerCenter* center = new BannerCenter(QCoreApplication::instance());
     return *center;
+}
+
+BannerCenter* BannerCenter::create(QQmlEngine*, QJSEngine* engine) {
+    BannerCenter* center = &shared();
+    Q_ASSERT(engine->thread() == center->thread());
+    QJSEngine::setObjectOwnership(center, QJSEngine::CppOwnership);
+    return center;
 }
 
 BannerCenter::BannerCenter(QObject* parent)

@@ -3,6 +3,7 @@
 // screen, above other windows and never taking the keyboard focus. One banner at a time, no
 // queue: a new banner replaces the one on screen at once. Main thread only.
 
+#include <QtQml/qqmlregistration.h>
 #include <QObject>
 #include <QPointer>
 #include <QQuickView>
@@ -12,12 +13,15 @@
 #include <memory>
 
 class QQmlEngine;
+class QJSEngine;
 class QScreen;
 
 namespace tornivo::app {
 
 class BannerCenter : public QObject {
     Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
   public:
     struct Timings {
         int slideInMs = 350;
@@ -28,13 +32,14 @@ class BannerCenter : public QObject {
     static constexpr int kEdgeGap = 8;       // from the right and top of the screen's free area
 
     static BannerCenter& shared();
+    static BannerCenter* create(QQmlEngine*, QJSEngine* engine);
 
     explicit BannerCenter(QObject* parent = nullptr);
     ~BannerCenter() override;
 
     // The caller localizes and formats the texts; `icon` is a symbol identifier.
-    void show(const QString& icon, const QString& title, const QString& message);
-    void dismiss(bool animated);
+    Q_INVOKABLE void show(const QString& icon, const QString& title, const QString& message);
+    Q_INVOKABLE void dismiss(bool animated);
 
     // The banner on screen (sliding in or shown), or null; a fading banner is no longer it.
     QQuickView* panel() const { return panel_; }

@@ -1,23 +1,69 @@
-// The first window: drives the junk scan until the tray panel arrives.
+// The first window: live figures and the junk workflow from scan to cleaned, until the tray panel
+// arrives.
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import Tornivo
+import "components"
 
 ApplicationWindow {
     id: window
     width: 520
-    height: 600
+    height: 640
     visible: true
     title: "Tornivo"
 
     LayoutMirroring.enabled: LocalizationManager.layoutDirection === Qt.RightToLeft
     LayoutMirroring.childrenInherit: true
 
+    Component.onCompleted: AppState.onAppear()
+
+    // Whole percentages, as the gauges show them.
+    function percent(fraction) { return Math.round(fraction * 100) + "%" }
+
     ColumnLayout {
         anchors.fill: parent
         anchors.margins: 16
         spacing: 12
+
+        RowLayout {
+            objectName: "gauges"
+            Layout.fillWidth: true
+            spacing: 24
+
+            Repeater {
+                model: [
+                    { key: "status.cpu", symbol: "cpu",
+                      value: AppState.monitor.cpuUsageFraction },
+                    { key: "status.ram", symbol: "memorychip.fill",
+                      value: AppState.monitor.memoryUsedFraction },
+                    { key: "status.disk", symbol: "internaldrive.fill",
+                      value: AppState.monitor.diskUsedFraction }
+                ]
+                delegate: ColumnLayout {
+                    spacing: 4
+                    RowLayout {
+                        spacing: 4
+                        SymbolIcon { symbol: modelData.symbol; size: 12; opacity: 0.7 }
+                        Label { text: qsTrId(modelData.key); font.pixelSize: 11; opacity: 0.7 }
+                    }
+                    Label {
+                        objectName: "gauge-" + modelData.key
+                        text: window.percent(modelData.value)
+                        font.pixelSize: 18
+                        font.bold: true
+                    }
+                }
+            }
+            Item { Layout.fillWidth: true }
+            Button {
+                objectName: "testBannerButton"
+                text: qsTrId("settings.testBanner")
+                flat: true
+                onClicked: BannerCenter.show("sparkles", qsTrId("banner.testTitle"),
+                                             qsTrId("banner.testMessage"))
+            }
+        }
 
         RowLayout {
             Layout.fillWidth: true
@@ -26,12 +72,21 @@ ApplicationWindow {
             Button {
                 id: scanButton
                 objectName: "scanButton"
-                text: AppState.scanResult ? qsTrId("common.scanAgain") : qsTrId("suggest.scan")
+                text: AppState.scanResult || AppState.lastFreed !== undefined
+                      ? qsTrId("common.scanAgain") : qsTrId("suggest.scan")
                 enabled: !AppState.isScanning && !AppState.isCleaning
                 onClicked: AppState.runQuickScan()
             }
+            Button {
+                objectName: "cleanButton"
+                text: qsTrId("clean.cleanButton")
+                visible: AppState.scanResult !== null && !AppState.isCleaning
+                enabled: AppState.scanResult !== null && AppState.scanResult.selectedSize > 0
+                highlighted: true
+                onClicked: AppState.runClean()
+            }
             BusyIndicator {
-                running: AppState.isScanning
+                running: AppState.isScanning || AppState.isCleaning
                 visible: running
                 implicitHeight: scanButton.implicitHeight
                 implicitWidth: implicitHeight
@@ -40,10 +95,28 @@ ApplicationWindow {
                 objectName: "summary"
                 Layout.fillWidth: true
                 elide: Text.ElideRight
-                text: AppState.isScanning ? qsTrId("clean.scanning")
+                text: AppState.isCleaning ? qsTrId("clean.cleaning")
+                    : AppState.isScanning ? qsTrId("clean.scanning")
                     : AppState.scanResult ? Fmt.bytes(AppState.scanResult.totalSize) + " "
                                             + qsTrId("clean.junkFound")
+                    : AppState.lastFreed !== undefined ? Fmt.bytes(AppState.lastFreed) + " "
+                                                         + qsTrId("clean.freed")
                     : qsTrId("clean.idleHint")
+            }
+        }
+
+        RowLayout {
+            objectName: "skipped"
+            Layout.fillWidth: true
+            visible: !AppState.scanResult && AppState.lastFreed !== undefined
+                     && AppState.skippedRunningApps.length > 0
+            SymbolIcon { symbol: "exclamationmark.triangle.fill"; color: "darkorange"; size: 13 }
+            Label {
+                Layout.fillWidth: true
+                wrapMode: Text.Wrap
+                color: "darkorange"
+                font.pixelSize: 12
+                text: qsTrId("clean.skipped").arg(AppState.skippedRunningApps.join(", "))
             }
         }
 
@@ -60,6 +133,12 @@ ApplicationWindow {
                 width: ListView.view.width
                 contentItem: RowLayout {
                     spacing: 12
+                    SymbolIcon {
+                        symbol: model.category === "appCache" ? "shippingbox.fill"
+                                                                : "doc.text.fill"
+                        size: 18
+                        opacity: 0.75
+                    }
                     ColumnLayout {
                         Layout.fillWidth: true
                         spacing: 2
@@ -81,6 +160,22 @@ ApplicationWindow {
                     }
                 }
             }
+        }
+    }
+
+    Dialog {
+        objectName: "runningAppsAlert"
+        anchors.centerIn: parent
+        width: Math.min(window.width - 48, 420)
+        modal: true
+        visible: AppState.showRunningAppsAlert
+        title: qsTrId("clean.closeAppsTitle")
+        standardButtons: Dialog.Ok
+        onClosed: AppState.showRunningAppsAlert = false
+        Label {
+            width: parent.width
+            wrapMode: Text.Wrap
+            text: qsTrId("clean.closeAppsMessage").arg(AppState.skippedRunningApps.join(", "))
         }
     }
 }

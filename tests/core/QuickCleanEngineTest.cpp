@@ -160,6 +160,27 @@ TEST_P(QuickCleanEngineTest, NonUtf8ItemIsRemovedExactly) {
     EXPECT_TRUE(test::exists(twin / "data"));
 }
 
+TEST(JunkSplitTest, OnlyAnExactNameOfARunningApplicationBlocksAnItem) {
+    auto item = [](const char* name, bool selected = true) {
+        return JunkItem{Uuid::random(), Path("/h/.cache") / name, 10, CleanCategory::appCache,
+                        selected};
+    };
+    const RunningApps::Map running{{"com.example.editor", "Editor"},
+                                   {"org.beta.app", "beta"},
+                                   {"org.alpha.app", "Alpha"},
+                                   {"thunderbird", "Thunderbird"}};
+    auto split = splitByRunningApps({item("com.example.Editor"), item("com.example.editor.agent"),
+                                     item("Editor"), item("org.beta.app"), item("ORG.ALPHA.APP"),
+                                     item("org.alpha.app"), item("thunderbird", false),
+                                     item("plain")},
+                                    running);
+    std::vector<std::string> cleaned;
+    for (const auto& i : split.toClean) cleaned.push_back(i.url.filename());
+    EXPECT_EQ(cleaned, (std::vector<std::string>{"com.example.editor.agent", "Editor", "plain"}));
+    EXPECT_EQ(split.skippedApps, (std::vector<std::string>{"Alpha", "Editor", "beta"}))
+        << "each name once, in code-point order; unselected items name nothing";
+}
+
 INSTANTIATE_TEST_SUITE_P(BothLayouts, QuickCleanEngineTest,
                          ::testing::Values(LayoutKind::freedesktop, LayoutKind::macos),
                          [](const auto& info) { return std::string(rawValue(info.param)); });

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <set>
 
 #include "platform/DirectoryReader.h"
 #include "platform/FileStatus.h"
@@ -11,6 +12,22 @@
 #include "platform/SafeRemover.h"
 
 namespace tornivo {
+
+JunkSplit splitByRunningApps(const std::vector<JunkItem>& items, const RunningApps::Map& running) {
+    JunkSplit split;
+    std::set<std::string> names;
+    for (const auto& item : items) {
+        if (!item.isSelected) continue;
+        auto app = running.find(RunningApps::lowerCased(item.url.filename().native()));
+        if (app == running.end())
+            split.toClean.push_back(item);
+        else
+            names.insert(app->second);
+    }
+    // std::string compares bytes, and byte order of UTF-8 is code-point order.
+    split.skippedApps.assign(names.begin(), names.end());
+    return split;
+}
 
 QuickCleanEngine::QuickCleanEngine(Layout layout) : layout_(std::move(layout)) {}
 

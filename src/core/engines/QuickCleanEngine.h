@@ -6,8 +6,18 @@
 
 #include "models/ScanModels.h"
 #include "platform/Layout.h"
+#include "platform/RunningApps.h"
 
 namespace tornivo {
+
+// The selected items of a clean, split by the running applications: an item whose name,
+// lower-cased, is exactly a key of the running-applications map is left alone while that
+// application runs.
+struct JunkSplit {
+    std::vector<JunkItem> toClean;         // in their order
+    std::vector<std::string> skippedApps;  // names of the applications, unique, in code-point order
+};
+JunkSplit splitByRunningApps(const std::vector<JunkItem>& items, const RunningApps::Map& running);
 
 class QuickCleanEngine {
   public:

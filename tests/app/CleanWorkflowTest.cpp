@@ -1,0 +1,109 @@
+// The junk workflow as the clean screen drives it: scan, clean, report.
+
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+
+#include "AppState.h"
+#include "QtWait.h"
+#include "TempHome.h"
+
+namespace tornivo::app {
+namespace {
+
+using namespace tornivo::test;
+
+class CleanWorkflowTest : public ::testing::Test {
+protected:
+    TempHome home;
+    std::shared_ptr<PreferencesStore> store =
+        std::make_shared<PreferencesStore>(home.layout().settingsFile);
+    std::vector<SoundCue> cues;
+    RunningApps::Map running;
+    std::unique_ptr<AppState> state;
+
+    void SetUp() override {
+        writeFile(caches() / "org.example.Editor/cache.db", 200000);
+        writeFile(caches() / "org.example.Editor.helper/data", 100000);
+        writeFile(caches() / "thumbnails/normal/a.png", 50000);
+        state = std::make_unique<AppState>(home.layout(), store);
+        state->setCuePlayer([this](SoundCue cue) { cues.push_back(cue); });
+        state->setRunningApps([this] { return running; });
+        state->runQuickScan();
+        ASSERT_TRUE(waitUntil([&] { return !state->isScanning(); }));
+        ASSERT_EQ(state->scanResult()->items.size(), 3u);
+        cues.clear();
+    }
+    Path caches() const { return home.layout().cacheHome; }
+    ByteCount sizeOf(const char* name) const {
+        for (const auto& item : state->scanResult()->items)
+            if (item.url.filename() == name) return item.size;
+        return -1;
+    }
+};
+
+TEST_F(CleanWorkflowTest, CleansEverythingWhenNothingRunsAndReportsTheFreedBytes) {
+    const ByteCount total = state->scanResult()->selectedSize();
+    QSignalSpy cleaning(state.get(), &AppState::isCleaningChanged);
+    QSignalSpy sampled(state->monitor(), &SystemMonitor::statsChanged);
+    state->runClean();
+    EXPECT_TRUE(state->isCleaning());
+    ASSERT_TRUE(waitUntil([&] { return !state->isCleaning(); }));
+    EXPECT_EQ(cleaning.count(), 2);
+    EXPECT_EQ(state->lastFreed(), total);
+    EXPECT_FALSE(state->scanResult());
+    EXPECT_TRUE(state->skippedRunningApps().isEmpty());
+    EXPECT_FALSE(test::exists(caches() / "thumbnails"));
+    EXPECT_EQ(sampled.count(), 1) << "the figures are sampled again at once";
+    EXPECT_EQ(cues, (std::vector<SoundCue>{SoundCue::removeStart, SoundCue::removeDone}));
+}
+
+TEST_F(CleanWorkflowTest, ARunningApplicationsCacheStaysAndItsNameIsListedOnce) {
+    running = {{"org.example.editor", "Editor"}, {"org.example.editor.helper", "Editor"}};
+    const ByteCount thumbnails = sizeOf("thumbnails");
+    state->runClean();
+    ASSERT_TRUE(waitUntil([&] { return !state->isCleaning(); }));
+    EXPECT_EQ(state->skippedRunningApps(), QStringList{"Editor"});
+    EXPECT_EQ(state->lastFreed(), thumbnails);
+    EXPECT_TRUE(test::exists(caches() / "org.example.Editor/cache.db"));
+    EXPECT_TRUE(test::exists(caches() / "org.example.Editor.helper/data"));
+    EXPECT_FALSE(state->showRunningAppsAlert());
+}
+
+TEST_F(CleanWorkflowTest, WhenEverySelectedItemIsBlockedTheAlertRisesAndNothingIsRemoved) {
+    running = {{"org.example.editor", "Editor"}, {"thumbnails", "Thumbnails"}};
+    auto& items = const_cast<ScanResult&>(*state->scanResult()).items;
+    for (auto& item : items) item.isSelected = item.url.filename() != "org.example.Editor.helper";
+    const auto before = state->scanResult()->items;
+    state->runClean();
+    EXPECT_TRUE(state->showRunningAppsAlert());
+    EXPECT_FALSE(state->isCleaning());
+    EXPECT_EQ(state->skippedRunningApps(), (QStringList{"Editor", "Thumbnails"}));
+    ASSERT_TRUE(state->scanResult());
+    EXPECT_EQ(state->scanResult()->items, before);
+    EXPECT_FALSE(state->lastFreed());
+    EXPECT_TRUE(cues.empty());
+    EXPECT_TRUE(test::exists(caches() / "thumbnails/normal/a.png"));
+}
+
+TEST_F(CleanWorkflowTest, RemovalsThatAllFailStillEndInTheCleanedStateWithZero) {
+    std::filesystem::remove_all(caches());  // gone before the clean: nothing can be freed
+    state->runClean();
+    ASSERT_TRUE(waitUntil([&] { return !state->isCleaning(); }));
+    EXPECT_EQ(state->lastFreed(), 0);
+    EXPECT_FALSE(state->scanResult());
+    EXPECT_EQ(cues.back(), SoundCue::removeDone);
+}
+
+TEST_F(CleanWorkflowTest, ANewScanClearsTheCleanedState) {
+    state->runClean();
+    ASSERT_TRUE(waitUntil([&] { return !state->isCleaning(); }));
+    ASSERT_TRUE(state->lastFreed());
+    state->runQuickScan();
+    EXPECT_FALSE(state->lastFreed()) << "cleared as the scan starts";
+    ASSERT_TRUE(waitUntil([&] { return !state->isScanning(); }));
+    EXPECT_TRUE(state->scanResult());
+}
+
+}  // namespace
+}  // namespace tornivo::app
