@@ -7,6 +7,11 @@
 //
 //   auto visitors = parallelTreeWalk(root, threads, [] { return SizeSum{}; });
 //   // one visitor per thread; merge them.
+//
+// A visitor that keeps some entries can ask the thread's walker for their order keys (the
+// visitor is called as `bool visitor(const TreeWalker& walker, const TreeWalker::Entry& e)`
+// when it accepts that form) and sort the merged results by them to get the exact order of a
+// single-threaded walk.
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -16,6 +21,7 @@
 #include <deque>
 #include <mutex>
 #include <thread>
+#include <type_traits>
 #include <vector>
 
 #include "platform/TreeWalker.h"
@@ -27,13 +33,21 @@ unsigned defaultWalkThreads();
 
 namespace detail {
 
+template <class Visitor>
+bool visit(Visitor& visitor, const TreeWalker& walker, const TreeWalker::Entry& e) {
+    if constexpr (std::is_invocable_v<Visitor&, const TreeWalker&, const TreeWalker::Entry&>)
+        return visitor(walker, e);
+    else
+        return visitor(e);
+}
+
 // Directories waiting for a thread: open descriptors (owned by the queue until taken) with
 // their paths.
 class WalkQueue {
   public:
     explicit WalkQueue(unsigned threads) : threads_(threads) {}
     ~WalkQueue() {
-        for (auto& item : pending_) ::close(item.first);
+        for (auto& item : pending_) ::close(item.fd);
     }
 
     // Whether a thread is waiting for work and the queue cannot feed it.
@@ -41,17 +55,23 @@ class WalkQueue {
         return idle_.load(std::memory_order_relaxed) > queued_.load(std::memory_order_relaxed);
     }
 
-    void push(int fd, Path path) {
+    struct Item {
+        int fd;
+        Path path;
+        TreeWalker::OrderKey key;  // of the directory, so its entries sort where they belong
+    };
+
+    void push(Item item) {
         {
             std::lock_guard lock(mutex_);
-            pending_.emplace_back(fd, std::move(path));
+            pending_.push_back(std::move(item));
             queued_.store(pending_.size(), std::memory_order_relaxed);
         }
         ready_.notify_one();
     }
 
     // The next directory, or false when every thread is idle and nothing is left.
-    bool take(int& fd, Path& path) {
+    bool take(Item& item) {
         std::unique_lock lock(mutex_);
         idle_.fetch_add(1, std::memory_order_relaxed);
         ready_.wait(lock, [&] { return !pending_.empty() || idle_.load() == threads_; });
@@ -60,8 +80,7 @@ class WalkQueue {
             return false;
         }
         idle_.fetch_sub(1, std::memory_order_relaxed);
-        fd = pending_.front().first;
-        path = std::move(pending_.front().second);
+        item = std::move(pending_.front());
         pending_.pop_front();
         queued_.store(pending_.size(), std::memory_order_relaxed);
         return true;
@@ -71,7 +90,7 @@ class WalkQueue {
     const std::size_t threads_;
     std::mutex mutex_;
     std::condition_variable ready_;
-    std::deque<std::pair<int, Path>> pending_;
+    std::deque<Item> pending_;
     std::atomic<std::size_t> idle_{0}, queued_{0};
 };
 
@@ -90,29 +109,31 @@ auto parallelTreeWalk(int rootFd, const Path& root, unsigned threads, MakeVisito
     if (!rootStatus || !rootStatus->isDirectory()) return visitors;
     if (threads == 1) {
         TreeWalker walker;
-        walker.walk(rootFd, root, visitors[0]);
+        walker.walk(rootFd, root, [&](const TreeWalker::Entry& e) {
+            return detail::visit(visitors[0], walker, e);
+        });
         return visitors;
     }
     int ownFd = ::fcntl(rootFd, F_DUPFD_CLOEXEC, 0);
     if (ownFd < 0) return visitors;
 
     detail::WalkQueue queue(threads);
-    queue.push(ownFd, root);
+    queue.push({ownFd, root, {}});
     auto work = [&](Visitor& visitor) {
         TreeWalker walker;
         auto handOff = [&](const TreeWalker::Entry& e) {
-            bool descend = visitor(e);
+            bool descend = detail::visit(visitor, walker, e);
             if (!descend || !e.status.isDirectory() || !queue.hungry()) return descend;
             int fd = openListedDirectory(e.dirfd, e.name, e.status);
             if (fd < 0) return false;  // swapped since it was listed: nowhere to go
-            queue.push(fd, walker.pathOf(e));
+            queue.push({fd, walker.pathOf(e), walker.orderKey(e)});
             return false;
         };
-        int fd;
-        Path path;
-        while (queue.take(fd, path)) {
-            walker.walk(fd, path, handOff);
-            ::close(fd);
+        detail::WalkQueue::Item item;
+        while (queue.take(item)) {
+            walker.setOrderPrefix(std::move(item.key));
+            walker.walk(item.fd, item.path, handOff);
+            ::close(item.fd);
         }
     };
     std::vector<std::thread> pool;

@@ -5,6 +5,7 @@ namespace tornivo {
 bool TreeWalker::readNames(Frame& frame) {
     frame.names.clear();
     frame.next = 0;
+    frame.position = 0;
     reader_.reset(frame.fd);
     DirectoryReader::Entry e;
     while (reader_.next(e)) {
@@ -65,6 +66,14 @@ Path TreeWalker::pathOf(const Entry& entry) const {
     if (path.empty() || path.back() != '/') path.push_back('/');
     path.append(entry.name, entry.length);
     return Path(std::move(path));
+}
+
+TreeWalker::OrderKey TreeWalker::orderKey(const Entry&) const {
+    // Every live frame's position is that of the entry being visited or descended into.
+    OrderKey key = prefix_;
+    key.reserve(prefix_.size() + depth_);
+    for (std::size_t i = 0; i < depth_; ++i) key.push_back(frames_[i].position);
+    return key;
 }
 
 std::string_view TreeWalker::currentFolderName() const {

@@ -16,6 +16,7 @@
 
 #include <deque>
 #include <string>
+#include <vector>
 
 #include "platform/DirectoryReader.h"
 #include "platform/FileStatus.h"
@@ -45,6 +46,15 @@ class TreeWalker {
 
     // Full path of an entry reported during the current walk (built only when asked for).
     Path pathOf(const Entry& entry) const;
+
+    // Where an entry stands in the walk's order: the position of each ancestor in its parent's
+    // listing, then the entry's own, after the walk's prefix. Comparing two keys
+    // lexicographically tells which entry a single-threaded walk meets first, so walks split
+    // over threads can put what they found back in the sequential order.
+    using OrderKey = std::vector<std::uint32_t>;
+    OrderKey orderKey(const Entry& entry) const;
+    // The key of the walk's root, prepended to every key (for a subtree handed to a thread).
+    void setOrderPrefix(OrderKey prefix) { prefix_ = std::move(prefix); }
     // Name of the directory the walk is in (the root's last component at depth 0).
     std::string_view currentFolderName() const;
 
@@ -55,6 +65,7 @@ class TreeWalker {
         std::uint64_t dev = 0, ino = 0;
         std::string names;  // the directory's entry names, each followed by a NUL
         std::size_t next = 0;
+        std::uint32_t position = 0;  // listing position of the entry last taken from `names`
         std::size_t nameOffset = 0;  // of this directory's own name in the parent's `names`
         std::size_t nameLength = 0;
     };
@@ -73,6 +84,7 @@ class TreeWalker {
     std::uint64_t rootDev_ = 0;
     Path rootPath_;
     std::string rootName_;
+    OrderKey prefix_;
     DirectoryReader reader_;
 };
 
@@ -122,6 +134,7 @@ bool TreeWalker::walk(int rootFd, const Path& rootPath, Visitor&& visitor) {
         const char* name = frame.names.data() + frame.next;
         std::size_t length = std::char_traits<char>::length(name);
         std::size_t offset = frame.next;
+        if (offset > 0) ++frame.position;
         frame.next += length + 1;
 
         auto st = statEntry(frame.fd, name);
