@@ -32,7 +32,11 @@ AppState::AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObje
       trashItems_(new RecordList<Path>(this)),
       monitor_(new SystemMonitor(layout_.home, this)),
       exclusions_(new Exclusions(*store_, this)),
-      quickClean_(std::make_shared<QuickCleanEngine>(layout_)) {
+      quickClean_(std::make_shared<QuickCleanEngine>(layout_)),
+      installerScanner_(std::make_shared<InstallerScanner>(layout_, layout_.installerExtensions)),
+      diskAnalyzer_(std::make_shared<DiskAnalyzer>(layout_)),
+      duplicateFinder_(std::make_shared<DuplicateFinder>(1'048'576)),
+      largeScanner_(std::make_shared<LargeFileScanner>(layout_)) {
     // A missing value, a stored 0 (and anything below, which no window can be) give the default.
     auto days = store_->integer(kProtectionDaysKey);
     developerProtectionDays_ =

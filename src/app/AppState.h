@@ -23,6 +23,10 @@
 #include "SoundCue.h"
 #include "SystemMonitor.h"
 #include "UninstallTargetView.h"
+#include "engines/DiskAnalyzer.h"
+#include "engines/DuplicateFinder.h"
+#include "engines/InstallerScanner.h"
+#include "engines/LargeFileScanner.h"
 #include "engines/QuickCleanEngine.h"
 #include "models/DiskModels.h"
 #include "models/FinderModels.h"
@@ -189,6 +193,31 @@ class AppState : public QObject {
     // names it reports; raises the running-applications alert when nothing is left to clean.
     Q_INVOKABLE void runClean();
 
+    // X-Ray (AppStateDiskAnalysis.cpp)
+    Q_INVOKABLE void runDiskAnalysis();
+    void trashDiskFile(const DiskFile& file, FileKind kind);
+    Q_INVOKABLE void trashDiskFile(const QString& fileId, const QString& kind);
+
+    // Duplicates (AppStateDuplicates.cpp)
+    Q_INVOKABLE void runDuplicateScan();
+    void removeDuplicates(const Path& keeping, const DuplicateGroup& group);
+    Q_INVOKABLE void removeDuplicates(const QString& keepingFileId, const QString& groupId);
+    void autoResolveDuplicates(const DuplicateGroup& group);
+    Q_INVOKABLE void autoResolveDuplicates(const QString& groupId);
+    Q_INVOKABLE void removeAllDuplicates();
+
+    // Large files (AppStateLargeFiles.cpp)
+    Q_INVOKABLE void runLargeFileScan();
+    void toggleSelection(const LargeFile& file);
+    Q_INVOKABLE void toggleSelection(const QString& id);
+    Q_INVOKABLE void removeSelectedLargeFiles();
+
+    // Installers (AppStateInstallers.cpp)
+    Q_INVOKABLE void runInstallerScan();
+    void toggleInstaller(const InstallerFile& file);
+    Q_INVOKABLE void toggleInstaller(const QString& id);
+    Q_INVOKABLE void removeSelectedInstallers();
+
     // QML-facing forms of the properties above.
     ScanResultView* scanResultView() const;
     DeveloperResultView* developerResultView() const;
@@ -299,6 +328,10 @@ class AppState : public QObject {
     SystemMonitor* monitor_;
     Exclusions* exclusions_;
     SerialExecutor<QuickCleanEngine> quickClean_;
+    SerialExecutor<InstallerScanner> installerScanner_;
+    SerialExecutor<DiskAnalyzer> diskAnalyzer_;
+    SerialExecutor<DuplicateFinder> duplicateFinder_;
+    SerialExecutor<LargeFileScanner> largeScanner_;
 };
 
 }  // namespace tornivo::app
