@@ -3,6 +3,7 @@
 #include <QJSEngine>
 #include <QQmlEngine>
 
+#include "BannerCenter.h"
 #include "RecordRoles.h"
 
 namespace tornivo::app {
@@ -21,6 +22,10 @@ AppState::AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObje
       store_(std::move(store)),
       now_([] { return Clock::now(); }),
       runningApps_([] { return RunningApps::current(); }),
+      showBanner_([](const QString& icon, const QString& title, const QString& message) {
+          BannerCenter::shared().show(icon, title, message);
+      }),
+      tuneUpActions_(allTuneUpActions(layout_, processEnvironment())),
       scanResultView_(new ScanResultView(this)),
       developerResultView_(new DeveloperResultView(this)),
       uninstallTargetView_(new UninstallTargetView(this)),
@@ -36,7 +41,8 @@ AppState::AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObje
       installerScanner_(std::make_shared<InstallerScanner>(layout_, layout_.installerExtensions)),
       diskAnalyzer_(std::make_shared<DiskAnalyzer>(layout_)),
       duplicateFinder_(std::make_shared<DuplicateFinder>(1'048'576)),
-      largeScanner_(std::make_shared<LargeFileScanner>(layout_)) {
+      largeScanner_(std::make_shared<LargeFileScanner>(layout_)),
+      tuneUp_(new TuneUpEngine(layout_.kind, this)) {
     // A missing value, a stored 0 (and anything below, which no window can be) give the default.
     auto days = store_->integer(kProtectionDaysKey);
     developerProtectionDays_ =
@@ -203,6 +209,40 @@ QStringList AppState::runningTuneUpList() const {
     QStringList ids;
     for (const auto& id : runningTuneUp_) ids << QString::fromStdString(id);
     return ids;
+}
+
+QVariantList AppState::tuneUpActionList() const {
+    QVariantList list;
+    for (const auto& a : tuneUpActions_)
+        list << QVariantMap{{"id", QString::fromStdString(a.id)},
+                            {"icon", QString::fromStdString(a.icon)},
+                            {"needsAdmin", a.needsAdmin}};
+    return list;
+}
+
+void AppState::runTuneUp(const QString& id) {
+    for (const auto& action : tuneUpActions_)
+        if (QString::fromStdString(action.id) == id) return runTuneUp(action);
+}
+
+void AppState::runTuneUp(const TuneUpAction& action) {
+    if (runningTuneUp_.count(action.id)) return;  // the same task never runs twice at once
+    runningTuneUp_.insert(action.id);
+    emit runningTuneUpChanged();
+    play(SoundCue::removeStart);
+    tuneUp_->run(action).then(this, [this, action](bool ok) {
+        runningTuneUp_.erase(action.id);
+        emit runningTuneUpChanged();
+        const QByteArray titleKey = QByteArray("tune.") + action.id.c_str() + ".title";
+        const QString title = qtTrId(titleKey.constData());
+        if (ok) {
+            monitor_->refresh();
+            play(SoundCue::removeDone);
+            showBanner_(QString::fromStdString(action.icon), title, qtTrId("banner.tuneDoneMsg"));
+        } else {
+            showBanner_("exclamationmark.triangle.fill", title, qtTrId("banner.tuneFailMsg"));
+        }
+    });
 }
 
 void AppState::setShredStrengthPasses(int passes) {

@@ -22,6 +22,7 @@
 #include "SerialExecutor.h"
 #include "SoundCue.h"
 #include "SystemMonitor.h"
+#include "TuneUpEngine.h"
 #include "UninstallTargetView.h"
 #include "engines/DiskAnalyzer.h"
 #include "engines/DuplicateFinder.h"
@@ -86,6 +87,7 @@ class AppState : public QObject {
     Q_PROPERTY(tornivo::app::RecordListModel* installerFiles READ installerFilesModel NOTIFY
                    installerFilesChanged)
     Q_PROPERTY(QStringList runningTuneUp READ runningTuneUpList NOTIFY runningTuneUpChanged)
+    Q_PROPERTY(QVariantList tuneUpActions READ tuneUpActionList CONSTANT)
     Q_PROPERTY(
         tornivo::app::RecordListModel* trashItems READ trashItemsModel NOTIFY trashItemsChanged)
     Q_PROPERTY(qint64 trashBytes READ trashBytes NOTIFY trashBytesChanged)
@@ -114,6 +116,9 @@ class AppState : public QObject {
     void setRunningApps(std::function<RunningApps::Map()> provider) {
         runningApps_ = std::move(provider);
     }
+    using BannerPresenter =
+        std::function<void(const QString& icon, const QString& title, const QString& message)>;
+    void setBannerPresenter(BannerPresenter presenter) { showBanner_ = std::move(presenter); }
 
     const Layout& layout() const { return layout_; }
     PreferencesStore& store() const { return *store_; }
@@ -170,6 +175,11 @@ class AppState : public QObject {
     // Tune-up
     const std::set<std::string>& runningTuneUp() const { return runningTuneUp_; }
     QStringList runningTuneUpList() const;
+    const std::vector<TuneUpAction>& tuneUpActions() const { return tuneUpActions_; }
+    QVariantList tuneUpActionList() const;
+    // Runs one task unless the same one is running; a banner tells how it went.
+    void runTuneUp(const TuneUpAction& action);
+    Q_INVOKABLE void runTuneUp(const QString& id);
 
     // Shred
     const std::vector<Path>& trashItems() const;
@@ -284,6 +294,8 @@ class AppState : public QObject {
     CuePlayer playCue_;
     std::function<TimePoint()> now_;
     std::function<RunningApps::Map()> runningApps_;
+    BannerPresenter showBanner_;
+    std::vector<TuneUpAction> tuneUpActions_;
 
     // Published state
     Section section_ = Section::clean;
@@ -332,6 +344,7 @@ class AppState : public QObject {
     SerialExecutor<DiskAnalyzer> diskAnalyzer_;
     SerialExecutor<DuplicateFinder> duplicateFinder_;
     SerialExecutor<LargeFileScanner> largeScanner_;
+    TuneUpEngine* tuneUp_;
 };
 
 }  // namespace tornivo::app

@@ -18,6 +18,7 @@
 
 #include "Section.h"
 #include "ThemeManager.h"
+#include "engines/TuneUpCommands.h"
 #include "models/DiskModels.h"
 #include "models/ScanModels.h"
 #include "models/ShredModels.h"

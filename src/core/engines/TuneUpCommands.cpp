@@ -1,0 +1,120 @@
+#include "engines/TuneUpCommands.h"
+
+#include <algorithm>
+
+namespace tornivo {
+
+std::string shellQuote(std::string_view text) {
+    std::string out = "'";
+    for (char c : text) {
+        if (c == '\'')
+            out += "'\\''";
+        else
+            out.push_back(c);
+    }
+    out.push_back('\'');
+    return out;
+}
+
+std::string escapeForAppleScript(std::string_view command) {
+    std::string backslashes;
+    for (char c : command) {
+        if (c == '\\') backslashes.push_back('\\');
+        backslashes.push_back(c);
+    }
+    std::string out;
+    for (char c : backslashes) {
+        if (c == '"') out.push_back('\\');
+        out.push_back(c);
+    }
+    return out;
+}
+
+namespace {
+
+// The first desktop named in XDG_CURRENT_DESKTOP ("ubuntu:GNOME" names GNOME too), upper-cased.
+std::vector<std::string> currentDesktops(const Environment& env) {
+    std::vector<std::string> out;
+    auto it = env.find("XDG_CURRENT_DESKTOP");
+    if (it == env.end()) return out;
+    std::string_view rest(it->second);
+    while (!rest.empty()) {
+        auto colon = rest.find(':');
+        std::string name(rest.substr(0, colon));
+        std::transform(name.begin(), name.end(), name.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+        if (!name.empty()) out.push_back(name);
+        if (colon == std::string_view::npos) break;
+        rest.remove_prefix(colon + 1);
+    }
+    return out;
+}
+
+struct DesktopCommands {
+    const char* desktop;
+    const char* fileManager;
+    const char* panel;
+};
+
+// Restarting a running program: ask it to quit, then start it again detached from us.
+constexpr DesktopCommands kDesktops[] = {
+    {"GNOME", "nautilus -q; sleep 1; setsid -f nautilus --gapplication-service >/dev/null 2>&1",
+     // GNOME Shell can be restarted only under X11; elsewhere this fails and says so.
+     "test \"$XDG_SESSION_TYPE\" = x11 && busctl --user call org.gnome.Shell /org/gnome/Shell "
+     "org.gnome.Shell Eval s 'Meta.restart(\"\")' | grep -q '^bs true'"},
+    {"KDE", "kquitapp5 dolphin || kquitapp6 dolphin; setsid -f dolphin --daemon >/dev/null 2>&1",
+     "systemctl --user restart plasma-plasmashell.service"},
+    {"XFCE", "thunar -q; sleep 1; setsid -f thunar --daemon >/dev/null 2>&1", "xfce4-panel -r"},
+    {"X-CINNAMON", "nemo -q; sleep 1; setsid -f nemo-desktop >/dev/null 2>&1",
+     "setsid -f cinnamon --replace >/dev/null 2>&1"},
+    {"MATE", "caja -q; sleep 1; setsid -f caja -n >/dev/null 2>&1",
+     "setsid -f mate-panel --replace >/dev/null 2>&1"},
+};
+
+const DesktopCommands* desktopCommands(const Environment& env) {
+    for (const auto& name : currentDesktops(env))
+        for (const auto& d : kDesktops)
+            if (name == d.desktop ||
+                (name == "CINNAMON" && std::string_view(d.desktop) == "X-CINNAMON"))
+                return &d;
+    return nullptr;
+}
+
+constexpr const char* kUnknownDesktop = "echo 'no restart is known for this desktop' >&2; exit 1";
+
+}  // namespace
+
+std::vector<TuneUpAction> allTuneUpActions(const Layout& layout, const Environment& env) {
+    if (layout.kind == LayoutKind::macos) {
+        return {
+            {"memory", "memorychip.fill", "purge", true},
+            {"dns", "network", "dscacheutil -flushcache; killall -HUP mDNSResponder", true},
+            {"finder", "folder.fill", "killall Finder", false},
+            {"dock", "menubar.dock.rectangle", "killall Dock", false},
+            {"quicklook", "eye.fill", "qlmanage -r cache", false},
+            {"fonts", "textformat", "atsutil databases -remove", true},
+        };
+    }
+    const DesktopCommands* desktop = desktopCommands(env);
+    const Path thumbnails = layout.thumbnailCache.value_or(layout.cacheHome / "thumbnails");
+    return {
+        {"memory", "memorychip.fill", "sync; echo 3 > /proc/sys/vm/drop_caches", true},
+        {"dns", "network", "resolvectl flush-caches", true},
+        {"finder", "folder.fill", desktop ? desktop->fileManager : kUnknownDesktop, false},
+        {"dock", "menubar.dock.rectangle", desktop ? desktop->panel : kUnknownDesktop, false},
+        {"quicklook", "eye.fill", "rm -rf --one-file-system -- " + shellQuote(thumbnails.native()), false},
+        {"fonts", "textformat", "fc-cache -r", true},
+    };
+}
+
+ProcessInvocation tuneUpInvocation(const TuneUpAction& action, LayoutKind kind) {
+    if (!action.needsAdmin) return {"/bin/sh", {"-c", action.command}};
+    if (kind == LayoutKind::macos) {
+        return {"/usr/bin/osascript",
+                {"-e", "do shell script \"" + escapeForAppleScript(action.command) +
+                           "\" with administrator privileges"}};
+    }
+    return {"pkexec", {"/bin/sh", "-c", action.command}};
+}
+
+}  // namespace tornivo

@@ -1,0 +1,36 @@
+#pragma once
+// The maintenance tasks as data: the six actions with the commands of the layout's platform, and
+// how a command is started, with administrator rights where it needs them.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "models/TuneUpModels.h"
+#include "platform/Layout.h"
+
+namespace tornivo {
+
+// The six actions, in display order: memory, dns, finder, dock, quicklook, fonts. On freedesktop
+// the file manager and panel restarts follow XDG_CURRENT_DESKTOP; an unknown desktop gets a
+// command that fails, so the user sees the failure rather than nothing.
+std::vector<TuneUpAction> allTuneUpActions(const Layout& layout, const Environment& env);
+
+// A program with its arguments, started directly (no shell around it).
+struct ProcessInvocation {
+    std::string program;
+    std::vector<std::string> arguments;
+
+    bool operator==(const ProcessInvocation&) const = default;
+};
+
+// `/bin/sh -c COMMAND`, or with administrator rights the layout's elevation: pkexec on
+// freedesktop (polkit asks for the password; the program never sees it), osascript on macos.
+ProcessInvocation tuneUpInvocation(const TuneUpAction& action, LayoutKind kind);
+
+// For an AppleScript string literal: each backslash doubled, then each double quote escaped.
+std::string escapeForAppleScript(std::string_view command);
+// A single-quoted shell word that stands for exactly `text`.
+std::string shellQuote(std::string_view text);
+
+}  // namespace tornivo

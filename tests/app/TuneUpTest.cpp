@@ -1,0 +1,88 @@
+// Maintenance tasks run as real processes through the same code path as the application's.
+
+#include <gtest/gtest.h>
+
+#include "AppState.h"
+#include "QtWait.h"
+#include "TempHome.h"
+#include "TuneUpEngine.h"
+
+namespace tornivo::app {
+namespace {
+
+using namespace tornivo::test;
+
+bool runAndWait(TuneUpEngine& engine, const ProcessInvocation& invocation) {
+    QFuture<bool> f = engine.start(invocation);
+    EXPECT_TRUE(waitFor(f, 20000));
+    return f.isFinished() && f.result();
+}
+
+TEST(TuneUpEngineTest, OnlyAZeroExitStatusIsSuccess) {
+    TuneUpEngine engine(LayoutKind::freedesktop);
+    EXPECT_TRUE(runAndWait(engine, {"/bin/true", {}}));
+    EXPECT_FALSE(runAndWait(engine, {"/bin/false", {}}));
+    EXPECT_FALSE(runAndWait(engine, {"/bin/sh", {"-c", "echo fine; exit 3"}}));
+    EXPECT_FALSE(runAndWait(engine, {"/no/such/program", {}})) << "cannot start: failure";
+    EXPECT_FALSE(runAndWait(engine, {"/bin/sh", {"-c", "kill -9 $$"}})) << "killed: failure";
+}
+
+TEST(TuneUpEngineTest, PlentyOfOutputNeitherBlocksNorFails) {
+    TuneUpEngine engine(LayoutKind::freedesktop);
+    EXPECT_TRUE(runAndWait(engine, {"/bin/sh",
+                                    {"-c",
+                                     "head -c 20000000 /dev/zero; "
+                                     "head -c 5000000 /dev/zero >&2"}}));
+    EXPECT_TRUE(engine.run({"x", "y", "exit 0", false}).isValid());
+}
+
+class TuneUpStateTest : public ::testing::Test {
+  protected:
+    TempHome home;
+    std::shared_ptr<PreferencesStore> store =
+        std::make_shared<PreferencesStore>(home.layout().settingsFile);
+    AppState state{home.layout(), store};
+    std::vector<SoundCue> cues;
+    QStringList banners;
+
+    void SetUp() override {
+        state.setCuePlayer([this](SoundCue c) { cues.push_back(c); });
+        state.setBannerPresenter(
+            [this](const QString& icon, const QString& title, const QString& message) {
+                banners << icon + "|" + title + "|" + message;
+            });
+    }
+};
+
+TEST_F(TuneUpStateTest, SuccessRefreshesPlaysAndShowsTheActionsBanner) {
+    state.runTuneUp({"quicklook", "eye.fill", "sleep 0.2", false});
+    EXPECT_EQ(state.runningTuneUpList(), QStringList{"quicklook"});
+    ASSERT_TRUE(waitUntil([&] { return state.runningTuneUp().empty(); }));
+    EXPECT_EQ(cues, (std::vector<SoundCue>{SoundCue::removeStart, SoundCue::removeDone}));
+    ASSERT_EQ(banners.size(), 1);
+    EXPECT_EQ(banners[0],
+              "eye.fill|" + qtTrId("tune.quicklook.title") + "|" + qtTrId("banner.tuneDoneMsg"));
+}
+
+TEST_F(TuneUpStateTest, FailureShowsOnlyTheWarningBanner) {
+    state.runTuneUp({"dns", "network", "exit 1", false});
+    ASSERT_TRUE(waitUntil([&] { return state.runningTuneUp().empty(); }));
+    EXPECT_EQ(cues, std::vector<SoundCue>{SoundCue::removeStart});
+    ASSERT_EQ(banners.size(), 1);
+    EXPECT_TRUE(banners[0].startsWith("exclamationmark.triangle.fill|"));
+    EXPECT_TRUE(banners[0].endsWith(qtTrId("banner.tuneFailMsg")));
+}
+
+TEST_F(TuneUpStateTest, TheSameActionNeverRunsTwiceAtOnceButOthersRunBeside) {
+    const TuneUpAction slow{"fonts", "textformat", "sleep 0.5", false};
+    state.runTuneUp(slow);
+    state.runTuneUp(slow);
+    state.runTuneUp({"dock", "menubar.dock.rectangle", "sleep 0.2", false});
+    EXPECT_EQ(state.runningTuneUpList(), (QStringList{"dock", "fonts"}));
+    EXPECT_EQ(cues.size(), 2u) << "the second start of the same action did nothing";
+    ASSERT_TRUE(waitUntil([&] { return state.runningTuneUp().empty(); }));
+    EXPECT_EQ(banners.size(), 2);
+}
+
+}  // namespace
+}  // namespace tornivo::app
