@@ -511,12 +511,266 @@ TreeSummary makeManyFiles(int rootFd, const TreeOptions& options) {
     return ManyFiles(options).make(rootFd);
 }
 
+// ---------------------------------------------------------------------------------------------
+// duplicates
+
+namespace {
+
+enum DuplicateStream : std::uint64_t {
+    kDuplicatePlanStream = 11,
+    kDuplicateTimeStream,
+};
+
+// Five personal folders are the roots a duplicate finder is given; Music lies outside them.
+// Two hidden folders always exist, since copies must be planted there.
+constexpr const char* kDuplicateFolders[] = {
+    "Downloads", "Documents", "Desktop",           "Pictures",
+    "Movies",    "Music",     "Documents/.backup", "Pictures/.thumbnails",
+};
+constexpr std::size_t kPersonalFolders = 5;
+constexpr const char* kDuplicateSubfolders[] = {
+    "2021",   "2022", "2023",    "Camera",   "Screenshots", "Album", "scans",    "invoices",
+    "export", "old",  "Résumés", "Season 1", "edits",       "raw",   "projects", "shared",
+};
+constexpr const char* kDuplicateHiddenSubfolders[] = {".git", ".cache", ".trash", ".versions"};
+constexpr const char* kDuplicateNames[] = {"IMG_",    "VID_",   "document_", "scan ",
+                                           "backup_", "track_", "photo_",    "report_"};
+constexpr const char* kDuplicateExtensions[] = {".jpg", ".mp4",  ".pdf", ".png",
+                                                ".tar", ".flac", ".jpg", ".docx"};
+constexpr std::uint64_t kMiB = 1 << 20;
+
+class Duplicates {
+  public:
+    explicit Duplicates(const TreeOptions& options) : options_(options) {
+        Rng rng(mixSeed(options.seed, kDuplicatePlanStream));
+        planFolders(rng);
+        planFiles(rng);
+        planLinks(rng);
+    }
+
+    TreeSummary make(int rootFd) {
+        for (const auto& f : folders_)
+            if (::mkdirat(rootFd, f.path.c_str(), 0755) != 0) fail("create folder " + f.path);
+        writeFiles(rootFd);
+        for (const auto& [target, name] : hardLinks_) {
+            if (::linkat(rootFd, target.c_str(), rootFd, name.c_str(), 0) != 0)
+                fail("link " + name + " to " + target);
+            ++summary_.hardLinks;
+        }
+        for (const auto& [target, name] : symlinks_) {
+            if (::symlinkat(target.c_str(), rootFd, name.c_str()) != 0) fail("create link " + name);
+            ++summary_.symlinks;
+        }
+        summary_.folders = folders_.size();
+        return summary_;
+    }
+
+  private:
+    struct Folder {
+        std::string path;
+        bool hidden;    // inside a hidden folder
+        bool personal;  // below one of the five personal folders
+    };
+    enum class Flip { none, first, last, middle };
+    struct File {
+        std::string path;
+        std::uint64_t size;
+        std::uint64_t contentId;
+        Flip flip = Flip::none;
+    };
+
+    // Below a personal folder and not hidden: where a finder looks.
+    std::size_t visibleFolder(Rng& rng) const {
+        for (;;) {
+            std::size_t f = rng.below(folders_.size());
+            if (folders_[f].personal && !folders_[f].hidden) return f;
+        }
+    }
+    std::size_t hiddenFolder(Rng& rng) const {
+        for (;;) {
+            std::size_t f = rng.below(folders_.size());
+            if (folders_[f].hidden) return f;
+        }
+    }
+
+    void planFolders(Rng& rng) {
+        for (std::size_t i = 0; i < std::size(kDuplicateFolders); ++i) {
+            std::string path = kDuplicateFolders[i];
+            folders_.push_back({path, path.find("/.") != std::string::npos,
+                                i < kPersonalFolders || path.find('/') != std::string::npos});
+        }
+        while (folders_.size() < options_.folders) {
+            const Folder parent = folders_[rng.below(folders_.size())];
+            bool hidden = rng.chance(100'000);
+            std::string name =
+                hidden ? pick(rng, kDuplicateHiddenSubfolders) : pick(rng, kDuplicateSubfolders);
+            std::string path = parent.path + "/" + name;
+            for (int n = 2; std::any_of(folders_.begin(), folders_.end(),
+                                        [&](const Folder& f) { return f.path == path; });
+                 ++n)
+                path = parent.path + "/" + name + "-" + std::to_string(n);
+            folders_.push_back({path, parent.hidden || hidden, parent.personal});
+        }
+    }
+
+    std::string name(Rng& rng, bool hidden) {
+        std::size_t kind = rng.below(std::size(kDuplicateNames));
+        std::string n = hidden ? "." : "";
+        // One name that is not UTF-8, to keep everyone honest about bytes.
+        if (files_.size() == 7) n += "caf\xe9 ";
+        return n.append(kDuplicateNames[kind])
+            .append(std::to_string(files_.size()))
+            .append(kDuplicateExtensions[kind]);
+    }
+    void add(std::size_t folder, Rng& rng, std::uint64_t size, std::uint64_t contentId,
+             Flip flip = Flip::none, bool hiddenName = false) {
+        files_.push_back(
+            {folders_[folder].path + "/" + name(rng, hiddenName), size, contentId, flip});
+    }
+    // Mostly 1 to 5 MiB, now and then a big video.
+    static std::uint64_t drawSize(Rng& rng) {
+        return rng.chance(20'000) ? rng.between(16 * kMiB, 48 * kMiB) : rng.between(kMiB, 5 * kMiB);
+    }
+
+    void planFiles(Rng& rng) {
+        std::uint64_t nextContent = 1;
+        bool exactly = true;
+        while (files_.size() < options_.files) {
+            std::uint64_t roll = rng.below(100);
+            std::uint64_t id = nextContent++;
+            if (roll < 40) {
+                // A planted group of 2 to 4 copies, sometimes with a copy where no finder looks
+                // (hidden, or outside the personal folders) and look-alikes of the same size.
+                std::uint64_t size = drawSize(rng);
+                for (std::uint64_t c = rng.between(2, 4); c > 0; --c)
+                    add(visibleFolder(rng), rng, size, id);
+                if (rng.chance(300'000)) add(hiddenFolder(rng), rng, size, id);
+                if (rng.chance(150'000)) add(visibleFolder(rng), rng, size, id, Flip::none, true);
+                if (rng.chance(150'000)) add(5, rng, size, id);
+                for (int d = 0; d < 2; ++d) {
+                    if (!rng.chance(d == 0 ? 500'000 : 200'000)) break;
+                    std::uint64_t kind = rng.below(100);
+                    Flip flip = kind < 45 ? Flip::first : kind < 90 ? Flip::last : Flip::middle;
+                    add(visibleFolder(rng), rng, size, id, flip);
+                }
+            } else if (roll < 44) {
+                // Identical pairs at the edge of a 1 MiB minimum: one in, one just out.
+                std::uint64_t size = exactly ? kMiB : kMiB - 1;
+                exactly = !exactly;
+                add(visibleFolder(rng), rng, size, id);
+                add(visibleFolder(rng), rng, size, id);
+            } else {
+                add(visibleFolder(rng), rng, drawSize(rng), id);
+            }
+        }
+    }
+
+    // Second names for a few files (alone they are no duplicates; in a group they count once),
+    // and symbolic links to a few.
+    void planLinks(Rng& rng) {
+        auto visibleFile = [&] {
+            for (;;) {
+                const File& f = files_[rng.below(files_.size())];
+                if (f.path.find("/.") == std::string::npos && !f.path.starts_with("Music/"))
+                    return f.path;
+            }
+        };
+        std::uint64_t links = std::max<std::uint64_t>(1, files_.size() / 30);
+        for (std::uint64_t k = 0; k < links; ++k) {
+            std::string target = visibleFile();
+            hardLinks_.push_back(
+                {target, folders_[visibleFolder(rng)].path + "/hardlink_" + std::to_string(k)});
+            // Up to the root, then down to the target.
+            const std::string place = folders_[visibleFolder(rng)].path;
+            std::string up;
+            for (char c : place + "/")
+                if (c == '/') up += "../";
+            symlinks_.push_back({up + visibleFile(), place + "/link_" + std::to_string(k)});
+        }
+    }
+
+    void writeFiles(int rootFd) {
+        ContentPool pool(mixSeed(options_.seed, kPoolStream));
+        std::atomic<std::size_t> next{0};
+        std::atomic<bool> stop{false};
+        std::mutex mutex;
+        std::exception_ptr error;
+        auto work = [&] {
+            TreeSummary local;
+            try {
+                for (std::size_t i; !stop && (i = next.fetch_add(1)) < files_.size();) {
+                    const File& f = files_[i];
+                    Rng rng(mixSeed(mixSeed(options_.seed, kDuplicateTimeStream), i));
+                    std::uint64_t age = rng.spread(3600, kSixYears);
+                    std::int64_t modified = kToday - static_cast<std::int64_t>(age);
+                    std::int64_t accessed = modified + static_cast<std::int64_t>(rng.below(age));
+                    pool.writeFile(rootFd, f.path.c_str(), f.size, f.contentId, accessed, modified);
+                    if (f.flip != Flip::none)
+                        flipByte(rootFd, f,
+                                 f.flip == Flip::first  ? 0
+                                 : f.flip == Flip::last ? f.size - 1
+                                                        : f.size / 2 + rng.below(f.size / 4),
+                                 accessed, modified);
+                    ++local.files;
+                    local.contentBytes += f.size;
+                    local.largestFile = std::max(local.largestFile, f.size);
+                }
+            } catch (...) {
+                stop = true;
+                std::lock_guard lock(mutex);
+                if (!error) error = std::current_exception();
+            }
+            std::lock_guard lock(mutex);
+            summary_.files += local.files;
+            summary_.contentBytes += local.contentBytes;
+            summary_.largestFile = std::max(summary_.largestFile, local.largestFile);
+        };
+        std::vector<std::thread> threads;
+        for (unsigned t = 1; t < std::max(1U, options_.jobs); ++t) threads.emplace_back(work);
+        work();
+        for (auto& t : threads) t.join();
+        if (error) std::rethrow_exception(error);
+    }
+
+    // Turns one byte of a written file into its complement, keeping the file's times.
+    static void flipByte(int rootFd, const File& f, std::uint64_t offset, std::int64_t accessed,
+                         std::int64_t modified) {
+        int fd = ::openat(rootFd, f.path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0) fail("open " + f.path);
+        unsigned char byte = 0;
+        const auto at = static_cast<off_t>(offset);
+        bool ok = ::pread(fd, &byte, 1, at) == 1;
+        byte = static_cast<unsigned char>(~byte);
+        ok = ok && ::pwrite(fd, &byte, 1, at) == 1;
+        timespec times[2] = {seconds(accessed), seconds(modified)};
+        ok = ok && ::futimens(fd, times) == 0;
+        if (::close(fd) != 0 || !ok) fail("change a byte of " + f.path);
+    }
+
+    TreeOptions options_;
+    std::vector<Folder> folders_;
+    std::vector<File> files_;
+    std::vector<std::pair<std::string, std::string>> hardLinks_, symlinks_;  // target, name
+    TreeSummary summary_;
+};
+
+}  // namespace
+
+TreeSummary makeDuplicates(int rootFd, const TreeOptions& options) {
+    return Duplicates(options).make(rootFd);
+}
+
 std::span<const Mode> modes() {
     static constexpr Mode kModes[] = {
         {"many-files",
          "about --files entries (default 1000000) in --folders folders (default 100000), shaped "
          "like a home folder",
          &makeManyFiles},
+        {"duplicates",
+         "--files regular files (400 make about 1.5 GB) in --folders folders (at least 8): "
+         "groups of 2 to 4 identical files in five personal folders, same-size look-alikes, "
+         "copies in hidden folders and outside, hard links, symbolic links",
+         &makeDuplicates},
     };
     return kModes;
 }

@@ -84,6 +84,16 @@ class ContentPool {
 // directory.
 TreeSummary makeManyFiles(int rootFd, const TreeOptions& options);
 
+// A tree for duplicate finders, about `files` regular files of 1 MiB and more (400 make about
+// 1.5 GB) in `folders` folders (at least 8): Downloads, Documents, Desktop, Pictures and Movies
+// (the folders a finder is given) hold planted groups of 2 to 4 identical files, look-alikes of
+// the same size that differ in the first, the last or a middle byte, and identical pairs of
+// exactly 1 MiB and of one byte less; hidden folders, hidden files and Music (outside the five)
+// hold more copies that a finder must not report; a file in thirty has a second name (a hard
+// link) and as many symbolic links point at files. Names include spaces, UTF-8 and one name
+// that is not UTF-8.
+TreeSummary makeDuplicates(int rootFd, const TreeOptions& options);
+
 struct Mode {
     std::string_view name;
     std::string_view description;

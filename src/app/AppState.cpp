@@ -4,6 +4,7 @@
 #include <QQmlEngine>
 
 #include "BannerCenter.h"
+#include "Fmt.h"
 #include "RecordRoles.h"
 
 namespace tornivo::app {
@@ -36,19 +37,33 @@ AppState::AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObje
       installerFiles_(new RecordList<InstallerFile>(this)),
       trashItems_(new RecordList<Path>(this)),
       monitor_(new SystemMonitor(layout_.home, this)),
+      updates_(new UpdateChecker(this)),
       exclusions_(new Exclusions(*store_, this)),
       quickClean_(std::make_shared<QuickCleanEngine>(layout_)),
       installerScanner_(std::make_shared<InstallerScanner>(layout_, layout_.installerExtensions)),
       diskAnalyzer_(std::make_shared<DiskAnalyzer>(layout_)),
       duplicateFinder_(std::make_shared<DuplicateFinder>(1'048'576)),
       largeScanner_(std::make_shared<LargeFileScanner>(layout_)),
-      tuneUp_(new TuneUpEngine(layout_.kind, this)) {
+      tuneUp_(new TuneUpEngine(layout_.kind, this)),
+      schedule_(new ScheduleManager(
+          layout_, *store_, [this](const Path& p) { return exclusions_->isProtected(p); }, this)) {
     // A missing value, a stored 0 (and anything below, which no window can be) give the default.
     auto days = store_->integer(kProtectionDaysKey);
     developerProtectionDays_ =
         (days && *days > 0) ? static_cast<int>(std::min<std::int64_t>(*days, kMaxProtectionDays))
                             : kDefaultProtectionDays;
     soundEnabled_ = store_->boolean(kSoundEnabledKey).value_or(true);
+
+    // The advice follows whatever it is made of.
+    for (auto signal : {&AppState::scanResultChanged, &AppState::developerResultChanged,
+                        &AppState::installerFilesChanged})
+        connect(this, signal, this, &AppState::suggestionsChanged);
+    connect(monitor_, &SystemMonitor::statsChanged, this, &AppState::suggestionsChanged);
+    connect(installerFiles_, &QAbstractItemModel::modelReset, this, &AppState::suggestionsChanged);
+    connect(installerFiles_, &QAbstractItemModel::rowsRemoved, this, &AppState::suggestionsChanged);
+    connect(installerFiles_, &QAbstractItemModel::dataChanged, this, &AppState::suggestionsChanged);
+
+    schedule_->start();
 }
 
 AppState::~AppState() {
@@ -258,8 +273,57 @@ void AppState::dismissShredOutcome() {
     assign(lastShredOutcome_, std::optional<ShredOutcome>(), &AppState::lastShredOutcomeChanged);
 }
 
+std::vector<Suggestion> AppState::suggestions() const {
+    return SuggestionEngine::suggestions(monitor_->stats(), scanResult_, developerResult_,
+                                         installerFiles());
+}
+
+QVariantList AppState::suggestionList() const {
+    QVariantList list;
+    for (const auto& s : suggestions()) {
+        QString message = qtTrId(s.messageKey.c_str());
+        for (const auto& argument : s.messageArguments) {
+            if (auto* text = std::get_if<std::string>(&argument))
+                message = message.arg(QString::fromStdString(*text));
+            else if (auto* bytes = std::get_if<ByteAmount>(&argument))
+                message = message.arg(Fmt::bytes(bytes->bytes));
+            else if (auto* count = std::get_if<Count>(&argument))
+                message = message.arg(Fmt::integer(count->value));
+        }
+        auto action = rawValue(s.action);
+        list << QVariantMap{
+            {"id", QString::fromStdString(s.id.toString())},
+            {"icon", QString::fromStdString(s.icon)},
+            {"message", message},
+            {"actionLabel", qtTrId(s.actionLabelKey.c_str())},
+            {"action", QString::fromLatin1(action.data(), static_cast<qsizetype>(action.size()))}};
+    }
+    return list;
+}
+
+void AppState::perform(const QString& action) {
+    auto a = fromRawValue<SuggestionAction>(action.toStdString());
+    if (!a) return;
+    switch (*a) {
+        case SuggestionAction::quickScan:
+        case SuggestionAction::freeMemory:
+            return setSection(Section::clean);
+        case SuggestionAction::findLargeFiles:
+            return setSection(Section::large);
+        case SuggestionAction::findDuplicates:
+            return setSection(Section::duplicates);
+        case SuggestionAction::openXRay:
+            return setSection(Section::xray);
+        case SuggestionAction::openDeveloper:
+            return setSection(Section::developer);
+        case SuggestionAction::openInstallers:
+            return setSection(Section::installers);
+    }
+}
+
 void AppState::onAppear() {
     monitor_->start(2.0);
+    updates_->check(true);
 }
 
 // --- QML-facing forms ---

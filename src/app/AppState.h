@@ -18,17 +18,20 @@
 #include "Exclusions.h"
 #include "RecordListModel.h"
 #include "ScanResultView.h"
+#include "ScheduleManager.h"
 #include "Section.h"
 #include "SerialExecutor.h"
 #include "SoundCue.h"
 #include "SystemMonitor.h"
 #include "TuneUpEngine.h"
 #include "UninstallTargetView.h"
+#include "UpdateChecker.h"
 #include "engines/DiskAnalyzer.h"
 #include "engines/DuplicateFinder.h"
 #include "engines/InstallerScanner.h"
 #include "engines/LargeFileScanner.h"
 #include "engines/QuickCleanEngine.h"
+#include "engines/SuggestionEngine.h"
 #include "models/DiskModels.h"
 #include "models/FinderModels.h"
 #include "models/InstallerModels.h"
@@ -88,6 +91,7 @@ class AppState : public QObject {
                    installerFilesChanged)
     Q_PROPERTY(QStringList runningTuneUp READ runningTuneUpList NOTIFY runningTuneUpChanged)
     Q_PROPERTY(QVariantList tuneUpActions READ tuneUpActionList CONSTANT)
+    Q_PROPERTY(QVariantList suggestions READ suggestionList NOTIFY suggestionsChanged)
     Q_PROPERTY(
         tornivo::app::RecordListModel* trashItems READ trashItemsModel NOTIFY trashItemsChanged)
     Q_PROPERTY(qint64 trashBytes READ trashBytes NOTIFY trashBytesChanged)
@@ -97,6 +101,8 @@ class AppState : public QObject {
     Q_PROPERTY(QVariant lastShredOutcome READ lastShredOutcomeValue NOTIFY lastShredOutcomeChanged)
     Q_PROPERTY(tornivo::app::Exclusions* exclusions READ exclusions CONSTANT)
     Q_PROPERTY(tornivo::app::SystemMonitor* monitor READ monitor CONSTANT)
+    Q_PROPERTY(tornivo::app::ScheduleManager* schedule READ schedule CONSTANT)
+    Q_PROPERTY(tornivo::app::UpdateChecker* updates READ updates CONSTANT)
 
   public:
     static constexpr const char* kProtectionDaysKey = "developerProtectionDays";
@@ -194,6 +200,15 @@ class AppState : public QObject {
 
     Exclusions* exclusions() const { return exclusions_; }
     SystemMonitor* monitor() const { return monitor_; }
+    ScheduleManager* schedule() const { return schedule_; }
+    UpdateChecker* updates() const { return updates_; }
+
+    // The advice for the suggestion strip, first the most useful, built afresh at each read.
+    std::vector<Suggestion> suggestions() const;
+    // Each as {id, icon, message, actionLabel, action}, in words of the chosen language.
+    QVariantList suggestionList() const;
+    // Selects the section that handles a suggestion's action; starts nothing by itself.
+    Q_INVOKABLE void perform(const QString& action);
 
     // Called by the shell when its root view is shown.
     Q_INVOKABLE void onAppear();
@@ -204,10 +219,24 @@ class AppState : public QObject {
     Q_INVOKABLE void runClean();
 
     // X-Ray (AppStateDiskAnalysis.cpp)
+    // Walks the home; publishes the categories without protected files (their bytes still
+    // count) and forwards the walk's progress to analysisFileCount and analysisFolder.
     Q_INVOKABLE void runDiskAnalysis();
+    // Moves the file to the Trash and takes it out of its category; a failed move changes
+    // nothing.
     void trashDiskFile(const DiskFile& file, FileKind kind);
+    // The same for the listed file with this id in the category of this kind ("videos", ...);
+    // nothing when there is no such file.
     Q_INVOKABLE void trashDiskFile(const QString& fileId, const QString& kind);
+    // The listed files of one kind, kept up to date with diskCategories (empty while the kind
+    // has no category); null for an unknown kind. Owned by AppState.
+    Q_INVOKABLE tornivo::app::RecordListModel* diskFiles(const QString& kind);
 
+  private:
+    void publishDiskFiles();
+    std::array<RecordList<DiskFile>*, RawEnumTable<FileKind>::cases.size()> diskFileModels_{};
+
+  public:
     // Duplicates (AppStateDuplicates.cpp)
     Q_INVOKABLE void runDuplicateScan();
     void removeDuplicates(const Path& keeping, const DuplicateGroup& group);
@@ -217,15 +246,23 @@ class AppState : public QObject {
     Q_INVOKABLE void removeAllDuplicates();
 
     // Large files (AppStateLargeFiles.cpp)
+    static constexpr ByteCount kLargeFileMinSize = 524'288'000;  // 500 MiB on disk
+    static constexpr int kLargeFileMonths = 3;                   // not opened for this long
+    // Publishes the large files outside protected folders, largest first.
     Q_INVOKABLE void runLargeFileScan();
+    // Flips the tick of the first listed file equal to the given one (none: nothing).
     void toggleSelection(const LargeFile& file);
     Q_INVOKABLE void toggleSelection(const QString& id);
+    // Moves the ticked files to the Trash; they leave the list whether or not they could go.
     Q_INVOKABLE void removeSelectedLargeFiles();
 
     // Installers (AppStateInstallers.cpp)
+    // Publishes the installer files outside protected folders, largest first.
     Q_INVOKABLE void runInstallerScan();
+    // Flips the tick of the first listed installer equal to the given one (none: nothing).
     void toggleInstaller(const InstallerFile& file);
     Q_INVOKABLE void toggleInstaller(const QString& id);
+    // Moves the ticked installers to the Trash; they leave the list whether or not they could go.
     Q_INVOKABLE void removeSelectedInstallers();
 
     // QML-facing forms of the properties above.
@@ -275,6 +312,7 @@ class AppState : public QObject {
     void shredStrengthChanged();
     void isShreddingChanged();
     void lastShredOutcomeChanged();
+    void suggestionsChanged();
 
   private:
     template <class T>
@@ -338,6 +376,7 @@ class AppState : public QObject {
 
     // Owned services and engines, in the order they are created.
     SystemMonitor* monitor_;
+    UpdateChecker* updates_;
     Exclusions* exclusions_;
     SerialExecutor<QuickCleanEngine> quickClean_;
     SerialExecutor<InstallerScanner> installerScanner_;
@@ -345,6 +384,7 @@ class AppState : public QObject {
     SerialExecutor<DuplicateFinder> duplicateFinder_;
     SerialExecutor<LargeFileScanner> largeScanner_;
     TuneUpEngine* tuneUp_;
+    ScheduleManager* schedule_;
 };
 
 }  // namespace tornivo::app

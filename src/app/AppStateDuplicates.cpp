@@ -1,14 +1,100 @@
 // AppState: the duplicates section.
 
 #include "AppState.h"
+#include "platform/PathText.h"
 
 namespace tornivo::app {
 
-void AppState::runDuplicateScan() {}
-void AppState::removeDuplicates(const Path&, const DuplicateGroup&) {}
-void AppState::removeDuplicates(const QString&, const QString&) {}
-void AppState::autoResolveDuplicates(const DuplicateGroup&) {}
-void AppState::autoResolveDuplicates(const QString&) {}
-void AppState::removeAllDuplicates() {}
+namespace {
+
+// The groups without their protected files; a group stays while two files are left.
+std::vector<DuplicateGroup> withoutProtected(std::vector<DuplicateGroup> groups,
+                                             const Exclusions& exclusions) {
+    std::vector<DuplicateGroup> kept;
+    for (auto& group : groups) {
+        std::erase_if(group.files, [&](const Path& f) { return exclusions.isProtected(f); });
+        if (group.files.size() >= 2) kept.push_back(std::move(group));
+    }
+    return kept;
+}
+
+const DuplicateGroup* findGroup(const std::vector<DuplicateGroup>& groups, const QString& id) {
+    const std::string text = id.toStdString();
+    for (const auto& group : groups)
+        if (group.id.toString() == text) return &group;
+    return nullptr;
+}
+
+}  // namespace
+
+void AppState::runDuplicateScan() {
+    assign(isFindingDuplicates_, true, &AppState::isFindingDuplicatesChanged);
+    play(SoundCue::scanStart);
+    auto roots = Layout::present(
+        {layout_.downloads, layout_.documents, layout_.desktop, layout_.pictures, layout_.movies});
+    duplicateFinder_
+        .run([roots = std::move(roots)](DuplicateFinder& finder) { return finder.scan(roots); })
+        .then(this, [this](std::vector<DuplicateGroup> groups) {
+            duplicateGroups_->replace(withoutProtected(std::move(groups), *exclusions_));
+            emit duplicateGroupsChanged();
+            if (!duplicateGroups().empty()) play(SoundCue::scanDone);
+            assign(isFindingDuplicates_, false, &AppState::isFindingDuplicatesChanged);
+        });
+}
+
+void AppState::removeDuplicates(const Path& keeping, const DuplicateGroup& group) {
+    duplicateFinder_
+        .run([group, keeping](DuplicateFinder& finder) {
+            return finder.removeCopies(group, keeping);
+        })
+        .then(this, [this, id = group.id](std::optional<ByteCount> freed) {
+            // Refused: the kept copy is not the group's or is gone, and nothing was moved.
+            if (!freed) return;
+            duplicateGroups_->removeIf([&](const DuplicateGroup& g) { return g.id == id; });
+            emit duplicateGroupsChanged();
+            monitor_->refresh();
+            play(SoundCue::removeDone);
+        });
+}
+
+void AppState::removeDuplicates(const QString& keepingFileId, const QString& groupId) {
+    // The file id is the lossless text of the path: decoding gives back its exact bytes.
+    if (const DuplicateGroup* group = findGroup(duplicateGroups(), groupId))
+        removeDuplicates(decodePathText(keepingFileId.toStdString()), *group);
+}
+
+void AppState::autoResolveDuplicates(const DuplicateGroup& group) {
+    // The copy found first: roots in their order, then the walk's.
+    if (!group.files.empty()) removeDuplicates(group.files.front(), group);
+}
+
+void AppState::autoResolveDuplicates(const QString& groupId) {
+    if (const DuplicateGroup* group = findGroup(duplicateGroups(), groupId))
+        autoResolveDuplicates(*group);
+}
+
+void AppState::removeAllDuplicates() {
+    std::vector<DuplicateGroup> groups = duplicateGroups();
+    if (groups.empty()) return;
+    play(SoundCue::removeStart);
+    duplicateFinder_
+        .run([groups](DuplicateFinder& finder) {
+            // One group after the other, each sparing its first file; a group whose first file
+            // is gone or changed keeps all of its copies.
+            std::vector<Uuid> resolved;
+            for (const auto& group : groups)
+                if (group.files.empty() || finder.removeCopies(group, group.files.front()))
+                    resolved.push_back(group.id);
+            return resolved;
+        })
+        .then(this, [this](std::vector<Uuid> resolved) {
+            duplicateGroups_->removeIf([&](const DuplicateGroup& g) {
+                return std::find(resolved.begin(), resolved.end(), g.id) != resolved.end();
+            });
+            emit duplicateGroupsChanged();
+            monitor_->refresh();
+            play(SoundCue::removeDone);
+        });
+}
 
 }  // namespace tornivo::app

@@ -1,12 +1,65 @@
 // AppState: the installers section.
 
+#include <algorithm>
+#include <set>
+
 #include "AppState.h"
 
 namespace tornivo::app {
 
-void AppState::runInstallerScan() {}
-void AppState::toggleInstaller(const InstallerFile&) {}
-void AppState::toggleInstaller(const QString&) {}
-void AppState::removeSelectedInstallers() {}
+void AppState::runInstallerScan() {
+    assign(isScanningInstallers_, true, &AppState::isScanningInstallersChanged);
+    play(SoundCue::scanStart);
+    installerScanner_.run([](InstallerScanner& engine) { return engine.scan(); })
+        .then(this, [this](std::vector<InstallerFile> files) {
+            std::erase_if(
+                files, [this](const InstallerFile& f) { return exclusions_->isProtected(f.url); });
+            installerFiles_->replace(std::move(files));  // matched installers are ticked again
+            emit installerFilesChanged();
+            if (!installerFiles().empty()) play(SoundCue::scanDone);
+            assign(isScanningInstallers_, false, &AppState::isScanningInstallersChanged);
+        });
+}
+
+void AppState::toggleInstaller(const InstallerFile& file) {
+    const auto& rows = installerFiles();
+    auto it = std::find(rows.begin(), rows.end(), file);
+    if (it == rows.end()) return;  // a stale copy: the list changed meanwhile
+    InstallerFile flipped = *it;
+    flipped.isSelected = !flipped.isSelected;
+    installerFiles_->update(static_cast<int>(it - rows.begin()), std::move(flipped));
+    emit installerFilesChanged();
+}
+
+void AppState::toggleInstaller(const QString& id) {
+    const Uuid wanted = Uuid::fromString(id.toStdString());
+    if (wanted.isNull()) return;
+    const auto& rows = installerFiles();
+    auto it = std::find_if(rows.begin(), rows.end(),
+                           [&](const InstallerFile& f) { return f.id == wanted; });
+    if (it != rows.end()) toggleInstaller(InstallerFile(*it));
+}
+
+void AppState::removeSelectedInstallers() {
+    std::vector<InstallerFile> toMove;
+    std::set<Uuid> ticked;
+    for (const auto& f : installerFiles()) {
+        if (!f.isSelected) continue;
+        ticked.insert(f.id);
+        // A folder protected since the scan keeps its files; they still leave the list.
+        if (!exclusions_->isProtected(f.url)) toMove.push_back(f);
+    }
+    play(SoundCue::removeStart);
+    installerScanner_
+        .run([files = std::move(toMove)](InstallerScanner& engine) { return engine.remove(files); })
+        .then(this, [this, ticked = std::move(ticked)](ByteCount) {
+            // The records that were ticked when the removal started, moved or not.
+            installerFiles_->removeIf(
+                [&](const InstallerFile& f) { return ticked.contains(f.id); });
+            emit installerFilesChanged();
+            monitor_->refresh();
+            play(SoundCue::removeDone);
+        });
+}
 
 }  // namespace tornivo::app

@@ -1,12 +1,68 @@
 // AppState: the large-files section.
 
+#include <algorithm>
+#include <set>
+
 #include "AppState.h"
 
 namespace tornivo::app {
 
-void AppState::runLargeFileScan() {}
-void AppState::toggleSelection(const LargeFile&) {}
-void AppState::toggleSelection(const QString&) {}
-void AppState::removeSelectedLargeFiles() {}
+void AppState::runLargeFileScan() {
+    assign(isFindingLarge_, true, &AppState::isFindingLargeChanged);
+    play(SoundCue::scanStart);
+    largeScanner_
+        .run([now = now_()](LargeFileScanner& engine) {
+            return engine.scan(kLargeFileMinSize, kLargeFileMonths, now);
+        })
+        .then(this, [this](std::vector<LargeFile> files) {
+            std::erase_if(files,
+                          [this](const LargeFile& f) { return exclusions_->isProtected(f.url); });
+            largeFiles_->replace(std::move(files));  // earlier ticks go with the old list
+            emit largeFilesChanged();
+            if (!largeFiles().empty()) play(SoundCue::scanDone);
+            assign(isFindingLarge_, false, &AppState::isFindingLargeChanged);
+        });
+}
+
+void AppState::toggleSelection(const LargeFile& file) {
+    const auto& rows = largeFiles();
+    auto it = std::find(rows.begin(), rows.end(), file);
+    if (it == rows.end()) return;  // a stale copy: the list changed meanwhile
+    LargeFile flipped = *it;
+    flipped.isSelected = !flipped.isSelected;
+    largeFiles_->update(static_cast<int>(it - rows.begin()), std::move(flipped));
+    emit largeFilesChanged();
+}
+
+void AppState::toggleSelection(const QString& id) {
+    const Uuid wanted = Uuid::fromString(id.toStdString());
+    if (wanted.isNull()) return;
+    const auto& rows = largeFiles();
+    auto it =
+        std::find_if(rows.begin(), rows.end(), [&](const LargeFile& f) { return f.id == wanted; });
+    if (it != rows.end()) toggleSelection(LargeFile(*it));
+}
+
+void AppState::removeSelectedLargeFiles() {
+    std::vector<LargeFile> toMove;
+    std::set<Uuid> ticked;
+    for (const auto& f : largeFiles()) {
+        if (!f.isSelected) continue;
+        ticked.insert(f.id);
+        // A folder protected since the scan keeps its files; they still leave the list.
+        if (!exclusions_->isProtected(f.url)) toMove.push_back(f);
+    }
+    play(SoundCue::removeStart);
+    largeScanner_
+        .run([files = std::move(toMove)](LargeFileScanner& engine) { return engine.remove(files); })
+        .then(this, [this, ticked = std::move(ticked)](ByteCount) {
+            // The records that were ticked when the removal started, moved or not: a later scan
+            // shows again what stayed on disk.
+            largeFiles_->removeIf([&](const LargeFile& f) { return ticked.contains(f.id); });
+            emit largeFilesChanged();
+            monitor_->refresh();
+            play(SoundCue::removeDone);
+        });
+}
 
 }  // namespace tornivo::app

@@ -1,5 +1,6 @@
 #include "RecordRoles.h"
 
+#include "Fmt.h"
 #include "platform/PathText.h"
 
 namespace tornivo::app {
@@ -103,6 +104,60 @@ QVariant RecordRoles<DiskCategory>::value(const DiskCategory& r, int i) {
             return QVariant::fromValue<qint64>(r.fileCount);
         case 3:
             return static_cast<int>(r.files.size());
+    }
+    return {};
+}
+
+namespace {
+QString adviceMessage(const FileAdvice& advice) {
+    switch (advice.kind) {
+        case FileAdvice::Case::stale:
+            return qtTrId("xray.advice.stale")
+                .arg(Fmt::date(dateValue(advice.lastUsed).toDateTime()));
+        case FileAdvice::Case::cacheJunk:
+            return qtTrId("xray.advice.cache");
+        case FileAdvice::Case::installer:
+            return qtTrId("xray.advice.installer");
+        case FileAdvice::Case::buildArtifact:
+            return qtTrId("xray.advice.build");
+        case FileAdvice::Case::huge:
+            return qtTrId("xray.advice.huge");
+    }
+    return {};
+}
+
+QString adviceBadge(const FileAdvice& advice) {
+    switch (advice.kind) {
+        case FileAdvice::Case::stale:
+        case FileAdvice::Case::huge:
+            return qtTrId("xray.badge.review");
+        case FileAdvice::Case::cacheJunk:
+        case FileAdvice::Case::installer:
+        case FileAdvice::Case::buildArtifact:
+            return qtTrId("xray.badge.safe");
+    }
+    return {};
+}
+}  // namespace
+
+QVariant RecordRoles<DiskFile>::value(const DiskFile& r, int i) {
+    switch (i) {
+        case 0:
+            return id(r.id);
+        case 1:
+            return displayName(r.url);
+        case 2:
+            return displayPath(r.url);
+        case 3:
+            return QVariant::fromValue<qint64>(r.size);
+        case 4:
+            return dateValue(r.lastUsed);
+        case 5:
+            return r.advice ? raw(rawValue(r.advice->kind)) : QString();
+        case 6:
+            return r.advice ? adviceMessage(*r.advice) : QString();
+        case 7:
+            return r.advice ? adviceBadge(*r.advice) : QString();
     }
     return {};
 }

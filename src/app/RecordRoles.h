@@ -49,6 +49,15 @@ struct RecordRoles<DiskCategory> {
     static QList<QByteArray> names() { return {"kind", "size", "fileCount", "listedCount"}; }
     static QVariant value(const DiskCategory& r, int i);
 };
+// One listed X-Ray file: `advice` is the advice's raw value (empty for none), `adviceMessage`
+// and `badge` its texts in the chosen language.
+template <>
+struct RecordRoles<DiskFile> {
+    static QList<QByteArray> names() {
+        return {"id", "name", "path", "size", "lastUsed", "advice", "adviceMessage", "badge"};
+    }
+    static QVariant value(const DiskFile& r, int i);
+};
 template <>
 struct RecordRoles<InstallerFile> {
     static QList<QByteArray> names() {

@@ -1,1 +1,179 @@
+// The duplicates section as its screen drives it: scan, keep one copy, remove the rest.
+
 #include <gtest/gtest.h>
+
+#include <QSignalSpy>
+
+#include <cstdlib>
+
+#include "AppState.h"
+#include "QtWait.h"
+#include "TempHome.h"
+
+namespace tornivo::app {
+namespace {
+
+using namespace tornivo::test;
+
+// GIO reads where the home Trash is once per process: point it into a temporary folder first.
+class TrashEnvironment : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        dir_ = std::make_unique<TempDir>();
+        setenv("XDG_DATA_HOME", (dir_->path() / "data").c_str(), 1);
+    }
+    void TearDown() override { dir_.reset(); }
+
+  private:
+    std::unique_ptr<TempDir> dir_;
+};
+const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new TrashEnvironment);
+
+constexpr std::size_t kMiB = 1'048'576;
+
+class DuplicatesWorkflowTest : public ::testing::Test {
+  protected:
+    TempHome home;
+    std::shared_ptr<PreferencesStore> store =
+        std::make_shared<PreferencesStore>(home.layout().settingsFile);
+    std::vector<SoundCue> cues;
+    std::unique_ptr<AppState> state;
+
+    void SetUp() override {
+        state = std::make_unique<AppState>(home.layout(), store);
+        state->setCuePlayer([this](SoundCue cue) { cues.push_back(cue); });
+    }
+    Path downloads() const { return *home.layout().downloads; }
+    Path documents() const { return *home.layout().documents; }
+    Path pictures() const { return *home.layout().pictures; }
+    void scan() {
+        state->runDuplicateScan();
+        ASSERT_TRUE(waitUntil([&] { return !state->isFindingDuplicates(); }));
+        cues.clear();
+    }
+    const DuplicateGroup* groupWith(const Path& file) const {
+        for (const auto& g : state->duplicateGroups())
+            if (std::find(g.files.begin(), g.files.end(), file) != g.files.end()) return &g;
+        return nullptr;
+    }
+    bool waitForCue(SoundCue cue) {
+        return waitUntil([&] { return std::find(cues.begin(), cues.end(), cue) != cues.end(); });
+    }
+};
+
+TEST_F(DuplicatesWorkflowTest, AScanShowsGroupsWithoutTheirProtectedCopies) {
+    const Path vault = makeDir(documents() / "vault");
+    writeFile(downloads() / "pair", kMiB, 'p');
+    writeFile(vault / "pair", kMiB, 'p');
+    writeFile(downloads() / "triple", kMiB + 1, 't');
+    writeFile(pictures() / "triple", kMiB + 1, 't');
+    writeFile(vault / "triple", kMiB + 1, 't');
+    state->exclusions()->add(vault);
+
+    state->runDuplicateScan();
+    EXPECT_TRUE(state->isFindingDuplicates());
+    ASSERT_TRUE(waitUntil([&] { return !state->isFindingDuplicates(); }));
+    ASSERT_EQ(state->duplicateGroups().size(), 1u);
+    EXPECT_EQ(state->duplicateGroups()[0].files,
+              (std::vector<Path>{downloads() / "triple", pictures() / "triple"}));
+    EXPECT_EQ(cues, (std::vector<SoundCue>{SoundCue::scanStart, SoundCue::scanDone}));
+
+    state->exclusions()->add(pictures());
+    cues.clear();
+    scan();
+    EXPECT_TRUE(state->duplicateGroups().empty());
+    state->runDuplicateScan();
+    ASSERT_TRUE(waitUntil([&] { return !state->isFindingDuplicates(); }));
+    EXPECT_EQ(cues, std::vector<SoundCue>{SoundCue::scanStart}) << "no found cue for nothing";
+}
+
+TEST_F(DuplicatesWorkflowTest, AutoResolveKeepsTheCopyFoundFirst) {
+    writeFile(documents() / "b", kMiB, 'x');
+    writeFile(downloads() / "a", kMiB, 'x');
+    scan();
+    ASSERT_EQ(state->duplicateGroups().size(), 1u);
+    QSignalSpy sampled(state->monitor(), &SystemMonitor::statsChanged);
+    state->autoResolveDuplicates(state->duplicateGroupsModel()->get(0, "id").toString());
+    ASSERT_TRUE(waitForCue(SoundCue::removeDone));
+    EXPECT_TRUE(test::exists(downloads() / "a"));
+    EXPECT_FALSE(test::exists(documents() / "b"));
+    EXPECT_TRUE(state->duplicateGroups().empty());
+    EXPECT_EQ(cues, std::vector<SoundCue>{SoundCue::removeDone});
+    EXPECT_EQ(sampled.count(), 1);
+}
+
+TEST_F(DuplicatesWorkflowTest, KeepingTheSecondOfThreeTrashesTheOthersByTheirExactNames) {
+    const Path odd = pictures() / Path("caf\xe9");
+    writeFile(downloads() / "one", kMiB, 'k');
+    writeFile(documents() / "two", kMiB, 'k');
+    writeFile(odd, kMiB, 'k');
+    writeFile(pictures() / Path("caf\xc3\xa9"), kMiB, 'u');  // its UTF-8 look-alike
+    scan();
+    auto* model = state->duplicateGroupsModel();
+    ASSERT_EQ(model->count(), 1);
+    const QStringList ids = model->get(0, "fileIds").toStringList();
+    ASSERT_EQ(ids.size(), 3);
+    state->removeDuplicates(ids[1], model->get(0, "id").toString());
+    ASSERT_TRUE(waitForCue(SoundCue::removeDone));
+    EXPECT_FALSE(test::exists(downloads() / "one"));
+    EXPECT_TRUE(test::exists(documents() / "two"));
+    EXPECT_FALSE(test::exists(odd));
+    EXPECT_TRUE(test::exists(pictures() / Path("caf\xc3\xa9")));
+    EXPECT_EQ(model->count(), 0);
+}
+
+TEST_F(DuplicatesWorkflowTest, OneCopyOfEveryGroupAlwaysSurvives) {
+    for (const Path& root : {downloads(), documents()}) {
+        writeFile(root / "a", kMiB, 'a');
+        writeFile(root / "b", kMiB + 1, 'b');
+        writeFile(root / "c", kMiB + 2, 'c');
+    }
+    writeFile(pictures() / "c", kMiB + 2, 'c');
+    writeFile(downloads() / ".a", kMiB, 'a');  // hidden: a copy, but not one of the group's
+    scan();
+    ASSERT_EQ(state->duplicateGroups().size(), 3u);
+    const DuplicateGroup a = *groupWith(downloads() / "a");
+    const DuplicateGroup b = *groupWith(downloads() / "b");
+    const DuplicateGroup c = *groupWith(downloads() / "c");
+
+    state->removeDuplicates(downloads() / ".a", a);
+    std::filesystem::remove(downloads() / "b");
+    state->removeDuplicates(downloads() / "b", b);  // the kept copy is gone
+    writeFile(documents() / "c", kMiB + 3, 'c');    // changed since the scan
+    state->autoResolveDuplicates(c);
+    ASSERT_TRUE(waitForCue(SoundCue::removeDone));
+    EXPECT_EQ(cues, std::vector<SoundCue>{SoundCue::removeDone});
+    EXPECT_TRUE(test::exists(downloads() / "a") && test::exists(documents() / "a"));
+    EXPECT_TRUE(test::exists(documents() / "b"));
+    EXPECT_TRUE(groupWith(documents() / "a") && groupWith(documents() / "b"))
+        << "refused groups stay listed";
+    EXPECT_TRUE(test::exists(documents() / "c")) << "a changed copy stays in place";
+    EXPECT_FALSE(test::exists(pictures() / "c"));
+    EXPECT_FALSE(groupWith(downloads() / "c"));
+}
+
+TEST_F(DuplicatesWorkflowTest, RemoveAllSparesTheFirstCopyOfEachGroupAndWithNoGroupsDoesNothing) {
+    QSignalSpy changed(state.get(), &AppState::duplicateGroupsChanged);
+    state->removeAllDuplicates();
+    EXPECT_TRUE(cues.empty());
+    EXPECT_EQ(changed.count(), 0);
+
+    for (const Path& root : {downloads(), documents(), pictures()}) {
+        writeFile(root / "x", kMiB, 'x');
+        writeFile(root / "y", kMiB + 1, 'y');
+    }
+    scan();
+    ASSERT_EQ(state->duplicateGroups().size(), 2u);
+    std::filesystem::remove(downloads() / "y");
+    state->removeAllDuplicates();
+    ASSERT_TRUE(waitForCue(SoundCue::removeDone));
+    EXPECT_EQ(cues, (std::vector<SoundCue>{SoundCue::removeStart, SoundCue::removeDone}));
+    EXPECT_TRUE(test::exists(downloads() / "x"));
+    EXPECT_FALSE(test::exists(documents() / "x") || test::exists(pictures() / "x"));
+    EXPECT_TRUE(test::exists(documents() / "y") && test::exists(pictures() / "y"));
+    ASSERT_EQ(state->duplicateGroups().size(), 1u) << "the group that lost its first copy stays";
+    EXPECT_EQ(state->duplicateGroups()[0].size, static_cast<ByteCount>(kMiB + 1));
+}
+
+}  // namespace
+}  // namespace tornivo::app

@@ -1,1 +1,92 @@
+// The installers workflow as its screen drives it: scan, tick, move to the Trash.
+
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "AppState.h"
+#include "QtWait.h"
+#include "TempHome.h"
+
+namespace tornivo::app {
+namespace {
+
+using namespace tornivo::test;
+
+// GIO reads where the home Trash is once per process: a temporary one, set before any test.
+const TempDir kData;
+const bool kTrashSet = ::setenv("XDG_DATA_HOME", (kData / "data").c_str(), 1) == 0;
+const Path kTrashFiles = kData / "data/Trash/files";
+
+class InstallersWorkflowTest : public ::testing::Test {
+  protected:
+    TempDir apps;
+    TempHome home{LayoutKind::freedesktop, {{"XDG_DATA_DIRS", apps.path().native()}}};
+    std::shared_ptr<PreferencesStore> store =
+        std::make_shared<PreferencesStore>(home.layout().settingsFile);
+    std::vector<SoundCue> cues;
+    std::unique_ptr<AppState> state;
+
+    void SetUp() override {
+        writeText(apps / "applications/firefox.desktop",
+                  "[Desktop Entry]\nType=Application\nName=Firefox\nExec=true\n");
+        Layout layout = home.layout();
+        // Only the entries made here: none of this machine's own.
+        layout.applicationFolders = {apps / "applications"};
+        writeFile(downloads() / "firefox-120.0.deb", 30000);
+        writeFile(downloads() / "tool.rpm", 20000);
+        writeFile(desktop() / "Firefox.iso", 40000);
+        state = std::make_unique<AppState>(layout, store);
+        state->setCuePlayer([this](SoundCue cue) { cues.push_back(cue); });
+        state->exclusions()->add(desktop());
+    }
+    Path downloads() const { return home.layout().downloads.value(); }
+    Path desktop() const { return home.layout().desktop.value(); }
+    std::vector<std::string> listed() const {
+        std::vector<std::string> names;
+        for (const auto& f : state->installerFiles())
+            names.push_back(f.url.filename().native() + " " + f.matchedApp.value_or("-") +
+                            (f.isSelected ? "+" : ""));
+        return names;
+    }
+    void scan() {
+        cues.clear();
+        state->runInstallerScan();
+        EXPECT_TRUE(state->isScanningInstallers());
+        ASSERT_TRUE(waitUntil([&] { return !state->isScanningInstallers(); }));
+    }
+};
+
+TEST_F(InstallersWorkflowTest, AScanPublishesUnprotectedInstallersWithMatchedOnesTicked) {
+    scan();
+    EXPECT_EQ(listed(), (std::vector<std::string>{"firefox-120.0.deb Firefox+", "tool.rpm -"}));
+    EXPECT_EQ(state->installerFilesModel()->get(0, "matchedApp").toString(), "Firefox");
+    EXPECT_EQ(cues, (std::vector{SoundCue::scanStart, SoundCue::scanDone}));
+
+    std::filesystem::remove_all(downloads());
+    scan();
+    EXPECT_TRUE(state->installerFiles().empty());
+    EXPECT_EQ(cues, std::vector{SoundCue::scanStart}) << "nothing found, no found cue";
+}
+
+TEST_F(InstallersWorkflowTest, TickedInstallersGoToTheTrashAndLeaveTheListEvenWhenTheMoveFails) {
+    scan();
+    const InstallerFile stale = state->installerFiles()[0];
+    state->toggleInstaller(state->installerFilesModel()->get(1, "id").toString());
+    state->toggleInstaller(state->installerFiles()[0]);
+    state->toggleInstaller(stale);  // ticked when copied, not any more: nothing happens
+    state->toggleInstaller(state->installerFiles()[0]);
+    EXPECT_EQ(listed(), (std::vector<std::string>{"firefox-120.0.deb Firefox+", "tool.rpm -+"}));
+
+    std::filesystem::remove(downloads() / "tool.rpm");  // gone: its move fails
+    cues.clear();
+    state->removeSelectedInstallers();
+    ASSERT_TRUE(waitUntil([&] { return cues.size() == 2; }));
+    EXPECT_EQ(cues, (std::vector{SoundCue::removeStart, SoundCue::removeDone}));
+    EXPECT_TRUE(state->installerFiles().empty());
+    EXPECT_TRUE(test::exists(kTrashFiles / "firefox-120.0.deb"));
+    EXPECT_FALSE(test::exists(downloads() / "firefox-120.0.deb"));
+}
+
+}  // namespace
+}  // namespace tornivo::app

@@ -1,1 +1,130 @@
+// The large-files workflow as its screen drives it: scan, tick, move to the Trash.
+
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include <QSignalSpy>
+
+#include "AppState.h"
+#include "QtWait.h"
+#include "TempHome.h"
+
+namespace tornivo::app {
+namespace {
+
+using namespace tornivo::test;
+using namespace std::chrono_literals;
+
+// GIO reads where the home Trash is once per process: a temporary one, set before any test.
+const TempDir kData;
+const bool kTrashSet = ::setenv("XDG_DATA_HOME", (kData / "data").c_str(), 1) == 0;
+const Path kTrashFiles = kData / "data/Trash/files";
+
+const TimePoint kNow = Clock::from_time_t(1'717'243'200);  // 1 June 2024
+constexpr off_t kMiB = 1024 * 1024;
+
+class LargeFilesWorkflowTest : public ::testing::Test {
+  protected:
+    TempHome home;
+    std::shared_ptr<PreferencesStore> store =
+        std::make_shared<PreferencesStore>(home.layout().settingsFile);
+    std::vector<SoundCue> cues;
+    std::unique_ptr<AppState> state;
+
+    void SetUp() override {
+        // Real blocks, allocated without being written; last opened months ago.
+        for (auto [file, size] : {std::pair{downloads() / "a.iso", 700 * kMiB},
+                                  {documents() / "b.mkv", 600 * kMiB},
+                                  {home.layout().desktop.value() / "c.img", 550 * kMiB},
+                                  {documents() / "Private/d.mkv", 650 * kMiB}}) {
+            makeDir(file.parent_path());
+            int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+            ASSERT_TRUE(fd >= 0 && ::posix_fallocate(fd, 0, size) == 0) << file;
+            ::close(fd);
+            setTimes(file, kNow - 24h * 120, kNow - 24h * 120);
+        }
+        state = std::make_unique<AppState>(home.layout(), store);
+        state->setCuePlayer([this](SoundCue cue) { cues.push_back(cue); });
+        state->setClock([] { return kNow; });
+        state->exclusions()->add(documents() / "Private");
+    }
+    Path downloads() const { return home.layout().downloads.value(); }
+    Path documents() const { return home.layout().documents.value(); }
+    std::vector<std::string> listed() const {
+        std::vector<std::string> names;
+        for (const auto& f : state->largeFiles())
+            names.push_back(f.url.filename().native() + (f.isSelected ? "+" : ""));
+        return names;
+    }
+    void scan() {
+        state->runLargeFileScan();
+        EXPECT_TRUE(state->isFindingLarge());
+        ASSERT_TRUE(waitUntil([&] { return !state->isFindingLarge(); }));
+    }
+    void removeSelected() {
+        cues.clear();
+        state->removeSelectedLargeFiles();
+        ASSERT_TRUE(
+            waitUntil([&] { return !cues.empty() && cues.back() == SoundCue::removeDone; }));
+    }
+};
+
+TEST_F(LargeFilesWorkflowTest, AScanPublishesTheUnprotectedFilesLargestFirstWithItsCues) {
+    scan();
+    EXPECT_EQ(listed(), (std::vector<std::string>{"a.iso", "b.mkv", "c.img"}));
+    EXPECT_EQ(state->largeFilesModel()->count(), 3);
+    EXPECT_EQ(cues, (std::vector{SoundCue::scanStart, SoundCue::scanDone}));
+
+    std::filesystem::remove_all(downloads());
+    std::filesystem::remove_all(documents());
+    std::filesystem::remove_all(home.layout().desktop.value());
+    cues.clear();
+    scan();
+    EXPECT_TRUE(state->largeFiles().empty());
+    EXPECT_EQ(cues, std::vector{SoundCue::scanStart}) << "nothing found, no found cue";
+}
+
+TEST_F(LargeFilesWorkflowTest, TogglesFlipTheRecordGivenAndIgnoreStaleCopiesAndUnknownIds) {
+    scan();
+    const LargeFile b = state->largeFiles()[1];
+    state->toggleSelection(state->largeFilesModel()->get(1, "id").toString());
+    EXPECT_EQ(listed(), (std::vector<std::string>{"a.iso", "b.mkv+", "c.img"}));
+    state->toggleSelection(b);  // its tick changed since: not equal any more
+    state->toggleSelection(QString("not-an-id"));
+    state->toggleSelection(QString::fromStdString(Uuid::random().toString()));
+    EXPECT_EQ(listed(), (std::vector<std::string>{"a.iso", "b.mkv+", "c.img"}));
+    state->toggleSelection(state->largeFiles()[1]);
+    EXPECT_EQ(listed(), (std::vector<std::string>{"a.iso", "b.mkv", "c.img"}));
+}
+
+TEST_F(LargeFilesWorkflowTest, TickedFilesGoToTheTrashAndLeaveTheListEvenWhenTheMoveFails) {
+    scan();
+    state->toggleSelection(state->largeFiles()[0]);
+    state->toggleSelection(state->largeFiles()[1]);
+    std::filesystem::remove(documents() / "b.mkv");  // gone: its move fails
+    QSignalSpy sampled(state->monitor(), &SystemMonitor::statsChanged);
+    removeSelected();
+    EXPECT_EQ(listed(), std::vector<std::string>{"c.img"});
+    EXPECT_FALSE(test::exists(downloads() / "a.iso"));
+    EXPECT_TRUE(test::exists(kTrashFiles / "a.iso"));
+    EXPECT_EQ(cues, (std::vector{SoundCue::removeStart, SoundCue::removeDone}));
+    EXPECT_EQ(sampled.count(), 1) << "the figures are sampled again at once";
+
+    removeSelected();  // nothing ticked: nothing moves, the feedback still comes
+    EXPECT_EQ(listed(), std::vector<std::string>{"c.img"});
+    EXPECT_EQ(cues, (std::vector{SoundCue::removeStart, SoundCue::removeDone}));
+    EXPECT_EQ(sampled.count(), 2);
+
+    // A folder protected after the scan keeps its files; their records still go.
+    state->exclusions()->add(home.layout().desktop.value());
+    state->toggleSelection(state->largeFiles()[0]);
+    removeSelected();
+    EXPECT_TRUE(state->largeFiles().empty());
+    EXPECT_TRUE(test::exists(home.layout().desktop.value() / "c.img"));
+}
+
+}  // namespace
+}  // namespace tornivo::app

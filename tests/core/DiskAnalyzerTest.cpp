@@ -1,1 +1,316 @@
+#include "engines/DiskAnalyzer.h"
+
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+#include <set>
+
+#include "SystemFixtures.h"
+#include "TempHome.h"
+
+namespace tornivo {
+namespace {
+
+using namespace test;
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+constexpr ByteCount MiB = 1'048'576;
+const TimePoint kNow = Clock::now();
+constexpr auto kDay = std::chrono::hours(24);
+
+// A file that takes exactly `size` bytes on disk without writing them.
+Path allocated(const Path& file, ByteCount size) {
+    makeDir(file.parent_path());
+    int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0 || ::posix_fallocate(fd, 0, size) != 0) throw std::runtime_error("no space");
+    ::close(fd);
+    return file;
+}
+
+std::optional<FileAdvice::Case> adviceCase(const Path& file, ByteCount size, TimePoint lastUsed,
+                                           const Layout& layout) {
+    auto advice = advise(file, size, lastUsed, kNow - 180 * kDay, layout);
+    return advice ? std::optional(advice->kind) : std::nullopt;
+}
+
+struct Progress {
+    std::vector<std::pair<std::int64_t, std::string>> calls;
+    DiskAnalyzer::Progress callback() {
+        return [this](std::int64_t n, const std::string& folder) { calls.emplace_back(n, folder); };
+    }
+};
+
+TEST(DiskAnalyzerTest, KindsFollowTheLastExtensionInAnyCase) {
+    EXPECT_EQ(classify("/h/photo.JPG"), FileKind::images);
+    EXPECT_EQ(classify("/h/archive.tar.gz"), FileKind::archives);
+    EXPECT_EQ(classify("/h/Makefile"), FileKind::other);
+    EXPECT_EQ(classify("/h/libz.so.1"), FileKind::other);
+    EXPECT_EQ(classify("/h/Report.Numbers"), FileKind::documents);
+    EXPECT_EQ(classify("/h/Kit.swiftmodule"), FileKind::developer);
+    EXPECT_EQ(classify("/h/kit.swiftmodules"), FileKind::other);
+    EXPECT_EQ(classify(Path("/h/\xff\xfe.MP3")), FileKind::audio) << "not UTF-8, still a song";
+}
+
+TEST(DiskAnalyzerTest, AdviceFollowsTheRulesInOrderOnAMacHome) {
+    const Layout mac = Layout::macos("/Users/ann");
+    const TimePoint yesterday = kNow - kDay, lastYear = kNow - 365 * kDay;
+    const ByteCount big = 200 * MiB, sixGB = 6'000'000'000;
+    using C = FileAdvice::Case;
+    auto at = [&](const char* path, ByteCount size, TimePoint used) {
+        return adviceCase(path, size, used, mac);
+    };
+    EXPECT_EQ(at("/Users/ann/Library/Caches/app/blob", 12 * MiB, yesterday), C::cacheJunk);
+    EXPECT_EQ(at("/Users/ann/LIBRARY/caches/blob", 12 * MiB, yesterday), C::cacheJunk);
+    EXPECT_EQ(at("/Users/ann/.Trash/old.mov", big, lastYear), C::cacheJunk);
+    EXPECT_EQ(at("/Users/ann/Library/Caches/node_modules/x", big, yesterday), C::cacheJunk);
+    EXPECT_EQ(at("/Users/ann/web/node_modules/pkg/lib.wasm", big, lastYear), C::buildArtifact);
+    EXPECT_EQ(at("/Users/ann/Downloads/Tool.DMG", big, yesterday), C::installer);
+    EXPECT_EQ(at("/Users/ann/Documents/Tool.dmg", big, lastYear), C::stale);
+    EXPECT_EQ(at("/Users/ann/Downloads/setup.deb", big, yesterday), std::nullopt);
+    EXPECT_EQ(at("/Users/ann/src/__pycache__/m.pyc", big, yesterday), std::nullopt);
+    EXPECT_EQ(at("/Users/ann/Movies/film.mkv", sixGB, lastYear), C::stale);
+    EXPECT_EQ(at("/Users/ann/Movies/film.mkv", sixGB, kNow - 7 * kDay), C::huge);
+    EXPECT_EQ(at("/Users/ann/Movies/a.mkv", 50'000'000, lastYear), std::nullopt);
+    EXPECT_EQ(at("/Users/ann/Movies/a.mkv", 100 * MiB - 1, lastYear), std::nullopt);
+    EXPECT_EQ(advise("/Users/ann/a.mkv", 100 * MiB, lastYear, kNow - 180 * kDay, mac),
+              FileAdvice::stale(lastYear));
+    EXPECT_EQ(at("/Users/ann/a.mkv", sixGB, kNow - 180 * kDay), C::huge)
+        << "stale means strictly before the cutoff";
+}
+
+TEST(DiskAnalyzerTest, AFreedesktopHomeAddsItsOwnFoldersAndInstallerTypes) {
+    TempHome home;
+    writeText(home / ".config/user-dirs.dirs",
+              "XDG_DOWNLOAD_DIR=\"$HOME/T\xc3\xa9l\xc3\xa9"
+              "chargements\"\nXDG_DESKTOP_DIR=\"$HOME/Bureau\"\n");
+    home.reload();
+    using C = FileAdvice::Case;
+    auto at = [&](const char* rel) {
+        return adviceCase(home / Path(rel), 12 * MiB, kNow - kDay, home.layout());
+    };
+    EXPECT_EQ(at(".cache/app/blob"), C::cacheJunk);
+    EXPECT_EQ(at(".local/share/xorg/Xorg.0.log"), C::cacheJunk);
+    EXPECT_EQ(at(".local/share/Trash/files/old.iso"), C::cacheJunk);
+    EXPECT_EQ(at(".cachet/app/blob"), std::nullopt) << "a neighbour of the cache folder";
+    EXPECT_EQ(at("Library/Caches/blob"), C::cacheJunk) << "the Mac rules still hold";
+    EXPECT_EQ(at("src/app/__pycache__/m.pyc"), C::buildArtifact);
+    EXPECT_EQ(at("src/app/.GRADLE/caches/x.jar"), C::buildArtifact);
+    EXPECT_EQ(at("src/app/.dart_tool/x"), C::buildArtifact);
+    EXPECT_EQ(at("T\xc3\xa9l\xc3\xa9"
+                 "chargements/sub/tool.deb"),
+              C::installer);
+    EXPECT_EQ(at("Bureau/app.flatpakref"), C::installer);
+    EXPECT_EQ(at("Bureau/app.DMG"), std::nullopt) << "not an installer here";
+    EXPECT_EQ(at("Downloads/app.dmg"), C::installer) << "by the Mac rule's folder name";
+    EXPECT_EQ(at("Documents/tool.deb"), std::nullopt);
+
+    TempHome elsewhere(LayoutKind::freedesktop, {{"XDG_CACHE_HOME", "/var/cache/ann"}});
+    EXPECT_EQ(adviceCase("/var/cache/ann/x", 12 * MiB, kNow - kDay, elsewhere.layout()),
+              C::cacheJunk);
+}
+
+// Walks a small home: what counts, what is listed, with which size, name and date.
+TEST(DiskAnalyzerTest, CountsEveryFileOnceAndListsFromTenMebibytesOnDisk) {
+    TempHome home;
+    const Path exact = allocated(home / "Videos/exact.mp4", 10 * MiB);
+    allocated(home / "Videos/short.mp4", 10 * MiB - 4096);
+    writeFile(home / "Videos/.hidden/tiny.mov", 10);
+    writeFile(home / "Videos/empty.mp4", 0);
+    const Path odd = allocated(home / Path("M\xfasica/\xff\xfe.app/Contents/kit.dylib"), 12 * MiB);
+    makeSymlink("..", home / Path("M\xfasica/loop"));
+    makeSymlink(exact, home / "Videos/link.mp4");
+    const Path sparse = allocated(home / "disk.iso", 11 * MiB);
+    ASSERT_EQ(::truncate(sparse.c_str(), 1024 * MiB), 0);  // a gigabyte long, 11 MiB on disk
+    setTimes(exact, kNow - 400 * kDay, kNow - 2 * kDay);
+
+    Progress progress;
+    auto result = DiskAnalyzer(home.layout(), 2).analyze(progress.callback(), kNow);
+    ASSERT_EQ(result.size(), 3u);
+    const DiskCategory& videos = result[0];
+    ASSERT_EQ(videos.kind, FileKind::videos) << "largest category first";
+    EXPECT_EQ(videos.fileCount, 3) << "empty files and links do not count";
+    EXPECT_EQ(videos.size, 20 * MiB - 4096 + allocatedSize(home / "Videos/.hidden/tiny.mov"));
+    ASSERT_EQ(videos.files.size(), 1u);
+    EXPECT_EQ(videos.files[0].url, exact);
+    EXPECT_EQ(videos.files[0].lastUsed, kNow - 400 * kDay) << "the access date first";
+    EXPECT_EQ(result[1].kind, FileKind::developer) << "a bundle is walked into";
+    EXPECT_EQ(result[1].files.at(0).url.native(), odd.native()) << "the exact bytes";
+    EXPECT_EQ(result[2].kind, FileKind::archives);
+    EXPECT_EQ(result[2].size, 11 * MiB) << "a sparse file counts what it takes on disk";
+    EXPECT_EQ(progress.calls, (decltype(progress.calls){{5, ""}}));
+}
+
+TEST(DiskAnalyzerTest, AHomeThatCannotBeOpenedGivesNothingAndNoProgress) {
+    TempDir dir;
+    Progress progress;
+    const Layout missing = Layout::freedesktop(dir / "gone", {});
+    EXPECT_TRUE(DiskAnalyzer(missing).analyze(progress.callback(), kNow).empty());
+    EXPECT_TRUE(progress.calls.empty());
+
+    // A home that is itself a link (moved to another disk) is walked where it points.
+    allocated(dir / "real/Music/a.mp3", 10 * MiB);
+    makeSymlink(dir / "real", dir / "home");
+    auto result = DiskAnalyzer(Layout::freedesktop(dir / "home", {})).analyze({}, kNow);
+    ASSERT_EQ(result.size(), 1u);
+    EXPECT_EQ(result[0].files.at(0).url, dir / "home/Music/a.mp3");
+}
+
+TEST(DiskAnalyzerTest, UnreadableFoldersContributeNothing) {
+    PermissionsApply permissions;
+    if (!permissions.active()) GTEST_SKIP() << permissions.reason();
+    TempHome home;
+    allocated(home / "Pictures/open.png", 10 * MiB);
+    allocated(home / "Pictures/locked/secret.png", 10 * MiB);
+    setMode(home / "Pictures/locked", 0);
+    auto result = DiskAnalyzer(home.layout(), 2).analyze({}, kNow);
+    ASSERT_EQ(result.size(), 1u);
+    EXPECT_EQ(result[0].fileCount, 1);
+}
+
+TEST(DiskAnalyzerTest, MountsBelowTheHomeAreNotEntered) {
+    TempHome home;
+    allocated(home / "Pictures/a.png", 10 * MiB);
+    makeDir(home / "share");
+    makeDir(home / "again");
+    auto outcome = inMountNamespace([&](std::string& report) {
+        if (!mountOrSay("tmpfs", home / "share", "tmpfs", 0, "size=32m", report) ||
+            !mountOrSay((home / "Pictures").c_str(), home / "again", nullptr, MS_BIND, nullptr,
+                        report))
+            return kSkipExit;
+        allocated(home / "share/b.png", 12 * MiB);
+        auto result = DiskAnalyzer(home.layout(), 2).analyze({}, kNow);
+        if (result.size() != 1 || result[0].fileCount != 1 || result[0].size != 10 * MiB)
+            report += "a mounted folder was measured\n";
+        return report.empty() ? 0 : 1;
+    });
+    if (outcome.skipped) GTEST_SKIP() << outcome.report;
+    EXPECT_TRUE(outcome.passed) << outcome.report;
+}
+
+// --- The threaded walk against a plain one --------------------------------------------------
+
+// The analysis as a single sequential walk does it, step by step, with the standard library.
+std::vector<DiskCategory> sequentialReference(const Layout& layout, Progress& progress) {
+    constexpr std::size_t kinds = 7;
+    std::array<ByteCount, kinds> size{};
+    std::array<std::int64_t, kinds> count{};
+    std::array<std::vector<DiskFile>, kinds> lists;
+    auto bySize = [](const DiskFile& a, const DiskFile& b) { return a.size > b.size; };
+    std::int64_t counted = 0;
+    std::error_code ec;
+    for (fs::recursive_directory_iterator
+             it(layout.home, fs::directory_options::skip_permission_denied, ec),
+         end;
+         it != end; it.increment(ec)) {
+        struct stat st;
+        if (::lstat(it->path().c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+        const ByteCount bytes = static_cast<ByteCount>(st.st_blocks) * 512;
+        if (bytes == 0) continue;
+        const auto k = static_cast<std::size_t>(classify(it->path()));
+        size[k] += bytes;
+        ++count[k];
+        if (bytes >= 10 * MiB) {
+            const TimePoint used{std::chrono::seconds(st.st_atim.tv_sec) +
+                                 std::chrono::nanoseconds(st.st_atim.tv_nsec)};
+            lists[k].push_back({Uuid(), it->path(), bytes, used,
+                                advise(it->path(), bytes, used, kNow - 180 * kDay, layout)});
+            if (lists[k].size() > 400) {
+                std::stable_sort(lists[k].begin(), lists[k].end(), bySize);
+                lists[k].resize(100);
+            }
+        }
+        if (++counted % 2500 == 0)
+            progress.calls.emplace_back(counted, it->path().parent_path().filename());
+    }
+    progress.calls.emplace_back(counted, "");
+    std::vector<DiskCategory> out;
+    for (std::size_t k = 0; k < kinds; ++k) {
+        if (size[k] <= 0) continue;
+        std::stable_sort(lists[k].begin(), lists[k].end(), bySize);
+        if (lists[k].size() > 100) lists[k].resize(100);
+        out.push_back({static_cast<FileKind>(k), size[k], count[k], lists[k]});
+    }
+    std::stable_sort(out.begin(), out.end(), [](auto& a, auto& b) { return a.size > b.size; });
+    return out;
+}
+
+// A home of some 6,500 files over 200 folders; 1,200 names of 10 MiB and more share 16 sizes,
+// 1,000 of them images, so lists are trimmed on every thread and ties are everywhere.
+class GeneratedHome : public ::testing::Test {
+  protected:
+    TempHome home;
+    std::set<std::string> folderNames;
+    std::vector<ByteCount> imageSizes;
+
+    void SetUp() override {
+        std::mt19937 rng(5);
+        std::vector<Path> folders{home.home(), home / ".cache", home / "src/node_modules"};
+        for (int i = 0; i < 200; ++i) {
+            const Path parent = folders[rng() % folders.size()];
+            folders.push_back(makeDir(parent / ((i % 9 ? "d" : ".d") + std::to_string(i))));
+        }
+        for (const auto& f : folders) folderNames.insert(f.filename());
+        const char* small[] = {"jpg", "mp4", "MP3", "pdf", "tar.gz", "o", "bin", "md", "txt"};
+        for (int i = 0; i < 5300; ++i)
+            writeFile(
+                folders[rng() % folders.size()] / ("f" + std::to_string(i) + "." + small[i % 9]),
+                rng() % 6000);
+        std::vector<Path> bases;
+        for (int k = 0; k < 16; ++k) {
+            bases.push_back(allocated(home / "store" / std::to_string(k), 10 * MiB + k * 4096));
+            setTimes(bases.back(), kNow - k * 30 * kDay, kNow - 400 * kDay);
+        }
+        const char* big[] = {"jpg", "PNG", "heic", "jpg", "jpeg", "mp4", "zip", "o", ""};
+        for (int i = 0; i < 1200; ++i) {
+            const Path name = folders[rng() % folders.size()] /
+                              ("big" + std::to_string(i) + "." + big[i < 1000 ? i % 5 : 5 + i % 4]);
+            const int base = static_cast<int>(rng() % 16);
+            ASSERT_EQ(::link(bases[base].c_str(), name.c_str()), 0);
+            if (i < 1000) imageSizes.push_back(10 * MiB + base * 4096);
+        }
+        makeSymlink("..", folders[7] / "loop");
+    }
+};
+
+TEST_F(GeneratedHome, ThreadedAnalysisEqualsTheSequentialWalk) {
+    Progress expectedProgress;
+    const auto expected = sequentialReference(home.layout(), expectedProgress);
+    ASSERT_GE(expected.size(), 6u);
+    auto images = std::find_if(expected.begin(), expected.end(),
+                               [](auto& c) { return c.kind == FileKind::images; });
+    ASSERT_NE(images, expected.end());
+
+    for (unsigned threads : {1u, 2u, 8u}) {
+        Progress progress;
+        auto result = DiskAnalyzer(home.layout(), threads).analyze(progress.callback(), kNow);
+        for (auto& c : result)
+            for (auto& f : c.files) f.id = Uuid();
+        ASSERT_EQ(result, expected) << threads << " threads";
+
+        ASSERT_EQ(progress.calls.size(), expectedProgress.calls.size()) << threads;
+        for (std::size_t i = 0; i < progress.calls.size(); ++i) {
+            EXPECT_EQ(progress.calls[i].first, expectedProgress.calls[i].first);
+            if (threads == 1) {
+                EXPECT_EQ(progress.calls[i].second, expectedProgress.calls[i].second);
+            } else if (i + 1 < progress.calls.size()) {
+                EXPECT_TRUE(folderNames.count(progress.calls[i].second))
+                    << progress.calls[i].second;
+            }
+        }
+    }
+
+    // Of the 1,000 images, the 100 largest remain, largest first.
+    std::sort(imageSizes.rbegin(), imageSizes.rend());
+    ASSERT_EQ(images->files.size(), 100u);
+    for (std::size_t i = 0; i < 100; ++i) EXPECT_EQ(images->files[i].size, imageSizes[i]);
+}
+
+}  // namespace
+}  // namespace tornivo

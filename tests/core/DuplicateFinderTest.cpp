@@ -1,1 +1,291 @@
+#include "engines/DuplicateFinder.h"
+
 #include <gtest/gtest.h>
+#include <openssl/evp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <random>
+#include <set>
+
+#include "TempHome.h"
+
+namespace tornivo {
+namespace {
+
+using namespace test;
+namespace fs = std::filesystem;
+
+// GIO reads where the home Trash is once per process: point it into a temporary folder first.
+class TrashEnvironment : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        dir_ = std::make_unique<TempDir>();
+        setenv("XDG_DATA_HOME", (dir_->path() / "data").c_str(), 1);
+    }
+    void TearDown() override { dir_.reset(); }
+
+  private:
+    std::unique_ptr<TempDir> dir_;
+};
+const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new TrashEnvironment);
+
+// `size` pseudo-random bytes; the same seed gives the same bytes.
+std::string content(std::size_t size, std::uint64_t seed) {
+    std::mt19937_64 rng(seed);
+    std::string s(size, '\0');
+    for (auto& c : s) c = static_cast<char>(rng());
+    return s;
+}
+
+std::string flipped(std::string s, std::size_t at) {
+    s[at] = static_cast<char>(~s[at]);
+    return s;
+}
+
+using Listing = std::set<std::vector<std::string>>;
+Listing listing(const std::vector<DuplicateGroup>& groups) {
+    Listing out;
+    for (const auto& g : groups) {
+        std::vector<std::string> files;
+        for (const auto& f : g.files) files.push_back(f.native());
+        out.insert(files);
+    }
+    return out;
+}
+
+class DuplicateFinderTest : public ::testing::Test {
+  protected:
+    TempDir dir;
+    Path a = dir / "Downloads";
+    Path b = dir / "Documents";
+    DuplicateFinder anySize{1};
+
+    std::vector<DuplicateGroup> scan() const { return anySize.scan({a, b}); }
+};
+
+TEST_F(DuplicateFinderTest, IdenticalFilesFromTheMinimumSizeUpFormAGroupNamedBySha256) {
+    writeFile(a / "one.bin", 1'048'576);
+    writeFile(b / "two.bin", 1'048'576);
+    writeFile(a / "small-one.bin", 1'048'575);
+    writeFile(b / "small-two.bin", 1'048'575);
+    auto groups = DuplicateFinder().scan({a, b});
+    ASSERT_EQ(groups.size(), 1u);
+    EXPECT_EQ(groups[0].hash, "8f990ba0b577b51cf009ea049368c16bbda1b21e1b93be07a824758bb253c39b");
+    EXPECT_EQ(groups[0].size, 1'048'576);
+    EXPECT_EQ(groups[0].files, (std::vector<Path>{a / "one.bin", b / "two.bin"}));
+}
+
+TEST_F(DuplicateFinderTest, OnlyEqualBytesMakeAGroupWhereverTheFilesDiffer) {
+    // Bigger than the chunks files are read in, so differences fall in every stage.
+    const std::size_t size = 2'500'000;
+    const std::string same = content(size, 1);
+    writeText(a / "original", same);
+    writeText(b / "copy", same);
+    writeText(a / "other", content(size, 2));
+    std::size_t n = 0;
+    for (std::size_t at : {std::size_t{0}, size - 1, std::size_t{4096}, size - 4097,
+                           std::size_t{1 << 20}, (std::size_t{1} << 20) - 1, std::size_t{1234567}})
+        writeText(b / ("decoy" + std::to_string(n++)), flipped(same, at));
+    // Two decoys that share their difference are a group of their own.
+    writeText(a / "twin1", flipped(same, 1'500'000));
+    writeText(b / "twin2", flipped(same, 1'500'000));
+    EXPECT_EQ(listing(scan()), (Listing{{(a / "original").native(), (b / "copy").native()},
+                                        {(a / "twin1").native(), (b / "twin2").native()}}));
+}
+
+TEST_F(DuplicateFinderTest, HiddenEntriesAreSkipped) {
+    writeFile(a / "visible", 5000);
+    writeFile(a / ".hidden-copy", 5000);
+    writeFile(b / ".cache/copy", 5000);
+    EXPECT_TRUE(scan().empty());
+}
+
+TEST_F(DuplicateFinderTest, FilesComeRootByRootAndGroupsByReclaimableBytes) {
+    for (const Path& root : {a, b}) {
+        writeFile(root / "ten", 10'000, 't');
+        writeFile(root / "fifteen", 15'000, 'f');
+    }
+    writeFile(b / "deeper/ten-again", 10'000, 't');
+    auto groups = scan();
+    ASSERT_EQ(groups.size(), 2u);
+    EXPECT_EQ(groups[0].size, 10'000) << "3 x 10,000 frees 20,000, more than 2 x 15,000";
+    EXPECT_EQ(groups[0].reclaimable(), 20'000);
+    EXPECT_EQ(groups[0].files.front(), a / "ten");
+    EXPECT_EQ(groups[1].files, (std::vector<Path>{a / "fifteen", b / "fifteen"}));
+    auto reversed = anySize.scan({b, a});
+    EXPECT_EQ(reversed[1].files, (std::vector<Path>{b / "fifteen", a / "fifteen"}));
+}
+
+TEST_F(DuplicateFinderTest, AFileWithSeveralNamesCountsOnceUnderTheFirstNameMet) {
+    writeFile(a / "linked", 7000, 'l');
+    makeDir(b);
+    ASSERT_EQ(::link((a / "linked").c_str(), (b / "other-name").c_str()), 0);
+    EXPECT_TRUE(scan().empty()) << "two names of one file are not duplicates";
+    EXPECT_EQ(anySize.listCandidates({a, b}).size(), 1u);
+
+    writeFile(b / "real-copy", 7000, 'l');
+    auto groups = anySize.scan({a, b, a});  // a root given twice adds nothing either
+    ASSERT_EQ(groups.size(), 1u);
+    EXPECT_EQ(groups[0].files, (std::vector<Path>{a / "linked", b / "real-copy"}));
+}
+
+TEST_F(DuplicateFinderTest, SymbolicLinksAreNeverFollowed) {
+    writeFile(a / "file", 6000);
+    writeFile(dir / "elsewhere/copy", 6000);
+    makeSymlink(a / "file", b / "link-to-file");
+    makeSymlink(dir / "elsewhere", b / "link-to-folder");
+    makeSymlink(b, b / "loop");
+    EXPECT_TRUE(scan().empty());
+    writeFile(b / "copy", 6000);
+    makeSymlink(b, dir / "root-link");
+    auto groups = anySize.scan({a, dir / "root-link", b});
+    ASSERT_EQ(groups.size(), 1u);
+    EXPECT_EQ(groups[0].files, (std::vector<Path>{a / "file", b / "copy"}));
+}
+
+TEST_F(DuplicateFinderTest, AFileThatCannotBeReadIsLeftOut) {
+    for (const Path& file : {a / "x1", b / "x2", b / "x3"}) writeFile(file, 3000, 'x');
+    writeFile(a / "y1", 4000, 'y');
+    writeFile(b / "y2", 4000, 'y');
+    setMode(b / "x2", 0);
+    setMode(a / "y1", 0);
+    PermissionsApply permissions;
+    if (!permissions.active()) GTEST_SKIP() << permissions.reason();
+    EXPECT_EQ(listing(scan()), (Listing{{(a / "x1").native(), (b / "x3").native()}}));
+}
+
+TEST_F(DuplicateFinderTest, FilesChangedSinceListingAreLeftOut) {
+    for (const char* name : {"keep1", "grows", "shrinks", "vanishes", "swapped"})
+        writeFile(a / name, 9000, 'k');
+    writeFile(b / "keep2", 9000, 'k');
+    auto listed = anySize.listCandidates({a, b});
+    ASSERT_EQ(listed.size(), 6u);
+    writeFile(a / "shrinks", 8000, 'k');
+    writeText(a / "grows", std::string(9001, 'k'));
+    fs::remove(a / "vanishes");
+    writeFile(dir / "new", 9000, 'k');
+    fs::rename(dir / "new", a / "swapped");  // same bytes, but not the file listed
+    auto groups = anySize.groupCandidates(listed);
+    EXPECT_EQ(listing(groups), (Listing{{(a / "keep1").native(), (b / "keep2").native()}}));
+}
+
+TEST_F(DuplicateFinderTest, ANameThatIsNotUtf8IsFoundHashedAndTrashedByItsBytes) {
+    const Path odd = b / Path("caf\xe9.jpg");
+    const Path lookalike = b / Path("caf\xc3\xa9.jpg");  // what a text round trip would make
+    writeFile(a / "cafe.jpg", 5000, 'c');
+    writeFile(odd, 5000, 'c');
+    writeFile(lookalike, 5000, 'z');
+    auto groups = scan();
+    ASSERT_EQ(groups.size(), 1u);
+    ASSERT_EQ(groups[0].files.back(), odd);
+    EXPECT_EQ(anySize.remove({odd}, 5000), 5000);
+    EXPECT_FALSE(test::exists(odd));
+    EXPECT_TRUE(test::exists(lookalike));
+}
+
+TEST_F(DuplicateFinderTest, RemovalLeavesFilesWhoseSizeOrKindChanged) {
+    writeFile(a / "same", 100);
+    writeFile(a / "changed", 101);
+    makeSymlink(a / "same", a / "link");
+    EXPECT_EQ(anySize.remove({a / "same", a / "changed", a / "link", a / "gone"}, 100), 100);
+    EXPECT_TRUE(test::exists(a / "changed"));
+    EXPECT_TRUE(test::exists(a / "link"));
+}
+
+TEST_F(DuplicateFinderTest, SparseFilesCompareByTheirBytes) {
+    const std::string data = content(5000, 3);
+    makeDir(a);
+    for (const char* name : {"sparse", "moved"}) {
+        std::ofstream(a / name, std::ios::binary);
+        fs::resize_file(a / name, 3'000'000);  // a hole from start to end
+    }
+    std::string dense(3'000'000, '\0');
+    dense.replace(2'000'000, data.size(), data);
+    writeText(b / "dense", dense);
+    {
+        std::fstream f(a / "sparse", std::ios::binary | std::ios::in | std::ios::out);
+        f.seekp(2'000'000);
+        f.write(data.data(), static_cast<std::streamsize>(data.size()));
+        std::fstream g(a / "moved", std::ios::binary | std::ios::in | std::ios::out);
+        g.seekp(1'000'000);
+        g.write(data.data(), static_cast<std::streamsize>(data.size()));
+    }
+    ASSERT_LT(allocatedSize(a / "sparse"), 1'000'000);
+    EXPECT_EQ(listing(scan()), (Listing{{(a / "sparse").native(), (b / "dense").native()}}));
+}
+
+std::string sha256Hex(const std::string& bytes) {
+    unsigned char md[EVP_MAX_MD_SIZE];
+    unsigned int length = 0;
+    EVP_Digest(bytes.data(), bytes.size(), md, &length, EVP_sha256(), nullptr);
+    char hex[2 * EVP_MAX_MD_SIZE + 1] = {};
+    for (unsigned k = 0; k < length; ++k) std::snprintf(hex + 2 * k, 3, "%02x", md[k]);
+    return hex;
+}
+
+// The plain way: every same-size file (one name per file) hashed whole, grouped by digest.
+Listing hashEverySameSizeFile(const std::vector<Path>& roots) {
+    std::map<ByteCount, std::vector<Path>> bySize;
+    std::set<std::pair<dev_t, ino_t>> seen;
+    for (const Path& root : roots)
+        for (auto it = fs::recursive_directory_iterator(root); it != fs::end(it); ++it) {
+            struct stat st;
+            if (it->path().filename().native()[0] == '.') {
+                it.disable_recursion_pending();
+            } else if (::lstat(it->path().c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+                       seen.insert({st.st_dev, st.st_ino}).second) {
+                bySize[st.st_size].push_back(it->path());
+            }
+        }
+    Listing groups;
+    for (const auto& [size, files] : bySize) {
+        std::map<std::string, std::vector<std::string>> byDigest;
+        for (const Path& f : files) byDigest[sha256Hex(readText(f))].push_back(f.native());
+        for (auto& [digest, group] : byDigest)
+            if (group.size() > 1) groups.insert(group);
+    }
+    return groups;
+}
+
+TEST_F(DuplicateFinderTest, GivesTheGroupsThatHashingEverySameSizeFileWholeGives) {
+    std::mt19937_64 rng(7);
+    Path last;
+    auto put = [&](const std::string& bytes) {
+        last =
+            (rng() % 2 ? a : b) / ("d" + std::to_string(rng() % 4)) / ("f" + std::to_string(rng()));
+        writeText(last, bytes);
+    };
+    // More look-alikes (same size, same ends) than are read side by side, copies far apart.
+    for (int i = 0; i < 80; ++i) {
+        std::uint64_t id = rng() % 12;
+        put(id < 10 ? flipped(content(300'000, 100), 270'000 + id) : content(300'000, id));
+    }
+    // Groups of 1 to 4 copies at sizes above the largest chunk, with decoys and hard links.
+    for (int g = 0; g < 12; ++g) {
+        const std::size_t size = 1'100'000 + 1000 * (g % 5);
+        const std::string bytes = content(size, 1000 + g);
+        for (std::uint64_t copies = 1 + rng() % 4; copies > 0; --copies) put(bytes);
+        if (g % 4 == 0) fs::create_hard_link(last, makeDir(a / "links") / std::to_string(g));
+        if (g % 3 == 0) put(flipped(bytes, rng() % size));
+    }
+    auto expected = hashEverySameSizeFile({a, b});
+    ASSERT_GE(expected.size(), 12u);
+    for (unsigned threads : {1u, 2u, 3u}) {
+        auto groups = DuplicateFinder(1, threads).scan({a, b});
+        EXPECT_EQ(listing(groups), expected) << threads << " threads";
+        for (std::size_t k = 0; k < groups.size(); ++k) {
+            EXPECT_EQ(groups[k].hash, sha256Hex(readText(groups[k].files.back())));
+            if (k > 0) {
+                EXPECT_GE(groups[k - 1].reclaimable(), groups[k].reclaimable());
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tornivo

@@ -1,28 +1,71 @@
 #pragma once
-// Finds files whose contents are byte-for-byte identical.
+// Finds files whose contents are byte-for-byte identical, and moves the spare copies to the
+// Trash.
+//
+// A scan runs in two steps, both public so that each can be checked on its own:
+//  1. listCandidates walks the roots (on all cores; order keys restore the order of a single
+//     walk) and keeps the regular files of at least `minSize` bytes, hidden entries skipped.
+//     A file with several names (hard links) is one file: only the first name met is kept.
+//  2. groupCandidates reads only the files whose size another candidate shares. A comparison of
+//     the first and last 4 KiB splits off most look-alikes cheaply; the rest are read side by
+//     side in large aligned chunks and compared byte for byte, and each set of identical files
+//     is hashed once (SHA-256), since equal bytes have equal digests. The groups are exactly
+//     those that hashing every same-size file whole would give.
+//
+// A file that cannot be opened or read to its end, that is no longer the file that was listed
+// (another inode put in its place), or whose size changes during the scan is left out.
 
-#include <functional>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "models/FinderModels.h"
+#include "platform/ParallelTreeWalk.h"
 
 namespace tornivo {
 
 class DuplicateFinder {
   public:
-    explicit DuplicateFinder(ByteCount minSize = 1'048'576);
+    // A file the content step considers: where it was found and what it was then.
+    struct Candidate {
+        Path path;
+        ByteCount size = 0;
+        std::uint64_t dev = 0, ino = 0;
+    };
+
+    explicit DuplicateFinder(ByteCount minSize = 1'048'576,
+                             unsigned threads = defaultWalkThreads());
 
     ByteCount minSize() const { return minSize_; }
 
     // Groups of at least two identical regular files of at least `minSize` bytes below the
-    // roots (hidden entries skipped), each file in the order found; groups by reclaimable bytes,
-    // largest first.
+    // roots (hidden entries skipped), each file in the order found (roots in the order given,
+    // then walk order); groups by reclaimable bytes, largest first, ties in the order their
+    // first files were found.
     std::vector<DuplicateGroup> scan(const std::vector<Path>& roots) const;
-    // Moves each file to the Trash; `sizeEach` times the number moved.
+
+    // Step 1: the regular files of at least `minSize` bytes below the roots, hidden entries
+    // skipped, in the order found, one name per file. A root is walked only when it is a
+    // directory itself (a root that is a symbolic link is not followed); links below it are
+    // never followed and other mounts never entered.
+    std::vector<Candidate> listCandidates(const std::vector<Path>& roots) const;
+    // Step 2: the groups of identical candidates, ordered as `scan` orders them. Every file is
+    // checked to still be the candidate (device, inode, size) before and after it is read.
+    std::vector<DuplicateGroup> groupCandidates(const std::vector<Candidate>& candidates) const;
+
+    // Moves each file to the Trash; `sizeEach` times the number moved. A path that no longer
+    // names a regular file of `sizeEach` bytes (changed, or a folder or link put in its place)
+    // is left where it is.
     ByteCount remove(const std::vector<Path>& files, ByteCount sizeEach) const;
+    // Keeps `keeping` and moves every other file of the group to the Trash (as `remove` does),
+    // only when `keeping` is one of the group's files and is still a regular file of the
+    // group's size: one copy always survives. Empty when refused (nothing was moved);
+    // otherwise the bytes freed.
+    std::optional<ByteCount> removeCopies(const DuplicateGroup& group, const Path& keeping) const;
 
   private:
     ByteCount minSize_;
+    unsigned threads_;
 };
 
 }  // namespace tornivo

@@ -14,22 +14,34 @@ namespace tornivo {
 
 class InstallerScanner {
   public:
+    // `installerExtensions`: lower case, without the dot.
     InstallerScanner(Layout layout, std::vector<std::string> installerExtensions);
 
     const std::vector<std::string>& installerExtensions() const { return extensions_; }
 
-    // Installer files of Downloads then Desktop (not recursive, hidden entries skipped), largest
-    // first; those matched to an installed application start selected.
+    // Regular files of Downloads then Desktop (not recursive, hidden entries skipped) whose
+    // extension, lower-cased, is an installer extension; largest first (on-disk size), equal
+    // sizes in folder and listing order. Those matched to an installed application start
+    // selected. The folders are opened as PersonalFolders does (see LargeFileScanner.h).
     std::vector<InstallerFile> scan() const;
-    // Moves the selected files to the Trash; the sum of the sizes of those moved.
+    // Moves the selected files to the Trash (trashSelected); the sum of the sizes of those moved.
     ByteCount remove(const std::vector<InstallerFile>& files) const;
 
-    // The names of the installed applications, in folder and listing order.
+    // The names of the installed applications, in the order of the layout's application
+    // folders and, inside each, the order of the listing. macos: the *.app bundles of each
+    // folder (not recursive), without ".app". freedesktop: the Name (in the user's language,
+    // as GIO reads it) of each desktop entry of Type=Application that is neither Hidden nor
+    // NoDisplay; an entry's desktop-file ID found in an earlier folder hides later ones, as
+    // for any desktop. GIO leaves out entries whose program is not installed.
     std::vector<std::string> installedAppNames() const;
-    // Lower-cased, keeping only lower-case letters: "Firefox 120.0" gives "firefox".
+
+    // Lower-cased (Unicode, no locale's special rules), composed (NFC, so that both spellings of
+    // "é" agree), keeping only lower-case letters (general category Ll): "Firefox 120.0" gives
+    // "firefox". Bytes that are not UTF-8 count as neither.
     static std::string normalize(std::string_view name);
     // The first installed name whose normalised form contains the installer's or is contained
-    // in it; nothing when either is shorter than 3 letters.
+    // in it, as listed; nothing when the installer's has fewer than 3 letters. Names whose
+    // normalised form has fewer than 3 letters are passed over.
     static std::optional<std::string> matchInstalledApp(std::string_view installerName,
                                                         const std::vector<std::string>& installed);
 

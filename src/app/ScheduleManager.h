@@ -1,0 +1,110 @@
+#pragma once
+// Scans for junk in the background at the chosen interval and either cleans it or reports what
+// it found in a banner. Checks every 30 minutes whether a run is due, and once at start. Has a
+// junk engine of its own; lives on the main thread.
+
+#include <QtQml/qqmlregistration.h>
+#include <QDateTime>
+#include <QObject>
+#include <QTimer>
+#include <QVariantList>
+
+#include <functional>
+#include <optional>
+
+#include "SerialExecutor.h"
+#include "engines/QuickCleanEngine.h"
+#include "models/RawEnum.h"
+#include "platform/PreferencesStore.h"
+
+namespace tornivo::app {
+
+enum class ScheduleInterval { off, daily, threeDays, weekly };
+
+}  // namespace tornivo::app
+
+namespace tornivo {
+template <>
+struct RawEnumTable<app::ScheduleInterval> {
+    using I = app::ScheduleInterval;
+    static constexpr std::array<std::pair<I, std::string_view>, 4> cases{
+        {{I::off, "off"}, {I::daily, "daily"}, {I::threeDays, "threeDays"}, {I::weekly, "weekly"}}};
+};
+}  // namespace tornivo
+
+namespace tornivo::app {
+
+// Seconds between runs; none for `off`.
+std::optional<std::int64_t> period(ScheduleInterval interval);
+// "settings.interval." followed by the raw value.
+QString titleKey(ScheduleInterval interval);
+
+class ScheduleManager : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("owned by AppState")
+    Q_PROPERTY(QString interval READ intervalId WRITE setIntervalId NOTIFY intervalChanged)
+    Q_PROPERTY(QVariantList intervals READ intervalList CONSTANT)
+    Q_PROPERTY(bool autoClean READ autoClean WRITE setAutoClean NOTIFY autoCleanChanged)
+    Q_PROPERTY(QDateTime lastRun READ lastRunValue NOTIFY lastRunChanged)
+
+  public:
+    static constexpr const char* kIntervalKey = "schedule.interval";
+    static constexpr const char* kAutoCleanKey = "schedule.autoClean";
+    static constexpr const char* kLastRunKey = "schedule.lastRun";
+    static constexpr int kCheckSeconds = 1800;
+    static constexpr ByteCount kReportThreshold = 104'857'600;  // 100 MiB
+
+    using BannerPresenter =
+        std::function<void(const QString& icon, const QString& title, const QString& message)>;
+
+    // Reads the three settings; `isProtected` tells which items an automatic clean leaves alone.
+    ScheduleManager(Layout layout, PreferencesStore& store,
+                    std::function<bool(const Path&)> isProtected, QObject* parent = nullptr);
+
+    ScheduleInterval interval() const { return interval_; }
+    void setInterval(ScheduleInterval interval);
+    QString intervalId() const;
+    void setIntervalId(const QString& id);
+    QVariantList intervalList() const;
+    bool autoClean() const { return autoClean_; }
+    void setAutoClean(bool on);
+    const std::optional<TimePoint>& lastRun() const { return lastRun_; }
+    QDateTime lastRunValue() const;
+
+    // The 30-minute check plus one check at once; a second call does nothing.
+    void start();
+    bool isStarted() const { return timer_.isActive(); }
+    // One check: when a run is due, scan, then clean or report.
+    void tick();
+
+    // Seams for tests.
+    void setClock(std::function<TimePoint()> clock) { now_ = std::move(clock); }
+    void setRunningApps(std::function<RunningApps::Map()> provider) {
+        runningApps_ = std::move(provider);
+    }
+    void setBannerPresenter(BannerPresenter presenter) { showBanner_ = std::move(presenter); }
+
+  signals:
+    void intervalChanged();
+    void autoCleanChanged();
+    void lastRunChanged();
+    // Every check ends with this, whatever it did.
+    void tickFinished();
+
+  private:
+    void finishWithScan(std::vector<JunkItem> items);
+
+    PreferencesStore& store_;
+    std::function<bool(const Path&)> isProtected_;
+    ScheduleInterval interval_ = ScheduleInterval::off;
+    bool autoClean_ = false;
+    std::optional<TimePoint> lastRun_;
+    SerialExecutor<QuickCleanEngine> engine_;
+    QTimer timer_;
+    std::function<TimePoint()> now_;
+    std::function<RunningApps::Map()> runningApps_;
+    BannerPresenter showBanner_;
+};
+
+}  // namespace tornivo::app

@@ -1,0 +1,174 @@
+// The background schedule, with ticks driven directly and a clock the test controls.
+
+#include "ScheduleManager.h"
+
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+
+#include "QtWait.h"
+#include "TempHome.h"
+
+namespace tornivo::app {
+namespace {
+
+using namespace tornivo::test;
+using std::chrono::seconds;
+
+class ScheduleManagerTest : public ::testing::Test {
+  protected:
+    TempHome home;
+    PreferencesStore store{home.layout().settingsFile};
+    TimePoint now = Clock::from_time_t(1'800'000'000);
+    QStringList banners;
+    RunningApps::Map running;
+    std::vector<Path> protectedPaths;
+
+    std::unique_ptr<ScheduleManager> make() {
+        auto m = std::make_unique<ScheduleManager>(home.layout(), store, [this](const Path& p) {
+            for (const auto& f : protectedPaths)
+                if (p == f) return true;
+            return false;
+        });
+        m->setClock([this] { return now; });
+        m->setRunningApps([this] { return running; });
+        m->setBannerPresenter(
+            [this](const QString& icon, const QString& title, const QString& message) {
+                banners << icon + "|" + title + "|" + message;
+            });
+        return m;
+    }
+    void tickAndWait(ScheduleManager& m) {
+        QSignalSpy done(&m, &ScheduleManager::tickFinished);
+        m.tick();
+        ASSERT_TRUE(waitUntil([&] { return done.count() > 0; }));
+    }
+    Path caches() const { return home.layout().cacheHome; }
+    // Junk of `bytes` on disk: a fully written file takes exactly its length when that is a
+    // whole number of blocks.
+    void junk(const char* name, ByteCount bytes) {
+        writeFile(caches() / name / "blob", static_cast<std::size_t>(bytes));
+    }
+};
+
+TEST_F(ScheduleManagerTest, SettingsAreReadWithTheirFallbacksAndWrittenAtOnce) {
+    store.set(ScheduleManager::kIntervalKey, "fortnightly");
+    store.set(ScheduleManager::kAutoCleanKey, "yes");
+    store.set(ScheduleManager::kLastRunKey, 12);
+    auto m = make();
+    EXPECT_EQ(m->interval(), ScheduleInterval::off);
+    EXPECT_FALSE(m->autoClean());
+    EXPECT_FALSE(m->lastRun());
+    m->setInterval(ScheduleInterval::threeDays);
+    m->setAutoClean(true);
+    EXPECT_EQ(store.string(ScheduleManager::kIntervalKey), "threeDays");
+    EXPECT_EQ(store.boolean(ScheduleManager::kAutoCleanKey), true);
+    EXPECT_EQ(titleKey(ScheduleInterval::threeDays), "settings.interval.threeDays");
+    EXPECT_EQ(make()->interval(), ScheduleInterval::threeDays);
+}
+
+TEST_F(ScheduleManagerTest, OffNeverScansNorWritesTheLastRun) {
+    junk("big", 200 << 20);
+    auto m = make();
+    tickAndWait(*m);
+    EXPECT_FALSE(m->lastRun());
+    EXPECT_FALSE(store.value(ScheduleManager::kLastRunKey));
+    EXPECT_TRUE(banners.isEmpty());
+}
+
+TEST_F(ScheduleManagerTest, AFirstStartWithAnIntervalScansAtOnceAndReportsWhatItFound) {
+    junk("big", 150 << 20);
+    store.set(ScheduleManager::kIntervalKey, "daily");
+    auto m = make();
+    QSignalSpy done(m.get(), &ScheduleManager::tickFinished);
+    m->start();
+    m->start();
+    ASSERT_TRUE(waitUntil([&] { return done.count() > 0; }));
+    EXPECT_EQ(m->lastRun(), now);
+    ASSERT_EQ(banners.size(), 1);
+    EXPECT_TRUE(banners[0].startsWith("sparkles|" + qtTrId("banner.foundTitle")));
+    EXPECT_TRUE(test::exists(caches() / "big/blob")) << "report only: nothing removed";
+    // The stored date survives a restart, to the millisecond.
+    EXPECT_EQ(make()->lastRun(), now);
+}
+
+TEST_F(ScheduleManagerTest, DueExactlyWhenAWholePeriodHasPassed) {
+    junk("big", 150 << 20);
+    store.set(ScheduleManager::kIntervalKey, "daily");
+    auto m = make();
+    tickAndWait(*m);
+    const TimePoint first = now;
+    now = first + seconds(86'399);
+    tickAndWait(*m);
+    EXPECT_EQ(m->lastRun(), first) << "one second short of a day";
+    now = first + seconds(86'400);
+    tickAndWait(*m);
+    EXPECT_EQ(m->lastRun(), now) << "exactly a day is due";
+    EXPECT_EQ(banners.size(), 2);
+}
+
+TEST_F(ScheduleManagerTest, ALastRunInTheFutureWaitsAWholePeriodPastIt) {
+    junk("big", 150 << 20);
+    store.set(ScheduleManager::kIntervalKey, "weekly");
+    const TimePoint future = now + seconds(3600);
+    store.set(ScheduleManager::kLastRunKey, QDateTime::fromSecsSinceEpoch(1'800'003'600, Qt::UTC)
+                                                .toString(Qt::ISODateWithMs)
+                                                .toStdString());
+    auto m = make();
+    ASSERT_EQ(m->lastRun(), future);
+    tickAndWait(*m);
+    now = future + seconds(604'799);
+    tickAndWait(*m);
+    EXPECT_EQ(m->lastRun(), future);
+    EXPECT_TRUE(banners.isEmpty());
+    now = future + seconds(604'800);
+    tickAndWait(*m);
+    EXPECT_EQ(m->lastRun(), now);
+}
+
+TEST_F(ScheduleManagerTest, TheBannerNeedsAHundredMebibytesAtLeast) {
+    store.set(ScheduleManager::kIntervalKey, "daily");
+    junk("a", 50 << 20);
+    junk("b", (50 << 20) - 4096);  // 104,853,504 bytes on disk in all
+    auto m = make();
+    tickAndWait(*m);
+    EXPECT_TRUE(banners.isEmpty());
+    EXPECT_EQ(m->lastRun(), now) << "the run happened all the same";
+
+    junk("b", 50 << 20);  // exactly 104,857,600
+    now += seconds(86'400);
+    tickAndWait(*m);
+    EXPECT_EQ(banners.size(), 1);
+}
+
+TEST_F(ScheduleManagerTest, AutoCleanLeavesRunningAndProtectedJunkAndReportsTheFreedBytes) {
+    store.set(ScheduleManager::kIntervalKey, "daily");
+    store.set(ScheduleManager::kAutoCleanKey, true);
+    junk("org.example.Editor", 60 << 20);
+    junk("mine", 60 << 20);
+    junk("old", 60 << 20);
+    running = {{"org.example.editor", "Editor"}};
+    protectedPaths = {caches() / "mine"};
+    auto m = make();
+    tickAndWait(*m);
+    EXPECT_TRUE(test::exists(caches() / "org.example.Editor/blob"));
+    EXPECT_TRUE(test::exists(caches() / "mine/blob"));
+    EXPECT_FALSE(test::exists(caches() / "old"));
+    ASSERT_EQ(banners.size(), 1);
+    EXPECT_TRUE(banners[0].startsWith("sparkles|" + qtTrId("banner.cleanedTitle")));
+}
+
+TEST_F(ScheduleManagerTest, AutoCleanWithEverythingRunningReportsTheWholeTotal) {
+    store.set(ScheduleManager::kIntervalKey, "daily");
+    store.set(ScheduleManager::kAutoCleanKey, true);
+    junk("org.example.Editor", 120 << 20);
+    running = {{"org.example.editor", "Editor"}};
+    auto m = make();
+    tickAndWait(*m);
+    ASSERT_EQ(banners.size(), 1);
+    EXPECT_TRUE(banners[0].startsWith("sparkles|" + qtTrId("banner.foundTitle")));
+    EXPECT_TRUE(test::exists(caches() / "org.example.Editor/blob"));
+}
+
+}  // namespace
+}  // namespace tornivo::app

@@ -1,0 +1,154 @@
+// The update check against a real HTTP server on the loopback address; nothing goes further.
+
+#include "UpdateChecker.h"
+
+#include <gtest/gtest.h>
+
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include "LocalizationManager.h"
+#include "QtWait.h"
+#include "TempHome.h"
+
+namespace tornivo::app {
+namespace {
+
+using tornivo::test::waitUntil;
+
+// Answers every request with one canned response, optionally after a delay.
+class CannedServer : public QObject {
+  public:
+    CannedServer() {
+        server_.listen(QHostAddress::LocalHost);
+        connect(&server_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = server_.nextPendingConnection()) {
+                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                    if (!socket->readAll().contains("\r\n\r\n")) return;
+                    QTimer::singleShot(delayMs, socket, [this, socket] {
+                        socket->write(response);
+                        socket->disconnectFromHost();
+                    });
+                });
+            }
+        });
+    }
+    void answer(int status, const QByteArray& body, const char* reason = "OK") {
+        response = "HTTP/1.1 " + QByteArray::number(status) + " " + reason +
+                   "\r\nContent-Type: application/json\r\nContent-Length: " +
+                   QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+    }
+    QUrl url() const {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1/version.json").arg(server_.serverPort()));
+    }
+
+    QByteArray response;
+    int delayMs = 0;
+
+  private:
+    QTcpServer server_;
+};
+
+class UpdateCheckerTest : public ::testing::Test {
+  protected:
+    tornivo::test::TempDir dir;
+    PreferencesStore store{dir / "settings.json"};
+    LocalizationManager english = [this] {
+        store.set(LocalizationManager::kKey, "en");
+        return LocalizationManager(store);
+    }();
+    CannedServer server;
+    UpdateChecker checker{server.url(), QUrl("https://tornivo.invalid/")};
+    QStringList banners;
+
+    void SetUp() override {
+        checker.setBannerPresenter([this](const QString& icon, const QString&, const QString& m) {
+            banners << icon + "|" + m;
+        });
+    }
+    void checkAndWait(bool announce) {
+        checker.check(announce);
+        EXPECT_EQ(checker.state(), UpdateChecker::State::checking);
+        ASSERT_TRUE(waitUntil([&] { return checker.state() != UpdateChecker::State::checking; }));
+    }
+};
+
+TEST_F(UpdateCheckerTest, TheSameVersionIsUpToDateWithoutABanner) {
+    server.answer(200, R"({"version": "1.3.1", "notes": "x", "extra": [1, 2]})");
+    checkAndWait(true);
+    EXPECT_EQ(checker.stateId(), "upToDate");
+    EXPECT_TRUE(banners.isEmpty());
+}
+
+TEST_F(UpdateCheckerTest, ANewerVersionIsAvailableAndAnnouncedOnlyWhenAsked) {
+    server.answer(200, R"({"version": "1.3.2"})");
+    checkAndWait(false);
+    EXPECT_EQ(checker.stateId(), "available");
+    EXPECT_EQ(checker.newVersion(), "1.3.2");
+    EXPECT_EQ(checker.downloadAddress(), QUrl("https://tornivo.invalid/")) << "no url: the site";
+    EXPECT_TRUE(banners.isEmpty());
+    checkAndWait(true);
+    ASSERT_EQ(banners.size(), 1);
+    EXPECT_TRUE(banners[0].startsWith("arrow.down.circle.fill|"));
+    EXPECT_TRUE(banners[0].contains("1.3.2"));
+}
+
+TEST_F(UpdateCheckerTest, OnlyAnHttpsDownloadLinkIsFollowed) {
+    server.answer(200, R"({"version": "2.0", "url": "https://tornivo.invalid/get/2.0"})");
+    checkAndWait(false);
+    EXPECT_EQ(checker.downloadAddress(), QUrl("https://tornivo.invalid/get/2.0"));
+    for (const char* bad : {"javascript:alert(1)", "file:///etc/passwd", "http://x.invalid/",
+                            "not a url at all", "https://"}) {
+        server.answer(200, QByteArray(R"({"version": "2.0", "url": ")") + bad + "\"}");
+        checkAndWait(false);
+        EXPECT_EQ(checker.downloadAddress(), QUrl("https://tornivo.invalid/")) << bad;
+    }
+}
+
+TEST_F(UpdateCheckerTest, AnythingButAGoodManifestFails) {
+    const std::pair<int, QByteArray> cases[] = {
+        {304, R"({"version": "9.0"})"},
+        {500, R"({"version": "9.0"})"},
+        {200, "<html>not json</html>"},
+        {200, R"({"notes": "no version"})"},
+        {200, R"({"version": 9})"},
+        {200, R"(["version", "9.0"])"},
+        {200, QByteArray(R"({"version": "9.0", "notes": ")") + QByteArray(2 << 20, 'x') + "\"}"},
+    };
+    for (const auto& [status, body] : cases) {
+        server.answer(status, body, status == 200 ? "OK" : "Nope");
+        checkAndWait(true);
+        EXPECT_EQ(checker.stateId(), "failed") << status << " " << body.left(40).toStdString();
+    }
+    EXPECT_TRUE(banners.isEmpty());
+}
+
+TEST_F(UpdateCheckerTest, ASlowServerTimesOut) {
+    server.answer(200, R"({"version": "9.0"})");
+    server.delayMs = 2000;
+    checker.setTimeoutMs(200);
+    checkAndWait(true);
+    EXPECT_EQ(checker.stateId(), "failed");
+}
+
+TEST_F(UpdateCheckerTest, TheDefaultHostNeverResolves) {
+    UpdateChecker defaults;
+    defaults.check(false);
+    ASSERT_TRUE(waitUntil([&] { return defaults.state() != UpdateChecker::State::checking; }));
+    EXPECT_EQ(defaults.stateId(), "failed");
+    EXPECT_EQ(defaults.downloadAddress().host().endsWith(".invalid"), true);
+}
+
+TEST(UpdateVersionTest, VersionsCompareAsDottedNumbers) {
+    EXPECT_FALSE(UpdateChecker::isNewer("1.3.1.0", "1.3.1"));
+    EXPECT_TRUE(UpdateChecker::isNewer("1.10", "1.9"));
+    EXPECT_TRUE(UpdateChecker::isNewer("2", "1.99.99"));
+    EXPECT_TRUE(UpdateChecker::isNewer("1..4", "1.3.9"));
+    EXPECT_FALSE(UpdateChecker::isNewer("beta2.0", "1.3.1"));
+    EXPECT_FALSE(UpdateChecker::isNewer("1.3.1-rc1", "1.3.1")) << "3-beta style pieces count 0";
+    EXPECT_FALSE(UpdateChecker::isNewer("", "1"));
+}
+
+}  // namespace
+}  // namespace tornivo::app

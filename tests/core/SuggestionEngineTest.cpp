@@ -1,0 +1,95 @@
+#include "engines/SuggestionEngine.h"
+
+#include <gtest/gtest.h>
+
+namespace tornivo {
+namespace {
+
+std::vector<std::string> keys(const std::vector<Suggestion>& list) {
+    std::vector<std::string> out;
+    for (const auto& s : list) out.push_back(s.messageKey);
+    return out;
+}
+
+SystemStats stats(double memory, double disk, ByteCount diskUsed = 0, ByteCount diskTotal = 0) {
+    SystemStats s;
+    s.memoryUsedFraction = memory;
+    s.diskUsedFraction = disk;
+    s.diskUsedBytes = diskUsed;
+    s.diskTotalBytes = diskTotal;
+    return s;
+}
+
+ScanResult scanOf(std::vector<ByteCount> sizes) {
+    ScanResult r;
+    for (auto size : sizes)
+        r.items.push_back({Uuid::random(), "/h/.cache/x", size, CleanCategory::appCache, true});
+    return r;
+}
+
+TEST(SuggestionEngineTest, WithNothingToSayTheAdviceIsExactlyTheHealthyOne) {
+    auto list = SuggestionEngine::suggestions(SystemStats{}, std::nullopt);
+    ASSERT_EQ(keys(list), std::vector<std::string>{"suggest.healthy"});
+    EXPECT_EQ(list[0].icon, "checkmark.seal.fill");
+    EXPECT_EQ(list[0].actionLabelKey, "suggest.scan");
+    EXPECT_EQ(list[0].action, SuggestionAction::quickScan);
+    EXPECT_TRUE(list[0].messageArguments.empty());
+}
+
+TEST(SuggestionEngineTest, ThresholdsIncludeEqualityAndMemoryComesBeforeDisk) {
+    EXPECT_EQ(keys(SuggestionEngine::suggestions(stats(0.85, 0.85), std::nullopt)),
+              (std::vector<std::string>{"suggest.ramHigh", "suggest.diskFull"}));
+    EXPECT_EQ(keys(SuggestionEngine::suggestions(stats(0.8499, 0.8499), std::nullopt)),
+              std::vector<std::string>{"suggest.healthy"});
+    auto list = SuggestionEngine::suggestions(stats(0.9, 0.95), std::nullopt);
+    EXPECT_EQ(list[0].messageArguments, std::vector<SuggestionArgument>{std::string("90%")});
+    EXPECT_EQ(list[0].action, SuggestionAction::freeMemory);
+    EXPECT_EQ(list[1].action, SuggestionAction::openXRay);
+}
+
+TEST(SuggestionEngineTest, TheFreeDiskSpaceIsNeverNegative) {
+    auto list = SuggestionEngine::suggestions(stats(0, 0.99, 600, 500), std::nullopt);
+    ASSERT_EQ(list[0].messageArguments.size(), 2u);
+    EXPECT_EQ(list[0].messageArguments[1], SuggestionArgument(ByteAmount{0}));
+}
+
+TEST(SuggestionEngineTest, JunkCountsFromOneBillionBytes) {
+    EXPECT_EQ(keys(SuggestionEngine::suggestions(std::nullopt, scanOf({999'999'999}))),
+              std::vector<std::string>{"suggest.healthy"});
+    auto list = SuggestionEngine::suggestions(std::nullopt, scanOf({600'000'000, 400'000'000}));
+    ASSERT_EQ(keys(list), std::vector<std::string>{"suggest.junkReady"});
+    EXPECT_EQ(list[0].messageArguments[0], SuggestionArgument(ByteAmount{1'000'000'000}));
+}
+
+TEST(SuggestionEngineTest, PercentRoundsHalvesAwayFromZero) {
+    EXPECT_EQ(SuggestionEngine::percent(0.854), "85%");
+    EXPECT_EQ(SuggestionEngine::percent(0.125), "13%");
+    EXPECT_EQ(SuggestionEngine::percent(0.855), "86%");
+    EXPECT_EQ(SuggestionEngine::percent(1.0), "100%");
+}
+
+TEST(SuggestionEngineTest, InstallersThenDeveloperCachesGoInFront) {
+    DeveloperScanResult dev;
+    dev.projects = {{Uuid::random(), "a", "/a", 1'500'000'000, {}, false, true},
+                    {Uuid::random(), "b", "/b", 500'000'000, {}, false, true},
+                    {Uuid::random(), "c", "/c", 9'000'000'000, {}, true, false}};
+    std::vector<InstallerFile> installers{
+        {Uuid::random(), "/d/x.deb", 150'000'000, "deb", "Xed", true},
+        {Uuid::random(), "/d/y.iso", 50'000'000, "iso", "Yak", true},
+        {Uuid::random(), "/d/z.iso", 9'000'000'000, "iso", std::nullopt, false}};
+    auto list = SuggestionEngine::suggestions(stats(0.9, 0), std::nullopt, dev, installers);
+    EXPECT_EQ(keys(list), (std::vector<std::string>{"suggest.installers", "suggest.devCaches",
+                                                    "suggest.ramHigh"}));
+    EXPECT_EQ(list[0].messageArguments,
+              (std::vector<SuggestionArgument>{Count{2}, ByteAmount{200'000'000}}));
+    EXPECT_EQ(list[1].messageArguments[0], SuggestionArgument(ByteAmount{2'000'000'000}))
+        << "exactly two billion counts; active projects do not";
+
+    installers[0].size = 149'999'999;
+    dev.projects[1].size = 499'999'999;
+    EXPECT_EQ(keys(SuggestionEngine::suggestions(std::nullopt, std::nullopt, dev, installers)),
+              std::vector<std::string>{"suggest.healthy"});
+}
+
+}  // namespace
+}  // namespace tornivo
