@@ -14,7 +14,7 @@ namespace {
 using namespace tornivo::test;
 
 class CleanWorkflowTest : public ::testing::Test {
-protected:
+  protected:
     TempHome home;
     std::shared_ptr<PreferencesStore> store =
         std::make_shared<PreferencesStore>(home.layout().settingsFile);

@@ -12,7 +12,7 @@ namespace {
 using namespace tornivo::test;
 
 class LocalizationManagerTest : public ::testing::Test {
-protected:
+  protected:
     TempDir dir;
     PreferencesStore store{dir / "settings.json"};
 

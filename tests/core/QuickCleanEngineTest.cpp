@@ -169,11 +169,11 @@ TEST(JunkSplitTest, OnlyAnExactNameOfARunningApplicationBlocksAnItem) {
                                    {"org.beta.app", "beta"},
                                    {"org.alpha.app", "Alpha"},
                                    {"thunderbird", "Thunderbird"}};
-    auto split = splitByRunningApps({item("com.example.Editor"), item("com.example.editor.agent"),
-                                     item("Editor"), item("org.beta.app"), item("ORG.ALPHA.APP"),
-                                     item("org.alpha.app"), item("thunderbird", false),
-                                     item("plain")},
-                                    running);
+    auto split =
+        splitByRunningApps({item("com.example.Editor"), item("com.example.editor.agent"),
+                            item("Editor"), item("org.beta.app"), item("ORG.ALPHA.APP"),
+                            item("org.alpha.app"), item("thunderbird", false), item("plain")},
+                           running);
     std::vector<std::string> cleaned;
     for (const auto& i : split.toClean) cleaned.push_back(i.url.filename());
     EXPECT_EQ(cleaned, (std::vector<std::string>{"com.example.editor.agent", "Editor", "plain"}));

@@ -17,7 +17,7 @@ using namespace test;
 // GIO reads where the home Trash is once per process: point it into a temporary folder before
 // any test runs.
 class TrashEnvironment : public ::testing::Environment {
-public:
+  public:
     void SetUp() override {
         dir_ = std::make_unique<TempDir>();
         setenv("XDG_DATA_HOME", (dir_->path() / "data").c_str(), 1);
@@ -26,7 +26,7 @@ public:
     static Path trashFiles() { return Path(std::getenv("XDG_DATA_HOME")) / "Trash/files"; }
     static Path trashInfo() { return Path(std::getenv("XDG_DATA_HOME")) / "Trash/info"; }
 
-private:
+  private:
     std::unique_ptr<TempDir> dir_;
 };
 const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new TrashEnvironment);

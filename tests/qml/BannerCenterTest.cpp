@@ -24,7 +24,7 @@ namespace {
 using namespace tornivo::test;
 
 class BannerCenterTest : public ::testing::Test {
-protected:
+  protected:
     TempDir dir;
     PreferencesStore store{dir / "settings.json"};
     LocalizationManager l10n{store};

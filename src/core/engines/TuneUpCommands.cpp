@@ -102,7 +102,8 @@ std::vector<TuneUpAction> allTuneUpActions(const Layout& layout, const Environme
         {"dns", "network", "resolvectl flush-caches", true},
         {"finder", "folder.fill", desktop ? desktop->fileManager : kUnknownDesktop, false},
         {"dock", "menubar.dock.rectangle", desktop ? desktop->panel : kUnknownDesktop, false},
-        {"quicklook", "eye.fill", "rm -rf --one-file-system -- " + shellQuote(thumbnails.native()), false},
+        {"quicklook", "eye.fill", "rm -rf --one-file-system -- " + shellQuote(thumbnails.native()),
+         false},
         {"fonts", "textformat", "fc-cache -r", true},
     };
 }

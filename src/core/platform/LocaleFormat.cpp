@@ -70,9 +70,8 @@ std::string formatMediumDate(TimePoint date, std::string_view locale, std::strin
         icu::DateFormat::createDateInstance(icu::DateFormat::kMedium, icuLocale(locale)));
     if (!format) return {};
     if (!timeZone.empty())
-        format->adoptTimeZone(icu::TimeZone::createTimeZone(
-            icu::UnicodeString::fromUTF8(icu::StringPiece(timeZone.data(),
-                                                          static_cast<int32_t>(timeZone.size())))));
+        format->adoptTimeZone(icu::TimeZone::createTimeZone(icu::UnicodeString::fromUTF8(
+            icu::StringPiece(timeZone.data(), static_cast<int32_t>(timeZone.size())))));
     icu::UnicodeString out;
     format->format(millisSinceEpoch(date), out);
     return utf8(out);
