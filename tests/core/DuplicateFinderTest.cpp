@@ -134,18 +134,20 @@ TEST_F(DuplicateFinderTest, AFileWithSeveralNamesCountsOnceUnderTheFirstNameMet)
     EXPECT_EQ(groups[0].files, (std::vector<Path>{a / "linked", b / "real-copy"}));
 }
 
-TEST_F(DuplicateFinderTest, SymbolicLinksAreNeverFollowed) {
+TEST_F(DuplicateFinderTest, SymbolicLinksBelowARootAreNeverFollowed) {
     writeFile(a / "file", 6000);
     writeFile(dir / "elsewhere/copy", 6000);
     makeSymlink(a / "file", b / "link-to-file");
     makeSymlink(dir / "elsewhere", b / "link-to-folder");
     makeSymlink(b, b / "loop");
     EXPECT_TRUE(scan().empty());
+    // A root that is a link is where the user keeps the files: it is followed, its files keep
+    // the root's spelling, and the folder it leads to adds nothing when given again.
     writeFile(b / "copy", 6000);
     makeSymlink(b, dir / "root-link");
     auto groups = anySize.scan({a, dir / "root-link", b});
     ASSERT_EQ(groups.size(), 1u);
-    EXPECT_EQ(groups[0].files, (std::vector<Path>{a / "file", b / "copy"}));
+    EXPECT_EQ(groups[0].files, (std::vector<Path>{a / "file", dir / "root-link/copy"}));
 }
 
 TEST_F(DuplicateFinderTest, AFileThatCannotBeReadIsLeftOut) {

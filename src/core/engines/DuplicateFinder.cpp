@@ -354,7 +354,9 @@ std::vector<DuplicateFinder::Candidate> DuplicateFinder::listCandidates(
     std::vector<Candidate> found;
     std::unordered_set<Identity, IdentityHash> seen;
     for (const Path& root : roots) {
-        int fd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        // A root is where the user keeps the files: when it is a link (Documents on another
+        // disk), it is followed; nothing below it ever is.
+        int fd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0) continue;
         std::vector<Collector::Hit> hits;
         for (auto& part : parallelTreeWalk(fd, root, threads_, [&] {
