@@ -28,6 +28,10 @@ bench: configure
 	scripts/install-deps --bench
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target bench-tools
 	bench/run-directory-size.sh $(BUILD_DIR)
+	bench/run-xray.sh $(BUILD_DIR)
+	bench/run-duplicates.sh $(BUILD_DIR)
+	bench/run-large-files.sh $(BUILD_DIR)
+	bench/run-trash.sh $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)
