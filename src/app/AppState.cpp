@@ -40,10 +40,13 @@ AppState::AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObje
       updates_(new UpdateChecker(this)),
       exclusions_(new Exclusions(*store_, this)),
       quickClean_(std::make_shared<QuickCleanEngine>(layout_)),
+      developerClean_(std::make_shared<DeveloperCleanEngine>(layout_)),
       installerScanner_(std::make_shared<InstallerScanner>(layout_, layout_.installerExtensions)),
+      secureEraser_(std::make_shared<SecureEraser>(layout_, 1'048'576)),
       diskAnalyzer_(std::make_shared<DiskAnalyzer>(layout_)),
       duplicateFinder_(std::make_shared<DuplicateFinder>(1'048'576)),
       largeScanner_(std::make_shared<LargeFileScanner>(layout_)),
+      uninstaller_(std::make_shared<UninstallerEngine>(layout_)),
       tuneUp_(new TuneUpEngine(layout_.kind, this)),
       schedule_(new ScheduleManager(
           layout_, *store_, [this](const Path& p) { return exclusions_->isProtected(p); }, this)) {

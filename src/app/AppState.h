@@ -26,12 +26,15 @@
 #include "TuneUpEngine.h"
 #include "UninstallTargetView.h"
 #include "UpdateChecker.h"
+#include "engines/DeveloperCleanEngine.h"
 #include "engines/DiskAnalyzer.h"
 #include "engines/DuplicateFinder.h"
 #include "engines/InstallerScanner.h"
 #include "engines/LargeFileScanner.h"
 #include "engines/QuickCleanEngine.h"
+#include "engines/SecureEraser.h"
 #include "engines/SuggestionEngine.h"
+#include "engines/UninstallerEngine.h"
 #include "models/DiskModels.h"
 #include "models/FinderModels.h"
 #include "models/InstallerModels.h"
@@ -265,6 +268,12 @@ class AppState : public QObject {
     // Moves the ticked installers to the Trash; they leave the list whether or not they could go.
     Q_INVOKABLE void removeSelectedInstallers();
 
+    // Developer (AppStateDeveloper.cpp)
+
+    // Uninstall (AppStateUninstall.cpp)
+
+    // Shred (AppStateShred.cpp)
+
     // QML-facing forms of the properties above.
     ScanResultView* scanResultView() const;
     DeveloperResultView* developerResultView() const;
@@ -379,10 +388,13 @@ class AppState : public QObject {
     UpdateChecker* updates_;
     Exclusions* exclusions_;
     SerialExecutor<QuickCleanEngine> quickClean_;
+    SerialExecutor<DeveloperCleanEngine> developerClean_;
     SerialExecutor<InstallerScanner> installerScanner_;
+    SerialExecutor<SecureEraser> secureEraser_;
     SerialExecutor<DiskAnalyzer> diskAnalyzer_;
     SerialExecutor<DuplicateFinder> duplicateFinder_;
     SerialExecutor<LargeFileScanner> largeScanner_;
+    SerialExecutor<UninstallerEngine> uninstaller_;
     TuneUpEngine* tuneUp_;
     ScheduleManager* schedule_;
 };

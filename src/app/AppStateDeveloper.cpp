@@ -1,0 +1,5 @@
+// AppState: the developer section.
+
+#include "AppState.h"
+
+namespace tornivo::app {}  // namespace tornivo::app

@@ -1,0 +1,5 @@
+// AppState: the uninstall section.
+
+#include "AppState.h"
+
+namespace tornivo::app {}  // namespace tornivo::app
