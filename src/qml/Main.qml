@@ -65,6 +65,67 @@ ApplicationWindow {
             }
         }
 
+        // The most useful advice, with the section that handles it.
+        Rectangle {
+            objectName: "suggestionStrip"
+            Layout.fillWidth: true
+            implicitHeight: strip.implicitHeight + 20
+            radius: 12
+            color: palette.base
+            border.color: Qt.rgba(palette.text.r, palette.text.g, palette.text.b, 0.06)
+            readonly property var advice: AppState.suggestions.length > 0
+                                          ? AppState.suggestions[0] : null
+
+            RowLayout {
+                id: strip
+                anchors.fill: parent
+                anchors.margins: 10
+                spacing: 10
+                SymbolIcon {
+                    Layout.preferredWidth: 22
+                    symbol: parent.parent.advice ? parent.parent.advice.icon : ""
+                    size: 16
+                    color: ThemeManager.accent
+                }
+                Label {
+                    Layout.fillWidth: true
+                    wrapMode: Text.Wrap
+                    font.pixelSize: 12
+                    text: parent.parent.advice ? parent.parent.advice.message : ""
+                }
+                Button {
+                    flat: true
+                    font.pixelSize: 12
+                    font.bold: true
+                    text: parent.parent.advice ? parent.parent.advice.actionLabel : ""
+                    onClicked: AppState.perform(parent.parent.advice.action)
+                }
+            }
+        }
+
+        // The maintenance tasks, one button each; a running task shows a spinner instead.
+        RowLayout {
+            objectName: "tuneUpRow"
+            Layout.fillWidth: true
+            spacing: 6
+            Repeater {
+                model: AppState.tuneUpActions
+                delegate: Button {
+                    objectName: "tune-" + modelData.id
+                    Layout.fillWidth: true
+                    enabled: AppState.runningTuneUp.indexOf(modelData.id) < 0
+                    contentItem: SymbolIcon {
+                        symbol: AppState.runningTuneUp.indexOf(modelData.id) < 0
+                                ? modelData.icon : "arrow.triangle.2.circlepath"
+                        size: 18
+                    }
+                    ToolTip.visible: hovered
+                    ToolTip.text: qsTrId("tune." + modelData.id + ".title")
+                    onClicked: AppState.runTuneUp(modelData.id)
+                }
+            }
+        }
+
         RowLayout {
             Layout.fillWidth: true
             spacing: 12

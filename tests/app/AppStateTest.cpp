@@ -1,4 +1,5 @@
 #include "AppState.h"
+#include "LocalizationManager.h"
 
 #include <gtest/gtest.h>
 
@@ -83,6 +84,27 @@ TEST_F(AppStateTest, SectionsAreFoundByTheirExactRawValue) {
     EXPECT_EQ(std::count(tabs().begin(), tabs().end(), Section::settings), 0);
     EXPECT_EQ(state->tabList().first().toMap().value("icon").toString(), "sparkles");
     EXPECT_EQ(icon(Section::shred), "flame.fill");
+}
+
+TEST_F(AppStateTest, SuggestionsSpeakTheChosenLanguageAndTheirActionsPickASection) {
+    store->set(LocalizationManager::kKey, "en");
+    LocalizationManager english(*store);
+    auto state = makeState();
+    const QVariantList list = state->suggestionList();
+    ASSERT_FALSE(list.isEmpty());
+    const QVariantMap first = list.first().toMap();
+    EXPECT_EQ(first.value("action").toString(), "quickScan");
+    EXPECT_EQ(first.value("message").toString(), qtTrId("suggest.healthy"));
+    EXPECT_NE(first.value("message").toString(), "suggest.healthy") << "words, not the key";
+
+    state->perform("openXRay");
+    EXPECT_EQ(state->section(), Section::xray);
+    state->perform("openInstallers");
+    EXPECT_EQ(state->section(), Section::installers);
+    state->perform("noSuchAction");
+    EXPECT_EQ(state->section(), Section::installers);
+    state->perform("freeMemory");
+    EXPECT_EQ(state->section(), Section::clean);
 }
 
 TEST_F(AppStateTest, ShredStrengthTakesOnlyKnownPassCounts) {
