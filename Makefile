@@ -32,6 +32,8 @@ bench: configure
 	bench/run-duplicates.sh $(BUILD_DIR)
 	bench/run-large-files.sh $(BUILD_DIR)
 	bench/run-trash.sh $(BUILD_DIR)
+	bench/run-shred.sh $(BUILD_DIR)
+	bench/run-developer.sh $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)

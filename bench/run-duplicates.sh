@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Times DuplicateFinder::scan against `jdupes -r` (and fdupes and rdfind as extra columns) on a
+# Times DuplicateFinder::scan against `jdupes -r` (and tornivo-cli, fdupes and rdfind as extra
+# columns) on a
 # generated tree of about 1.5 GB, and checks that our groups are jdupes's, group by group.
 #
 #   bench/run-duplicates.sh BUILD_DIR [--runs N] [--files N] [--folders M]
@@ -103,6 +104,14 @@ declare -A command
 command[tornivo]="$(printf '%q ' "$ours" "${roots[@]}" --min-size "$min_size" --runs 1 \
   --groups "$work/tornivo.groups")"
 command[jdupes]="$(printf '%q ' jdupes -r -q -A -X "size+=:$min_size" "${roots[@]}")"
+# The command line, when built, on the same roots (with an empty home of its own, so that no
+# protected folder of the user running this applies).
+cli=$build_dir/src/cli/tornivo-cli
+if [[ -x $cli ]]; then
+  names+=(cli)
+  command[cli]="$(printf '%q ' env HOME="$work/cli-home" "$cli" --json duplicates \
+    --min-size "$min_size" "${roots[@]}")"
+fi
 if command -v fdupes >/dev/null; then
   names+=(fdupes)
   command[fdupes]="$(printf '%q ' fdupes -r -q -A -G "$min_size" "${roots[@]}")"

@@ -77,6 +77,17 @@ command[find]="$(printf '%q ' find "${roots[@]}" -type f -size +500M -atime +90)
 # find doing what we do: hidden entries skipped (an extra column, not the target).
 command[find-pruned]="$(printf '%q ' find "${roots[@]}" -name '.*' -prune -o -type f \
   -size +500M -atime +90 -print)"
+# The command line, when built, with its defaults (500 MiB, 3 months) on a home whose personal
+# folders are links to the same roots (a personal folder that is a link is followed).
+cli=$build_dir/src/cli/tornivo-cli
+if [[ -x $cli ]]; then
+  cli_home=$work/cli-home
+  mkdir -p "$cli_home"
+  for folder in Downloads Documents Desktop Videos; do ln -s "$tree/$folder" "$cli_home/$folder"; done
+  ln -s "$big" "$cli_home/Music"
+  names+=(cli)
+  command[cli]="$(printf '%q ' env -u XDG_CONFIG_HOME HOME="$cli_home" "$cli" --json large)"
+fi
 
 run_timed() {  # prints the wall time of tool $1 in microseconds; its output goes to $work/$1.out
   local start end
@@ -145,4 +156,12 @@ else
   echo "$0: the scan and find disagree:" >&2
   diff "$work/ours.list" "$work/find.list" >&2 || true
   exit 1
+fi
+if [[ -n ${command[cli]:-} ]]; then
+  cli_found=$(grep -c '"url":' "$work/cli.out" || true)
+  if [[ $cli_found != "$(wc -l <"$work/ours.list")" ]]; then
+    echo "$0: tornivo-cli large found $cli_found files" >&2
+    exit 1
+  fi
+  echo "tornivo-cli large found the same number."
 fi

@@ -96,10 +96,16 @@ fi
 
 # --- the tools --------------------------------------------------------------------------------
 names=(tornivo du gdu)
+# The command line, when built: the same walk as a whole program on the tree as its home, the
+# JSON document written out.
+cli=$build_dir/src/cli/tornivo-cli
+[[ -x $cli ]] && names+=(cli)
 declare -A command
 command_for() {  # TOOL TREE
   case $1 in
     tornivo) printf '%q ' "$ours" "$2" --runs 1 ;;
+    cli) printf '%q ' env -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_DATA_HOME HOME="$2" \
+      "$cli" --json xray ;;
     du) printf '%q ' du -s -B1 "$2" ;;
     gdu) printf '%q ' gdu --non-interactive --no-progress --summarize --no-prefix "$2" ;;
   esac

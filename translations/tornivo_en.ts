@@ -19,6 +19,10 @@
         <source>Junk found</source>
         <translation>Junk found</translation>
     </message>
+    <message id="banner.leftoversRemovedMessage">
+        <source>The leftovers of %1 were moved to the Trash; the application stays installed.</source>
+        <translation>The leftovers of %1 were moved to the Trash; the application stays installed.</translation>
+    </message>
     <message id="banner.testMessage">
         <source>This is how Tornivo reports background work.</source>
         <translation>This is how Tornivo reports background work.</translation>

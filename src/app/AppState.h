@@ -269,10 +269,57 @@ class AppState : public QObject {
     Q_INVOKABLE void removeSelectedInstallers();
 
     // Developer (AppStateDeveloper.cpp)
+    // Finds the build outputs with the current protection window; publishes those outside
+    // protected folders; the found cue when the cleanable ones hold more than 0 bytes.
+    Q_INVOKABLE void runDeveloperScan();
+    // Flips the tick of the first listed project equal to the given one; nothing for an active
+    // project, a stale copy or when there is no result.
+    void toggleDeveloperProject(const DeveloperProject& project);
+    Q_INVOKABLE void toggleDeveloperProject(const QString& id);
+    // Deletes the outputs of the ticked inactive projects (not those protected since the scan);
+    // publishes lastDevFreed and clears the result.
+    Q_INVOKABLE void runDeveloperClean();
 
     // Uninstall (AppStateUninstall.cpp)
+    // A polite quit is waited for this many times this long before the removal goes on anyway.
+    static constexpr int kQuitPolls = 30;
+    static constexpr int kQuitPollMs = 100;
+    // Reads the installed applications into installedApps.
+    Q_INVOKABLE void loadInstalledApps();
+    // Publishes the plan for the application at `appURL`, without protected leftovers.
+    void inspectApp(const Path& appURL);
+    // The same for an application by its list id (the lossless text of its path).
+    Q_INVOKABLE void inspectApp(const QString& appID);
+    // Flips the tick of the first leftover of the plan equal to the given one (none: nothing).
+    void toggleLeftover(const AppLeftover& leftover);
+    Q_INVOKABLE void toggleLeftover(const QString& id);
+    // Drops the plan (the screen's cancel).
+    Q_INVOKABLE void cancelUninstall();
+    // Removes the application and its selected leftovers. While the application runs: raises
+    // showAppRunningAlert, or with `force` asks it to quit (SIGTERM) and waits up to
+    // kQuitPolls x kQuitPollMs for it before going on.
+    Q_INVOKABLE void confirmUninstall(bool force);
+    // How the removal command of a Flatpak is run: by default as a process watched by the event
+    // loop (a seam for tests).
+    using CommandRunner = std::function<QFuture<bool>(const ProcessInvocation&)>;
+    void setUninstallCommandRunner(CommandRunner runner) {
+        runUninstallCommand_ = std::move(runner);
+    }
 
+  private:
+    void setUninstallTarget(std::optional<UninstallTarget> target);
+    void waitForQuitThenUninstall(UninstallTarget plan, int waits);
+    void uninstallNow(UninstallTarget plan);
+    void finishUninstall(const UninstallTarget& plan, bool appRemoved);
+    CommandRunner runUninstallCommand_;
+
+  public:
     // Shred (AppStateShred.cpp)
+    // Lists the Trash into trashItems and trashBytes.
+    Q_INVOKABLE void loadTrash();
+    // Overwrites and deletes the listed Trash items with shredStrength's number of passes;
+    // publishes lastShredOutcome and empties the list. Does nothing while the list is empty.
+    Q_INVOKABLE void runSecureEmptyTrash();
 
     // QML-facing forms of the properties above.
     ScanResultView* scanResultView() const;

@@ -19,6 +19,10 @@ class UninstallTargetView : public QObject {
     Q_PROPERTY(qint64 appSize READ appSize NOTIFY changed)
     Q_PROPERTY(qint64 totalSize READ totalSize NOTIFY changed)
     Q_PROPERTY(tornivo::app::RecordListModel* leftovers READ leftovers CONSTANT)
+    // How the application itself goes ("trash", "flatpakUser", "flatpakSystem",
+    // "systemManaged"), and the key of the note the screen shows about it (empty for none).
+    Q_PROPERTY(QString removal READ removal NOTIFY changed)
+    Q_PROPERTY(QString noteKey READ noteKey NOTIFY changed)
   public:
     explicit UninstallTargetView(QObject* parent = nullptr);
 
@@ -30,13 +34,15 @@ class UninstallTargetView : public QObject {
     qint64 appSize() const { return appSize_; }
     qint64 totalSize() const { return totalSize_; }
     RecordListModel* leftovers() const { return leftovers_; }
+    QString removal() const { return removal_; }
+    QString noteKey() const { return noteKey_; }
 
   signals:
     void changed();
 
   private:
     RecordList<AppLeftover>* leftovers_;
-    QString appName_, appPath_;
+    QString appName_, appPath_, removal_, noteKey_;
     QVariant bundleID_;
     qint64 appSize_ = 0, totalSize_ = 0;
 };

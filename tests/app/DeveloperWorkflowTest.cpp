@@ -1,1 +1,184 @@
+// The developer workflow as its screen drives it: scan, tick, change the window, clean.
+
 #include <gtest/gtest.h>
+
+#include <QSignalSpy>
+
+#include "AppState.h"
+#include "QtWait.h"
+#include "TempHome.h"
+#include "platform/FileSystemHelper.h"
+
+namespace tornivo::app {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace tornivo::test;
+using namespace std::chrono_literals;
+
+const TimePoint kNow = Clock::from_time_t(1'717'243'200);  // 1 June 2024, 12:00 UTC
+
+// Sets the times of everything below `folder` and of the folder itself.
+void age(const Path& folder, TimePoint when) {
+    std::vector<Path> below;
+    for (const auto& e : fs::recursive_directory_iterator(folder)) below.push_back(e.path());
+    for (auto it = below.rbegin(); it != below.rend(); ++it) setTimes(*it, when, when);
+    setTimes(folder, when, when);
+}
+
+class DeveloperWorkflowTest : public ::testing::Test {
+  protected:
+    TempHome home;
+    std::shared_ptr<PreferencesStore> store =
+        std::make_shared<PreferencesStore>(home.layout().settingsFile);
+    std::vector<SoundCue> cues;
+    std::unique_ptr<AppState> state;
+
+    void SetUp() override {
+        state = std::make_unique<AppState>(home.layout(), store);
+        state->setCuePlayer([this](SoundCue cue) { cues.push_back(cue); });
+        state->setClock([] { return kNow; });
+    }
+
+    // A JavaScript project whose node_modules was last touched at `when`.
+    Path project(const Path& folder, TimePoint when, std::size_t bytes = 16384) {
+        writeText(folder / "package.json", "{}");
+        writeText(folder / "src/index.js", "console.log(1);");
+        writeFile(folder / "node_modules/dep/index.js", bytes);
+        age(folder / "node_modules", when);
+        return folder / "node_modules";
+    }
+    // Runs an operation and waits until its busy flag has been raised and lowered again (a quick
+    // engine may be done before the operation returns).
+    void await(void (AppState::*operation)()) {
+        QSignalSpy busy(state.get(), &AppState::isScanningDevChanged);
+        (state.get()->*operation)();
+        ASSERT_TRUE(waitUntil([&] { return busy.count() == 2; }));
+        EXPECT_FALSE(state->isScanningDev());
+    }
+    void scan() { await(&AppState::runDeveloperScan); }
+    void clean() { await(&AppState::runDeveloperClean); }
+    const DeveloperProject& listed(const std::string& name) const {
+        for (const auto& p : state->developerResult()->projects)
+            if (p.name == name) return p;
+        throw std::runtime_error("not listed: " + name);
+    }
+};
+
+TEST_F(DeveloperWorkflowTest, AnIdleProjectsOutputGoesWhileAProjectTouchedYesterdayStays) {
+    const Path idle = project(home / "code/site", kNow - 24h * 60, 65536);
+    const Path busy = project(home / "code/app", kNow - 24h);
+    scan();
+    ASSERT_TRUE(state->developerResult());
+    EXPECT_EQ(cues, (std::vector{SoundCue::scanStart, SoundCue::scanDone}));
+    const auto& projects = state->developerResult()->projects;
+    ASSERT_EQ(projects.size(), 2u);
+    EXPECT_EQ(projects[0].name, "site (node_modules)");
+    EXPECT_TRUE(projects[0].isSelected);
+    EXPECT_FALSE(projects[0].isActive);
+    EXPECT_EQ(projects[1].name, "app (node_modules)");
+    EXPECT_TRUE(projects[1].isActive);
+    EXPECT_FALSE(projects[1].isSelected);
+    const ByteCount size = projects[0].size;
+    EXPECT_EQ(size, FileSystemHelper::directorySize(idle));
+    EXPECT_EQ(state->developerResultView()->selectedSize(), size);
+    EXPECT_EQ(state->developerResultView()->activeCount(), 1);
+
+    cues.clear();
+    QSignalSpy sampled(state->monitor(), &SystemMonitor::statsChanged);
+    clean();
+    EXPECT_EQ(state->lastDevFreed(), size);
+    EXPECT_FALSE(state->developerResult());
+    EXPECT_EQ(state->developerResultView(), nullptr);
+    EXPECT_EQ(sampled.count(), 1) << "the figures are sampled again at once";
+    EXPECT_EQ(cues, (std::vector{SoundCue::removeStart, SoundCue::removeDone}));
+    EXPECT_FALSE(test::exists(idle));
+    EXPECT_TRUE(test::exists(home / "code/site/package.json"));
+    EXPECT_TRUE(test::exists(home / "code/site/src/index.js"));
+    EXPECT_TRUE(test::exists(busy / "dep/index.js"));
+
+    scan();
+    EXPECT_FALSE(state->lastDevFreed()) << "a new scan clears the last freed total";
+}
+
+TEST_F(DeveloperWorkflowTest, OnlyActiveProjectsGiveNoFoundCueAndCleaningThemFreesZero) {
+    state->runDeveloperClean();
+    EXPECT_FALSE(state->isScanningDev()) << "no result: nothing to do";
+    EXPECT_TRUE(cues.empty());
+
+    const Path busy = project(home / "code/app", kNow - 24h);
+    scan();
+    EXPECT_EQ(cues, std::vector{SoundCue::scanStart});
+    ASSERT_EQ(state->developerResult()->activeProjects().size(), 1u);
+    clean();
+    EXPECT_EQ(state->lastDevFreed(), 0);
+    EXPECT_FALSE(state->developerResult());
+    EXPECT_TRUE(test::exists(busy / "dep/index.js"));
+}
+
+TEST_F(DeveloperWorkflowTest, TogglesFlipTheTickOfACurrentInactiveProjectOnly) {
+    project(home / "code/site", kNow - 24h * 60);
+    project(home / "code/app", kNow - 24h);
+    scan();
+    const DeveloperProject idle = listed("site (node_modules)");
+    const DeveloperProject busy = listed("app (node_modules)");
+
+    state->toggleDeveloperProject(idle);
+    EXPECT_FALSE(listed("site (node_modules)").isSelected);
+    EXPECT_EQ(state->developerResultView()->selectedSize(), 0);
+    state->toggleDeveloperProject(idle);
+    EXPECT_FALSE(listed("site (node_modules)").isSelected) << "a stale copy changes nothing";
+
+    state->toggleDeveloperProject(busy);
+    EXPECT_FALSE(listed("app (node_modules)").isSelected) << "an active project is never ticked";
+    state->toggleDeveloperProject(QString::fromStdString(busy.id.toString()));
+    EXPECT_FALSE(listed("app (node_modules)").isSelected);
+
+    state->toggleDeveloperProject(QString::fromStdString(idle.id.toString()));
+    EXPECT_TRUE(listed("site (node_modules)").isSelected);
+    state->toggleDeveloperProject(QStringLiteral("not-an-id"));
+    state->toggleDeveloperProject(QString::fromStdString(Uuid::random().toString()));
+    EXPECT_TRUE(listed("site (node_modules)").isSelected);
+}
+
+TEST_F(DeveloperWorkflowTest, ChangingTheWindowReclassifiesAndReplacesManualTicks) {
+    const TimePoint fiveDaysAgo = kNow - 24h * 5;
+    project(home / "code/site", fiveDaysAgo);
+    scan();
+    EXPECT_TRUE(listed("site (node_modules)").isActive) << "inside the default 10 days";
+    EXPECT_EQ(cues, std::vector{SoundCue::scanStart});
+
+    state->setDeveloperProtectionDays(5);  // the change lies exactly at the cut-off
+    EXPECT_FALSE(listed("site (node_modules)").isActive);
+    EXPECT_TRUE(listed("site (node_modules)").isSelected);
+    EXPECT_EQ(store->integer(AppState::kProtectionDaysKey), 5);
+
+    state->toggleDeveloperProject(listed("site (node_modules)"));
+    EXPECT_FALSE(listed("site (node_modules)").isSelected);
+    state->setDeveloperProtectionDays(7);
+    EXPECT_TRUE(listed("site (node_modules)").isActive);
+    EXPECT_FALSE(listed("site (node_modules)").isSelected);
+    state->setDeveloperProtectionDays(3);
+    EXPECT_TRUE(listed("site (node_modules)").isSelected) << "the untick is replaced";
+
+    scan();
+    EXPECT_FALSE(listed("site (node_modules)").isActive) << "the next scan uses 3 days";
+}
+
+TEST_F(DeveloperWorkflowTest, OutputsInProtectedFoldersAreNeitherListedNorDeleted) {
+    project(home / "work/private/site", kNow - 24h * 60);
+    const Path later = project(home / "code/site", kNow - 24h * 60);
+    state->exclusions()->add(home / "work/private");
+    scan();
+    ASSERT_EQ(state->developerResult()->projects.size(), 1u);
+    EXPECT_EQ(state->developerResult()->projects[0].url, later);
+
+    state->exclusions()->add(home / "code");  // protected after the scan
+    clean();
+    EXPECT_EQ(state->lastDevFreed(), 0);
+    EXPECT_TRUE(test::exists(later / "dep/index.js"));
+    EXPECT_TRUE(test::exists(home / "work/private/site/node_modules/dep/index.js"));
+}
+
+}  // namespace
+}  // namespace tornivo::app

@@ -1,1 +1,230 @@
+// The uninstall workflow as its screen drives it: list, inspect, tick, confirm.
+
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QElapsedTimer>
+
+#include <cstdlib>
+
+#include "AppState.h"
+#include "LocalizationManager.h"
+#include "QtWait.h"
+#include "TempHome.h"
+
+namespace tornivo::app {
+namespace {
+
+using namespace tornivo::test;
+
+// GIO reads where the home Trash is once per process: a temporary one, set before any test.
+const TempDir kData;
+const bool kTrashSet = ::setenv("XDG_DATA_HOME", (kData / "data").c_str(), 1) == 0;
+const Path kTrashFiles = kData / "data/Trash/files";
+
+class UninstallWorkflowTest : public ::testing::Test {
+  protected:
+    TempHome home;
+    TempDir sys;
+    Layout layout = home.layout();
+    std::shared_ptr<PreferencesStore> store =
+        std::make_shared<PreferencesStore>(home.layout().settingsFile);
+    std::vector<SoundCue> cues;
+    QStringList banners;
+    RunningApps::Map running;
+    std::vector<ProcessInvocation> commands;
+    bool commandSucceeds = true;
+    std::unique_ptr<LocalizationManager> english;
+    std::unique_ptr<AppState> state;
+    Path image, paint, viewer;
+
+    Path entry(const Path& file, const std::string& body) {
+        return writeText(file, "[Desktop Entry]\nType=Application\n" + body);
+    }
+    void SetUp() override {
+        layout.applicationFolders = {layout.dataHome / "applications",
+                                     layout.dataHome / "flatpak/exports/share/applications",
+                                     sys / "applications"};
+        layout.leftoverSystemFolders = {};
+        image = writeText(home / "Apps/Paint.AppImage", "#!/bin/sh\n");
+        setMode(image, 0755);
+        paint = entry(layout.dataHome / "applications/org.example.Paint.desktop",
+                      "Name=Paint\nExec=" + image.native() + "\n");
+        viewer = entry(sys / "applications/org.example.Viewer.desktop", "Name=Viewer\nExec=true\n");
+        writeFile(layout.configHome / "org.example.Paint/a", 8192);
+        writeFile(layout.cacheHome / "org.example.Paint/b", 100);
+        writeFile(layout.configHome / "org.example.Viewer.conf", 100);
+        store->set(LocalizationManager::kKey, "en");
+        english = std::make_unique<LocalizationManager>(*store);
+        state = std::make_unique<AppState>(layout, store);
+        state->setCuePlayer([this](SoundCue cue) { cues.push_back(cue); });
+        state->setBannerPresenter(
+            [this](const QString& icon, const QString& title, const QString& message) {
+                banners << icon + "|" + title + "|" + message;
+            });
+        state->setRunningApps([this] { return running; });
+        state->setUninstallCommandRunner([this](const ProcessInvocation& command) {
+            commands.push_back(command);
+            return QtFuture::makeReadyFuture(commandSucceeds);
+        });
+    }
+    void inspect(const Path& app) {
+        state->inspectApp(app);
+        EXPECT_TRUE(state->isInspecting());
+        ASSERT_TRUE(waitUntil([&] { return !state->isInspecting(); }));
+    }
+    void confirm(bool force) {
+        state->confirmUninstall(force);
+        ASSERT_TRUE(waitUntil([&] { return !banners.empty(); }));
+        EXPECT_FALSE(state->uninstallTarget());
+    }
+    QString banner(const char* messageKey, const char* name) {
+        return "trash.fill|" + qtTrId("banner.uninstalledTitle") + "|" +
+               qtTrId(messageKey).arg(name);
+    }
+};
+
+TEST_F(UninstallWorkflowTest, ListingAndInspectingPublishAPlanWithoutProtectedLeftovers) {
+    state->loadInstalledApps();
+    ASSERT_TRUE(waitUntil([&] { return state->installedApps().size() == 2; }));
+    EXPECT_EQ(state->installedAppsModel()->get(1, "name").toString(), "Viewer");
+    state->exclusions()->add(layout.cacheHome);
+    state->inspectApp(state->installedAppsModel()->get(0, "id").toString());  // by its list id
+    ASSERT_TRUE(waitUntil([&] { return state->uninstallTarget().has_value(); }));
+    const auto& plan = *state->uninstallTarget();
+    EXPECT_EQ(plan.appURL, paint);
+    ASSERT_EQ(plan.leftovers.size(), 1u);
+    EXPECT_EQ(plan.leftovers[0].url, layout.configHome / "org.example.Paint");
+    EXPECT_EQ(plan.appFiles.size(), 2u) << "the entry and its AppImage";
+    EXPECT_EQ(state->uninstallTargetView()->removal(), "trash");
+    EXPECT_TRUE(cues.empty());
+
+    inspect(viewer);
+    EXPECT_EQ(state->uninstallTargetView()->noteKey(), "un.systemManaged");
+    state->cancelUninstall();
+    EXPECT_EQ(state->uninstallTargetView(), nullptr);
+}
+
+TEST_F(UninstallWorkflowTest, ConfirmingMovesTheAppAndTickedLeftoversThenReportsAndReloads) {
+    inspect(paint);
+    ASSERT_EQ(state->uninstallTarget()->leftovers.size(), 2u);
+    const AppLeftover stale = state->uninstallTarget()->leftovers[1];
+    state->toggleLeftover(stale);
+    state->toggleLeftover(stale);  // no longer equal to the ticked one: nothing happens
+    EXPECT_FALSE(state->uninstallTarget()->leftovers[1].isSelected);
+    state->toggleLeftover(QString::fromStdString(stale.id.toString()));
+    state->toggleLeftover(state->uninstallTargetView()->leftovers()->get(1, "id").toString());
+    EXPECT_FALSE(state->uninstallTargetView()->leftovers()->get(1, "isSelected").toBool());
+
+    confirm(false);
+    EXPECT_EQ(banners, QStringList{banner("banner.uninstalledMessage", "Paint")});
+    EXPECT_TRUE(banners.value(0).endsWith("|Paint and its leftovers were moved to the Trash."));
+    EXPECT_EQ(cues, std::vector{SoundCue::removeDone});
+    EXPECT_TRUE(test::exists(kTrashFiles / "Paint.AppImage"));
+    EXPECT_TRUE(test::exists(kTrashFiles / "org.example.Paint.desktop"));
+    EXPECT_FALSE(test::exists(layout.configHome / "org.example.Paint"));
+    EXPECT_TRUE(test::exists(layout.cacheHome / "org.example.Paint")) << "not ticked";
+    ASSERT_TRUE(waitUntil([&] { return state->installedApps().size() == 1; }));
+    EXPECT_EQ(state->installedApps()[0].name, "Viewer");
+}
+
+TEST_F(UninstallWorkflowTest, ASystemPackageStaysAndTheBannerSaysOnlyItsLeftoversWent) {
+    inspect(viewer);
+    confirm(false);
+    EXPECT_TRUE(test::exists(viewer));
+    EXPECT_FALSE(test::exists(layout.configHome / "org.example.Viewer.conf"));
+    EXPECT_EQ(banners, QStringList{banner("banner.leftoversRemovedMessage", "Viewer")});
+    EXPECT_TRUE(commands.empty());
+}
+
+TEST_F(UninstallWorkflowTest, AFlatpakIsRemovedByItsCommandAfterItsLeftovers) {
+    writeFile(layout.dataHome / "flatpak/app/org.example.Draw/x", 10);
+    const Path data = writeFile(home / ".var/app/org.example.Draw/x", 10).parent_path();
+    const Path draw =
+        entry(layout.dataHome / "flatpak/exports/share/applications/org.example.Draw.desktop",
+              "Name=Draw\nExec=true\nX-Flatpak=org.example.Draw\n");
+    bool leftoversFirst = false;
+    state->setUninstallCommandRunner([&](const ProcessInvocation& command) {
+        commands.push_back(command);
+        leftoversFirst = !test::exists(data);
+        return QtFuture::makeReadyFuture(commandSucceeds);
+    });
+    inspect(draw);
+    confirm(false);
+    EXPECT_TRUE(leftoversFirst);
+    ASSERT_EQ(commands.size(), 1u);
+    EXPECT_EQ(commands[0].arguments, (std::vector<std::string>{"uninstall", "--noninteractive",
+                                                               "--user", "org.example.Draw"}));
+    EXPECT_EQ(banners.value(0), banner("banner.uninstalledMessage", "Draw"));
+
+    commandSucceeds = false;  // the user refused, or flatpak failed: the application stays
+    banners.clear();
+    inspect(draw);
+    confirm(false);
+    EXPECT_EQ(banners.value(0), banner("banner.leftoversRemovedMessage", "Draw"));
+}
+
+TEST_F(UninstallWorkflowTest, ARunningApplicationRaisesTheAlertUnlessForced) {
+    running = {{"org.example.paint", "Paint"}};  // keys are lower-cased identifiers
+    inspect(paint);
+    const UninstallTarget plan = *state->uninstallTarget();
+    state->confirmUninstall(false);
+    EXPECT_TRUE(state->showAppRunningAlert());
+    EXPECT_EQ(state->uninstallTarget(), plan);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(test::exists(paint));
+    EXPECT_TRUE(cues.empty() && banners.empty());
+
+    confirm(true);  // no process carries the identifier: nothing to wait for
+    EXPECT_FALSE(test::exists(paint));
+}
+
+// A program named like a desktop entry: a copy of sleep, started ignoring SIGTERM or not.
+pid_t startNamed(const Path& program, bool ignoreTerm) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        if (ignoreTerm) ::signal(SIGTERM, SIG_IGN);
+        ::execl(program.c_str(), program.filename().c_str(), "30", nullptr);
+        ::_exit(127);
+    }
+    const Path exe = "/proc/" + std::to_string(pid) + "/exe";
+    waitUntil([&] { return std::filesystem::read_symlink(exe).filename() == program.filename(); });
+    return pid;
+}
+
+TEST_F(UninstallWorkflowTest, ForcingSendsSigtermAndWaitsAtMostThreeSecondsForTheQuit) {
+    const std::string id = "org.example.sleeper" + std::to_string(::getpid());
+    const Path program = sys / id;
+    std::filesystem::copy_file("/bin/sleep", program);
+    setMode(program, 0755);
+    state->setRunningApps([] { return RunningApps::current("/proc", ::getuid(), {}); });
+    for (bool ignoreTerm : {false, true}) {
+        const Path app = entry(layout.dataHome / "applications" / (id + ".desktop"),
+                               "Name=Sleeper\nExec=true\n");
+        const pid_t pid = startNamed(program, ignoreTerm);
+        inspect(app);
+        banners.clear();
+        QElapsedTimer clock;
+        clock.start();
+        confirm(true);
+        EXPECT_FALSE(test::exists(app));
+        siginfo_t ended{};
+        ::waitid(P_PID, static_cast<id_t>(pid), &ended, WEXITED | WNOHANG | WNOWAIT);
+        const bool alive = ended.si_pid == 0;
+        int status = 0;
+        ::kill(pid, SIGKILL);  // a zombie by now, unless it ignored the request
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        if (ignoreTerm) {
+            EXPECT_GE(clock.elapsed(), AppState::kQuitPolls * AppState::kQuitPollMs - 50);
+            EXPECT_TRUE(alive) << "asked to quit, never killed";
+        } else {
+            EXPECT_LT(clock.elapsed(), 2000) << "went on as soon as it quit";
+            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tornivo::app

@@ -1,1 +1,479 @@
+#include "engines/DeveloperCleanEngine.h"
+
+#include <git2.h>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+
+#include <algorithm>
+#include <cctype>
+
+#include "SystemFixtures.h"
+#include "TempHome.h"
+#include "platform/FileStatus.h"
+#include "platform/FileSystemHelper.h"
+
+namespace tornivo {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace test;
+using namespace std::chrono_literals;
+
+const TimePoint kNow = Clock::from_time_t(1'717'243'200);  // 1 June 2024, 12:00 UTC
+const TimePoint kLongAgo = kNow - 24h * 200;
+const TimePoint kYesterday = kNow - 24h;
+
+// Sets the times of everything below `folder` and of the folder itself, never through a link.
+Path age(const Path& folder, TimePoint when) {
+    std::vector<Path> below;
+    for (const auto& e : fs::recursive_directory_iterator(folder)) below.push_back(e.path());
+    for (auto it = below.rbegin(); it != below.rend(); ++it) setTimes(*it, when, when);
+    setTimes(folder, when, when);
+    return folder;
+}
+
+// An output folder holding a file of `bytes`, last touched at `when`.
+Path output(const Path& folder, std::size_t bytes = 8192, TimePoint when = kLongAgo) {
+    writeFile(folder / "artifact.bin", bytes);
+    return age(folder, when);
+}
+
+std::vector<std::string> names(const DeveloperScanResult& result) {
+    std::vector<std::string> out;
+    for (const auto& p : result.projects) out.push_back(p.name);
+    return out;
+}
+
+// The names in byte order, where equal sizes leave the order to the file system's listing.
+std::vector<std::string> sortedNames(const DeveloperScanResult& result) {
+    auto out = names(result);
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+FileStatus statusOf(const Path& p) {
+    auto st = statEntry(AT_FDCWD, p.c_str());
+    if (!st) throw std::runtime_error("no status for " + p.string());
+    return *st;
+}
+
+// A record as a scan would have made it for `folder`, selected.
+DeveloperProject recordFor(const Path& folder, const Path& identityOf) {
+    const FileStatus st = statusOf(identityOf);
+    DeveloperProject p;
+    p.id = Uuid::random();
+    p.name = "forged";
+    p.url = folder;
+    p.size = 4096;
+    p.isSelected = true;
+    p.device = st.dev;
+    p.inode = st.ino;
+    return p;
+}
+
+// --- Display names ----------------------------------------------------------------------------
+
+TEST(DeveloperProjectNameTest, CutsOnlyAGeneratedSuffixOfTwentyOrMoreLettersAndDigits) {
+    auto name = &DeveloperCleanEngine::projectName;
+    EXPECT_EQ(name("MyApp-abcdefghijklmnopqrstuvwxyzab"), "MyApp");
+    EXPECT_EQ(name("my-app-0123456789abcdefghij"), "my-app") << "20 letters and digits";
+    EXPECT_EQ(name("MyApp-abcdefghijklmnopqrs"), "MyApp-abcdefghijklmnopqrs") << "19 letters";
+    EXPECT_EQ(name("MyApp-abcdefghij_klmnopqrstuvw"), "MyApp-abcdefghij_klmnopqrstuvw");
+    EXPECT_EQ(name("my-app"), "my-app");
+    EXPECT_EQ(name("tool-version2"), "tool-version2");
+    EXPECT_EQ(name("NoDashAtAllButVeryLongIndeed"), "NoDashAtAllButVeryLongIndeed");
+    EXPECT_EQ(name("-abcdefghijklmnopqrstuvwxyz"), "-abcdefghijklmnopqrstuvwxyz")
+        << "cutting would leave no name";
+}
+
+TEST(DeveloperProjectNameTest, CountsCharactersOfAnyScriptAndKeepsNamesThatAreNotUtf8) {
+    auto name = &DeveloperCleanEngine::projectName;
+    std::string e19, e20, digits20;
+    for (int i = 0; i < 19; ++i) e19 += "\xc3\xa9";  // é: two bytes, one letter
+    e20 = e19 + "\xc3\xa9";
+    for (int i = 0; i < 20; ++i) digits20 += "\xd9\xa3";  // Arabic-Indic three
+    EXPECT_EQ(name("App-" + e19), "App-" + e19) << "38 bytes, but only 19 letters";
+    EXPECT_EQ(name("App-" + e20), "App");
+    EXPECT_EQ(name("App-" + digits20), "App");
+    EXPECT_EQ(name("App-abcdefghijklmnopqrs\xff"), "App-abcdefghijklmnopqrs\xff");
+}
+
+// --- Activity and the protection window -------------------------------------------------------
+
+TEST(DeveloperActivityTest, TheFolderAndItsDirectChildrenCountNothingDeeper) {
+    TempDir dir;
+    const Path folder = dir / "out";
+    writeFile(folder / ".hidden", 1);
+    writeFile(folder / "sub/deep", 1);
+    age(folder, kLongAgo);
+    EXPECT_EQ(DeveloperCleanEngine::latestActivity(folder), kLongAgo);
+    setTimes(folder / "sub/deep", kNow, kNow);
+    EXPECT_EQ(DeveloperCleanEngine::latestActivity(folder), kLongAgo) << "two levels down";
+    setTimes(folder / ".hidden", kYesterday, kYesterday);
+    EXPECT_EQ(DeveloperCleanEngine::latestActivity(folder), kYesterday);
+    EXPECT_EQ(DeveloperCleanEngine::latestActivity(folder / ".hidden"), kYesterday) << "a file";
+    EXPECT_EQ(DeveloperCleanEngine::latestActivity(dir / "missing"), TimePoint{});
+}
+
+class DerivedDataTest : public ::testing::Test {
+  protected:
+    TempHome home{LayoutKind::macos};
+    Path derived() const { return home.layout().buildOutputFolders.at(0); }
+    DeveloperScanResult scan(int days) const {
+        return DeveloperCleanEngine(home.layout(), 2).scan(days, kNow);
+    }
+};
+
+TEST_F(DerivedDataTest, AChangeExactlyAtTheCutOffIsInactiveAndOneJustAfterIsActive) {
+    output(derived() / "AtCutOff", 8192, kNow - 24h * 3);
+    output(derived() / "JustAfter", 4096, kNow - 24h * 3 + 1ns);
+    output(derived() / "OldWithFreshChild", 2048);
+    writeFile(derived() / "OldWithFreshChild/new.o", 2048);
+    setTimes(derived() / "OldWithFreshChild/new.o", kYesterday, kYesterday);
+    setTimes(derived() / "OldWithFreshChild", kLongAgo, kLongAgo);
+    auto result = scan(3);
+    ASSERT_EQ(names(result),
+              (std::vector<std::string>{"AtCutOff", "OldWithFreshChild", "JustAfter"}));
+    EXPECT_FALSE(result.projects[0].isActive);
+    EXPECT_TRUE(result.projects[0].isSelected);
+    EXPECT_TRUE(result.projects[1].isActive) << "a child modified yesterday keeps it active";
+    EXPECT_TRUE(result.projects[2].isActive);
+    EXPECT_FALSE(result.projects[2].isSelected);
+    EXPECT_EQ(result.projects[1].lastActivity, kYesterday);
+
+    // A window below zero is no window: what changes after now is still active.
+    output(derived() / "Future", 1024, kNow + 24h);
+    for (const auto& p : scan(-30).projects) EXPECT_EQ(p.isActive, p.name == "Future") << p.name;
+}
+
+TEST_F(DerivedDataTest, ListsEachChildMeasuredNamedAndInactiveFirstLargestFirst) {
+    const std::string suffix = "abcdefghijklmnopqrstuvwxyzab";
+    const Path big = output(derived() / ("Big-" + suffix), 65536);
+    const Path small = output(derived() / "Small", 8192);
+    const Path active = output(derived() / "Active", 200000, kYesterday);
+    writeFile(derived() / "loose.xcarchive", 20000);
+    setTimes(derived() / "loose.xcarchive", kLongAgo, kLongAgo);
+    output(derived() / ".hidden", 100000);
+    makeDir(derived() / "empty");
+    writeFile(derived() / "zero-bytes");
+    makeSymlink(home.home(), derived() / "link-to-home");
+    const DeveloperScanResult result = scan(10);
+    ASSERT_EQ(names(result),
+              (std::vector<std::string>{"Big", "loose.xcarchive", "Small", "Active"}));
+    EXPECT_EQ(result.projects[0].url, big);
+    EXPECT_EQ(result.projects[0].size, FileSystemHelper::directorySize(big));
+    EXPECT_EQ(result.projects[1].size, allocatedSize(derived() / "loose.xcarchive"));
+    EXPECT_EQ(result.projects[2].size, FileSystemHelper::directorySize(small));
+    EXPECT_EQ(result.projects[3].url, active);
+    EXPECT_EQ(result.cleanableProjects().size(), 3u);
+    EXPECT_EQ(result.selectedSize(),
+              result.projects[0].size + result.projects[1].size + result.projects[2].size);
+    for (const auto& p : result.projects) EXPECT_FALSE(p.id.isNull());
+}
+
+TEST_F(DerivedDataTest, AMissingFolderGivesAnEmptyResult) {
+    EXPECT_TRUE(scan(10).projects.empty());
+}
+
+TEST_F(DerivedDataTest, CleanDeletesOnlySelectedInactiveOutputsAndCountsWhatWent) {
+    const Path gone = output(derived() / "Gone", 8192);
+    const Path kept = output(derived() / "Unticked", 8192);
+    const Path active = output(derived() / "Active", 8192, kYesterday);
+    const Path vanished = output(derived() / "Vanished", 8192);
+    auto result = scan(10);
+    ASSERT_EQ(result.projects.size(), 4u);
+    ByteCount expected = 0;
+    for (auto& p : result.projects) {
+        if (p.url == kept) p.isSelected = false;
+        if (p.url == active) p.isSelected = true;  // whatever the caller says
+        if (p.url == gone) expected = p.size;
+    }
+    fs::remove_all(vanished);
+    EXPECT_EQ(DeveloperCleanEngine(home.layout()).clean(result.projects), expected);
+    EXPECT_FALSE(test::exists(gone));
+    EXPECT_TRUE(test::exists(kept / "artifact.bin"));
+    EXPECT_TRUE(test::exists(active / "artifact.bin"));
+}
+
+// --- Projects found by walking the home -------------------------------------------------------
+
+class ProjectWalkTest : public ::testing::Test {
+  protected:
+    TempHome home;
+    DeveloperScanResult scan(unsigned threads = 4) const {
+        return DeveloperCleanEngine(home.layout(), threads).scan(10, kNow);
+    }
+    ByteCount clean(const std::vector<DeveloperProject>& projects) const {
+        return DeveloperCleanEngine(home.layout()).clean(projects);
+    }
+    Path outside() const { return home.home().parent_path() / "outside"; }
+};
+
+struct Pair {
+    const char* marker;
+    const char* output;
+};
+
+class RecognitionTest : public ProjectWalkTest, public ::testing::WithParamInterface<Pair> {};
+
+TEST_P(RecognitionTest, AMarkerBesideItsOutputMakesOneProjectAndOnlyTheOutputGoes) {
+    const auto [marker, out] = GetParam();
+    const bool cmake = std::string_view(marker) == "CMakeLists.txt";
+    const Path site = home / "code/site";
+    writeText(site / marker, "marker");
+    const Path folder = output(site / out);
+    if (cmake) writeText(folder / "CMakeCache.txt", "cache");
+    age(folder, kLongAgo);
+    writeText(home / "code/lonely-marker" / marker, "marker");
+    output(home / "code/lonely-output" / out);
+    if (cmake) writeText(home / "code/lonely-output" / out / "CMakeCache.txt", "cache");
+
+    const auto result = scan();
+    ASSERT_EQ(names(result), std::vector<std::string>{std::string("site (") + out + ")"});
+    const DeveloperProject& p = result.projects[0];
+    EXPECT_EQ(p.url, folder);
+    EXPECT_EQ(p.size, FileSystemHelper::directorySize(folder));
+    EXPECT_TRUE(p.isSelected);
+    EXPECT_EQ(clean(result.projects), p.size);
+    EXPECT_FALSE(test::exists(folder));
+    EXPECT_EQ(readText(site / marker), "marker") << "sources stay";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachBuildSystem, RecognitionTest,
+    ::testing::Values(Pair{"Cargo.toml", "target"}, Pair{"pom.xml", "target"},
+                      Pair{"package.json", "node_modules"}, Pair{"CMakeLists.txt", "build"},
+                      Pair{"CMakeLists.txt", "cmake-build-debug"}, Pair{"build.gradle", "build"},
+                      Pair{"build.gradle.kts", ".gradle"}, Pair{"pyproject.toml", "__pycache__"},
+                      Pair{"setup.py", ".tox"}, Pair{"Package.swift", ".build"},
+                      Pair{"pubspec.yaml", ".dart_tool"}, Pair{"pubspec.yaml", "build"}),
+    [](const auto& info) {
+        std::string name = std::string(info.param.marker) + "_" + info.param.output;
+        std::replace_if(
+            name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
+        return name;
+    });
+
+TEST_F(ProjectWalkTest, ABuildFolderWithoutACMakeCacheIsNoOutput) {
+    writeText(home / "code/lib/CMakeLists.txt", "project(lib)");
+    output(home / "code/lib/build");
+    EXPECT_TRUE(scan().projects.empty());
+}
+
+TEST_F(ProjectWalkTest, PythonCachesBelowAProjectAreNamedByTheirPlaceInIt) {
+    writeText(home / "code/tool/pyproject.toml", "[project]");
+    output(home / "code/tool/tool/sub/__pycache__");
+    output(home / "code/tool/venv/lib/python3.11/site-packages/dep/__pycache__");
+    output(home / "scripts/__pycache__");  // loose scripts: no project
+    EXPECT_EQ(names(scan()), std::vector<std::string>{"tool (tool/sub/__pycache__)"});
+}
+
+TEST_F(ProjectWalkTest, NestedProjectsAreEachFoundAndNothingInsideAnOutputIs) {
+    writeText(home / "mono/package.json", "{}");
+    output(home / "mono/node_modules", 65536);
+    writeText(home / "mono/node_modules/dep/package.json", "{}");
+    output(home / "mono/node_modules/dep/node_modules");
+    writeText(home / "mono/packages/web/package.json", "{}");
+    output(home / "mono/packages/web/node_modules", 16384);
+    writeText(home / "rust/Cargo.toml", "[package]");
+    output(home / "rust/target", 32768);
+    writeText(home / "rust/target/package/crate/Cargo.toml", "[package]");
+    output(home / "rust/target/package/crate/target");
+    // A node_modules without its package.json is no output, and its packages are not projects.
+    output(home / "node_modules/left-pad/node_modules");
+    writeText(home / "node_modules/left-pad/package.json", "{}");
+    // Hidden folders are not entered.
+    writeText(home / ".local/share/app/package.json", "{}");
+    output(home / ".local/share/app/node_modules");
+    age(home / "mono/node_modules", kLongAgo);
+    age(home / "rust/target", kLongAgo);
+    EXPECT_EQ(names(scan()), (std::vector<std::string>{"mono (node_modules)", "rust (target)",
+                                                       "web (node_modules)"}));
+}
+
+TEST_F(ProjectWalkTest, TheOrderOfEqualSizesIsTheSameWhateverTheThreadCount) {
+    for (int i = 0; i < 40; ++i) {
+        const Path project = home / ("group" + std::to_string(i % 5)) / ("p" + std::to_string(i));
+        writeText(project / "package.json", "{}");
+        output(project / "node_modules", 4096);
+        for (int k = 0; k < 20; ++k) makeDir(project / "src" / ("dir" + std::to_string(k)));
+    }
+    const auto single = names(scan(1));
+    ASSERT_EQ(single.size(), 40u);
+    for (unsigned threads : {2u, 8u, 16u}) EXPECT_EQ(names(scan(threads)), single) << threads;
+}
+
+TEST_F(ProjectWalkTest, ANameThatIsNotUtf8IsKeptByteForByteAndItsOutputDeleted) {
+    const Path project = home / Path("caf\xe9-\xff");
+    writeText(project / "package.json", "{}");
+    const Path folder = output(project / "node_modules");
+    const auto result = scan();
+    ASSERT_EQ(names(result), std::vector<std::string>{"caf\xe9-\xff (node_modules)"});
+    EXPECT_EQ(result.projects[0].url.native(), folder.native());
+    EXPECT_GT(clean(result.projects), 0);
+    EXPECT_FALSE(test::exists(folder));
+    EXPECT_TRUE(test::exists(project / "package.json"));
+}
+
+// --- Outputs under version control ------------------------------------------------------------
+
+class TrackedOutputTest : public ProjectWalkTest {
+  protected:
+    TrackedOutputTest() { git_libgit2_init(); }
+    ~TrackedOutputTest() override { git_libgit2_shutdown(); }
+
+    // Makes `repository` a git work tree whose index tracks the given files (made if missing).
+    void track(const Path& repository, std::initializer_list<const char*> files) {
+        git_repository* repo = nullptr;
+        git_index* index = nullptr;
+        ASSERT_EQ(git_repository_init(&repo, repository.c_str(), 0), 0);
+        ASSERT_EQ(git_repository_index(&index, repo), 0);
+        for (const char* file : files) {
+            if (!test::exists(repository / file)) writeText(repository / file, "tracked");
+            EXPECT_EQ(git_index_add_bypath(index, file), 0) << file;
+        }
+        EXPECT_EQ(git_index_write(index), 0);
+        git_index_free(index);
+        git_repository_free(repo);
+    }
+};
+
+TEST_F(TrackedOutputTest, AnOutputFolderGitTracksIsNoArtifactButAnIgnoredOneIs) {
+    const Path code = home / "code";
+    for (const char* p : {"vendored", "ignored", "prefix"}) {
+        writeText(code / p / "package.json", "{}");
+        output(code / p / "node_modules");
+    }
+    writeText(code / "vendored/node_modules/left-pad/index.js", "module.exports = 1;");
+    track(code, {"vendored/package.json", "vendored/node_modules/left-pad/index.js",
+                 "ignored/package.json", "prefix/node_modules.txt"});
+    EXPECT_EQ(sortedNames(scan()),
+              (std::vector<std::string>{"ignored (node_modules)", "prefix (node_modules)"}));
+}
+
+TEST_F(TrackedOutputTest, AWorkTreeWhoseDotGitIsAFileIsCheckedInTheIndexItPointsTo) {
+    const Path tree = home / "wt";
+    writeText(tree / "Cargo.toml", "[package]");
+    output(tree / "target");
+    track(tree, {"Cargo.toml", "target/keep"});
+    fs::rename(tree / ".git", home / "gitdirs-wt");
+    writeText(tree / ".git", "gitdir: ../gitdirs-wt\n");
+    EXPECT_TRUE(scan().projects.empty());
+}
+
+TEST_F(TrackedOutputTest, AnIndexThatCannotBeReadLeavesTheOutputAloneAndNoIndexTracksNothing) {
+    writeText(home / "broken/Cargo.toml", "[package]");
+    output(home / "broken/target");
+    writeText(home / "broken/.git/index", "not an index at all");
+    writeText(home / "fresh/Cargo.toml", "[package]");
+    output(home / "fresh/target");
+    makeDir(home / "fresh/.git");
+    EXPECT_EQ(names(scan()), std::vector<std::string>{"fresh (target)"});
+}
+
+// --- Safety ------------------------------------------------------------------------------------
+
+TEST_F(ProjectWalkTest, ALinkNamedLikeAnOutputIsNeitherFollowedNorDeleted) {
+    writeText(outside() / "precious.txt", "keep me");
+    writeText(home / "code/site/package.json", "{}");
+    makeSymlink(outside(), home / "code/site/node_modules");
+    makeSymlink(outside(), home / "code/linked-project");
+    writeText(outside() / "package.json", "{}");
+    output(outside() / "node_modules");
+    EXPECT_TRUE(scan().projects.empty());
+    // A record naming the link, with the identity of what it points to.
+    EXPECT_EQ(clean({recordFor(home / "code/site/node_modules", outside())}), 0);
+    EXPECT_EQ(
+        clean({recordFor(home / "code/linked-project/node_modules", outside() / "node_modules")}),
+        0);
+    EXPECT_EQ(readText(outside() / "precious.txt"), "keep me");
+    EXPECT_TRUE(test::exists(outside() / "node_modules/artifact.bin"));
+    EXPECT_TRUE(test::exists(home / "code/site/node_modules"));
+}
+
+TEST_F(ProjectWalkTest, AnOutputReplacedBetweenScanAndCleanIsNotTouched) {
+    const Path site = home / "code/site";
+    writeText(site / "package.json", "{}");
+    output(site / "node_modules");
+    writeText(outside() / "precious.txt", "keep me");
+    const auto result = scan();
+    ASSERT_EQ(result.projects.size(), 1u);
+
+    // Swapped for a link to a folder outside the home.
+    fs::rename(site / "node_modules", site / "moved");
+    makeSymlink(outside(), site / "node_modules");
+    EXPECT_EQ(clean(result.projects), 0);
+    EXPECT_EQ(readText(outside() / "precious.txt"), "keep me");
+    EXPECT_TRUE(test::exists(site / "moved/artifact.bin"));
+
+    // Swapped for another folder.
+    fs::remove(site / "node_modules");
+    writeText(site / "node_modules/new.txt", "fresh install");
+    EXPECT_EQ(clean(result.projects), 0);
+    EXPECT_TRUE(test::exists(site / "node_modules/new.txt"));
+
+    // The very folder, but reached through a project folder that is now a link.
+    fs::remove_all(site / "node_modules");
+    fs::rename(site / "moved", site / "node_modules");
+    fs::rename(site, home / "code/real-site");
+    makeSymlink(home / "code/real-site", site);
+    EXPECT_EQ(clean(result.projects), 0);
+    EXPECT_TRUE(test::exists(home / "code/real-site/node_modules/artifact.bin"));
+}
+
+TEST_F(ProjectWalkTest, ARecordThatNoScanCouldHaveMadeDeletesNothing) {
+    const Path site = home / "code/site";
+    writeText(site / "package.json", "{}");
+    writeText(site / "src/index.js", "source");
+    const Path folder = output(site / "node_modules");
+    output(outside() / "node_modules");
+    auto unknown = recordFor(folder, folder);
+    unknown.inode = 0;
+    EXPECT_EQ(clean({unknown}), 0) << "identity unknown";
+    EXPECT_EQ(clean({recordFor(site / "src", site / "src")}), 0) << "not an output";
+    EXPECT_EQ(clean({recordFor(site / "node_modules/../src", site / "src")}), 0);
+    EXPECT_EQ(clean({recordFor(outside() / "node_modules", outside() / "node_modules")}), 0)
+        << "outside the home";
+    EXPECT_EQ(clean({recordFor(home / ".hidden/node_modules", folder)}), 0);
+    EXPECT_TRUE(test::exists(site / "src/index.js"));
+    EXPECT_TRUE(test::exists(folder / "artifact.bin"));
+    EXPECT_TRUE(test::exists(outside() / "node_modules/artifact.bin"));
+    EXPECT_EQ(clean({recordFor(folder, folder)}), 4096) << "the genuine record still works";
+}
+
+TEST_F(ProjectWalkTest, OtherMountsAreNeitherWalkedMeasuredNorEmptied) {
+    const Path site = home / "code/site";
+    writeText(site / "package.json", "{}");
+    const Path folder = output(site / "node_modules", 8192);
+    makeDir(folder / "mnt");
+    writeText(home / "code/mounted/package.json", "{}");
+    makeDir(home / "code/mounted/node_modules");
+    makeDir(home / "share");
+    auto outcome = inMountNamespace([&](std::string& report) {
+        if (!mountOrSay("tmpfs", folder / "mnt", "tmpfs", 0, "size=4m", report) ||
+            !mountOrSay("tmpfs", home / "code/mounted/node_modules", "tmpfs", 0, "size=4m",
+                        report) ||
+            !mountOrSay("tmpfs", home / "share", "tmpfs", 0, "size=4m", report))
+            return kSkipExit;
+        writeFile(folder / "mnt/big", 1 << 20);
+        writeFile(home / "code/mounted/node_modules/big", 1 << 20);
+        writeText(home / "share/app/package.json", "{}");
+        output(home / "share/app/node_modules");
+        age(folder, kLongAgo);
+        auto result = scan();
+        if (names(result) != std::vector<std::string>{"site (node_modules)"}) {
+            for (const auto& n : names(result)) report += "found " + n + "\n";
+            return 1;
+        }
+        if (result.projects[0].size >= (1 << 20)) report += "the mount was measured\n";
+        clean(result.projects);
+        if (!test::exists(folder / "mnt/big")) report += "a file on another mount was deleted\n";
+        if (test::exists(folder / "artifact.bin")) report += "the output itself was kept\n";
+        return report.empty() ? 0 : 1;
+    });
+    if (outcome.skipped) GTEST_SKIP() << outcome.report;
+    EXPECT_TRUE(outcome.passed) << outcome.report;
+}
+
+}  // namespace
+}  // namespace tornivo

@@ -1,1 +1,399 @@
+#include "engines/SecureEraser.h"
+
+#include <fcntl.h>
+#include <sys/inotify.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <functional>
+#include <thread>
+
 #include <gtest/gtest.h>
+
+#include "SystemFixtures.h"
+#include "TempHome.h"
+#include "platform/FileSystemHelper.h"
+
+namespace tornivo {
+namespace {
+
+using namespace test;
+constexpr std::size_t MiB = 1 << 20;
+
+// Tells whether anything opened or wrote the watched entries (or the entries of a watched
+// folder) since it was made. Removing one name of a shared file changes only an attribute of
+// the other, which does not count.
+class Watch {
+  public:
+    explicit Watch(std::initializer_list<Path> paths) : fd_(::inotify_init1(IN_NONBLOCK)) {
+        for (const auto& p : paths)
+            ::inotify_add_watch(fd_, p.c_str(), IN_OPEN | IN_MODIFY | IN_DONT_FOLLOW);
+    }
+    ~Watch() { ::close(fd_); }
+    bool touched() const {
+        alignas(inotify_event) char buf[4096];
+        return ::read(fd_, buf, sizeof buf) > 0;
+    }
+
+  private:
+    int fd_;
+};
+
+struct Recorder : ShredObserver {
+    std::vector<std::tuple<int, ByteCount, ByteCount>> writes;  // pass, offset, length
+    std::function<void(const Path&)> onOpening = [](auto&) {}, onFlushed = onOpening,
+                                     onOverwritten = onOpening;
+    void opening(const Path& f) override { onOpening(f); }
+    void wrote(const Path&, int pass, ByteCount offset, ByteCount length) override {
+        writes.emplace_back(pass, offset, length);
+    }
+    void flushed(const Path& f, int) override { onFlushed(f); }
+    void overwritten(const Path& f) override { onOverwritten(f); }
+};
+
+// Pages of an open file that are dirty or under writeback (cachestat, Linux 6.5); 0 where the
+// kernel cannot tell.
+std::uint64_t unwrittenPages(int fd) {
+    std::uint64_t range[2] = {0, 0}, stat[5] = {};  // whole file; cache, dirty, writeback, ...
+    constexpr long kCachestat = 451;
+    return ::syscall(kCachestat, fd, range, stat, 0) == 0 ? stat[1] + stat[2] : 0;
+}
+
+std::string readAt(int fd, std::size_t length) {
+    std::string data(length, '\0');
+    data.resize(
+        static_cast<std::size_t>(std::max<ssize_t>(::pread(fd, data.data(), length, 0), 0)));
+    return data;
+}
+
+class SecureEraserTest : public ::testing::Test {
+  protected:
+    TempDir outside;
+    TempHome home;
+    SecureEraser eraser{home.layout(), MiB};
+
+    Path trash(const Path& name) const { return home.layout().trashFiles / name; }
+    // A trashed item with its restore record, as the file manager leaves it: a file of `size`
+    // bytes, or a folder (kFolder).
+    static constexpr std::size_t kFolder = ~std::size_t{0};
+    Path trashed(const Path& name, std::size_t size, char fill = 'x') const {
+        writeText(*home.layout().trashInfo / (name.native() + ".trashinfo"), "[Trash Info]\n");
+        return size == kFolder ? makeDir(trash(name)) : writeFile(trash(name), size, fill);
+    }
+    std::vector<Path> listed() const { return eraser.trashContents().items; }
+};
+
+// ---------------------------------------------------------------------------------------------
+
+TEST_F(SecureEraserTest, ListsEveryChildOfTheTrashWithItsSizeOnBothLayouts) {
+    EXPECT_EQ(eraser.trashContents(), TrashContents{}) << "no Trash yet";
+    for (LayoutKind kind : {LayoutKind::freedesktop, LayoutKind::macos}) {
+        TempHome h(kind);
+        const Path files = h.layout().trashFiles;
+        for (const char* name : {"report.pdf", ".hidden", "caf\xe9", "folder/a", "folder/sub/b"})
+            writeFile(files / name, 7000);
+        makeSymlink(writeFile(outside / "big", 200000), files / "link");
+        if (h.layout().trashInfo) writeText(*h.layout().trashInfo / "x.trashinfo", "");
+        auto contents = SecureEraser(h.layout()).trashContents();
+        std::set<Path> items(contents.items.begin(), contents.items.end());
+        std::set<Path> expected;
+        ByteCount total = FileSystemHelper::directorySize(files / "folder");
+        for (const char* name : {"report.pdf", ".hidden", "caf\xe9", "link"})
+            total += allocatedSize(*expected.insert(files / name).first);
+        expected.insert(files / "folder");
+        EXPECT_EQ(items, expected);
+        EXPECT_EQ(contents.totalBytes, total);
+    }
+}
+
+TEST_F(SecureEraserTest, EachPassWritesFreshRandomChunksIsFlushedThenTheFileIsCutAndRemoved) {
+    const Path file = trashed("movie.mkv", 5 * MiB / 2, 'A');
+    int reader = ::open(file.c_str(), O_RDONLY);  // sees the blocks the eraser writes
+    auto length = [&] {
+        struct stat st;
+        return ::fstat(reader, &st) == 0 ? st.st_size : -1;
+    };
+    std::vector<std::string> afterPass;
+    Recorder rec;
+    rec.onFlushed = [&](const Path&) {
+        afterPass.push_back(readAt(reader, 4096));
+        EXPECT_EQ(unwrittenPages(reader), 0u) << "pass " << afterPass.size() << " is on the disk";
+    };
+    rec.onOverwritten = [&](const Path&) { EXPECT_EQ(length(), off_t(5 * MiB / 2)); };
+    EXPECT_EQ(eraser.erase({file}, 3, &rec).count, 1);
+
+    using W = std::tuple<int, ByteCount, ByteCount>;
+    std::vector<W> expected;
+    for (int pass = 1; pass <= 3; ++pass)
+        expected.insert(expected.end(),
+                        {{pass, 0, MiB}, {pass, MiB, MiB}, {pass, 2 * MiB, MiB / 2}});
+    EXPECT_EQ(rec.writes, expected);
+    ASSERT_EQ(afterPass.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_NE(afterPass[i], std::string(4096, 'A'));
+        EXPECT_NE(afterPass[i], std::string(4096, '\0'));
+        EXPECT_NE(afterPass[i], afterPass[(i + 1) % 3]) << "every pass brings new data";
+    }
+    EXPECT_EQ(length(), 0) << "cut to zero length before it was removed";
+    ::close(reader);
+    EXPECT_FALSE(test::exists(file));
+
+    for (int passes : {0, -3}) {
+        Recorder one;
+        int flushes = 0;
+        one.onFlushed = [&](const Path&) { ++flushes; };
+        eraser.erase({trashed("again", 1000)}, passes, &one);
+        EXPECT_EQ(flushes, 1) << passes << " passes count as one";
+    }
+}
+
+// A Trash holding a link to a file outside it, a file with a second name outside and a normal
+// file: the outside data stays as it was, the link and both Trash names go, and only the
+// normal file was overwritten, before it went.
+TEST_F(SecureEraserTest, LinksAndSharedFilesAreRemovedWithoutWritingAndOthersOverwrittenFirst) {
+    const Path target = writeText(outside / "target.txt", "outside, linked");
+    const Path shared = writeText(outside / "shared.txt", "outside, second name");
+    const Path normal = trashed("normal", 20000, 'n');
+    makeSymlink(target, trash("link"));
+    std::filesystem::create_hard_link(shared, trash("hardlink"));
+    const ByteCount normalSize = allocatedSize(normal);
+    int reader = ::open(normal.c_str(), O_RDONLY);
+    std::string seen;
+    Recorder rec;
+    rec.onOverwritten = [&](const Path&) { seen = readAt(reader, 20000); };
+
+    Watch watch{target, shared};
+    ShredOutcome out = eraser.erase(listed(), 1, &rec);
+    EXPECT_FALSE(watch.touched()) << "the link's target and the shared file were never opened";
+    EXPECT_EQ(out, (ShredOutcome{3, normalSize})) << "the normal file's bytes alone";
+    EXPECT_EQ(readText(target), "outside, linked");
+    EXPECT_EQ(readText(shared), "outside, second name");
+    EXPECT_EQ(std::filesystem::hard_link_count(shared), 1u);
+    EXPECT_EQ(seen.size(), 20000u);
+    EXPECT_EQ(seen.find("nnnnnnnn"), std::string::npos) << "the normal file was overwritten";
+    EXPECT_TRUE(std::filesystem::is_empty(home.layout().trashFiles));
+    ::close(reader);
+}
+
+TEST_F(SecureEraserTest, CountsItemsAndOnlyTheBytesItOverwrote) {
+    const Path folder = trashed("folder", kFolder);
+    writeFile(folder / "a", 30000);
+    writeFile(folder / ".git/objects/b", 50000);
+    writeFile(folder / "empty", 0);
+    const Path shared = writeText(outside / "shared", "keep");
+    std::filesystem::create_hard_link(shared, folder / "shared");
+    makeSymlink(shared, folder / "link");
+    makeSymlink(outside.path(), folder / "link-to-folder");
+    const ByteCount inside = allocatedSize(folder / "a") + allocatedSize(folder / ".git/objects/b");
+    const Path file = trashed("file", 100000);
+    const ByteCount top = allocatedSize(file);
+    trashed("empty", 0);  // nothing to overwrite: it goes, rather than staying forever
+    ASSERT_EQ(::mkfifo(trash("pipe").c_str(), 0600), 0);
+
+    Watch watch{outside.path(), shared};
+    Recorder rec;
+    ShredOutcome out = eraser.erase(listed(), 1, &rec);
+    EXPECT_FALSE(watch.touched());
+    EXPECT_EQ(out, (ShredOutcome{4, inside + top})) << "folder, file, empty file, pipe";
+    EXPECT_EQ(rec.writes.size(), 3u) << "a, b and the top file; nothing for empty or shared";
+    EXPECT_EQ(readText(shared), "keep");
+    EXPECT_TRUE(std::filesystem::is_empty(home.layout().trashFiles));
+    EXPECT_FALSE(test::exists(file));
+}
+
+TEST_F(SecureEraserTest, AReadOnlyFileOfOurOwnIsErasedAnotherUsersStays) {
+    const Path mine = trashed("mine", 8192);
+    const Path theirs = trashed("theirs", 8192);
+    const ByteCount mineSize = allocatedSize(mine);
+    setMode(mine, 0444);
+    ASSERT_EQ(::chown(theirs.c_str(), 65534, 65534), 0);
+    PermissionsApply permissions;
+    if (!permissions.active()) GTEST_SKIP() << permissions.reason();
+    ShredOutcome out = eraser.erase(listed(), 1);
+    EXPECT_EQ(out, (ShredOutcome{1, mineSize}));
+    EXPECT_FALSE(test::exists(mine));
+    EXPECT_EQ(readText(theirs), std::string(8192, 'x')) << "cannot be written: stays untouched";
+}
+
+// Whatever takes a listed file's place between its listing and its opening is not written:
+// a link to a file outside, or another file.
+TEST_F(SecureEraserTest, WritesOnlyIntoTheVeryFileItListed) {
+    const Path victim = writeText(outside / "victim", "victim");
+    const Path lookalike = writeText(outside / "lookalike", "victim");
+    const Path secondName = outside / "second-name";
+    trashed("top", 5000);
+    const Path other = trashed("other-top", 5000, 'o');
+    const Path gains = trashed("gains-a-name", 5000, 'g');
+    writeFile(trashed("folder", kFolder) / "inner", 5000);
+    Recorder rec;
+    rec.onOpening = [&](const Path& f) {
+        if (f.filename() == "gains-a-name") {
+            std::filesystem::create_hard_link(f, secondName);  // now shared with a name outside
+            return;
+        }
+        std::filesystem::remove(f);
+        if (f.filename() == "other-top")
+            std::filesystem::rename(lookalike, f);  // same name, another file
+        else
+            makeSymlink(victim, f);
+    };
+    Watch watch{victim};
+    ShredOutcome out = eraser.erase({trash("top"), other, gains, trash("folder")}, 2, &rec);
+    EXPECT_FALSE(watch.touched());
+    EXPECT_TRUE(rec.writes.empty());
+    EXPECT_EQ(out, (ShredOutcome{1, 0})) << "only the folder counts: the three files stay";
+    EXPECT_EQ(readText(victim), "victim");
+    EXPECT_EQ(readText(other), "victim");
+    EXPECT_EQ(readText(secondName), std::string(5000, 'g'));
+    EXPECT_FALSE(test::exists(trash("folder")));
+}
+
+// Locations that are not items of the Trash are passed over, also when they share a name with
+// one.
+TEST_F(SecureEraserTest, ActsOnlyOnItemsOfTheTrash) {
+    const Path own = writeFile(home / "Documents/thesis.tex", 4000);
+    const Path trashedCopy = trashed("thesis.tex", 4000);
+    const Path nested = writeFile(trashed("folder", kFolder) / "inner", 4000);
+    const std::vector<Path> foreign = {own,
+                                       nested,
+                                       trash("../../../../Documents/thesis.tex"),
+                                       trash(".."),
+                                       trash("."),
+                                       home.layout().trashFiles,
+                                       Path("Documents/thesis.tex"),
+                                       Path()};
+    Watch watch{own, trashedCopy, nested};
+    EXPECT_EQ(eraser.erase(foreign, 3), ShredOutcome{});
+    EXPECT_FALSE(watch.touched());
+    for (const Path& p : {own, trashedCopy, nested}) EXPECT_TRUE(test::exists(p)) << p;
+}
+
+// A second thread keeps exchanging folders of a trashed tree, and the tree itself, for links
+// to a victim folder outside the Trash while trees are erased one after another. The swapper
+// only exchanges names that the victim does not hold: through a link its paths lead into the
+// victim, and there they must fail, or the swapper itself would move the victim's folders.
+TEST_F(SecureEraserTest, FoldersSwappedForLinksMidEraseLeadNowhere) {
+    const Path victim = outside / "victim";
+    for (int i = 0; i < 4; ++i) writeText(victim / ("f" + std::to_string(i)), "victim data");
+    writeText(victim / "deep" / "g", "victim deep data");
+    const Path staging = makeDir(outside / "staging");
+    const Path tree = trash("tree");
+    const Path swapped[] = {tree, tree / "sub", tree / "sub" / "inner"};
+    std::atomic<bool> stop{false};
+    std::atomic<long> swaps{0};
+    std::thread swapper([&] {
+        for (std::size_t n = 0; !stop.load(); ++n) {
+            const Path& folder = swapped[n % std::size(swapped)];
+            if (::renameat2(AT_FDCWD, folder.c_str(), AT_FDCWD, (folder.native() + ".link").c_str(),
+                            RENAME_EXCHANGE) == 0)
+                ++swaps;
+        }
+    });
+    for (int round = 0; round < 200 && !HasFailure(); ++round) {
+        const Path build = staging / std::to_string(round);
+        for (const char* f : {"f0", "f1", "sub/f2", "sub/inner/f3", "sub/inner/f4"})
+            writeFile(build / f, 3000);
+        makeSymlink(victim, build / "sub.link");
+        makeSymlink(victim, build / "sub/inner.link");
+        makeSymlink(victim, trash("tree.link"));
+        if (::rename(build.c_str(), tree.c_str()) != 0) {
+            ADD_FAILURE() << "cannot move the tree in";
+            break;  // not return: the swapper must be stopped first
+        }
+        eraser.erase(listed(), 1);
+        // Whatever is left goes aside, out of the swapper's reach.
+        const Path left = outside / ("left" + std::to_string(round));
+        if (::rename(home.layout().trashFiles.c_str(), left.c_str()) != 0) {
+            ADD_FAILURE() << "cannot move the Trash aside";
+            break;
+        }
+        makeDir(home.layout().trashFiles);
+    }
+    stop = true;
+    swapper.join();
+    EXPECT_GT(swaps.load(), 200);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(readText(victim / ("f" + std::to_string(i))), "victim data");
+    EXPECT_EQ(readText(victim / "deep" / "g"), "victim deep data");
+}
+
+TEST_F(SecureEraserTest, MountsBelowTheTrashAreNotEntered) {
+    const Path source = writeText(outside / "mounted/file", "mounted data");
+    const Path boundFile = writeText(outside / "bound-file", "bound data");
+    const Path folder = trashed("folder", kFolder);
+    writeFile(folder / "plain", 4000);
+    makeDir(folder / "bind");
+    writeFile(folder / "file-bind", 10);
+    trashed("top-bind", 10);
+    makeDir(trash("mnt"));
+    ChildOutcome outcome = inMountNamespace([&](std::string& report) {
+        if (!mountOrSay((outside / "mounted").c_str(), folder / "bind", nullptr, MS_BIND, nullptr,
+                        report) ||
+            !mountOrSay(boundFile.c_str(), folder / "file-bind", nullptr, MS_BIND, nullptr,
+                        report) ||
+            !mountOrSay(boundFile.c_str(), trash("top-bind"), nullptr, MS_BIND, nullptr, report) ||
+            !mountOrSay("tmpfs", trash("mnt"), "tmpfs", 0, "size=1m", report))
+            return kSkipExit;
+        writeText(trash("mnt/on-tmpfs"), "tmpfs data");
+        ShredOutcome out = eraser.erase(listed(), 1);
+        if (readText(trash("mnt/on-tmpfs")) != "tmpfs data") report += "wrote into a tmpfs\n";
+        if (out.count != 1) report += "counted " + std::to_string(out.count) + " items\n";
+        return report.empty() ? 0 : 1;
+    });
+    if (outcome.skipped) GTEST_SKIP() << outcome.report;
+    EXPECT_TRUE(outcome.passed) << outcome.report;
+    EXPECT_EQ(readText(source), "mounted data");
+    EXPECT_EQ(readText(boundFile), "bound data");
+}
+
+TEST_F(SecureEraserTest, RestoreRecordsAndCachedSizesOfErasedItemsGo) {
+    const Path info = *home.layout().trashInfo;
+    trashed("gone dir", kFolder);
+    writeFile(trash("gone dir/a"), 100);
+    trashed("caf\xe9", 100);
+    trashed("kept dir", kFolder);
+    const Path sizes = writeText(home.layout().trash / "directorysizes",
+                                 "4096 1700000000 gone%20dir\n"
+                                 "8192 1700000001 kept%20dir\n"
+                                 "not a line\n"
+                                 "16 1700000002 caf%E9\n");
+    writeText(info / "stale.trashinfo", "[Trash Info]\n");
+    eraser.erase({trash("gone dir"), trash("caf\xe9")}, 1);
+    EXPECT_FALSE(test::exists(info / "gone dir.trashinfo"));
+    EXPECT_FALSE(test::exists(info / "caf\xe9.trashinfo"));
+    EXPECT_TRUE(test::exists(info / "kept dir.trashinfo"));
+    EXPECT_TRUE(test::exists(info / "stale.trashinfo")) << "only the records of erased items";
+    EXPECT_EQ(readText(sizes), "8192 1700000001 kept%20dir\nnot a line\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.layout().trash), {}), 3)
+        << "files, info and directorysizes: no temporary file left";
+
+    // A cache that is a link is left alone, and so is where it leads.
+    const Path elsewhere = writeText(outside / "sizes", "1 1 kept%20dir\n");
+    std::filesystem::remove(sizes);
+    makeSymlink(elsewhere, sizes);
+    eraser.erase({trash("kept dir")}, 1);
+    EXPECT_EQ(readText(elsewhere), "1 1 kept%20dir\n");
+}
+
+TEST_F(SecureEraserTest, OverwritesOnlyTheDataOfASparseFile) {
+    const Path file = trashed("disk.img", 0);
+    int fd = ::open(file.c_str(), O_WRONLY);
+    ASSERT_EQ(::pwrite(fd, "data", 4, 0), 4);
+    ASSERT_EQ(::pwrite(fd, "tail", 4, 64 * MiB), 4);
+    ::close(fd);
+    const ByteCount before = allocatedSize(file);
+    ByteCount allocatedAfter = -1, written = 0;
+    Recorder rec;
+    rec.onOverwritten = [&](const Path& f) { allocatedAfter = allocatedSize(f); };
+    EXPECT_EQ(eraser.erase({file}, 2, &rec).count, 1);
+    for (auto& [pass, offset, length] : rec.writes) written += length;
+    EXPECT_EQ(allocatedAfter, before) << "the holes stay holes";
+    EXPECT_LT(written, ByteCount{2 * MiB}) << "both data blocks, twice, not the 64 MiB hole";
+    EXPECT_GE(written, ByteCount{2 * 8});
+}
+
+}  // namespace
+}  // namespace tornivo

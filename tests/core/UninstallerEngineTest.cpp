@@ -1,1 +1,395 @@
+#include "engines/UninstallerEngine.h"
+
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "TempHome.h"
+
+namespace tornivo {
+namespace {
+
+using namespace test;
+using Names = std::vector<std::string>;
+
+// GIO reads where the home Trash is once per process: a temporary one, set before any test.
+const TempDir kData;
+const bool kTrashSet = ::setenv("XDG_DATA_HOME", (kData / "data").c_str(), 1) == 0;
+const Path kTrashFiles = kData / "data/Trash/files";
+
+// Each leftover as "<path below root> <kind>", then "+" when selected and "~" when found by name.
+Names listed(const UninstallTarget& t, const Path& root) {
+    Names out;
+    for (const auto& l : t.leftovers)
+        out.push_back(l.url.lexically_relative(root).native() + " " +
+                      std::string(rawValue(l.kind)) + (l.isSelected ? " +" : "") +
+                      (l.matchedByName ? " ~" : ""));
+    return out;
+}
+
+Path bundle(const Path& folder, const std::string& name, const std::string& id) {
+    writeText(folder / (name + ".app/Contents/Info.plist"),
+              "<?xml version=\"1.0\"?>\n<plist version=\"1.0\"><dict>"
+              "<key>CFBundleName</key><string>x</string><key>Nested</key><dict>"
+              "<key>CFBundleIdentifier</key><string>wrong.one</string></dict>"
+              "<key>CFBundleIdentifier</key><string>" +
+                  id + "</string></dict></plist>\n");
+    return folder / (name + ".app");
+}
+
+// --- macOS: the matching rules as written ---
+
+class MacosInspectTest : public ::testing::Test {
+  protected:
+    TempHome home{LayoutKind::macos};
+    TempDir sys;  // stands for the root of the system's Library folders
+    Layout layout = [this] {
+        Layout l = home.layout();
+        for (auto& folder : l.leftoverSystemFolders) folder = sys.path() / folder.relative_path();
+        l.applicationFolders = {sys / "Applications", home / "Applications"};
+        return l;
+    }();
+    UninstallerEngine engine{layout};
+    Path lib(const char* rel) const { return home / "Library" / rel; }
+};
+
+TEST_F(MacosInspectTest, TheIdentifierPassTakesTheIdentifierItsExtensionsAndDottedNamesOnly) {
+    const Path app = bundle(layout.applicationFolders[0], "Editor", "com.example.Editor");
+    for (const char* rel :
+         {"Preferences/com.example.editor.plist", "Caches/com.example.Editor",
+          "Preferences/ByHost/com.example.editor.0A1B.plist",
+          "LaunchAgents/com.example.editor.agent",
+          "Saved Application State/com.example.editor.savedState", "Caches/com.example.editors",
+          "Group Containers/group.com.example.editor", "Group Containers/com.example.editor.x",
+          "Application Support/Deeper/com.example.editor"})
+        writeFile(lib(rel), 10);
+    writeFile(sys / "Library/LaunchDaemons/com.example.editor.agent.plist", 10);
+    const UninstallTarget t = engine.inspect(app);
+    EXPECT_EQ(t.bundleID, "com.example.Editor") << "the top dictionary's key, not a nested one";
+    EXPECT_EQ(t.appName, "Editor");
+    Names found = listed(t, home.home());
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ(found,
+              (Names{"../../" + sys.path().filename().native() +
+                         "/Library/LaunchDaemons/com.example.editor.agent.plist launch +",
+                     "Library/Caches/com.example.Editor cache +",
+                     "Library/Group Containers/com.example.editor.x container +",
+                     "Library/LaunchAgents/com.example.editor.agent launch +",
+                     "Library/Preferences/ByHost/com.example.editor.0A1B.plist preferences +",
+                     "Library/Preferences/com.example.editor.plist preferences +",
+                     "Library/Saved Application State/com.example.editor.savedState "
+                     "savedState +"}));
+    EXPECT_EQ(t.appFiles, (std::vector<AppFile>{{app, t.appSize}}));
+}
+
+TEST_F(MacosInspectTest, TheNamePassOffersExactNamesUnselectedAndAPathIsListedOnce) {
+    const Path app = bundle(home / "Applications", "Notes", "notes");
+    writeFile(lib("Application Support/NOTES/db"), 10);  // both passes: identifier flags
+    writeFile(lib("Caches/notes"), 10);
+    writeFile(lib("Logs/Notes.bak"), 10);  // its name without extension is the identifier
+    writeFile(lib("Logs/Notes"), 10);
+    const Path editor = bundle(home / "Applications", "Editor", "com.example.editor");
+    writeFile(lib("Application Support/Editor"), 10);
+    writeFile(lib("Application Support/Editor.bak"), 10);
+    writeFile(lib("Preferences/Editor"), 10);  // not a folder of the name pass
+    Names notes = listed(engine.inspect(app), home / "Library");
+    std::sort(notes.begin(), notes.end());
+    EXPECT_EQ(notes, (Names{"Application Support/NOTES support +", "Caches/notes cache +",
+                            "Logs/Notes logs +", "Logs/Notes.bak logs +"}));
+    writeFile(lib("Caches/com.example.editor"), 10);
+    EXPECT_EQ(listed(engine.inspect(editor), home / "Library"),
+              (Names{"Caches/com.example.editor cache +", "Application Support/Editor support ~"}));
+
+    // A bundle that cannot be read has no identifier: only the name pass runs.
+    writeText(editor / "Contents/Info.plist", "bplist00\xd1\x01\x02");
+    const UninstallTarget unread = engine.inspect(editor);
+    EXPECT_EQ(unread.bundleID, std::nullopt);
+    EXPECT_EQ(listed(unread, home / "Library"), (Names{"Application Support/Editor support ~"}));
+}
+
+TEST_F(MacosInspectTest, IdentifiersAndNamesShorterThanThreeCharactersMatchNothing) {
+    writeFile(lib("Caches/ab"), 10);
+    writeFile(lib("Caches/ab.cache"), 10);
+    writeFile(lib("Caches/Ed"), 10);
+    writeFile(lib("Caches/\xe6\x97\xa5\xe6\x9c\xac"), 10);  // two characters, six bytes
+    writeFile(lib("Caches/\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e"), 10);
+    EXPECT_TRUE(engine.inspect(bundle(home / "Applications", "Ed", "ab")).leftovers.empty());
+    EXPECT_TRUE(engine.inspect(bundle(home / "Applications", "\xe6\x97\xa5\xe6\x9c\xac", "x.y"))
+                    .leftovers.empty());
+    EXPECT_EQ(listed(engine.inspect(bundle(home / "Applications",
+                                           "\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e", "x.y")),
+                     home / "Library"),
+              (Names{"Caches/\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e cache ~"}));
+}
+
+TEST_F(MacosInspectTest, LeftoversAreLargestFirstWithEqualSizesInTheOrderFound) {
+    const Path app = bundle(home / "Applications", "Tool", "org.tool");
+    writeFile(lib("Application Support/org.tool"), 4096);
+    writeFile(lib("Caches/org.tool"), 16384);
+    writeFile(lib("Logs/org.tool.log"), 4096);
+    writeFile(lib("Application Support/Tool"), 4096);  // name pass: found last
+    EXPECT_EQ(listed(engine.inspect(app), home / "Library"),
+              (Names{"Caches/org.tool cache +", "Application Support/org.tool support +",
+                     "Logs/org.tool.log logs +", "Application Support/Tool support ~"}));
+}
+
+TEST(UninstallerEngineTest, MacosBundlesAreListedByNameCaseInsensitivelyAndStably) {
+    TempHome home(LayoutKind::macos);
+    Layout layout = home.layout();
+    layout.applicationFolders = {makeDir(home / "System"), home / "Applications", home / "None"};
+    for (const Path& p :
+         {home / "System/editor.app", home / "System/Zed.app", home / "System/.Hidden.app",
+          home / "System/Tool.App", home / "System/notes.txt", home / "Applications/Editor.app",
+          home / "Applications/alpha.app", home / "Applications/Zed.app"})
+        makeDir(p);
+    Names names;
+    for (const auto& app : UninstallerEngine(layout).installedApps())
+        names.push_back(app.name + " " + app.url.parent_path().filename().native());
+    EXPECT_EQ(names, (Names{"alpha Applications", "editor System", "Editor Applications",
+                            "Zed System", "Zed Applications"}));
+}
+
+// --- classification ---
+
+TEST(UninstallerEngineTest, MacosKindsComeFromTheFirstMatchingRule) {
+    const Layout mac = Layout::macos("/Users/me");
+    const std::pair<const char*, LeftoverKind> cases[] = {
+        {"/Library/LaunchDaemons/com.example.editor.agent.plist", LeftoverKind::launch},
+        {"/Users/me/Library/LaunchAgents/x", LeftoverKind::launch},
+        {"/Users/me/Library/Application Support/x/Caches/y", LeftoverKind::support},
+        {"/Users/me/Library/Caches/x", LeftoverKind::cache},
+        {"/Users/me/Library/Preferences/ByHost/x.plist", LeftoverKind::preferences},
+        {"/Users/me/Library/Containers/x", LeftoverKind::container},
+        {"/Users/me/Library/Group Containers/x", LeftoverKind::container},
+        {"/Users/me/Library/Logs/x", LeftoverKind::logs},
+        {"/Users/me/Library/Saved Application State/x", LeftoverKind::savedState},
+        {"/Users/me/Library/WebKit/x", LeftoverKind::web},
+        {"/Users/me/Library/HTTPStorages/x", LeftoverKind::web},
+        {"/Users/me/Library/Cookies/x", LeftoverKind::web},
+        {"/Users/me/Library/Application Scripts/x", LeftoverKind::scripts},
+        {"/Users/me/Library/CACHES/caf\xe9", LeftoverKind::cache},  // not UTF-8
+        {"/Users/me/Library/Caches", LeftoverKind::other},
+        {"/Users/me/Documents/x", LeftoverKind::other},
+    };
+    for (const auto& [path, kind] : cases)
+        EXPECT_EQ(UninstallerEngine::classify(path, mac), kind) << path;
+}
+
+TEST(UninstallerEngineTest, FreedesktopKindsComeFromTheFolderALeftoverLiesIn) {
+    // A home in a folder named logs, with its configuration kept elsewhere.
+    const Layout fd = Layout::freedesktop("/home/logs", {{"XDG_CONFIG_HOME", "/home/logs/etc"}});
+    const std::pair<const char*, LeftoverKind> cases[] = {
+        {"/home/logs/etc/autostart/x.desktop", LeftoverKind::launch},
+        {"/home/logs/etc/systemd/user/x.service", LeftoverKind::launch},
+        {"/etc/xdg/autostart/x.desktop", LeftoverKind::launch},
+        {"/home/logs/.local/share/x", LeftoverKind::support},
+        {"/home/logs/.local/share/x/logs/y", LeftoverKind::support},
+        {"/home/logs/.cache/x", LeftoverKind::cache},
+        {"/var/cache/x", LeftoverKind::cache},
+        {"/home/logs/etc/x", LeftoverKind::preferences},
+        {"/home/logs/.config/x", LeftoverKind::other},  // not this user's configuration folder
+        {"/home/logs/.var/app/org.x.Y", LeftoverKind::container},
+        {"/var/log/x", LeftoverKind::logs},
+        {"/home/logs/work/Log/x", LeftoverKind::logs},
+        {"/home/logs/.local/state/x", LeftoverKind::savedState},
+        {"/home/logs/.local/share", LeftoverKind::other},
+        {"/home/logs/.cache/../etc/x", LeftoverKind::other},
+    };
+    for (const auto& [path, kind] : cases)
+        EXPECT_EQ(UninstallerEngine::classify(path, fd), kind) << path;
+}
+
+// --- freedesktop: who installed the application decides how it goes ---
+
+class FreedesktopPlanTest : public ::testing::Test {
+  protected:
+    TempHome home;
+    TempDir sys;
+    Layout layout = [this] {
+        Layout l = home.layout();
+        l.applicationFolders = {l.dataHome / "applications",
+                                l.dataHome / "flatpak/exports/share/applications",
+                                sys / "flatpak/exports/share/applications", sys / "applications"};
+        l.leftoverSystemFolders = {sys / "log"};
+        return l;
+    }();
+    UninstallerEngine engine{layout};
+
+    Path entry(const Path& folder, const std::string& id, const std::string& body) {
+        return writeText(folder / (id + ".desktop"),
+                         "[Desktop Entry]\nType=Application\nName=Paint Pro\n" + body);
+    }
+    Path executable(const Path& file, std::string_view head = "#!/bin/sh\n") {
+        setMode(writeText(file, head), 0755);
+        return file;
+    }
+};
+
+TEST_F(FreedesktopPlanTest, AUsersEntryGoesWithTheAppImageItLaunchesFromTheHome) {
+    const Path image = executable(home / "Apps/Paint-1.2-x86_64.AppImage");
+    const Path entryFile = entry(layout.dataHome / "applications", "org.example.Paint",
+                                 "Exec=env A=1 " + image.native() + " %U\n");
+    writeFile(layout.configHome / "org.example.Paint/settings", 10);
+    writeFile(layout.cacheHome / "Paint Pro/x", 10);
+    const UninstallTarget t = engine.inspect(entryFile);
+    EXPECT_EQ(t.appName, "Paint Pro");
+    EXPECT_EQ(t.bundleID, "org.example.Paint");
+    EXPECT_EQ(t.removal, AppRemoval::trash);
+    ASSERT_EQ(t.appFiles.size(), 2u);
+    EXPECT_EQ(t.appFiles[1].url, image);
+    EXPECT_EQ(t.appSize, allocatedSize(entryFile) + allocatedSize(image));
+    EXPECT_EQ(listed(t, home.home()),
+              (Names{".config/org.example.Paint preferences +", ".cache/Paint Pro cache ~"}))
+        << "the entry itself is not a leftover";
+
+    // Only an AppImage of the home goes: not a script of the user's, not one kept elsewhere.
+    const Path magic = executable(home / "Apps/paint", std::string("\x7f"
+                                                                   "ELF\2\1\1\0AI\2",
+                                                                   11));
+    const Path script = executable(home / "bin/paint");
+    const Path outside = executable(sys / "Paint.AppImage");
+    for (const auto& [program, kept] : {std::pair{magic, true}, {script, false}, {outside, false}})
+        EXPECT_EQ(
+            engine.inspect(entry(layout.dataHome / "applications", "p", "Exec=" + program.native()))
+                .appFiles.size(),
+            kept ? 2u : 1u)
+            << program;
+}
+
+TEST_F(FreedesktopPlanTest, AFlatpakIsUninstalledFromItsOwnInstallation) {
+    writeFile(layout.dataHome / "flatpak/app/org.example.Paint/current/files/bin/paint", 8192);
+    writeFile(home / ".var/app/org.example.Paint/config/x", 10);
+    const Path user = entry(layout.dataHome / "flatpak/exports/share/applications",
+                            "org.example.Paint", "Exec=true\nX-Flatpak=org.example.Paint\n");
+    UninstallTarget t = engine.inspect(user);
+    EXPECT_EQ(t.removal, AppRemoval::flatpakUser);
+    EXPECT_TRUE(t.appFiles.empty()) << "flatpak removes its own exports";
+    EXPECT_GE(t.appSize, 8192);
+    EXPECT_EQ(listed(t, home.home()), (Names{".var/app/org.example.Paint container +"}));
+    EXPECT_EQ(UninstallerEngine::removalCommand(t),
+              (ProcessInvocation{
+                  "flatpak", {"uninstall", "--noninteractive", "--user", "org.example.Paint"}}));
+
+    const Path system = entry(sys / "flatpak/exports/share/applications", "org.example.Draw",
+                              "Exec=true\n");  // an export names its application by its ID
+    EXPECT_EQ(UninstallerEngine::removalCommand(engine.inspect(system)),
+              (ProcessInvocation{
+                  "pkexec",
+                  {"flatpak", "uninstall", "--noninteractive", "--system", "org.example.Draw"}}));
+
+    // The user's own copy of the entry names the installed Flatpak and goes with it.
+    const Path copy = entry(layout.dataHome / "applications", "paint",
+                            "Exec=true\nX-Flatpak=org.example.Paint\n");
+    t = engine.inspect(copy);
+    EXPECT_EQ(t.removal, AppRemoval::flatpakUser);
+    EXPECT_EQ(t.appFiles, (std::vector<AppFile>{{copy, allocatedSize(copy)}}));
+
+    // Something that could pass for an option is never handed to flatpak.
+    t.flatpakID = "--help";
+    EXPECT_EQ(UninstallerEngine::removalCommand(t), std::nullopt);
+    t = engine.inspect(entry(sys / "applications", "bad", "Exec=true\nX-Flatpak=-x.y\n"));
+    EXPECT_EQ(t.removal, AppRemoval::systemManaged);
+    EXPECT_EQ(UninstallerEngine::removalCommand(t), std::nullopt);
+}
+
+TEST_F(FreedesktopPlanTest, ASystemPackageStaysAndOnlyItsSelectedLeftoversGoToTheTrash) {
+    const Path entryFile = entry(sys / "applications", "org.example.Paint", "Exec=true\n");
+    const Path config = writeFile(layout.configHome / "org.example.Paint.conf", 4096);
+    const Path log = writeFile(sys / "log/org.example.Paint", 4096);
+    const Path byName = writeFile(layout.dataHome / "paint pro/x", 10).parent_path();
+    writeText(layout.stateHome / Path("org.example.Paint.caf\xe9"), "state");
+    UninstallTarget t = engine.inspect(entryFile);
+    EXPECT_EQ(t.removal, AppRemoval::systemManaged);
+    EXPECT_TRUE(t.appFiles.empty());
+    EXPECT_EQ(t.appSize, 0);
+    ASSERT_EQ(t.leftovers.size(), 4u);
+    for (auto& l : t.leftovers) l.isSelected = false;
+    EXPECT_EQ(engine.uninstall(t, false), 0);
+    EXPECT_TRUE(test::exists(config) && test::exists(log) && test::exists(byName));
+
+    ByteCount expected = 0;
+    for (auto& l : t.leftovers) {
+        l.isSelected = l.url != byName && l.url != log;
+        if (l.isSelected) expected += l.size;
+    }
+    EXPECT_EQ(engine.uninstall(t, true), expected);
+    EXPECT_TRUE(test::exists(entryFile)) << "the package's entry stays";
+    EXPECT_TRUE(test::exists(byName) && test::exists(log));
+    EXPECT_FALSE(test::exists(config));
+    EXPECT_TRUE(test::exists(kTrashFiles / "org.example.Paint.conf"));
+    EXPECT_EQ(readText(kTrashFiles / Path("org.example.Paint.caf\xe9")), "state");
+}
+
+TEST_F(FreedesktopPlanTest, NothingOutsideTheLeftoverFoldersOrTheHomeIsEverMoved) {
+    const Path stranger = writeText(sys / "elsewhere/org.example.Paint", "keep");
+    const Path entryFile = entry(sys / "applications", "org.example.Paint", "Exec=true\n");
+    UninstallTarget forged{entryFile, "Paint",           "org.example.Paint", 0,
+                           {},        AppRemoval::trash, {{entryFile, 10}},   ""};
+    forged.leftovers.push_back({Uuid::random(), stranger, 4, LeftoverKind::other, false, true});
+    forged.leftovers.push_back(
+        {Uuid::random(), layout.configHome / "../../x", 4, LeftoverKind::other, false, true});
+    EXPECT_EQ(engine.uninstall(forged, true), 0);
+    EXPECT_TRUE(test::exists(stranger) && test::exists(entryFile));
+
+    // An application named after one of the layout's own folders is not offered that folder.
+    writeFile(layout.configHome / "autostart/autostart.desktop", 10);
+    writeFile(layout.dataHome / "Trash/files/x", 10);
+    Names found =
+        listed(engine.inspect(entry(sys / "applications", "autostart", "Exec=true\nName=Trash\n")),
+               home.home());
+    EXPECT_EQ(found, (Names{".config/autostart/autostart.desktop launch +"}));
+}
+
+// Runs in a fresh process, so that the data folders come from the environment as at start-up.
+int desktopEntryListingChild() {
+    TempDir data;
+    const Path user = data / "home/applications", system = data / "system/applications";
+    auto entry = [](const Path& file, const std::string& body) {
+        writeText(file, "[Desktop Entry]\nType=Application\nExec=true\n" + body);
+    };
+    entry(user / "org.example.Notes.desktop", "Name=notes\nName[de]=Notizen\n");
+    entry(user / "editor.desktop", "Name=Editor\nHidden=true\n");  // hides the system one
+    entry(user / "helper.desktop", "Name=Helper\nNoDisplay=true\n");
+    writeText(user / "site.desktop", "[Desktop Entry]\nType=Link\nName=Site\nURL=x\n");
+    entry(system / "editor.desktop", "Name=Old Editor\n");
+    entry(system / "kde/okular.desktop", "Name=Okular\n");
+    entry(system / "zed.desktop", "Name=\xc3\x84rger\n");
+    ::setenv("XDG_DATA_HOME", (data / "home").c_str(), 1);
+    ::setenv("XDG_DATA_DIRS", (data / "system").c_str(), 1);
+    ::setenv("LANGUAGE", "de", 1);
+    ::setenv("LC_ALL", "de_DE.UTF-8", 1);  // the collation ICU takes: Ä goes with A
+    Layout layout = Layout::freedesktop(data / "me", processEnvironment());
+    std::erase_if(layout.applicationFolders,
+                  [&](const Path& p) { return !p.native().starts_with(data.path().native()); });
+    Names got;
+    for (const auto& app : UninstallerEngine(layout).installedApps())
+        got.push_back(app.name + " " + app.url.lexically_relative(data.path()).native());
+    const Names expected{"\xc3\x84rger system/applications/zed.desktop",
+                         "Notizen home/applications/org.example.Notes.desktop",
+                         "Okular system/applications/kde/okular.desktop"};
+    if (got == expected) return 0;
+    for (const auto& line : got) std::fprintf(stderr, "got: %s\n", line.c_str());
+    return 1;
+}
+
+TEST(UninstallerEngineTest, InstalledDesktopEntriesAreTheShownApplicationsReadThroughGio) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(std::exit(desktopEntryListingChild()), ::testing::ExitedWithCode(0), "");
+}
+
+TEST(UninstallerEngineTest, InstancesAreTheProcessesCarryingTheIdentifierExceptThisOne) {
+    auto proc = [](pid_t pid, std::vector<std::string> ids) {
+        RunningProcess p{pid, {}};
+        for (auto& id : ids) p.identifiers.push_back({id, IdentifierKind::executable, ""});
+        return p;
+    };
+    const std::vector<RunningProcess> all{
+        proc(10, {"paint", "org.example.Paint"}), proc(11, {"org.example.Paint.helper"}),
+        proc(12, {"ORG.EXAMPLE.PAINT"}), proc(13, {"paint"}), proc(14, {"org.example.paint"})};
+    EXPECT_EQ(UninstallerEngine::instancesOf("org.example.Paint", all, 14),
+              (std::vector<pid_t>{10, 12}));
+    EXPECT_TRUE(UninstallerEngine::instancesOf("", all, 0).empty());
+}
+
+}  // namespace
+}  // namespace tornivo

@@ -1,5 +1,19 @@
 #pragma once
-// Finds regenerable build outputs of the user's projects and deletes the chosen ones.
+// Finds regenerable build outputs of the user's projects, tells the outputs of projects in
+// active use from idle ones by the protection window, and deletes the chosen ones permanently
+// with the hardened remover.
+//
+// Where outputs are depends on the layout:
+// - macos: every direct child (not hidden) of the IDE's build-output folders is one output.
+// - freedesktop: one walk of the home recognises a project by a marker file beside a
+//   regenerable output folder (see isOutputName and the table in the .cpp). Hidden folders,
+//   other mounts and recognised outputs are not entered, nor anything named node_modules; links
+//   are never followed. An output folder that git tracks is not an artifact.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "models/DeveloperModels.h"
 #include "platform/Layout.h"
@@ -8,10 +22,56 @@ namespace tornivo {
 
 class DeveloperCleanEngine {
   public:
-    explicit DeveloperCleanEngine(Layout layout);
+    // The longest protection window the arithmetic takes, in days: far beyond any sensible
+    // choice, well inside the range of the clock.
+    static constexpr int kMaxProtectionDays = 100'000;
+
+    // `threads` walk the home side by side; the result does not depend on how many.
+    explicit DeveloperCleanEngine(Layout layout, unsigned threads = defaultThreads());
+    // The X-Ray's choice: the project walk has the same shape (metadata reads, mostly waiting on
+    // the disk when the cache is cold).
+    static unsigned defaultThreads();
+
+    // Every output found, measured (entries of 0 bytes or less are dropped), with its last
+    // activity; active when that lies strictly after `now` minus `protectionDays` days (a
+    // negative window counts as 0), selected exactly when not active. Inactive outputs first,
+    // then by size, largest first; equal sizes in the order they were found. Nothing when no
+    // output folder can be read.
+    DeveloperScanResult scan(int protectionDays, TimePoint now = Clock::now()) const;
+
+    // Deletes the output of every given project that is selected and not active, and returns the
+    // sum of the listed sizes of those that went in full. Before deleting, it makes sure the
+    // location still holds the folder that was listed (device and inode), reached from the
+    // scanned root without following a link or crossing a mount; anything else is left alone.
+    ByteCount clean(const std::vector<DeveloperProject>& projects) const;
+
+    // The display name of an output folder: a generated suffix of 20 or more letters and digits
+    // after the last "-" is cut off ("MyApp-<28 letters>" gives "MyApp").
+    static std::string projectName(std::string_view folderName);
+    // The latest modification time of `location` and of its direct children (hidden ones too);
+    // nothing deeper. The distant past (TimePoint{}) when none can be read.
+    static TimePoint latestActivity(const Path& location);
+    // `now` minus `protectionDays` whole days, the window clamped to 0 .. kMaxProtectionDays.
+    static TimePoint protectionCutoff(int protectionDays, TimePoint now);
+
+    // One recognised output, before it is measured.
+    struct BuildOutput {
+        Path folder;
+        std::string name;  // "site (node_modules)", or the folder's own name on macos
+        std::uint64_t device = 0, inode = 0;
+    };
+    // The outputs below the layout's build-output folders, in the order a single walk (or
+    // listing) meets them, without those git tracks.
+    std::vector<BuildOutput> findBuildOutputs() const;
+    // Whether the walk takes a folder of this name for an output (given the right marker).
+    static bool isOutputName(std::string_view name);
 
   private:
+    std::vector<BuildOutput> walkForProjects(const Path& root) const;
+    bool removeListed(const DeveloperProject& project) const;
+
     Layout layout_;
+    unsigned threads_;
 };
 
 }  // namespace tornivo

@@ -1,7 +1,658 @@
 #include "engines/UninstallerEngine.h"
 
+#include <fcntl.h>
+#include <gio/gdesktopappinfo.h>
+#include <gio/gio.h>
+#include <unicode/coll.h>
+#include <unicode/locid.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <set>
+
+#include "platform/DirectoryReader.h"
+#include "platform/FileStatus.h"
+#include "platform/FileSystemHelper.h"
+#include "platform/PathText.h"
+#include "platform/Trash.h"
+#include "platform/TreeWalker.h"
+
 namespace tornivo {
 
 UninstallerEngine::UninstallerEngine(Layout layout) : layout_(std::move(layout)) {}
+
+namespace {
+
+// --- paths ---
+
+bool hasParentStep(const Path& path) {
+    return std::any_of(path.begin(), path.end(), [](const Path& part) { return part == ".."; });
+}
+
+// The path without "." steps or doubled and trailing slashes.
+Path normal(const Path& path) {
+    Path p = path.lexically_normal();
+    if (p.has_filename() || p == p.root_path()) return p;
+    return p.parent_path();  // "a/b/" -> "a/b"
+}
+
+// Whether `path` lies strictly below `folder`, by their components.
+bool isBelow(const Path& path, const Path& folder) {
+    if (hasParentStep(path) || hasParentStep(folder)) return false;
+    const Path p = normal(path), f = normal(folder);
+    auto pi = p.begin();
+    for (auto fi = f.begin(); fi != f.end(); ++fi, ++pi)
+        if (pi == p.end() || *pi != *fi) return false;
+    return pi != p.end();
+}
+
+bool isSame(const Path& a, const Path& b) {
+    return normal(a) == normal(b);
+}
+
+// A name's extension is what follows its last full stop, unless that stop starts or ends it.
+std::string_view stemOf(std::string_view name) {
+    const auto dot = name.rfind('.');
+    if (dot == std::string_view::npos || dot == 0 || dot + 1 == name.size()) return name;
+    return name.substr(0, dot);
+}
+
+std::string asciiLower(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
+// Lower case for matching: Unicode rules for text, ASCII letters alone in a name that is not
+// valid UTF-8 (its other bytes stay as they are).
+std::string lowerName(std::string_view name) {
+    return isValidUtf8(name) ? RunningApps::lowerCased(name) : asciiLower(name);
+}
+
+// The names inside a folder (the folder itself may be a link), hidden ones included, in listing
+// order. Nothing when it cannot be read.
+std::vector<std::string> childNames(const Path& folder) {
+    std::vector<std::string> names;
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return names;
+    DirectoryReader reader;
+    reader.reset(fd);
+    DirectoryReader::Entry e;
+    while (reader.next(e)) names.emplace_back(e.name, e.length);
+    ::close(fd);
+    return names;
+}
+
+// --- GIO ---
+
+struct AppInfoUnref {
+    void operator()(GDesktopAppInfo* info) const { g_object_unref(info); }
+};
+using AppInfoPtr = std::unique_ptr<GDesktopAppInfo, AppInfoUnref>;
+
+std::optional<std::string> entryString(GDesktopAppInfo* info, const char* key) {
+    char* value = g_desktop_app_info_get_string(info, key);
+    if (!value) return std::nullopt;
+    std::string out(value);
+    g_free(value);
+    return out;
+}
+
+// The program an entry's Exec line starts, as a path: "env" and its assignments are looked past,
+// a bare name is looked up in PATH.
+std::optional<Path> launchedProgram(GDesktopAppInfo* info) {
+    auto exec = entryString(info, "Exec");
+    if (!exec) return std::nullopt;
+    gchar** argv = nullptr;
+    if (!g_shell_parse_argv(exec->c_str(), nullptr, &argv, nullptr)) return std::nullopt;
+    std::optional<Path> program;
+    std::size_t i = 0;
+    if (argv[0] && Path(argv[0]).filename() == "env") {
+        for (i = 1; argv[i]; ++i) {
+            std::string_view word(argv[i]);
+            if (!word.starts_with('-') && word.find('=') == std::string_view::npos) break;
+        }
+    }
+    if (argv[i]) {
+        std::string_view word(argv[i]);
+        if (word.find('/') != std::string_view::npos) {
+            program = Path(std::string(word));
+        } else if (gchar* found = g_find_program_in_path(argv[i])) {
+            program = Path(found);
+            g_free(found);
+        }
+    }
+    g_strfreev(argv);
+    if (program && !program->is_absolute()) return std::nullopt;
+    return program;
+}
+
+// An AppImage: named so, or an ELF file carrying the AppImage magic ("AI" and the format's
+// type) at offset 8. Only a regular file counts; a link is never read through.
+bool isAppImage(const Path& file) {
+    auto st = statEntry(AT_FDCWD, file.c_str());
+    if (!st || !st->isRegular()) return false;
+    if (asciiLower(file.filename().native()).ends_with(".appimage")) return true;
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return false;
+    std::array<unsigned char, 11> head{};
+    const ssize_t n = ::pread(fd, head.data(), head.size(), 0);
+    ::close(fd);
+    return n == static_cast<ssize_t>(head.size()) && head[0] == 0x7f && head[1] == 'E' &&
+           head[2] == 'L' && head[3] == 'F' && head[8] == 'A' && head[9] == 'I' &&
+           (head[10] == 1 || head[10] == 2);
+}
+
+// --- Flatpak ---
+
+// A Flatpak application ID as flatpak accepts it: dotted elements of letters, digits, "_" and
+// "-", at least two of them, none empty, not starting with a digit or "-" (so it can never be
+// taken for an option).
+bool isFlatpakID(std::string_view id) {
+    if (id.empty() || id.size() > 255) return false;
+    int elements = 0;
+    std::size_t start = 0;
+    while (start <= id.size()) {
+        const auto dot = id.find('.', start);
+        const auto element = id.substr(start, dot == std::string_view::npos ? dot : dot - start);
+        if (element.empty()) return false;
+        const char first = element.front();
+        if ((first >= '0' && first <= '9') || first == '-') return false;
+        for (char c : element)
+            if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                  c == '_' || c == '-'))
+                return false;
+        ++elements;
+        if (dot == std::string_view::npos) break;
+        start = dot + 1;
+    }
+    return elements >= 2;
+}
+
+// A Flatpak installation: its root (holding app/ and exports/) and whether it is the user's.
+struct FlatpakInstallation {
+    Path root;
+    bool user = false;
+};
+
+// The installations the layout knows: the user's, then the one of each exports folder among the
+// application folders.
+std::vector<FlatpakInstallation> flatpakInstallations(const Layout& layout) {
+    const Path userRoot = layout.dataHome / "flatpak";
+    std::vector<FlatpakInstallation> out{{userRoot, true}};
+    for (const auto& folder : layout.applicationFolders) {
+        const Path f = normal(folder);
+        // <root>/exports/share/applications
+        if (f.filename() != "applications" || f.parent_path().filename() != "share" ||
+            f.parent_path().parent_path().filename() != "exports")
+            continue;
+        const Path root = f.parent_path().parent_path().parent_path();
+        if (std::none_of(out.begin(), out.end(),
+                         [&](const FlatpakInstallation& i) { return isSame(i.root, root); }))
+            out.push_back({root, false});
+    }
+    return out;
+}
+
+// --- macOS bundles ---
+
+// CFBundleIdentifier from an XML property list: the <string> after the <key> of the top dict.
+struct PlistReader {
+    std::vector<std::string> elements;
+    std::string text, lastKey;
+    bool keyPending = false;
+    std::optional<std::string> identifier;
+
+    static void start(GMarkupParseContext*, const gchar* name, const gchar**, const gchar**,
+                      gpointer data, GError**) {
+        auto* self = static_cast<PlistReader*>(data);
+        self->elements.emplace_back(name);
+        self->text.clear();
+    }
+    static void end(GMarkupParseContext*, const gchar* name, gpointer data, GError**) {
+        auto* self = static_cast<PlistReader*>(data);
+        const bool topLevel = self->elements.size() == 3 && self->elements[0] == "plist" &&
+                              self->elements[1] == "dict";
+        if (topLevel) {
+            const std::string_view element(name);
+            if (element == "key") {
+                self->lastKey = self->text;
+                self->keyPending = true;
+            } else {
+                if (self->keyPending && self->lastKey == "CFBundleIdentifier" &&
+                    element == "string" && !self->identifier)
+                    self->identifier = self->text;
+                self->keyPending = false;
+            }
+        }
+        self->elements.pop_back();
+    }
+    static void onText(GMarkupParseContext*, const gchar* text, gsize length, gpointer data,
+                       GError**) {
+        static_cast<PlistReader*>(data)->text.append(text, length);
+    }
+};
+
+std::optional<std::string> bundleIdentifier(const Path& bundle) {
+    const Path plist = bundle / "Contents/Info.plist";
+    gchar* contents = nullptr;
+    gsize length = 0;
+    if (!g_file_get_contents(plist.c_str(), &contents, &length, nullptr)) return std::nullopt;
+    PlistReader reader;
+    const GMarkupParser parser{&PlistReader::start, &PlistReader::end, &PlistReader::onText,
+                               nullptr, nullptr};
+    GMarkupParseContext* context =
+        g_markup_parse_context_new(&parser, G_MARKUP_TREAT_CDATA_AS_TEXT, &reader, nullptr);
+    // Binary property lists are not XML: they give no identifier.
+    const bool parsed =
+        g_markup_parse_context_parse(context, contents, static_cast<gssize>(length), nullptr) &&
+        g_markup_parse_context_end_parse(context, nullptr);
+    g_markup_parse_context_free(context);
+    g_free(contents);
+    if (!parsed || !reader.identifier || reader.identifier->empty()) return std::nullopt;
+    return reader.identifier;
+}
+
+// --- sorting ---
+
+// Sorts by name, case-insensitively in the collation of the process's locale; stable.
+void sortByName(std::vector<InstalledApp>& apps) {
+    // The C locale (en_US_POSIX to ICU) orders by code point, upper case first: use the root
+    // collation there instead.
+    icu::Locale locale = icu::Locale::getDefault();
+    if (std::string_view(locale.getVariant()) == "POSIX") locale = icu::Locale::getRoot();
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::Collator> collator(icu::Collator::createInstance(locale, status));
+    if (U_SUCCESS(status) && collator) {
+        collator->setStrength(icu::Collator::SECONDARY);  // case does not count, accents do
+        std::vector<std::pair<std::string, InstalledApp>> keyed;
+        for (auto& app : apps)
+            keyed.emplace_back(displayText(std::string_view(app.name)), std::move(app));
+        std::stable_sort(keyed.begin(), keyed.end(), [&](const auto& a, const auto& b) {
+            UErrorCode s = U_ZERO_ERROR;
+            return collator->compareUTF8(
+                       icu::StringPiece(a.first.data(), static_cast<int32_t>(a.first.size())),
+                       icu::StringPiece(b.first.data(), static_cast<int32_t>(b.first.size())),
+                       s) == UCOL_LESS;
+        });
+        for (std::size_t i = 0; i < apps.size(); ++i) apps[i] = std::move(keyed[i].second);
+        return;
+    }
+    std::stable_sort(apps.begin(), apps.end(), [](const InstalledApp& a, const InstalledApp& b) {
+        return RunningApps::lowerCased(a.name) < RunningApps::lowerCased(b.name);
+    });
+}
+
+std::vector<InstalledApp> bundles(const std::vector<Path>& folders) {
+    std::vector<InstalledApp> apps;
+    for (const auto& folder : folders) {
+        for (const auto& name : childNames(folder)) {
+            if (name.starts_with('.') || name.size() <= 4 || !name.ends_with(".app")) continue;
+            apps.push_back({name.substr(0, name.size() - 4), folder / name});
+        }
+    }
+    return apps;
+}
+
+// The desktop entries below each folder with their desktop-file IDs (the path below the folder,
+// "/" turned into "-"), in listing order.
+std::vector<std::pair<std::string, Path>> desktopFiles(const Path& folder, TreeWalker& walker) {
+    std::vector<std::pair<std::string, Path>> entries;
+    // The folder may be a link (a data folder kept elsewhere); links below it to folders are
+    // not followed, links to entries are read like the entries themselves.
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return entries;
+    walker.walk(fd, folder, [&](const TreeWalker::Entry& e) {
+        if (e.status.isDirectory()) return true;
+        std::string_view name(e.name, e.length);
+        if (!name.ends_with(".desktop") || !(e.status.isRegular() || e.status.isSymlink()))
+            return false;
+        Path path = walker.pathOf(e);
+        std::string id = path.lexically_relative(folder).native();
+        std::replace(id.begin(), id.end(), '/', '-');
+        entries.emplace_back(std::move(id), std::move(path));
+        return false;
+    });
+    ::close(fd);
+    return entries;
+}
+
+std::vector<InstalledApp> desktopEntries(const std::vector<Path>& folders) {
+    std::vector<InstalledApp> apps;
+    std::set<std::string> decided;
+    TreeWalker walker;
+    for (const auto& folder : folders) {
+        for (auto& [id, path] : desktopFiles(folder, walker)) {
+            if (decided.contains(id)) continue;
+            // Null for anything but a readable entry of Type=Application whose program exists.
+            AppInfoPtr info(g_desktop_app_info_new_from_filename(path.c_str()));
+            if (!info) continue;
+            decided.insert(id);
+            if (g_desktop_app_info_get_is_hidden(info.get()) ||
+                g_desktop_app_info_get_nodisplay(info.get()))
+                continue;
+            const char* name = g_app_info_get_name(G_APP_INFO(info.get()));
+            if (name && *name) apps.push_back({name, std::move(path)});
+        }
+    }
+    return apps;
+}
+
+}  // namespace
+
+// --- public helpers ---
+
+bool UninstallerEngine::longEnough(std::string_view text) {
+    if (!isValidUtf8(text)) return text.size() >= 3;
+    const auto codePoints = std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    });
+    return codePoints >= 3;
+}
+
+std::vector<pid_t> UninstallerEngine::instancesOf(std::string_view appID,
+                                                  const std::vector<RunningProcess>& processes,
+                                                  pid_t self) {
+    std::vector<pid_t> pids;
+    const std::string key = RunningApps::lowerCased(appID);
+    if (key.empty()) return pids;
+    for (const auto& process : processes) {
+        if (process.pid == self) continue;
+        if (std::any_of(
+                process.identifiers.begin(), process.identifiers.end(),
+                [&](const AppIdentifier& id) { return RunningApps::lowerCased(id.id) == key; }))
+            pids.push_back(process.pid);
+    }
+    return pids;
+}
+
+LeftoverKind UninstallerEngine::classify(const Path& path, const Layout& layout) {
+    if (layout.kind == LayoutKind::macos) {
+        const std::string p = lowerName(path.native());
+        auto has = [&](std::string_view part) { return p.find(part) != std::string::npos; };
+        if (has("/launchagents") || has("/launchdaemons")) return LeftoverKind::launch;
+        if (has("/application support/")) return LeftoverKind::support;
+        if (has("/caches/")) return LeftoverKind::cache;
+        if (has("/preferences/")) return LeftoverKind::preferences;
+        if (has("/containers/") || has("/group containers/")) return LeftoverKind::container;
+        if (has("/logs/")) return LeftoverKind::logs;
+        if (has("/saved application state/")) return LeftoverKind::savedState;
+        if (has("/webkit/") || has("/httpstorages/") || has("/cookies/")) return LeftoverKind::web;
+        if (has("/application scripts/")) return LeftoverKind::scripts;
+        return LeftoverKind::other;
+    }
+
+    auto below = [&](std::initializer_list<Path> folders) {
+        return std::any_of(folders.begin(), folders.end(),
+                           [&](const Path& f) { return isBelow(path, f); });
+    };
+    if (below({layout.configHome / "autostart", layout.configHome / "systemd/user",
+               "/etc/xdg/autostart"}))
+        return LeftoverKind::launch;
+    if (below({layout.dataHome})) return LeftoverKind::support;
+    if (below({layout.cacheHome, "/var/cache"})) return LeftoverKind::cache;
+    if (below({layout.configHome})) return LeftoverKind::preferences;
+    if (below({layout.home / ".var/app"})) return LeftoverKind::container;
+    // Inside a folder named log or logs; in the home only its own folders count (the home may
+    // itself sit in a folder named so).
+    if (!hasParentStep(path)) {
+        const Path parent = normal(path).parent_path();
+        const Path inside =
+            isBelow(parent, layout.home) ? parent.lexically_relative(normal(layout.home)) : parent;
+        for (const auto& part : inside) {
+            const std::string name = asciiLower(part.native());
+            if (name == "log" || name == "logs") return LeftoverKind::logs;
+        }
+    }
+    if (below({layout.stateHome})) return LeftoverKind::savedState;
+    return LeftoverKind::other;
+}
+
+std::optional<ProcessInvocation> UninstallerEngine::removalCommand(const UninstallTarget& target) {
+    if (!isFlatpakID(target.flatpakID)) return std::nullopt;
+    switch (target.removal) {
+        case AppRemoval::flatpakUser:
+            return ProcessInvocation{"flatpak",
+                                     {"uninstall", "--noninteractive", "--user", target.flatpakID}};
+        case AppRemoval::flatpakSystem:
+            return ProcessInvocation{
+                "pkexec",
+                {"flatpak", "uninstall", "--noninteractive", "--system", target.flatpakID}};
+        case AppRemoval::trash:
+        case AppRemoval::systemManaged:
+            break;
+    }
+    return std::nullopt;
+}
+
+// --- listing ---
+
+std::vector<InstalledApp> UninstallerEngine::installedApps() const {
+    std::vector<InstalledApp> apps = layout_.kind == LayoutKind::macos
+                                         ? bundles(layout_.applicationFolders)
+                                         : desktopEntries(layout_.applicationFolders);
+    sortByName(apps);
+    return apps;
+}
+
+// --- inspection ---
+
+namespace {
+
+// What the application is and how it goes, before its leftovers are looked for.
+struct AppFacts {
+    std::string name;
+    std::optional<std::string> identifier;
+    AppRemoval removal = AppRemoval::trash;
+    std::vector<Path> ownFiles;  // go to the Trash with the application
+    std::string flatpakID;
+    std::optional<Path> flatpakDeploy;  // the installation's folder of the application
+};
+
+std::string withoutExtension(const Path& file) {
+    const std::string name = file.filename().native();
+    const auto dot = name.rfind('.');
+    return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+}
+
+AppFacts bundleFacts(const Path& appURL) {
+    AppFacts facts;
+    facts.name = withoutExtension(normal(appURL));  // "Editor.app/" is Editor too
+    facts.identifier = bundleIdentifier(appURL);
+    facts.ownFiles = {appURL};
+    return facts;
+}
+
+// The desktop-file ID of an entry: its path below the first application folder that holds it,
+// "/" turned into "-", without ".desktop"; an entry elsewhere goes by its file name.
+std::string desktopFileID(const Path& entry, const std::vector<Path>& folders) {
+    std::string id = entry.filename().native();
+    for (const auto& folder : folders) {
+        if (!isBelow(entry, folder)) continue;
+        id = normal(entry).lexically_relative(normal(folder)).native();
+        std::replace(id.begin(), id.end(), '/', '-');
+        break;
+    }
+    if (id.ends_with(".desktop")) id.resize(id.size() - 8);
+    return id;
+}
+
+AppFacts entryFacts(const Path& appURL, const Layout& layout) {
+    AppFacts facts;
+    facts.name = withoutExtension(appURL);
+    facts.removal = AppRemoval::systemManaged;
+
+    auto st = statEntry(AT_FDCWD, appURL.c_str());
+    const bool isEntryFile = st && (st->isRegular() || st->isSymlink()) &&
+                             appURL.filename().native().ends_with(".desktop") &&
+                             !hasParentStep(appURL);
+    const bool userOwned = isEntryFile && isBelow(appURL, layout.dataHome / "applications");
+
+    AppInfoPtr info(isEntryFile ? g_desktop_app_info_new_from_filename(appURL.c_str()) : nullptr);
+    std::optional<std::string> flatpakKey;
+    std::optional<Path> program;
+    if (info) {
+        if (const char* name = g_app_info_get_name(G_APP_INFO(info.get())); name && *name)
+            facts.name = name;
+        facts.identifier = desktopFileID(appURL, layout.applicationFolders);
+        flatpakKey = entryString(info.get(), "X-Flatpak");
+        program = launchedProgram(info.get());
+    }
+
+    // A Flatpak: exported by an installation, or marked so (a copy the user keeps).
+    const auto installations = flatpakInstallations(layout);
+    std::optional<FlatpakInstallation> installation;
+    for (const auto& i : installations)
+        if (isEntryFile && isBelow(appURL, i.root / "exports/share/applications")) installation = i;
+    if (installation || flatpakKey) {
+        facts.flatpakID = flatpakKey ? *flatpakKey : facts.identifier.value_or("");
+        if (isFlatpakID(facts.flatpakID)) {
+            if (!installation) {
+                for (const auto& i : installations)
+                    if (statEntry(AT_FDCWD, (i.root / "app" / facts.flatpakID).c_str())) {
+                        installation = i;
+                        break;
+                    }
+            }
+            if (installation) {
+                facts.removal =
+                    installation->user ? AppRemoval::flatpakUser : AppRemoval::flatpakSystem;
+                facts.flatpakDeploy = installation->root / "app" / facts.flatpakID;
+                if (userOwned) facts.ownFiles = {appURL};  // the user's copy goes too
+                return facts;
+            }
+        }
+        facts.flatpakID.clear();  // names no Flatpak that is here
+    }
+
+    if (userOwned) {
+        facts.removal = AppRemoval::trash;
+        facts.ownFiles = {appURL};
+        if (program && isBelow(*program, layout.home) && !hasParentStep(*program) &&
+            isAppImage(*program))
+            facts.ownFiles.push_back(*program);
+    }
+    return facts;
+}
+
+// The layout's own folders: no leftover may be one of them or hold one.
+std::vector<Path> ownFolders(const Layout& layout) {
+    std::vector<Path> out{layout.home,
+                          layout.configHome,
+                          layout.cacheHome,
+                          layout.dataHome,
+                          layout.stateHome,
+                          layout.trash,
+                          layout.trashFiles,
+                          layout.dataHome / "flatpak",
+                          layout.home / ".var/app",
+                          layout.settingsFile.parent_path()};
+    for (const auto* list :
+         {&layout.leftoverUserFolders, &layout.leftoverSystemFolders, &layout.leftoverNameFolders,
+          &layout.applicationFolders, &layout.buildOutputFolders})
+        out.insert(out.end(), list->begin(), list->end());
+    for (const auto& root : layout.junkRoots) out.push_back(root.folder);
+    for (const auto& f :
+         Layout::present({layout.downloads, layout.documents, layout.desktop, layout.pictures,
+                          layout.movies, layout.music, layout.trashInfo, layout.thumbnailCache}))
+        out.push_back(f);
+    return out;
+}
+
+}  // namespace
+
+UninstallTarget UninstallerEngine::inspect(const Path& appURL) const {
+    AppFacts facts =
+        layout_.kind == LayoutKind::macos ? bundleFacts(appURL) : entryFacts(appURL, layout_);
+    UninstallTarget target;
+    target.appURL = appURL;
+    target.appName = facts.name;
+    target.bundleID = facts.identifier;
+    target.removal = facts.removal;
+    target.flatpakID = facts.flatpakID;
+    for (const auto& file : facts.ownFiles) {
+        target.appFiles.push_back({file, FileSystemHelper::size(file)});
+        target.appSize += target.appFiles.back().size;
+    }
+    if (facts.flatpakDeploy) target.appSize += FileSystemHelper::size(*facts.flatpakDeploy);
+
+    std::set<Path> seen;
+    for (const auto& file : facts.ownFiles) seen.insert(normal(file));
+    seen.insert(normal(appURL));
+    const std::vector<Path> own = ownFolders(layout_);
+    auto offer = [&](const Path& child, bool byName) {
+        const Path key = normal(child);
+        if (seen.contains(key)) return;
+        if (std::any_of(own.begin(), own.end(),
+                        [&](const Path& f) { return isSame(f, child) || isBelow(f, child); }))
+            return;
+        seen.insert(key);
+        target.leftovers.push_back({Uuid::random(), child, FileSystemHelper::size(child),
+                                    classify(child), byName, !byName});
+    };
+
+    // Identifier pass.
+    if (facts.identifier && longEnough(*facts.identifier)) {
+        const std::string id = lowerName(*facts.identifier);
+        const std::string idDot = id + ".";
+        std::vector<Path> folders = layout_.leftoverUserFolders;
+        folders.insert(folders.end(), layout_.leftoverSystemFolders.begin(),
+                       layout_.leftoverSystemFolders.end());
+        for (const auto& folder : folders) {
+            for (const auto& name : childNames(folder)) {
+                const std::string full = lowerName(name);
+                const std::string stem = lowerName(stemOf(name));
+                if (stem == id || full == id || full.starts_with(idDot) || stem.starts_with(idDot))
+                    offer(folder / name, false);
+            }
+        }
+    }
+
+    // Name pass.
+    if (longEnough(facts.name)) {
+        const std::string n = lowerName(facts.name);
+        for (const auto& folder : layout_.leftoverNameFolders)
+            for (const auto& name : childNames(folder))
+                if (lowerName(name) == n) offer(folder / name, true);
+    }
+
+    std::stable_sort(target.leftovers.begin(), target.leftovers.end(),
+                     [](const AppLeftover& a, const AppLeftover& b) { return a.size > b.size; });
+    return target;
+}
+
+// --- removal ---
+
+ByteCount UninstallerEngine::uninstall(const UninstallTarget& target, bool removeAppBundle) const {
+    std::vector<Path> folders = layout_.leftoverUserFolders;
+    for (const auto* list : {&layout_.leftoverSystemFolders, &layout_.leftoverNameFolders})
+        folders.insert(folders.end(), list->begin(), list->end());
+    auto isLeftoverPlace = [&](const Path& p) {
+        if (hasParentStep(p) || !p.has_filename()) return false;
+        const Path parent = normal(p).parent_path();
+        return std::any_of(folders.begin(), folders.end(),
+                           [&](const Path& f) { return isSame(parent, f); });
+    };
+    // The application's own files: a bundle on macOS; on freedesktop only files of the home.
+    auto isAppPlace = [&](const Path& p) {
+        if (hasParentStep(p) || !p.has_filename()) return false;
+        return layout_.kind == LayoutKind::macos || isBelow(p, layout_.home);
+    };
+
+    std::vector<std::pair<Path, ByteCount>> moves;
+    for (const auto& l : target.leftovers)
+        if (l.isSelected && isLeftoverPlace(l.url)) moves.emplace_back(l.url, l.size);
+    if (removeAppBundle && target.removal != AppRemoval::systemManaged)
+        for (const auto& f : target.appFiles)
+            if (isAppPlace(f.url)) moves.emplace_back(f.url, f.size);
+
+    ByteCount total = 0;
+    for (const auto& [location, size] : moves)
+        if (Trash::moveToTrash(location)) total += size;
+    return total;
+}
 
 }  // namespace tornivo

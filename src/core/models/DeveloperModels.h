@@ -1,6 +1,7 @@
 #pragma once
 // Records of the developer artifact engine.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,11 @@ struct DeveloperProject {
     TimePoint lastActivity{};  // the distant past when nothing could be read
     bool isActive = false;
     bool isSelected = false;  // always false while isActive
+    // Which folder it was when it was listed (device and inode): a removal goes ahead only while
+    // the location still holds that very folder. Zero when unknown; such a record is never
+    // removed.
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
 
     bool operator==(const DeveloperProject&) const = default;
 };

@@ -60,12 +60,41 @@ struct AppLeftover {
     bool operator==(const AppLeftover&) const = default;
 };
 
+// How the application itself leaves the system.
+enum class AppRemoval {
+    trash,          // its own files go to the Trash: a bundle, or a user's entry and its AppImage
+    flatpakUser,    // flatpak uninstall from the user's installation
+    flatpakSystem,  // flatpak uninstall from the system installation, as administrator
+    systemManaged,  // the package manager installed it: it stays, only leftovers go
+};
+
+template <>
+struct RawEnumTable<AppRemoval> {
+    static constexpr std::array<std::pair<AppRemoval, std::string_view>, 4> cases{{
+        {AppRemoval::trash, "trash"},
+        {AppRemoval::flatpakUser, "flatpakUser"},
+        {AppRemoval::flatpakSystem, "flatpakSystem"},
+        {AppRemoval::systemManaged, "systemManaged"},
+    }};
+};
+
+// A file of the application itself that goes to the Trash with it, and its size when inspected.
+struct AppFile {
+    Path url;
+    ByteCount size = 0;
+
+    bool operator==(const AppFile&) const = default;
+};
+
 struct UninstallTarget {
     Path appURL;
     std::string appName;
     std::optional<std::string> bundleID;
-    ByteCount appSize = 0;
+    ByteCount appSize = 0;               // what removing the application itself frees
     std::vector<AppLeftover> leftovers;  // largest first
+    AppRemoval removal = AppRemoval::trash;
+    std::vector<AppFile> appFiles;  // moved to the Trash, last, when the application goes
+    std::string flatpakID;          // the Flatpak application, for the flatpak removals
 
     ByteCount totalSize() const {
         ByteCount total = appSize;

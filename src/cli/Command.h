@@ -1,0 +1,70 @@
+#pragma once
+// What every command of tornivo-cli shares: the context it runs in (layout, preferences, output
+// mode) and its entry in the command table. A command is one file that defines one Command.
+
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "Arguments.h"
+#include "platform/Exclusions.h"
+#include "platform/Layout.h"
+#include "platform/PreferencesStore.h"
+
+namespace tornivo::cli {
+
+inline constexpr int kSuccess = 0;
+inline constexpr int kFailure = 1;  // the work failed
+inline constexpr int kUsage = 2;    // the command line was wrong; nothing was done
+
+class Context {
+  public:
+    // `layout` is what the engines analyse; `settingsFile` is the application's preferences file
+    // on this machine, whichever layout is analysed.
+    Context(Layout layout, Path settingsFile, bool json, std::string locale, bool progress);
+
+    const Layout& layout() const { return layout_; }
+    bool json() const { return json_; }
+    // The ICU locale numbers and dates are written in ("en", "de-DE").
+    const std::string& locale() const { return locale_; }
+    // Whether standard error is a terminal that progress lines may be drawn on.
+    bool progress() const { return progress_; }
+
+    PreferencesStore& store();
+    // The protected folders, read from the application's store when first asked for.
+    Exclusions& exclusions();
+
+  private:
+    Layout layout_;
+    Path settingsFile_;
+    bool json_;
+    std::string locale_;
+    bool progress_;
+    std::unique_ptr<PreferencesStore> store_;
+    std::unique_ptr<Exclusions> exclusions_;
+};
+
+struct Command {
+    std::string_view name;
+    std::string_view synopsis;  // "junk [--clean]"
+    std::string_view summary;   // one line for the overview
+    std::string_view details;   // the rest of `COMMAND --help`
+    std::span<const OptionDecl> options;
+    // Runs with the parsed arguments; returns the exit status. Throws UsageError for a bad value.
+    int (*run)(Context& context, const ParsedArguments& arguments);
+};
+
+// Every command, in the order --help lists them.
+std::span<const Command* const> commandTable();
+const Command* findCommand(std::string_view name);
+
+extern const Command junkCommand;
+extern const Command largeCommand;
+extern const Command duplicatesCommand;
+extern const Command xrayCommand;
+extern const Command installersCommand;
+extern const Command statsCommand;
+extern const Command protectCommand;
+
+}  // namespace tornivo::cli

@@ -1,0 +1,150 @@
+// duplicates [--min-size BYTES] [--keep-first] [ROOT...]: files with identical contents;
+// --keep-first moves every copy but the first of each group to the Trash.
+
+#include <sys/stat.h>
+
+#include <iostream>
+#include <limits>
+#include <unordered_map>
+
+#include "Command.h"
+#include "JsonRecords.h"
+#include "Progress.h"
+#include "ProtectedFilter.h"
+#include "engines/DuplicateFinder.h"
+#include "platform/ByteFormatter.h"
+
+namespace tornivo::cli {
+
+namespace {
+
+// What the application looks for.
+constexpr ByteCount kDefaultMinSize = 1'048'576;
+
+constexpr OptionDecl kOptions[] = {{"--min-size", true}, {"--keep-first", false}};
+
+std::vector<Path> rootsOf(const Context& context, const ParsedArguments& arguments) {
+    if (arguments.positionals().empty()) {
+        const Layout& l = context.layout();
+        return Layout::present({l.downloads, l.documents, l.desktop, l.pictures, l.movies});
+    }
+    std::vector<Path> roots;
+    for (const std::string& text : arguments.positionals()) {
+        Path root = pathArgument(text, "ROOT");
+        struct stat st {};
+        // A root that is a link to a folder is followed, as for the personal folders.
+        if (::stat(root.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+            throw UsageError("ROOT " + quote(text) + " is not a folder");
+        roots.push_back(std::move(root));
+    }
+    return roots;
+}
+
+// The files whose size another file shares: the only ones whose contents are read.
+std::pair<std::int64_t, ByteCount> toCompare(
+    const std::vector<DuplicateFinder::Candidate>& candidates) {
+    std::unordered_map<ByteCount, std::int64_t> bySize;
+    for (const auto& c : candidates) ++bySize[c.size];
+    std::int64_t files = 0;
+    ByteCount bytes = 0;
+    for (const auto& [size, count] : bySize) {
+        if (count < 2) continue;
+        files += count;
+        bytes += size * count;
+    }
+    return {files, bytes};
+}
+
+void printGroups(const Context& context, const std::vector<DuplicateGroup>& groups) {
+    if (groups.empty()) {
+        std::cout << "No duplicates found.\n";
+        return;
+    }
+    ByteCount reclaimable = 0;
+    for (const auto& group : groups) {
+        std::cout << counted(static_cast<std::int64_t>(group.files.size()), "copy", "copies",
+                             context.locale())
+                  << " of " << formatBytes(group.size, context.locale()) << ", "
+                  << formatBytes(group.reclaimable(), context.locale()) << " reclaimable, SHA-256 "
+                  << group.hash.substr(0, 12) << "...\n";
+        for (const Path& file : group.files) std::cout << "  " << terminalText(file) << '\n';
+        std::cout << '\n';
+        reclaimable += group.reclaimable();
+    }
+    std::cout << counted(static_cast<std::int64_t>(groups.size()), "group", "groups",
+                         context.locale())
+              << ", " << formatBytes(reclaimable, context.locale()) << " reclaimable\n";
+}
+
+int run(Context& context, const ParsedArguments& arguments) {
+    const ByteCount minSize =
+        arguments
+            .integer("--min-size", 1, std::numeric_limits<ByteCount>::max(),
+                     "a whole number of bytes, 1 or more (empty files are never duplicates)")
+            .value_or(kDefaultMinSize);
+    const std::vector<Path> roots = rootsOf(context, arguments);
+    const bool keepFirst = arguments.has("--keep-first");
+
+    const DuplicateFinder finder(minSize);
+    std::vector<DuplicateGroup> groups;
+    {
+        ProgressLine progress(context.progress());
+        std::string where;
+        for (const Path& root : roots)
+            where += (where.empty() ? " " : ", ") + terminalText(root.filename());
+        progress.set("Listing files of " + formatBytes(minSize, context.locale()) + " or more in" +
+                     where);
+        const auto candidates = finder.listCandidates(roots);
+        const auto [files, bytes] = toCompare(candidates);
+        progress.set("Comparing " + counted(files, "file", "files", context.locale()) +
+                     " that share a size, " + formatBytes(bytes, context.locale()));
+        groups = withoutProtected(finder.groupCandidates(candidates), context.exclusions());
+    }
+
+    // As the application resolves every group: the copy found first stays, and a group whose
+    // first copy is gone or changed keeps all of its files.
+    std::int64_t trashed = 0;
+    if (keepFirst) {
+        for (const auto& group : groups) {
+            const auto freed = finder.removeCopies(group, group.files.front());
+            if (freed) trashed += *freed / group.size;
+        }
+    }
+
+    if (context.json()) {
+        Json document = {{"groups", toJsonArray(groups)}};
+        if (keepFirst) document["trashed"] = trashed;
+        writeJson(std::cout, document);
+    } else {
+        printGroups(context, groups);
+        if (keepFirst)
+            std::cout << "Kept the first file of each group; moved "
+                      << counted(trashed, "file", "files", context.locale()) << " to the Trash.\n";
+    }
+    if (keepFirst && !groups.empty() && trashed == 0) {
+        std::cerr << "tornivo-cli duplicates: no copy could be moved to the Trash\n";
+        return kFailure;
+    }
+    return kSuccess;
+}
+
+}  // namespace
+
+const Command duplicatesCommand = {
+    "duplicates",
+    "duplicates [--min-size BYTES] [--keep-first] [ROOT...]",
+    "files with identical contents; --keep-first moves every copy but the first to the Trash",
+    R"(Finds files of at least --min-size bytes (default 1048576, 1 MiB) whose contents are
+byte-for-byte identical, below the given ROOT folders or, by default, Downloads, Documents,
+Desktop, Pictures and Movies (the videos folder). Hidden entries are skipped; a file with
+several names counts once. Groups come largest reclaimable first, files in the order found.
+With --keep-first the first file of each group stays and the others go to the Trash (where
+the file manager can restore them), only while that first file is still the group's.
+JSON: {"groups": [...]}, with --keep-first also "trashed": the number of files moved.
+Exit status 1 when --keep-first could move no copy at all.
+)",
+    kOptions,
+    run,
+};
+
+}  // namespace tornivo::cli

@@ -1,0 +1,85 @@
+#include "JsonRecords.h"
+
+#include "models/RawEnum.h"
+#include "platform/PathText.h"
+
+namespace tornivo::cli {
+
+namespace {
+Json raw(std::string_view value) {
+    return std::string(value);
+}
+}  // namespace
+
+Json toJson(const Path& path) {
+    return encodePathText(path);
+}
+
+Json toJson(const std::optional<TimePoint>& date) {
+    return date ? Json(isoDate(*date)) : Json(nullptr);
+}
+
+Json toJson(const JunkItem& item) {
+    return {{"id", item.id.toString()},
+            {"url", toJson(item.url)},
+            {"size", item.size},
+            {"category", raw(rawValue(item.category))},
+            {"isSelected", item.isSelected}};
+}
+
+Json toJson(const LargeFile& file) {
+    return {{"id", file.id.toString()},
+            {"url", toJson(file.url)},
+            {"size", file.size},
+            {"lastAccess", toJson(file.lastAccess)},
+            {"isSelected", file.isSelected}};
+}
+
+Json toJson(const DuplicateGroup& group) {
+    return {{"id", group.id.toString()},
+            {"hash", group.hash},
+            {"size", group.size},
+            {"files", toJsonArray(group.files)}};
+}
+
+Json toJson(const FileAdvice& advice) {
+    Json object = {{"case", raw(rawValue(advice.kind))}};
+    if (advice.kind == FileAdvice::Case::stale) object["lastUsed"] = toJson(advice.lastUsed);
+    return object;
+}
+
+Json toJson(const DiskFile& file) {
+    return {{"id", file.id.toString()},
+            {"url", toJson(file.url)},
+            {"size", file.size},
+            {"lastUsed", toJson(file.lastUsed)},
+            {"advice", file.advice ? toJson(*file.advice) : Json(nullptr)}};
+}
+
+Json toJson(const DiskCategory& category) {
+    return {{"kind", raw(rawValue(category.kind))},
+            {"size", category.size},
+            {"fileCount", category.fileCount},
+            {"files", toJsonArray(category.files)}};
+}
+
+Json toJson(const InstallerFile& file) {
+    return {{"id", file.id.toString()},
+            {"url", toJson(file.url)},
+            {"size", file.size},
+            {"kind", file.kind},
+            {"matchedApp", file.matchedApp ? Json(*file.matchedApp) : Json(nullptr)},
+            {"isSelected", file.isSelected}};
+}
+
+Json toJson(const SystemStats& stats) {
+    return {{"memoryUsedFraction", stats.memoryUsedFraction},
+            {"memoryUsedBytes", stats.memoryUsedBytes},
+            {"memoryTotalBytes", stats.memoryTotalBytes},
+            {"cpuUsageFraction", stats.cpuUsageFraction},
+            {"diskUsedFraction", stats.diskUsedFraction},
+            {"diskUsedBytes", stats.diskUsedBytes},
+            {"diskTotalBytes", stats.diskTotalBytes}};
+}
+
+}  // namespace tornivo::cli

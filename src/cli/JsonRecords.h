@@ -1,0 +1,33 @@
+#pragma once
+// The records as JSON objects whose keys are the records' field names: locations as their
+// lossless path text, sizes as integers in bytes, dates as ISO 8601 in UTC, enumerations by their
+// raw value and an absent optional as null.
+
+#include "Output.h"
+#include "models/DiskModels.h"
+#include "models/FinderModels.h"
+#include "models/InstallerModels.h"
+#include "models/ScanModels.h"
+#include "models/SystemStats.h"
+
+namespace tornivo::cli {
+
+Json toJson(const Path& path);
+Json toJson(const std::optional<TimePoint>& date);
+Json toJson(const JunkItem& item);
+Json toJson(const LargeFile& file);
+Json toJson(const DuplicateGroup& group);
+Json toJson(const FileAdvice& advice);
+Json toJson(const DiskFile& file);
+Json toJson(const DiskCategory& category);
+Json toJson(const InstallerFile& file);
+Json toJson(const SystemStats& stats);
+
+template <class Record>
+Json toJsonArray(const std::vector<Record>& records) {
+    Json array = Json::array();
+    for (const auto& r : records) array.push_back(toJson(r));
+    return array;
+}
+
+}  // namespace tornivo::cli

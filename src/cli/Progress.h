@@ -1,0 +1,39 @@
+#pragma once
+// The progress line of a long scan on standard error: redrawn in place a few times a second
+// with the time spent so far, and erased when the scan ends. Only drawn when standard error is
+// a terminal; otherwise every call does nothing and no thread is started.
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <string>
+#include <thread>
+
+namespace tornivo::cli {
+
+class ProgressLine {
+  public:
+    explicit ProgressLine(bool enabled);
+    ~ProgressLine();  // erases the line
+    ProgressLine(const ProgressLine&) = delete;
+    ProgressLine& operator=(const ProgressLine&) = delete;
+
+    // Shows a new text at once. Safe from any thread.
+    void set(std::string text);
+    // Erases the line and stops redrawing.
+    void finish();
+
+  private:
+    void run();
+    void draw();  // with mutex_ held
+
+    bool enabled_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool stopping_ = false;
+    std::string text_;
+    std::chrono::steady_clock::time_point start_;
+    std::thread ticker_;
+};
+
+}  // namespace tornivo::cli

@@ -1,0 +1,39 @@
+#pragma once
+// The protected folders applied to scan results exactly as the application publishes them:
+// a protected record leaves the list; a duplicate group loses its protected files and stays while
+// two are left; an X-Ray category loses its protected files but keeps the totals the walk counted.
+
+#include <algorithm>
+#include <vector>
+
+#include "models/DiskModels.h"
+#include "models/FinderModels.h"
+#include "platform/Exclusions.h"
+
+namespace tornivo::cli {
+
+template <class Record>
+std::vector<Record> withoutProtected(std::vector<Record> records, const Exclusions& exclusions) {
+    std::erase_if(records, [&](const Record& r) { return exclusions.isProtected(r.url); });
+    return records;
+}
+
+inline std::vector<DuplicateGroup> withoutProtected(std::vector<DuplicateGroup> groups,
+                                                    const Exclusions& exclusions) {
+    std::vector<DuplicateGroup> kept;
+    for (auto& group : groups) {
+        std::erase_if(group.files, [&](const Path& f) { return exclusions.isProtected(f); });
+        if (group.files.size() >= 2) kept.push_back(std::move(group));
+    }
+    return kept;
+}
+
+inline std::vector<DiskCategory> withoutProtected(std::vector<DiskCategory> categories,
+                                                  const Exclusions& exclusions) {
+    for (auto& category : categories)
+        std::erase_if(category.files,
+                      [&](const DiskFile& f) { return exclusions.isProtected(f.url); });
+    return categories;
+}
+
+}  // namespace tornivo::cli

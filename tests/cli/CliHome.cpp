@@ -1,0 +1,180 @@
+#include "CliHome.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <stdexcept>
+
+namespace tornivo::test {
+
+namespace fs = std::filesystem;
+
+std::map<std::string, std::string> snapshot(const Path& folder) {
+    std::map<std::string, std::string> entries;
+    for (const auto& e : fs::recursive_directory_iterator(folder)) {
+        const auto status = e.symlink_status();
+        std::string line = std::to_string(static_cast<int>(status.type()));
+        if (status.type() == fs::file_type::regular)
+            line += " " + std::to_string(e.file_size()) + " " +
+                    std::to_string(e.last_write_time().time_since_epoch().count());
+        entries[e.path().native()] = line;
+    }
+    return entries;
+}
+
+CliHome::CliHome(LayoutKind kind)
+    : home_(kind, {{"XDG_DATA_DIRS", system_.path().native()}}), kind_(kind) {}
+
+Path CliHome::settingsFile() const {
+    return Layout::freedesktop(home(), {{"XDG_DATA_DIRS", system_.path().native()}}).settingsFile;
+}
+
+Environment CliHome::environment() const {
+    return {{"PATH", "/usr/bin:/bin"},
+            {"HOME", home().native()},
+            {"XDG_DATA_DIRS", system_.path().native()},
+            {"TZ", "UTC"},
+            {"LC_ALL", "C.UTF-8"}};
+}
+
+CliResult CliHome::run(const std::vector<std::string>& args) const {
+    return launch(args, false);
+}
+
+CliResult CliHome::runOnTerminal(const std::vector<std::string>& args) const {
+    return launch(args, true);
+}
+
+Json CliHome::json(const std::vector<std::string>& args) const {
+    std::vector<std::string> all{"--json"};
+    all.insert(all.end(), args.begin(), args.end());
+    const CliResult r = run(all);
+    if (r.status != 0)
+        throw std::runtime_error("status " + std::to_string(r.status) + ": " + r.err);
+    return Json::parse(r.out);
+}
+
+CliResult CliHome::launch(const std::vector<std::string>& args, bool terminal) const {
+    std::vector<std::string> argvText{TORNIVO_CLI, "--layout",
+                                      kind_ == LayoutKind::macos ? "macos" : "freedesktop"};
+    argvText.insert(argvText.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& a : argvText) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    std::vector<std::string> envText;
+    for (const auto& [k, v] : environment()) envText.push_back(k + "=" + v);
+    std::vector<char*> envp;
+    for (auto& e : envText) envp.push_back(e.data());
+    envp.push_back(nullptr);
+
+    int out[2], err[2];
+    if (::pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
+    if (terminal) {
+        if (::openpty(&err[0], &err[1], nullptr, nullptr, nullptr) != 0)
+            throw std::runtime_error("openpty");
+        ::fcntl(err[0], F_SETFD, FD_CLOEXEC);
+        ::fcntl(err[1], F_SETFD, FD_CLOEXEC);
+    } else if (::pipe2(err, O_CLOEXEC) != 0) {
+        throw std::runtime_error("pipe");
+    }
+    const Path cwd = home();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int devnull = ::open("/dev/null", O_RDONLY);
+        ::dup2(devnull, 0);
+        ::dup2(out[1], 1);
+        ::dup2(err[1], 2);
+        if (::chdir(cwd.c_str()) != 0) ::_exit(127);
+        ::execve(argv[0], argv.data(), envp.data());
+        ::_exit(127);
+    }
+    ::close(out[1]);
+    ::close(err[1]);
+
+    CliResult result;
+    pollfd fds[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
+    std::string* sinks[2] = {&result.out, &result.err};
+    int open = 2;
+    while (open > 0) {
+        if (::poll(fds, 2, -1) < 0) break;
+        for (int i = 0; i < 2; ++i) {
+            if (fds[i].fd < 0 || fds[i].revents == 0) continue;
+            char buffer[65536];
+            const ssize_t n = ::read(fds[i].fd, buffer, sizeof buffer);
+            if (n > 0) {
+                sinks[i]->append(buffer, static_cast<std::size_t>(n));
+            } else {  // end of a pipe, or EIO once a terminal's last writer is gone
+                ::close(fds[i].fd);
+                fds[i].fd = -1;
+                --open;
+            }
+        }
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return result;
+}
+
+std::string CliHome::masked(std::string text) const {
+    const Layout& l = layout();
+    std::vector<std::pair<Path, std::string>> names = {{l.junkRoots.at(0).folder, "CACHES"},
+                                                       {l.junkRoots.at(1).folder, "LOGS"}};
+    for (const auto& [folder, name] :
+         {std::pair{l.downloads, "DOWNLOADS"}, std::pair{l.documents, "DOCUMENTS"},
+          std::pair{l.desktop, "DESKTOP"}, std::pair{l.pictures, "PICTURES"},
+          std::pair{l.movies, "MOVIES"}, std::pair{l.music, "MUSIC"}})
+        if (folder) names.emplace_back(*folder, name);
+    names.emplace_back(home(), "HOME");
+    // The longest locations first, so that a folder inside another is named by itself.
+    std::stable_sort(names.begin(), names.end(), [](const auto& a, const auto& b) {
+        return a.first.native().size() > b.first.native().size();
+    });
+    for (const auto& [folder, name] : names) {
+        const std::string& from = folder.native();
+        for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at))
+            text.replace(at, from.size(), name);
+    }
+    return text;
+}
+
+Json CliHome::masked(const Json& document) const {
+    static const std::regex uuid(
+        "[0-9a-f]{8}-[0-9a-f]{4}-4[0-9a-f]{3}-[89ab][0-9a-f]{3}-[0-9a-f]{12}");
+    if (document.is_string()) return masked(document.get<std::string>());
+    Json copy = document;
+    if (document.is_array()) {
+        for (auto& element : copy) element = masked(element);
+    } else if (document.is_object()) {
+        for (auto& [key, value] : copy.items()) {
+            if (key == "id" && value.is_string() &&
+                std::regex_match(value.get<std::string>(), uuid))
+                value = "ID";
+            else
+                value = masked(value);
+        }
+    }
+    return copy;
+}
+
+std::string expected(const std::string& name, const std::string& actual) {
+    const Path file = Path(TORNIVO_CLI_EXPECTED) / name;
+    const char* update = std::getenv("TORNIVO_UPDATE_EXPECTED");
+    if (update && std::string(update) == "1") std::ofstream(file, std::ios::binary) << actual;
+    return readText(file);
+}
+
+TimePoint utc(int year, unsigned month, unsigned day, int hour) {
+    using namespace std::chrono;
+    return sys_days{std::chrono::year{year} / month / day} + hours{hour};
+}
+
+}  // namespace tornivo::test

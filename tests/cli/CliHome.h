@@ -1,0 +1,75 @@
+#pragma once
+// Runs the built tornivo-cli as a child process against a temporary home: a clean environment
+// (HOME, XDG_DATA_DIRS, TZ=UTC, LC_ALL=C.UTF-8 and a PATH, nothing else), standard error on a
+// pipe or on a pseudo-terminal, and helpers to compare what it printed with reference files.
+
+#include <map>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "TempHome.h"
+
+namespace tornivo {
+// Test names and messages show the layout by name.
+inline void PrintTo(LayoutKind kind, std::ostream* out) {
+    *out << rawValue(kind);
+}
+}  // namespace tornivo
+
+namespace tornivo::test {
+
+using Json = nlohmann::ordered_json;
+
+struct CliResult {
+    int status = -1;
+    std::string out, err;
+};
+
+// Every entry below a folder (type, size, modification time), to show that nothing changed.
+std::map<std::string, std::string> snapshot(const Path& folder);
+
+class CliHome {
+  public:
+    explicit CliHome(LayoutKind kind);
+
+    const Layout& layout() const { return home_.layout(); }
+    const Path& home() const { return home_.home(); }
+    // The preferences file the application uses for this user (freedesktop, whatever layout).
+    Path settingsFile() const;
+    Path trashFiles() const { return home() / ".local/share/Trash/files"; }
+    // Where desktop entries of "the system" are: XDG_DATA_DIRS of the child.
+    Path systemData() const { return system_.path(); }
+    Environment environment() const;
+
+    // Runs `tornivo-cli --layout KIND ARGS...`.
+    CliResult run(const std::vector<std::string>& args) const;
+    // The same with standard error on a pseudo-terminal (standard output stays a pipe).
+    CliResult runOnTerminal(const std::vector<std::string>& args) const;
+    // Runs with --json, expects status 0 and one JSON document.
+    Json json(const std::vector<std::string>& args) const;
+
+    // The text with this home's locations replaced by names (CACHES, LOGS, DOWNLOADS,
+    // DOCUMENTS, DESKTOP, PICTURES, MOVIES, MUSIC, HOME), so one reference fits both layouts.
+    std::string masked(std::string text) const;
+    // A JSON document masked the same way, with every "id" (checked to be a UUID) as "ID".
+    Json masked(const Json& document) const;
+
+  private:
+    CliResult launch(const std::vector<std::string>& args, bool terminal) const;
+
+    TempDir system_;
+    TempHome home_;
+    LayoutKind kind_;
+};
+
+// The reference file tests/cli/expected/NAME. With TORNIVO_UPDATE_EXPECTED=1 in the environment
+// the file is rewritten with `actual` first (review the change before keeping it).
+std::string expected(const std::string& name, const std::string& actual);
+
+// Calendar dates as points in time, UTC.
+TimePoint utc(int year, unsigned month, unsigned day, int hour = 0);
+
+}  // namespace tornivo::test

@@ -1,0 +1,191 @@
+// The command line and the application agree: on the same home, with the same protected
+// folders, each scan gives the same records in the same order, field by field (only the fresh
+// ids differ).
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "AppState.h"
+#include "QtWait.h"
+#include "SampleHome.h"
+#include "platform/PathText.h"
+
+namespace tornivo::app {
+namespace {
+
+using namespace tornivo::test;
+
+std::string raw(std::string_view value) {
+    return std::string(value);
+}
+class CliMatchesApplicationTest : public ::testing::TestWithParam<LayoutKind> {
+  protected:
+    SampleHome home{GetParam()};
+
+    // A fresh application on the home, reading the protected folders as it starts.
+    std::unique_ptr<AppState> application() const {
+        auto state = std::make_unique<AppState>(
+            home.layout(), std::make_shared<PreferencesStore>(home.settingsFile()));
+        state->setCuePlayer([](SoundCue) {});
+        return state;
+    }
+    Json cli(const std::string& command) const { return withoutIds(home.json({command})); }
+
+    static Json withoutIds(Json document) {
+        if (document.is_object()) {
+            document.erase("id");
+            for (auto& [key, value] : document.items()) value = withoutIds(value);
+        } else if (document.is_array()) {
+            for (auto& element : document) element = withoutIds(element);
+        }
+        return document;
+    }
+};
+
+// Dates as the command line writes them: ISO 8601 in UTC, to the second.
+Json iso(const std::optional<TimePoint>& t) {
+    if (!t) return nullptr;
+    const auto secs = std::chrono::floor<std::chrono::seconds>(*t);
+    const auto day = std::chrono::floor<std::chrono::days>(secs);
+    const std::chrono::year_month_day ymd{day};
+    const std::chrono::hh_mm_ss<std::chrono::seconds> time{secs - day};
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02dZ", int(ymd.year()),
+                  unsigned(ymd.month()), unsigned(ymd.day()), int(time.hours().count()),
+                  int(time.minutes().count()), int(time.seconds().count()));
+    return text;
+}
+
+Json items(const std::vector<JunkItem>& items) {
+    Json list = Json::array();
+    for (const auto& i : items)
+        list.push_back({{"url", encodePathText(i.url)},
+                        {"size", i.size},
+                        {"category", raw(rawValue(i.category))},
+                        {"isSelected", i.isSelected}});
+    return list;
+}
+
+TEST_P(CliMatchesApplicationTest, JunkGivesTheApplicationsItemsInItsOrderAndDropsAProtectedOne) {
+    const Path caches = home.layout().junkRoots.at(0).folder;
+    // Equal sizes keep the roots' order and each folder's listing order.
+    writeFile(home.layout().junkRoots.at(1).folder / "same-a.log", 128 * 1024);
+    writeFile(caches / "same-b", 128 * 1024);
+
+    auto state = application();
+    state->runQuickScan();
+    ASSERT_TRUE(waitUntil([&] { return !state->isScanning(); }));
+    const Json published = items(state->scanResult()->items);
+    ASSERT_EQ(published.size(), 5u);
+    EXPECT_EQ(cli("junk"), Json({{"items", published}}));
+
+    ASSERT_EQ(home.run({"protect", "add", (caches / "org.example.Editor").native()}).status, 0);
+    state = application();
+    state->runQuickScan();
+    ASSERT_TRUE(waitUntil([&] { return !state->isScanning(); }));
+    const Json protectedOut = items(state->scanResult()->items);
+    ASSERT_EQ(protectedOut.size(), 4u);
+    Json expectedItems = published;
+    expectedItems.erase(0);  // the editor's cache, the largest
+    EXPECT_EQ(protectedOut, expectedItems);
+    EXPECT_EQ(cli("junk"), Json({{"items", protectedOut}}));
+}
+
+TEST_P(CliMatchesApplicationTest, LargeGivesTheApplicationsFilesWithItsDefaults) {
+    const Path downloads = *home.layout().downloads, documents = *home.layout().documents;
+    for (const Path& file :
+         {downloads / "old-1.iso", documents / "keep/old-2.mkv", documents / "new.mkv"})
+        SampleHome::allocate(file, 524'288'000);
+    for (const Path& file : {downloads / "old-1.iso", documents / "keep/old-2.mkv"})
+        setTimes(file, SampleHome::longAgo(), SampleHome::longAgo());
+    ASSERT_EQ(home.run({"protect", "add", (documents / "keep").native()}).status, 0);
+
+    auto state = application();
+    state->runLargeFileScan();
+    ASSERT_TRUE(waitUntil([&] { return !state->isFindingLarge(); }, 60000));
+    Json published = Json::array();
+    for (const auto& f : state->largeFiles())
+        published.push_back({{"url", encodePathText(f.url)},
+                             {"size", f.size},
+                             {"lastAccess", iso(f.lastAccess)},
+                             {"isSelected", f.isSelected}});
+    ASSERT_EQ(published.size(), 1u);
+    EXPECT_EQ(cli("large"), Json({{"files", published}}));
+}
+
+TEST_P(CliMatchesApplicationTest, DuplicatesGivesTheApplicationsGroups) {
+    const Path pictures = *home.layout().pictures, movies = *home.layout().movies;
+    writeFile(pictures / "b1.jpg", 2 * 1'048'576, 'b');
+    writeFile(movies / "b2.mov", 2 * 1'048'576, 'b');
+    writeFile(movies / "b3.mov", 2 * 1'048'576, 'b');
+    writeFile(*home.layout().desktop / "c1", 3 * 1'048'576, 'c');
+    writeFile(movies / "keep/c2", 3 * 1'048'576, 'c');
+    ASSERT_EQ(home.run({"protect", "add", movies.native() + "/keep"}).status, 0);
+
+    auto state = application();
+    state->runDuplicateScan();
+    ASSERT_TRUE(waitUntil([&] { return !state->isFindingDuplicates(); }, 60000));
+    Json published = Json::array();
+    for (const auto& g : state->duplicateGroups()) {
+        Json files = Json::array();
+        for (const auto& f : g.files) files.push_back(encodePathText(f));
+        published.push_back({{"hash", g.hash}, {"size", g.size}, {"files", files}});
+    }
+    ASSERT_EQ(published.size(), 2u) << "the group of c is left with one file: gone";
+    EXPECT_EQ(cli("duplicates"), Json({{"groups", published}}));
+}
+
+TEST_P(CliMatchesApplicationTest, InstallersGivesTheApplicationsFiles) {
+    writeFile(*home.layout().desktop / "editor-setup.iso", 64 * 1024, 'x');
+    ASSERT_EQ(home.run({"protect", "add", home.layout().desktop->native()}).status, 0);
+    auto state = application();
+    state->runInstallerScan();
+    ASSERT_TRUE(waitUntil([&] { return !state->isScanningInstallers(); }));
+    Json published = Json::array();
+    for (const auto& f : state->installerFiles())
+        published.push_back({{"url", encodePathText(f.url)},
+                             {"size", f.size},
+                             {"kind", f.kind},
+                             {"matchedApp", f.matchedApp ? Json(*f.matchedApp) : Json()},
+                             {"isSelected", f.isSelected}});
+    ASSERT_EQ(published.size(), 2u);
+    EXPECT_EQ(cli("installers"), Json({{"files", published}}));
+}
+
+TEST_P(CliMatchesApplicationTest, XrayGivesTheApplicationsCategories) {
+    ASSERT_EQ(home.run({"protect", "add", home.layout().junkRoots.at(0).folder.native()}).status,
+              0);
+    auto state = application();
+    state->runDiskAnalysis();
+    ASSERT_TRUE(waitUntil([&] { return !state->isAnalyzing(); }, 60000));
+    Json published = Json::array();
+    for (const auto& c : state->diskCategories()) {
+        Json files = Json::array();
+        for (const auto& f : c.files) {
+            Json advice = nullptr;
+            if (f.advice) {
+                advice = {{"case", raw(rawValue(f.advice->kind))}};
+                if (f.advice->kind == FileAdvice::Case::stale)
+                    advice["lastUsed"] = iso(f.advice->lastUsed);
+            }
+            files.push_back({{"url", encodePathText(f.url)},
+                             {"size", f.size},
+                             {"lastUsed", iso(f.lastUsed)},
+                             {"advice", advice}});
+        }
+        published.push_back({{"kind", raw(rawValue(c.kind))},
+                             {"size", c.size},
+                             {"fileCount", c.fileCount},
+                             {"files", files}});
+    }
+    // The settings file the protection wrote is counted too.
+    EXPECT_EQ(cli("xray"), Json({{"categories", published}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, CliMatchesApplicationTest,
+                         ::testing::Values(LayoutKind::freedesktop, LayoutKind::macos),
+                         [](const auto& info) { return std::string(rawValue(info.param)); });
+
+}  // namespace
+}  // namespace tornivo::app

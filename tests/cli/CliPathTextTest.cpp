@@ -1,0 +1,83 @@
+// Paths are bytes: a name that is not UTF-8, holds a backslash or a control character comes out
+// as text that decodes to its exact bytes, in the table and in JSON, and the same text given back
+// as an argument names the same file.
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "CliHome.h"
+#include "platform/Exclusions.h"
+#include "platform/PathText.h"
+#include "platform/PreferencesStore.h"
+
+namespace tornivo::test {
+namespace {
+
+class CliPathTextTest : public ::testing::TestWithParam<LayoutKind> {
+  protected:
+    CliHome home{GetParam()};
+    Path caches() const { return home.layout().junkRoots.at(0).folder; }
+
+    void SetUp() override {
+        writeFile(caches() / "caf\xe9/data", 3 * 4096);      // Latin-1, not UTF-8
+        writeFile(caches() / "back\\slash\\x41", 2 * 4096);  // looks like an escape, is not one
+        writeFile(caches() / "bell\a\nnext\x1b[2J", 4096);   // control characters
+    }
+};
+
+TEST_P(CliPathTextTest, JsonGivesTextThatDecodesToTheExactBytes) {
+    const Json items = home.json({"junk"})["items"];
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(home.masked(items[0]["url"].get<std::string>()), "CACHES/caf\\xe9");
+    EXPECT_EQ(home.masked(items[1]["url"].get<std::string>()), "CACHES/back\\\\slash\\\\x41");
+    EXPECT_EQ(home.masked(items[2]["url"].get<std::string>()), "CACHES/bell\a\nnext\x1b[2J");
+    EXPECT_EQ(decodePathText(items[0]["url"].get<std::string>()), caches() / "caf\xe9");
+    EXPECT_EQ(decodePathText(items[1]["url"].get<std::string>()), caches() / "back\\slash\\x41");
+    EXPECT_EQ(decodePathText(items[2]["url"].get<std::string>()), caches() / "bell\a\nnext\x1b[2J");
+}
+
+TEST_P(CliPathTextTest, TablesEscapeControlCharactersTooAndStillDecodeToTheExactBytes) {
+    const CliResult r = home.run({"junk"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(home.masked(r.out),
+              " SIZE  CATEGORY  PATH\n"
+              "12 KB  appCache  CACHES/caf\\xe9\n"
+              " 8 KB  appCache  CACHES/back\\\\slash\\\\x41\n"
+              " 4 KB  appCache  CACHES/bell\\x07\\x0anext\\x1b[2J\n"
+              "3 items, 25 KB\n");
+    EXPECT_EQ(decodePathText("CACHES/bell\\x07\\x0anext\\x1b[2J"), "CACHES/bell\a\nnext\x1b[2J");
+}
+
+TEST_P(CliPathTextTest, PathArgumentsTakeTheSameTextAndNameTheExactFile) {
+    const std::string text = encodePathText(caches() / "caf\xe9");
+    ASSERT_EQ(home.run({"protect", "add", text}).status, 0);
+    PreferencesStore store(home.settingsFile());
+    EXPECT_EQ(Exclusions(store).folders(), std::vector<Path>{caches() / "caf\xe9"});
+    const Json items = home.json({"junk"})["items"];
+    ASSERT_EQ(items.size(), 2u) << "the protected item is left out";
+    EXPECT_EQ(home.masked(items[0]["url"].get<std::string>()), "CACHES/back\\\\slash\\\\x41");
+    EXPECT_EQ(home.json({"protect", "list"}), Json({{"folders", {text}}}));
+
+    // A root named in bytes that are not UTF-8, with two identical files in it.
+    const Path odd = home.home() / "Dossier\xff";
+    writeFile(odd / "a.bin", 1'048'576, 'z');
+    writeFile(odd / "b.bin", 1'048'576, 'z');
+    const Json groups = home.json({"duplicates", encodePathText(odd)})["groups"];
+    ASSERT_EQ(groups.size(), 1u);
+    std::set<std::string> files;
+    for (const auto& f : groups[0]["files"]) files.insert(home.masked(f.get<std::string>()));
+    EXPECT_EQ(files, (std::set<std::string>{"HOME/Dossier\\xff/a.bin", "HOME/Dossier\\xff/b.bin"}));
+    for (const auto& f : groups[0]["files"])
+        EXPECT_TRUE(test::exists(decodePathText(f.get<std::string>()))) << f;
+
+    ASSERT_EQ(home.run({"protect", "remove", text}).status, 0);
+    EXPECT_EQ(home.json({"junk"})["items"].size(), 3u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, CliPathTextTest,
+                         ::testing::Values(LayoutKind::freedesktop, LayoutKind::macos),
+                         [](const auto& info) { return std::string(rawValue(info.param)); });
+
+}  // namespace
+}  // namespace tornivo::test

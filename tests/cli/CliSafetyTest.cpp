@@ -1,0 +1,181 @@
+// What the command line promises about removal and mistakes: a usage error gets status 2, one
+// line naming what was wrong and touches nothing; nothing is removed or moved without --clean or
+// --keep-first; protected folders and running applications' junk stay; progress only ever goes
+// to a terminal.
+
+#include <gtest/gtest.h>
+
+#include "SampleHome.h"
+#include "platform/PathText.h"
+
+namespace tornivo::test {
+namespace {
+
+class CliSafetyTest : public ::testing::TestWithParam<LayoutKind> {
+  protected:
+    SampleHome home{GetParam()};
+    Path caches() const { return home.layout().junkRoots.at(0).folder; }
+    Path downloads() const { return *home.layout().downloads; }
+    Path documents() const { return *home.layout().documents; }
+};
+
+struct Mistake {
+    std::vector<std::string> args;
+    std::string message;  // the whole line after "tornivo-cli"
+};
+
+TEST_P(CliSafetyTest, EveryUsageErrorExitsWith2AndOneLineNamingItAndTouchesNothing) {
+    const std::vector<Mistake> mistakes = {
+        {{"junk", "--clean", "--force"},
+         " junk: unknown option '--force' (see 'tornivo-cli junk --help')"},
+        {{"junk", "--clean", "now"},
+         " junk: unexpected argument 'now' (see 'tornivo-cli junk --help')"},
+        {{"junk", "--clean=yes"}, " junk: --clean takes no value (see 'tornivo-cli junk --help')"},
+        {{"large", "--min-size", "-5"},
+         " large: --min-size '-5' is negative: give a whole number of bytes, 0 or more (see "
+         "'tornivo-cli large --help')"},
+        {{"large", "--min-size", "5k"},
+         " large: --min-size '5k' is not a whole number: give a whole number of bytes, 0 or more "
+         "(see 'tornivo-cli large --help')"},
+        {{"large", "--min-size", "99999999999999999999"},
+         " large: --min-size '99999999999999999999' is too large: give a whole number of bytes, 0 "
+         "or more (see 'tornivo-cli large --help')"},
+        {{"large", "--older-than-months"},
+         " large: --older-than-months needs a value (see 'tornivo-cli large --help')"},
+        {{"large", "--older-than-months", "2147483648"},
+         " large: --older-than-months '2147483648' is too large: give a whole number of months, 0 "
+         "or more (see 'tornivo-cli large --help')"},
+        {{"duplicates", "--keep-first", "--min-size", "0"},
+         " duplicates: --min-size '0' is too small: give a whole number of bytes, 1 or more (empty "
+         "files are never duplicates) (see 'tornivo-cli duplicates --help')"},
+        {{"duplicates", "--keep-first", "Documents", "Nowhere"},
+         " duplicates: ROOT 'Nowhere' is not a folder (see 'tornivo-cli duplicates --help')"},
+        {{"duplicates", "--keep-first", ""},
+         " duplicates: ROOT is empty (see 'tornivo-cli duplicates --help')"},
+        {{"frobnicate"}, ": unknown command 'frobnicate' (see 'tornivo-cli --help')"},
+        {{"--frobnicate", "junk"}, ": unknown option '--frobnicate' (see 'tornivo-cli --help')"},
+        {{"--layout", "windows", "junk"},
+         ": --layout 'windows' is not a layout: give macos or freedesktop (see 'tornivo-cli "
+         "--help')"},
+        {{}, ": no command given (see 'tornivo-cli --help')"},
+        {{"protect"},
+         " protect: give list, add PATH... or remove PATH... (see 'tornivo-cli protect --help')"},
+        {{"protect", "add"},
+         " protect: add needs at least one PATH (see 'tornivo-cli protect --help')"},
+        {{"protect", "add", "Downloads", "Nowhere"},
+         " protect: PATH 'Nowhere' is not a folder (see 'tornivo-cli protect --help')"},
+        {{"protect", "remove", "Downloads"},
+         " protect: PATH 'Downloads' is not protected (see 'tornivo-cli protect --help')"},
+        {{"protect", "list", "Downloads"},
+         " protect: list takes no argument: 'Downloads' (see 'tornivo-cli protect --help')"},
+        {{"junk", "--evil=\x1b[2J"},
+         " junk: unknown option '--evil' (see 'tornivo-cli junk --help')"},
+        {{"\x1b]0;x\a"}, ": unknown command '\\x1b]0;x\\x07' (see 'tornivo-cli --help')"},
+    };
+    const auto before = snapshot(home.home());
+    for (const auto& mistake : mistakes) {
+        for (bool json : {false, true}) {
+            std::vector<std::string> args = mistake.args;
+            if (json) args.insert(args.begin(), "--json");
+            const CliResult r = home.run(args);
+            EXPECT_EQ(r.status, 2) << mistake.message;
+            EXPECT_EQ(r.out, "") << mistake.message;
+            EXPECT_EQ(r.err, "tornivo-cli" + mistake.message + "\n");
+        }
+    }
+    EXPECT_EQ(snapshot(home.home()), before);
+    EXPECT_FALSE(test::exists(home.settingsFile()));
+}
+
+TEST_P(CliSafetyTest, ListingInEitherFormatRemovesAndMovesNothing) {
+    const auto before = snapshot(home.home());
+    for (const auto& command : std::vector<std::vector<std::string>>{{"junk"},
+                                                                     {"large", "--min-size", "0"},
+                                                                     {"duplicates"},
+                                                                     {"xray"},
+                                                                     {"installers"},
+                                                                     {"protect", "list"}}) {
+        EXPECT_EQ(home.run(command).status, 0) << command[0];
+        std::vector<std::string> json = command;
+        json.insert(json.begin(), "--json");
+        EXPECT_EQ(home.run(json).status, 0) << command[0];
+    }
+    EXPECT_EQ(snapshot(home.home()), before);
+}
+
+TEST_P(CliSafetyTest, JunkCleanRemovesAllButProtectedItemsAndThoseOfRunningApplications) {
+    // Named after this program, which is running while it cleans.
+    writeFile(caches() / "Tornivo-CLI/state", 64 * 1024);
+    ASSERT_EQ(home.run({"protect", "add", (caches() / "org.example.Editor").native()}).status, 0);
+    const Json listed = home.json({"junk"});
+    ByteCount expectedFreed = 0;
+    for (const auto& item : listed["items"])
+        if (decodePathText(item["url"].get<std::string>()).filename() != "Tornivo-CLI")
+            expectedFreed += item["size"].get<ByteCount>();
+
+    const Json cleaned = home.json({"junk", "--clean"});
+    EXPECT_EQ(cleaned, Json({{"freed", expectedFreed}, {"skippedRunningApps", {"tornivo-cli"}}}));
+    EXPECT_TRUE(test::exists(caches() / "Tornivo-CLI/state"));
+    EXPECT_TRUE(test::exists(caches() / "org.example.Editor/cache.db"));
+    EXPECT_FALSE(test::exists(caches() / "thumbnails.db"));
+    EXPECT_FALSE(test::exists(home.layout().junkRoots.at(1).folder / "Xorg.0.log"));
+
+    const CliResult again = home.run({"junk", "--clean"});
+    EXPECT_EQ(again.status, 0);
+    EXPECT_EQ(again.out, "Freed 0 KB.\nLeft alone while they run: tornivo-cli\n");
+}
+
+TEST_P(CliSafetyTest, KeepFirstMovesEveryOtherCopyToTheTrashAndKeepsTheFirst) {
+    const Json result = home.json({"duplicates", "--keep-first"});
+    EXPECT_EQ(result["trashed"], 1);
+    ASSERT_EQ(result["groups"].size(), 1u);
+    EXPECT_TRUE(test::exists(downloads() / "copy-b.bin")) << "found first: Downloads comes first";
+    EXPECT_FALSE(test::exists(documents() / "copy-a.bin"));
+    EXPECT_EQ(readText(home.trashFiles() / "copy-a.bin"), std::string(17 * 64 * 1024, 'd'));
+    EXPECT_EQ(home.json({"duplicates"})["groups"].size(), 0u);
+}
+
+TEST_P(CliSafetyTest, KeepFirstLeavesProtectedCopiesAndAGroupWithOneUnprotectedFileAlone) {
+    ASSERT_EQ(home.run({"protect", "add", "Documents"}).status, 0);
+    const CliResult r = home.run({"duplicates", "--keep-first"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out,
+              "No duplicates found.\nKept the first file of each group; moved 0 files to the "
+              "Trash.\n");
+    EXPECT_TRUE(test::exists(downloads() / "copy-b.bin"));
+    EXPECT_TRUE(test::exists(documents() / "copy-a.bin"));
+}
+
+TEST_P(CliSafetyTest, KeepFirstFailsWithStatus1WhenNoCopyCanGoToTheTrashAndDeletesNothing) {
+    // A file where the Trash folder would be: nothing can be moved there.
+    writeText(home.home() / ".local/share/Trash", "not a folder");
+    const CliResult r = home.run({"--json", "duplicates", "--keep-first"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(Json::parse(r.out)["trashed"], 0);
+    EXPECT_EQ(r.err, "tornivo-cli duplicates: no copy could be moved to the Trash\n");
+    EXPECT_TRUE(test::exists(downloads() / "copy-b.bin"));
+    EXPECT_TRUE(test::exists(documents() / "copy-a.bin"));
+}
+
+TEST_P(CliSafetyTest, ProgressGoesToATerminalOnlyAndNeverIntoTheOutput) {
+    for (const char* command : {"xray", "duplicates", "large"}) {
+        const CliResult piped = home.run({"--json", command});
+        const CliResult shown = home.runOnTerminal({"--json", command});
+        EXPECT_EQ(piped.err, "") << command;
+        EXPECT_EQ(shown.status, 0) << command;
+        EXPECT_EQ(home.masked(Json::parse(shown.out)), home.masked(Json::parse(piped.out)))
+            << command;
+        // Drawn in place and erased at the end.
+        EXPECT_TRUE(shown.err.starts_with("\r\x1b[K")) << command << ": " << shown.err;
+        EXPECT_TRUE(shown.err.ends_with("\r\x1b[K")) << command << ": " << shown.err;
+        EXPECT_NE(shown.err.find(" s  "), std::string::npos) << command << ": " << shown.err;
+    }
+    EXPECT_EQ(home.runOnTerminal({"junk"}).err, "") << "a quick command draws nothing";
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, CliSafetyTest,
+                         ::testing::Values(LayoutKind::freedesktop, LayoutKind::macos),
+                         [](const auto& info) { return std::string(rawValue(info.param)); });
+
+}  // namespace
+}  // namespace tornivo::test
