@@ -129,10 +129,7 @@ void AppState::runQuickScan() {
     play(SoundCue::scanStart);
     quickClean_.run([](QuickCleanEngine& engine) { return engine.scan(); })
         .then(this, [this](std::vector<JunkItem> items) {
-            std::vector<JunkItem> kept;
-            for (auto& item : items)
-                if (!exclusions_->isProtected(item.url)) kept.push_back(std::move(item));
-            ScanResult result{std::move(kept), now_()};
+            ScanResult result{withoutProtected(std::move(items), exclusions_->core()), now_()};
             ByteCount total = 0;
             for (const auto& item : result.items) total += item.size;
             const bool found = !result.items.empty() && total >= 1;

@@ -41,6 +41,7 @@
 #include "models/ShredModels.h"
 #include "platform/Layout.h"
 #include "platform/PreferencesStore.h"
+#include "platform/ProtectedFilter.h"
 
 class QQmlEngine;
 class QJSEngine;

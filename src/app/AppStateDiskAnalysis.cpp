@@ -29,10 +29,7 @@ void AppState::runDiskAnalysis() {
         })
         .then(this, [this](std::vector<DiskCategory> categories) {
             // Protected files leave the lists; the totals keep what the walk counted.
-            for (auto& category : categories)
-                std::erase_if(category.files,
-                              [&](const DiskFile& f) { return exclusions_->isProtected(f.url); });
-            diskCategories_->replace(std::move(categories));
+            diskCategories_->replace(withoutProtected(std::move(categories), exclusions_->core()));
             publishDiskFiles();
             emit diskCategoriesChanged();
             assign(isAnalyzing_, false, &AppState::isAnalyzingChanged);

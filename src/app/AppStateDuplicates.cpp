@@ -7,17 +7,6 @@ namespace tornivo::app {
 
 namespace {
 
-// The groups without their protected files; a group stays while two files are left.
-std::vector<DuplicateGroup> withoutProtected(std::vector<DuplicateGroup> groups,
-                                             const Exclusions& exclusions) {
-    std::vector<DuplicateGroup> kept;
-    for (auto& group : groups) {
-        std::erase_if(group.files, [&](const Path& f) { return exclusions.isProtected(f); });
-        if (group.files.size() >= 2) kept.push_back(std::move(group));
-    }
-    return kept;
-}
-
 const DuplicateGroup* findGroup(const std::vector<DuplicateGroup>& groups, const QString& id) {
     const std::string text = id.toStdString();
     for (const auto& group : groups)
@@ -35,7 +24,7 @@ void AppState::runDuplicateScan() {
     duplicateFinder_
         .run([roots = std::move(roots)](DuplicateFinder& finder) { return finder.scan(roots); })
         .then(this, [this](std::vector<DuplicateGroup> groups) {
-            duplicateGroups_->replace(withoutProtected(std::move(groups), *exclusions_));
+            duplicateGroups_->replace(withoutProtected(std::move(groups), exclusions_->core()));
             emit duplicateGroupsChanged();
             if (!duplicateGroups().empty()) play(SoundCue::scanDone);
             assign(isFindingDuplicates_, false, &AppState::isFindingDuplicatesChanged);

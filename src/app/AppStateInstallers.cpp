@@ -12,9 +12,8 @@ void AppState::runInstallerScan() {
     play(SoundCue::scanStart);
     installerScanner_.run([](InstallerScanner& engine) { return engine.scan(); })
         .then(this, [this](std::vector<InstallerFile> files) {
-            std::erase_if(
-                files, [this](const InstallerFile& f) { return exclusions_->isProtected(f.url); });
-            installerFiles_->replace(std::move(files));  // matched installers are ticked again
+            installerFiles_->replace(withoutProtected(
+                std::move(files), exclusions_->core()));  // matched installers are ticked again
             emit installerFilesChanged();
             if (!installerFiles().empty()) play(SoundCue::scanDone);
             assign(isScanningInstallers_, false, &AppState::isScanningInstallersChanged);

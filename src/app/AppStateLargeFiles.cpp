@@ -15,9 +15,8 @@ void AppState::runLargeFileScan() {
             return engine.scan(kLargeFileMinSize, kLargeFileMonths, now);
         })
         .then(this, [this](std::vector<LargeFile> files) {
-            std::erase_if(files,
-                          [this](const LargeFile& f) { return exclusions_->isProtected(f.url); });
-            largeFiles_->replace(std::move(files));  // earlier ticks go with the old list
+            largeFiles_->replace(withoutProtected(
+                std::move(files), exclusions_->core()));  // earlier ticks go with the old list
             emit largeFilesChanged();
             if (!largeFiles().empty()) play(SoundCue::scanDone);
             assign(isFindingLarge_, false, &AppState::isFindingLargeChanged);

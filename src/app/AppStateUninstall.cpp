@@ -38,8 +38,7 @@ void AppState::inspectApp(const Path& appURL) {
     assign(isInspecting_, true, &AppState::isInspectingChanged);
     uninstaller_.run([appURL](UninstallerEngine& engine) { return engine.inspect(appURL); })
         .then(this, [this](UninstallTarget plan) {
-            std::erase_if(plan.leftovers,
-                          [this](const AppLeftover& l) { return exclusions_->isProtected(l.url); });
+            plan.leftovers = withoutProtected(std::move(plan.leftovers), exclusions_->core());
             // The user's protected folders keep the application's own files too (an AppImage
             // kept in a protected folder stays where it is).
             std::erase_if(plan.appFiles, [&](const AppFile& f) {

@@ -24,6 +24,7 @@ class Exclusions : public QObject {
 
     const std::vector<Path>& folders() const { return core_->folders(); }
     bool isProtected(const Path& location) const { return core_->isProtected(location); }
+    const tornivo::Exclusions& core() const { return *core_; }
     void add(const Path& folder);
     void remove(const Path& folder);
 

@@ -10,7 +10,7 @@
 #include "Command.h"
 #include "JsonRecords.h"
 #include "Progress.h"
-#include "ProtectedFilter.h"
+#include "platform/ProtectedFilter.h"
 #include "engines/DuplicateFinder.h"
 #include "platform/ByteFormatter.h"
 

@@ -5,7 +5,7 @@
 
 #include "Command.h"
 #include "JsonRecords.h"
-#include "ProtectedFilter.h"
+#include "platform/ProtectedFilter.h"
 #include "engines/InstallerScanner.h"
 #include "platform/ByteFormatter.h"
 #include "platform/LocaleFormat.h"

@@ -4,7 +4,7 @@
 
 #include "Command.h"
 #include "JsonRecords.h"
-#include "ProtectedFilter.h"
+#include "platform/ProtectedFilter.h"
 #include "engines/QuickCleanEngine.h"
 #include "platform/ByteFormatter.h"
 #include "platform/RunningApps.h"

@@ -7,7 +7,7 @@
 #include "Command.h"
 #include "JsonRecords.h"
 #include "Progress.h"
-#include "ProtectedFilter.h"
+#include "platform/ProtectedFilter.h"
 #include "engines/LargeFileScanner.h"
 #include "platform/ByteFormatter.h"
 #include "platform/LocaleFormat.h"

@@ -6,7 +6,7 @@
 #include "Command.h"
 #include "JsonRecords.h"
 #include "Progress.h"
-#include "ProtectedFilter.h"
+#include "platform/ProtectedFilter.h"
 #include "engines/DiskAnalyzer.h"
 #include "platform/ByteFormatter.h"
 #include "platform/LocaleFormat.h"

@@ -1,5 +1,6 @@
 #pragma once
-// The protected folders applied to scan results exactly as the application publishes them:
+// The protected folders applied to scan results, the one rule the application and the command
+// line share:
 // a protected record leaves the list; a duplicate group loses its protected files and stays while
 // two are left; an X-Ray category loses its protected files but keeps the totals the walk counted.
 
@@ -10,7 +11,7 @@
 #include "models/FinderModels.h"
 #include "platform/Exclusions.h"
 
-namespace tornivo::cli {
+namespace tornivo {
 
 template <class Record>
 std::vector<Record> withoutProtected(std::vector<Record> records, const Exclusions& exclusions) {
@@ -36,4 +37,4 @@ inline std::vector<DiskCategory> withoutProtected(std::vector<DiskCategory> cate
     return categories;
 }
 
-}  // namespace tornivo::cli
+}  // namespace tornivo
