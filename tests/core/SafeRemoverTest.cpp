@@ -283,3 +283,24 @@ TEST(SafeRemoverTest, FoldersSwappedForLinksMidwayLeadNowhere) {
 
 }  // namespace
 }  // namespace tornivo
+
+namespace tornivo {
+namespace {
+
+TEST(SafeRemoverAtTest, RemovesByNameInsideAnOpenFolderAndTakesOnlyOneComponent) {
+    test::TempDir dir;
+    test::writeText(dir / "folder/inner/file", "x");
+    test::writeText(dir / "folder/keep", "k");
+    int fd = ::open((dir / "folder").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    EXPECT_FALSE(SafeRemover::removeAt(fd, "inner/file")) << "one name, not a path";
+    EXPECT_FALSE(SafeRemover::removeAt(fd, ".."));
+    EXPECT_TRUE(test::exists(dir / "folder/inner/file"));
+    EXPECT_TRUE(SafeRemover::removeAt(fd, "inner"));
+    ::close(fd);
+    EXPECT_FALSE(test::exists(dir / "folder/inner"));
+    EXPECT_EQ(test::readText(dir / "folder/keep"), "k");
+}
+
+}  // namespace
+}  // namespace tornivo

@@ -535,10 +535,9 @@ bool DeveloperCleanEngine::removeListed(const DeveloperProject& project) const {
         if (!st || st->isSymlink() || st->dev != project.device || st->ino != project.inode)
             return false;
         if (st->isDirectory() && (st->isMountRoot || st->dev != rootStatus->dev)) return false;
-        // The remover takes a path. This one names the entry inside the very folder reached
-        // above (the descriptor's entry in /proc), so no folder on the way can be swapped for a
-        // link or another folder before it acts; it checks the entry itself once more.
-        return SafeRemover::remove(Path("/proc/self/fd") / std::to_string(fd.get()) / name);
+        // Removed relative to the very folder reached above, so no folder on the way can be
+        // swapped for a link or another folder before it acts; it checks the entry once more.
+        return SafeRemover::removeAt(fd.get(), name.c_str());
     }
     return false;
 }

@@ -267,16 +267,6 @@ bool isGone(int dirfd, const char* name) {
     return ::fstatat(dirfd, name, &st, AT_SYMLINK_NOFOLLOW) != 0 && errno == ENOENT;
 }
 
-// A location that names the open folder `fd` itself, for the path-based remover: through
-// /proc the name cannot lead anywhere else, even if the folder's own path has been changed
-// meanwhile. Falls back to `path` when /proc does not show the same folder.
-Path pinnedFolder(int fd, const FileStatus& identity, const Path& path) {
-    Path self = "/proc/self/fd/" + std::to_string(fd);
-    Descriptor check(::open(self.c_str(), kDirectoryFlags & ~O_NOFOLLOW));
-    auto st = check ? statDescriptor(check.get()) : std::nullopt;
-    return st && st->sameFile(identity) ? self : path;
-}
-
 // Drops the lines of `names` from the Trash's directorysizes cache ("SIZE MTIME NAME", NAME
 // percent-encoded), replacing the file in one rename as the Trash format asks. Lines it does
 // not understand stay as they are. Nothing happens when the file is missing or not a plain file.
@@ -379,7 +369,6 @@ ShredOutcome SecureEraser::erase(const std::vector<Path>& items, int passes,
     Eraser eraser(chunkSize_, std::max(passes, 1), observer);
     TreeWalker walker;
     std::set<std::string> gone;
-    std::optional<Path> pinned;
 
     for (const auto& item : items) {
         auto name = childName(item, layout_.trashFiles);
@@ -400,8 +389,7 @@ ShredOutcome SecureEraser::erase(const std::vector<Path>& items, int passes,
                     outcome.bytes += s.allocatedSize;
                 return true;
             });
-            if (!pinned) pinned = pinnedFolder(files.get(), *filesSt, layout_.trashFiles);
-            SafeRemover::remove(*pinned / *name);
+            SafeRemover::removeAt(files.get(), name->c_str());
             ++outcome.count;  // the folder was erased as far as it could be
         } else if (st->isRegular() && st->nlink == 1 && st->logicalSize > 0) {
             if (!eraser.overwrite(files.get(), name->c_str(), *st, item)) continue;  // stays

@@ -170,25 +170,32 @@ bool SafeRemover::remove(const Path& location) {
 
     int parentFd = ::open(parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (parentFd < 0) return false;
+    const bool removed = removeAt(parentFd, name.c_str());
+    ::close(parentFd);
+    return removed;
+}
+
+bool SafeRemover::removeAt(int parentFd, const char* name) {
+    std::string_view n(name);
+    if (n.empty() || n == "." || n == ".." || n.find('/') != std::string_view::npos) return false;
     bool removed = false;
-    auto st = statEntry(parentFd, name.c_str());
+    auto st = statEntry(parentFd, name);
     auto parentSt = statDescriptor(parentFd);
     if (!st || !parentSt || st->isSymlink()) {
         removed = false;  // missing, unreadable, or a link given as the thing to remove
     } else if (!st->isDirectory()) {
-        removed = ::unlinkat(parentFd, name.c_str(), 0) == 0;
+        removed = ::unlinkat(parentFd, name, 0) == 0;
     } else if (st->isMountRoot || st->dev != parentSt->dev) {
         removed = false;  // a mount point is not ours to remove
     } else {
-        int fd = openListedDirectory(parentFd, name.c_str(), *st);
+        int fd = openListedDirectory(parentFd, name, *st);
         if (fd >= 0) {
             TreeRemover remover(st->dev);
             bool emptied = remover.emptyDirectory(fd, *st);
             ::close(fd);
-            removed = emptied && ::unlinkat(parentFd, name.c_str(), AT_REMOVEDIR) == 0;
+            removed = emptied && ::unlinkat(parentFd, name, AT_REMOVEDIR) == 0;
         }
     }
-    ::close(parentFd);
     return removed;
 }
 

@@ -15,6 +15,10 @@ struct SafeRemover {
     // Removes `location` and, for a folder, everything below it. True only when the location
     // is gone in full; on any failure it removes what it safely can and returns false.
     static bool remove(const Path& location);
+    // The same for the entry `name` (one path component) of the open directory `parentFd`:
+    // for callers that have already reached and checked that directory, so nothing on the way
+    // to it can be swapped before the removal acts.
+    static bool removeAt(int parentFd, const char* name);
 };
 
 }  // namespace tornivo
