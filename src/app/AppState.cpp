@@ -11,10 +11,6 @@ namespace tornivo::app {
 
 namespace {
 AppState* g_instance = nullptr;
-
-// The longest protection window the arithmetic takes: far beyond any sensible choice, well
-// inside the range of the clock.
-constexpr std::int64_t kMaxProtectionDays = 100'000;
 }  // namespace
 
 AppState::AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObject* parent)
@@ -50,11 +46,7 @@ AppState::AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObje
       tuneUp_(new TuneUpEngine(layout_.kind, this)),
       schedule_(new ScheduleManager(
           layout_, *store_, [this](const Path& p) { return exclusions_->isProtected(p); }, this)) {
-    // A missing value, a stored 0 (and anything below, which no window can be) give the default.
-    auto days = store_->integer(kProtectionDaysKey);
-    developerProtectionDays_ =
-        (days && *days > 0) ? static_cast<int>(std::min<std::int64_t>(*days, kMaxProtectionDays))
-                            : kDefaultProtectionDays;
+    developerProtectionDays_ = DeveloperCleanEngine::storedProtectionDays(*store_);
     soundEnabled_ = store_->boolean(kSoundEnabledKey).value_or(true);
 
     // The advice follows whatever it is made of.
@@ -188,7 +180,8 @@ void AppState::setDeveloperResult(std::optional<DeveloperScanResult> result) {
 void AppState::reclassifyDeveloperResult() {
     if (!developerResult_) return;
     const auto window = std::chrono::seconds(
-        std::min<std::int64_t>(developerProtectionDays_, kMaxProtectionDays) * 24 * 60 * 60);
+        std::min<std::int64_t>(developerProtectionDays_, DeveloperCleanEngine::kMaxProtectionDays) *
+        24 * 60 * 60);
     const TimePoint cutoff = now_() - std::chrono::duration_cast<Clock::duration>(window);
     DeveloperScanResult result = *developerResult_;
     result.reclassify(cutoff);

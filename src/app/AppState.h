@@ -109,9 +109,9 @@ class AppState : public QObject {
     Q_PROPERTY(tornivo::app::UpdateChecker* updates READ updates CONSTANT)
 
   public:
-    static constexpr const char* kProtectionDaysKey = "developerProtectionDays";
+    static constexpr const char* kProtectionDaysKey = DeveloperCleanEngine::kProtectionDaysKey;
     static constexpr const char* kSoundEnabledKey = "soundEnabled";
-    static constexpr int kDefaultProtectionDays = 10;
+    static constexpr int kDefaultProtectionDays = DeveloperCleanEngine::kDefaultProtectionDays;
 
     AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObject* parent = nullptr);
     ~AppState() override;

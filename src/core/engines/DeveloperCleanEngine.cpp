@@ -23,6 +23,7 @@
 #include "platform/FileSystemHelper.h"
 #include "platform/ParallelTreeWalk.h"
 #include "platform/SafeRemover.h"
+#include "platform/ScanProgress.h"
 
 namespace tornivo {
 
@@ -129,10 +130,14 @@ struct Found {
 // answers are remembered per folder, since outputs cluster in the same projects.
 class ProjectFinder {
   public:
-    explicit ProjectFinder(const std::string& root) : root_(root) {}
+    ProjectFinder(const std::string& root, ProgressMeter& meter)
+        : root_(root), files_(meter, folderName(root)) {}
 
     bool operator()(const TreeWalker& walker, const TreeWalker::Entry& e) {
-        if (!e.status.isDirectory()) return true;
+        if (!e.status.isDirectory()) {
+            files_.count(walker);
+            return true;
+        }
         const std::string_view name(e.name, e.length);
         if (DeveloperCleanEngine::isOutputName(name) && recognise(walker, e, name))
             return false;  // never into a found output
@@ -142,6 +147,8 @@ class ProjectFinder {
     }
 
     std::vector<Found>& found() { return found_; }
+    // Hands the files counted since the last batch to the meter.
+    void flush() { files_.flush(); }
 
   private:
     using Cache = std::unordered_map<std::string, std::string>;
@@ -229,6 +236,7 @@ class ProjectFinder {
     }
 
     std::string root_;
+    FileTally files_;
     std::vector<Found> found_;
     Cache pythonProjects_, repositories_;
 };
@@ -396,6 +404,13 @@ TimePoint DeveloperCleanEngine::latestActivity(const Path& location) {
     return latest;
 }
 
+int DeveloperCleanEngine::storedProtectionDays(const PreferencesStore& store) {
+    // A stored 0 (and anything below, which no window can be) gives the default.
+    const auto days = store.integer(kProtectionDaysKey);
+    if (!days || *days < 1) return kDefaultProtectionDays;
+    return static_cast<int>(std::min<std::int64_t>(*days, kMaxProtectionDays));
+}
+
 TimePoint DeveloperCleanEngine::protectionCutoff(int protectionDays, TimePoint now) {
     const auto days = std::clamp(protectionDays, 0, kMaxProtectionDays);
     const auto window = std::chrono::seconds(static_cast<std::int64_t>(days) * 24 * 60 * 60);
@@ -403,12 +418,19 @@ TimePoint DeveloperCleanEngine::protectionCutoff(int protectionDays, TimePoint n
 }
 
 std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::findBuildOutputs() const {
+    ProgressMeter silent{ScanProgressCallback()};
+    return findBuildOutputs(silent);
+}
+
+std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::findBuildOutputs(
+    ProgressMeter& meter) const {
     std::vector<BuildOutput> outputs;
     std::set<std::pair<std::uint64_t, std::uint64_t>> seen;  // roots may overlap
     for (const Path& folder : layout_.buildOutputFolders) {
         std::vector<BuildOutput> part;
+        meter.enter(folderName(folder));
         if (layout_.findsProjectsByWalking) {
-            part = walkForProjects(folder);
+            part = walkForProjects(folder, meter);
         } else {
             // Every direct child that is not hidden, not a link and not another mount.
             Descriptor fd(::open(folder.c_str(), kRootFlags));
@@ -420,6 +442,7 @@ std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::findBuildOu
             DirectoryReader::Entry e;
             while (reader.next(e))
                 if (e.name[0] != '.') names.emplace_back(e.name, e.length);
+            meter.addFiles(static_cast<std::int64_t>(names.size()), folderName(folder));
             for (const auto& name : names) {
                 auto st = statEntry(fd.get(), name.c_str());
                 if (!st || st->isSymlink()) continue;
@@ -435,15 +458,17 @@ std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::findBuildOu
 }
 
 std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::walkForProjects(
-    const Path& root) const {
+    const Path& root, ProgressMeter& meter) const {
     const std::string rootText = normalText(root);
     Descriptor fd(::open(rootText.c_str(), kRootFlags));
     if (!fd) return {};
     auto finders = parallelTreeWalk(fd.get(), Path(rootText), threads_,
-                                    [&] { return ProjectFinder(rootText); });
+                                    [&] { return ProjectFinder(rootText, meter); });
     std::vector<Found> found;
-    for (auto& finder : finders)
+    for (auto& finder : finders) {
+        finder.flush();
         std::move(finder.found().begin(), finder.found().end(), std::back_inserter(found));
+    }
     std::sort(found.begin(), found.end(),
               [](const Found& a, const Found& b) { return a.key < b.key; });
 
@@ -459,13 +484,16 @@ std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::walkForProj
     return outputs;
 }
 
-DeveloperScanResult DeveloperCleanEngine::scan(int protectionDays, TimePoint now) const {
+DeveloperScanResult DeveloperCleanEngine::scan(int protectionDays, TimePoint now,
+                                               const ScanProgressCallback& progress) const {
     const TimePoint cutoff = protectionCutoff(protectionDays, now);
+    ProgressMeter meter(progress);
     DeveloperScanResult result;
-    for (auto& output : findBuildOutputs()) {
+    for (auto& output : findBuildOutputs(meter)) {
         // Measured where it was found, and only while it is still the folder that was found.
         const Path parent = output.folder.parent_path();
         const std::string name = output.folder.filename().native();
+        meter.enter(output.name);
         Descriptor fd(::open(parent.c_str(), kRootFlags));
         auto st = fd ? statEntry(fd.get(), name.c_str()) : std::nullopt;
         if (!st || st->dev != output.device || st->ino != output.inode) continue;
@@ -492,6 +520,7 @@ DeveloperScanResult DeveloperCleanEngine::scan(int protectionDays, TimePoint now
                          if (a.isActive != b.isActive) return !a.isActive;
                          return a.size > b.size;
                      });
+    meter.finish();
     return result;
 }
 

@@ -17,6 +17,8 @@
 
 #include "models/DeveloperModels.h"
 #include "platform/Layout.h"
+#include "platform/PreferencesStore.h"
+#include "platform/ScanProgress.h"
 
 namespace tornivo {
 
@@ -25,6 +27,14 @@ class DeveloperCleanEngine {
     // The longest protection window the arithmetic takes, in days: far beyond any sensible
     // choice, well inside the range of the clock.
     static constexpr int kMaxProtectionDays = 100'000;
+    // Where the application keeps the protection window in its preferences, and the window
+    // when none is kept.
+    static constexpr const char* kProtectionDaysKey = "developerProtectionDays";
+    static constexpr int kDefaultProtectionDays = 10;
+
+    // The protection window kept in `store`: a missing value, one that is not a whole number and
+    // one below 1 day give kDefaultProtectionDays; a longer one gives kMaxProtectionDays.
+    static int storedProtectionDays(const PreferencesStore& store);
 
     // `threads` walk the home side by side; the result does not depend on how many.
     explicit DeveloperCleanEngine(Layout layout, unsigned threads = defaultThreads());
@@ -37,7 +47,11 @@ class DeveloperCleanEngine {
     // negative window counts as 0), selected exactly when not active. Inactive outputs first,
     // then by size, largest first; equal sizes in the order they were found. Nothing when no
     // output folder can be read.
-    DeveloperScanResult scan(int protectionDays, TimePoint now = Clock::now()) const;
+    //
+    // `progress` hears the files the walk meets (the entries listed, on macos), with the folder
+    // it is in, then the name of each output as it is measured; as ScanProgress.h describes.
+    DeveloperScanResult scan(int protectionDays, TimePoint now = Clock::now(),
+                             const ScanProgressCallback& progress = {}) const;
 
     // Deletes the output of every given project that is selected and not active, and returns the
     // sum of the listed sizes of those that went in full. Before deleting, it makes sure the
@@ -67,7 +81,8 @@ class DeveloperCleanEngine {
     static bool isOutputName(std::string_view name);
 
   private:
-    std::vector<BuildOutput> walkForProjects(const Path& root) const;
+    std::vector<BuildOutput> findBuildOutputs(ProgressMeter& meter) const;
+    std::vector<BuildOutput> walkForProjects(const Path& root, ProgressMeter& meter) const;
     bool removeListed(const DeveloperProject& project) const;
 
     Layout layout_;

@@ -5,11 +5,11 @@
 
 #include <algorithm>
 #include <array>
-#include <mutex>
 #include <thread>
 #include <unordered_map>
 
 #include "platform/ParallelTreeWalk.h"
+#include "platform/ScanProgress.h"
 
 namespace tornivo {
 
@@ -167,35 +167,6 @@ void keepLargest(std::vector<Candidate>& list) {
     list.erase(list.begin() + static_cast<std::ptrdiff_t>(kept), list.end());
 }
 
-// The running count of files, shared by the walking threads, which add to it in batches. Every
-// multiple of the report interval that the count passes is reported once, in rising order.
-class FileCounter {
-  public:
-    explicit FileCounter(const DiskAnalyzer::Progress& progress) : progress_(progress) {}
-
-    // Adds files met in `folder`; returns how many files the count now lacks to its next mark.
-    std::int64_t add(std::int64_t files, std::string_view folder) {
-        constexpr auto every = DiskAnalyzer::kProgressEvery;
-        std::lock_guard lock(mutex_);
-        const std::int64_t before = count_;
-        count_ += files;
-        if (progress_)
-            for (std::int64_t mark = (before / every + 1) * every; mark <= count_; mark += every)
-                progress_(mark, std::string(folder));
-        return every - count_ % every;
-    }
-
-    void finish() {
-        std::lock_guard lock(mutex_);
-        if (progress_) progress_(count_, std::string());
-    }
-
-  private:
-    const DiskAnalyzer::Progress& progress_;
-    std::mutex mutex_;
-    std::int64_t count_ = 0;
-};
-
 struct KindTotal {
     ByteCount size = 0;
     std::int64_t files = 0;
@@ -204,8 +175,7 @@ struct KindTotal {
 // What one walking thread has seen.
 class Tally {
   public:
-    Tally(FileCounter& counter, std::string rootName)
-        : counter_(&counter), lastFolder_(std::move(rootName)) {}
+    Tally(ProgressMeter& meter, std::string rootName) : files_(meter, std::move(rootName)) {}
 
     bool operator()(const TreeWalker& walker, const TreeWalker::Entry& e) {
         const FileStatus& st = e.status;
@@ -223,34 +193,18 @@ class Tally {
                             walker.orderKey(e)});
             if (list.size() > DiskAnalyzer::kTrimAbove) keepLargest(list);
         }
-        if (++unreported_ >= flushAt_) {
-            lastFolder_ = walker.currentFolderName();
-            flush();
-        }
+        files_.count(walker);
         return true;
     }
 
-    // Hands the files counted since the last batch to the counter.
-    void flush() {
-        const std::int64_t toMark = counter_->add(unreported_, lastFolder_);
-        unreported_ = 0;
-        // Next time, stop at the count's next mark if that comes first: a thread that walks
-        // alone then reports from the very file that reaches the mark, as a plain walk does.
-        flushAt_ = std::min(kBatch, toMark);
-    }
+    // Hands the files counted since the last batch to the meter.
+    void flush() { files_.flush(); }
 
     std::array<KindTotal, kKinds>& totals() { return totals_; }
     std::array<std::vector<Candidate>, kKinds>& lists() { return lists_; }
 
   private:
-    // Files counted between two visits to the shared counter: few enough that progress still
-    // reads as continuous, many enough that the threads hardly ever meet at its lock.
-    static constexpr std::int64_t kBatch = 256;
-
-    FileCounter* counter_;
-    std::string lastFolder_;
-    std::int64_t unreported_ = 0;
-    std::int64_t flushAt_ = kBatch;
+    FileTally files_;
     std::array<KindTotal, kKinds> totals_{};
     std::array<std::vector<Candidate>, kKinds> lists_;
 };
@@ -289,12 +243,13 @@ std::vector<DiskCategory> DiskAnalyzer::analyze(const Progress& progress, TimePo
     const int rootFd = ::open(layout_.home.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (rootFd < 0) return {};
 
-    FileCounter counter(progress);
-    std::string rootName = layout_.home.lexically_normal().filename().native();
-    if (rootName.empty())
-        rootName = layout_.home.lexically_normal().parent_path().filename().native();
+    ProgressMeter meter(progress ? ScanProgressCallback([&progress](const ScanProgress& p) {
+        progress(p.files, p.folder);
+    })
+                                 : ScanProgressCallback());
+    const std::string rootName = folderName(layout_.home);
     auto tallies =
-        parallelTreeWalk(rootFd, layout_.home, threads_, [&] { return Tally(counter, rootName); });
+        parallelTreeWalk(rootFd, layout_.home, threads_, [&] { return Tally(meter, rootName); });
     ::close(rootFd);
 
     std::array<KindTotal, kKinds> totals{};
@@ -310,7 +265,7 @@ std::vector<DiskCategory> DiskAnalyzer::analyze(const Progress& progress, TimePo
             from.clear();
         }
     }
-    counter.finish();
+    meter.finish();
 
     const AdviceRules rules(layout_);
     std::vector<DiskCategory> categories;

@@ -11,6 +11,7 @@
 
 #include "models/DiskModels.h"
 #include "platform/Layout.h"
+#include "platform/ScanProgress.h"
 
 namespace tornivo {
 
@@ -37,7 +38,7 @@ class DiskAnalyzer {
     static constexpr ByteCount kListedFrom = 10'485'760;  // 10 MiB: smaller files only count
     static constexpr std::size_t kKeptPerKind = 100;
     static constexpr std::size_t kTrimAbove = 400;  // a list this long is cut back to 100
-    static constexpr std::int64_t kProgressEvery = 2'500;
+    static constexpr std::int64_t kProgressEvery = ProgressMeter::kFilesEvery;
     static constexpr auto kStaleAfter = std::chrono::seconds(15'552'000);  // 180 days
 
     // `threads` walk the home side by side; the result does not depend on how many.

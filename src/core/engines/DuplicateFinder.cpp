@@ -129,9 +129,11 @@ struct Found {
 // What one thread reads and compares with.
 class Comparer {
   public:
-    Comparer(const std::vector<DuplicateFinder::Candidate>& candidates, const Sha256& sha)
+    Comparer(const std::vector<DuplicateFinder::Candidate>& candidates, const Sha256& sha,
+             ProgressMeter& meter)
         : candidates_(candidates),
           sha_(sha),
+          meter_(meter),
           probe_(alignedBuffer(2 * kProbeBlock)),
           arena_(alignedBuffer(kReadBudget)) {}
 
@@ -225,9 +227,13 @@ class Comparer {
         for (std::size_t offset = 0; offset < length && !sets.empty();) {
             const std::size_t n = std::min(chunk, length - offset);
             std::vector<Set> next;
+            ByteCount read = 0;
             for (auto& set : sets) {
                 std::erase_if(set.streams, [&](std::size_t s) {
-                    if (readFully(streams[s].fd, streams[s].buffer, n)) return false;
+                    if (readFully(streams[s].fd, streams[s].buffer, n)) {
+                        read += static_cast<ByteCount>(n);
+                        return false;
+                    }
                     closeStream(s);
                     return true;
                 });
@@ -264,6 +270,7 @@ class Comparer {
             }
             sets = std::move(next);
             offset += n;
+            meter_.addHashed(read);
         }
 
         for (auto& set : sets) {
@@ -296,6 +303,7 @@ class Comparer {
 
     const std::vector<DuplicateFinder::Candidate>& candidates_;
     const Sha256& sha_;
+    ProgressMeter& meter_;
     AlignedBuffer probe_;
     AlignedBuffer arena_;
 };
@@ -327,17 +335,24 @@ struct Collector {
         TreeWalker::OrderKey key;
         DuplicateFinder::Candidate candidate;
     };
-    ByteCount minSize;
-    std::vector<Hit> hits;
+
+    Collector(ByteCount minSize, ProgressMeter& meter, std::string rootName)
+        : minSize(minSize), files(meter, std::move(rootName)) {}
 
     bool operator()(const TreeWalker& walker, const TreeWalker::Entry& e) {
         if (e.name[0] == '.') return false;  // hidden: neither listed nor entered
         const FileStatus& st = e.status;
-        if (st.isRegular() && st.logicalSize >= minSize)
+        if (!st.isRegular()) return true;
+        files.count(walker);
+        if (st.logicalSize >= minSize)
             hits.push_back(
                 {walker.orderKey(e), {walker.pathOf(e), st.logicalSize, st.dev, st.ino}});
         return true;
     }
+
+    ByteCount minSize;
+    FileTally files;
+    std::vector<Hit> hits;
 };
 
 }  // namespace
@@ -345,12 +360,28 @@ struct Collector {
 DuplicateFinder::DuplicateFinder(ByteCount minSize, unsigned threads)
     : minSize_(minSize), threads_(std::max(1u, threads)) {}
 
-std::vector<DuplicateGroup> DuplicateFinder::scan(const std::vector<Path>& roots) const {
-    return groupCandidates(listCandidates(roots));
+std::vector<DuplicateGroup> DuplicateFinder::scan(const std::vector<Path>& roots,
+                                                  const ScanProgressCallback& progress) const {
+    ProgressMeter meter(progress);
+    auto groups = groupCandidates(listCandidates(roots, meter), meter);
+    meter.finish();
+    return groups;
 }
 
 std::vector<DuplicateFinder::Candidate> DuplicateFinder::listCandidates(
     const std::vector<Path>& roots) const {
+    ProgressMeter silent{ScanProgressCallback()};
+    return listCandidates(roots, silent);
+}
+
+std::vector<DuplicateGroup> DuplicateFinder::groupCandidates(
+    const std::vector<Candidate>& candidates) const {
+    ProgressMeter silent{ScanProgressCallback()};
+    return groupCandidates(candidates, silent);
+}
+
+std::vector<DuplicateFinder::Candidate> DuplicateFinder::listCandidates(
+    const std::vector<Path>& roots, ProgressMeter& meter) const {
     std::vector<Candidate> found;
     std::unordered_set<Identity, IdentityHash> seen;
     for (const Path& root : roots) {
@@ -358,11 +389,14 @@ std::vector<DuplicateFinder::Candidate> DuplicateFinder::listCandidates(
         // disk), it is followed; nothing below it ever is.
         int fd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0) continue;
+        const std::string rootName = folderName(root);
+        meter.enter(rootName);
         std::vector<Collector::Hit> hits;
-        for (auto& part : parallelTreeWalk(fd, root, threads_, [&] {
-                 return Collector{minSize_, {}};
-             }))
+        for (auto& part : parallelTreeWalk(fd, root, threads_,
+                                           [&] { return Collector(minSize_, meter, rootName); })) {
+            part.files.flush();
             std::move(part.hits.begin(), part.hits.end(), std::back_inserter(hits));
+        }
         ::close(fd);
         std::sort(hits.begin(), hits.end(),
                   [](const Collector::Hit& a, const Collector::Hit& b) { return a.key < b.key; });
@@ -375,7 +409,7 @@ std::vector<DuplicateFinder::Candidate> DuplicateFinder::listCandidates(
 }
 
 std::vector<DuplicateGroup> DuplicateFinder::groupCandidates(
-    const std::vector<Candidate>& candidates) const {
+    const std::vector<Candidate>& candidates, ProgressMeter& meter) const {
     // Sizes that at least two different files share; nothing else is ever read.
     std::unordered_map<ByteCount, std::vector<std::size_t>> bySize;
     std::unordered_set<Identity, IdentityHash> seen;
@@ -394,13 +428,17 @@ std::vector<DuplicateGroup> DuplicateFinder::groupCandidates(
     });
 
     if (jobs.empty()) return {};
+    ByteCount toRead = 0;
+    for (const auto& job : jobs)
+        toRead += candidates[job.front()].size * static_cast<ByteCount>(job.size());
+    meter.startHashing(toRead);
     std::vector<std::vector<Found>> results(jobs.size());
     std::atomic<std::size_t> nextJob{0};
     Sha256 sha;
     // Out of memory, a thread leaves the jobs it took undone: their groups are simply missing.
     auto work = [&] {
         try {
-            Comparer comparer(candidates, sha);
+            Comparer comparer(candidates, sha, meter);
             for (std::size_t j; (j = nextJob.fetch_add(1)) < jobs.size();)
                 results[j] = comparer.compare(jobs[j]);
         } catch (const std::bad_alloc&) {

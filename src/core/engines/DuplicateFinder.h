@@ -21,6 +21,7 @@
 
 #include "models/FinderModels.h"
 #include "platform/ParallelTreeWalk.h"
+#include "platform/ScanProgress.h"
 
 namespace tornivo {
 
@@ -42,7 +43,12 @@ class DuplicateFinder {
     // roots (hidden entries skipped), each file in the order found (roots in the order given,
     // then walk order); groups by reclaimable bytes, largest first, ties in the order their
     // first files were found.
-    std::vector<DuplicateGroup> scan(const std::vector<Path>& roots) const;
+    //
+    // `progress` hears the regular files the walk meets (hidden ones are not), with the folder
+    // it is in, then the bytes the comparison reads (the ends of look-alikes aside), out of the
+    // bytes of every file whose size another shares; as ScanProgress.h describes.
+    std::vector<DuplicateGroup> scan(const std::vector<Path>& roots,
+                                     const ScanProgressCallback& progress = {}) const;
 
     // Step 1: the regular files of at least `minSize` bytes below the roots, hidden entries
     // skipped, in the order found, one name per file. A root is walked only when it is a
@@ -64,6 +70,11 @@ class DuplicateFinder {
     std::optional<ByteCount> removeCopies(const DuplicateGroup& group, const Path& keeping) const;
 
   private:
+    std::vector<Candidate> listCandidates(const std::vector<Path>& roots,
+                                          ProgressMeter& meter) const;
+    std::vector<DuplicateGroup> groupCandidates(const std::vector<Candidate>& candidates,
+                                                ProgressMeter& meter) const;
+
     ByteCount minSize_;
     unsigned threads_;
 };

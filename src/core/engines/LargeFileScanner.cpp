@@ -82,13 +82,16 @@ struct Criteria {
 // Keeps the files of one thread's share of a walk that pass, with their place in the walk.
 class Collector {
   public:
-    explicit Collector(const Criteria& criteria) : c_(&criteria) {}
+    Collector(const Criteria& criteria, ProgressMeter& meter, std::string rootName)
+        : c_(&criteria), files_(meter, std::move(rootName)) {}
 
     bool operator()(const TreeWalker& walker, const TreeWalker::Entry& e) {
         if (e.name[0] == '.') return false;  // hidden, and so is all below it
         const FileStatus& st = e.status;
         if (st.isDirectory()) return !c_->folders->isOneOf(st);  // walked as its own root
-        if (!st.isRegular() || st.allocatedSize < c_->minSize) return false;
+        if (!st.isRegular()) return false;
+        files_.count(walker);
+        if (st.allocatedSize < c_->minSize) return false;
         std::optional<TimePoint> access = st.accessTime;
         if (c_->noatime && st.modificationTime)
             access = access ? std::max(*access, *st.modificationTime) : *st.modificationTime;
@@ -97,10 +100,14 @@ class Collector {
         return false;
     }
 
+    // Hands the files counted since the last batch to the meter.
+    void flush() { files_.flush(); }
+
     std::vector<Candidate> found;
 
   private:
     const Criteria* c_;
+    FileTally files_;
 };
 
 bool mountedNoatime(int fd) {
@@ -110,19 +117,25 @@ bool mountedNoatime(int fd) {
 
 }  // namespace
 
-std::vector<LargeFile> LargeFileScanner::scan(ByteCount minSize, int olderThanMonths,
-                                              TimePoint now) const {
+std::vector<LargeFile> LargeFileScanner::scan(ByteCount minSize, int olderThanMonths, TimePoint now,
+                                              const ScanProgressCallback& progress) const {
     const TimePoint limit = cutoff(now, olderThanMonths);
     const PersonalFolders folders(layout_.home, roots());
+    ProgressMeter meter(progress);
     std::vector<Candidate> found;
     for (std::size_t i = 0; i < folders.folders().size(); ++i) {
         const auto& root = folders.folders()[i];
         // A walk never leaves the mount of its root, so one answer holds for all it meets.
         const Criteria criteria{&folders, i, minSize, limit, mountedNoatime(root.fd)};
-        for (auto& part :
-             parallelTreeWalk(root.fd, root.path, threads_, [&] { return Collector(criteria); }))
+        const std::string rootName = folderName(root.path);
+        meter.enter(rootName);
+        for (auto& part : parallelTreeWalk(root.fd, root.path, threads_,
+                                           [&] { return Collector(criteria, meter, rootName); })) {
+            part.flush();
             std::move(part.found.begin(), part.found.end(), std::back_inserter(found));
+        }
     }
+    meter.finish();
     // Largest first; equal sizes in the order of a single-threaded walk, root by root.
     std::sort(found.begin(), found.end(), [](const Candidate& a, const Candidate& b) {
         if (a.size != b.size) return a.size > b.size;

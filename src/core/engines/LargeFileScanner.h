@@ -10,6 +10,7 @@
 #include "platform/Layout.h"
 #include "platform/ParallelTreeWalk.h"
 #include "platform/PersonalFolders.h"
+#include "platform/ScanProgress.h"
 
 namespace tornivo {
 
@@ -28,8 +29,12 @@ class LargeFileScanner {
     // that time only moves when the file is written, so there the later of the access and
     // modification times counts (and is what the record shows). A file with no access time
     // counts as never opened.
+    //
+    // `progress` hears the regular files met (hidden ones are not), with the folder the walk is
+    // in, as ScanProgress.h describes.
     std::vector<LargeFile> scan(ByteCount minSize, int olderThanMonths,
-                                TimePoint now = Clock::now()) const;
+                                TimePoint now = Clock::now(),
+                                const ScanProgressCallback& progress = {}) const;
     // Moves the selected files to the Trash (trashSelected); the sum of the sizes of those moved.
     ByteCount remove(const std::vector<LargeFile>& files) const;
 

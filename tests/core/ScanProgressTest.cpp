@@ -1,0 +1,228 @@
+// Progress of the long scans: figures that only rise, every mark heard once whatever the number
+// of threads, a last report with the totals, and results that do not depend on being watched.
+
+#include "platform/ScanProgress.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <thread>
+
+#include "TempHome.h"
+#include "engines/DeveloperCleanEngine.h"
+#include "engines/DuplicateFinder.h"
+#include "engines/LargeFileScanner.h"
+
+namespace tornivo {
+
+void PrintTo(const ScanProgress& p, std::ostream* out) {
+    *out << "{" << p.files << ", \"" << p.folder << "\", " << p.bytesHashed << ", " << p.bytesToHash
+         << "}";
+}
+
+namespace {
+
+using namespace test;
+using namespace std::chrono_literals;
+
+constexpr ByteCount kMiB = 1'048'576;
+
+struct Recorder {
+    std::mutex mutex;
+    std::vector<ScanProgress> calls;
+
+    ScanProgressCallback callback() {
+        return [this](const ScanProgress& p) {
+            std::lock_guard lock(mutex);
+            calls.push_back(p);
+        };
+    }
+};
+
+// Every figure rises or stays, only the last report has no folder, every mark of files and of
+// bytes up to the totals is heard exactly once, and the last report is `last`.
+void expectRisingToTheEnd(const std::vector<ScanProgress>& calls, const ScanProgress& last) {
+    ASSERT_FALSE(calls.empty());
+    for (std::size_t i = 1; i < calls.size(); ++i) {
+        EXPECT_GE(calls[i].files, calls[i - 1].files) << i;
+        EXPECT_GE(calls[i].bytesHashed, calls[i - 1].bytesHashed) << i;
+        EXPECT_GE(calls[i].bytesToHash, calls[i - 1].bytesToHash) << i;
+    }
+    for (std::size_t i = 0; i + 1 < calls.size(); ++i)
+        EXPECT_FALSE(calls[i].folder.empty()) << i << " of " << calls.size();
+    std::multiset<std::int64_t> fileMarks;
+    std::multiset<ByteCount> byteMarks;
+    for (std::size_t i = 0; i + 1 < calls.size(); ++i) {
+        const auto& c = calls[i];
+        if (c.files > 0 && c.files % ProgressMeter::kFilesEvery == 0) fileMarks.insert(c.files);
+        if (c.bytesHashed > 0 && c.bytesHashed % ProgressMeter::kBytesEvery == 0)
+            byteMarks.insert(c.bytesHashed);
+    }
+    // Reports that repeat a mark without reaching it (a new folder) are not marks of their own.
+    std::set<std::int64_t> wantFiles, wantBytes;
+    for (auto m = ProgressMeter::kFilesEvery; m <= last.files; m += ProgressMeter::kFilesEvery)
+        wantFiles.insert(m);
+    for (auto m = ProgressMeter::kBytesEvery; m <= last.bytesHashed;
+         m += ProgressMeter::kBytesEvery)
+        wantBytes.insert(m);
+    EXPECT_EQ(std::set<std::int64_t>(fileMarks.begin(), fileMarks.end()), wantFiles);
+    EXPECT_EQ(std::set<ByteCount>(byteMarks.begin(), byteMarks.end()), wantBytes);
+    EXPECT_EQ(calls.back(), last);
+}
+
+// --- The meter ---------------------------------------------------------------------------------
+
+TEST(ProgressMeterTest, ManyThreadsAddingFilesAndBytesGiveEachMarkOnceInRisingOrder) {
+    Recorder recorder;
+    ProgressMeter meter(recorder.callback());
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([&] {
+            for (int i = 0; i < 3'000; ++i) {
+                meter.addFiles(1, "folder");
+                meter.addHashed(32 * 1024);
+            }
+        });
+    for (auto& t : threads) t.join();
+    meter.finish();
+    meter.finish();
+    meter.addFiles(5'000, "late");
+    // Every mark once: files every 2,500 up to 12,000; bytes every 32 MiB up to 375 MiB.
+    EXPECT_EQ(recorder.calls.size(), 4u + 11u + 1u);
+    expectRisingToTheEnd(recorder.calls, {12'000, "", 12'000 * 32 * 1024, 0});
+}
+
+TEST(ProgressMeterTest, ABatchThatPassesSeveralMarksReportsEachWithItsFolder) {
+    Recorder recorder;
+    ProgressMeter meter(recorder.callback());
+    EXPECT_EQ(meter.addFiles(2'499, "a"), 1);
+    EXPECT_TRUE(recorder.calls.empty()) << "no mark reached yet";
+    EXPECT_EQ(meter.addFiles(5'002, "b"), 2'499);
+    meter.enter("c");
+    meter.startHashing(10 * kMiB);
+    meter.finish();
+    EXPECT_EQ(recorder.calls, (std::vector<ScanProgress>{{2'500, "b", 0, 0},
+                                                         {5'000, "b", 0, 0},
+                                                         {7'500, "b", 0, 0},
+                                                         {7'501, "c", 0, 0},
+                                                         {7'501, "c", 0, 10 * kMiB},
+                                                         {7'501, "", 0, 10 * kMiB}}));
+}
+
+TEST(ProgressMeterTest, WithoutACallbackNothingIsCalledAndBatchesKeepTheirSize) {
+    ProgressMeter meter{ScanProgressCallback()};
+    EXPECT_FALSE(meter.active());
+    EXPECT_EQ(meter.addFiles(2'499, "a"), ProgressMeter::kFilesEvery);
+    meter.addHashed(kMiB);
+    meter.finish();
+}
+
+TEST(ProgressMeterTest, AFolderIsNamedByItsLastComponentWhateverTheSlashes) {
+    EXPECT_EQ(folderName("/home/ana/Documents"), "Documents");
+    EXPECT_EQ(folderName("/home/ana/Documents/"), "Documents");
+    EXPECT_EQ(folderName("/home/ana/./Documents//"), "Documents");
+    EXPECT_EQ(folderName("/home/ana/Caf\xe9"), "Caf\xe9");
+    EXPECT_EQ(folderName("/"), "/");
+}
+
+// --- The scans ---------------------------------------------------------------------------------
+
+class ScanProgressTest : public ::testing::Test {
+  protected:
+    TempHome home{LayoutKind::freedesktop};
+    const Path documents = home / "Documents";
+
+    // 6,000 empty files in six folders, and hidden ones that no scan counts.
+    void SetUp() override {
+        for (int f = 0; f < 6; ++f)
+            for (int i = 0; i < 1'000; ++i)
+                writeFile(documents / ("f" + std::to_string(f)) / ("n" + std::to_string(i)));
+        writeFile(documents / ".hidden");
+        writeFile(documents / ".cache/inside");
+        home.reload();
+    }
+
+    static void expectFoldersAmong(const std::vector<ScanProgress>& calls,
+                                   const std::set<std::string>& names) {
+        for (std::size_t i = 0; i + 1 < calls.size(); ++i)
+            EXPECT_TRUE(names.contains(calls[i].folder)) << calls[i].folder;
+    }
+};
+
+TEST_F(ScanProgressTest, LargeFilesCountsEveryVisibleFileAndListsTheSameWatchedOrNot) {
+    writeFile(documents / "f0/big-a", 3 * 4096);
+    writeFile(documents / "f5/big-b", 5 * 4096);
+    const auto later = Clock::now() + 1h;
+    for (unsigned threads : {1u, 3u}) {
+        const LargeFileScanner scanner(home.layout(), threads);
+        Recorder recorder;
+        const auto watched = scanner.scan(3 * 4096, 0, later, recorder.callback());
+        const auto unwatched = scanner.scan(3 * 4096, 0, later);
+        expectRisingToTheEnd(recorder.calls, {6'002, "", 0, 0});
+        expectFoldersAmong(recorder.calls, {"Documents", "f0", "f1", "f2", "f3", "f4", "f5"});
+        ASSERT_EQ(watched.size(), 2u) << threads;
+        ASSERT_EQ(unwatched.size(), 2u) << threads;
+        for (std::size_t i = 0; i < watched.size(); ++i)
+            EXPECT_EQ(watched[i].url, unwatched[i].url);
+    }
+}
+
+TEST_F(ScanProgressTest, DuplicatesCountsTheFilesThenTheBytesCompared) {
+    // Two equal files are read whole; a third of the same size differs at its ends and is
+    // dropped before any of it is compared.
+    writeFile(documents / "f1/a.bin", 20 * kMiB, 'a');
+    writeFile(documents / "f4/b.bin", 20 * kMiB, 'a');
+    writeFile(documents / "f2/c.bin", 20 * kMiB, 'c');
+    for (unsigned threads : {1u, 3u}) {
+        const DuplicateFinder finder(kMiB, threads);
+        Recorder recorder;
+        const auto watched = finder.scan({documents}, recorder.callback());
+        expectRisingToTheEnd(recorder.calls, {6'003, "", 40 * kMiB, 60 * kMiB});
+        expectFoldersAmong(recorder.calls, {"Documents", "f0", "f1", "f2", "f3", "f4", "f5"});
+        const auto unwatched = finder.scan({documents});
+        ASSERT_EQ(watched.size(), 1u);
+        ASSERT_EQ(unwatched.size(), 1u);
+        EXPECT_EQ(watched[0].files, unwatched[0].files);
+        EXPECT_EQ(watched[0].hash, unwatched[0].hash);
+    }
+}
+
+TEST_F(ScanProgressTest, DeveloperCountsTheFilesOfTheWalkThenNamesEachOutputMeasured) {
+    const Path project = home / "code/app";
+    writeText(project / "Cargo.toml", "[package]\n");
+    writeFile(project / "target/debug/app", 64 * 1024);
+    writeFile(project / "target/debug/deps/lib.rlib", 64 * 1024);
+    const TimePoint now = Clock::now();
+    for (unsigned threads : {1u, 3u}) {
+        const DeveloperCleanEngine engine(home.layout(), threads);
+        Recorder recorder;
+        const auto watched = engine.scan(10, now, recorder.callback());
+        // The files of Documents (the walk looks at hidden files, not into hidden folders) and
+        // Cargo.toml; nothing inside the output is walked.
+        expectRisingToTheEnd(recorder.calls, {6'002, "", 0, 0});
+        ASSERT_GE(recorder.calls.size(), 2u);
+        EXPECT_EQ(recorder.calls[recorder.calls.size() - 2], (ScanProgress{6'002, "app (target)"}))
+            << "measured last";
+        const auto unwatched = engine.scan(10, now);
+        ASSERT_EQ(watched.projects.size(), 1u);
+        ASSERT_EQ(unwatched.projects.size(), 1u);
+        EXPECT_EQ(watched.projects[0].url, unwatched.projects[0].url);
+        EXPECT_EQ(watched.projects[0].size, unwatched.projects[0].size);
+    }
+}
+
+TEST(DeveloperScanProgressTest, TheMacosListingCountsTheOutputsListed) {
+    TempHome home(LayoutKind::macos);
+    const Path derived = home / "Library/Developer/Xcode/DerivedData";
+    writeFile(derived / "One-abcdefghijklmnopqrstuvwxyz/Build/x", 4096);
+    writeFile(derived / "Two/Build/y", 4096);
+    writeFile(derived / ".hidden/z", 4096);
+    Recorder recorder;
+    const auto result =
+        DeveloperCleanEngine(home.layout()).scan(10, Clock::now(), recorder.callback());
+    EXPECT_EQ(result.projects.size(), 2u);
+    expectRisingToTheEnd(recorder.calls, {2, "", 0, 0});
+}
+
+}  // namespace
+}  // namespace tornivo
