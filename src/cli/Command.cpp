@@ -21,8 +21,9 @@ Exclusions& Context::exclusions() {
 
 std::span<const Command* const> commandTable() {
     static constexpr const Command* kCommands[] = {
-        &junkCommand,       &largeCommand, &duplicatesCommand, &xrayCommand,
-        &installersCommand, &statsCommand, &protectCommand,
+        &junkCommand,       &largeCommand,     &duplicatesCommand, &xrayCommand,
+        &installersCommand, &developerCommand, &appsCommand,       &inspectCommand,
+        &trashCommand,      &shredCommand,     &statsCommand,      &protectCommand,
     };
     return kCommands;
 }

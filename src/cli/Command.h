@@ -64,6 +64,11 @@ extern const Command largeCommand;
 extern const Command duplicatesCommand;
 extern const Command xrayCommand;
 extern const Command installersCommand;
+extern const Command developerCommand;
+extern const Command appsCommand;
+extern const Command inspectCommand;
+extern const Command trashCommand;
+extern const Command shredCommand;
 extern const Command statsCommand;
 extern const Command protectCommand;
 

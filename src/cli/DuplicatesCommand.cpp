@@ -5,14 +5,13 @@
 
 #include <iostream>
 #include <limits>
-#include <unordered_map>
 
 #include "Command.h"
 #include "JsonRecords.h"
 #include "Progress.h"
-#include "platform/ProtectedFilter.h"
 #include "engines/DuplicateFinder.h"
 #include "platform/ByteFormatter.h"
+#include "platform/ProtectedFilter.h"
 
 namespace tornivo::cli {
 
@@ -38,21 +37,6 @@ std::vector<Path> rootsOf(const Context& context, const ParsedArguments& argumen
         roots.push_back(std::move(root));
     }
     return roots;
-}
-
-// The files whose size another file shares: the only ones whose contents are read.
-std::pair<std::int64_t, ByteCount> toCompare(
-    const std::vector<DuplicateFinder::Candidate>& candidates) {
-    std::unordered_map<ByteCount, std::int64_t> bySize;
-    for (const auto& c : candidates) ++bySize[c.size];
-    std::int64_t files = 0;
-    ByteCount bytes = 0;
-    for (const auto& [size, count] : bySize) {
-        if (count < 2) continue;
-        files += count;
-        bytes += size * count;
-    }
-    return {files, bytes};
 }
 
 void printGroups(const Context& context, const std::vector<DuplicateGroup>& groups) {
@@ -94,11 +78,9 @@ int run(Context& context, const ParsedArguments& arguments) {
             where += (where.empty() ? " " : ", ") + terminalText(root.filename());
         progress.set("Listing files of " + formatBytes(minSize, context.locale()) + " or more in" +
                      where);
-        const auto candidates = finder.listCandidates(roots);
-        const auto [files, bytes] = toCompare(candidates);
-        progress.set("Comparing " + counted(files, "file", "files", context.locale()) +
-                     " that share a size, " + formatBytes(bytes, context.locale()));
-        groups = withoutProtected(finder.groupCandidates(candidates), context.exclusions());
+        groups = withoutProtected(
+            finder.scan(roots, showOn(progress, context.progress(), context.locale())),
+            context.exclusions());
     }
 
     // As the application resolves every group: the copy found first stays, and a group whose

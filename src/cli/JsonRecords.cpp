@@ -82,4 +82,46 @@ Json toJson(const SystemStats& stats) {
             {"diskTotalBytes", stats.diskTotalBytes}};
 }
 
+Json toJson(const DeveloperProject& project) {
+    return {{"id", project.id.toString()},
+            {"name", project.name},
+            {"url", toJson(project.url)},
+            {"size", project.size},
+            {"lastActivity", isoDate(project.lastActivity)},
+            {"isActive", project.isActive},
+            {"isSelected", project.isSelected}};
+}
+
+Json toJson(const InstalledApp& app) {
+    return {{"name", app.name}, {"url", toJson(app.url)}};
+}
+
+Json toJson(const AppLeftover& leftover) {
+    return {{"id", leftover.id.toString()},
+            {"url", toJson(leftover.url)},
+            {"size", leftover.size},
+            {"kind", raw(rawValue(leftover.kind))},
+            {"matchedByName", leftover.matchedByName},
+            {"isSelected", leftover.isSelected}};
+}
+
+Json toJson(const AppFile& file) {
+    return {{"url", toJson(file.url)}, {"size", file.size}};
+}
+
+Json toJson(const UninstallTarget& target) {
+    return {{"appURL", toJson(target.appURL)},
+            {"appName", target.appName},
+            {"bundleID", target.bundleID ? Json(*target.bundleID) : Json(nullptr)},
+            {"appSize", target.appSize},
+            {"leftovers", toJsonArray(target.leftovers)},
+            {"removal", raw(rawValue(target.removal))},
+            {"appFiles", toJsonArray(target.appFiles)},
+            {"flatpakID", target.flatpakID.empty() ? Json(nullptr) : Json(target.flatpakID)}};
+}
+
+Json toJson(const ShredOutcome& outcome) {
+    return {{"count", outcome.count}, {"bytes", outcome.bytes}};
+}
+
 }  // namespace tornivo::cli

@@ -4,11 +4,14 @@
 // raw value and an absent optional as null.
 
 #include "Output.h"
+#include "models/DeveloperModels.h"
 #include "models/DiskModels.h"
 #include "models/FinderModels.h"
 #include "models/InstallerModels.h"
 #include "models/ScanModels.h"
+#include "models/ShredModels.h"
 #include "models/SystemStats.h"
+#include "models/UninstallModels.h"
 
 namespace tornivo::cli {
 
@@ -22,6 +25,12 @@ Json toJson(const DiskFile& file);
 Json toJson(const DiskCategory& category);
 Json toJson(const InstallerFile& file);
 Json toJson(const SystemStats& stats);
+Json toJson(const DeveloperProject& project);
+Json toJson(const InstalledApp& app);
+Json toJson(const AppLeftover& leftover);
+Json toJson(const AppFile& file);
+Json toJson(const UninstallTarget& target);
+Json toJson(const ShredOutcome& outcome);
 
 template <class Record>
 Json toJsonArray(const std::vector<Record>& records) {

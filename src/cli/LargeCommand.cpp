@@ -7,10 +7,10 @@
 #include "Command.h"
 #include "JsonRecords.h"
 #include "Progress.h"
-#include "platform/ProtectedFilter.h"
 #include "engines/LargeFileScanner.h"
 #include "platform/ByteFormatter.h"
 #include "platform/LocaleFormat.h"
+#include "platform/ProtectedFilter.h"
 
 namespace tornivo::cli {
 
@@ -38,14 +38,16 @@ int run(Context& context, const ParsedArguments& arguments) {
     const LargeFileScanner scanner(context.layout());
     std::vector<LargeFile> files;
     {
-        // The scan reports nothing while it walks: the line names where it looks.
         ProgressLine progress(context.progress());
         std::string where;
         for (const Path& root : scanner.roots())
             where += (where.empty() ? " " : ", ") + terminalText(root.filename());
         progress.set("Looking for files of " + formatBytes(minSize, context.locale()) +
                      " or more in" + where);
-        files = withoutProtected(scanner.scan(minSize, months), context.exclusions());
+        files =
+            withoutProtected(scanner.scan(minSize, months, Clock::now(),
+                                          showOn(progress, context.progress(), context.locale())),
+                             context.exclusions());
     }
 
     if (context.json()) {

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "Output.h"
+#include "platform/ByteFormatter.h"
 
 namespace tornivo::cli {
 
@@ -70,6 +71,22 @@ void ProgressLine::draw() {
     const std::string line = std::to_string(elapsed) + " s  " + text_;
     // One column is kept free so that the cursor never wraps to a new line.
     writeAll("\r\033[K" + fitWidth(line, terminalColumns() - 1));
+}
+
+std::string progressText(const ScanProgress& progress, const std::string& locale) {
+    if (progress.bytesToHash > 0)
+        return "Compared " + formatBytes(progress.bytesHashed, locale) + " of " +
+               formatBytes(progress.bytesToHash, locale) + " of files that share a size";
+    std::string text = "Counted " + counted(progress.files, "file", "files", locale);
+    if (!progress.folder.empty()) text += ", in " + terminalText(progress.folder);
+    return text;
+}
+
+ScanProgressCallback showOn(ProgressLine& line, bool enabled, std::string locale) {
+    if (!enabled) return {};
+    return [&line, locale = std::move(locale)](const ScanProgress& progress) {
+        line.set(progressText(progress, locale));
+    };
 }
 
 }  // namespace tornivo::cli

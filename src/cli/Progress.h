@@ -9,6 +9,8 @@
 #include <string>
 #include <thread>
 
+#include "platform/ScanProgress.h"
+
 namespace tornivo::cli {
 
 class ProgressLine {
@@ -35,5 +37,13 @@ class ProgressLine {
     std::chrono::steady_clock::time_point start_;
     std::thread ticker_;
 };
+
+// A scan's progress as a line: "Counted 12,345 files, in Music", and once the comparison of
+// contents has begun, "Compared 1.2 GB of 3.4 GB of files that share a size".
+std::string progressText(const ScanProgress& progress, const std::string& locale);
+
+// A callback that shows a scan's progress on `line`, or none when the line is not drawn, so that
+// a scan nobody watches does not count for it.
+ScanProgressCallback showOn(ProgressLine& line, bool enabled, std::string locale);
 
 }  // namespace tornivo::cli

@@ -6,10 +6,10 @@
 #include "Command.h"
 #include "JsonRecords.h"
 #include "Progress.h"
-#include "platform/ProtectedFilter.h"
 #include "engines/DiskAnalyzer.h"
 #include "platform/ByteFormatter.h"
 #include "platform/LocaleFormat.h"
+#include "platform/ProtectedFilter.h"
 
 namespace tornivo::cli {
 
@@ -73,8 +73,7 @@ int run(Context& context, const ParsedArguments& arguments) {
         progress.set("Counting the files of the home folder");
         const std::string locale = context.locale();
         categories = analyzer.analyze([&](std::int64_t files, const std::string& folder) {
-            progress.set("Counted " + counted(files, "file", "files", locale) +
-                         (folder.empty() ? std::string() : ", in " + terminalText(folder)));
+            progress.set(progressText({files, folder}, locale));
         });
         // Protected files leave the lists; the totals keep what the walk counted.
         categories = withoutProtected(std::move(categories), context.exclusions());

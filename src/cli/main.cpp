@@ -44,7 +44,7 @@ constexpr std::string_view kRules = R"(Paths:
   In JSON the backslashes are themselves escaped, as JSON escapes every backslash.
 
 Removal:
-  Nothing is removed or moved without an explicit flag (--clean, --keep-first).
+  Nothing is removed or moved without an explicit flag (--clean, --keep-first, --yes).
 
 Exit status:
   0  success

@@ -26,6 +26,42 @@ class CliCommandsTest : public ::testing::TestWithParam<LayoutKind> {
         const std::string json = home.masked(home.json(args)).dump(2) + "\n";
         EXPECT_EQ(json, expected(name + ".json", json));
     }
+
+    // For what differs between the layouts: NAME-freedesktop.txt, NAME-macos.json, ...
+    void expectLayoutOutputs(const std::string& name, const std::vector<std::string>& args) {
+        expectOutputs(name + "-" + std::string(rawValue(GetParam())), args);
+    }
+
+    bool macos() const { return GetParam() == LayoutKind::macos; }
+    Path userApplications() const {
+        return macos() ? home.home() / "Applications" : home.layout().dataHome / "applications";
+    }
+
+    // An application of the user's: a bundle, or a desktop entry in the user's data folder.
+    void addApplication(const std::string& name, const std::string& entry, const Path& folder,
+                        const std::string& extra = {}) const {
+        if (macos())
+            makeDir(folder / (name + ".app"));
+        else
+            writeText(folder / (entry + ".desktop"),
+                      "[Desktop Entry]\nType=Application\nName=" + name + "\nExec=true\n" + extra);
+    }
+
+    // Leftovers of the editor beside the cache SampleHome gives it: its preferences (found by
+    // its identifier) and a folder named after it (found by its name).
+    void addEditorLeftovers() const {
+        const Layout& l = home.layout();
+        if (macos()) {
+            writeText(home.home() / "Applications/Editor.app/Contents/Info.plist",
+                      "<?xml version=\"1.0\"?>\n<plist version=\"1.0\"><dict>"
+                      "<key>CFBundleIdentifier</key><string>org.example.Editor</string>"
+                      "</dict></plist>\n");
+            writeFile(l.configHome / "org.example.Editor.plist", 4 * 1024, 'p');
+        } else {
+            writeFile(l.configHome / "org.example.Editor.conf", 4 * 1024, 'p');
+        }
+        writeFile(l.dataHome / "Editor/state.db", 8 * 1024, 's');
+    }
 };
 
 TEST_P(CliCommandsTest, JunkListsTheCachesAndLogsItemsLargestFirst) {
@@ -118,6 +154,136 @@ TEST_P(CliCommandsTest, RemovingAFolderInsideAProtectedOneLeavesItProtectedAndFa
     EXPECT_EQ(Exclusions(store).folders(), std::vector<Path>{home.home()});
 }
 
+TEST_P(CliCommandsTest, DeveloperListsIdleOutputsFirstLargestFirstAndMarksTheActiveOne) {
+    const auto outputs = home.addBuildOutputs();
+    expectLayoutOutputs("developer", {"developer"});
+    const Json projects = home.json({"developer"})["projects"];
+    ASSERT_EQ(projects.size(), 3u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(projects[i]["url"], encodePathText(outputs.inactive[i]));
+        EXPECT_EQ(projects[i]["isActive"], false);
+        EXPECT_EQ(projects[i]["isSelected"], true);
+    }
+    EXPECT_EQ(projects[2]["url"], encodePathText(outputs.active));
+    EXPECT_EQ(projects[2]["isActive"], true);
+    EXPECT_EQ(projects[2]["isSelected"], false);
+}
+
+TEST_P(CliCommandsTest, DeveloperDaysDefaultToTheApplicationsStoredWindowAndItsRules) {
+    home.addBuildOutputs();
+    auto activeCount = [&](const std::vector<std::string>& args) {
+        int active = 0;
+        const Json projects = home.json(args)["projects"];
+        for (const auto& p : projects) active += p["isActive"].get<bool>();
+        return active;
+    };
+    PreferencesStore store(home.settingsFile());
+    using Value = nlohmann::json;
+    EXPECT_EQ(activeCount({"developer"}), 1) << "no window stored: 10 days";
+    // Ten thousand days reach back past the idle outputs' date.
+    ASSERT_TRUE(store.set("developerProtectionDays", Value(10'000)));
+    EXPECT_EQ(activeCount({"developer"}), 3);
+    EXPECT_EQ(activeCount({"developer", "--days", "10"}), 1) << "--days wins over the store";
+    EXPECT_EQ(activeCount({"developer", "--days=0"}), 1) << "only the future is after now";
+    for (const Value& unusable : {Value(0), Value(-4), Value("10000"), Value(2.5)}) {
+        ASSERT_TRUE(store.set("developerProtectionDays", unusable));
+        EXPECT_EQ(activeCount({"developer"}), 1) << unusable << " gives the default, 10 days";
+    }
+    ASSERT_TRUE(store.set("developerProtectionDays", Value(999'999'999'999)));
+    EXPECT_EQ(activeCount({"developer"}), 3) << "clamped to the longest window";
+}
+
+TEST_P(CliCommandsTest, DeveloperLeavesOutAnOutputInAProtectedFolder) {
+    const auto outputs = home.addBuildOutputs();
+    ASSERT_EQ(home.run({"protect", "add", outputs.inactive[0].native()}).status, 0);
+    const Json projects = home.json({"developer"})["projects"];
+    ASSERT_EQ(projects.size(), 2u);
+    EXPECT_EQ(projects[0]["url"], encodePathText(outputs.inactive[1]));
+    EXPECT_EQ(projects[1]["url"], encodePathText(outputs.active));
+}
+
+TEST_P(CliCommandsTest, AppsListsTheVisibleApplicationsByNameIgnoringCase) {
+    addApplication("zeta tool", "org.example.Zeta",
+                   macos() ? userApplications() : home.systemData() / "applications");
+    addApplication("Viewer", "Viewer", userApplications());
+    addApplication(macos() ? ".Hidden" : "Hidden", "org.example.Hidden", userApplications(),
+                   "NoDisplay=true\n");
+    expectLayoutOutputs("apps", {"apps"});
+    std::vector<std::string> names;
+    const Json apps = home.json({"apps"})["apps"];
+    for (const auto& app : apps) names.push_back(app["name"]);
+    EXPECT_EQ(names, (std::vector<std::string>{"Editor", "Viewer", "zeta tool"}));
+}
+
+TEST_P(CliCommandsTest, InspectShowsThePlanOfAnApplicationGivenByNameOrPath) {
+    addEditorLeftovers();
+    expectLayoutOutputs("inspect", {"inspect", "Editor"});
+    const Json unmasked = home.json({"inspect", "Editor"});
+    const Json plan = home.masked(unmasked);
+    EXPECT_EQ(home.masked(home.json({"inspect", "eDITOR"})), plan) << "any case";
+    const Json byPath = home.json({"inspect", "--", unmasked["appURL"].get<std::string>()});
+    EXPECT_EQ(home.masked(byPath), plan);
+    // A path relative to the current folder, the home, needs its "./".
+    const std::string relative = macos() ? "./Applications/Editor.app"
+                                         : "./.local/share/applications/org.example.Editor.desktop";
+    EXPECT_EQ(home.masked(home.json({"inspect", relative})), plan);
+
+    ASSERT_EQ(home.run({"protect", "add", home.layout().junkRoots.at(0).folder.native()}).status,
+              0);
+    const Json withoutCache = home.json({"inspect", "Editor"});
+    ASSERT_EQ(withoutCache["leftovers"].size(), plan["leftovers"].size() - 1);
+    EXPECT_EQ(home.masked(withoutCache["leftovers"][0]), plan["leftovers"][1])
+        << "a protected folder keeps its leftover";
+}
+
+TEST_P(CliCommandsTest, InspectPrefersTheExactNameAndRefusesANameOfSeveralOrNone) {
+    addApplication("EDITOR", "Shouting", userApplications());
+    EXPECT_EQ(home.json({"inspect", "EDITOR"})["appName"], "EDITOR") << "the exact name first";
+    EXPECT_EQ(home.json({"inspect", "Editor"})["appName"], "Editor");
+
+    // Both ignoring case, in the order the applications are listed.
+    const CliResult two = home.run({"inspect", "editor"});
+    EXPECT_EQ(two.status, 1);
+    EXPECT_EQ(two.out, "");
+    const std::string message = home.masked(two.err);
+    EXPECT_TRUE(
+        message.starts_with("tornivo-cli inspect: 'editor' names 2 installed "
+                            "applications: "))
+        << message;
+    EXPECT_TRUE(message.ends_with("; give the path of one\n")) << message;
+    const std::string entries = home.masked(userApplications().native());
+    const std::vector<std::string> files =
+        macos() ? std::vector<std::string>{"Editor.app", "EDITOR.app"}
+                : std::vector<std::string>{"org.example.Editor.desktop", "Shouting.desktop"};
+    for (const auto& file : files)
+        EXPECT_NE(message.find(entries + "/" + file), std::string::npos) << file;
+
+    const CliResult none = home.run({"--json", "inspect", "Edit"});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.out, "");
+    EXPECT_EQ(none.err,
+              "tornivo-cli inspect: no installed application is named 'Edit' ('tornivo-cli apps' "
+              "lists them)\n");
+
+    const CliResult notAnApp = home.run({"inspect", "./Documents/copy-a.bin"});
+    EXPECT_EQ(notAnApp.status, 1);
+    EXPECT_EQ(notAnApp.err, macos() ? "tornivo-cli inspect: './Documents/copy-a.bin' is not an "
+                                      "application bundle (a folder NAME.app)\n"
+                                    : "tornivo-cli inspect: './Documents/copy-a.bin' is not a "
+                                      "desktop entry (a file NAME.desktop)\n");
+    const CliResult missing = home.run({"inspect", "./Nowhere.app"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "tornivo-cli inspect: './Nowhere.app' does not exist\n");
+}
+
+TEST_P(CliCommandsTest, TrashListsItsItemsAndWhatTheyTakeOnDisk) {
+    EXPECT_EQ(home.run({"trash"}).out, "The Trash is empty.\n");
+    EXPECT_EQ(home.json({"trash"}), Json::parse(R"({"items": [], "totalBytes": 0})"));
+    writeFile(home.layout().trashFiles / "old report/draft.odt", 12 * 1024, 'r');
+    writeFile(home.layout().trashFiles / "old report/notes.txt", 4 * 1024, 'n');
+    expectOutputs("trash", {"trash"});
+}
+
 INSTANTIATE_TEST_SUITE_P(Layouts, CliCommandsTest,
                          ::testing::Values(LayoutKind::freedesktop, LayoutKind::macos),
                          [](const auto& info) { return std::string(rawValue(info.param)); });
@@ -129,7 +295,9 @@ TEST(CliHelpTest, HelpListsTheCommandsAndTheRulesAndEachCommandHasItsOwn) {
     for (const char* text :
          {"junk [--clean]", "large [--min-size BYTES] [--older-than-months N]",
           "duplicates [--min-size BYTES] [--keep-first] [ROOT...]", "\n  xray\n",
-          "\n  installers\n", "\n  stats\n", "protect list | add PATH... | remove PATH...", "\\xNN",
+          "\n  installers\n", "developer [--days N] [--clean]", "\n  apps\n", "inspect APP",
+          "\n  trash\n", "shred [--passes 1|3|7] --yes", "\n  stats\n",
+          "protect list | add PATH... | remove PATH...", "(--clean, --keep-first, --yes)", "\\xNN",
           "literal backslash is doubled", "0  success", "1  the work failed",
           "2  the command line was wrong"})
         EXPECT_NE(help.out.find(text), std::string::npos) << text;
@@ -139,6 +307,9 @@ TEST(CliHelpTest, HelpListsTheCommandsAndTheRulesAndEachCommandHasItsOwn) {
         "Usage: tornivo-cli [--layout macos|freedesktop] [--json] junk [--clean]\n"))
         << junk.out;
     EXPECT_EQ(home.run({"--version"}).out, "tornivo-cli " TORNIVO_VERSION "\n");
+    const CliResult inspect = home.run({"inspect", "--help"});
+    EXPECT_NE(inspect.out.find("exit status 1"), std::string::npos) << inspect.out;
+    EXPECT_NE(inspect.out.find("ignoring case"), std::string::npos) << inspect.out;
 }
 
 }  // namespace

@@ -38,11 +38,17 @@ Path CliHome::settingsFile() const {
 }
 
 Environment CliHome::environment() const {
-    return {{"PATH", "/usr/bin:/bin"},
-            {"HOME", home().native()},
-            {"XDG_DATA_DIRS", system_.path().native()},
-            {"TZ", "UTC"},
-            {"LC_ALL", "C.UTF-8"}};
+    Environment env = {{"PATH", "/usr/bin:/bin"},
+                       {"HOME", home().native()},
+                       {"XDG_DATA_DIRS", system_.path().native()},
+                       {"TZ", "UTC"},
+                       {"LC_ALL", "C.UTF-8"}};
+    for (const auto& [name, value] : variables_) env[name] = value;
+    return env;
+}
+
+void CliHome::setVariable(const std::string& name, const std::string& value) {
+    variables_[name] = value;
 }
 
 CliResult CliHome::run(const std::vector<std::string>& args) const {
@@ -133,7 +139,9 @@ std::string CliHome::masked(std::string text) const {
           std::pair{l.desktop, "DESKTOP"}, std::pair{l.pictures, "PICTURES"},
           std::pair{l.movies, "MOVIES"}, std::pair{l.music, "MUSIC"}})
         if (folder) names.emplace_back(*folder, name);
+    names.emplace_back(l.trashFiles, "TRASH");
     names.emplace_back(home(), "HOME");
+    names.emplace_back(systemData(), "SYSTEM");
     // The longest locations first, so that a folder inside another is named by itself.
     std::stable_sort(names.begin(), names.end(), [](const auto& a, const auto& b) {
         return a.first.native().size() > b.first.native().size();

@@ -43,6 +43,9 @@ class CliHome {
     // Where desktop entries of "the system" are: XDG_DATA_DIRS of the child.
     Path systemData() const { return system_.path(); }
     Environment environment() const;
+    // Sets a variable of the child's environment (XDG_DATA_HOME, ...) for the runs that follow;
+    // layout() does not follow it.
+    void setVariable(const std::string& name, const std::string& value);
 
     // Runs `tornivo-cli --layout KIND ARGS...`.
     CliResult run(const std::vector<std::string>& args) const;
@@ -52,7 +55,8 @@ class CliHome {
     Json json(const std::vector<std::string>& args) const;
 
     // The text with this home's locations replaced by names (CACHES, LOGS, DOWNLOADS,
-    // DOCUMENTS, DESKTOP, PICTURES, MOVIES, MUSIC, HOME), so one reference fits both layouts.
+    // DOCUMENTS, DESKTOP, PICTURES, MOVIES, MUSIC, TRASH, HOME, and SYSTEM for systemData()),
+    // so one reference fits both layouts.
     std::string masked(std::string text) const;
     // A JSON document masked the same way, with every "id" (checked to be a UUID) as "ID".
     Json masked(const Json& document) const;
@@ -63,6 +67,7 @@ class CliHome {
     TempDir system_;
     TempHome home_;
     LayoutKind kind_;
+    std::map<std::string, std::string> variables_;
 };
 
 // The reference file tests/cli/expected/NAME. With TORNIVO_UPDATE_EXPECTED=1 in the environment

@@ -183,6 +183,80 @@ TEST_P(CliMatchesApplicationTest, XrayGivesTheApplicationsCategories) {
     EXPECT_EQ(cli("xray"), Json({{"categories", published}}));
 }
 
+TEST_P(CliMatchesApplicationTest, DeveloperGivesTheApplicationsProjectsWithItsStoredWindow) {
+    const auto outputs = home.addBuildOutputs();
+    // Ten years: the output idle since longAgo() is active, one idle since 2001 is not.
+    SampleHome::age(outputs.inactive[1], utc(2001, 5, 6));
+    PreferencesStore(home.settingsFile()).set("developerProtectionDays", 3650);
+    ASSERT_EQ(home.run({"protect", "add", outputs.active.native()}).status, 0);
+
+    auto state = application();
+    state->runDeveloperScan();
+    ASSERT_TRUE(waitUntil([&] { return !state->isScanningDev(); }, 60000));
+    ASSERT_TRUE(state->developerResult().has_value());
+    Json published = Json::array();
+    for (const auto& p : state->developerResult()->projects)
+        published.push_back({{"name", p.name},
+                             {"url", encodePathText(p.url)},
+                             {"size", p.size},
+                             {"lastActivity", iso(p.lastActivity)},
+                             {"isActive", p.isActive},
+                             {"isSelected", p.isSelected}});
+    ASSERT_EQ(published.size(), 2u);
+    EXPECT_EQ(published[0]["url"], encodePathText(outputs.inactive[1]));
+    EXPECT_EQ(published[1]["isActive"], true);
+    EXPECT_EQ(cli("developer"), Json({{"projects", published}}));
+}
+
+TEST_P(CliMatchesApplicationTest, AppsAndInspectGiveTheApplicationsListAndPlan) {
+    writeFile(home.layout().dataHome / "Editor/state.db", 8 * 1024);  // found by the name
+    ASSERT_EQ(home.run({"protect", "add", home.layout().junkRoots.at(0).folder.native()}).status,
+              0);
+    auto state = application();
+    state->loadInstalledApps();
+    ASSERT_TRUE(waitUntil([&] { return !state->installedApps().empty(); }));
+    Json apps = Json::array();
+    for (const auto& app : state->installedApps())
+        apps.push_back({{"name", app.name}, {"url", encodePathText(app.url)}});
+    EXPECT_EQ(cli("apps"), Json({{"apps", apps}}));
+
+    state->inspectApp(state->installedApps().front().url);
+    ASSERT_TRUE(waitUntil([&] { return state->uninstallTarget().has_value(); }));
+    const UninstallTarget& plan = *state->uninstallTarget();
+    Json leftovers = Json::array();
+    for (const auto& l : plan.leftovers)
+        leftovers.push_back({{"url", encodePathText(l.url)},
+                             {"size", l.size},
+                             {"kind", raw(rawValue(l.kind))},
+                             {"matchedByName", l.matchedByName},
+                             {"isSelected", l.isSelected}});
+    Json files = Json::array();
+    for (const auto& f : plan.appFiles)
+        files.push_back({{"url", encodePathText(f.url)}, {"size", f.size}});
+    ASSERT_EQ(leftovers.size(), 1u) << "the cache is in a protected folder";
+    EXPECT_EQ(withoutIds(home.json({"inspect", "Editor"})),
+              Json({{"appURL", encodePathText(plan.appURL)},
+                    {"appName", plan.appName},
+                    {"bundleID", plan.bundleID ? Json(*plan.bundleID) : Json()},
+                    {"appSize", plan.appSize},
+                    {"leftovers", leftovers},
+                    {"removal", raw(rawValue(plan.removal))},
+                    {"appFiles", files},
+                    {"flatpakID", plan.flatpakID.empty() ? Json() : Json(plan.flatpakID)}}));
+}
+
+TEST_P(CliMatchesApplicationTest, TrashGivesTheApplicationsItemsAndTotal) {
+    writeFile(home.layout().trashFiles / "one.txt", 12 * 1024);
+    writeFile(home.layout().trashFiles / "two/inner", 4 * 1024);
+    writeFile(home.layout().trashFiles / "three", 1);
+    auto state = application();
+    state->loadTrash();
+    ASSERT_TRUE(waitUntil([&] { return state->trashItems().size() == 3; }));
+    Json items = Json::array();
+    for (const Path& item : state->trashItems()) items.push_back(encodePathText(item));
+    EXPECT_EQ(cli("trash"), Json({{"items", items}, {"totalBytes", state->trashBytes()}}));
+}
+
 INSTANTIATE_TEST_SUITE_P(Layouts, CliMatchesApplicationTest,
                          ::testing::Values(LayoutKind::freedesktop, LayoutKind::macos),
                          [](const auto& info) { return std::string(rawValue(info.param)); });

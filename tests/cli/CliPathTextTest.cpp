@@ -75,6 +75,46 @@ TEST_P(CliPathTextTest, PathArgumentsTakeTheSameTextAndNameTheExactFile) {
     EXPECT_EQ(home.json({"junk"})["items"].size(), 3u);
 }
 
+TEST_P(CliPathTextTest, TrashItemsThatAreNotUtf8AreWrittenByTheirBytesInBothForms) {
+    const Path trash = home.layout().trashFiles;
+    writeFile(trash / "caf\xe9 \\ notes.txt", 4096);
+    const Json listed = home.json({"trash"});
+    ASSERT_EQ(listed["items"].size(), 1u);
+    EXPECT_EQ(home.masked(listed["items"][0].get<std::string>()), "TRASH/caf\\xe9 \\\\ notes.txt");
+    EXPECT_EQ(decodePathText(listed["items"][0].get<std::string>()),
+              trash / "caf\xe9 \\ notes.txt");
+    EXPECT_EQ(home.masked(home.run({"trash"}).out),
+              "TRASH/caf\\xe9 \\\\ notes.txt\n1 item, 4 KB\n");
+}
+
+TEST_P(CliPathTextTest, InspectTakesAPathThatIsNotUtf8AndWritesItsLeftoversByTheirBytes) {
+    const bool macos = GetParam() == LayoutKind::macos;
+    const Path folder = home.home() / "Apps\xe9";
+    const Path app = macos ? folder / "Odd.app" : folder / "org.example.Odd.desktop";
+    if (macos)
+        writeText(app / "Contents/Info.plist",
+                  "<?xml version=\"1.0\"?>\n<plist version=\"1.0\"><dict><key>CFBundleIdentifier"
+                  "</key><string>org.example.Odd</string></dict></plist>\n");
+    else
+        writeText(app, "[Desktop Entry]\nType=Application\nName=Odd\nExec=true\n");
+    const Path leftover = caches() / "org.example.Odd.\xff";
+    writeFile(leftover / "data", 4096);
+
+    const Json plan = home.json({"inspect", encodePathText(app)});
+    EXPECT_EQ(decodePathText(plan["appURL"].get<std::string>()), app);
+    ASSERT_EQ(plan["leftovers"].size(), 1u);
+    EXPECT_EQ(home.masked(plan["leftovers"][0]["url"].get<std::string>()),
+              "CACHES/org.example.Odd.\\xff");
+    EXPECT_EQ(decodePathText(plan["leftovers"][0]["url"].get<std::string>()), leftover);
+
+    const CliResult table = home.run({"inspect", encodePathText(app)});
+    EXPECT_EQ(table.status, 0) << table.err;
+    EXPECT_NE(home.masked(table.out).find("Location     HOME/Apps\\xe9/"), std::string::npos)
+        << table.out;
+    EXPECT_NE(home.masked(table.out).find("  CACHES/org.example.Odd.\\xff\n"), std::string::npos)
+        << table.out;
+}
+
 INSTANTIATE_TEST_SUITE_P(Layouts, CliPathTextTest,
                          ::testing::Values(LayoutKind::freedesktop, LayoutKind::macos),
                          [](const auto& info) { return std::string(rawValue(info.param)); });

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <map>
+
 #include "SampleHome.h"
 #include "platform/PathText.h"
 
@@ -71,7 +74,48 @@ TEST_P(CliSafetyTest, EveryUsageErrorExitsWith2AndOneLineNamingItAndTouchesNothi
         {{"junk", "--evil=\x1b[2J"},
          " junk: unknown option '--evil' (see 'tornivo-cli junk --help')"},
         {{"\x1b]0;x\a"}, ": unknown command '\\x1b]0;x\\x07' (see 'tornivo-cli --help')"},
+        {{"developer", "--clean", "--days", "-3"},
+         " developer: --days '-3' is negative: give a whole number of days, 0 to 100000 (see "
+         "'tornivo-cli developer --help')"},
+        {{"developer", "--clean", "--days", "ten"},
+         " developer: --days 'ten' is not a whole number: give a whole number of days, 0 to "
+         "100000 (see 'tornivo-cli developer --help')"},
+        {{"developer", "--clean", "--days", "100001"},
+         " developer: --days '100001' is too large: give a whole number of days, 0 to 100000 "
+         "(see 'tornivo-cli developer --help')"},
+        {{"developer", "--clean", "all"},
+         " developer: unexpected argument 'all' (see 'tornivo-cli developer --help')"},
+        {{"apps", "Editor"}, " apps: unexpected argument 'Editor' (see 'tornivo-cli apps --help')"},
+        {{"inspect"},
+         " inspect: give APP: the name or the path of an application (see 'tornivo-cli inspect "
+         "--help')"},
+        {{"inspect", ""}, " inspect: APP is empty (see 'tornivo-cli inspect --help')"},
+        {{"inspect", "Editor", "Viewer"},
+         " inspect: unexpected argument 'Viewer' (see 'tornivo-cli inspect --help')"},
+        {{"trash", "--all"}, " trash: unknown option '--all' (see 'tornivo-cli trash --help')"},
+        {{"shred"},
+         " shred: --yes is needed: what shred erases cannot be brought back (see 'tornivo-cli "
+         "shred --help')"},
+        {{"shred", "--passes", "3"},
+         " shred: --yes is needed: what shred erases cannot be brought back (see 'tornivo-cli "
+         "shred --help')"},
+        {{"shred", "--passes", "2", "--yes"},
+         " shred: --passes '2' is not a pass count on offer: give 1, 3 or 7 (see 'tornivo-cli "
+         "shred --help')"},
+        {{"shred", "--yes", "--passes=8"},
+         " shred: --passes '8' is too large: give 1, 3 or 7 (see 'tornivo-cli shred --help')"},
+        {{"shred", "--yes", "--passes", "0"},
+         " shred: --passes '0' is too small: give 1, 3 or 7 (see 'tornivo-cli shred --help')"},
+        {{"shred", "--yes", "--passes", "three"},
+         " shred: --passes 'three' is not a whole number: give 1, 3 or 7 (see 'tornivo-cli shred "
+         "--help')"},
+        {{"shred", "--yes=no"}, " shred: --yes takes no value (see 'tornivo-cli shred --help')"},
+        {{"shred", "--yes", "now"},
+         " shred: unexpected argument 'now' (see 'tornivo-cli shred --help')"},
     };
+    // Something for the removing commands to remove.
+    home.addBuildOutputs();
+    writeFile(home.layout().trashFiles / "kept.txt", 4096);
     const auto before = snapshot(home.home());
     for (const auto& mistake : mistakes) {
         for (bool json : {false, true}) {
@@ -88,12 +132,18 @@ TEST_P(CliSafetyTest, EveryUsageErrorExitsWith2AndOneLineNamingItAndTouchesNothi
 }
 
 TEST_P(CliSafetyTest, ListingInEitherFormatRemovesAndMovesNothing) {
+    home.addBuildOutputs();
+    writeFile(home.layout().trashFiles / "kept.txt", 4096);
     const auto before = snapshot(home.home());
     for (const auto& command : std::vector<std::vector<std::string>>{{"junk"},
                                                                      {"large", "--min-size", "0"},
                                                                      {"duplicates"},
                                                                      {"xray"},
                                                                      {"installers"},
+                                                                     {"developer", "--days", "0"},
+                                                                     {"apps"},
+                                                                     {"inspect", "Editor"},
+                                                                     {"trash"},
                                                                      {"protect", "list"}}) {
         EXPECT_EQ(home.run(command).status, 0) << command[0];
         std::vector<std::string> json = command;
@@ -158,7 +208,8 @@ TEST_P(CliSafetyTest, KeepFirstFailsWithStatus1WhenNoCopyCanGoToTheTrashAndDelet
 }
 
 TEST_P(CliSafetyTest, ProgressGoesToATerminalOnlyAndNeverIntoTheOutput) {
-    for (const char* command : {"xray", "duplicates", "large"}) {
+    home.addBuildOutputs();
+    for (const char* command : {"xray", "duplicates", "large", "developer"}) {
         const CliResult piped = home.run({"--json", command});
         const CliResult shown = home.runOnTerminal({"--json", command});
         EXPECT_EQ(piped.err, "") << command;
@@ -171,6 +222,82 @@ TEST_P(CliSafetyTest, ProgressGoesToATerminalOnlyAndNeverIntoTheOutput) {
         EXPECT_NE(shown.err.find(" s  "), std::string::npos) << command << ": " << shown.err;
     }
     EXPECT_EQ(home.runOnTerminal({"junk"}).err, "") << "a quick command draws nothing";
+}
+
+TEST_P(CliSafetyTest, DeveloperCleanDeletesTheIdleOutputsOnlyNeverTheActiveOneOrSources) {
+    const auto outputs = home.addBuildOutputs();
+    const Json listed = home.json({"developer"})["projects"];
+    ASSERT_EQ(listed.size(), 3u);
+    const ByteCount idle = listed[0]["size"].get<ByteCount>() + listed[1]["size"].get<ByteCount>();
+    std::map<std::string, std::string> sources;
+    for (const Path& source : outputs.sources) sources[source.native()] = readText(source);
+
+    EXPECT_EQ(home.json({"developer", "--clean"}), Json({{"freed", idle}}));
+    for (const Path& output : outputs.inactive) EXPECT_FALSE(test::exists(output)) << output;
+    EXPECT_TRUE(test::exists(outputs.active /
+                             (GetParam() == LayoutKind::macos ? "Index/data" : "lib/index.js")));
+    for (const auto& [source, text] : sources) EXPECT_EQ(readText(source), text) << source;
+    EXPECT_EQ(readText(caches() / "org.example.Editor/cache.db").size(), 11u * 1'048'576);
+
+    // Nothing idle is left: nothing to delete is no failure.
+    const CliResult again = home.run({"developer", "--clean"});
+    EXPECT_EQ(again.status, 0);
+    EXPECT_EQ(again.out, "Freed 0 KB.\n");
+}
+
+TEST_P(CliSafetyTest, DeveloperCleanLeavesAProtectedOutputAndOnlyTheWindowMakesOneIdle) {
+    const auto outputs = home.addBuildOutputs();
+    ASSERT_EQ(home.run({"protect", "add", outputs.inactive[0].native()}).status, 0);
+    // Ten thousand days reach back past every output: all are active, none goes.
+    const Json kept = home.json({"developer", "--clean", "--days", "10000"});
+    EXPECT_EQ(kept, Json({{"freed", 0}}));
+    EXPECT_TRUE(test::exists(outputs.inactive[1]));
+
+    home.json({"developer", "--clean"});
+    EXPECT_TRUE(test::exists(outputs.inactive[0])) << "protected";
+    EXPECT_FALSE(test::exists(outputs.inactive[1]));
+    EXPECT_TRUE(test::exists(outputs.active));
+}
+
+TEST_P(CliSafetyTest, ShredErasesEveryItemOfTheTrashTheEnvironmentNamesAndNothingElse) {
+    // The Trash of the data folder XDG_DATA_HOME names (macos keeps its own, ~/.Trash).
+    const Path data = home.home() / "data";
+    home.setVariable("XDG_DATA_HOME", data.native());
+    const bool macos = GetParam() == LayoutKind::macos;
+    const Path trash = macos ? home.home() / ".Trash" : data / "Trash/files";
+    const Path elsewhere = macos ? home.home() / ".local/share/Trash/files/other.txt"
+                                 : home.home() / ".Trash/other.txt";
+    writeFile(trash / "secret.txt", 12 * 1024, 's');
+    writeFile(trash / "folder/inner.bin", 8 * 1024, 'i');
+    writeText(trash / ".hidden", "h");
+    writeFile(elsewhere, 4096, 'o');
+    // The restore record of a freedesktop Trash; nothing of the macos one.
+    writeText(data / "Trash/info/secret.txt.trashinfo", "[Trash Info]\n");
+
+    EXPECT_EQ(home.run({"shred"}).status, 2);
+    EXPECT_EQ(home.json({"trash"})["items"].size(), 3u) << "nothing erased without --yes";
+
+    const Json outcome = home.json({"shred", "--passes", "3", "--yes"});
+    // Every byte each file takes on disk: the one-byte file takes a block.
+    EXPECT_EQ(outcome, Json({{"count", 3}, {"bytes", (12 + 8 + 4) * 1024}}));
+    EXPECT_TRUE(std::filesystem::is_empty(trash));
+    EXPECT_EQ(test::exists(data / "Trash/info/secret.txt.trashinfo"), macos)
+        << "the restore record goes with its item";
+    EXPECT_EQ(readText(elsewhere), std::string(4096, 'o'));
+    EXPECT_EQ(readText(downloads() / "copy-b.bin").size(), 17u * 64 * 1024);
+
+    const CliResult empty = home.run({"shred", "--yes", "--passes=7"});
+    EXPECT_EQ(empty.status, 0);
+    EXPECT_EQ(empty.out, "The Trash is empty.\n");
+}
+
+TEST_P(CliSafetyTest, ShredTellsWhatItErasedInATable) {
+    writeFile(home.layout().trashFiles / "a.txt", 8 * 1024, 'a');
+    writeFile(home.layout().trashFiles / "b.txt", 4 * 1024, 'b');
+    const CliResult r = home.run({"shred", "--yes"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Erased 2 items of 2, 12 KB overwritten once.\n");
+    EXPECT_EQ(home.json({"trash"})["items"].size(), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, CliSafetyTest,

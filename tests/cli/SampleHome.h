@@ -6,7 +6,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <stdexcept>
+#include <vector>
 
 #include "CliHome.h"
 
@@ -34,6 +36,53 @@ class SampleHome : public CliHome {
     }
 
     static TimePoint longAgo() { return utc(2024, 3, 4, 10); }
+    // Changed "in the future": active whatever the protection window.
+    static TimePoint later() { return utc(2099, 12, 31, 12); }
+
+    // Build outputs of three projects, with their sources: two idle since longAgo(), largest
+    // first, and one active. freedesktop finds them by their markers anywhere in the home;
+    // macos lists the IDE's DerivedData, the sources lying elsewhere.
+    struct BuildOutputs {
+        std::vector<Path> inactive;
+        Path active;
+        std::vector<Path> sources;
+    };
+    BuildOutputs addBuildOutputs() const {
+        BuildOutputs b;
+        if (layout().kind == LayoutKind::macos) {
+            const Path derived = home() / "Library/Developer/Xcode/DerivedData";
+            b.inactive = {derived / "App-abcdefghijklmnopqrstuvwxyzab", derived / "Tool"};
+            b.active = derived / "Site-0123456789abcdefghijklmnop";
+            writeFile(b.inactive[0] / "Build/app", 256 * 1024, 'a');
+            writeFile(b.inactive[1] / "Logs/build.log", 8 * 1024, 't');
+            writeFile(b.active / "Index/data", 64 * 1024, 's');
+            b.sources = {writeText(home() / "Projects/App/main.swift", "print(1)\n")};
+        } else {
+            const Path code = home() / "code";
+            b.inactive = {code / "app/target", code / "tool/tool/__pycache__"};
+            b.active = code / "site/node_modules";
+            writeFile(b.inactive[0] / "debug/app", 256 * 1024, 'a');
+            writeFile(b.inactive[1] / "core.cpython-312.pyc", 8 * 1024, 't');
+            writeFile(b.active / "lib/index.js", 64 * 1024, 's');
+            b.sources = {writeText(code / "app/Cargo.toml", "[package]\nname = \"app\"\n"),
+                         writeText(code / "app/src/main.rs", "fn main() {}\n"),
+                         writeText(code / "tool/pyproject.toml", "[project]\nname = \"tool\"\n"),
+                         writeText(code / "tool/tool/__init__.py", ""),
+                         writeText(code / "site/package.json", "{}\n")};
+        }
+        for (const Path& output : b.inactive) age(output, longAgo());
+        age(b.active, later());
+        return b;
+    }
+
+    // Sets the times of a folder and of everything below it.
+    static void age(const Path& folder, TimePoint when) {
+        std::vector<Path> below;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(folder))
+            below.push_back(e.path());
+        for (auto it = below.rbegin(); it != below.rend(); ++it) setTimes(*it, when, when);
+        setTimes(folder, when, when);
+    }
 
     static Path allocate(const Path& file, ByteCount size) {
         makeDir(file.parent_path());

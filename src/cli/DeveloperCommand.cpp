@@ -1,0 +1,113 @@
+// developer [--days N] [--clean]: the build outputs of the user's projects, those changed within
+// the protection window marked active; --clean deletes the others.
+
+#include <iostream>
+
+#include "Command.h"
+#include "JsonRecords.h"
+#include "Progress.h"
+#include "engines/DeveloperCleanEngine.h"
+#include "platform/ByteFormatter.h"
+#include "platform/LocaleFormat.h"
+#include "platform/ProtectedFilter.h"
+
+namespace tornivo::cli {
+
+namespace {
+
+constexpr OptionDecl kOptions[] = {{"--days", true}, {"--clean", false}};
+
+void printProjects(const Context& context, const std::vector<DeveloperProject>& projects,
+                   int days) {
+    const std::string& locale = context.locale();
+    if (projects.empty()) {
+        std::cout << "No build outputs found.\n";
+        return;
+    }
+    Table table({{"SIZE", Table::Align::right}, {"LAST ACTIVITY"}, {"ACTIVE"}, {"NAME"}, {"PATH"}});
+    ByteCount cleanable = 0;
+    std::int64_t active = 0;
+    for (const auto& p : projects) {
+        table.add(
+            {formatBytes(p.size, locale),
+             p.lastActivity == TimePoint{} ? "unknown" : formatMediumDate(p.lastActivity, locale),
+             p.isActive ? "active" : "", terminalText(p.name), terminalText(p.url)});
+        if (p.isActive)
+            ++active;
+        else
+            cleanable += p.size;
+    }
+    table.print(std::cout);
+    std::cout << counted(static_cast<std::int64_t>(projects.size()), "build output",
+                         "build outputs", locale)
+              << ", " << formatBytes(cleanable, locale) << " to delete; "
+              << formatInteger(active, locale) << " active (changed within "
+              << counted(days, "day", "days", locale) << ") kept\n";
+}
+
+int run(Context& context, const ParsedArguments& arguments) {
+    if (!arguments.positionals().empty())
+        throw UsageError("unexpected argument " + quote(arguments.positionals().front()));
+    const int days = static_cast<int>(
+        arguments
+            .integer("--days", 0, DeveloperCleanEngine::kMaxProtectionDays,
+                     "a whole number of days, 0 to 100000")
+            .value_or(DeveloperCleanEngine::storedProtectionDays(context.store())));
+
+    const DeveloperCleanEngine engine(context.layout());
+    DeveloperScanResult result;
+    {
+        ProgressLine progress(context.progress());
+        progress.set("Looking for build outputs");
+        result =
+            engine.scan(days, Clock::now(), showOn(progress, context.progress(), context.locale()));
+        // As the application publishes a scan: a protected folder keeps its build outputs.
+        result.projects = withoutProtected(std::move(result.projects), context.exclusions());
+    }
+
+    if (!arguments.has("--clean")) {
+        if (context.json())
+            writeJson(std::cout, {{"projects", toJsonArray(result.projects)}});
+        else
+            printProjects(context, result.projects, days);
+        return kSuccess;
+    }
+
+    // What the application deletes: the selected outputs, never an active one.
+    std::vector<DeveloperProject> selection;
+    for (const auto& p : result.cleanableProjects())
+        if (p.isSelected) selection.push_back(p);
+    const ByteCount freed = selection.empty() ? 0 : engine.clean(selection);
+    if (context.json())
+        writeJson(std::cout, {{"freed", freed}});
+    else
+        std::cout << "Freed " << formatBytes(freed, context.locale()) << ".\n";
+    if (!selection.empty() && freed == 0) {
+        std::cerr << "tornivo-cli developer: nothing could be deleted\n";
+        return kFailure;
+    }
+    return kSuccess;
+}
+
+}  // namespace
+
+const Command developerCommand = {
+    "developer",
+    "developer [--days N] [--clean]",
+    "build outputs of your projects, active ones marked; --clean deletes the inactive ones",
+    R"(Finds the regenerable build outputs of your projects: with the freedesktop layout, folders
+such as target (beside Cargo.toml or pom.xml), node_modules (beside package.json), build,
+.gradle, .dart_tool, .build, .tox, __pycache__ and CMake build folders, anywhere in the home
+except hidden folders and outputs that git tracks; with --layout macos, the folders of
+Library/Developer/Xcode/DerivedData. An output whose folder or direct contents changed within
+the last --days days (default: the window set in the application, else 10) is active and
+kept; the others come first, largest first. With --clean the inactive outputs are deleted for
+good (they are made again by the next build); sources are never touched.
+JSON: {"projects": [...]}, with --clean {"freed": BYTES}. Exit status 1 when there were
+outputs to delete and none of them could be deleted.
+)",
+    kOptions,
+    run,
+};
+
+}  // namespace tornivo::cli

@@ -1,0 +1,75 @@
+// shred [--passes 1|3|7] --yes: empties the Trash so that what was in it is hard to recover.
+
+#include <iostream>
+
+#include "Command.h"
+#include "JsonRecords.h"
+#include "engines/SecureEraser.h"
+#include "platform/ByteFormatter.h"
+#include "platform/LocaleFormat.h"
+
+namespace tornivo::cli {
+
+namespace {
+
+constexpr OptionDecl kOptions[] = {{"--passes", true}, {"--yes", false}};
+
+constexpr std::string_view kPassesWanted = "1, 3 or 7";
+
+int run(Context& context, const ParsedArguments& arguments) {
+    if (!arguments.positionals().empty())
+        throw UsageError("unexpected argument " + quote(arguments.positionals().front()));
+    const auto given = arguments.integer("--passes", 1, 7, kPassesWanted);
+    const auto strength = shredStrengthFromPasses(static_cast<int>(given.value_or(1)));
+    if (!strength)
+        throw UsageError("--passes " + quote(*arguments.value("--passes")) +
+                         " is not a pass count on offer: give " + std::string(kPassesWanted));
+    if (!arguments.has("--yes"))
+        throw UsageError("--yes is needed: what shred erases cannot be brought back");
+    const int passes = static_cast<int>(*strength);
+
+    const SecureEraser eraser(context.layout());
+    const TrashContents contents = eraser.trashContents();
+    const ShredOutcome outcome =
+        contents.items.empty() ? ShredOutcome{} : eraser.erase(contents.items, passes);
+
+    if (context.json()) {
+        writeJson(std::cout, toJson(outcome));
+    } else if (contents.items.empty()) {
+        std::cout << "The Trash is empty.\n";
+    } else {
+        std::cout << "Erased " << counted(outcome.count, "item", "items", context.locale())
+                  << " of "
+                  << formatInteger(static_cast<std::int64_t>(contents.items.size()),
+                                   context.locale())
+                  << ", " << formatBytes(outcome.bytes, context.locale()) << " overwritten "
+                  << (passes == 1 ? "once" : formatInteger(passes, context.locale()) + " times")
+                  << ".\n";
+    }
+    if (!contents.items.empty() && outcome.count == 0) {
+        std::cerr << "tornivo-cli shred: nothing could be erased\n";
+        return kFailure;
+    }
+    return kSuccess;
+}
+
+}  // namespace
+
+const Command shredCommand = {
+    "shred",
+    "shred [--passes 1|3|7] --yes",
+    "securely empties the Trash (refuses without --yes)",
+    R"(Erases every item in the Trash: each regular file is overwritten with random bytes
+--passes times (1, 3 or 7; default 1), each pass flushed to the disk, then cut to zero length
+and deleted; folders go with all they hold. Links are removed as links and never followed; a
+file that also has a name outside the Trash is only unlinked from it. This cannot be undone,
+so nothing happens without --yes. On SSDs and copy-on-write file systems overwriting cannot
+reach every old copy of the data.
+JSON: {"count": ITEMS, "bytes": BYTES}: the items erased and the bytes overwritten. Exit status 1
+when the Trash held items and none of them could be erased.
+)",
+    kOptions,
+    run,
+};
+
+}  // namespace tornivo::cli
