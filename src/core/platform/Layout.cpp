@@ -30,7 +30,7 @@ std::optional<std::string> lookup(const Environment& env, const std::string& key
 }
 
 // An XDG base directory: the variable when it holds an absolute path, else the default.
-// The base directory specification says relative values are invalid and must be ignored.
+// Under the XDG base directory rules a relative value is invalid and must be ignored.
 Path xdgBase(const Environment& env, const std::string& key, const Path& fallback) {
     auto value = lookup(env, key);
     if (value && !value->empty() && (*value)[0] == '/') return Path(*value);
