@@ -64,8 +64,8 @@ class CliCommandsTest : public ::testing::TestWithParam<LayoutKind> {
     }
 };
 
-TEST_P(CliCommandsTest, JunkListsTheCachesAndLogsItemsLargestFirst) {
-    expectOutputs("junk", {"junk"});
+TEST_P(CliCommandsTest, JunkXrayAndInstallersPrintTheirItemsKindsAndMatchedApplications) {
+    for (const char* command : {"junk", "xray", "installers"}) expectOutputs(command, {command});
 }
 
 TEST_P(CliCommandsTest, LargeListsBigFilesNotOpenedForMonthsAndHonoursBothOptions) {
@@ -89,31 +89,17 @@ TEST_P(CliCommandsTest, DuplicatesGroupsIdenticalFilesOfThePersonalFoldersOrTheG
     EXPECT_EQ(home.json({"duplicates", "--min-size", "1114113"})["groups"].size(), 0u);
 }
 
-TEST_P(CliCommandsTest, XrayShowsEveryKindWithItsTotalsAndLargestFilesWithAdvice) {
-    expectOutputs("xray", {"xray"});
-}
-
-TEST_P(CliCommandsTest, InstallersNameTheInstalledApplicationTheyBelongTo) {
-    expectOutputs("installers", {"installers"});
-}
-
 TEST_P(CliCommandsTest, StatsGivesOneSampleOfEveryFigure) {
     const Json stats = home.json({"stats"});
     std::vector<std::string> keys;
-    for (const auto& [key, value] : stats.items()) keys.push_back(key);
+    for (const auto& [key, value] : stats.items()) {
+        keys.push_back(key);
+        EXPECT_GE(value.get<double>(), 0.0) << key;
+    }
     EXPECT_EQ(keys,
               (std::vector<std::string>{"memoryUsedFraction", "memoryUsedBytes", "memoryTotalBytes",
                                         "cpuUsageFraction", "diskUsedFraction", "diskUsedBytes",
                                         "diskTotalBytes"}));
-    for (const char* share : {"memoryUsedFraction", "cpuUsageFraction", "diskUsedFraction"}) {
-        EXPECT_GE(stats[share].get<double>(), 0.0) << share;
-        EXPECT_LE(stats[share].get<double>(), 1.0) << share;
-    }
-    EXPECT_GT(stats["memoryTotalBytes"].get<std::int64_t>(), 0);
-    EXPECT_LE(stats["memoryUsedBytes"], stats["memoryTotalBytes"]);
-    EXPECT_GT(stats["diskTotalBytes"].get<std::int64_t>(), 0);
-    EXPECT_LE(stats["diskUsedBytes"], stats["diskTotalBytes"]);
-
     const CliResult plain = home.run({"stats"});
     EXPECT_EQ(plain.status, 0);
     EXPECT_TRUE(plain.out.starts_with("FIGURE     IN USE")) << plain.out;
@@ -155,18 +141,8 @@ TEST_P(CliCommandsTest, RemovingAFolderInsideAProtectedOneLeavesItProtectedAndFa
 }
 
 TEST_P(CliCommandsTest, DeveloperListsIdleOutputsFirstLargestFirstAndMarksTheActiveOne) {
-    const auto outputs = home.addBuildOutputs();
+    home.addBuildOutputs();
     expectLayoutOutputs("developer", {"developer"});
-    const Json projects = home.json({"developer"})["projects"];
-    ASSERT_EQ(projects.size(), 3u);
-    for (std::size_t i = 0; i < 2; ++i) {
-        EXPECT_EQ(projects[i]["url"], encodePathText(outputs.inactive[i]));
-        EXPECT_EQ(projects[i]["isActive"], false);
-        EXPECT_EQ(projects[i]["isSelected"], true);
-    }
-    EXPECT_EQ(projects[2]["url"], encodePathText(outputs.active));
-    EXPECT_EQ(projects[2]["isActive"], true);
-    EXPECT_EQ(projects[2]["isSelected"], false);
 }
 
 TEST_P(CliCommandsTest, DeveloperDaysDefaultToTheApplicationsStoredWindowAndItsRules) {
@@ -193,15 +169,6 @@ TEST_P(CliCommandsTest, DeveloperDaysDefaultToTheApplicationsStoredWindowAndItsR
     EXPECT_EQ(activeCount({"developer"}), 3) << "clamped to the longest window";
 }
 
-TEST_P(CliCommandsTest, DeveloperLeavesOutAnOutputInAProtectedFolder) {
-    const auto outputs = home.addBuildOutputs();
-    ASSERT_EQ(home.run({"protect", "add", outputs.inactive[0].native()}).status, 0);
-    const Json projects = home.json({"developer"})["projects"];
-    ASSERT_EQ(projects.size(), 2u);
-    EXPECT_EQ(projects[0]["url"], encodePathText(outputs.inactive[1]));
-    EXPECT_EQ(projects[1]["url"], encodePathText(outputs.active));
-}
-
 TEST_P(CliCommandsTest, AppsListsTheVisibleApplicationsByNameIgnoringCase) {
     addApplication("zeta tool", "org.example.Zeta",
                    macos() ? userApplications() : home.systemData() / "applications");
@@ -209,10 +176,6 @@ TEST_P(CliCommandsTest, AppsListsTheVisibleApplicationsByNameIgnoringCase) {
     addApplication(macos() ? ".Hidden" : "Hidden", "org.example.Hidden", userApplications(),
                    "NoDisplay=true\n");
     expectLayoutOutputs("apps", {"apps"});
-    std::vector<std::string> names;
-    const Json apps = home.json({"apps"})["apps"];
-    for (const auto& app : apps) names.push_back(app["name"]);
-    EXPECT_EQ(names, (std::vector<std::string>{"Editor", "Viewer", "zeta tool"}));
 }
 
 TEST_P(CliCommandsTest, InspectShowsThePlanOfAnApplicationGivenByNameOrPath) {
@@ -294,12 +257,9 @@ TEST(CliHelpTest, HelpListsTheCommandsAndTheRulesAndEachCommandHasItsOwn) {
     EXPECT_EQ(help.status, 0);
     for (const char* text :
          {"junk [--clean]", "large [--min-size BYTES] [--older-than-months N]",
-          "duplicates [--min-size BYTES] [--keep-first] [ROOT...]", "\n  xray\n",
-          "\n  installers\n", "developer [--days N] [--clean]", "\n  apps\n", "inspect APP",
-          "\n  trash\n", "shred [--passes 1|3|7] --yes", "\n  stats\n",
-          "protect list | add PATH... | remove PATH...", "(--clean, --keep-first, --yes)", "\\xNN",
-          "literal backslash is doubled", "0  success", "1  the work failed",
-          "2  the command line was wrong"})
+          "duplicates [--min-size BYTES] [--keep-first] [ROOT...]",
+          "developer [--days N] [--clean]", "inspect APP", "shred [--passes 1|3|7] --yes",
+          "protect list | add PATH... | remove PATH...", "\\xNN", "2  the command line was wrong"})
         EXPECT_NE(help.out.find(text), std::string::npos) << text;
     const CliResult junk = home.run({"junk", "--help"});
     EXPECT_EQ(junk.status, 0);

@@ -30,6 +30,13 @@ class CliMatchesApplicationTest : public ::testing::TestWithParam<LayoutKind> {
         state->setCuePlayer([](SoundCue) {});
         return state;
     }
+    // A fresh application that has run `scan` to its end.
+    std::unique_ptr<AppState> scanned(void (AppState::*scan)(), bool (AppState::*busy)() const) {
+        auto state = application();
+        (state.get()->*scan)();
+        EXPECT_TRUE(waitUntil([&] { return !(state.get()->*busy)(); }, 60000));
+        return state;
+    }
     Json cli(const std::string& command) const { return withoutIds(home.json({command})); }
 
     static Json withoutIds(Json document) {
@@ -73,17 +80,13 @@ TEST_P(CliMatchesApplicationTest, JunkGivesTheApplicationsItemsInItsOrderAndDrop
     writeFile(home.layout().junkRoots.at(1).folder / "same-a.log", 128 * 1024);
     writeFile(caches / "same-b", 128 * 1024);
 
-    auto state = application();
-    state->runQuickScan();
-    ASSERT_TRUE(waitUntil([&] { return !state->isScanning(); }));
+    auto state = scanned(&AppState::runQuickScan, &AppState::isScanning);
     const Json published = items(state->scanResult()->items);
     ASSERT_EQ(published.size(), 5u);
     EXPECT_EQ(cli("junk"), Json({{"items", published}}));
 
     ASSERT_EQ(home.run({"protect", "add", (caches / "org.example.Editor").native()}).status, 0);
-    state = application();
-    state->runQuickScan();
-    ASSERT_TRUE(waitUntil([&] { return !state->isScanning(); }));
+    state = scanned(&AppState::runQuickScan, &AppState::isScanning);
     const Json protectedOut = items(state->scanResult()->items);
     ASSERT_EQ(protectedOut.size(), 4u);
     Json expectedItems = published;
@@ -101,9 +104,7 @@ TEST_P(CliMatchesApplicationTest, LargeGivesTheApplicationsFilesWithItsDefaults)
         setTimes(file, SampleHome::longAgo(), SampleHome::longAgo());
     ASSERT_EQ(home.run({"protect", "add", (documents / "keep").native()}).status, 0);
 
-    auto state = application();
-    state->runLargeFileScan();
-    ASSERT_TRUE(waitUntil([&] { return !state->isFindingLarge(); }, 60000));
+    auto state = scanned(&AppState::runLargeFileScan, &AppState::isFindingLarge);
     Json published = Json::array();
     for (const auto& f : state->largeFiles())
         published.push_back({{"url", encodePathText(f.url)},
@@ -123,9 +124,7 @@ TEST_P(CliMatchesApplicationTest, DuplicatesGivesTheApplicationsGroups) {
     writeFile(movies / "keep/c2", 3 * 1'048'576, 'c');
     ASSERT_EQ(home.run({"protect", "add", movies.native() + "/keep"}).status, 0);
 
-    auto state = application();
-    state->runDuplicateScan();
-    ASSERT_TRUE(waitUntil([&] { return !state->isFindingDuplicates(); }, 60000));
+    auto state = scanned(&AppState::runDuplicateScan, &AppState::isFindingDuplicates);
     Json published = Json::array();
     for (const auto& g : state->duplicateGroups()) {
         Json files = Json::array();
@@ -139,9 +138,7 @@ TEST_P(CliMatchesApplicationTest, DuplicatesGivesTheApplicationsGroups) {
 TEST_P(CliMatchesApplicationTest, InstallersGivesTheApplicationsFiles) {
     writeFile(*home.layout().desktop / "editor-setup.iso", 64 * 1024, 'x');
     ASSERT_EQ(home.run({"protect", "add", home.layout().desktop->native()}).status, 0);
-    auto state = application();
-    state->runInstallerScan();
-    ASSERT_TRUE(waitUntil([&] { return !state->isScanningInstallers(); }));
+    auto state = scanned(&AppState::runInstallerScan, &AppState::isScanningInstallers);
     Json published = Json::array();
     for (const auto& f : state->installerFiles())
         published.push_back({{"url", encodePathText(f.url)},
@@ -156,9 +153,7 @@ TEST_P(CliMatchesApplicationTest, InstallersGivesTheApplicationsFiles) {
 TEST_P(CliMatchesApplicationTest, XrayGivesTheApplicationsCategories) {
     ASSERT_EQ(home.run({"protect", "add", home.layout().junkRoots.at(0).folder.native()}).status,
               0);
-    auto state = application();
-    state->runDiskAnalysis();
-    ASSERT_TRUE(waitUntil([&] { return !state->isAnalyzing(); }, 60000));
+    auto state = scanned(&AppState::runDiskAnalysis, &AppState::isAnalyzing);
     Json published = Json::array();
     for (const auto& c : state->diskCategories()) {
         Json files = Json::array();
@@ -190,9 +185,7 @@ TEST_P(CliMatchesApplicationTest, DeveloperGivesTheApplicationsProjectsWithItsSt
     PreferencesStore(home.settingsFile()).set("developerProtectionDays", 3650);
     ASSERT_EQ(home.run({"protect", "add", outputs.active.native()}).status, 0);
 
-    auto state = application();
-    state->runDeveloperScan();
-    ASSERT_TRUE(waitUntil([&] { return !state->isScanningDev(); }, 60000));
+    auto state = scanned(&AppState::runDeveloperScan, &AppState::isScanningDev);
     ASSERT_TRUE(state->developerResult().has_value());
     Json published = Json::array();
     for (const auto& p : state->developerResult()->projects)

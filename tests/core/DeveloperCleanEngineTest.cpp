@@ -44,58 +44,34 @@ std::vector<std::string> names(const DeveloperScanResult& result) {
     return out;
 }
 
-// The names in byte order, where equal sizes leave the order to the file system's listing.
-std::vector<std::string> sortedNames(const DeveloperScanResult& result) {
-    auto out = names(result);
-    std::sort(out.begin(), out.end());
-    return out;
-}
-
-FileStatus statusOf(const Path& p) {
-    auto st = statEntry(AT_FDCWD, p.c_str());
-    if (!st) throw std::runtime_error("no status for " + p.string());
-    return *st;
-}
-
-// A record as a scan would have made it for `folder`, selected.
+// A selected record as a scan would have made it for `folder`, with the identity of `identityOf`.
 DeveloperProject recordFor(const Path& folder, const Path& identityOf) {
-    const FileStatus st = statusOf(identityOf);
-    DeveloperProject p;
-    p.id = Uuid::random();
-    p.name = "forged";
-    p.url = folder;
-    p.size = 4096;
-    p.isSelected = true;
-    p.device = st.dev;
-    p.inode = st.ino;
-    return p;
+    const auto st = statEntry(AT_FDCWD, identityOf.c_str());
+    if (!st) throw std::runtime_error("no status for " + identityOf.string());
+    return {Uuid::random(), "forged", folder, 4096, {}, false, true, st->dev, st->ino};
 }
 
 // --- Display names ----------------------------------------------------------------------------
 
-TEST(DeveloperProjectNameTest, CutsOnlyAGeneratedSuffixOfTwentyOrMoreLettersAndDigits) {
-    auto name = &DeveloperCleanEngine::projectName;
-    EXPECT_EQ(name("MyApp-abcdefghijklmnopqrstuvwxyzab"), "MyApp");
-    EXPECT_EQ(name("my-app-0123456789abcdefghij"), "my-app") << "20 letters and digits";
-    EXPECT_EQ(name("MyApp-abcdefghijklmnopqrs"), "MyApp-abcdefghijklmnopqrs") << "19 letters";
-    EXPECT_EQ(name("MyApp-abcdefghij_klmnopqrstuvw"), "MyApp-abcdefghij_klmnopqrstuvw");
-    EXPECT_EQ(name("my-app"), "my-app");
-    EXPECT_EQ(name("tool-version2"), "tool-version2");
-    EXPECT_EQ(name("NoDashAtAllButVeryLongIndeed"), "NoDashAtAllButVeryLongIndeed");
-    EXPECT_EQ(name("-abcdefghijklmnopqrstuvwxyz"), "-abcdefghijklmnopqrstuvwxyz")
-        << "cutting would leave no name";
-}
-
-TEST(DeveloperProjectNameTest, CountsCharactersOfAnyScriptAndKeepsNamesThatAreNotUtf8) {
-    auto name = &DeveloperCleanEngine::projectName;
-    std::string e19, e20, digits20;
-    for (int i = 0; i < 19; ++i) e19 += "\xc3\xa9";  // é: two bytes, one letter
-    e20 = e19 + "\xc3\xa9";
+TEST(DeveloperProjectNameTest, CutsOnlyAGeneratedSuffixOfTwentyOrMoreLettersOrDigitsOfAnyScript) {
+    std::string e19, digits20;
+    for (int i = 0; i < 19; ++i) e19 += "\xc3\xa9";       // é: two bytes, one letter
     for (int i = 0; i < 20; ++i) digits20 += "\xd9\xa3";  // Arabic-Indic three
-    EXPECT_EQ(name("App-" + e19), "App-" + e19) << "38 bytes, but only 19 letters";
-    EXPECT_EQ(name("App-" + e20), "App");
-    EXPECT_EQ(name("App-" + digits20), "App");
-    EXPECT_EQ(name("App-abcdefghijklmnopqrs\xff"), "App-abcdefghijklmnopqrs\xff");
+    const std::pair<std::string, std::string> cases[] = {
+        {"MyApp-abcdefghijklmnopqrstuvwxyzab", "MyApp"},
+        {"my-app-0123456789abcdefghij", "my-app"},
+        {"MyApp-abcdefghijklmnopqrs", "MyApp-abcdefghijklmnopqrs"},  // 19 letters
+        {"MyApp-abcdefghij_klmnopqrstuvw", "MyApp-abcdefghij_klmnopqrstuvw"},
+        {"tool-version2", "tool-version2"},
+        {"NoDashAtAllButVeryLongIndeed", "NoDashAtAllButVeryLongIndeed"},
+        {"-abcdefghijklmnopqrstuvwxyz", "-abcdefghijklmnopqrstuvwxyz"},  // would leave no name
+        {"App-" + e19, "App-" + e19},  // 38 bytes, but only 19 letters
+        {"App-" + e19 + "\xc3\xa9", "App"},
+        {"App-" + digits20, "App"},
+        {"App-abcdefghijklmnopqrs\xff", "App-abcdefghijklmnopqrs\xff"},
+    };
+    for (const auto& [folder, name] : cases)
+        EXPECT_EQ(DeveloperCleanEngine::projectName(folder), name) << folder;
 }
 
 // --- Activity and the protection window -------------------------------------------------------
@@ -147,6 +123,7 @@ TEST_F(DerivedDataTest, AChangeExactlyAtTheCutOffIsInactiveAndOneJustAfterIsActi
 }
 
 TEST_F(DerivedDataTest, ListsEachChildMeasuredNamedAndInactiveFirstLargestFirst) {
+    EXPECT_TRUE(scan(10).projects.empty()) << "no DerivedData folder yet";
     const std::string suffix = "abcdefghijklmnopqrstuvwxyzab";
     const Path big = output(derived() / ("Big-" + suffix), 65536);
     const Path small = output(derived() / "Small", 8192);
@@ -165,14 +142,7 @@ TEST_F(DerivedDataTest, ListsEachChildMeasuredNamedAndInactiveFirstLargestFirst)
     EXPECT_EQ(result.projects[1].size, allocatedSize(derived() / "loose.xcarchive"));
     EXPECT_EQ(result.projects[2].size, FileSystemHelper::directorySize(small));
     EXPECT_EQ(result.projects[3].url, active);
-    EXPECT_EQ(result.cleanableProjects().size(), 3u);
-    EXPECT_EQ(result.selectedSize(),
-              result.projects[0].size + result.projects[1].size + result.projects[2].size);
     for (const auto& p : result.projects) EXPECT_FALSE(p.id.isNull());
-}
-
-TEST_F(DerivedDataTest, AMissingFolderGivesAnEmptyResult) {
-    EXPECT_TRUE(scan(10).projects.empty());
 }
 
 TEST_F(DerivedDataTest, CleanDeletesOnlySelectedInactiveOutputsAndCountsWhatWent) {
@@ -227,6 +197,8 @@ TEST_P(RecognitionTest, AMarkerBesideItsOutputMakesOneProjectAndOnlyTheOutputGoe
     writeText(home / "code/lonely-marker" / marker, "marker");
     output(home / "code/lonely-output" / out);
     if (cmake) writeText(home / "code/lonely-output" / out / "CMakeCache.txt", "cache");
+    if (cmake) writeText(home / "code/no-cache" / marker, "marker");
+    if (cmake) output(home / "code/no-cache" / out);  // a build folder without a CMakeCache.txt
 
     const auto result = scan();
     ASSERT_EQ(names(result), std::vector<std::string>{std::string("site (") + out + ")"});
@@ -253,12 +225,6 @@ INSTANTIATE_TEST_SUITE_P(
             name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
         return name;
     });
-
-TEST_F(ProjectWalkTest, ABuildFolderWithoutACMakeCacheIsNoOutput) {
-    writeText(home / "code/lib/CMakeLists.txt", "project(lib)");
-    output(home / "code/lib/build");
-    EXPECT_TRUE(scan().projects.empty());
-}
 
 TEST_F(ProjectWalkTest, PythonCachesBelowAProjectAreNamedByTheirPlaceInIt) {
     writeText(home / "code/tool/pyproject.toml", "[project]");
@@ -347,28 +313,24 @@ TEST_F(TrackedOutputTest, AnOutputFolderGitTracksIsNoArtifactButAnIgnoredOneIs) 
     writeText(code / "vendored/node_modules/left-pad/index.js", "module.exports = 1;");
     track(code, {"vendored/package.json", "vendored/node_modules/left-pad/index.js",
                  "ignored/package.json", "prefix/node_modules.txt"});
-    EXPECT_EQ(sortedNames(scan()),
-              (std::vector<std::string>{"ignored (node_modules)", "prefix (node_modules)"}));
-}
-
-TEST_F(TrackedOutputTest, AWorkTreeWhoseDotGitIsAFileIsCheckedInTheIndexItPointsTo) {
+    // A work tree whose .git is a file is checked in the index it points to.
     const Path tree = home / "wt";
     writeText(tree / "Cargo.toml", "[package]");
     output(tree / "target");
     track(tree, {"Cargo.toml", "target/keep"});
     fs::rename(tree / ".git", home / "gitdirs-wt");
     writeText(tree / ".git", "gitdir: ../gitdirs-wt\n");
-    EXPECT_TRUE(scan().projects.empty());
-}
-
-TEST_F(TrackedOutputTest, AnIndexThatCannotBeReadLeavesTheOutputAloneAndNoIndexTracksNothing) {
+    // An index that cannot be read leaves the output alone; no index tracks nothing.
     writeText(home / "broken/Cargo.toml", "[package]");
     output(home / "broken/target");
     writeText(home / "broken/.git/index", "not an index at all");
     writeText(home / "fresh/Cargo.toml", "[package]");
     output(home / "fresh/target");
     makeDir(home / "fresh/.git");
-    EXPECT_EQ(names(scan()), std::vector<std::string>{"fresh (target)"});
+    auto found = names(scan());
+    std::sort(found.begin(), found.end());  // equal sizes: the listing's order
+    EXPECT_EQ(found, (std::vector<std::string>{"fresh (target)", "ignored (node_modules)",
+                                               "prefix (node_modules)"}));
 }
 
 // --- Safety ------------------------------------------------------------------------------------

@@ -32,16 +32,8 @@ constexpr std::string_view kMeminfo =
     "HugePages_Total:       0\n"
     "Hugepagesize:       2048 kB\n";
 
-// --- /proc/stat ---
-
 TEST(HostFiguresTest, CpuLineCountsIowaitAsIdleAndInterruptsAsSystem) {
-    auto ticks = parseCpuTicks(kProcStat);
-    ASSERT_TRUE(ticks);
-    EXPECT_EQ(ticks->user, 202225u);
-    EXPECT_EQ(ticks->nice, 17u);
-    EXPECT_EQ(ticks->system, 114669u + 40u + 1578u);
-    EXPECT_EQ(ticks->idle, 280549u + 6266u);
-
+    EXPECT_EQ(parseCpuTicks(kProcStat), (CpuTicks{202225, 114669 + 40 + 1578, 280549 + 6266, 17}));
     // Kernels before 2.6 have only the four classic fields; blanks may be tabs.
     EXPECT_EQ(parseCpuTicks("cpu\t1 2 3 4\n"), (CpuTicks{1, 3, 4, 2}));
     // The aggregate line is found wherever it is, and a per-processor line is never taken for it.
@@ -52,11 +44,10 @@ TEST(HostFiguresTest, CpuLineCountsIowaitAsIdleAndInterruptsAsSystem) {
 TEST(HostFiguresTest, MalformedOrTruncatedStatGivesNoTicks) {
     for (std::string_view bad : {
              "",
-             "cpu0 98618 0 51647 149570 2513 0 31 191 0 0\n",  // no aggregate line
-             "cpu  202225 17 114669\n",                        // cut after three fields
-             "cpu  202225 17 114669 280549 6266 4x 1578\n",    // not a number
-             "cpu  202225 -17 114669 280549\n",                // signed
-             "cpu  202225 +17 114669 280549\n",
+             "cpu0 98618 0 51647 149570 2513 0 31 191 0 0\n",        // no aggregate line
+             "cpu  202225 17 114669\n",                              // cut after three fields
+             "cpu  202225 17 114669 280549 6266 4x 1578\n",          // not a number
+             "cpu  202225 -17 114669 280549\n",                      // signed
              "cpu  202225 17 114669 280549 18446744073709551616\n",  // beyond 64 bits
              "cpu 1 2 18446744073709551615 4 5 1\n",                 // system + irq overflows
              "cpux 1 2 3 4\n",
@@ -64,30 +55,16 @@ TEST(HostFiguresTest, MalformedOrTruncatedStatGivesNoTicks) {
         EXPECT_FALSE(parseCpuTicks(bad)) << bad;
 }
 
-TEST(HostFiguresTest, CpuTicksAreReadFromAFile) {
-    TempDir dir;
-    writeText(dir / "stat", kProcStat);
-    EXPECT_EQ(readCpuTicks(dir / "stat"), parseCpuTicks(kProcStat));
-    EXPECT_FALSE(readCpuTicks(dir / "missing"));
-    EXPECT_FALSE(readCpuTicks(dir.path()));  // a folder cannot be read as text
-}
-
-// --- /proc/meminfo ---
-
-TEST(HostFiguresTest, MemoryUsedIsTotalMinusAvailableInBytes) {
-    auto usage = parseMemoryUsage(kMeminfo);
-    ASSERT_TRUE(usage);
-    EXPECT_EQ(usage->total, ByteCount{24683772} * 1024);
-    EXPECT_EQ(usage->used, ByteCount{24683772 - 23481444} * 1024);
-    // Order of the lines does not matter.
-    EXPECT_EQ(parseMemoryUsage("MemAvailable: 1 kB\nMemTotal: 3 kB\n"), (ByteUsage{2048, 3072}));
-}
-
-TEST(HostFiguresTest, MemoryUsedStaysWithinZeroAndTheTotal) {
-    EXPECT_EQ(parseMemoryUsage("MemTotal: 100 kB\nMemAvailable: 250 kB\n"), (ByteUsage{0, 102400}));
-    EXPECT_EQ(parseMemoryUsage("MemTotal: 100 kB\nMemAvailable: 0 kB\n"),
-              (ByteUsage{102400, 102400}));
-    EXPECT_EQ(parseMemoryUsage("MemTotal: 0 kB\nMemAvailable: 0 kB\n"), (ByteUsage{0, 0}));
+TEST(HostFiguresTest, MemoryUsedIsTotalMinusAvailableInBytesWithinZeroAndTheTotal) {
+    EXPECT_EQ(parseMemoryUsage(kMeminfo),
+              (ByteUsage{ByteCount{24683772 - 23481444} * 1024, ByteCount{24683772} * 1024}));
+    const std::pair<std::string_view, ByteUsage> cases[] = {
+        {"MemAvailable: 1 kB\nMemTotal: 3 kB\n", {2048, 3072}},  // any order
+        {"MemTotal: 100 kB\nMemAvailable: 250 kB\n", {0, 102400}},
+        {"MemTotal: 100 kB\nMemAvailable: 0 kB\n", {102400, 102400}},
+        {"MemTotal: 0 kB\nMemAvailable: 0 kB\n", {0, 0}},
+    };
+    for (const auto& [text, usage] : cases) EXPECT_EQ(parseMemoryUsage(text), usage) << text;
 }
 
 TEST(HostFiguresTest, MemoryReadingFailsWithoutBothFigures) {
@@ -95,17 +72,21 @@ TEST(HostFiguresTest, MemoryReadingFailsWithoutBothFigures) {
              "",
              "MemTotal:       24683772 kB\nMemFree:        19052884 kB\n",  // no MemAvailable
              "MemTotal:       24683772 kB\nMemAvailable:   2348",           // cut mid-number
-             "MemTotal:       24683772 kB\nMemAvailable:   lots kB\n",
-             "MemTotal:       24683772 MB\nMemAvailable:   1 kB\n",  // not the kernel's unit
-             "MemTotal: 9007199254740993 kB\nMemAvailable: 1 kB\n",  // bytes beyond 64 bits
+             "MemTotal:       24683772 MB\nMemAvailable:   1 kB\n",         // not the kernel's unit
+             "MemTotal: 9007199254740993 kB\nMemAvailable: 1 kB\n",         // bytes beyond 64 bits
              "MemTotal: 18446744073709551616 kB\nMemAvailable: 1 kB\n",
              "MemTotalX: 5 kB\nMemAvailable: 1 kB\n",
          })
         EXPECT_FALSE(parseMemoryUsage(bad)) << bad;
 }
 
-TEST(HostFiguresTest, MemoryFileFallsBackToTheTotalWhenUsageCannotBeRead) {
+TEST(HostFiguresTest, FilesThatCannotBeReadGiveNoTicksAndMemoryFallsBackToTheTotal) {
     TempDir dir;
+    writeText(dir / "stat", kProcStat);
+    EXPECT_EQ(readCpuTicks(dir / "stat"), parseCpuTicks(kProcStat));
+    EXPECT_FALSE(readCpuTicks(dir / "missing"));
+    EXPECT_FALSE(readCpuTicks(dir.path())) << "a folder cannot be read as text";
+
     writeText(dir / "good", kMeminfo);
     EXPECT_EQ(memoryUsage(dir / "good"), *parseMemoryUsage(kMeminfo));
     writeText(dir / "noAvailable", "MemTotal: 8 kB\nMemFree: 1 kB\n");
@@ -115,22 +96,16 @@ TEST(HostFiguresTest, MemoryFileFallsBackToTheTotalWhenUsageCannotBeRead) {
     EXPECT_EQ(memoryUsage(dir / "missing"), (ByteUsage{0, 0}));
 }
 
-// --- disk ---
-
 TEST(HostFiguresTest, DiskUsedIsNeverNegativeAndProductsSaturate) {
-    EXPECT_EQ(diskUsageFromBlocks(1000, 250, 4096), (ByteUsage{750 * 4096, 1000 * 4096}));
-    EXPECT_EQ(diskUsageFromBlocks(1000, 5000, 4096), (ByteUsage{0, 1000 * 4096}));
-    EXPECT_EQ(diskUsageFromBlocks(0, 0, 4096), (ByteUsage{0, 0}));
-
     constexpr auto kMax = std::numeric_limits<ByteCount>::max();
     constexpr auto kHuge = std::numeric_limits<std::uint64_t>::max();
+    EXPECT_EQ(diskUsageFromBlocks(1000, 250, 4096), (ByteUsage{750 * 4096, 1000 * 4096}));
+    EXPECT_EQ(diskUsageFromBlocks(1000, 5000, 4096), (ByteUsage{0, 1000 * 4096}));
     EXPECT_EQ(diskUsageFromBlocks(kHuge, 0, 4096), (ByteUsage{kMax, kMax}));
     EXPECT_EQ(diskUsageFromBlocks(kHuge, kHuge, 4096), (ByteUsage{0, kMax}));
-}
 
-TEST(HostFiguresTest, DiskOfARealFolderIsMeasuredAndAMissingOneGivesZero) {
     TempDir dir;
-    ByteUsage usage = diskUsage(dir.path());
+    const ByteUsage usage = diskUsage(dir.path());
     EXPECT_GT(usage.total, 0);
     EXPECT_GE(usage.used, 0);
     EXPECT_LE(usage.used, usage.total);
@@ -139,28 +114,20 @@ TEST(HostFiguresTest, DiskOfARealFolderIsMeasuredAndAMissingOneGivesZero) {
 
 // --- processor share ---
 
-TEST(HostFiguresTest, FirstReadingGivesZeroAndLaterOnesTheBusyShare) {
+TEST(HostFiguresTest, FirstReadingGivesZeroLaterOnesTheBusyShareAndFailuresTheLastOne) {
     ProcessorLoad load;
+    EXPECT_EQ(load.sample(std::nullopt, 0.3), 0.3);
+    EXPECT_FALSE(load.previous()) << "a failed reading must not become the first";
     EXPECT_EQ(load.sample(CpuTicks{100, 50, 800, 10}, 0.7), 0.0);
-    EXPECT_EQ(load.previous(), (ProcessorLoad::Counters{100, 50, 800, 10}));
     // +30 user, +10 system, +55 idle, +5 nice: 45 busy of 100.
     EXPECT_DOUBLE_EQ(load.sample(CpuTicks{130, 60, 855, 15}, 0.0), 0.45);
     EXPECT_EQ(load.previous(), (ProcessorLoad::Counters{130, 60, 855, 15}));
     EXPECT_DOUBLE_EQ(load.sample(CpuTicks{130, 60, 955, 15}, 0.45), 0.0);
     EXPECT_DOUBLE_EQ(load.sample(CpuTicks{230, 60, 955, 15}, 0.0), 1.0);
-}
-
-TEST(HostFiguresTest, FailedOrMotionlessReadingsKeepThePreviousShare) {
-    ProcessorLoad load;
     EXPECT_EQ(load.sample(std::nullopt, 0.3), 0.3);
-    EXPECT_FALSE(load.previous()) << "a failed reading must not become the first";
-
-    load.sample(CpuTicks{10, 10, 10, 10}, 0.0);
-    EXPECT_EQ(load.sample(std::nullopt, 0.3), 0.3);
-    EXPECT_EQ(load.previous(), (ProcessorLoad::Counters{10, 10, 10, 10}));
-    EXPECT_EQ(load.sample(CpuTicks{10, 10, 10, 10}, 0.3), 0.3);
+    EXPECT_EQ(load.sample(CpuTicks{230, 60, 955, 15}, 0.3), 0.3) << "no motion";
     // The next difference is still taken from the last stored counters.
-    EXPECT_DOUBLE_EQ(load.sample(CpuTicks{12, 10, 12, 10}, 0.3), 0.5);
+    EXPECT_DOUBLE_EQ(load.sample(CpuTicks{232, 60, 957, 15}, 0.3), 0.5);
 }
 
 TEST(HostFiguresTest, CountersCrossingA32BitBoundaryGiveTheirSmallDifference) {

@@ -42,7 +42,7 @@ TEST(InstallerScannerTest, TheFirstInstalledNameContainingOrContainedMatchesFrom
 
 class InstallerScannerLayoutTest : public ::testing::Test {
   protected:
-    Path write(const Path& file, std::size_t size) { return writeFile(file, size); }
+    static Path write(const Path& file, std::size_t size) { return writeFile(file, size); }
     static Names names(const std::vector<InstallerFile>& files) {
         Names out;
         for (const auto& f : files)
@@ -62,7 +62,7 @@ TEST_F(InstallerScannerLayoutTest, MacosTopLevelInstallersAreMatchedToBundles) {
     makeDir(layout.applicationFolders[1] / "Notes.APP");  // the suffix test is case-sensitive
 
     write(downloads / "Firefox 120.0.dmg", 30000);
-    write(downloads / "Setup.PKG", 20000);
+    write(downloads / "Setup.PKG", 25000);
     write(downloads / "ab.dmg", 10000);
     write(downloads / "Notes.dmg", 5000);
     write(downloads / Path("caf\xe9.iso"), 20000);
@@ -76,18 +76,10 @@ TEST_F(InstallerScannerLayoutTest, MacosTopLevelInstallersAreMatchedToBundles) {
     InstallerScanner scanner(layout, {"dmg", "pkg", "iso"});
     EXPECT_EQ(scanner.installedAppNames(), (Names{"Firefox", "ab"}));
     auto files = scanner.scan();
-    auto found = names(files);
-    // Equal sizes keep Downloads before Desktop and the listing order inside Downloads.
-    const bool cafeFirst = std::find(found.begin(), found.end(), "Setup.PKG pkg -") >
-                           std::find(found.begin(), found.end(), "caf\xe9.iso iso -");
-    Names expected{"Firefox 120.0.dmg dmg Firefox ticked",
-                   "Setup.PKG pkg -",
-                   "caf\xe9.iso iso -",
-                   "Other.iso iso -",
-                   "ab.dmg dmg -",
-                   "Notes.dmg dmg -"};
-    if (cafeFirst) std::swap(expected[1], expected[2]);
-    EXPECT_EQ(found, expected);
+    // Largest first; an equal size keeps Downloads before Desktop.
+    EXPECT_EQ(names(files),
+              (Names{"Firefox 120.0.dmg dmg Firefox ticked", "Setup.PKG pkg -", "caf\xe9.iso iso -",
+                     "Other.iso iso -", "ab.dmg dmg -", "Notes.dmg dmg -"}));
     EXPECT_EQ(files[0].size, allocatedSize(downloads / "Firefox 120.0.dmg"));
 }
 

@@ -87,7 +87,7 @@ TEST(LargeFileCutoffTest, CalendarMonthsInLocalTimeWithTheDayClampedToTheMonth) 
         << "beyond the clock: every date is before";
 }
 
-TEST_F(LargeFileScannerTest, SizesAreOnDiskAndTheMinimumIsIncluded) {
+TEST_F(LargeFileScannerTest, ListsFilesFromTheMinimumOnDiskNotOpenedSinceTheCutoff) {
     const Path real = allocate(downloads() / "disk.img", 524'288'000);
     const ByteCount onDisk = allocatedSize(real);
     ASSERT_GE(onDisk, 524'288'000);
@@ -95,7 +95,6 @@ TEST_F(LargeFileScannerTest, SizesAreOnDiskAndTheMinimumIsIncluded) {
     writeFile(sparse, 4096);
     ASSERT_EQ(::truncate(sparse.c_str(), 1LL << 30), 0);
     for (const Path& p : {real, sparse}) setTimes(p, kOld, kOld);
-
     auto found = scan(524'288'000);
     ASSERT_EQ(paths(found), std::vector{real.native()}) << "a sparse GiB takes 4 KiB";
     EXPECT_EQ(found[0].size, onDisk);
@@ -103,22 +102,19 @@ TEST_F(LargeFileScannerTest, SizesAreOnDiskAndTheMinimumIsIncluded) {
     EXPECT_FALSE(found[0].isSelected);
     EXPECT_EQ(scan(onDisk).size(), 1u);
     EXPECT_TRUE(scan(onDisk + 1).empty());
-}
 
-TEST_F(LargeFileScannerTest, OnlyFilesNotOpenedSinceTheCutoffAreListed) {
     const TimePoint limit = LargeFileScanner::cutoff(kNow, 3);
-    const std::pair<const char*, TimePoint> files[] = {{"four-months", kNow - 24h * 122},
-                                                       {"at-the-cutoff", limit},
-                                                       {"just-after", limit + 1s},
-                                                       {"last-week", kNow - 24h * 7}};
-    for (const auto& [name, opened] : files) {
-        writeFile(downloads() / name, 8192);
-        setTimes(downloads() / name, opened, kOld);
+    for (const auto& [name, opened] : {std::pair{"four-months", kNow - 24h * 122},
+                                       {"at-the-cutoff", limit},
+                                       {"just-after", limit + 1s},
+                                       {"last-week", kNow - 24h * 7}}) {
+        writeFile(*home.layout().documents / name, 8192);
+        setTimes(*home.layout().documents / name, opened, kOld);
     }
     std::vector<std::string> names;
     for (const auto& f : scan()) names.push_back(f.url.filename());
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"at-the-cutoff", "four-months"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"at-the-cutoff", "disk.img", "four-months"}));
 }
 
 TEST_F(LargeFileScannerTest, HiddenEntriesLinksAndOtherKindsAreSkippedPackagesAreEntered) {

@@ -41,12 +41,10 @@ TEST(ParallelTreeWalkTest, ThreadsTogetherMeetEveryEntryOnceAndKeysRestoreTheSeq
     TempDir dir;
     const Path root = makeTree(dir);
 
-    std::vector<Found> sequential;
+    Collector collector;
     TreeWalker walker;
-    walker.walk(root, [&](const TreeWalker::Entry& e) {
-        sequential.push_back({walker.orderKey(e), walker.pathOf(e).native()});
-        return true;
-    });
+    walker.walk(root, [&](const TreeWalker::Entry& e) { return collector(walker, e); });
+    const std::vector<Found>& sequential = collector.found;
     ASSERT_GT(sequential.size(), 600u);
     for (std::size_t i = 1; i < sequential.size(); ++i)
         ASSERT_LT(sequential[i - 1].key, sequential[i].key) << "keys follow the walk's order";

@@ -40,7 +40,6 @@ TEST_P(QuickCleanEngineTest, ListsTopLevelEntriesLargestFirstWithTheirOnDiskSize
     EXPECT_EQ(items[0].size, FileSystemHelper::directorySize(caches() / "org.example.Big"));
     EXPECT_GE(items[0].size, 370000) << "a hidden file inside an item still counts";
     EXPECT_EQ(items[3].size, allocatedSize(caches() / "org.example.Small/data"));
-    EXPECT_NE(items[3].size, 10) << "allocated size, not length";
     EXPECT_EQ(items[2].category, CleanCategory::systemLogs);
     for (const auto& item : items) {
         EXPECT_TRUE(item.isSelected);
@@ -52,29 +51,19 @@ TEST_P(QuickCleanEngineTest, ListsTopLevelEntriesLargestFirstWithTheirOnDiskSize
 TEST_P(QuickCleanEngineTest, EqualSizesKeepCachesBeforeLogs) {
     writeFile(logs() / "a.log", 8192);
     writeFile(caches() / "z.cache", 8192);
-    auto items = engine().scan();
-    ASSERT_EQ(items.size(), 2u);
-    EXPECT_EQ(items[0].category, CleanCategory::appCache);
-    EXPECT_EQ(items[1].category, CleanCategory::systemLogs);
+    EXPECT_EQ(urls(engine().scan()), (std::vector<Path>{caches() / "z.cache", logs() / "a.log"}));
 }
 
-TEST_P(QuickCleanEngineTest, SkipsHiddenEmptyAndZeroSizedEntriesAndMissingRoots) {
+TEST_P(QuickCleanEngineTest, SkipsHiddenEmptyAndZeroSizedEntriesAndSurvivesLinkLoops) {
     writeFile(caches() / ".hidden-top/big", 100000);
     makeDir(caches() / "empty-folder");
     writeFile(caches() / "zero-length", 0);
+    const Path odd = caches() / Path("bad\xff-name");
+    writeFile(odd / "f", 20000);
     writeFile(caches() / "real/x", 1000);
-    auto items = engine().scan();
-    EXPECT_EQ(urls(items), std::vector<Path>{caches() / "real"})
+    makeSymlink(caches(), caches() / "real/self");
+    EXPECT_EQ(urls(engine().scan()), (std::vector<Path>{odd, caches() / "real"}))
         << "no logs folder, cache items only";
-}
-
-TEST_P(QuickCleanEngineTest, ScanSurvivesLinkLoopsAndOddNames) {
-    Path odd = caches() / Path("bad\xff-name");
-    writeFile(odd / "f", 5000);
-    makeSymlink(caches(), caches() / "loop/self");
-    auto items = engine().scan();
-    ASSERT_FALSE(items.empty());
-    EXPECT_EQ(items[0].url.native(), odd.native());
 }
 
 TEST_P(QuickCleanEngineTest, CleanRemovesOnlySelectedItemsAndCountsTheirScanSizes) {
@@ -82,6 +71,9 @@ TEST_P(QuickCleanEngineTest, CleanRemovesOnlySelectedItemsAndCountsTheirScanSize
     writeFile(caches() / "drop/data", 30000);
     writeFile(logs() / "old.log", 40000);
     auto items = engine().scan();
+    for (auto& item : items) item.isSelected = false;
+    EXPECT_EQ(engine().clean(items), 0);
+    EXPECT_TRUE(test::exists(caches() / "drop/data")) << "nothing selected, nothing removed";
     ByteCount expected = 0;
     for (auto& item : items) {
         item.isSelected = item.url.filename() != "keep";
@@ -92,14 +84,6 @@ TEST_P(QuickCleanEngineTest, CleanRemovesOnlySelectedItemsAndCountsTheirScanSize
     EXPECT_FALSE(test::exists(caches() / "drop"));
     EXPECT_FALSE(test::exists(logs() / "old.log"));
     EXPECT_TRUE(test::exists(caches())) << "the root folder itself stays";
-}
-
-TEST_P(QuickCleanEngineTest, CleanOfNothingSelectedRemovesNothing) {
-    writeFile(caches() / "a/data", 20000);
-    auto items = engine().scan();
-    for (auto& item : items) item.isSelected = false;
-    EXPECT_EQ(engine().clean(items), 0);
-    EXPECT_TRUE(test::exists(caches() / "a/data"));
 }
 
 TEST_P(QuickCleanEngineTest, ItemThatCannotBeRemovedFreesNothingAndTheOthersStillGo) {

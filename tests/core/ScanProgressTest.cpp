@@ -1,5 +1,3 @@
-// Progress of the long scans: figures that only rise, every mark heard once whatever the number
-// of threads, a last report with the totals, and results that do not depend on being watched.
 
 #include "platform/ScanProgress.h"
 
@@ -11,7 +9,6 @@
 #include "TempHome.h"
 #include "engines/DeveloperCleanEngine.h"
 #include "engines/DuplicateFinder.h"
-#include "engines/LargeFileScanner.h"
 
 namespace tornivo {
 
@@ -23,7 +20,6 @@ void PrintTo(const ScanProgress& p, std::ostream* out) {
 namespace {
 
 using namespace test;
-using namespace std::chrono_literals;
 
 constexpr ByteCount kMiB = 1'048'576;
 
@@ -149,24 +145,6 @@ class ScanProgressTest : public ::testing::Test {
     }
 };
 
-TEST_F(ScanProgressTest, LargeFilesCountsEveryVisibleFileAndListsTheSameWatchedOrNot) {
-    writeFile(documents / "f0/big-a", 3 * 4096);
-    writeFile(documents / "f5/big-b", 5 * 4096);
-    const auto later = Clock::now() + 1h;
-    for (unsigned threads : {1u, 3u}) {
-        const LargeFileScanner scanner(home.layout(), threads);
-        Recorder recorder;
-        const auto watched = scanner.scan(3 * 4096, 0, later, recorder.callback());
-        const auto unwatched = scanner.scan(3 * 4096, 0, later);
-        expectRisingToTheEnd(recorder.calls, {6'002, "", 0, 0});
-        expectFoldersAmong(recorder.calls, {"Documents", "f0", "f1", "f2", "f3", "f4", "f5"});
-        ASSERT_EQ(watched.size(), 2u) << threads;
-        ASSERT_EQ(unwatched.size(), 2u) << threads;
-        for (std::size_t i = 0; i < watched.size(); ++i)
-            EXPECT_EQ(watched[i].url, unwatched[i].url);
-    }
-}
-
 TEST_F(ScanProgressTest, DuplicatesCountsTheFilesThenTheBytesCompared) {
     // Two equal files are read whole; a third of the same size differs at its ends and is
     // dropped before any of it is compared.
@@ -209,19 +187,6 @@ TEST_F(ScanProgressTest, DeveloperCountsTheFilesOfTheWalkThenNamesEachOutputMeas
         EXPECT_EQ(watched.projects[0].url, unwatched.projects[0].url);
         EXPECT_EQ(watched.projects[0].size, unwatched.projects[0].size);
     }
-}
-
-TEST(DeveloperScanProgressTest, TheMacosListingCountsTheOutputsListed) {
-    TempHome home(LayoutKind::macos);
-    const Path derived = home / "Library/Developer/Xcode/DerivedData";
-    writeFile(derived / "One-abcdefghijklmnopqrstuvwxyz/Build/x", 4096);
-    writeFile(derived / "Two/Build/y", 4096);
-    writeFile(derived / ".hidden/z", 4096);
-    Recorder recorder;
-    const auto result =
-        DeveloperCleanEngine(home.layout()).scan(10, Clock::now(), recorder.callback());
-    EXPECT_EQ(result.projects.size(), 2u);
-    expectRisingToTheEnd(recorder.calls, {2, "", 0, 0});
 }
 
 }  // namespace

@@ -86,8 +86,6 @@ class SecureEraserTest : public ::testing::Test {
     std::vector<Path> listed() const { return eraser.trashContents().items; }
 };
 
-// ---------------------------------------------------------------------------------------------
-
 TEST_F(SecureEraserTest, ListsEveryChildOfTheTrashWithItsSizeOnBothLayouts) {
     EXPECT_EQ(eraser.trashContents(), TrashContents{}) << "no Trash yet";
     for (LayoutKind kind : {LayoutKind::freedesktop, LayoutKind::macos}) {
@@ -150,58 +148,44 @@ TEST_F(SecureEraserTest, EachPassWritesFreshRandomChunksIsFlushedThenTheFileIsCu
     }
 }
 
-// A Trash holding a link to a file outside it, a file with a second name outside and a normal
-// file: the outside data stays as it was, the link and both Trash names go, and only the
-// normal file was overwritten, before it went.
-TEST_F(SecureEraserTest, LinksAndSharedFilesAreRemovedWithoutWritingAndOthersOverwrittenFirst) {
+// Links and files with a second name outside the Trash go without a byte written through them;
+// every other file is overwritten before it goes, and only those bytes count.
+TEST_F(SecureEraserTest, LinksAndSharedFilesGoUnwrittenOthersAreOverwrittenFirstAndCounted) {
     const Path target = writeText(outside / "target.txt", "outside, linked");
     const Path shared = writeText(outside / "shared.txt", "outside, second name");
     const Path normal = trashed("normal", 20000, 'n');
     makeSymlink(target, trash("link"));
     std::filesystem::create_hard_link(shared, trash("hardlink"));
-    const ByteCount normalSize = allocatedSize(normal);
-    int reader = ::open(normal.c_str(), O_RDONLY);
-    std::string seen;
-    Recorder rec;
-    rec.onOverwritten = [&](const Path&) { seen = readAt(reader, 20000); };
-
-    Watch watch{target, shared};
-    ShredOutcome out = eraser.erase(listed(), 1, &rec);
-    EXPECT_FALSE(watch.touched()) << "the link's target and the shared file were never opened";
-    EXPECT_EQ(out, (ShredOutcome{3, normalSize})) << "the normal file's bytes alone";
-    EXPECT_EQ(readText(target), "outside, linked");
-    EXPECT_EQ(readText(shared), "outside, second name");
-    EXPECT_EQ(std::filesystem::hard_link_count(shared), 1u);
-    EXPECT_EQ(seen.size(), 20000u);
-    EXPECT_EQ(seen.find("nnnnnnnn"), std::string::npos) << "the normal file was overwritten";
-    EXPECT_TRUE(std::filesystem::is_empty(home.layout().trashFiles));
-    ::close(reader);
-}
-
-TEST_F(SecureEraserTest, CountsItemsAndOnlyTheBytesItOverwrote) {
     const Path folder = trashed("folder", kFolder);
     writeFile(folder / "a", 30000);
     writeFile(folder / ".git/objects/b", 50000);
     writeFile(folder / "empty", 0);
-    const Path shared = writeText(outside / "shared", "keep");
     std::filesystem::create_hard_link(shared, folder / "shared");
     makeSymlink(shared, folder / "link");
     makeSymlink(outside.path(), folder / "link-to-folder");
-    const ByteCount inside = allocatedSize(folder / "a") + allocatedSize(folder / ".git/objects/b");
-    const Path file = trashed("file", 100000);
-    const ByteCount top = allocatedSize(file);
     trashed("empty", 0);  // nothing to overwrite: it goes, rather than staying forever
     ASSERT_EQ(::mkfifo(trash("pipe").c_str(), 0600), 0);
-
-    Watch watch{outside.path(), shared};
+    const ByteCount written = allocatedSize(normal) + allocatedSize(folder / "a") +
+                              allocatedSize(folder / ".git/objects/b");
+    int reader = ::open(normal.c_str(), O_RDONLY);
+    std::string seen;
     Recorder rec;
-    ShredOutcome out = eraser.erase(listed(), 1, &rec);
-    EXPECT_FALSE(watch.touched());
-    EXPECT_EQ(out, (ShredOutcome{4, inside + top})) << "folder, file, empty file, pipe";
-    EXPECT_EQ(rec.writes.size(), 3u) << "a, b and the top file; nothing for empty or shared";
-    EXPECT_EQ(readText(shared), "keep");
+    rec.onOverwritten = [&](const Path& f) {
+        if (f == normal) seen = readAt(reader, 20000);
+    };
+
+    Watch watch{outside.path(), target, shared};
+    EXPECT_EQ(eraser.erase(listed(), 1, &rec), (ShredOutcome{6, written}))
+        << "normal, link, hardlink, folder, empty, pipe";
+    EXPECT_FALSE(watch.touched()) << "nothing outside the Trash was opened";
+    EXPECT_EQ(rec.writes.size(), 3u) << "normal, a and b: nothing for empty, linked or shared";
+    EXPECT_EQ(readText(target), "outside, linked");
+    EXPECT_EQ(readText(shared), "outside, second name");
+    EXPECT_EQ(std::filesystem::hard_link_count(shared), 1u);
+    EXPECT_EQ(seen.size(), 20000u);
+    EXPECT_EQ(seen.find("nnnnnnnn"), std::string::npos) << "overwritten before it went";
     EXPECT_TRUE(std::filesystem::is_empty(home.layout().trashFiles));
-    EXPECT_FALSE(test::exists(file));
+    ::close(reader);
 }
 
 TEST_F(SecureEraserTest, AReadOnlyFileOfOurOwnIsErasedAnotherUsersStays) {

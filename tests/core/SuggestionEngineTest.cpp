@@ -27,30 +27,20 @@ ScanResult scanOf(std::vector<ByteCount> sizes) {
     return r;
 }
 
-TEST(SuggestionEngineTest, WithNothingToSayTheAdviceIsExactlyTheHealthyOne) {
-    auto list = SuggestionEngine::suggestions(SystemStats{}, std::nullopt);
-    ASSERT_EQ(keys(list), std::vector<std::string>{"suggest.healthy"});
-    EXPECT_EQ(list[0].icon, "checkmark.seal.fill");
-    EXPECT_EQ(list[0].actionLabelKey, "suggest.scan");
-    EXPECT_EQ(list[0].action, SuggestionAction::quickScan);
-    EXPECT_TRUE(list[0].messageArguments.empty());
-}
-
-TEST(SuggestionEngineTest, ThresholdsIncludeEqualityAndMemoryComesBeforeDisk) {
+TEST(SuggestionEngineTest, ThresholdsIncludeEqualityMemoryComesBeforeDiskElseAllIsHealthy) {
+    auto healthy = SuggestionEngine::suggestions(stats(0.8499, 0.8499), std::nullopt);
+    ASSERT_EQ(keys(healthy), std::vector<std::string>{"suggest.healthy"});
+    EXPECT_EQ(healthy[0].action, SuggestionAction::quickScan);
     EXPECT_EQ(keys(SuggestionEngine::suggestions(stats(0.85, 0.85), std::nullopt)),
               (std::vector<std::string>{"suggest.ramHigh", "suggest.diskFull"}));
-    EXPECT_EQ(keys(SuggestionEngine::suggestions(stats(0.8499, 0.8499), std::nullopt)),
-              std::vector<std::string>{"suggest.healthy"});
     auto list = SuggestionEngine::suggestions(stats(0.9, 0.95), std::nullopt);
     EXPECT_EQ(list[0].messageArguments, std::vector<SuggestionArgument>{std::string("90%")});
     EXPECT_EQ(list[0].action, SuggestionAction::freeMemory);
     EXPECT_EQ(list[1].action, SuggestionAction::openXRay);
-}
-
-TEST(SuggestionEngineTest, TheFreeDiskSpaceIsNeverNegative) {
-    auto list = SuggestionEngine::suggestions(stats(0, 0.99, 600, 500), std::nullopt);
+    list = SuggestionEngine::suggestions(stats(0, 0.99, 600, 500), std::nullopt);
     ASSERT_EQ(list[0].messageArguments.size(), 2u);
-    EXPECT_EQ(list[0].messageArguments[1], SuggestionArgument(ByteAmount{0}));
+    EXPECT_EQ(list[0].messageArguments[1], SuggestionArgument(ByteAmount{0}))
+        << "the free disk space is never negative";
 }
 
 TEST(SuggestionEngineTest, JunkCountsFromOneBillionBytes) {
@@ -62,10 +52,9 @@ TEST(SuggestionEngineTest, JunkCountsFromOneBillionBytes) {
 }
 
 TEST(SuggestionEngineTest, PercentRoundsHalvesAwayFromZero) {
-    EXPECT_EQ(SuggestionEngine::percent(0.854), "85%");
-    EXPECT_EQ(SuggestionEngine::percent(0.125), "13%");
-    EXPECT_EQ(SuggestionEngine::percent(0.855), "86%");
-    EXPECT_EQ(SuggestionEngine::percent(1.0), "100%");
+    for (const auto& [fraction, text] :
+         {std::pair{0.854, "85%"}, {0.125, "13%"}, {0.855, "86%"}, {1.0, "100%"}})
+        EXPECT_EQ(SuggestionEngine::percent(fraction), text) << fraction;
 }
 
 TEST(SuggestionEngineTest, InstallersThenDeveloperCachesGoInFront) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <tuple>
 
 #include "TempHome.h"
 
@@ -82,7 +83,7 @@ TEST_F(MacosInspectTest, TheIdentifierPassTakesTheIdentifierItsExtensionsAndDott
     EXPECT_EQ(t.appFiles, (std::vector<AppFile>{{app, t.appSize}}));
 }
 
-TEST_F(MacosInspectTest, TheNamePassOffersExactNamesUnselectedAndAPathIsListedOnce) {
+TEST_F(MacosInspectTest, TheNamePassOffersExactNamesOfThreeOrMoreUnselectedAndAPathOnce) {
     const Path app = bundle(home / "Applications", "Notes", "notes");
     writeFile(lib("Application Support/NOTES/db"), 10);  // both passes: identifier flags
     writeFile(lib("Caches/notes"), 10);
@@ -105,9 +106,8 @@ TEST_F(MacosInspectTest, TheNamePassOffersExactNamesUnselectedAndAPathIsListedOn
     const UninstallTarget unread = engine.inspect(editor);
     EXPECT_EQ(unread.bundleID, std::nullopt);
     EXPECT_EQ(listed(unread, home / "Library"), (Names{"Application Support/Editor support ~"}));
-}
 
-TEST_F(MacosInspectTest, IdentifiersAndNamesShorterThanThreeCharactersMatchNothing) {
+    // Identifiers and names shorter than three characters match nothing.
     writeFile(lib("Caches/ab"), 10);
     writeFile(lib("Caches/ab.cache"), 10);
     writeFile(lib("Caches/Ed"), 10);
@@ -151,52 +151,45 @@ TEST(UninstallerEngineTest, MacosBundlesAreListedByNameCaseInsensitivelyAndStabl
 
 // --- classification ---
 
-TEST(UninstallerEngineTest, MacosKindsComeFromTheFirstMatchingRule) {
+TEST(UninstallerEngineTest, KindsComeFromTheFirstMatchingRuleOrTheFolderALeftoverLiesIn) {
     const Layout mac = Layout::macos("/Users/me");
-    const std::pair<const char*, LeftoverKind> cases[] = {
-        {"/Library/LaunchDaemons/com.example.editor.agent.plist", LeftoverKind::launch},
-        {"/Users/me/Library/LaunchAgents/x", LeftoverKind::launch},
-        {"/Users/me/Library/Application Support/x/Caches/y", LeftoverKind::support},
-        {"/Users/me/Library/Caches/x", LeftoverKind::cache},
-        {"/Users/me/Library/Preferences/ByHost/x.plist", LeftoverKind::preferences},
-        {"/Users/me/Library/Containers/x", LeftoverKind::container},
-        {"/Users/me/Library/Group Containers/x", LeftoverKind::container},
-        {"/Users/me/Library/Logs/x", LeftoverKind::logs},
-        {"/Users/me/Library/Saved Application State/x", LeftoverKind::savedState},
-        {"/Users/me/Library/WebKit/x", LeftoverKind::web},
-        {"/Users/me/Library/HTTPStorages/x", LeftoverKind::web},
-        {"/Users/me/Library/Cookies/x", LeftoverKind::web},
-        {"/Users/me/Library/Application Scripts/x", LeftoverKind::scripts},
-        {"/Users/me/Library/CACHES/caf\xe9", LeftoverKind::cache},  // not UTF-8
-        {"/Users/me/Library/Caches", LeftoverKind::other},
-        {"/Users/me/Documents/x", LeftoverKind::other},
-    };
-    for (const auto& [path, kind] : cases)
-        EXPECT_EQ(UninstallerEngine::classify(path, mac), kind) << path;
-}
-
-TEST(UninstallerEngineTest, FreedesktopKindsComeFromTheFolderALeftoverLiesIn) {
     // A home in a folder named logs, with its configuration kept elsewhere.
     const Layout fd = Layout::freedesktop("/home/logs", {{"XDG_CONFIG_HOME", "/home/logs/etc"}});
-    const std::pair<const char*, LeftoverKind> cases[] = {
-        {"/home/logs/etc/autostart/x.desktop", LeftoverKind::launch},
-        {"/home/logs/etc/systemd/user/x.service", LeftoverKind::launch},
-        {"/etc/xdg/autostart/x.desktop", LeftoverKind::launch},
-        {"/home/logs/.local/share/x", LeftoverKind::support},
-        {"/home/logs/.local/share/x/logs/y", LeftoverKind::support},
-        {"/home/logs/.cache/x", LeftoverKind::cache},
-        {"/var/cache/x", LeftoverKind::cache},
-        {"/home/logs/etc/x", LeftoverKind::preferences},
-        {"/home/logs/.config/x", LeftoverKind::other},  // not this user's configuration folder
-        {"/home/logs/.var/app/org.x.Y", LeftoverKind::container},
-        {"/var/log/x", LeftoverKind::logs},
-        {"/home/logs/work/Log/x", LeftoverKind::logs},
-        {"/home/logs/.local/state/x", LeftoverKind::savedState},
-        {"/home/logs/.local/share", LeftoverKind::other},
-        {"/home/logs/.cache/../etc/x", LeftoverKind::other},
+    const std::tuple<const Layout&, const char*, LeftoverKind> cases[] = {
+        {mac, "/Library/LaunchDaemons/com.example.editor.agent.plist", LeftoverKind::launch},
+        {mac, "/Users/me/Library/LaunchAgents/x", LeftoverKind::launch},
+        {mac, "/Users/me/Library/Application Support/x/Caches/y", LeftoverKind::support},
+        {mac, "/Users/me/Library/Caches/x", LeftoverKind::cache},
+        {mac, "/Users/me/Library/Preferences/ByHost/x.plist", LeftoverKind::preferences},
+        {mac, "/Users/me/Library/Containers/x", LeftoverKind::container},
+        {mac, "/Users/me/Library/Group Containers/x", LeftoverKind::container},
+        {mac, "/Users/me/Library/Logs/x", LeftoverKind::logs},
+        {mac, "/Users/me/Library/Saved Application State/x", LeftoverKind::savedState},
+        {mac, "/Users/me/Library/WebKit/x", LeftoverKind::web},
+        {mac, "/Users/me/Library/HTTPStorages/x", LeftoverKind::web},
+        {mac, "/Users/me/Library/Cookies/x", LeftoverKind::web},
+        {mac, "/Users/me/Library/Application Scripts/x", LeftoverKind::scripts},
+        {mac, "/Users/me/Library/CACHES/caf\xe9", LeftoverKind::cache},  // not UTF-8
+        {mac, "/Users/me/Library/Caches", LeftoverKind::other},
+        {mac, "/Users/me/Documents/x", LeftoverKind::other},
+        {fd, "/home/logs/etc/autostart/x.desktop", LeftoverKind::launch},
+        {fd, "/home/logs/etc/systemd/user/x.service", LeftoverKind::launch},
+        {fd, "/etc/xdg/autostart/x.desktop", LeftoverKind::launch},
+        {fd, "/home/logs/.local/share/x", LeftoverKind::support},
+        {fd, "/home/logs/.local/share/x/logs/y", LeftoverKind::support},
+        {fd, "/home/logs/.cache/x", LeftoverKind::cache},
+        {fd, "/var/cache/x", LeftoverKind::cache},
+        {fd, "/home/logs/etc/x", LeftoverKind::preferences},
+        {fd, "/home/logs/.config/x", LeftoverKind::other},  // not this user's configuration
+        {fd, "/home/logs/.var/app/org.x.Y", LeftoverKind::container},
+        {fd, "/var/log/x", LeftoverKind::logs},
+        {fd, "/home/logs/work/Log/x", LeftoverKind::logs},
+        {fd, "/home/logs/.local/state/x", LeftoverKind::savedState},
+        {fd, "/home/logs/.local/share", LeftoverKind::other},
+        {fd, "/home/logs/.cache/../etc/x", LeftoverKind::other},
     };
-    for (const auto& [path, kind] : cases)
-        EXPECT_EQ(UninstallerEngine::classify(path, fd), kind) << path;
+    for (const auto& [layout, path, kind] : cases)
+        EXPECT_EQ(UninstallerEngine::classify(path, layout), kind) << path;
 }
 
 // --- freedesktop: who installed the application decides how it goes ---
