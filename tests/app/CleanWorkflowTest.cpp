@@ -1,33 +1,21 @@
 // The junk workflow as the clean screen drives it: scan, clean, report.
 
-#include <gtest/gtest.h>
-
-#include <QSignalSpy>
-
-#include "AppState.h"
-#include "QtWait.h"
-#include "TempHome.h"
+#include "AppStateFixture.h"
 
 namespace tornivo::app {
 namespace {
 
 using namespace tornivo::test;
 
-class CleanWorkflowTest : public ::testing::Test {
+class CleanWorkflowTest : public AppStateFixture {
   protected:
-    TempHome home;
-    std::shared_ptr<PreferencesStore> store =
-        std::make_shared<PreferencesStore>(home.layout().settingsFile);
-    std::vector<SoundCue> cues;
     RunningApps::Map running;
-    std::unique_ptr<AppState> state;
 
     void SetUp() override {
         writeFile(caches() / "org.example.Editor/cache.db", 200000);
         writeFile(caches() / "org.example.Editor.helper/data", 100000);
         writeFile(caches() / "thumbnails/normal/a.png", 50000);
-        state = std::make_unique<AppState>(home.layout(), store);
-        state->setCuePlayer([this](SoundCue cue) { cues.push_back(cue); });
+        AppStateFixture::SetUp();
         state->setRunningApps([this] { return running; });
         state->runQuickScan();
         ASSERT_TRUE(waitUntil([&] { return !state->isScanning(); }));
@@ -35,20 +23,18 @@ class CleanWorkflowTest : public ::testing::Test {
         cues.clear();
     }
     Path caches() const { return home.layout().cacheHome; }
-    ByteCount sizeOf(const char* name) const {
-        for (const auto& item : state->scanResult()->items)
-            if (item.url.filename() == name) return item.size;
-        return -1;
+    void clean() {
+        state->runClean();
+        EXPECT_TRUE(state->isCleaning());
+        ASSERT_TRUE(waitUntil([&] { return !state->isCleaning(); }));
     }
 };
 
-TEST_F(CleanWorkflowTest, CleansEverythingWhenNothingRunsAndReportsTheFreedBytes) {
+TEST_F(CleanWorkflowTest, CleansEverythingWhenNothingRunsAndANewScanClearsTheFreedTotal) {
     const ByteCount total = state->scanResult()->selectedSize();
     QSignalSpy cleaning(state.get(), &AppState::isCleaningChanged);
     QSignalSpy sampled(state->monitor(), &SystemMonitor::statsChanged);
-    state->runClean();
-    EXPECT_TRUE(state->isCleaning());
-    ASSERT_TRUE(waitUntil([&] { return !state->isCleaning(); }));
+    clean();
     EXPECT_EQ(cleaning.count(), 2);
     EXPECT_EQ(state->lastFreed(), total);
     EXPECT_FALSE(state->scanResult());
@@ -56,15 +42,19 @@ TEST_F(CleanWorkflowTest, CleansEverythingWhenNothingRunsAndReportsTheFreedBytes
     EXPECT_FALSE(test::exists(caches() / "thumbnails"));
     EXPECT_EQ(sampled.count(), 1) << "the figures are sampled again at once";
     EXPECT_EQ(cues, (std::vector<SoundCue>{SoundCue::removeStart, SoundCue::removeDone}));
+
+    state->runQuickScan();
+    EXPECT_FALSE(state->lastFreed()) << "cleared as the scan starts";
+    ASSERT_TRUE(waitUntil([&] { return !state->isScanning(); }));
 }
 
 TEST_F(CleanWorkflowTest, ARunningApplicationsCacheStaysAndItsNameIsListedOnce) {
     running = {{"org.example.editor", "Editor"}, {"org.example.editor.helper", "Editor"}};
-    const ByteCount thumbnails = sizeOf("thumbnails");
-    state->runClean();
-    ASSERT_TRUE(waitUntil([&] { return !state->isCleaning(); }));
+    const JunkItem thumbnails = state->scanResult()->items.back();  // the smallest
+    ASSERT_EQ(thumbnails.url.filename(), "thumbnails");
+    clean();
     EXPECT_EQ(state->skippedRunningApps(), QStringList{"Editor"});
-    EXPECT_EQ(state->lastFreed(), thumbnails);
+    EXPECT_EQ(state->lastFreed(), thumbnails.size);
     EXPECT_TRUE(test::exists(caches() / "org.example.Editor/cache.db"));
     EXPECT_TRUE(test::exists(caches() / "org.example.Editor.helper/data"));
     EXPECT_FALSE(state->showRunningAppsAlert());
@@ -88,21 +78,10 @@ TEST_F(CleanWorkflowTest, WhenEverySelectedItemIsBlockedTheAlertRisesAndNothingI
 
 TEST_F(CleanWorkflowTest, RemovalsThatAllFailStillEndInTheCleanedStateWithZero) {
     std::filesystem::remove_all(caches());  // gone before the clean: nothing can be freed
-    state->runClean();
-    ASSERT_TRUE(waitUntil([&] { return !state->isCleaning(); }));
+    clean();
     EXPECT_EQ(state->lastFreed(), 0);
     EXPECT_FALSE(state->scanResult());
-    EXPECT_EQ(cues.back(), SoundCue::removeDone);
-}
-
-TEST_F(CleanWorkflowTest, ANewScanClearsTheCleanedState) {
-    state->runClean();
-    ASSERT_TRUE(waitUntil([&] { return !state->isCleaning(); }));
-    ASSERT_TRUE(state->lastFreed());
-    state->runQuickScan();
-    EXPECT_FALSE(state->lastFreed()) << "cleared as the scan starts";
-    ASSERT_TRUE(waitUntil([&] { return !state->isScanning(); }));
-    EXPECT_TRUE(state->scanResult());
+    EXPECT_EQ(cues, (std::vector<SoundCue>{SoundCue::removeStart, SoundCue::removeDone}));
 }
 
 }  // namespace

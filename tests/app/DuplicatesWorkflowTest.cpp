@@ -1,48 +1,16 @@
 // The duplicates section as its screen drives it: scan, keep one copy, remove the rest.
 
-#include <gtest/gtest.h>
-
-#include <QSignalSpy>
-
-#include <cstdlib>
-
-#include "AppState.h"
-#include "QtWait.h"
-#include "TempHome.h"
+#include "AppStateFixture.h"
 
 namespace tornivo::app {
 namespace {
 
 using namespace tornivo::test;
 
-// GIO reads where the home Trash is once per process: point it into a temporary folder first.
-class TrashEnvironment : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        dir_ = std::make_unique<TempDir>();
-        setenv("XDG_DATA_HOME", (dir_->path() / "data").c_str(), 1);
-    }
-    void TearDown() override { dir_.reset(); }
-
-  private:
-    std::unique_ptr<TempDir> dir_;
-};
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new TrashEnvironment);
-
 constexpr std::size_t kMiB = 1'048'576;
 
-class DuplicatesWorkflowTest : public ::testing::Test {
+class DuplicatesWorkflowTest : public AppStateFixture {
   protected:
-    TempHome home;
-    std::shared_ptr<PreferencesStore> store =
-        std::make_shared<PreferencesStore>(home.layout().settingsFile);
-    std::vector<SoundCue> cues;
-    std::unique_ptr<AppState> state;
-
-    void SetUp() override {
-        state = std::make_unique<AppState>(home.layout(), store);
-        state->setCuePlayer([this](SoundCue cue) { cues.push_back(cue); });
-    }
     Path downloads() const { return *home.layout().downloads; }
     Path documents() const { return *home.layout().documents; }
     Path pictures() const { return *home.layout().pictures; }
@@ -80,26 +48,10 @@ TEST_F(DuplicatesWorkflowTest, AScanShowsGroupsWithoutTheirProtectedCopies) {
 
     state->exclusions()->add(pictures());
     cues.clear();
-    scan();
-    EXPECT_TRUE(state->duplicateGroups().empty());
     state->runDuplicateScan();
     ASSERT_TRUE(waitUntil([&] { return !state->isFindingDuplicates(); }));
-    EXPECT_EQ(cues, std::vector<SoundCue>{SoundCue::scanStart}) << "no found cue for nothing";
-}
-
-TEST_F(DuplicatesWorkflowTest, AutoResolveKeepsTheCopyFoundFirst) {
-    writeFile(documents() / "b", kMiB, 'x');
-    writeFile(downloads() / "a", kMiB, 'x');
-    scan();
-    ASSERT_EQ(state->duplicateGroups().size(), 1u);
-    QSignalSpy sampled(state->monitor(), &SystemMonitor::statsChanged);
-    state->autoResolveDuplicates(state->duplicateGroupsModel()->get(0, "id").toString());
-    ASSERT_TRUE(waitForCue(SoundCue::removeDone));
-    EXPECT_TRUE(test::exists(downloads() / "a"));
-    EXPECT_FALSE(test::exists(documents() / "b"));
     EXPECT_TRUE(state->duplicateGroups().empty());
-    EXPECT_EQ(cues, std::vector<SoundCue>{SoundCue::removeDone});
-    EXPECT_EQ(sampled.count(), 1);
+    EXPECT_EQ(cues, std::vector<SoundCue>{SoundCue::scanStart}) << "no found cue for nothing";
 }
 
 TEST_F(DuplicatesWorkflowTest, KeepingTheSecondOfThreeTrashesTheOthersByTheirExactNames) {
@@ -140,14 +92,17 @@ TEST_F(DuplicatesWorkflowTest, OneCopyOfEveryGroupAlwaysSurvives) {
     std::filesystem::remove(downloads() / "b");
     state->removeDuplicates(downloads() / "b", b);  // the kept copy is gone
     writeFile(documents() / "c", kMiB + 3, 'c');    // changed since the scan
-    state->autoResolveDuplicates(c);
+    QSignalSpy sampled(state->monitor(), &SystemMonitor::statsChanged);
+    state->autoResolveDuplicates(QString::fromStdString(c.id.toString()));
     ASSERT_TRUE(waitForCue(SoundCue::removeDone));
     EXPECT_EQ(cues, std::vector<SoundCue>{SoundCue::removeDone});
+    EXPECT_EQ(sampled.count(), 1) << "only the resolved group refreshes the figures";
     EXPECT_TRUE(test::exists(downloads() / "a") && test::exists(documents() / "a"));
     EXPECT_TRUE(test::exists(documents() / "b"));
     EXPECT_TRUE(groupWith(documents() / "a") && groupWith(documents() / "b"))
         << "refused groups stay listed";
     EXPECT_TRUE(test::exists(documents() / "c")) << "a changed copy stays in place";
+    EXPECT_TRUE(test::exists(downloads() / "c")) << "the copy found first is kept";
     EXPECT_FALSE(test::exists(pictures() / "c"));
     EXPECT_FALSE(groupWith(downloads() / "c"));
 }

@@ -1,15 +1,10 @@
-#include "Fmt.h"
-
 #include <gtest/gtest.h>
 
-#include "LocalizationManager.h"
-#include "TempHome.h"
 #include "platform/LocaleFormat.h"
 
 namespace tornivo::app {
 namespace {
 
-using namespace tornivo::test;
 using std::chrono::hours;
 
 TEST(LocaleFormatTest, RelativeDatesUseTheLargestWholeUnitWithFullNames) {
@@ -29,20 +24,6 @@ TEST(LocaleFormatTest, DatesAndIntegersFollowTheLocale) {
     EXPECT_EQ(formatInteger(1234567, "en"), "1,234,567");
     EXPECT_EQ(formatInteger(1234567, "de"), "1.234.567");
     EXPECT_EQ(formatInteger(-42, "fr"), "-42");
-}
-
-TEST(FmtTest, NumbersFollowTheChosenLanguageEvenWhenTheSystemDiffers) {
-    TempDir dir;
-    PreferencesStore store(dir / "settings.json");
-    LocalizationManager l10n(store);
-    l10n.setSystemLocale(QLocale("en_US"));
-    LocalizationManager::setShared(&l10n);
-    l10n.setCode("de");
-    EXPECT_EQ(Fmt::integer(1234567), "1.234.567");
-    EXPECT_EQ(qtTrId("clean.cleanButton").isEmpty(), false);
-    l10n.setCode("en");
-    EXPECT_EQ(Fmt::integer(1234567), "1,234,567");
-    LocalizationManager::setShared(nullptr);
 }
 
 }  // namespace

@@ -1,31 +1,15 @@
 // The installers workflow as its screen drives it: scan, tick, move to the Trash.
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-
-#include "AppState.h"
-#include "QtWait.h"
-#include "TempHome.h"
+#include "AppStateFixture.h"
 
 namespace tornivo::app {
 namespace {
 
 using namespace tornivo::test;
 
-// GIO reads where the home Trash is once per process: a temporary one, set before any test.
-const TempDir kData;
-const bool kTrashSet = ::setenv("XDG_DATA_HOME", (kData / "data").c_str(), 1) == 0;
-const Path kTrashFiles = kData / "data/Trash/files";
-
-class InstallersWorkflowTest : public ::testing::Test {
+class InstallersWorkflowTest : public AppStateFixture {
   protected:
     TempDir apps;
-    TempHome home{LayoutKind::freedesktop, {{"XDG_DATA_DIRS", apps.path().native()}}};
-    std::shared_ptr<PreferencesStore> store =
-        std::make_shared<PreferencesStore>(home.layout().settingsFile);
-    std::vector<SoundCue> cues;
-    std::unique_ptr<AppState> state;
 
     void SetUp() override {
         writeText(apps / "applications/firefox.desktop",
@@ -36,8 +20,7 @@ class InstallersWorkflowTest : public ::testing::Test {
         writeFile(downloads() / "firefox-120.0.deb", 30000);
         writeFile(downloads() / "tool.rpm", 20000);
         writeFile(desktop() / "Firefox.iso", 40000);
-        state = std::make_unique<AppState>(layout, store);
-        state->setCuePlayer([this](SoundCue cue) { cues.push_back(cue); });
+        makeState(layout);
         state->exclusions()->add(desktop());
     }
     Path downloads() const { return home.layout().downloads.value(); }

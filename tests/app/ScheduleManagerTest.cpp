@@ -51,7 +51,8 @@ class ScheduleManagerTest : public ::testing::Test {
     }
 };
 
-TEST_F(ScheduleManagerTest, SettingsAreReadWithTheirFallbacksAndWrittenAtOnce) {
+TEST_F(ScheduleManagerTest, UnreadableSettingsMeanOffWhichNeverScansAndChoicesAreStoredAtOnce) {
+    junk("big", 200 << 20);
     store.set(ScheduleManager::kIntervalKey, "fortnightly");
     store.set(ScheduleManager::kAutoCleanKey, "yes");
     store.set(ScheduleManager::kLastRunKey, 12);
@@ -59,21 +60,16 @@ TEST_F(ScheduleManagerTest, SettingsAreReadWithTheirFallbacksAndWrittenAtOnce) {
     EXPECT_EQ(m->interval(), ScheduleInterval::off);
     EXPECT_FALSE(m->autoClean());
     EXPECT_FALSE(m->lastRun());
+    tickAndWait(*m);
+    EXPECT_FALSE(m->lastRun());
+    EXPECT_EQ(store.value(ScheduleManager::kLastRunKey), 12) << "an idle tick writes nothing";
+    EXPECT_TRUE(banners.isEmpty());
+
     m->setInterval(ScheduleInterval::threeDays);
     m->setAutoClean(true);
     EXPECT_EQ(store.string(ScheduleManager::kIntervalKey), "threeDays");
-    EXPECT_EQ(store.boolean(ScheduleManager::kAutoCleanKey), true);
-    EXPECT_EQ(titleKey(ScheduleInterval::threeDays), "settings.interval.threeDays");
     EXPECT_EQ(make()->interval(), ScheduleInterval::threeDays);
-}
-
-TEST_F(ScheduleManagerTest, OffNeverScansNorWritesTheLastRun) {
-    junk("big", 200 << 20);
-    auto m = make();
-    tickAndWait(*m);
-    EXPECT_FALSE(m->lastRun());
-    EXPECT_FALSE(store.value(ScheduleManager::kLastRunKey));
-    EXPECT_TRUE(banners.isEmpty());
+    EXPECT_TRUE(make()->autoClean());
 }
 
 TEST_F(ScheduleManagerTest, AFirstStartWithAnIntervalScansAtOnceAndReportsWhatItFound) {
@@ -88,26 +84,10 @@ TEST_F(ScheduleManagerTest, AFirstStartWithAnIntervalScansAtOnceAndReportsWhatIt
     ASSERT_EQ(banners.size(), 1);
     EXPECT_TRUE(banners[0].startsWith("sparkles|" + qtTrId("banner.foundTitle")));
     EXPECT_TRUE(test::exists(caches() / "big/blob")) << "report only: nothing removed";
-    // The stored date survives a restart, to the millisecond.
-    EXPECT_EQ(make()->lastRun(), now);
+    EXPECT_EQ(make()->lastRun(), now) << "stored to the millisecond";
 }
 
-TEST_F(ScheduleManagerTest, DueExactlyWhenAWholePeriodHasPassed) {
-    junk("big", 150 << 20);
-    store.set(ScheduleManager::kIntervalKey, "daily");
-    auto m = make();
-    tickAndWait(*m);
-    const TimePoint first = now;
-    now = first + seconds(86'399);
-    tickAndWait(*m);
-    EXPECT_EQ(m->lastRun(), first) << "one second short of a day";
-    now = first + seconds(86'400);
-    tickAndWait(*m);
-    EXPECT_EQ(m->lastRun(), now) << "exactly a day is due";
-    EXPECT_EQ(banners.size(), 2);
-}
-
-TEST_F(ScheduleManagerTest, ALastRunInTheFutureWaitsAWholePeriodPastIt) {
+TEST_F(ScheduleManagerTest, DueExactlyAWholePeriodAfterTheLastRunEvenOneInTheFuture) {
     junk("big", 150 << 20);
     store.set(ScheduleManager::kIntervalKey, "weekly");
     const TimePoint future = now + seconds(3600);
@@ -124,6 +104,7 @@ TEST_F(ScheduleManagerTest, ALastRunInTheFutureWaitsAWholePeriodPastIt) {
     now = future + seconds(604'800);
     tickAndWait(*m);
     EXPECT_EQ(m->lastRun(), now);
+    EXPECT_EQ(banners.size(), 1);
 }
 
 TEST_F(ScheduleManagerTest, TheBannerNeedsAHundredMebibytesAtLeast) {
@@ -141,24 +122,7 @@ TEST_F(ScheduleManagerTest, TheBannerNeedsAHundredMebibytesAtLeast) {
     EXPECT_EQ(banners.size(), 1);
 }
 
-TEST_F(ScheduleManagerTest, AutoCleanLeavesRunningAndProtectedJunkAndReportsTheFreedBytes) {
-    store.set(ScheduleManager::kIntervalKey, "daily");
-    store.set(ScheduleManager::kAutoCleanKey, true);
-    junk("org.example.Editor", 60 << 20);
-    junk("mine", 60 << 20);
-    junk("old", 60 << 20);
-    running = {{"org.example.editor", "Editor"}};
-    protectedPaths = {caches() / "mine"};
-    auto m = make();
-    tickAndWait(*m);
-    EXPECT_TRUE(test::exists(caches() / "org.example.Editor/blob"));
-    EXPECT_TRUE(test::exists(caches() / "mine/blob"));
-    EXPECT_FALSE(test::exists(caches() / "old"));
-    ASSERT_EQ(banners.size(), 1);
-    EXPECT_TRUE(banners[0].startsWith("sparkles|" + qtTrId("banner.cleanedTitle")));
-}
-
-TEST_F(ScheduleManagerTest, AutoCleanWithEverythingRunningReportsTheWholeTotal) {
+TEST_F(ScheduleManagerTest, AutoCleanLeavesRunningAndProtectedJunkAndReportsWhatItFreed) {
     store.set(ScheduleManager::kIntervalKey, "daily");
     store.set(ScheduleManager::kAutoCleanKey, true);
     junk("org.example.Editor", 120 << 20);
@@ -166,8 +130,19 @@ TEST_F(ScheduleManagerTest, AutoCleanWithEverythingRunningReportsTheWholeTotal) 
     auto m = make();
     tickAndWait(*m);
     ASSERT_EQ(banners.size(), 1);
-    EXPECT_TRUE(banners[0].startsWith("sparkles|" + qtTrId("banner.foundTitle")));
+    EXPECT_TRUE(banners[0].startsWith("sparkles|" + qtTrId("banner.foundTitle")))
+        << "all of it running: nothing to clean, the whole total is reported";
+
+    junk("mine", 60 << 20);
+    junk("old", 60 << 20);
+    protectedPaths = {caches() / "mine"};
+    now += seconds(86'400);
+    tickAndWait(*m);
     EXPECT_TRUE(test::exists(caches() / "org.example.Editor/blob"));
+    EXPECT_TRUE(test::exists(caches() / "mine/blob"));
+    EXPECT_FALSE(test::exists(caches() / "old"));
+    ASSERT_EQ(banners.size(), 2);
+    EXPECT_TRUE(banners[1].startsWith("sparkles|" + qtTrId("banner.cleanedTitle")));
 }
 
 }  // namespace

@@ -20,23 +20,17 @@ namespace {
 
 using namespace tornivo::test;
 
-struct Call {
-    enum Kind { play, cancel } kind;
-    SoundCue cue;
-    std::string event;  // for a play
-    bool operator==(const Call&) const = default;
-};
-
+// Records "cancel <cue>" and "play <cue> <event>".
 class RecordingPlayer : public SoundPlayer {
   public:
-    explicit RecordingPlayer(std::vector<Call>& calls) : calls_(calls) {}
+    explicit RecordingPlayer(std::vector<std::string>& calls) : calls_(calls) {}
     void play(SoundCue cue, const char* eventId) override {
-        calls_.push_back({Call::play, cue, eventId});
+        calls_.push_back("play " + std::to_string(int(cue)) + " " + eventId);
     }
-    void cancel(SoundCue cue) override { calls_.push_back({Call::cancel, cue, {}}); }
+    void cancel(SoundCue cue) override { calls_.push_back("cancel " + std::to_string(int(cue))); }
 
   private:
-    std::vector<Call>& calls_;
+    std::vector<std::string>& calls_;
 };
 
 class SoundManagerTest : public ::testing::Test {
@@ -44,35 +38,19 @@ class SoundManagerTest : public ::testing::Test {
     TempHome home;
     std::shared_ptr<PreferencesStore> store =
         std::make_shared<PreferencesStore>(home.layout().settingsFile);
-    std::vector<Call> calls;
+    std::vector<std::string> calls;
     SoundManager manager{*store, std::make_unique<RecordingPlayer>(calls)};
 
     std::vector<std::string> playedEvents() const {
         std::vector<std::string> events;
-        for (const Call& c : calls)
-            if (c.kind == Call::play) events.push_back(c.event);
+        for (const auto& c : calls)
+            if (c.starts_with("play ")) events.push_back(c.substr(c.rfind(' ') + 1));
         return events;
     }
 };
 
 const SoundCue kAllCues[] = {SoundCue::scanStart,  SoundCue::scanDone,   SoundCue::removeStart,
                              SoundCue::removeDone, SoundCue::shredStart, SoundCue::soundOn};
-
-TEST_F(SoundManagerTest, EachCuePlaysTheThemeEventOfItsSound) {
-    const std::pair<const char*, const char*> expected[] = {
-        {"Pop", "message-new-instant"}, {"Glass", "dialog-information"},
-        {"Blow", "trash-empty"},        {"Hero", "complete"},
-        {"Submarine", "bell"},          {"Tink", "audio-volume-change"},
-    };
-    for (std::size_t i = 0; i < std::size(kAllCues); ++i) {
-        EXPECT_STREQ(SoundManager::sound(kAllCues[i]).name, expected[i].first);
-        calls.clear();
-        manager.play(kAllCues[i]);
-        EXPECT_EQ(calls, (std::vector<Call>{{Call::cancel, kAllCues[i], {}},
-                                            {Call::play, kAllCues[i], expected[i].second}}))
-            << expected[i].first;
-    }
-}
 
 // A mapped event that no theme provides would leave its cue silent everywhere.
 TEST_F(SoundManagerTest, EveryEventIsProvidedByTheFreedesktopSoundTheme) {
@@ -94,7 +72,7 @@ TEST_F(SoundManagerTest, EveryEventIsProvidedByTheFreedesktopSoundTheme) {
     }
 }
 
-TEST_F(SoundManagerTest, TheSwitchIsReadAtEveryPlaySoAChangeTakesEffectAtOnce) {
+TEST_F(SoundManagerTest, TheSwitchIsReadAtEveryPlayAndAnythingButFalseCountsAsOn) {
     AppState state(home.layout(), store);
 
     EXPECT_TRUE(manager.isEnabled()) << "never written counts as on";
@@ -112,16 +90,13 @@ TEST_F(SoundManagerTest, TheSwitchIsReadAtEveryPlaySoAChangeTakesEffectAtOnce) {
     manager.playSoundOn();
     manager.cuePlayer()(SoundCue::removeDone);
     EXPECT_EQ(playedEvents(), (std::vector<std::string>{"audio-volume-change", "complete"}));
-}
 
-TEST_F(SoundManagerTest, AStoredValueThatIsNotABooleanCountsAsOn) {
     for (const nlohmann::json& value : {nlohmann::json("false"), nlohmann::json(0),
                                         nlohmann::json(nullptr), nlohmann::json::array()}) {
         store->set(SoundManager::kEnabledKey, value);
         calls.clear();
         manager.play(SoundCue::scanDone);
-        EXPECT_TRUE(manager.isEnabled()) << value;
-        EXPECT_EQ(playedEvents().size(), 1u) << value;
+        EXPECT_EQ(playedEvents().size(), 1u) << "not a boolean, so on: " << value;
     }
 }
 
@@ -129,15 +104,9 @@ TEST_F(SoundManagerTest, ARepeatedCueRestartsItsOwnSoundAndLeavesOthersPlaying) 
     manager.play(SoundCue::scanStart);
     manager.play(SoundCue::scanDone);
     manager.play(SoundCue::scanStart);
-    const std::vector<Call> expected{
-        {Call::cancel, SoundCue::scanStart, {}},
-        {Call::play, SoundCue::scanStart, "message-new-instant"},
-        {Call::cancel, SoundCue::scanDone, {}},
-        {Call::play, SoundCue::scanDone, "dialog-information"},
-        {Call::cancel, SoundCue::scanStart, {}},
-        {Call::play, SoundCue::scanStart, "message-new-instant"},
-    };
-    EXPECT_EQ(calls, expected);
+    EXPECT_EQ(calls, (std::vector<std::string>{"cancel 0", "play 0 message-new-instant", "cancel 1",
+                                               "play 1 dialog-information", "cancel 0",
+                                               "play 0 message-new-instant"}));
 }
 
 TEST_F(SoundManagerTest, ACuePlayerOutlivingItsManagerDoesNothing) {

@@ -1,10 +1,6 @@
 // Maintenance tasks run as real processes through the same code path as the application's.
 
-#include <gtest/gtest.h>
-
-#include "AppState.h"
-#include "QtWait.h"
-#include "TempHome.h"
+#include "AppStateFixture.h"
 #include "TuneUpEngine.h"
 
 namespace tornivo::app {
@@ -36,28 +32,12 @@ TEST(TuneUpEngineTest, PlentyOfOutputNeitherBlocksNorFails) {
     EXPECT_TRUE(engine.run({"x", "y", "exit 0", false}).isValid());
 }
 
-class TuneUpStateTest : public ::testing::Test {
-  protected:
-    TempHome home;
-    std::shared_ptr<PreferencesStore> store =
-        std::make_shared<PreferencesStore>(home.layout().settingsFile);
-    AppState state{home.layout(), store};
-    std::vector<SoundCue> cues;
-    QStringList banners;
-
-    void SetUp() override {
-        state.setCuePlayer([this](SoundCue c) { cues.push_back(c); });
-        state.setBannerPresenter(
-            [this](const QString& icon, const QString& title, const QString& message) {
-                banners << icon + "|" + title + "|" + message;
-            });
-    }
-};
+using TuneUpStateTest = AppStateFixture;
 
 TEST_F(TuneUpStateTest, SuccessRefreshesPlaysAndShowsTheActionsBanner) {
-    state.runTuneUp({"quicklook", "eye.fill", "sleep 0.2", false});
-    EXPECT_EQ(state.runningTuneUpList(), QStringList{"quicklook"});
-    ASSERT_TRUE(waitUntil([&] { return state.runningTuneUp().empty(); }));
+    state->runTuneUp({"quicklook", "eye.fill", "sleep 0.2", false});
+    EXPECT_EQ(state->runningTuneUpList(), QStringList{"quicklook"});
+    ASSERT_TRUE(waitUntil([&] { return state->runningTuneUp().empty(); }));
     EXPECT_EQ(cues, (std::vector<SoundCue>{SoundCue::removeStart, SoundCue::removeDone}));
     ASSERT_EQ(banners.size(), 1);
     EXPECT_EQ(banners[0],
@@ -65,8 +45,8 @@ TEST_F(TuneUpStateTest, SuccessRefreshesPlaysAndShowsTheActionsBanner) {
 }
 
 TEST_F(TuneUpStateTest, FailureShowsOnlyTheWarningBanner) {
-    state.runTuneUp({"dns", "network", "exit 1", false});
-    ASSERT_TRUE(waitUntil([&] { return state.runningTuneUp().empty(); }));
+    state->runTuneUp({"dns", "network", "exit 1", false});
+    ASSERT_TRUE(waitUntil([&] { return state->runningTuneUp().empty(); }));
     EXPECT_EQ(cues, std::vector<SoundCue>{SoundCue::removeStart});
     ASSERT_EQ(banners.size(), 1);
     EXPECT_TRUE(banners[0].startsWith("exclamationmark.triangle.fill|"));
@@ -75,12 +55,12 @@ TEST_F(TuneUpStateTest, FailureShowsOnlyTheWarningBanner) {
 
 TEST_F(TuneUpStateTest, TheSameActionNeverRunsTwiceAtOnceButOthersRunBeside) {
     const TuneUpAction slow{"fonts", "textformat", "sleep 0.5", false};
-    state.runTuneUp(slow);
-    state.runTuneUp(slow);
-    state.runTuneUp({"dock", "menubar.dock.rectangle", "sleep 0.2", false});
-    EXPECT_EQ(state.runningTuneUpList(), (QStringList{"dock", "fonts"}));
+    state->runTuneUp(slow);
+    state->runTuneUp(slow);
+    state->runTuneUp({"dock", "menubar.dock.rectangle", "sleep 0.2", false});
+    EXPECT_EQ(state->runningTuneUpList(), (QStringList{"dock", "fonts"}));
     EXPECT_EQ(cues.size(), 2u) << "the second start of the same action did nothing";
-    ASSERT_TRUE(waitUntil([&] { return state.runningTuneUp().empty(); }));
+    ASSERT_TRUE(waitUntil([&] { return state->runningTuneUp().empty(); }));
     EXPECT_EQ(banners.size(), 2);
 }
 

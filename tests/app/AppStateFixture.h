@@ -1,0 +1,41 @@
+#pragma once
+// An application state on a temporary home, with its sound cues and banners recorded. GIO reads
+// where the home Trash is once per process, so a temporary one is set before any test runs.
+
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+
+#include <cstdlib>
+
+#include "AppState.h"
+#include "QtWait.h"
+#include "TempHome.h"
+
+namespace tornivo::app {
+
+inline const test::TempDir kTrashData;
+inline const bool kTrashSet = ::setenv("XDG_DATA_HOME", (kTrashData / "data").c_str(), 1) == 0;
+inline const Path kTrashFiles = kTrashData / "data/Trash/files";
+
+class AppStateFixture : public ::testing::Test {
+  protected:
+    test::TempHome home;
+    std::shared_ptr<PreferencesStore> store =
+        std::make_shared<PreferencesStore>(home.layout().settingsFile);
+    std::vector<SoundCue> cues;
+    QStringList banners;  // "icon|title|message"
+    std::unique_ptr<AppState> state;
+
+    void SetUp() override { makeState(home.layout()); }
+    void makeState(const Layout& layout) {
+        state = std::make_unique<AppState>(layout, store);
+        state->setCuePlayer([this](SoundCue cue) { cues.push_back(cue); });
+        state->setBannerPresenter(
+            [this](const QString& icon, const QString& title, const QString& message) {
+                banners << icon + "|" + title + "|" + message;
+            });
+    }
+};
+
+}  // namespace tornivo::app
