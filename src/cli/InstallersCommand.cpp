@@ -5,10 +5,10 @@
 
 #include "Command.h"
 #include "JsonRecords.h"
-#include "platform/ProtectedFilter.h"
 #include "engines/InstallerScanner.h"
 #include "platform/ByteFormatter.h"
 #include "platform/LocaleFormat.h"
+#include "platform/ProtectedFilter.h"
 
 namespace tornivo::cli {
 

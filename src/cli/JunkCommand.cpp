@@ -4,9 +4,9 @@
 
 #include "Command.h"
 #include "JsonRecords.h"
-#include "platform/ProtectedFilter.h"
 #include "engines/QuickCleanEngine.h"
 #include "platform/ByteFormatter.h"
+#include "platform/ProtectedFilter.h"
 #include "platform/RunningApps.h"
 
 namespace tornivo::cli {
