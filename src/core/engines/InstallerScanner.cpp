@@ -1,8 +1,6 @@
 #include "engines/InstallerScanner.h"
 
 #include <fcntl.h>
-#include <gio/gdesktopappinfo.h>
-#include <gio/gio.h>
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
@@ -10,14 +8,13 @@
 
 #include <algorithm>
 #include <memory>
-#include <set>
 #include <utility>
 
 #include "engines/LargeFileScanner.h"
+#include "platform/DesktopEntries.h"
 #include "platform/DirectoryReader.h"
 #include "platform/PathText.h"
 #include "platform/RunningApps.h"
-#include "platform/TreeWalker.h"
 
 namespace tornivo {
 
@@ -99,55 +96,6 @@ std::vector<std::string> bundleNames(const std::vector<Path>& folders) {
     return names;
 }
 
-struct AppInfoUnref {
-    void operator()(GDesktopAppInfo* info) const { g_object_unref(info); }
-};
-using AppInfoPtr = std::unique_ptr<GDesktopAppInfo, AppInfoUnref>;
-
-// The desktop entries of each folder, read through GIO. A desktop-file ID is the entry's path
-// below its folder with "/" turned into "-"; the first folder that has an ID decides for it (a
-// Hidden entry there removes the application, as the user's way of deleting a system entry).
-std::vector<std::string> desktopEntryNames(const std::vector<Path>& folders) {
-    std::vector<std::string> names;
-    std::set<std::string> decided;
-    TreeWalker walker;
-    for (const auto& folder : folders) {
-        // The folder may be a link (a data folder kept elsewhere); links below it to folders
-        // are not followed, links to entries are read like the entries themselves.
-        int fd = ::open(folder.c_str(), kFollowDirectory);
-        if (fd < 0) continue;
-        std::vector<std::pair<std::string, Path>> entries;
-        walker.walk(fd, folder, [&](const TreeWalker::Entry& e) {
-            if (e.status.isDirectory()) return true;
-            std::string_view name(e.name, e.length);
-            if (!name.ends_with(".desktop") || !(e.status.isRegular() || e.status.isSymlink()))
-                return false;
-            Path path = walker.pathOf(e);
-            std::string_view below(path.native());
-            below.remove_prefix(std::min(below.size(), folder.native().size()));
-            while (below.starts_with('/')) below.remove_prefix(1);
-            std::string id(below);
-            std::replace(id.begin(), id.end(), '/', '-');
-            entries.emplace_back(std::move(id), std::move(path));
-            return false;
-        });
-        ::close(fd);
-        for (const auto& [id, path] : entries) {
-            if (decided.contains(id)) continue;
-            // Null for anything but a readable entry of Type=Application whose program exists.
-            AppInfoPtr info(g_desktop_app_info_new_from_filename(path.c_str()));
-            if (!info) continue;
-            decided.insert(id);
-            if (g_desktop_app_info_get_is_hidden(info.get()) ||
-                g_desktop_app_info_get_nodisplay(info.get()))
-                continue;
-            const char* name = g_app_info_get_name(G_APP_INFO(info.get()));
-            if (name && *name) names.emplace_back(name);
-        }
-    }
-    return names;
-}
-
 }  // namespace
 
 std::optional<std::string> InstallerScanner::matchInstalledApp(
@@ -156,8 +104,11 @@ std::optional<std::string> InstallerScanner::matchInstalledApp(
 }
 
 std::vector<std::string> InstallerScanner::installedAppNames() const {
-    return layout_.kind == LayoutKind::macos ? bundleNames(layout_.applicationFolders)
-                                             : desktopEntryNames(layout_.applicationFolders);
+    if (layout_.kind == LayoutKind::macos) return bundleNames(layout_.applicationFolders);
+    std::vector<std::string> names;
+    for (auto& app : desktopEntryApps(layout_.applicationFolders))
+        names.push_back(std::move(app.name));
+    return names;
 }
 
 // --- scan and removal ---
