@@ -78,6 +78,38 @@ timespec seconds(std::int64_t t) {
     return timespec{static_cast<time_t>(t), 0};
 }
 
+// Runs `task(stop, counted)` on `jobs` threads at once (at least one; this thread is one of
+// them), each with a summary of its own, and adds what each counted to `total`. When a task
+// throws, `stop` turns true for the others, which should then return soon; the first exception
+// is thrown again here once all have finished.
+template <class Task>
+void runOnThreads(unsigned jobs, TreeSummary& total, Task task) {
+    std::atomic<bool> stop{false};
+    std::mutex mutex;
+    std::exception_ptr error;
+    auto work = [&] {
+        TreeSummary local;
+        try {
+            task(stop, local);
+        } catch (...) {
+            stop = true;
+            std::lock_guard lock(mutex);
+            if (!error) error = std::current_exception();
+        }
+        std::lock_guard lock(mutex);
+        total.files += local.files;
+        total.emptyFiles += local.emptyFiles;
+        total.symlinks += local.symlinks;
+        total.contentBytes += local.contentBytes;
+        total.largestFile = std::max(total.largestFile, local.largestFile);
+    };
+    std::vector<std::thread> threads;
+    for (unsigned t = 1; t < std::max(1U, jobs); ++t) threads.emplace_back(work);
+    work();
+    for (auto& t : threads) t.join();
+    if (error) std::rethrow_exception(error);
+}
+
 }  // namespace
 
 ContentPool::ContentPool(std::uint64_t seed) : bytes_(kSize) {
@@ -425,37 +457,17 @@ class ManyFiles {
     void writeEntries(int rootFd) {
         ContentPool pool(mixSeed(options_.seed, kPoolStream));
         std::atomic<std::size_t> next{0};
-        std::atomic<bool> stop{false};
-        std::mutex mutex;
-        std::exception_ptr error;
         constexpr std::size_t kChunk = 16;
-        auto work = [&] {
-            TreeSummary local;
-            try {
-                while (!stop) {
-                    std::size_t first = next.fetch_add(kChunk);
-                    if (first >= folders_.size()) break;
-                    std::size_t last = std::min(first + kChunk, folders_.size());
-                    for (std::size_t f = first; f < last; ++f)
-                        writeFolder(rootFd, static_cast<std::uint32_t>(f), pool, local);
-                }
-            } catch (...) {
-                stop = true;
-                std::lock_guard lock(mutex);
-                if (!error) error = std::current_exception();
+        auto writeFolders = [&](const std::atomic<bool>& stop, TreeSummary& local) {
+            while (!stop) {
+                std::size_t first = next.fetch_add(kChunk);
+                if (first >= folders_.size()) break;
+                std::size_t last = std::min(first + kChunk, folders_.size());
+                for (std::size_t f = first; f < last; ++f)
+                    writeFolder(rootFd, static_cast<std::uint32_t>(f), pool, local);
             }
-            std::lock_guard lock(mutex);
-            summary_.files += local.files;
-            summary_.emptyFiles += local.emptyFiles;
-            summary_.symlinks += local.symlinks;
-            summary_.contentBytes += local.contentBytes;
-            summary_.largestFile = std::max(summary_.largestFile, local.largestFile);
         };
-        std::vector<std::thread> threads;
-        for (unsigned t = 1; t < std::max(1U, options_.jobs); ++t) threads.emplace_back(work);
-        work();
-        for (auto& t : threads) t.join();
-        if (error) std::rethrow_exception(error);
+        runOnThreads(options_.jobs, summary_, writeFolders);
     }
 
     // One extra name per ten thousand entries, for a non-empty regular file anywhere in the tree,
@@ -692,44 +704,26 @@ class Duplicates {
     void writeFiles(int rootFd) {
         ContentPool pool(mixSeed(options_.seed, kPoolStream));
         std::atomic<std::size_t> next{0};
-        std::atomic<bool> stop{false};
-        std::mutex mutex;
-        std::exception_ptr error;
-        auto work = [&] {
-            TreeSummary local;
-            try {
-                for (std::size_t i; !stop && (i = next.fetch_add(1)) < files_.size();) {
-                    const File& f = files_[i];
-                    Rng rng(mixSeed(mixSeed(options_.seed, kDuplicateTimeStream), i));
-                    std::uint64_t age = rng.spread(3600, kSixYears);
-                    std::int64_t modified = kToday - static_cast<std::int64_t>(age);
-                    std::int64_t accessed = modified + static_cast<std::int64_t>(rng.below(age));
-                    pool.writeFile(rootFd, f.path.c_str(), f.size, f.contentId, accessed, modified);
-                    if (f.flip != Flip::none)
-                        flipByte(rootFd, f,
-                                 f.flip == Flip::first  ? 0
-                                 : f.flip == Flip::last ? f.size - 1
-                                                        : f.size / 2 + rng.below(f.size / 4),
-                                 accessed, modified);
-                    ++local.files;
-                    local.contentBytes += f.size;
-                    local.largestFile = std::max(local.largestFile, f.size);
-                }
-            } catch (...) {
-                stop = true;
-                std::lock_guard lock(mutex);
-                if (!error) error = std::current_exception();
+        auto writeSome = [&](const std::atomic<bool>& stop, TreeSummary& local) {
+            for (std::size_t i; !stop && (i = next.fetch_add(1)) < files_.size();) {
+                const File& f = files_[i];
+                Rng rng(mixSeed(mixSeed(options_.seed, kDuplicateTimeStream), i));
+                std::uint64_t age = rng.spread(3600, kSixYears);
+                std::int64_t modified = kToday - static_cast<std::int64_t>(age);
+                std::int64_t accessed = modified + static_cast<std::int64_t>(rng.below(age));
+                pool.writeFile(rootFd, f.path.c_str(), f.size, f.contentId, accessed, modified);
+                if (f.flip != Flip::none)
+                    flipByte(rootFd, f,
+                             f.flip == Flip::first  ? 0
+                             : f.flip == Flip::last ? f.size - 1
+                                                    : f.size / 2 + rng.below(f.size / 4),
+                             accessed, modified);
+                ++local.files;
+                local.contentBytes += f.size;
+                local.largestFile = std::max(local.largestFile, f.size);
             }
-            std::lock_guard lock(mutex);
-            summary_.files += local.files;
-            summary_.contentBytes += local.contentBytes;
-            summary_.largestFile = std::max(summary_.largestFile, local.largestFile);
         };
-        std::vector<std::thread> threads;
-        for (unsigned t = 1; t < std::max(1U, options_.jobs); ++t) threads.emplace_back(work);
-        work();
-        for (auto& t : threads) t.join();
-        if (error) std::rethrow_exception(error);
+        runOnThreads(options_.jobs, summary_, writeSome);
     }
 
     // Turns one byte of a written file into its complement, keeping the file's times.

@@ -9,25 +9,14 @@
 // --list also prints every output found (one path a line, before the summary).
 // --threads defaults to what the application uses.
 
-#include <sys/stat.h>
-
-#include <algorithm>
-#include <cerrno>
-#include <charconv>
-#include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <string_view>
 #include <vector>
 
+#include "Timing.h"
 #include "engines/DeveloperCleanEngine.h"
 
-namespace {
-bool parseCount(std::string_view text, unsigned long& out) {
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-    return ec == std::errc() && end == text.data() + text.size() && out > 0;
-}
-}  // namespace
+using namespace tornivo::bench;
 
 int main(int argc, char** argv) {
     const char* root = nullptr;
@@ -53,13 +42,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     // The scan answers nothing for a folder it cannot open; say why instead.
-    struct stat st;
-    errno = 0;
-    if (::stat(root, &st) != 0 || !S_ISDIR(st.st_mode)) {
-        std::fprintf(stderr, "tornivo-bench-developer: %s: %s\n", root,
-                     errno ? std::strerror(errno) : "not a folder");
-        return 1;
-    }
+    if (!checkFolder("tornivo-bench-developer", root, true)) return 1;
 
     const tornivo::DeveloperCleanEngine engine(tornivo::Layout::freedesktop(root, {}),
                                                static_cast<unsigned>(threads));
@@ -67,10 +50,7 @@ int main(int argc, char** argv) {
     tornivo::DeveloperScanResult result;
     long long bytes = 0;
     for (unsigned long run = 1; run <= runs; ++run) {
-        auto start = std::chrono::steady_clock::now();
-        result = engine.scan(10);
-        auto end = std::chrono::steady_clock::now();
-        double seconds = std::chrono::duration<double>(end - start).count();
+        double seconds = secondsOf([&] { result = engine.scan(10); });
         times.push_back(seconds);
         bytes = 0;
         for (const auto& p : result.projects) bytes += p.size;
@@ -80,12 +60,10 @@ int main(int argc, char** argv) {
     }
     if (list)
         for (const auto& p : result.projects) std::printf("%s\n", p.url.c_str());
-    std::sort(times.begin(), times.end());
-    std::size_t n = times.size();
-    double median = n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
+    const RunTimes t = summarizeRuns(times);
     std::printf(
         "runs=%zu threads=%lu projects=%zu total_bytes=%lld median_wall_seconds=%.6f "
         "min_wall_seconds=%.6f\n",
-        n, threads, result.projects.size(), bytes, median, times.front());
+        times.size(), threads, result.projects.size(), bytes, t.median, t.min);
     return 0;
 }

@@ -9,23 +9,14 @@
 // a blank line after each group. --threads sets the threads the walk and the reading use (the
 // default: one per core).
 
-#include <algorithm>
-#include <charconv>
-#include <chrono>
 #include <cstdio>
 #include <string_view>
 #include <vector>
 
+#include "Timing.h"
 #include "engines/DuplicateFinder.h"
 
-namespace {
-
-bool parseNumber(std::string_view text, unsigned long long& out) {
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-    return ec == std::errc() && end == text.data() + text.size();
-}
-
-}  // namespace
+using namespace tornivo::bench;
 
 int main(int argc, char** argv) {
     std::vector<tornivo::Path> roots;
@@ -35,11 +26,11 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc && ok; ++i) {
         std::string_view arg = argv[i];
         if (arg == "--runs" && i + 1 < argc)
-            ok = parseNumber(argv[++i], runs) && runs > 0;
+            ok = parseCount(argv[++i], runs);
         else if (arg == "--min-size" && i + 1 < argc)
             ok = parseNumber(argv[++i], minSize) && minSize <= (1ULL << 62);
         else if (arg == "--threads" && i + 1 < argc)
-            ok = parseNumber(argv[++i], threads) && threads > 0 && threads <= 256;
+            ok = parseCount(argv[++i], threads) && threads <= 256;
         else if (arg == "--groups" && i + 1 < argc)
             groupsFile = argv[++i];
         else if (!arg.starts_with("--"))
@@ -59,10 +50,7 @@ int main(int argc, char** argv) {
     std::vector<double> times;
     std::vector<tornivo::DuplicateGroup> groups;
     for (unsigned long long run = 1; run <= runs; ++run) {
-        auto start = std::chrono::steady_clock::now();
-        groups = finder.scan(roots);
-        double seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        double seconds = secondsOf([&] { groups = finder.scan(roots); });
         times.push_back(seconds);
         std::size_t files = 0;
         tornivo::ByteCount reclaimable = 0;
@@ -73,13 +61,11 @@ int main(int argc, char** argv) {
         std::printf("run=%llu groups=%zu files=%zu reclaimable_bytes=%lld wall_seconds=%.6f\n", run,
                     groups.size(), files, static_cast<long long>(reclaimable), seconds);
     }
-    std::sort(times.begin(), times.end());
-    double median = times.size() % 2 ? times[times.size() / 2]
-                                     : (times[times.size() / 2 - 1] + times[times.size() / 2]) / 2;
+    const RunTimes t = summarizeRuns(times);
     std::size_t files = 0;
     for (const auto& g : groups) files += g.files.size();
     std::printf("runs=%llu groups=%zu files=%zu median_wall_seconds=%.6f min_wall_seconds=%.6f\n",
-                runs, groups.size(), files, median, times.front());
+                runs, groups.size(), files, t.median, t.min);
 
     if (groupsFile) {
         FILE* out = std::fopen(groupsFile, "w");

@@ -9,24 +9,14 @@
 //   runs=7 found=3 median_wall_seconds=0.410000 min_wall_seconds=0.400000
 // With --list, the found files follow, one path a line, largest first.
 
-#include <algorithm>
-#include <charconv>
-#include <chrono>
 #include <cstdio>
 #include <string_view>
 #include <vector>
 
+#include "Timing.h"
 #include "engines/LargeFileScanner.h"
 
-namespace {
-
-template <class T>
-bool number(std::string_view text, T& out) {
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-    return ec == std::errc() && end == text.data() + text.size();
-}
-
-}  // namespace
+using namespace tornivo::bench;
 
 int main(int argc, char** argv) {
     std::vector<tornivo::Path> roots;
@@ -37,11 +27,11 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc && ok; ++i) {
         std::string_view arg = argv[i];
         if (arg == "--runs" && i + 1 < argc)
-            ok = number(argv[++i], runs) && runs > 0;
+            ok = parseCount(argv[++i], runs);
         else if (arg == "--min-size" && i + 1 < argc)
-            ok = number(argv[++i], minSize);
+            ok = parseNumber(argv[++i], minSize);
         else if (arg == "--months" && i + 1 < argc)
-            ok = number(argv[++i], months);
+            ok = parseNumber(argv[++i], months);
         else if (arg == "--list")
             list = true;
         else if (!arg.starts_with("--") && roots.size() < 5)
@@ -64,18 +54,13 @@ int main(int argc, char** argv) {
     std::vector<double> times;
     std::vector<tornivo::LargeFile> found;
     for (unsigned long run = 1; run <= runs; ++run) {
-        auto start = std::chrono::steady_clock::now();
-        found = scanner.scan(minSize, months);
-        double seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        double seconds = secondsOf([&] { found = scanner.scan(minSize, months); });
         times.push_back(seconds);
         std::printf("run=%lu found=%zu wall_seconds=%.6f\n", run, found.size(), seconds);
     }
-    std::sort(times.begin(), times.end());
-    std::size_t n = times.size();
-    double median = n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
-    std::printf("runs=%zu found=%zu median_wall_seconds=%.6f min_wall_seconds=%.6f\n", n,
-                found.size(), median, times.front());
+    const RunTimes t = summarizeRuns(times);
+    std::printf("runs=%zu found=%zu median_wall_seconds=%.6f min_wall_seconds=%.6f\n", times.size(),
+                found.size(), t.median, t.min);
     if (list)
         for (const auto& f : found) std::printf("%s\n", f.url.c_str());
     return 0;

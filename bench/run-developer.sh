@@ -9,108 +9,56 @@
 # Each round runs every command once, in an order that rotates from round to round, so a noisy
 # moment hurts all alike; medians over the rounds are compared. Works as root and as a user.
 set -euo pipefail
-export LC_ALL=C  # also keeps a dot in $EPOCHREALTIME
+# shellcheck source-path=SCRIPTDIR source=common.sh
+. "$(dirname "$0")/common.sh"
 
-usage() {
-  echo "usage: $0 BUILD_DIR [--runs N] [--projects N]" >&2
-  exit 2
-}
-[[ $# -ge 1 ]] || usage
-build_dir=$1
-shift
+usage_text="BUILD_DIR [--runs N] [--projects N]"
 runs=${TORNIVO_BENCH_RUNS:-7}
 projects=1000
-while [[ $# -gt 0 ]]; do
-  [[ $# -ge 2 ]] || usage
+set_option() {
   case $1 in
     --runs) runs=$2 ;;
     --projects) projects=$2 ;;
-    *) usage ;;
+    *) return 1 ;;
   esac
-  shift 2
-done
-for n in "$runs" "$projects"; do [[ $n =~ ^[0-9]+$ ]] && ((n > 0)) || usage; done
+}
+read_arguments set_option "$@"
+require_counts "$runs" "$projects"
 
 make_tree=$build_dir/bench/tornivo-make-tree
 ours=$build_dir/bench/tornivo-bench-developer
 xray=$build_dir/bench/tornivo-bench-xray
-for exe in "$make_tree" "$ours" "$xray"; do
-  [[ -x $exe ]] || { echo "$0: $exe is missing: build the bench-tools target first" >&2; exit 1; }
-done
+require_built "$make_tree" "$ours" "$xray"
 
 # --- the tree (the same one, and the same marker, as run-directory-size.sh) -------------------
-bench_dir=${TORNIVO_BENCH_DIR:-/var/tmp/tornivo-bench}
-tree=$bench_dir/many-files
-marker=$bench_dir/many-files.marker
-want="$("$make_tree" --version) many-files --files 1000000 --folders 100000 --seed 1"
-if [[ ! -d $tree || ! -f $marker || "$(head -n 1 "$marker")" != "$want" ]]; then
-  echo "$tree is missing or out of date: making it with run-directory-size.sh first."
-  "$(dirname "$0")/run-directory-size.sh" "$build_dir" --runs 1 >/dev/null
-fi
-summary=$(sed -n 2p "$marker")
-field() { sed -n "s/.*\b$1=\([^ ]*\).*/\1/p" <<<"$2"; }
+use_default_many_files_tree
+summary=$(tree_summary "$tree")
 
-work=$(mktemp -d "$bench_dir/developer.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+make_work_dir "$bench_dir/developer.XXXXXX"
 
 # --- the commands ------------------------------------------------------------------------------
 names=(projects xray du find-pruned)
-declare -A command
 command[projects]="$(printf '%q ' "$ours" "$tree" --runs 1)"
 command[xray]="$(printf '%q ' "$xray" "$tree" --runs 1)"
 command[du]="$(printf '%q ' du -s -B1 "$tree")"
 command[find-pruned]="$(printf '%q ' find "$tree" -name '.*' -prune -o -print) >/dev/null"
 
-run_timed() {  # TOOL: runs it once, output to $work/TOOL.out; prints the wall time in us
-  local start end
-  start=$EPOCHREALTIME
-  if ! eval "${command[$1]}" </dev/null >"$work/$1.out" 2>"$work/$1.err"; then
-    echo "$0: $1 failed: ${command[$1]}" >&2
-    cat "$work/$1.err" >&2
-    exit 1
-  fi
-  end=$EPOCHREALTIME
-  echo $((${end/./} - ${start/./}))
-}
-median() { tr ' ' '\n' | grep . | sort -g | awk '{v[NR] = $1} END {
-  if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-minimum() { tr ' ' '\n' | grep . | sort -g | head -n 1; }
-seconds() { awk -v us="$1" 'BEGIN { printf "%.3f", us / 1e6 }'; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
-verdict() { awk -v r="$1" -v t="$2" 'BEGIN { exit !(r <= t) }' && echo met || echo "NOT met"; }
-
 echo
-echo "Developer project walk benchmark, $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores," \
-  "$(df --output=fstype "$tree" | tail -n 1) on Linux $(uname -r), as $(id -un)"
+echo "Developer project walk benchmark, $(machine "$tree")"
 echo "tree: $tree"
 echo "  $(field folders "$summary") folders, $(field files "$summary") files," \
   "$(field symlinks "$summary") symlinks"
-echo "load average before: $(cut -d ' ' -f 1-3 /proc/loadavg)"
+echo "load average before: $(load_average)"
 
 echo "Warming the caches..." >&2
 for tool in du "${names[@]}"; do run_timed "$tool" >/dev/null; done
 echo "Timing warm, $runs rounds..." >&2
-declare -A times
-for ((round = 0; round < runs; round++)); do
-  for ((k = 0; k < ${#names[@]}; k++)); do
-    tool=${names[(round + k) % ${#names[@]}]}
-    times[$tool]+="$(run_timed "$tool") "
-  done
-done
+rounds "$runs" "" : :
 
-du_m=$(median <<<"${times[du]}")
-xray_m=$(median <<<"${times[xray]}")
 echo
 echo "Warm cache, medians of $runs alternating rounds, whole processes:"
-printf '%-12s %9s %9s %7s %8s  %s\n' command median_s min_s vs_du vs_xray command
-for tool in "${names[@]}"; do
-  m=$(median <<<"${times[$tool]}")
-  printf '%-12s %9s %9s %7s %8s  %s\n' "$tool" "$(seconds "$m")" \
-    "$(seconds "$(minimum <<<"${times[$tool]}")")" "$(ratio "$m" "$du_m")" \
-    "$(ratio "$m" "$xray_m")" "${command[$tool]//"$tree"/TREE}"
-done
-ours_m=$(median <<<"${times[projects]}")
-r_xray=$(ratio "$ours_m" "$xray_m")
+ratio_table '%-12s %9s %9s %7s %8s  %s\n' command "" du xray
+r_xray=$(ratio "$(median_of projects)" "$(median_of xray)")
 echo "project walk / X-Ray = $r_xray (target: at most 1.00, the X-Ray's speed:" \
   "$(verdict "$r_xray" 1.00))"
 last=$(tail -n 1 "$work/projects.out")
@@ -164,12 +112,6 @@ echo "scratch home: found exactly the $((projects + 1)) planted outputs," \
   "in $(field median_wall_seconds "$(tail -n 1 "$work/planted.out")") s"
 
 echo
-echo "load average after: $(cut -d ' ' -f 1-3 /proc/loadavg)"
-runs_file=$build_dir/bench/developer-runs.tsv
-if [[ -w $build_dir/bench ]]; then
-  {
-    printf 'run\tround_times_us\n'
-    for key in "${!times[@]}"; do printf '%s\t%s\n' "$key" "${times[$key]}"; done | sort
-  } >"$runs_file"
-  echo "Every run's time: $runs_file"
-fi
+echo "load average after: $(load_average)"
+mapfile -t keys < <(printf '%s\n' "${!times[@]}" | sort)
+save_run_times developer run "${keys[@]}"

@@ -11,45 +11,29 @@
 # runs every command once, in an order that rotates from round to round; medians are compared.
 # Works as root and as a user (caches are warmed, never dropped).
 set -euo pipefail
-export LC_ALL=C  # also keeps a dot in $EPOCHREALTIME
+# shellcheck source-path=SCRIPTDIR source=common.sh
+. "$(dirname "$0")/common.sh"
 
-usage() {
-  echo "usage: $0 BUILD_DIR [--runs N]" >&2
-  exit 2
-}
-[[ $# -ge 1 ]] || usage
-build_dir=$1
-shift
+usage_text="BUILD_DIR [--runs N]"
 runs=${TORNIVO_BENCH_RUNS:-7}
-while [[ $# -gt 0 ]]; do
-  [[ $# -ge 2 ]] || usage
+set_option() {
   case $1 in
     --runs) runs=$2 ;;
-    *) usage ;;
+    *) return 1 ;;
   esac
-  shift 2
-done
-[[ $runs =~ ^[0-9]+$ ]] && ((runs > 0)) || usage
+}
+read_arguments set_option "$@"
+require_counts "$runs"
 
 make_tree=$build_dir/bench/tornivo-make-tree
 ours=$build_dir/bench/tornivo-bench-large-files
-for exe in "$make_tree" "$ours"; do
-  [[ -x $exe ]] || { echo "$0: $exe is missing: build the bench-tools target first" >&2; exit 1; }
-done
+require_built "$make_tree" "$ours"
 
 # --- the tree (the same one, and the same marker, as run-directory-size.sh) -------------------
-bench_dir=${TORNIVO_BENCH_DIR:-/var/tmp/tornivo-bench}
-tree=$bench_dir/many-files
-marker=$bench_dir/many-files.marker
-want="$("$make_tree" --version) many-files --files 1000000 --folders 100000 --seed 1"
-if [[ ! -d $tree || ! -f $marker || "$(head -n 1 "$marker")" != "$want" ]]; then
-  echo "$tree is missing or out of date: making it with run-directory-size.sh first."
-  "$(dirname "$0")/run-directory-size.sh" "$build_dir" --runs 1 >/dev/null
-fi
+use_default_many_files_tree
 
 # The big files: beside the tree, on the same file system, gone at the end.
-work=$(mktemp -d "$bench_dir/large-files.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+make_work_dir "$bench_dir/large-files.XXXXXX"
 big=$work/Music
 mkdir -p "$big/deep/er"
 long_ago=$(date -d '2 years ago' '+%Y-%m-%d %H:%M')
@@ -71,7 +55,6 @@ roots=("$tree/Downloads" "$tree/Documents" "$tree/Desktop" "$tree/Videos" "$big"
 
 # --- the commands ------------------------------------------------------------------------------
 names=(tornivo find find-pruned)
-declare -A command
 command[tornivo]="$(printf '%q ' "$ours" "${roots[@]}" --runs 1 --list)"
 command[find]="$(printf '%q ' find "${roots[@]}" -type f -size +500M -atime +90)"
 # find doing what we do: hidden entries skipped (an extra column, not the target).
@@ -89,60 +72,28 @@ if [[ -x $cli ]]; then
   command[cli]="$(printf '%q ' env -u XDG_CONFIG_HOME HOME="$cli_home" "$cli" --json large)"
 fi
 
-run_timed() {  # prints the wall time of tool $1 in microseconds; its output goes to $work/$1.out
-  local start end
-  start=$EPOCHREALTIME
-  if ! eval "${command[$1]}" </dev/null >"$work/$1.out" 2>"$work/$1.err"; then
-    echo "$0: $1 failed: ${command[$1]}" >&2
-    cat "$work/$1.err" >&2
-    exit 1
-  fi
-  end=$EPOCHREALTIME
-  echo $((${end/./} - ${start/./}))
-}
-
 echo "Warming the caches..."
 for tool in "${names[@]}" "${names[@]}"; do run_timed "$tool" >/dev/null; done
 
-declare -A times
-inside=()
-echo "Timing ${#names[@]} commands, $runs rounds, load average $(cut -d' ' -f1-3 /proc/loadavg)..."
-for ((round = 0; round < runs; round++)); do
-  for ((k = 0; k < ${#names[@]}; k++)); do
-    tool=${names[(round + k) % ${#names[@]}]}
-    times[$tool]+="$(run_timed "$tool") "
-    if [[ $tool == tornivo ]]; then
-      inside+=("$(sed -n 's/.*median_wall_seconds=\([^ ]*\).*/\1/p' "$work/tornivo.out")")
-    fi
-  done
-done
-
-median() { tr ' ' '\n' | grep . | sort -g | awk '{v[NR] = $1} END {
-  if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-seconds() { awk -v us="$1" 'BEGIN { printf "%.3f", us / 1e6 }'; }
+echo "Timing ${#names[@]} commands, $runs rounds, load average $(load_average)..."
+rounds "$runs" "" : note_time_inside
 
 # --- report ------------------------------------------------------------------------------------
-find_median=$(median <<<"${times[find]}")
+find_median=$(median_of find)
 echo
-echo "large-file scan benchmark, $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores," \
-  "$(df --output=fstype "$tree" | tail -n 1) on Linux $(uname -r), as $(id -un)," \
-  "load average now $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "large-file scan benchmark, $(machine "$tree"), load average now $(load_average)"
 echo "roots: $tree/{Downloads,Documents,Desktop,Videos} and $big"
 echo "  $(find "${roots[@]}" | wc -l) entries"
 echo
 printf '%-12s %9s %9s  %s\n' command median_s vs_find command
 for tool in "${names[@]}"; do
-  m=$(median <<<"${times[$tool]}")
-  printf '%-12s %9s %9s  %s\n' "$tool" "$(seconds "$m")" \
-    "$(awk -v a="$m" -v b="$find_median" 'BEGIN { printf "%.2f", a / b }')" \
+  m=$(median_of "$tool")
+  printf '%-12s %9s %9s  %s\n' "$tool" "$(seconds "$m")" "$(ratio "$m" "$find_median")" \
     "$(sed "s|$work|WORK|g; s|$tree|TREE|g" <<<"${command[$tool]}")"
 done
 echo "Medians of $runs alternating runs each, whole processes. Inside the process the scan" \
-  "took a median of $(printf '%s ' "${inside[@]}" | median) s."
-ratio=$(awk -v a="$(median <<<"${times[tornivo]}")" -v b="$find_median" \
-  'BEGIN { printf "%.2f", a / b }')
-if awk -v r="$ratio" 'BEGIN { exit !(r <= 0.7) }'; then verdict=met; else verdict="NOT met"; fi
-echo "tornivo / find = $ratio (target: at most 0.70, $verdict)"
+  "took a median of $(printf '%s ' "${ours_inside[@]}" | median) s."
+say_target "tornivo / find" "$(median_of tornivo)" "$find_median" 0.70
 
 # The same files: find's +500M means more than 500 MiB rounded up, +90 more than 90 whole days;
 # none of the files here lies near either edge, so both lists must agree.

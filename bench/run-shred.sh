@@ -11,36 +11,28 @@
 # in an order that rotates from round to round, and medians are compared. Works as root and as
 # a user (nothing is dropped from the caches).
 set -euo pipefail
-export LC_ALL=C  # also keeps a dot in $EPOCHREALTIME
+# shellcheck source-path=SCRIPTDIR source=common.sh
+. "$(dirname "$0")/common.sh"
 
-usage() {
-  echo "usage: $0 BUILD_DIR [--runs N] [--size MIB]" >&2
-  exit 2
-}
-[[ $# -ge 1 ]] || usage
-build_dir=$1
-shift
+usage_text="BUILD_DIR [--runs N] [--size MIB]"
 runs=${TORNIVO_BENCH_RUNS:-5}
 size_mib=1024
-while [[ $# -gt 0 ]]; do
-  [[ $# -ge 2 ]] || usage
+set_option() {
   case $1 in
     --runs) runs=$2 ;;
     --size) size_mib=$2 ;;
-    *) usage ;;
+    *) return 1 ;;
   esac
-  shift 2
-done
-for n in "$runs" "$size_mib"; do [[ $n =~ ^[0-9]+$ ]] && ((n > 0)) || usage; done
+}
+read_arguments set_option "$@"
+require_counts "$runs" "$size_mib"
 
 ours=$build_dir/bench/tornivo-bench-shred
-[[ -x $ours ]] || { echo "$0: $ours is missing: build the bench-tools target first" >&2; exit 1; }
-command -v shred >/dev/null || { echo "$0: shred is missing (coreutils)" >&2; exit 1; }
+require_built "$ours"
+require_peer shred coreutils
 
-bench_dir=${TORNIVO_BENCH_DIR:-/var/tmp/tornivo-bench}
 mkdir -p "$bench_dir"
-work=$(mktemp -d "$bench_dir/shred.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+make_work_dir "$bench_dir/shred.XXXXXX"
 avail_mib=$(($(df --output=avail -k "$work" | tail -n 1) / 1024))
 ((avail_mib > 2 * size_mib)) || { echo "$0: needs $((2 * size_mib)) MiB free in $work" >&2; exit 1; }
 
@@ -52,29 +44,15 @@ prepare() {  # a fresh file of the size, every block written, on the disk
 }
 
 names=(tornivo-1 shred-1 dd-1 tornivo-3 shred-3)
-command_of() {  # the command of tool $1
-  local f
-  f=$(printf '%q' "$file")
-  case $1 in
-    tornivo-1) echo "$(printf '%q' "$ours") $f --passes 1" ;;
-    tornivo-3) echo "$(printf '%q' "$ours") $f --passes 3" ;;
-    shred-1) echo "shred -n 1 -u $f" ;;
-    shred-3) echo "shred -n 3 -u $f" ;;
-    dd-1) echo "dd if=/dev/zero of=$f bs=1M count=$size_mib conv=notrunc,fdatasync status=none" ;;
-  esac
-}
+f=$(printf '%q' "$file")
+command[tornivo-1]="$(printf '%q' "$ours") $f --passes 1"
+command[tornivo-3]="$(printf '%q' "$ours") $f --passes 3"
+command[shred-1]="shred -n 1 -u $f"
+command[shred-3]="shred -n 3 -u $f"
+command[dd-1]="dd if=/dev/zero of=$f bs=1M count=$size_mib conv=notrunc,fdatasync status=none"
 
-run_timed() {  # prints the wall time of tool $1 in microseconds, after checking what it did
-  local start end cmd
-  prepare
-  cmd=$(command_of "$1")
-  start=$EPOCHREALTIME
-  if ! eval "$cmd" </dev/null >"$work/$1.out" 2>"$work/$1.err"; then
-    echo "$0: $1 failed: $cmd" >&2
-    cat "$work/$1.err" >&2
-    exit 1
-  fi
-  end=$EPOCHREALTIME
+# After each run of tool $1: ours and shred must have removed the file, dd kept its size.
+check_erased() {
   if [[ $1 == dd-* ]]; then
     [[ $(stat -c %s "$file") == $((size_mib * 1048576)) ]] || { echo "$0: dd changed the size" >&2; exit 1; }
   elif [[ -e $file ]]; then
@@ -82,32 +60,25 @@ run_timed() {  # prints the wall time of tool $1 in microseconds, after checking
     exit 1
   fi
   rm -f "$file"
-  echo $((${end/./} - ${start/./}))
 }
 
 echo "Warming up..."
-for tool in "${names[@]}"; do run_timed "$tool" >/dev/null; done
-
-declare -A times
-echo "Timing ${#names[@]} commands, $runs rounds of a $size_mib MiB file," \
-  "load average $(cut -d' ' -f1-3 /proc/loadavg)..."
-for ((round = 0; round < runs; round++)); do
-  for ((k = 0; k < ${#names[@]}; k++)); do
-    tool=${names[(round + k) % ${#names[@]}]}
-    times[$tool]+="$(run_timed "$tool") "
-  done
+for tool in "${names[@]}"; do
+  prepare
+  run_timed "$tool" >/dev/null
+  check_erased "$tool"
 done
 
-median() { tr ' ' '\n' | grep . | sort -g | awk '{v[NR] = $1} END {
-  if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-seconds() { awk -v us="$1" 'BEGIN { printf "%.3f", us / 1e6 }'; }
+echo "Timing ${#names[@]} commands, $runs rounds of a $size_mib MiB file," \
+  "load average $(load_average)..."
+rounds "$runs" "" prepare check_erased
+
 declare -A med
-for tool in "${names[@]}"; do med[$tool]=$(median <<<"${times[$tool]}"); done
+for tool in "${names[@]}"; do med[$tool]=$(median_of "$tool"); done
 
 echo
-echo "Shred benchmark, $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores," \
-  "$(df --output=fstype "$work" | tail -n 1) on Linux $(uname -r), as $(id -un)," \
-  "$(shred --version | head -n 1), load average now $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "Shred benchmark, $(machine "$work")," \
+  "$(shred --version | head -n 1), load average now $(load_average)"
 printf '%-10s %9s   %s\n' command median_s "all runs (s)"
 for tool in "${names[@]}"; do
   all=$(for t in ${times[$tool]}; do seconds "$t"; printf ' '; done)
@@ -116,10 +87,7 @@ done
 echo "Medians of $runs rotating rounds, whole processes."
 
 check() {  # name, ours, peer, target
-  local ratio verdict
-  ratio=$(awk -v a="${med[$2]}" -v b="${med[$3]}" 'BEGIN { printf "%.2f", a / b }')
-  if awk -v r="$ratio" -v t="$4" 'BEGIN { exit !(r <= t) }'; then verdict=met; else verdict="NOT met"; fi
-  echo "$1: $2 / $3 = $ratio (target: at most $4, $verdict)"
+  say_target "$1: $2 / $3" "${med[$2]}" "${med[$3]}" "$4"
 }
 check "1 pass" tornivo-1 shred-1 0.50
 check "3 passes" tornivo-3 shred-3 0.50

@@ -9,12 +9,12 @@
 
 #include <fcntl.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "Timing.h"
 #include "engines/SecureEraser.h"
 #include "platform/FileStatus.h"
 
@@ -49,10 +49,9 @@ int main(int argc, char** argv) {
     layout.trash = layout.trashFiles = folder;
 
     const tornivo::SecureEraser eraser(layout, static_cast<std::size_t>(chunk));
-    auto start = std::chrono::steady_clock::now();
-    tornivo::ShredOutcome outcome = eraser.erase(files, static_cast<int>(passes));
+    tornivo::ShredOutcome outcome;
     double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        tornivo::bench::secondsOf([&] { outcome = eraser.erase(files, static_cast<int>(passes)); });
     std::size_t left = 0;
     for (const auto& f : files) left += tornivo::statEntry(AT_FDCWD, f.c_str()) ? 1 : 0;
     std::printf("count=%lld bytes=%lld passes=%lld wall_seconds=%.6f\n",

@@ -7,11 +7,11 @@
 // GIO's: point XDG_DATA_HOME elsewhere to keep the real one untouched.
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <vector>
 
+#include "Timing.h"
 #include "engines/LargeFileScanner.h"
 
 int main(int argc, char** argv) {
@@ -34,10 +34,8 @@ int main(int argc, char** argv) {
     std::sort(files.begin(), files.end(),
               [](const auto& a, const auto& b) { return a.url < b.url; });
     const tornivo::LargeFileScanner scanner(tornivo::Layout::currentUser());
-    auto start = std::chrono::steady_clock::now();
-    tornivo::ByteCount bytes = scanner.remove(files);
-    double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    tornivo::ByteCount bytes = 0;
+    double seconds = tornivo::bench::secondsOf([&] { bytes = scanner.remove(files); });
     std::size_t left = 0;
     for (const auto& f : files) left += tornivo::statEntry(AT_FDCWD, f.url.c_str()) ? 1 : 0;
     std::printf("moved=%zu of=%zu bytes=%lld wall_seconds=%.6f\n", files.size() - left,

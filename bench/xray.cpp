@@ -8,25 +8,14 @@
 // `files` and `total_bytes` are the sums over the categories; `listed` counts the listed files.
 // --threads defaults to what the application uses.
 
-#include <sys/stat.h>
-
-#include <algorithm>
-#include <cerrno>
-#include <charconv>
-#include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <string_view>
 #include <vector>
 
+#include "Timing.h"
 #include "engines/DiskAnalyzer.h"
 
-namespace {
-bool parseCount(std::string_view text, unsigned long& out) {
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-    return ec == std::errc() && end == text.data() + text.size() && out > 0;
-}
-}  // namespace
+using namespace tornivo::bench;
 
 int main(int argc, char** argv) {
     const char* root = nullptr;
@@ -49,13 +38,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     // The analysis answers nothing for a folder it cannot open; say why instead.
-    struct stat st;
-    errno = 0;
-    if (::stat(root, &st) != 0 || !S_ISDIR(st.st_mode)) {
-        std::fprintf(stderr, "tornivo-bench-xray: %s: %s\n", root,
-                     errno ? std::strerror(errno) : "not a folder");
-        return 1;
-    }
+    if (!checkFolder("tornivo-bench-xray", root, true)) return 1;
 
     const tornivo::DiskAnalyzer analyzer(tornivo::Layout::freedesktop(root, {}),
                                          static_cast<unsigned>(threads));
@@ -63,10 +46,10 @@ int main(int argc, char** argv) {
     long long files = 0, bytes = 0;
     for (unsigned long run = 1; run <= runs; ++run) {
         long long reports = 0;
-        auto start = std::chrono::steady_clock::now();
-        auto categories = analyzer.analyze([&](std::int64_t, const std::string&) { ++reports; });
-        auto end = std::chrono::steady_clock::now();
-        double seconds = std::chrono::duration<double>(end - start).count();
+        std::vector<tornivo::DiskCategory> categories;
+        double seconds = secondsOf([&] {
+            categories = analyzer.analyze([&](std::int64_t, const std::string&) { ++reports; });
+        });
         times.push_back(seconds);
         files = bytes = 0;
         long long listed = 0;
@@ -81,12 +64,10 @@ int main(int argc, char** argv) {
             run, files, bytes, listed, reports, seconds);
         std::fflush(stdout);
     }
-    std::sort(times.begin(), times.end());
-    std::size_t n = times.size();
-    double median = n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
+    const RunTimes t = summarizeRuns(times);
     std::printf(
         "runs=%zu threads=%lu files=%lld total_bytes=%lld median_wall_seconds=%.6f "
         "min_wall_seconds=%.6f\n",
-        n, threads, files, bytes, median, times.front());
+        times.size(), threads, files, bytes, t.median, t.min);
     return 0;
 }
