@@ -13,6 +13,7 @@
 #include "LocalizationManager.h"
 #include "QtWait.h"
 #include "TempHome.h"
+#include "ThemeManager.h"
 
 Q_IMPORT_QML_PLUGIN(TornivoPlugin)
 
@@ -29,10 +30,16 @@ TEST(MainWindowTest, ScanButtonListsTheJunkLargestFirst) {
     store->set(LocalizationManager::kKey, "en");
     LocalizationManager l10n(*store);
     LocalizationManager::setShared(&l10n);
+    ThemeManager theme(*store);
+    ThemeManager::setShared(&theme);
     AppState state(home.layout(), store);
     AppState::setInstance(&state);
 
     QQmlApplicationEngine engine;
+    QStringList warnings;  // a binding that fails or a missing singleton shows up here
+    QObject::connect(&engine, &QQmlEngine::warnings, [&](const QList<QQmlError>& list) {
+        for (const auto& w : list) warnings << w.toString();
+    });
     engine.load(QUrl(QStringLiteral("qrc:/Tornivo/Main.qml")));
     ASSERT_FALSE(engine.rootObjects().isEmpty());
     auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
@@ -50,6 +57,7 @@ TEST(MainWindowTest, ScanButtonListsTheJunkLargestFirst) {
     ASSERT_NE(summary, nullptr);
     EXPECT_TRUE(summary->property("text").toString().startsWith(
         Fmt::bytes(state.scanResult()->items[0].size + state.scanResult()->items[1].size)));
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
     AppState::setInstance(nullptr);
 }
 
