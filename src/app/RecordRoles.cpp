@@ -30,9 +30,11 @@ QString raw(std::string_view v) {
 QString id(const Uuid& u) {
     return QString::fromStdString(u.toString());
 }
-}  // namespace
 
-QVariant RecordRoles<JunkItem>::value(const JunkItem& r, int i) {
+// The first roles of every record that stands for one file or folder: id, name, path and size.
+constexpr int kFileRoles = 4;
+template <class Record>
+QVariant fileRole(const Record& r, int i) {
     switch (i) {
         case 0:
             return id(r.id);
@@ -42,6 +44,14 @@ QVariant RecordRoles<JunkItem>::value(const JunkItem& r, int i) {
             return displayPath(r.url);
         case 3:
             return QVariant::fromValue<qint64>(r.size);
+    }
+    return {};
+}
+}  // namespace
+
+QVariant RecordRoles<JunkItem>::value(const JunkItem& r, int i) {
+    if (i < kFileRoles) return fileRole(r, i);
+    switch (i) {
         case 4:
             return raw(rawValue(r.category));
         case 5:
@@ -51,15 +61,8 @@ QVariant RecordRoles<JunkItem>::value(const JunkItem& r, int i) {
 }
 
 QVariant RecordRoles<LargeFile>::value(const LargeFile& r, int i) {
+    if (i < kFileRoles) return fileRole(r, i);
     switch (i) {
-        case 0:
-            return id(r.id);
-        case 1:
-            return displayName(r.url);
-        case 2:
-            return displayPath(r.url);
-        case 3:
-            return QVariant::fromValue<qint64>(r.size);
         case 4:
             return dateValue(r.lastAccess);
         case 5:
@@ -141,15 +144,8 @@ QString adviceBadge(const FileAdvice& advice) {
 }  // namespace
 
 QVariant RecordRoles<DiskFile>::value(const DiskFile& r, int i) {
+    if (i < kFileRoles) return fileRole(r, i);
     switch (i) {
-        case 0:
-            return id(r.id);
-        case 1:
-            return displayName(r.url);
-        case 2:
-            return displayPath(r.url);
-        case 3:
-            return QVariant::fromValue<qint64>(r.size);
         case 4:
             return dateValue(r.lastUsed);
         case 5:
@@ -163,15 +159,8 @@ QVariant RecordRoles<DiskFile>::value(const DiskFile& r, int i) {
 }
 
 QVariant RecordRoles<InstallerFile>::value(const InstallerFile& r, int i) {
+    if (i < kFileRoles) return fileRole(r, i);
     switch (i) {
-        case 0:
-            return id(r.id);
-        case 1:
-            return displayName(r.url);
-        case 2:
-            return displayPath(r.url);
-        case 3:
-            return QVariant::fromValue<qint64>(r.size);
         case 4:
             return QString::fromStdString(r.kind);
         case 5:
@@ -215,15 +204,8 @@ QVariant RecordRoles<DeveloperProject>::value(const DeveloperProject& r, int i) 
 }
 
 QVariant RecordRoles<AppLeftover>::value(const AppLeftover& r, int i) {
+    if (i < kFileRoles) return fileRole(r, i);
     switch (i) {
-        case 0:
-            return id(r.id);
-        case 1:
-            return displayName(r.url);
-        case 2:
-            return displayPath(r.url);
-        case 3:
-            return QVariant::fromValue<qint64>(r.size);
         case 4:
             return raw(rawValue(r.kind));
         case 5:
