@@ -36,6 +36,21 @@ class AppStateFixture : public ::testing::Test {
                 banners << icon + "|" + title + "|" + message;
             });
     }
+
+    // Starts an operation and waits for it to finish; the busy flag must have been raised and
+    // lowered exactly once. A fast engine may finish before the call returns, so the flag's
+    // changes are recorded rather than read back after the start.
+    template <class Start, class Getter, class Signal>
+    void runBusy(Start start, Getter busy, Signal changed) {
+        std::vector<bool> seen;
+        auto link =
+            QObject::connect(state.get(), changed, [&] { seen.push_back((state.get()->*busy)()); });
+        start();
+        const bool done = test::waitUntil([&] { return seen.size() >= 2; });
+        QObject::disconnect(link);
+        ASSERT_TRUE(done) << "the operation never finished";
+        EXPECT_EQ(seen, (std::vector{true, false}));
+    }
 };
 
 }  // namespace tornivo::app

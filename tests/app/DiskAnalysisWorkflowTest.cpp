@@ -27,9 +27,8 @@ class DiskAnalysisWorkflowTest : public AppStateFixture {
         state->exclusions()->add(home / "Private");
         QObject::connect(state.get(), &AppState::analysisFolderChanged,
                          [this] { folders << state->analysisFolder(); });
-        state->runDiskAnalysis();
-        EXPECT_TRUE(state->isAnalyzing());
-        ASSERT_TRUE(waitUntil([&] { return !state->isAnalyzing(); }));
+        runBusy([&] { state->runDiskAnalysis(); }, &AppState::isAnalyzing,
+                &AppState::isAnalyzingChanged);
     }
 
     const DiskCategory* category(FileKind kind) const {

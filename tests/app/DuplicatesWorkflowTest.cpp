@@ -38,9 +38,8 @@ TEST_F(DuplicatesWorkflowTest, AScanShowsGroupsWithoutTheirProtectedCopies) {
     writeFile(vault / "triple", kMiB + 1, 't');
     state->exclusions()->add(vault);
 
-    state->runDuplicateScan();
-    EXPECT_TRUE(state->isFindingDuplicates());
-    ASSERT_TRUE(waitUntil([&] { return !state->isFindingDuplicates(); }));
+    runBusy([&] { state->runDuplicateScan(); }, &AppState::isFindingDuplicates,
+            &AppState::isFindingDuplicatesChanged);
     ASSERT_EQ(state->duplicateGroups().size(), 1u);
     EXPECT_EQ(state->duplicateGroups()[0].files,
               (std::vector<Path>{downloads() / "triple", pictures() / "triple"}));

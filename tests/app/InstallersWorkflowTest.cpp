@@ -34,9 +34,8 @@ class InstallersWorkflowTest : public AppStateFixture {
     }
     void scan() {
         cues.clear();
-        state->runInstallerScan();
-        EXPECT_TRUE(state->isScanningInstallers());
-        ASSERT_TRUE(waitUntil([&] { return !state->isScanningInstallers(); }));
+        runBusy([&] { state->runInstallerScan(); }, &AppState::isScanningInstallers,
+                &AppState::isScanningInstallersChanged);
     }
 };
 

@@ -41,9 +41,8 @@ class LargeFilesWorkflowTest : public AppStateFixture {
         return names;
     }
     void scan() {
-        state->runLargeFileScan();
-        EXPECT_TRUE(state->isFindingLarge());
-        ASSERT_TRUE(waitUntil([&] { return !state->isFindingLarge(); }));
+        runBusy([&] { state->runLargeFileScan(); }, &AppState::isFindingLarge,
+                &AppState::isFindingLargeChanged);
     }
     void removeSelected() {
         cues.clear();

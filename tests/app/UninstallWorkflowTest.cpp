@@ -49,9 +49,8 @@ class UninstallWorkflowTest : public AppStateFixture {
         });
     }
     void inspect(const Path& app) {
-        state->inspectApp(app);
-        EXPECT_TRUE(state->isInspecting());
-        ASSERT_TRUE(waitUntil([&] { return !state->isInspecting(); }));
+        runBusy([&] { state->inspectApp(app); }, &AppState::isInspecting,
+                &AppState::isInspectingChanged);
     }
     void confirm(bool force) {
         state->confirmUninstall(force);
