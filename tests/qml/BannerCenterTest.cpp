@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QQuickItem>
 #include <QScreen>
@@ -67,11 +70,12 @@ TEST_F(BannerCenterTest, SlidesInAtTheTopRightAndGoesAwayByItself) {
 }
 
 TEST_F(BannerCenterTest, ANewBannerReplacesTheOldOneAtOnceAndKeepsItsOwnTime) {
-    center.setTimings({50, 50, 1000});
+    // Timings with wide margins, so a slow machine cannot blur the two deadlines.
+    center.setTimings({50, 50, 2000});
     QSignalSpy dismissed(&center, &BannerCenter::dismissed);
     center.show("sparkles", "First", "one");
     QPointer<QQuickView> first = center.panel();
-    QTest::qWait(600);
+    QTest::qWait(1000);
     center.show("trash.fill", "Second", "two");
     QPointer<QQuickView> second = center.panel();
     EXPECT_FALSE(first) << "the first vanishes without a fade";
@@ -79,14 +83,16 @@ TEST_F(BannerCenterTest, ANewBannerReplacesTheOldOneAtOnceAndKeepsItsOwnTime) {
     ASSERT_EQ(dismissed.count(), 1);
     EXPECT_FALSE(dismissed.first().first().toBool());
 
-    QTest::qWait(600);  // past the first banner's own deadline
+    QTest::qWait(1500);  // past the first banner's own deadline, well before the second's
     EXPECT_EQ(center.panel(), second.data()) << "the second keeps its full time";
-    ASSERT_TRUE(waitUntil([&] { return !center.panel(); }, 2000));
+    ASSERT_TRUE(waitUntil([&] { return !center.panel(); }, 3000));
 }
 
 TEST_F(BannerCenterTest, AClickFadesTheBannerAndCancelsItsDismissal) {
-    center.setTimings({50, 300, 1000});
+    center.setTimings({50, 1200, 2000});
     QSignalSpy dismissed(&center, &BannerCenter::dismissed);
+    QElapsedTimer clock;
+    clock.start();
     center.show("sparkles", "Click me", "anywhere");
     QPointer<QQuickView> view = center.panel();
     QTest::qWait(120);
@@ -98,12 +104,16 @@ TEST_F(BannerCenterTest, AClickFadesTheBannerAndCancelsItsDismissal) {
     EXPECT_EQ(center.fadingCount(), 1);
 
     // A new banner during the fade is unaffected by it; the fading one finishes and goes.
+    QTest::qWait(700);
     center.show("bolt.fill", "Next", "while fading");
     QPointer<QQuickView> next = center.panel();
-    ASSERT_TRUE(waitUntil([&] { return !view; }, 2000));
+    const qint64 nextShown = clock.elapsed();
+    ASSERT_TRUE(waitUntil([&] { return !view; }, 3000));
     EXPECT_EQ(center.panel(), next.data());
-    QTest::qWait(1000 - 450);  // past the clicked banner's own deadline
+    // Halfway between the clicked banner's own deadline and the next one's.
+    QTest::qWait(static_cast<int>(std::max<qint64>(0, 2000 + nextShown / 2 - clock.elapsed())));
     EXPECT_EQ(dismissed.count(), 1) << "the click cancelled the pending dismissal";
+    EXPECT_EQ(center.panel(), next.data());
 }
 
 TEST_F(BannerCenterTest, ALongMessageWrapsToTwoLinesAndTheWidthStays) {
