@@ -28,6 +28,11 @@ class AppStateFixture : public ::testing::Test {
     std::unique_ptr<AppState> state;
 
     void SetUp() override { makeState(home.layout()); }
+    Path caches() const { return home.layout().cacheHome; }
+    Path downloads() const { return home.layout().downloads.value(); }
+    Path documents() const { return home.layout().documents.value(); }
+    Path pictures() const { return home.layout().pictures.value(); }
+    Path desktop() const { return home.layout().desktop.value(); }
     void makeState(const Layout& layout) {
         state = std::make_unique<AppState>(layout, store);
         state->setCuePlayer([this](SoundCue cue) { cues.push_back(cue); });

@@ -10,7 +10,6 @@ using namespace tornivo::test;
 
 class AppStateTest : public AppStateFixture {
   protected:
-    Path caches() const { return home.layout().junkRoots[0].folder; }
     AppState restarted() const { return AppState(home.layout(), store); }
 };
 
@@ -59,10 +58,11 @@ TEST_F(AppStateTest, QuickScanPublishesUnprotectedItemsLargestFirstWithItsCues) 
     TimePoint fixed = Clock::now() - std::chrono::hours(5);
     state->setClock([fixed] { return fixed; });
 
-    QSignalSpy scanning(state.get(), &AppState::isScanningChanged);
-    state->runQuickScan();  // a quick scan may be over before the call returns
-    ASSERT_TRUE(waitUntil([&] { return scanning.count() == 2; })) << "raised, then lowered";
-    EXPECT_FALSE(state->isScanning());
+    const auto scan = [&] {
+        runBusy([&] { state->runQuickScan(); }, &AppState::isScanning,
+                &AppState::isScanningChanged);
+    };
+    scan();
     ASSERT_TRUE(state->scanResult());
     const auto& items = state->scanResult()->items;
     ASSERT_EQ(items.size(), 2u);
@@ -75,8 +75,7 @@ TEST_F(AppStateTest, QuickScanPublishesUnprotectedItemsLargestFirstWithItsCues) 
 
     state->exclusions()->add(caches());
     cues.clear();
-    state->runQuickScan();
-    ASSERT_TRUE(waitUntil([&] { return !state->isScanning(); }));
+    scan();
     ASSERT_TRUE(state->scanResult());
     EXPECT_TRUE(state->scanResult()->items.empty());
     EXPECT_EQ(cues, std::vector<SoundCue>{SoundCue::scanStart}) << "nothing found, no found cue";

@@ -22,14 +22,8 @@ class CleanWorkflowTest : public AppStateFixture {
         ASSERT_EQ(state->scanResult()->items.size(), 3u);
         cues.clear();
     }
-    Path caches() const { return home.layout().cacheHome; }
-    // Cleans and waits until the busy flag has been raised and lowered again (a quick clean may
-    // be over before the call returns).
     void clean() {
-        QSignalSpy cleaning(state.get(), &AppState::isCleaningChanged);
-        state->runClean();
-        ASSERT_TRUE(waitUntil([&] { return cleaning.count() == 2; }));
-        EXPECT_FALSE(state->isCleaning());
+        runBusy([&] { state->runClean(); }, &AppState::isCleaning, &AppState::isCleaningChanged);
     }
 };
 

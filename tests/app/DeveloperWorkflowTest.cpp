@@ -6,19 +6,10 @@
 namespace tornivo::app {
 namespace {
 
-namespace fs = std::filesystem;
 using namespace tornivo::test;
 using namespace std::chrono_literals;
 
 const TimePoint kNow = Clock::from_time_t(1'717'243'200);  // 1 June 2024, 12:00 UTC
-
-// Sets the times of everything below `folder` and of the folder itself.
-void age(const Path& folder, TimePoint when) {
-    std::vector<Path> below;
-    for (const auto& e : fs::recursive_directory_iterator(folder)) below.push_back(e.path());
-    for (auto it = below.rbegin(); it != below.rend(); ++it) setTimes(*it, when, when);
-    setTimes(folder, when, when);
-}
 
 class DeveloperWorkflowTest : public AppStateFixture {
   protected:
@@ -32,16 +23,12 @@ class DeveloperWorkflowTest : public AppStateFixture {
         writeText(folder / "package.json", "{}");
         writeText(folder / "src/index.js", "console.log(1);");
         writeFile(folder / "node_modules/dep/index.js", bytes);
-        age(folder / "node_modules", when);
+        setTreeTimes(folder / "node_modules", when);
         return folder / "node_modules";
     }
-    // Runs an operation and waits until its busy flag has been raised and lowered again (a quick
-    // engine may be done before the operation returns).
     void await(void (AppState::*operation)()) {
-        QSignalSpy busy(state.get(), &AppState::isScanningDevChanged);
-        (state.get()->*operation)();
-        ASSERT_TRUE(waitUntil([&] { return busy.count() == 2; }));
-        EXPECT_FALSE(state->isScanningDev());
+        runBusy([&] { (state.get()->*operation)(); }, &AppState::isScanningDev,
+                &AppState::isScanningDevChanged);
     }
     void scan() { await(&AppState::runDeveloperScan); }
     void clean() { await(&AppState::runDeveloperClean); }

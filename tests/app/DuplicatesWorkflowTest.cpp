@@ -11,13 +11,9 @@ constexpr std::size_t kMiB = 1'048'576;
 
 class DuplicatesWorkflowTest : public AppStateFixture {
   protected:
-    Path downloads() const { return *home.layout().downloads; }
-    Path documents() const { return *home.layout().documents; }
-    Path pictures() const { return *home.layout().pictures; }
     void scan() {
-        state->runDuplicateScan();
-        ASSERT_TRUE(waitUntil([&] { return !state->isFindingDuplicates(); }));
-        cues.clear();
+        runBusy([&] { state->runDuplicateScan(); }, &AppState::isFindingDuplicates,
+                &AppState::isFindingDuplicatesChanged);
     }
     const DuplicateGroup* groupWith(const Path& file) const {
         for (const auto& g : state->duplicateGroups())
@@ -38,8 +34,7 @@ TEST_F(DuplicatesWorkflowTest, AScanShowsGroupsWithoutTheirProtectedCopies) {
     writeFile(vault / "triple", kMiB + 1, 't');
     state->exclusions()->add(vault);
 
-    runBusy([&] { state->runDuplicateScan(); }, &AppState::isFindingDuplicates,
-            &AppState::isFindingDuplicatesChanged);
+    scan();
     ASSERT_EQ(state->duplicateGroups().size(), 1u);
     EXPECT_EQ(state->duplicateGroups()[0].files,
               (std::vector<Path>{downloads() / "triple", pictures() / "triple"}));
@@ -47,8 +42,7 @@ TEST_F(DuplicatesWorkflowTest, AScanShowsGroupsWithoutTheirProtectedCopies) {
 
     state->exclusions()->add(pictures());
     cues.clear();
-    state->runDuplicateScan();
-    ASSERT_TRUE(waitUntil([&] { return !state->isFindingDuplicates(); }));
+    scan();
     EXPECT_TRUE(state->duplicateGroups().empty());
     EXPECT_EQ(cues, std::vector<SoundCue>{SoundCue::scanStart}) << "no found cue for nothing";
 }
@@ -82,6 +76,7 @@ TEST_F(DuplicatesWorkflowTest, OneCopyOfEveryGroupAlwaysSurvives) {
     writeFile(pictures() / "c", kMiB + 2, 'c');
     writeFile(downloads() / ".a", kMiB, 'a');  // hidden: a copy, but not one of the group's
     scan();
+    cues.clear();
     ASSERT_EQ(state->duplicateGroups().size(), 3u);
     const DuplicateGroup a = *groupWith(downloads() / "a");
     const DuplicateGroup b = *groupWith(downloads() / "b");
@@ -117,6 +112,7 @@ TEST_F(DuplicatesWorkflowTest, RemoveAllSparesTheFirstCopyOfEachGroupAndWithNoGr
         writeFile(root / "y", kMiB + 1, 'y');
     }
     scan();
+    cues.clear();
     ASSERT_EQ(state->duplicateGroups().size(), 2u);
     std::filesystem::remove(downloads() / "y");
     state->removeAllDuplicates();

@@ -23,8 +23,6 @@ class InstallersWorkflowTest : public AppStateFixture {
         makeState(layout);
         state->exclusions()->add(desktop());
     }
-    Path downloads() const { return home.layout().downloads.value(); }
-    Path desktop() const { return home.layout().desktop.value(); }
     std::vector<std::string> listed() const {
         std::vector<std::string> names;
         for (const auto& f : state->installerFiles())

@@ -1,8 +1,5 @@
 // The large-files workflow as its screen drives it: scan, tick, move to the Trash.
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include "AppStateFixture.h"
 
 namespace tornivo::app {
@@ -12,7 +9,7 @@ using namespace tornivo::test;
 using namespace std::chrono_literals;
 
 const TimePoint kNow = Clock::from_time_t(1'717'243'200);  // 1 June 2024
-constexpr off_t kMiB = 1024 * 1024;
+constexpr ByteCount kMiB = 1024 * 1024;
 
 class LargeFilesWorkflowTest : public AppStateFixture {
   protected:
@@ -20,20 +17,13 @@ class LargeFilesWorkflowTest : public AppStateFixture {
         // Real blocks, allocated without being written; last opened months ago.
         for (auto [file, size] : {std::pair{downloads() / "a.iso", 700 * kMiB},
                                   {documents() / "b.mkv", 600 * kMiB},
-                                  {home.layout().desktop.value() / "c.img", 550 * kMiB},
-                                  {documents() / "Private/d.mkv", 650 * kMiB}}) {
-            makeDir(file.parent_path());
-            int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-            ASSERT_TRUE(fd >= 0 && ::posix_fallocate(fd, 0, size) == 0) << file;
-            ::close(fd);
-            setTimes(file, kNow - 24h * 120, kNow - 24h * 120);
-        }
+                                  {desktop() / "c.img", 550 * kMiB},
+                                  {documents() / "Private/d.mkv", 650 * kMiB}})
+            setTimes(allocateFile(file, size), kNow - 24h * 120, kNow - 24h * 120);
         AppStateFixture::SetUp();
         state->setClock([] { return kNow; });
         state->exclusions()->add(documents() / "Private");
     }
-    Path downloads() const { return home.layout().downloads.value(); }
-    Path documents() const { return home.layout().documents.value(); }
     std::vector<std::string> listed() const {
         std::vector<std::string> names;
         for (const auto& f : state->largeFiles())
@@ -59,7 +49,7 @@ TEST_F(LargeFilesWorkflowTest, AScanPublishesTheUnprotectedFilesLargestFirstWith
 
     std::filesystem::remove_all(downloads());
     std::filesystem::remove_all(documents());
-    std::filesystem::remove_all(home.layout().desktop.value());
+    std::filesystem::remove_all(desktop());
     cues.clear();
     scan();
     EXPECT_TRUE(state->largeFiles().empty());
@@ -89,11 +79,11 @@ TEST_F(LargeFilesWorkflowTest, TickedFilesGoToTheTrashAndLeaveTheListEvenWhenThe
     EXPECT_EQ(sampled.count(), 2);
 
     // A folder protected after the scan keeps its files; their records still go.
-    state->exclusions()->add(home.layout().desktop.value());
+    state->exclusions()->add(desktop());
     state->toggleSelection(state->largeFiles()[0]);
     removeSelected();
     EXPECT_TRUE(state->largeFiles().empty());
-    EXPECT_TRUE(test::exists(home.layout().desktop.value() / "c.img"));
+    EXPECT_TRUE(test::exists(desktop() / "c.img"));
 }
 
 }  // namespace

@@ -191,8 +191,7 @@ TEST_P(CliCommandsTest, InspectShowsThePlanOfAnApplicationGivenByNameOrPath) {
                                          : "./.local/share/applications/org.example.Editor.desktop";
     EXPECT_EQ(home.masked(home.json({"inspect", relative})), plan);
 
-    ASSERT_EQ(home.run({"protect", "add", home.layout().junkRoots.at(0).folder.native()}).status,
-              0);
+    ASSERT_TRUE(home.protect(home.caches()));
     const Json withoutCache = home.json({"inspect", "Editor"});
     ASSERT_EQ(withoutCache["leftovers"].size(), plan["leftovers"].size() - 1);
     EXPECT_EQ(home.masked(withoutCache["leftovers"][0]), plan["leftovers"][1])
@@ -247,9 +246,7 @@ TEST_P(CliCommandsTest, TrashListsItsItemsAndWhatTheyTakeOnDisk) {
     expectOutputs("trash", {"trash"});
 }
 
-INSTANTIATE_TEST_SUITE_P(Layouts, CliCommandsTest,
-                         ::testing::Values(LayoutKind::freedesktop, LayoutKind::macos),
-                         [](const auto& info) { return std::string(rawValue(info.param)); });
+TORNIVO_IN_BOTH_LAYOUTS(CliCommandsTest);
 
 TEST(CliHelpTest, HelpListsTheCommandsAndTheRulesAndEachCommandHasItsOwn) {
     CliHome home(LayoutKind::freedesktop);

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include <nlohmann/json.hpp>
 
 #include "TempHome.h"
@@ -40,6 +42,11 @@ class CliHome {
     // The preferences file the application uses for this user (freedesktop, whatever layout).
     Path settingsFile() const;
     Path trashFiles() const { return home() / ".local/share/Trash/files"; }
+    Path caches() const { return layout().junkRoots.at(0).folder; }
+    // Runs `protect add FOLDER`; whether it succeeded.
+    bool protect(const Path& folder) const {
+        return run({"protect", "add", folder.native()}).status == 0;
+    }
     // Where desktop entries of "the system" are: XDG_DATA_DIRS of the child.
     Path systemData() const { return system_.path(); }
     Environment environment() const;
@@ -76,5 +83,11 @@ std::string expected(const std::string& name, const std::string& actual);
 
 // Calendar dates as points in time, UTC.
 TimePoint utc(int year, unsigned month, unsigned day, int hour = 0);
+
+// Runs the parameterised SUITE once in each layout, named after it.
+#define TORNIVO_IN_BOTH_LAYOUTS(SUITE)                                                      \
+    INSTANTIATE_TEST_SUITE_P(Layouts, SUITE,                                                \
+                             ::testing::Values(LayoutKind::freedesktop, LayoutKind::macos), \
+                             [](const auto& info) { return std::string(rawValue(info.param)); })
 
 }  // namespace tornivo::test

@@ -75,7 +75,7 @@ Json items(const std::vector<JunkItem>& items) {
 }
 
 TEST_P(CliMatchesApplicationTest, JunkGivesTheApplicationsItemsInItsOrderAndDropsAProtectedOne) {
-    const Path caches = home.layout().junkRoots.at(0).folder;
+    const Path caches = home.caches();
     // Equal sizes keep the roots' order and each folder's listing order.
     writeFile(home.layout().junkRoots.at(1).folder / "same-a.log", 128 * 1024);
     writeFile(caches / "same-b", 128 * 1024);
@@ -85,7 +85,7 @@ TEST_P(CliMatchesApplicationTest, JunkGivesTheApplicationsItemsInItsOrderAndDrop
     ASSERT_EQ(published.size(), 5u);
     EXPECT_EQ(cli("junk"), Json({{"items", published}}));
 
-    ASSERT_EQ(home.run({"protect", "add", (caches / "org.example.Editor").native()}).status, 0);
+    ASSERT_TRUE(home.protect(caches / "org.example.Editor"));
     state = scanned(&AppState::runQuickScan, &AppState::isScanning);
     const Json protectedOut = items(state->scanResult()->items);
     ASSERT_EQ(protectedOut.size(), 4u);
@@ -99,10 +99,10 @@ TEST_P(CliMatchesApplicationTest, LargeGivesTheApplicationsFilesWithItsDefaults)
     const Path downloads = *home.layout().downloads, documents = *home.layout().documents;
     for (const Path& file :
          {downloads / "old-1.iso", documents / "keep/old-2.mkv", documents / "new.mkv"})
-        SampleHome::allocate(file, 524'288'000);
+        allocateFile(file, 524'288'000);
     for (const Path& file : {downloads / "old-1.iso", documents / "keep/old-2.mkv"})
         setTimes(file, SampleHome::longAgo(), SampleHome::longAgo());
-    ASSERT_EQ(home.run({"protect", "add", (documents / "keep").native()}).status, 0);
+    ASSERT_TRUE(home.protect(documents / "keep"));
 
     auto state = scanned(&AppState::runLargeFileScan, &AppState::isFindingLarge);
     Json published = Json::array();
@@ -122,7 +122,7 @@ TEST_P(CliMatchesApplicationTest, DuplicatesGivesTheApplicationsGroups) {
     writeFile(movies / "b3.mov", 2 * 1'048'576, 'b');
     writeFile(*home.layout().desktop / "c1", 3 * 1'048'576, 'c');
     writeFile(movies / "keep/c2", 3 * 1'048'576, 'c');
-    ASSERT_EQ(home.run({"protect", "add", movies.native() + "/keep"}).status, 0);
+    ASSERT_TRUE(home.protect(movies / "keep"));
 
     auto state = scanned(&AppState::runDuplicateScan, &AppState::isFindingDuplicates);
     Json published = Json::array();
@@ -151,8 +151,7 @@ TEST_P(CliMatchesApplicationTest, InstallersGivesTheApplicationsFiles) {
 }
 
 TEST_P(CliMatchesApplicationTest, XrayGivesTheApplicationsCategories) {
-    ASSERT_EQ(home.run({"protect", "add", home.layout().junkRoots.at(0).folder.native()}).status,
-              0);
+    ASSERT_TRUE(home.protect(home.caches()));
     auto state = scanned(&AppState::runDiskAnalysis, &AppState::isAnalyzing);
     Json published = Json::array();
     for (const auto& c : state->diskCategories()) {
@@ -181,9 +180,9 @@ TEST_P(CliMatchesApplicationTest, XrayGivesTheApplicationsCategories) {
 TEST_P(CliMatchesApplicationTest, DeveloperGivesTheApplicationsProjectsWithItsStoredWindow) {
     const auto outputs = home.addBuildOutputs();
     // Ten years: the output idle since longAgo() is active, one idle since 2001 is not.
-    SampleHome::age(outputs.inactive[1], utc(2001, 5, 6));
+    setTreeTimes(outputs.inactive[1], utc(2001, 5, 6));
     PreferencesStore(home.settingsFile()).set("developerProtectionDays", 3650);
-    ASSERT_EQ(home.run({"protect", "add", outputs.active.native()}).status, 0);
+    ASSERT_TRUE(home.protect(outputs.active));
 
     auto state = scanned(&AppState::runDeveloperScan, &AppState::isScanningDev);
     ASSERT_TRUE(state->developerResult().has_value());
@@ -203,8 +202,7 @@ TEST_P(CliMatchesApplicationTest, DeveloperGivesTheApplicationsProjectsWithItsSt
 
 TEST_P(CliMatchesApplicationTest, AppsAndInspectGiveTheApplicationsListAndPlan) {
     writeFile(home.layout().dataHome / "Editor/state.db", 8 * 1024);  // found by the name
-    ASSERT_EQ(home.run({"protect", "add", home.layout().junkRoots.at(0).folder.native()}).status,
-              0);
+    ASSERT_TRUE(home.protect(home.caches()));
     auto state = application();
     state->loadInstalledApps();
     ASSERT_TRUE(waitUntil([&] { return !state->installedApps().empty(); }));
@@ -250,9 +248,7 @@ TEST_P(CliMatchesApplicationTest, TrashGivesTheApplicationsItemsAndTotal) {
     EXPECT_EQ(cli("trash"), Json({{"items", items}, {"totalBytes", state->trashBytes()}}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Layouts, CliMatchesApplicationTest,
-                         ::testing::Values(LayoutKind::freedesktop, LayoutKind::macos),
-                         [](const auto& info) { return std::string(rawValue(info.param)); });
+TORNIVO_IN_BOTH_LAYOUTS(CliMatchesApplicationTest);
 
 }  // namespace
 }  // namespace tornivo::app

@@ -17,12 +17,12 @@ namespace {
 class CliPathTextTest : public ::testing::TestWithParam<LayoutKind> {
   protected:
     CliHome home{GetParam()};
-    Path caches() const { return home.layout().junkRoots.at(0).folder; }
 
     void SetUp() override {
-        writeFile(caches() / "caf\xe9/data", 3 * 4096);      // Latin-1, not UTF-8
-        writeFile(caches() / "back\\slash\\x41", 2 * 4096);  // looks like an escape, is not one
-        writeFile(caches() / "bell\a\nnext\x1b[2J", 4096);   // control characters
+        writeFile(home.caches() / "caf\xe9/data", 3 * 4096);  // Latin-1, not UTF-8
+        writeFile(home.caches() / "back\\slash\\x41",
+                  2 * 4096);                                     // looks like an escape, is not one
+        writeFile(home.caches() / "bell\a\nnext\x1b[2J", 4096);  // control characters
     }
 };
 
@@ -30,9 +30,9 @@ TEST_P(CliPathTextTest, JsonAndTablesGiveTextThatDecodesToTheExactBytes) {
     const Json items = home.json({"junk"})["items"];
     ASSERT_EQ(items.size(), 3u);
     const std::pair<const char*, Path> expected[] = {
-        {"CACHES/caf\\xe9", caches() / "caf\xe9"},
-        {"CACHES/back\\\\slash\\\\x41", caches() / "back\\slash\\x41"},
-        {"CACHES/bell\a\nnext\x1b[2J", caches() / "bell\a\nnext\x1b[2J"}};
+        {"CACHES/caf\\xe9", home.caches() / "caf\xe9"},
+        {"CACHES/back\\\\slash\\\\x41", home.caches() / "back\\slash\\x41"},
+        {"CACHES/bell\a\nnext\x1b[2J", home.caches() / "bell\a\nnext\x1b[2J"}};
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(home.masked(items[i]["url"].get<std::string>()), expected[i].first);
         EXPECT_EQ(decodePathText(items[i]["url"].get<std::string>()), expected[i].second);
@@ -50,10 +50,10 @@ TEST_P(CliPathTextTest, JsonAndTablesGiveTextThatDecodesToTheExactBytes) {
 }
 
 TEST_P(CliPathTextTest, PathArgumentsTakeTheSameTextAndNameTheExactFile) {
-    const std::string text = encodePathText(caches() / "caf\xe9");
+    const std::string text = encodePathText(home.caches() / "caf\xe9");
     ASSERT_EQ(home.run({"protect", "add", text}).status, 0);
     PreferencesStore store(home.settingsFile());
-    EXPECT_EQ(Exclusions(store).folders(), std::vector<Path>{caches() / "caf\xe9"});
+    EXPECT_EQ(Exclusions(store).folders(), std::vector<Path>{home.caches() / "caf\xe9"});
     const Json items = home.json({"junk"})["items"];
     ASSERT_EQ(items.size(), 2u) << "the protected item is left out";
     EXPECT_EQ(home.masked(items[0]["url"].get<std::string>()), "CACHES/back\\\\slash\\\\x41");
@@ -97,7 +97,7 @@ TEST_P(CliPathTextTest, InspectTakesAPathThatIsNotUtf8AndWritesItsLeftoversByThe
                   "</key><string>org.example.Odd</string></dict></plist>\n");
     else
         writeText(app, "[Desktop Entry]\nType=Application\nName=Odd\nExec=true\n");
-    const Path leftover = caches() / "org.example.Odd.\xff";
+    const Path leftover = home.caches() / "org.example.Odd.\xff";
     writeFile(leftover / "data", 4096);
 
     const Json plan = home.json({"inspect", encodePathText(app)});
@@ -115,9 +115,7 @@ TEST_P(CliPathTextTest, InspectTakesAPathThatIsNotUtf8AndWritesItsLeftoversByThe
         << table.out;
 }
 
-INSTANTIATE_TEST_SUITE_P(Layouts, CliPathTextTest,
-                         ::testing::Values(LayoutKind::freedesktop, LayoutKind::macos),
-                         [](const auto& info) { return std::string(rawValue(info.param)); });
+TORNIVO_IN_BOTH_LAYOUTS(CliPathTextTest);
 
 }  // namespace
 }  // namespace tornivo::test

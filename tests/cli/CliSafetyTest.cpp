@@ -17,7 +17,6 @@ namespace {
 class CliSafetyTest : public ::testing::TestWithParam<LayoutKind> {
   protected:
     SampleHome home{GetParam()};
-    Path caches() const { return home.layout().junkRoots.at(0).folder; }
     Path downloads() const { return *home.layout().downloads; }
     Path documents() const { return *home.layout().documents; }
 };
@@ -127,8 +126,8 @@ TEST_P(CliSafetyTest, ListingInEitherFormatRemovesAndMovesNothing) {
 
 TEST_P(CliSafetyTest, JunkCleanRemovesAllButProtectedItemsAndThoseOfRunningApplications) {
     // Named after this program, which is running while it cleans.
-    writeFile(caches() / "Tornivo-CLI/state", 64 * 1024);
-    ASSERT_EQ(home.run({"protect", "add", (caches() / "org.example.Editor").native()}).status, 0);
+    writeFile(home.caches() / "Tornivo-CLI/state", 64 * 1024);
+    ASSERT_TRUE(home.protect(home.caches() / "org.example.Editor"));
     const Json listed = home.json({"junk"});
     ByteCount expectedFreed = 0;
     for (const auto& item : listed["items"])
@@ -137,9 +136,9 @@ TEST_P(CliSafetyTest, JunkCleanRemovesAllButProtectedItemsAndThoseOfRunningAppli
 
     const Json cleaned = home.json({"junk", "--clean"});
     EXPECT_EQ(cleaned, Json({{"freed", expectedFreed}, {"skippedRunningApps", {"tornivo-cli"}}}));
-    EXPECT_TRUE(test::exists(caches() / "Tornivo-CLI/state"));
-    EXPECT_TRUE(test::exists(caches() / "org.example.Editor/cache.db"));
-    EXPECT_FALSE(test::exists(caches() / "thumbnails.db"));
+    EXPECT_TRUE(test::exists(home.caches() / "Tornivo-CLI/state"));
+    EXPECT_TRUE(test::exists(home.caches() / "org.example.Editor/cache.db"));
+    EXPECT_FALSE(test::exists(home.caches() / "thumbnails.db"));
     EXPECT_FALSE(test::exists(home.layout().junkRoots.at(1).folder / "Xorg.0.log"));
 
     const CliResult again = home.run({"junk", "--clean"});
@@ -147,7 +146,28 @@ TEST_P(CliSafetyTest, JunkCleanRemovesAllButProtectedItemsAndThoseOfRunningAppli
     EXPECT_EQ(again.out, "Freed 0 KB.\nLeft alone while they run: tornivo-cli\n");
 }
 
-TEST_P(CliSafetyTest, KeepFirstMovesEveryOtherCopyToTheTrashAndKeepsTheFirst) {
+TEST_P(CliSafetyTest, KeepFirstTrashesOnlyLaterUnprotectedCopiesAndFailsWhenNoneCanGo) {
+    // Documents protected: its copy stays, and a group of one unprotected file is no group.
+    ASSERT_EQ(home.run({"protect", "add", "Documents"}).status, 0);
+    const CliResult none = home.run({"duplicates", "--keep-first"});
+    EXPECT_EQ(none.status, 0);
+    EXPECT_EQ(none.out,
+              "No duplicates found.\nKept the first file of each group; moved 0 files to the "
+              "Trash.\n");
+    EXPECT_TRUE(test::exists(documents() / "copy-a.bin"));
+    ASSERT_EQ(home.run({"protect", "remove", "Documents"}).status, 0);
+
+    // A file where the Trash folder would be: nothing can be moved there, nothing is deleted.
+    const Path trashData = home.home() / ".local/share/Trash";
+    writeText(trashData, "not a folder");
+    const CliResult failed = home.run({"--json", "duplicates", "--keep-first"});
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(Json::parse(failed.out)["trashed"], 0);
+    EXPECT_EQ(failed.err, "tornivo-cli duplicates: no copy could be moved to the Trash\n");
+    EXPECT_TRUE(test::exists(downloads() / "copy-b.bin"));
+    EXPECT_TRUE(test::exists(documents() / "copy-a.bin"));
+    std::filesystem::remove(trashData);
+
     const Json result = home.json({"duplicates", "--keep-first"});
     EXPECT_EQ(result["trashed"], 1);
     ASSERT_EQ(result["groups"].size(), 1u);
@@ -155,28 +175,6 @@ TEST_P(CliSafetyTest, KeepFirstMovesEveryOtherCopyToTheTrashAndKeepsTheFirst) {
     EXPECT_FALSE(test::exists(documents() / "copy-a.bin"));
     EXPECT_EQ(readText(home.trashFiles() / "copy-a.bin"), std::string(17 * 64 * 1024, 'd'));
     EXPECT_EQ(home.json({"duplicates"})["groups"].size(), 0u);
-}
-
-TEST_P(CliSafetyTest, KeepFirstLeavesProtectedCopiesAndAGroupWithOneUnprotectedFileAlone) {
-    ASSERT_EQ(home.run({"protect", "add", "Documents"}).status, 0);
-    const CliResult r = home.run({"duplicates", "--keep-first"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out,
-              "No duplicates found.\nKept the first file of each group; moved 0 files to the "
-              "Trash.\n");
-    EXPECT_TRUE(test::exists(downloads() / "copy-b.bin"));
-    EXPECT_TRUE(test::exists(documents() / "copy-a.bin"));
-}
-
-TEST_P(CliSafetyTest, KeepFirstFailsWithStatus1WhenNoCopyCanGoToTheTrashAndDeletesNothing) {
-    // A file where the Trash folder would be: nothing can be moved there.
-    writeText(home.home() / ".local/share/Trash", "not a folder");
-    const CliResult r = home.run({"--json", "duplicates", "--keep-first"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(Json::parse(r.out)["trashed"], 0);
-    EXPECT_EQ(r.err, "tornivo-cli duplicates: no copy could be moved to the Trash\n");
-    EXPECT_TRUE(test::exists(downloads() / "copy-b.bin"));
-    EXPECT_TRUE(test::exists(documents() / "copy-a.bin"));
 }
 
 TEST_P(CliSafetyTest, ProgressGoesToATerminalOnlyAndNeverIntoTheOutput) {
@@ -196,39 +194,35 @@ TEST_P(CliSafetyTest, ProgressGoesToATerminalOnlyAndNeverIntoTheOutput) {
     EXPECT_EQ(home.runOnTerminal({"junk"}).err, "") << "a quick command draws nothing";
 }
 
-TEST_P(CliSafetyTest, DeveloperCleanDeletesTheIdleOutputsOnlyNeverTheActiveOneOrSources) {
+TEST_P(CliSafetyTest, DeveloperCleanDeletesUnprotectedIdleOutputsOnlyNeverSources) {
     const auto outputs = home.addBuildOutputs();
     const Json listed = home.json({"developer"})["projects"];
     ASSERT_EQ(listed.size(), 3u);
-    const ByteCount idle = listed[0]["size"].get<ByteCount>() + listed[1]["size"].get<ByteCount>();
+    ASSERT_EQ(decodePathText(listed[1]["url"].get<std::string>()), outputs.inactive[1]);
     std::map<std::string, std::string> sources;
     for (const Path& source : outputs.sources) sources[source.native()] = readText(source);
+    ASSERT_TRUE(home.protect(outputs.inactive[0]));
 
-    EXPECT_EQ(home.json({"developer", "--clean"}), Json({{"freed", idle}}));
-    for (const Path& output : outputs.inactive) EXPECT_FALSE(test::exists(output)) << output;
+    // Ten thousand days reach back past every output: all are active, none goes.
+    EXPECT_EQ(home.json({"developer", "--clean", "--days", "10000"}), Json({{"freed", 0}}));
+    EXPECT_TRUE(test::exists(outputs.inactive[1]));
+
+    EXPECT_EQ(home.json({"developer", "--clean"}), Json({{"freed", listed[1]["size"]}}));
+    EXPECT_TRUE(test::exists(outputs.inactive[0])) << "protected";
+    EXPECT_FALSE(test::exists(outputs.inactive[1]));
+    ASSERT_EQ(home.run({"protect", "remove", outputs.inactive[0].native()}).status, 0);
+    EXPECT_EQ(home.json({"developer", "--clean"}), Json({{"freed", listed[0]["size"]}}));
+    EXPECT_FALSE(test::exists(outputs.inactive[0]));
+
     EXPECT_TRUE(test::exists(outputs.active /
                              (GetParam() == LayoutKind::macos ? "Index/data" : "lib/index.js")));
     for (const auto& [source, text] : sources) EXPECT_EQ(readText(source), text) << source;
-    EXPECT_EQ(readText(caches() / "org.example.Editor/cache.db").size(), 11u * 1'048'576);
+    EXPECT_EQ(readText(home.caches() / "org.example.Editor/cache.db").size(), 11u * 1'048'576);
 
     // Nothing idle is left: nothing to delete is no failure.
     const CliResult again = home.run({"developer", "--clean"});
     EXPECT_EQ(again.status, 0);
     EXPECT_EQ(again.out, "Freed 0 KB.\n");
-}
-
-TEST_P(CliSafetyTest, DeveloperCleanLeavesAProtectedOutputAndOnlyTheWindowMakesOneIdle) {
-    const auto outputs = home.addBuildOutputs();
-    ASSERT_EQ(home.run({"protect", "add", outputs.inactive[0].native()}).status, 0);
-    // Ten thousand days reach back past every output: all are active, none goes.
-    const Json kept = home.json({"developer", "--clean", "--days", "10000"});
-    EXPECT_EQ(kept, Json({{"freed", 0}}));
-    EXPECT_TRUE(test::exists(outputs.inactive[1]));
-
-    home.json({"developer", "--clean"});
-    EXPECT_TRUE(test::exists(outputs.inactive[0])) << "protected";
-    EXPECT_FALSE(test::exists(outputs.inactive[1]));
-    EXPECT_TRUE(test::exists(outputs.active));
 }
 
 TEST_P(CliSafetyTest, ShredErasesEveryItemOfTheTrashTheEnvironmentNamesAndNothingElse) {
@@ -258,23 +252,18 @@ TEST_P(CliSafetyTest, ShredErasesEveryItemOfTheTrashTheEnvironmentNamesAndNothin
     EXPECT_EQ(readText(elsewhere), std::string(4096, 'o'));
     EXPECT_EQ(readText(downloads() / "copy-b.bin").size(), 17u * 64 * 1024);
 
+    // The table tells what was erased, then that nothing is left.
+    writeFile(trash / "a.txt", 8 * 1024, 'a');
+    writeFile(trash / "b.txt", 4 * 1024, 'b');
+    const CliResult erased = home.run({"shred", "--yes"});
+    EXPECT_EQ(erased.status, 0) << erased.err;
+    EXPECT_EQ(erased.out, "Erased 2 items of 2, 12 KB overwritten once.\n");
     const CliResult empty = home.run({"shred", "--yes", "--passes=7"});
     EXPECT_EQ(empty.status, 0);
     EXPECT_EQ(empty.out, "The Trash is empty.\n");
 }
 
-TEST_P(CliSafetyTest, ShredTellsWhatItErasedInATable) {
-    writeFile(home.layout().trashFiles / "a.txt", 8 * 1024, 'a');
-    writeFile(home.layout().trashFiles / "b.txt", 4 * 1024, 'b');
-    const CliResult r = home.run({"shred", "--yes"});
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "Erased 2 items of 2, 12 KB overwritten once.\n");
-    EXPECT_EQ(home.json({"trash"})["items"].size(), 0u);
-}
-
-INSTANTIATE_TEST_SUITE_P(Layouts, CliSafetyTest,
-                         ::testing::Values(LayoutKind::freedesktop, LayoutKind::macos),
-                         [](const auto& info) { return std::string(rawValue(info.param)); });
+TORNIVO_IN_BOTH_LAYOUTS(CliSafetyTest);
 
 }  // namespace
 }  // namespace tornivo::test

@@ -3,11 +3,6 @@
 // caches and logs folders, installers (one of an installed application), two identical copies,
 // big old files, every date fixed.
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <stdexcept>
 #include <vector>
 
 #include "CliHome.h"
@@ -28,7 +23,7 @@ class SampleHome : public CliHome {
         dated(writeFile(*l.downloads / "tool.iso", 192 * 1024, 'i'));
         dated(writeFile(*l.downloads / "copy-b.bin", 17 * 64 * 1024, 'd'));
         dated(writeFile(*l.documents / "copy-a.bin", 17 * 64 * 1024, 'd'));
-        dated(allocate(*l.documents / "old-movie.mkv", 100 * kMiB));
+        dated(allocateFile(*l.documents / "old-movie.mkv", 100 * kMiB));
         // The installed application, both ways: a desktop entry and a bundle.
         dated(writeText(home() / ".local/share/applications/org.example.Editor.desktop",
                         "[Desktop Entry]\nType=Application\nName=Editor\nExec=true\n"));
@@ -70,27 +65,9 @@ class SampleHome : public CliHome {
                          writeText(code / "tool/tool/__init__.py", ""),
                          writeText(code / "site/package.json", "{}\n")};
         }
-        for (const Path& output : b.inactive) age(output, longAgo());
-        age(b.active, later());
+        for (const Path& output : b.inactive) setTreeTimes(output, longAgo());
+        setTreeTimes(b.active, later());
         return b;
-    }
-
-    // Sets the times of a folder and of everything below it.
-    static void age(const Path& folder, TimePoint when) {
-        std::vector<Path> below;
-        for (const auto& e : std::filesystem::recursive_directory_iterator(folder))
-            below.push_back(e.path());
-        for (auto it = below.rbegin(); it != below.rend(); ++it) setTimes(*it, when, when);
-        setTimes(folder, when, when);
-    }
-
-    static Path allocate(const Path& file, ByteCount size) {
-        makeDir(file.parent_path());
-        const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-        const bool made = fd >= 0 && ::posix_fallocate(fd, 0, size) == 0;
-        if (fd >= 0) ::close(fd);
-        if (!made) throw std::runtime_error("cannot allocate " + file.native());
-        return file;
     }
 
   private:

@@ -1,6 +1,5 @@
 #include "engines/DiskAnalyzer.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -21,15 +20,6 @@ using namespace std::chrono_literals;
 constexpr ByteCount MiB = 1'048'576;
 const TimePoint kNow = Clock::now();
 constexpr auto kDay = std::chrono::hours(24);
-
-// A file that takes exactly `size` bytes on disk without writing them.
-Path allocated(const Path& file, ByteCount size) {
-    makeDir(file.parent_path());
-    int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0 || ::posix_fallocate(fd, 0, size) != 0) throw std::runtime_error("no space");
-    ::close(fd);
-    return file;
-}
 
 std::optional<FileAdvice::Case> adviceCase(const Path& file, ByteCount size, TimePoint lastUsed,
                                            const Layout& layout) {
@@ -116,14 +106,15 @@ TEST(DiskAnalyzerTest, AFreedesktopHomeAddsItsOwnFoldersAndInstallerTypes) {
 // Walks a small home: what counts, what is listed, with which size, name and date.
 TEST(DiskAnalyzerTest, CountsEveryFileOnceAndListsFromTenMebibytesOnDisk) {
     TempHome home;
-    const Path exact = allocated(home / "Videos/exact.mp4", 10 * MiB);
-    allocated(home / "Videos/short.mp4", 10 * MiB - 4096);
+    const Path exact = allocateFile(home / "Videos/exact.mp4", 10 * MiB);
+    allocateFile(home / "Videos/short.mp4", 10 * MiB - 4096);
     writeFile(home / "Videos/.hidden/tiny.mov", 10);
     writeFile(home / "Videos/empty.mp4", 0);
-    const Path odd = allocated(home / Path("M\xfasica/\xff\xfe.app/Contents/kit.dylib"), 12 * MiB);
+    const Path odd =
+        allocateFile(home / Path("M\xfasica/\xff\xfe.app/Contents/kit.dylib"), 12 * MiB);
     makeSymlink("..", home / Path("M\xfasica/loop"));
     makeSymlink(exact, home / "Videos/link.mp4");
-    const Path sparse = allocated(home / "disk.iso", 11 * MiB);
+    const Path sparse = allocateFile(home / "disk.iso", 11 * MiB);
     ASSERT_EQ(::truncate(sparse.c_str(), 1024 * MiB), 0);  // a gigabyte long, 11 MiB on disk
     setTimes(exact, kNow - 400 * kDay, kNow - 2 * kDay);
 
@@ -152,7 +143,7 @@ TEST(DiskAnalyzerTest, AHomeThatCannotBeOpenedGivesNothingAndNoProgress) {
     EXPECT_TRUE(progress.calls.empty());
 
     // A home that is itself a link (moved to another disk) is walked where it points.
-    allocated(dir / "real/Music/a.mp3", 10 * MiB);
+    allocateFile(dir / "real/Music/a.mp3", 10 * MiB);
     makeSymlink(dir / "real", dir / "home");
     auto result = DiskAnalyzer(Layout::freedesktop(dir / "home", {})).analyze({}, kNow);
     ASSERT_EQ(result.size(), 1u);
@@ -182,7 +173,7 @@ class GeneratedHome : public ::testing::Test {
                 rng() % 6000);
         std::vector<Path> bases;
         for (int k = 0; k < 16; ++k) {
-            bases.push_back(allocated(home / "store" / std::to_string(k), 10 * MiB + k * 4096));
+            bases.push_back(allocateFile(home / "store" / std::to_string(k), 10 * MiB + k * 4096));
             setTimes(bases.back(), kNow - k * 30 * kDay, kNow - 400 * kDay);
         }
         const char* big[] = {"jpg", "PNG", "heic", "jpg", "jpeg", "mp4", "zip", "o", ""};

@@ -6,13 +6,12 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <random>
 #include <set>
 
-#include "TempHome.h"
+#include "CoreChecks.h"
 
 namespace tornivo {
 namespace {
@@ -20,9 +19,7 @@ namespace {
 using namespace test;
 namespace fs = std::filesystem;
 
-// GIO reads where the home Trash is once per process: a temporary one, set before any test.
-const TempDir kData;
-const bool kTrashSet = ::setenv("XDG_DATA_HOME", (kData / "data").c_str(), 1) == 0;
+const Path kTrashFiles = temporaryHomeTrash();
 
 // `size` pseudo-random bytes; the same seed gives the same bytes.
 std::string content(std::size_t size, std::uint64_t seed) {
@@ -39,13 +36,10 @@ std::string flipped(std::string s, std::size_t at) {
 
 using Listing = std::set<std::vector<std::string>>;
 Listing listing(const std::vector<DuplicateGroup>& groups) {
-    Listing out;
-    for (const auto& g : groups) {
-        std::vector<std::string> files;
-        for (const auto& f : g.files) files.push_back(f.native());
-        out.insert(files);
-    }
-    return out;
+    const auto each = mapped(groups, [](const DuplicateGroup& g) {
+        return mapped(g.files, [](const Path& f) { return f.native(); });
+    });
+    return {each.begin(), each.end()};
 }
 
 class DuplicateFinderTest : public ::testing::Test {
@@ -141,8 +135,7 @@ TEST_F(DuplicateFinderTest, AFileThatCannotBeReadIsLeftOut) {
     writeFile(b / "y2", 4000, 'y');
     setMode(b / "x2", 0);
     setMode(a / "y1", 0);
-    PermissionsApply permissions;
-    if (!permissions.active()) GTEST_SKIP() << permissions.reason();
+    TORNIVO_SKIP_UNLESS_PERMISSIONS_APPLY();
     EXPECT_EQ(listing(scan()), (Listing{{(a / "x1").native(), (b / "x3").native()}}));
 }
 
@@ -172,6 +165,7 @@ TEST_F(DuplicateFinderTest, ANameThatIsNotUtf8IsFoundHashedAndTrashedByItsBytes)
     ASSERT_EQ(groups[0].files.back(), odd);
     EXPECT_EQ(anySize.remove({odd}, 5000), 5000);
     EXPECT_FALSE(test::exists(odd));
+    EXPECT_TRUE(test::exists(kTrashFiles / odd.filename()));
     EXPECT_TRUE(test::exists(lookalike));
 }
 
@@ -187,21 +181,17 @@ TEST_F(DuplicateFinderTest, RemovalLeavesFilesWhoseSizeOrKindChanged) {
 TEST_F(DuplicateFinderTest, SparseFilesCompareByTheirBytes) {
     const std::string data = content(5000, 3);
     makeDir(a);
-    for (const char* name : {"sparse", "moved"}) {
+    // Holes of 3 MB with the same data at two places, and the first written out in full.
+    for (const auto& [name, at] : {std::pair{"sparse", 2'000'000}, {"moved", 1'000'000}}) {
         std::ofstream(a / name, std::ios::binary);
-        fs::resize_file(a / name, 3'000'000);  // a hole from start to end
+        fs::resize_file(a / name, 3'000'000);
+        std::fstream f(a / name, std::ios::binary | std::ios::in | std::ios::out);
+        f.seekp(at);
+        f.write(data.data(), static_cast<std::streamsize>(data.size()));
     }
     std::string dense(3'000'000, '\0');
     dense.replace(2'000'000, data.size(), data);
     writeText(b / "dense", dense);
-    {
-        std::fstream f(a / "sparse", std::ios::binary | std::ios::in | std::ios::out);
-        f.seekp(2'000'000);
-        f.write(data.data(), static_cast<std::streamsize>(data.size()));
-        std::fstream g(a / "moved", std::ios::binary | std::ios::in | std::ios::out);
-        g.seekp(1'000'000);
-        g.write(data.data(), static_cast<std::streamsize>(data.size()));
-    }
     ASSERT_LT(allocatedSize(a / "sparse"), 1'000'000);
     EXPECT_EQ(listing(scan()), (Listing{{(a / "sparse").native(), (b / "dense").native()}}));
 }

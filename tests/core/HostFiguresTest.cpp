@@ -32,16 +32,14 @@ constexpr std::string_view kMeminfo =
     "HugePages_Total:       0\n"
     "Hugepagesize:       2048 kB\n";
 
-TEST(HostFiguresTest, CpuLineCountsIowaitAsIdleAndInterruptsAsSystem) {
+TEST(HostFiguresTest, CpuLineCountsIowaitAsIdleInterruptsAsSystemAndNothingWhenMalformed) {
     EXPECT_EQ(parseCpuTicks(kProcStat), (CpuTicks{202225, 114669 + 40 + 1578, 280549 + 6266, 17}));
     // Kernels before 2.6 have only the four classic fields; blanks may be tabs.
     EXPECT_EQ(parseCpuTicks("cpu\t1 2 3 4\n"), (CpuTicks{1, 3, 4, 2}));
     // The aggregate line is found wherever it is, and a per-processor line is never taken for it.
     EXPECT_EQ(parseCpuTicks("cpu0 9 9 9 9\ncpu 1 2 3 4 5 6 7\n"),
               (CpuTicks{1, 3 + 6 + 7, 4 + 5, 2}));
-}
-
-TEST(HostFiguresTest, MalformedOrTruncatedStatGivesNoTicks) {
+    // Malformed or truncated: no ticks.
     for (std::string_view bad : {
              "",
              "cpu0 98618 0 51647 149570 2513 0 31 191 0 0\n",        // no aggregate line
@@ -55,7 +53,7 @@ TEST(HostFiguresTest, MalformedOrTruncatedStatGivesNoTicks) {
         EXPECT_FALSE(parseCpuTicks(bad)) << bad;
 }
 
-TEST(HostFiguresTest, MemoryUsedIsTotalMinusAvailableInBytesWithinZeroAndTheTotal) {
+TEST(HostFiguresTest, MemoryUsedIsTotalMinusAvailableWithinZeroAndTheTotalElseNothing) {
     EXPECT_EQ(parseMemoryUsage(kMeminfo),
               (ByteUsage{ByteCount{24683772 - 23481444} * 1024, ByteCount{24683772} * 1024}));
     const std::pair<std::string_view, ByteUsage> cases[] = {
@@ -65,9 +63,7 @@ TEST(HostFiguresTest, MemoryUsedIsTotalMinusAvailableInBytesWithinZeroAndTheTota
         {"MemTotal: 0 kB\nMemAvailable: 0 kB\n", {0, 0}},
     };
     for (const auto& [text, usage] : cases) EXPECT_EQ(parseMemoryUsage(text), usage) << text;
-}
-
-TEST(HostFiguresTest, MemoryReadingFailsWithoutBothFigures) {
+    // Without both figures, in the kernel's unit and within 64 bits: no reading.
     for (std::string_view bad : {
              "",
              "MemTotal:       24683772 kB\nMemFree:        19052884 kB\n",  // no MemAvailable

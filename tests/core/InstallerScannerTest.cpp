@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "TempHome.h"
+#include "CoreChecks.h"
 
 namespace tornivo {
 namespace {
@@ -44,11 +44,10 @@ class InstallerScannerLayoutTest : public ::testing::Test {
   protected:
     static Path write(const Path& file, std::size_t size) { return writeFile(file, size); }
     static Names names(const std::vector<InstallerFile>& files) {
-        Names out;
-        for (const auto& f : files)
-            out.push_back(f.url.filename().native() + " " + f.kind + " " +
-                          f.matchedApp.value_or("-") + (f.isSelected ? " ticked" : ""));
-        return out;
+        return mapped(files, [](const InstallerFile& f) {
+            return f.url.filename().native() + " " + f.kind + " " + f.matchedApp.value_or("-") +
+                   (f.isSelected ? " ticked" : "");
+        });
     }
 };
 

@@ -1,20 +1,17 @@
 #include "engines/LargeFileScanner.h"
 
-#include <fcntl.h>
-#include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <climits>
-#include <cstdlib>
 #include <ctime>
 #include <set>
 #include <thread>
 
-#include "SystemFixtures.h"
-#include "TempHome.h"
+#include "CoreChecks.h"
 
 namespace tornivo {
 namespace {
@@ -22,10 +19,7 @@ namespace {
 using namespace test;
 using namespace std::chrono_literals;
 
-// GIO reads where the home Trash is once per process: a temporary one, set before any test.
-const TempDir kData;
-const bool kTrashSet = ::setenv("XDG_DATA_HOME", (kData / "data").c_str(), 1) == 0;
-const Path kTrashFiles = kData / "data/Trash/files";
+const Path kTrashFiles = temporaryHomeTrash();
 
 // A local time in the zone of TZ.
 TimePoint local(int y, int mo, int d, int h, int mi = 0, int s = 0) {
@@ -35,19 +29,8 @@ TimePoint local(int y, int mo, int d, int h, int mi = 0, int s = 0) {
     return Clock::from_time_t(std::mktime(&t));
 }
 
-// Blocks really allocated, without writing them.
-Path allocate(const Path& file, off_t size) {
-    makeDir(file.parent_path());
-    int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0 || ::posix_fallocate(fd, 0, size) != 0) throw std::runtime_error("fallocate");
-    ::close(fd);
-    return file;
-}
-
 std::vector<std::string> paths(const std::vector<LargeFile>& files) {
-    std::vector<std::string> out;
-    for (const auto& f : files) out.push_back(f.url.native());
-    return out;
+    return mapped(files, [](const LargeFile& f) { return f.url.native(); });
 }
 
 const TimePoint kNow = Clock::from_time_t(1'717'243'200);  // 1 June 2024, 12:00 UTC
@@ -88,7 +71,7 @@ TEST(LargeFileCutoffTest, CalendarMonthsInLocalTimeWithTheDayClampedToTheMonth) 
 }
 
 TEST_F(LargeFileScannerTest, ListsFilesFromTheMinimumOnDiskNotOpenedSinceTheCutoff) {
-    const Path real = allocate(downloads() / "disk.img", 524'288'000);
+    const Path real = allocateFile(downloads() / "disk.img", 524'288'000);
     const ByteCount onDisk = allocatedSize(real);
     ASSERT_GE(onDisk, 524'288'000);
     const Path sparse = downloads() / "sparse.img";
@@ -111,9 +94,8 @@ TEST_F(LargeFileScannerTest, ListsFilesFromTheMinimumOnDiskNotOpenedSinceTheCuto
         writeFile(*home.layout().documents / name, 8192);
         setTimes(*home.layout().documents / name, opened, kOld);
     }
-    std::vector<std::string> names;
-    for (const auto& f : scan()) names.push_back(f.url.filename());
-    std::sort(names.begin(), names.end());
+    auto names = mapped(scan(), [](const LargeFile& f) { return f.url.filename().native(); });
+    std::ranges::sort(names);
     EXPECT_EQ(names, (std::vector<std::string>{"at-the-cutoff", "disk.img", "four-months"}));
 }
 
@@ -178,8 +160,7 @@ TEST_F(LargeFileScannerTest, UnreadableFoldersAndVanishingFilesAreSkipped) {
     setMode(*home.layout().documents, 0);
     const Path later = old(*home.layout().music / "big");
     {
-        PermissionsApply permissions;
-        if (!permissions.active()) GTEST_SKIP() << permissions.reason();
+        TORNIVO_SKIP_UNLESS_PERMISSIONS_APPLY();
         EXPECT_EQ(paths(scan()), (std::vector{readable.native(), later.native()}));
     }
 
@@ -188,9 +169,7 @@ TEST_F(LargeFileScannerTest, UnreadableFoldersAndVanishingFilesAreSkipped) {
     std::atomic<bool> done{false};
     std::thread churn([&] {
         for (int i = 0; !done; ++i) {
-            Path p = downloads() / "churn" / std::to_string(i % 50);
-            writeFile(p, 8192);
-            setTimes(p, kOld, kOld);
+            old(downloads() / "churn" / std::to_string(i % 50));
             std::filesystem::remove(downloads() / "churn" / std::to_string((i + 25) % 50));
         }
     });
@@ -208,7 +187,7 @@ TEST_F(LargeFileScannerTest, OnANoatimeMountTheLaterOfAccessAndModificationCount
     const Path onRelatime = *home.layout().documents / "big";
     writeFile(onRelatime, 8192);
     setTimes(onRelatime, kOld, kNow - 24h);
-    ChildOutcome outcome = inMountNamespace([&](std::string& report) {
+    TORNIVO_EXPECT_IN_MOUNT_NAMESPACE([&](std::string& report) {
         const Path mountPoint = makeDir(downloads());
         if (!mountOrSay("tmpfs", mountPoint, "tmpfs", MS_NOATIME, "size=1m", report))
             return kSkipExit;
@@ -225,8 +204,6 @@ TEST_F(LargeFileScannerTest, OnANoatimeMountTheLaterOfAccessAndModificationCount
         if (found[1].lastAccess != kOld) report += "elsewhere the access time counts\n";
         return report.empty() ? 0 : 1;
     });
-    if (outcome.skipped) GTEST_SKIP() << outcome.report;
-    EXPECT_TRUE(outcome.passed) << outcome.report;
 }
 
 TEST_F(LargeFileScannerTest, RemovalMovesTheSelectedFilesByTheirBytesAndCountsWhatWent) {

@@ -10,9 +10,7 @@
 #include <thread>
 #include <vector>
 
-#include <gtest/gtest.h>
-
-#include "TempHome.h"
+#include "CoreChecks.h"
 
 namespace tornivo {
 namespace {
@@ -205,8 +203,7 @@ TEST(PreferencesStoreTest, FailedWriteLeavesOldFileIntact) {
     PreferencesStore fresh(dir / "other" / "settings.json");
     test::setMode(folder, 0500);
     test::setMode(test::makeDir(dir / "other"), 0500);
-    test::PermissionsApply permissions;
-    if (!permissions.active()) GTEST_SKIP() << permissions.reason();
+    TORNIVO_SKIP_UNLESS_PERMISSIONS_APPLY();
 
     EXPECT_FALSE(store.set("a", 2));
     EXPECT_FALSE(store.remove("a"));

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "TempHome.h"
+#include "CoreChecks.h"
 
 namespace tornivo {
 namespace {
@@ -81,7 +81,7 @@ AppIdentifier program(std::string name) {
 
 // --- unit names ---
 
-TEST(RunningAppsTest, ApplicationUnitsGiveTheDesktopFileIdWithoutLauncherOrInstance) {
+TEST(RunningAppsTest, ApplicationUnitsGiveTheDesktopFileIdWithoutLauncherOrInstanceOthersNone) {
     const std::string uuid = "2f1b3c4d-5e6f-4a1b-9c2d-3e4f5a6b7c8d";
     const std::pair<std::string, AppIdentifier> cases[] = {
         {"app-gnome-org.gnome.Nautilus-1234.scope", entry("org.gnome.Nautilus")},
@@ -107,10 +107,8 @@ TEST(RunningAppsTest, ApplicationUnitsGiveTheDesktopFileIdWithoutLauncherOrInsta
         {"snap.lxd.hook.configure-" + uuid + ".scope", entry("lxd", "")},  // a hook: no entry
     };
     for (const auto& [unit, id] : cases) EXPECT_EQ(RunningApps::unitApplication(unit), id) << unit;
-}
-
-TEST(RunningAppsTest, OtherUnitsAndMalformedNamesGiveNothing) {
-    // Among them: bare prefixes, no random part, a slash, a NUL, bytes that are not UTF-8.
+    // Other units and malformed names give nothing; among them: bare prefixes, no random part, a
+    // slash, a NUL, bytes that are not UTF-8.
     const char* const units[] = {"",
                                  "app-",
                                  "snap.",
@@ -273,8 +271,7 @@ TEST(RunningAppsTest, UnreadableStatusSkipsTheProcessAndUnreadableCgroupKeepsThe
                            "FLATPAK_ID=org.x.Closed\0"sv);
     setMode(closed / "cgroup", 0);
     setMode(closed / "environ", 0);
-    PermissionsApply permissions;
-    if (!permissions.active()) GTEST_SKIP() << permissions.reason();
+    TORNIVO_SKIP_UNLESS_PERMISSIONS_APPLY();
     EXPECT_EQ(proc.current(), (Map{{"closed", "closed"}}));
 }
 

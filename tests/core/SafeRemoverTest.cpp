@@ -7,17 +7,13 @@
 
 #include <atomic>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <map>
 #include <string>
 #include <thread>
 #include <tuple>
 
-#include <gtest/gtest.h>
-
-#include "SystemFixtures.h"
-#include "TempHome.h"
+#include "CoreChecks.h"
 
 namespace tornivo {
 namespace {
@@ -100,9 +96,7 @@ TEST(SafeRemoverTest, NeverReportsSuccessForWhatItCannotRemove) {
     const Path closedParent = dir / "closed";
     writeText(closedParent / "inner" / "f.txt", "f");
     setMode(closedParent, 0500);
-
-    PermissionsApply permissions;
-    if (!permissions.active()) GTEST_SKIP() << permissions.reason();
+    TORNIVO_SKIP_UNLESS_PERMISSIONS_APPLY();
 
     EXPECT_FALSE(SafeRemover::remove(tree));
     EXPECT_TRUE(test::exists(tree / "locked" / "stuck.txt"));
@@ -142,7 +136,7 @@ TEST(SafeRemoverTest, StopsAtMountPointsIncludingBindMountsOfSameFileSystem) {
     makeDir(tree / "nested" / "bound");
     makeDir(tree / "scratch");
 
-    ChildOutcome outcome = inMountNamespace([&](std::string& report) {
+    TORNIVO_EXPECT_IN_MOUNT_NAMESPACE([&](std::string& report) {
         if (!mountOrSay(shared.c_str(), tree / "nested" / "bound", nullptr, MS_BIND, nullptr,
                         report) ||
             !mountOrSay("tmpfs", tree / "scratch", "tmpfs", 0, "size=1m", report))
@@ -168,8 +162,6 @@ TEST(SafeRemoverTest, StopsAtMountPointsIncludingBindMountsOfSameFileSystem) {
         expect(!test::exists(tree / "z.txt"), "left an ordinary file beside the mounts");
         return report.empty() ? 0 : 1;
     });
-    if (outcome.skipped) GTEST_SKIP() << outcome.report;
-    EXPECT_TRUE(outcome.passed) << outcome.report;
     EXPECT_EQ(snapshotOf(shared), sharedBefore);
 }
 
@@ -193,9 +185,8 @@ TEST(SafeRemoverTest, FoldersSwappedForLinksMidwayLeadNowhere) {
     constexpr int kMinRounds = 500;
     std::atomic<long> swaps{0};
     std::atomic<bool> stop{false};
-    // Each swap exchanges a folder with the link beside it in one step (RENAME_EXCHANGE). The
-    // swapper never creates anything: through a link its paths would lead into the victim, which
-    // holds none of these names, so there they simply fail.
+    // Each swap exchanges a folder with the link beside it in one step. Through a link the
+    // swapper's paths lead into the victim, which holds none of these names: there they fail.
     std::thread swapper([&] {
         for (std::size_t n = 0; !stop.load(std::memory_order_relaxed); ++n) {
             const Path& folder = swapped[n % std::size(swapped)];

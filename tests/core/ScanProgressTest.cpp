@@ -36,33 +36,28 @@ struct Recorder {
 };
 
 // Every figure rises or stays, only the last report has no folder, every mark of files and of
-// bytes up to the totals is heard exactly once, and the last report is `last`.
+// bytes up to the totals is heard (a report repeating a mark for a new folder is no mark of its
+// own), and the last report is `last`.
 void expectRisingToTheEnd(const std::vector<ScanProgress>& calls, const ScanProgress& last) {
     ASSERT_FALSE(calls.empty());
-    for (std::size_t i = 1; i < calls.size(); ++i) {
-        EXPECT_GE(calls[i].files, calls[i - 1].files) << i;
-        EXPECT_GE(calls[i].bytesHashed, calls[i - 1].bytesHashed) << i;
-        EXPECT_GE(calls[i].bytesToHash, calls[i - 1].bytesToHash) << i;
-    }
-    for (std::size_t i = 0; i + 1 < calls.size(); ++i)
-        EXPECT_FALSE(calls[i].folder.empty()) << i << " of " << calls.size();
-    std::multiset<std::int64_t> fileMarks;
-    std::multiset<ByteCount> byteMarks;
+    std::set<std::int64_t> fileMarks, byteMarks, wantFiles, wantBytes;
     for (std::size_t i = 0; i + 1 < calls.size(); ++i) {
-        const auto& c = calls[i];
+        const ScanProgress &c = calls[i], &next = calls[i + 1];
+        EXPECT_FALSE(c.folder.empty()) << i << " of " << calls.size();
+        EXPECT_TRUE(next.files >= c.files && next.bytesHashed >= c.bytesHashed &&
+                    next.bytesToHash >= c.bytesToHash)
+            << i;
         if (c.files > 0 && c.files % ProgressMeter::kFilesEvery == 0) fileMarks.insert(c.files);
         if (c.bytesHashed > 0 && c.bytesHashed % ProgressMeter::kBytesEvery == 0)
             byteMarks.insert(c.bytesHashed);
     }
-    // Reports that repeat a mark without reaching it (a new folder) are not marks of their own.
-    std::set<std::int64_t> wantFiles, wantBytes;
     for (auto m = ProgressMeter::kFilesEvery; m <= last.files; m += ProgressMeter::kFilesEvery)
         wantFiles.insert(m);
     for (auto m = ProgressMeter::kBytesEvery; m <= last.bytesHashed;
          m += ProgressMeter::kBytesEvery)
         wantBytes.insert(m);
-    EXPECT_EQ(std::set<std::int64_t>(fileMarks.begin(), fileMarks.end()), wantFiles);
-    EXPECT_EQ(std::set<ByteCount>(byteMarks.begin(), byteMarks.end()), wantBytes);
+    EXPECT_EQ(fileMarks, wantFiles);
+    EXPECT_EQ(byteMarks, wantBytes);
     EXPECT_EQ(calls.back(), last);
 }
 

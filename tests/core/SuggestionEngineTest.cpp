@@ -1,14 +1,12 @@
 #include "engines/SuggestionEngine.h"
 
-#include <gtest/gtest.h>
+#include "CoreChecks.h"
 
 namespace tornivo {
 namespace {
 
 std::vector<std::string> keys(const std::vector<Suggestion>& list) {
-    std::vector<std::string> out;
-    for (const auto& s : list) out.push_back(s.messageKey);
-    return out;
+    return test::mapped(list, [](const Suggestion& s) { return s.messageKey; });
 }
 
 SystemStats stats(double memory, double disk, ByteCount diskUsed = 0, ByteCount diskTotal = 0) {

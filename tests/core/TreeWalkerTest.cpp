@@ -2,17 +2,15 @@
 
 #include <sys/mount.h>
 
+#include <algorithm>
 #include <functional>
-#include <map>
 #include <random>
 #include <set>
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
-#include "SystemFixtures.h"
-#include "TempHome.h"
+#include "CoreChecks.h"
+#include "platform/ParallelTreeWalk.h"
 
 namespace tornivo {
 namespace {
@@ -42,9 +40,8 @@ std::vector<Seen> walkAll(const Path& root,
 }
 
 std::set<std::string> pathsOf(const std::vector<Seen>& seen) {
-    std::set<std::string> out;
-    for (const auto& s : seen) out.insert(s.path);
-    return out;
+    const auto paths = mapped(seen, [](const Seen& s) { return s.path; });
+    return {paths.begin(), paths.end()};
 }
 
 std::set<std::string> relative(const Path& root, std::initializer_list<const char*> names) {
@@ -87,23 +84,15 @@ TEST(TreeWalkerTest, MatchesReferenceListingInPreOrderByteForByte) {
     EXPECT_EQ(seen.size(), reference.size()) << "an entry was reported twice or missed";
     EXPECT_EQ(pathsOf(seen), reference);
 
-    // Pre-order, descending at once: every folder is followed directly by all of its contents,
-    // and every entry's depth matches its path.
-    std::map<std::string, std::size_t> below;
-    for (const auto& p : reference) {
-        for (Path up = Path(p).parent_path(); up != root; up = up.parent_path())
-            ++below[up.native()];
-    }
-    for (std::size_t i = 0; i < seen.size(); ++i) {
-        const Path rel = Path(seen[i].path).lexically_relative(root);
-        EXPECT_EQ(seen[i].depth, std::distance(rel.begin(), rel.end())) << seen[i].path;
-        if (!seen[i].directory) continue;
-        const std::string prefix = seen[i].path + "/";
-        const std::size_t count = below[seen[i].path];
-        ASSERT_LE(i + count, seen.size());
-        for (std::size_t j = i + 1; j <= i + count; ++j)
-            ASSERT_EQ(seen[j].path.compare(0, prefix.size(), prefix), 0)
-                << seen[j].path << " interrupts the contents of " << seen[i].path;
+    // Pre-order, descending at once: every entry lies in the folder last entered that is still
+    // open (once left, a folder never comes back), at the depth of its path.
+    std::vector<std::string> open{root.native()};
+    for (const Seen& s : seen) {
+        const std::string parent = Path(s.path).parent_path().native();
+        while (open.size() > 1 && open.back() != parent) open.pop_back();
+        ASSERT_EQ(open.back(), parent) << s.path << " is out of its folder's turn";
+        EXPECT_EQ(s.depth, static_cast<int>(open.size())) << s.path;
+        if (s.directory) open.push_back(s.path);
     }
 }
 
@@ -146,8 +135,7 @@ TEST(TreeWalkerTest, UnreadableFolderContributesNothingAndWalkGoesOn) {
     writeText(root / "z" / "z.txt", "z");
     setMode(root / "closed", 0000);
     setMode(root / "listable", 0400);  // names can be read, entries cannot be reached
-    PermissionsApply permissions;
-    if (!permissions.active()) GTEST_SKIP() << permissions.reason();
+    TORNIVO_SKIP_UNLESS_PERMISSIONS_APPLY();
 
     std::set<std::string> paths = pathsOf(walkAll(root));
     paths.erase((root / "closed").native());
@@ -197,7 +185,7 @@ TEST(TreeWalkerTest, NeverEntersOtherMountsIncludingBindMountsOfSameFileSystem) 
     makeDir(root / "nested" / "bound");
     makeDir(root / "scratch");
 
-    ChildOutcome outcome = inMountNamespace([&](std::string& report) {
+    TORNIVO_EXPECT_IN_MOUNT_NAMESPACE([&](std::string& report) {
         if (!mountOrSay((dir / "shared").c_str(), root / "nested" / "bound", nullptr, MS_BIND,
                         nullptr, report) ||
             !mountOrSay("tmpfs", root / "scratch", "tmpfs", 0, "size=1m", report))
@@ -215,8 +203,43 @@ TEST(TreeWalkerTest, NeverEntersOtherMountsIncludingBindMountsOfSameFileSystem) 
         for (const auto& p : got) report += " " + p;
         return 1;
     });
-    if (outcome.skipped) GTEST_SKIP() << outcome.report;
-    EXPECT_TRUE(outcome.passed) << outcome.report;
+}
+
+TEST(ParallelTreeWalkTest, ThreadsTogetherMeetEveryEntryOnceAndKeysRestoreTheSequentialOrder) {
+    TempDir dir;
+    const Path root = dir / "tree";
+    for (int a = 0; a < 12; ++a)
+        for (int b = 0; b < 6; ++b) {
+            const Path folder = root / ("a" + std::to_string(a)) / ("b" + std::to_string(b));
+            for (int c = 0; c < 5; ++c) writeFile(folder / ("f" + std::to_string(c)), 10);
+            makeDir(folder / "empty");
+            if (b % 2) writeFile(folder / "deeper/still/x", 1);
+        }
+    makeSymlink(root / "a0", root / "a1/link");
+
+    using Found = std::pair<TreeWalker::OrderKey, std::string>;
+    struct Collector {
+        std::vector<Found> found;
+        bool operator()(const TreeWalker& walker, const TreeWalker::Entry& e) {
+            found.emplace_back(walker.orderKey(e), walker.pathOf(e).native());
+            return true;
+        }
+    };
+    Collector sequential;
+    TreeWalker walker;
+    walker.walk(root, [&](const TreeWalker::Entry& e) { return sequential(walker, e); });
+    ASSERT_GT(sequential.found.size(), 600u);
+    ASSERT_EQ(
+        std::ranges::adjacent_find(sequential.found, std::ranges::greater_equal{}, &Found::first),
+        sequential.found.end())
+        << "keys rise in the walk's order";
+    for (unsigned threads : {1u, 2u, 4u, 8u}) {
+        std::vector<Found> merged;
+        for (auto& c : parallelTreeWalk(root, threads, [] { return Collector{}; }))
+            merged.insert(merged.end(), c.found.begin(), c.found.end());
+        std::ranges::sort(merged);
+        EXPECT_EQ(merged, sequential.found) << threads << " threads";
+    }
 }
 
 }  // namespace

@@ -1,14 +1,12 @@
 #include "engines/TuneUpCommands.h"
 
-#include <gtest/gtest.h>
+#include "CoreChecks.h"
 
 namespace tornivo {
 namespace {
 
 std::vector<std::string> ids(const std::vector<TuneUpAction>& actions) {
-    std::vector<std::string> out;
-    for (const auto& a : actions) out.push_back(a.id);
-    return out;
+    return test::mapped(actions, [](const TuneUpAction& a) { return a.id; });
 }
 
 const TuneUpAction& find(const std::vector<TuneUpAction>& actions, const std::string& id) {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <tuple>
 
-#include "TempHome.h"
+#include "CoreChecks.h"
 
 namespace tornivo {
 namespace {
@@ -13,19 +13,14 @@ namespace {
 using namespace test;
 using Names = std::vector<std::string>;
 
-// GIO reads where the home Trash is once per process: a temporary one, set before any test.
-const TempDir kData;
-const bool kTrashSet = ::setenv("XDG_DATA_HOME", (kData / "data").c_str(), 1) == 0;
-const Path kTrashFiles = kData / "data/Trash/files";
+const Path kTrashFiles = temporaryHomeTrash();
 
 // Each leftover as "<path below root> <kind>", then "+" when selected and "~" when found by name.
 Names listed(const UninstallTarget& t, const Path& root) {
-    Names out;
-    for (const auto& l : t.leftovers)
-        out.push_back(l.url.lexically_relative(root).native() + " " +
-                      std::string(rawValue(l.kind)) + (l.isSelected ? " +" : "") +
-                      (l.matchedByName ? " ~" : ""));
-    return out;
+    return mapped(t.leftovers, [&](const AppLeftover& l) {
+        return l.url.lexically_relative(root).native() + " " + std::string(rawValue(l.kind)) +
+               (l.isSelected ? " +" : "") + (l.matchedByName ? " ~" : "");
+    });
 }
 
 Path bundle(const Path& folder, const std::string& name, const std::string& id) {

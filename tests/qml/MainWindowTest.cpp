@@ -1,8 +1,10 @@
-// The first window, driven as a person would: press the scan button, see the rows.
+// QML driven offscreen as a person would: press the scan button and see the rows; switch the
+// language and see a running scene follow at once, texts and direction.
 
 #include <gtest/gtest.h>
 
 #include <QQmlApplicationEngine>
+#include <QQmlComponent>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTest>
@@ -22,16 +24,32 @@ namespace {
 
 using namespace tornivo::test;
 
-TEST(MainWindowTest, ScanButtonListsTheJunkLargestFirst) {
+// English, the shared language and theme managers set, and unset again whatever happened.
+class MainWindowTest : public ::testing::Test {
+  protected:
     TempHome home;
+    std::shared_ptr<PreferencesStore> store = [this] {
+        auto s = std::make_shared<PreferencesStore>(home.layout().settingsFile);
+        s->set(LocalizationManager::kKey, "en");
+        return s;
+    }();
+    LocalizationManager l10n{*store};
+    ThemeManager theme{*store};
+
+    void SetUp() override {
+        LocalizationManager::setShared(&l10n);
+        ThemeManager::setShared(&theme);
+    }
+    void TearDown() override {
+        AppState::setInstance(nullptr);
+        ThemeManager::setShared(nullptr);
+        LocalizationManager::setShared(nullptr);
+    }
+};
+
+TEST_F(MainWindowTest, ScanButtonListsTheJunkLargestFirst) {
     writeFile(home.layout().cacheHome / "org.example.Editor/cache.db", 200000);
     writeFile(home.layout().cacheHome / "thumbnails/normal/a.png", 50000);
-    auto store = std::make_shared<PreferencesStore>(home.layout().settingsFile);
-    store->set(LocalizationManager::kKey, "en");
-    LocalizationManager l10n(*store);
-    LocalizationManager::setShared(&l10n);
-    ThemeManager theme(*store);
-    ThemeManager::setShared(&theme);
     AppState state(home.layout(), store);
     AppState::setInstance(&state);
 
@@ -58,7 +76,36 @@ TEST(MainWindowTest, ScanButtonListsTheJunkLargestFirst) {
     EXPECT_TRUE(summary->property("text").toString().startsWith(
         Fmt::bytes(state.scanResult()->items[0].size + state.scanResult()->items[1].size)));
     EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
-    AppState::setInstance(nullptr);
+}
+
+TEST_F(MainWindowTest, ArabicTurnsTheSceneRightToLeftAndEnglishTurnsItBack) {
+    QQmlEngine engine;
+    QQmlComponent component(&engine);
+    component.setData(R"(
+        import QtQuick
+        import Tornivo
+        Item {
+            LayoutMirroring.enabled: LocalizationManager.layoutDirection === Qt.RightToLeft
+            LayoutMirroring.childrenInherit: true
+            property bool mirrored: LayoutMirroring.enabled
+            property string label: qsTrId("clean.cleanButton")
+            property string count: LocalizationManager.code, Fmt.integer(1234567)
+        })",
+                      QUrl("qrc:/LanguageSwitchTest.qml"));
+    std::unique_ptr<QObject> scene(component.create());
+    ASSERT_TRUE(scene) << component.errorString().toStdString();
+    EXPECT_EQ(scene->property("label").toString(), "Clean");
+    EXPECT_FALSE(scene->property("mirrored").toBool());
+
+    l10n.setCode("ar");
+    EXPECT_EQ(scene->property("label").toString(), QString::fromUtf8("تنظيف"));
+    EXPECT_TRUE(scene->property("mirrored").toBool());
+    EXPECT_NE(scene->property("count").toString(), "1,234,567") << "numbers follow the language";
+
+    l10n.setCode("en");
+    EXPECT_EQ(scene->property("label").toString(), "Clean");
+    EXPECT_FALSE(scene->property("mirrored").toBool());
+    EXPECT_EQ(scene->property("count").toString(), "1,234,567");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <vector>
 
 namespace tornivo::test {
 
@@ -100,6 +101,22 @@ void setTimes(const Path& file, TimePoint access, TimePoint modification) {
     timespec times[2] = {ts(access), ts(modification)};
     if (::utimensat(AT_FDCWD, file.c_str(), times, AT_SYMLINK_NOFOLLOW) != 0)
         throw std::runtime_error("cannot set times of " + file.string());
+}
+
+void setTreeTimes(const Path& folder, TimePoint when) {
+    std::vector<Path> below;
+    for (const auto& e : fs::recursive_directory_iterator(folder)) below.push_back(e.path());
+    for (auto it = below.rbegin(); it != below.rend(); ++it) setTimes(*it, when, when);
+    setTimes(folder, when, when);
+}
+
+Path allocateFile(const Path& file, ByteCount size) {
+    fs::create_directories(file.parent_path());
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const bool made = fd >= 0 && ::posix_fallocate(fd, 0, size) == 0;
+    if (fd >= 0) ::close(fd);
+    if (!made) throw std::runtime_error("cannot allocate " + file.string());
+    return file;
 }
 
 void setMode(const Path& file, mode_t mode) {

@@ -53,6 +53,10 @@ Path makeDir(const Path& folder);
 Path makeSymlink(const Path& target, const Path& link);
 // Sets access and modification times (seconds since the epoch), not following a link.
 void setTimes(const Path& file, TimePoint access, TimePoint modification);
+// Sets both times of a folder and of everything below it.
+void setTreeTimes(const Path& folder, TimePoint when);
+// Creates the parent folders and a file of `size` bytes allocated on disk, never written.
+Path allocateFile(const Path& file, ByteCount size);
 void setMode(const Path& file, mode_t mode);
 bool exists(const Path& file);  // without following a final link
 // On-disk size as the file system reports it (st_blocks x 512).
