@@ -1,6 +1,5 @@
 // AppState: the installers section.
 
-#include <algorithm>
 #include <set>
 
 #include "AppState.h"
@@ -21,22 +20,16 @@ void AppState::runInstallerScan() {
 }
 
 void AppState::toggleInstaller(const InstallerFile& file) {
-    const auto& rows = installerFiles();
-    auto it = std::find(rows.begin(), rows.end(), file);
-    if (it == rows.end()) return;  // a stale copy: the list changed meanwhile
-    InstallerFile flipped = *it;
-    flipped.isSelected = !flipped.isSelected;
-    installerFiles_->update(static_cast<int>(it - rows.begin()), std::move(flipped));
-    emit installerFilesChanged();
+    // A stale copy (the list changed meanwhile) matches no row.
+    if (installerFiles_->toggleFirst([&](const InstallerFile& f) { return f == file; }))
+        emit installerFilesChanged();
 }
 
 void AppState::toggleInstaller(const QString& id) {
     const Uuid wanted = Uuid::fromString(id.toStdString());
-    if (wanted.isNull()) return;
-    const auto& rows = installerFiles();
-    auto it = std::find_if(rows.begin(), rows.end(),
-                           [&](const InstallerFile& f) { return f.id == wanted; });
-    if (it != rows.end()) toggleInstaller(InstallerFile(*it));
+    if (!wanted.isNull() &&
+        installerFiles_->toggleFirst([&](const InstallerFile& f) { return f.id == wanted; }))
+        emit installerFilesChanged();
 }
 
 void AppState::removeSelectedInstallers() {

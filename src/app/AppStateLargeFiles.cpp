@@ -1,6 +1,5 @@
 // AppState: the large-files section.
 
-#include <algorithm>
 #include <set>
 
 #include "AppState.h"
@@ -24,22 +23,16 @@ void AppState::runLargeFileScan() {
 }
 
 void AppState::toggleSelection(const LargeFile& file) {
-    const auto& rows = largeFiles();
-    auto it = std::find(rows.begin(), rows.end(), file);
-    if (it == rows.end()) return;  // a stale copy: the list changed meanwhile
-    LargeFile flipped = *it;
-    flipped.isSelected = !flipped.isSelected;
-    largeFiles_->update(static_cast<int>(it - rows.begin()), std::move(flipped));
-    emit largeFilesChanged();
+    // A stale copy (the list changed meanwhile) matches no row.
+    if (largeFiles_->toggleFirst([&](const LargeFile& f) { return f == file; }))
+        emit largeFilesChanged();
 }
 
 void AppState::toggleSelection(const QString& id) {
     const Uuid wanted = Uuid::fromString(id.toStdString());
-    if (wanted.isNull()) return;
-    const auto& rows = largeFiles();
-    auto it =
-        std::find_if(rows.begin(), rows.end(), [&](const LargeFile& f) { return f.id == wanted; });
-    if (it != rows.end()) toggleSelection(LargeFile(*it));
+    if (!wanted.isNull() &&
+        largeFiles_->toggleFirst([&](const LargeFile& f) { return f.id == wanted; }))
+        emit largeFilesChanged();
 }
 
 void AppState::removeSelectedLargeFiles() {

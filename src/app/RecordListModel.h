@@ -6,6 +6,7 @@
 #include <QtQml/qqmlregistration.h>
 #include <QAbstractListModel>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -74,6 +75,17 @@ class RecordList final : public RecordListModel {
     void update(int row, T record) {
         rows_[static_cast<std::size_t>(row)] = std::move(record);
         emit dataChanged(index(row), index(row));
+    }
+
+    // Flips the tick of the first row for which `pred` holds; false when none does.
+    template <class Pred>
+    bool toggleFirst(Pred pred) {
+        auto it = std::find_if(rows_.begin(), rows_.end(), pred);
+        if (it == rows_.end()) return false;
+        T flipped = *it;
+        flipped.isSelected = !flipped.isSelected;
+        update(static_cast<int>(it - rows_.begin()), std::move(flipped));
+        return true;
     }
 
     void removeAt(int row) {
