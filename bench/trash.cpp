@@ -3,8 +3,8 @@
 //
 //   tornivo-bench-trash FOLDER
 //
-// Prints: moved=N of=M bytes=B wall_seconds=S (the time of the removal alone). The Trash is
-// GIO's: point XDG_DATA_HOME elsewhere to keep the real one untouched.
+// Prints: moved=N of=M bytes=B wall_seconds=S (the time of the removal alone). The Trash is the
+// current user's layout's: point XDG_DATA_HOME elsewhere to keep the real one untouched.
 
 #include <algorithm>
 #include <cstdio>
@@ -25,7 +25,12 @@ int main(int argc, char** argv) {
     for (const auto& e : std::filesystem::directory_iterator(folder, ec)) {
         auto st = tornivo::statEntry(AT_FDCWD, e.path().c_str());
         if (st && st->isRegular())
-            files.push_back({tornivo::Uuid::random(), e.path(), st->allocatedSize, {}, true});
+            files.push_back({tornivo::Uuid::random(),
+                             e.path(),
+                             st->allocatedSize,
+                             {},
+                             true,
+                             tornivo::identityOf(e.path())});
     }
     if (ec) {
         std::fprintf(stderr, "tornivo-bench-trash: %s: %s\n", argv[1], ec.message().c_str());

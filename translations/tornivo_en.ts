@@ -11,6 +11,14 @@
         <source>Junk cleaned</source>
         <translation>Junk cleaned</translation>
     </message>
+    <message id="banner.folderRefusedMsg">
+        <source>%1 was not read: it is, or holds, your home folder or another of your folders, or it is not yours.</source>
+        <translation>%1 was not read: it is, or holds, your home folder or another of your folders, or it is not yours.</translation>
+    </message>
+    <message id="banner.folderRefusedTitle">
+        <source>A folder was left alone</source>
+        <translation>A folder was left alone</translation>
+    </message>
     <message id="banner.foundMessage">
         <source>%1 of junk is ready to clean.</source>
         <translation>%1 of junk is ready to clean.</translation>
@@ -22,6 +30,10 @@
     <message id="banner.leftoversRemovedMessage">
         <source>The leftovers of %1 were moved to the Trash; the application stays installed.</source>
         <translation>The leftovers of %1 were moved to the Trash; the application stays installed.</translation>
+    </message>
+    <message id="banner.removalRefusedTitle">
+        <source>Nothing was removed</source>
+        <translation>Nothing was removed</translation>
     </message>
     <message id="banner.testMessage">
         <source>This is how Tornivo reports background work.</source>
@@ -434,6 +446,10 @@
     <message id="settings.protectedHint">
         <source>Scans never list anything inside these folders.</source>
         <translation>Scans never list anything inside these folders.</translation>
+    </message>
+    <message id="settings.protectedUnreadable">
+        <source>The protected folders in %1 cannot be read, so nothing is removed until that file is mended or removed.</source>
+        <translation>The protected folders in %1 cannot be read, so nothing is removed until that file is mended or removed.</translation>
     </message>
     <message id="settings.schedule">
         <source>Schedule</source>

@@ -6,6 +6,7 @@
 #include "BannerCenter.h"
 #include "Fmt.h"
 #include "RecordRoles.h"
+#include "platform/PathText.h"
 
 namespace tornivo::app {
 
@@ -45,7 +46,7 @@ AppState::AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObje
       uninstaller_(std::make_shared<UninstallerEngine>(layout_)),
       tuneUp_(new TuneUpEngine(layout_.kind, this)),
       schedule_(new ScheduleManager(
-          layout_, *store_, [this](const Path& p) { return exclusions_->isProtected(p); }, this)) {
+          layout_, *store_, [this] { return exclusions_->protection(); }, this)) {
     developerProtectionDays_ = DeveloperCleanEngine::storedProtectionDays(*store_);
     soundEnabled_ = store_->boolean(kSoundEnabledKey).value_or(true);
 
@@ -120,8 +121,10 @@ void AppState::runQuickScan() {
     assign(lastFreed_, std::optional<ByteCount>(), &AppState::lastFreedChanged);
     play(SoundCue::scanStart);
     quickClean_.run([](QuickCleanEngine& engine) { return engine.scan(); })
-        .then(this, [this](std::vector<JunkItem> items) {
-            ScanResult result{withoutProtected(std::move(items), exclusions_->core()), now_()};
+        .then(this, [this](JunkScan scan) {
+            reportRefused(scan.refused);
+            ScanResult result{withoutProtected(std::move(scan.items), exclusions_->protection()),
+                              now_()};
             ByteCount total = 0;
             for (const auto& item : result.items) total += item.size;
             const bool found = !result.items.empty() && total >= 1;
@@ -132,9 +135,11 @@ void AppState::runQuickScan() {
 }
 
 void AppState::runClean() {
-    if (!scanResult_) return;
-    // One snapshot of the running applications, taken before anything is removed.
-    JunkSplit split = splitByRunningApps(scanResult_->items, runningApps_());
+    if (!scanResult_ || !mayRemove()) return;
+    // One snapshot of the running applications, taken before anything is removed; a folder
+    // protected since the scan keeps what lies in it.
+    JunkSplit split = splitByRunningApps(
+        withoutProtected(scanResult_->items, exclusions_->protection()), runningApps_());
     QStringList skipped;
     for (const auto& name : split.skippedApps) skipped << QString::fromStdString(name);
     assign(skippedRunningApps_, skipped, &AppState::skippedRunningAppsChanged);
@@ -155,6 +160,20 @@ void AppState::runClean() {
             play(SoundCue::removeDone);
             assign(isCleaning_, false, &AppState::isCleaningChanged);
         });
+}
+
+bool AppState::mayRemove() {
+    if (!exclusions_->problem()) return true;
+    showBanner_("exclamationmark.triangle.fill", qtTrId("banner.removalRefusedTitle"),
+                exclusions_->problemText());
+    return false;
+}
+
+void AppState::reportRefused(const std::vector<RootProblem>& refused) {
+    for (const auto& problem : refused)
+        showBanner_("exclamationmark.triangle.fill", qtTrId("banner.folderRefusedTitle"),
+                    qtTrId("banner.folderRefusedMsg")
+                        .arg(QString::fromStdString(displayText(problem.folder))));
 }
 
 // --- Developer ---

@@ -238,6 +238,8 @@ class AppState : public QObject {
 
   private:
     void publishDiskFiles();
+    // Takes a file moved to the Trash out of its category.
+    void dropDiskFile(const DiskFile& file, FileKind kind);
     std::array<RecordList<DiskFile>*, RawEnumTable<FileKind>::cases.size()> diskFileModels_{};
 
   public:
@@ -369,6 +371,9 @@ class AppState : public QObject {
     void shredStrengthChanged();
     void isShreddingChanged();
     void lastShredOutcomeChanged();
+    // A move of an X-Ray file to the Trash is over; whether the file went.
+    void diskFileTrashed(bool moved);
+
     void suggestionsChanged();
 
   private:
@@ -382,6 +387,11 @@ class AppState : public QObject {
         if (playCue_) playCue_(cue);
     }
     void setScanResult(std::optional<ScanResult> result);
+    // Whether a removal may go ahead: not while the protected folders cannot be read (what the
+    // user protected is then unknown). Says why in a banner when it may not.
+    bool mayRemove();
+    // Tells in a banner which folders a scan refused to read (see LayoutRoots.h), if any.
+    void reportRefused(const std::vector<RootProblem>& refused);
     void setDeveloperResult(std::optional<DeveloperScanResult> result);
 
     const Layout layout_;

@@ -50,7 +50,7 @@ void AppState::toggleDeveloperProject(const QString& id) {
 }
 
 void AppState::runDeveloperClean() {
-    if (!developerResult_) return;
+    if (!developerResult_ || !mayRemove()) return;
     std::vector<DeveloperProject> selection;
     for (const auto& p : developerResult_->cleanableProjects())
         if (p.isSelected && !exclusions_->isProtected(p.url)) selection.push_back(p);

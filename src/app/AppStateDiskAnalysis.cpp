@@ -6,7 +6,6 @@
 #include "LocalizationManager.h"
 #include "RecordRoles.h"
 #include "platform/PathText.h"
-#include "platform/Trash.h"
 
 namespace tornivo::app {
 
@@ -29,7 +28,8 @@ void AppState::runDiskAnalysis() {
         })
         .then(this, [this](std::vector<DiskCategory> categories) {
             // Protected files leave the lists; the totals keep what the walk counted.
-            diskCategories_->replace(withoutProtected(std::move(categories), exclusions_->core()));
+            diskCategories_->replace(
+                withoutProtected(std::move(categories), exclusions_->protection()));
             publishDiskFiles();
             emit diskCategoriesChanged();
             assign(isAnalyzing_, false, &AppState::isAnalyzingChanged);
@@ -37,7 +37,15 @@ void AppState::runDiskAnalysis() {
 }
 
 void AppState::trashDiskFile(const DiskFile& file, FileKind kind) {
-    if (!Trash::moveToTrash(file.url)) return;
+    if (!mayRemove() || exclusions_->isProtected(file.url)) return;
+    diskAnalyzer_.run([file](DiskAnalyzer& engine) { return engine.trashFile(file); })
+        .then(this, [this, file, kind](bool moved) {
+            if (moved) dropDiskFile(file, kind);
+            emit diskFileTrashed(moved);
+        });
+}
+
+void AppState::dropDiskFile(const DiskFile& file, FileKind kind) {
     const auto& rows = diskCategories_->rows();
     auto it = std::find_if(rows.begin(), rows.end(),
                            [&](const DiskCategory& c) { return c.kind == kind; });

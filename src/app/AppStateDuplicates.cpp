@@ -19,12 +19,17 @@ const DuplicateGroup* findGroup(const std::vector<DuplicateGroup>& groups, const
 void AppState::runDuplicateScan() {
     assign(isFindingDuplicates_, true, &AppState::isFindingDuplicatesChanged);
     play(SoundCue::scanStart);
-    auto roots = Layout::present(
-        {layout_.downloads, layout_.documents, layout_.desktop, layout_.pictures, layout_.movies});
     duplicateFinder_
-        .run([roots = std::move(roots)](DuplicateFinder& finder) { return finder.scan(roots); })
-        .then(this, [this](std::vector<DuplicateGroup> groups) {
-            duplicateGroups_->replace(withoutProtected(std::move(groups), exclusions_->core()));
+        .run([layout = layout_](DuplicateFinder& finder) {
+            // The personal folders, checked as roots: none that leads to the home, above it or
+            // to another folder of the layout is walked.
+            const PersonalFolders folders(layout, DuplicateFinder::personalRoots(layout));
+            return std::make_pair(finder.scan(folders), folders.refused());
+        })
+        .then(this, [this](std::pair<std::vector<DuplicateGroup>, std::vector<RootProblem>> found) {
+            reportRefused(found.second);
+            duplicateGroups_->replace(
+                withoutProtected(std::move(found.first), exclusions_->protection()));
             emit duplicateGroupsChanged();
             if (!duplicateGroups().empty()) play(SoundCue::scanDone);
             assign(isFindingDuplicates_, false, &AppState::isFindingDuplicatesChanged);
@@ -32,9 +37,15 @@ void AppState::runDuplicateScan() {
 }
 
 void AppState::removeDuplicates(const Path& keeping, const DuplicateGroup& group) {
+    if (!mayRemove()) return;
     duplicateFinder_
-        .run([group, keeping](DuplicateFinder& finder) {
-            return finder.removeCopies(group, keeping);
+        .run([group = withoutProtected(std::vector{group}, exclusions_->protection()), keeping,
+              layout = layout_](DuplicateFinder& finder) -> std::optional<ByteCount> {
+            // A folder protected since the scan keeps its copies (and a group left with one
+            // copy is not touched).
+            if (group.empty()) return std::nullopt;
+            Trash trash(layout);
+            return finder.removeCopies(group.front(), keeping, trash);
         })
         .then(this, [this, id = group.id](std::optional<ByteCount> freed) {
             // Refused: the kept copy is not the group's or is gone, and nothing was moved.
@@ -64,15 +75,17 @@ void AppState::autoResolveDuplicates(const QString& groupId) {
 
 void AppState::removeAllDuplicates() {
     std::vector<DuplicateGroup> groups = duplicateGroups();
-    if (groups.empty()) return;
+    if (groups.empty() || !mayRemove()) return;
     play(SoundCue::removeStart);
     duplicateFinder_
-        .run([groups](DuplicateFinder& finder) {
+        .run([groups = withoutProtected(std::move(groups), exclusions_->protection()),
+              layout = layout_](DuplicateFinder& finder) {
             // One group after the other, each sparing its first file; a group whose first file
             // is gone or changed keeps all of its copies.
+            Trash trash(layout);
             std::vector<Uuid> resolved;
             for (const auto& group : groups)
-                if (group.files.empty() || finder.removeCopies(group, group.files.front()))
+                if (group.files.empty() || finder.removeCopies(group, group.files.front(), trash))
                     resolved.push_back(group.id);
             return resolved;
         })

@@ -9,10 +9,17 @@ namespace tornivo::app {
 void AppState::runInstallerScan() {
     assign(isScanningInstallers_, true, &AppState::isScanningInstallersChanged);
     play(SoundCue::scanStart);
-    installerScanner_.run([](InstallerScanner& engine) { return engine.scan(); })
-        .then(this, [this](std::vector<InstallerFile> files) {
+    installerScanner_
+        .run([](InstallerScanner& engine) {
+            std::vector<RootProblem> refused;
+            auto files = engine.scan(&refused);
+            return std::make_pair(std::move(files), std::move(refused));
+        })
+        .then(this, [this](std::pair<std::vector<InstallerFile>, std::vector<RootProblem>> found) {
+            reportRefused(found.second);
             installerFiles_->replace(withoutProtected(
-                std::move(files), exclusions_->core()));  // matched installers are ticked again
+                std::move(found.first),
+                exclusions_->protection()));  // matched installers are ticked again
             emit installerFilesChanged();
             if (!installerFiles().empty()) play(SoundCue::scanDone);
             assign(isScanningInstallers_, false, &AppState::isScanningInstallersChanged);
@@ -33,6 +40,7 @@ void AppState::toggleInstaller(const QString& id) {
 }
 
 void AppState::removeSelectedInstallers() {
+    if (!mayRemove()) return;
     std::vector<InstallerFile> toMove;
     std::set<Uuid> ticked;
     for (const auto& f : installerFiles()) {

@@ -11,11 +11,15 @@ void AppState::runLargeFileScan() {
     play(SoundCue::scanStart);
     largeScanner_
         .run([now = now_()](LargeFileScanner& engine) {
-            return engine.scan(kLargeFileMinSize, kLargeFileMonths, now);
+            std::vector<RootProblem> refused;
+            auto files = engine.scan(kLargeFileMinSize, kLargeFileMonths, now, {}, &refused);
+            return std::make_pair(std::move(files), std::move(refused));
         })
-        .then(this, [this](std::vector<LargeFile> files) {
-            largeFiles_->replace(withoutProtected(
-                std::move(files), exclusions_->core()));  // earlier ticks go with the old list
+        .then(this, [this](std::pair<std::vector<LargeFile>, std::vector<RootProblem>> found) {
+            reportRefused(found.second);
+            largeFiles_->replace(
+                withoutProtected(std::move(found.first),
+                                 exclusions_->protection()));  // earlier ticks go with the old list
             emit largeFilesChanged();
             if (!largeFiles().empty()) play(SoundCue::scanDone);
             assign(isFindingLarge_, false, &AppState::isFindingLargeChanged);
@@ -36,6 +40,7 @@ void AppState::toggleSelection(const QString& id) {
 }
 
 void AppState::removeSelectedLargeFiles() {
+    if (!mayRemove()) return;
     std::vector<LargeFile> toMove;
     std::set<Uuid> ticked;
     for (const auto& f : largeFiles()) {

@@ -7,7 +7,10 @@ namespace tornivo::app {
 void AppState::loadTrash() {
     secureEraser_.run([](SecureEraser& engine) { return engine.trashContents(); })
         .then(this, [this](TrashContents contents) {
-            trashItems_->replace(std::move(contents.items));
+            if (contents.refused) reportRefused({*contents.refused});
+            // What the user protected is neither listed nor erased (its bytes still count).
+            trashItems_->replace(
+                withoutProtected(std::move(contents.items), exclusions_->protection()));
             emit trashItemsChanged();
             assign(trashBytes_, static_cast<qint64>(contents.totalBytes),
                    &AppState::trashBytesChanged);
@@ -15,11 +18,12 @@ void AppState::loadTrash() {
 }
 
 void AppState::runSecureEmptyTrash() {
-    if (trashItems().empty()) return;
+    if (trashItems().empty() || !mayRemove()) return;
     setIsShredding(true);
     play(SoundCue::shredStart);
     secureEraser_
-        .run([items = trashItems(), passes = shredStrengthPasses()](SecureEraser& engine) {
+        .run([items = withoutProtected(trashItems(), exclusions_->protection()),
+              passes = shredStrengthPasses()](SecureEraser& engine) {
             return engine.erase(items, passes);
         })
         .then(this, [this](ShredOutcome outcome) {

@@ -38,7 +38,7 @@ void AppState::inspectApp(const Path& appURL) {
     assign(isInspecting_, true, &AppState::isInspectingChanged);
     uninstaller_.run([appURL](UninstallerEngine& engine) { return engine.inspect(appURL); })
         .then(this, [this](UninstallTarget plan) {
-            plan.leftovers = withoutProtected(std::move(plan.leftovers), exclusions_->core());
+            plan.leftovers = withoutProtected(std::move(plan.leftovers), exclusions_->protection());
             // The user's protected folders keep the application's own files too (an AppImage
             // kept in a protected folder stays where it is).
             std::erase_if(plan.appFiles, [&](const AppFile& f) {
@@ -81,7 +81,7 @@ void AppState::cancelUninstall() {
 }
 
 void AppState::confirmUninstall(bool force) {
-    if (!uninstallTarget_) return;
+    if (!uninstallTarget_ || !mayRemove()) return;
     UninstallTarget plan = *uninstallTarget_;
     const bool running = plan.bundleID && !plan.bundleID->empty() &&
                          runningApps_().contains(RunningApps::lowerCased(*plan.bundleID));

@@ -1,6 +1,7 @@
 #include "Exclusions.h"
 
 #include "RecordRoles.h"
+#include "platform/PathText.h"
 
 namespace tornivo::app {
 
@@ -18,6 +19,13 @@ Exclusions::Exclusions(PreferencesStore& store, QObject* parent)
 }
 
 Exclusions::~Exclusions() = default;
+
+QString Exclusions::problemText() const {
+    const auto& problem = core_->problem();
+    if (!problem) return {};
+    return qtTrId("settings.protectedUnreadable")
+        .arg(QString::fromStdString(displayText(problem->file)));
+}
 
 RecordListModel* Exclusions::foldersModel() const {
     return model_;

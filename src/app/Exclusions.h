@@ -18,13 +18,19 @@ class Exclusions : public QObject {
     QML_ELEMENT
     QML_UNCREATABLE("owned by AppState")
     Q_PROPERTY(tornivo::app::RecordListModel* folders READ foldersModel CONSTANT)
+    // Empty while the stored list reads well; otherwise the sentence the panel shows (every
+    // removal is refused meanwhile).
+    Q_PROPERTY(QString problem READ problemText NOTIFY foldersChanged)
   public:
     Exclusions(PreferencesStore& store, QObject* parent = nullptr);
     ~Exclusions() override;
 
     const std::vector<Path>& folders() const { return core_->folders(); }
     bool isProtected(const Path& location) const { return core_->isProtected(location); }
-    const tornivo::Exclusions& core() const { return *core_; }
+    // The list as it stands, to hand to a worker or a filter.
+    const ProtectedFolders& protection() const { return core_->protection(); }
+    const std::optional<ProtectionProblem>& problem() const { return core_->problem(); }
+    QString problemText() const;
     void add(const Path& folder);
     void remove(const Path& folder);
 

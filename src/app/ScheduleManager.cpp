@@ -2,6 +2,7 @@
 
 #include "BannerCenter.h"
 #include "Fmt.h"
+#include "platform/ProtectedFilter.h"
 
 namespace tornivo::app {
 
@@ -49,10 +50,10 @@ QString titleKey(ScheduleInterval interval) {
 }
 
 ScheduleManager::ScheduleManager(Layout layout, PreferencesStore& store,
-                                 std::function<bool(const Path&)> isProtected, QObject* parent)
+                                 std::function<ProtectedFolders()> protection, QObject* parent)
     : QObject(parent),
       store_(store),
-      isProtected_(std::move(isProtected)),
+      protection_(std::move(protection)),
       engine_(std::make_shared<QuickCleanEngine>(std::move(layout))),
       now_([] { return Clock::now(); }),
       runningApps_([] { return RunningApps::current(); }),
@@ -120,21 +121,22 @@ void ScheduleManager::tick() {
     store_.set(kLastRunKey, toDateTime(now).toString(Qt::ISODateWithMs).toStdString());
     emit lastRunChanged();
     engine_.run([](QuickCleanEngine& engine) { return engine.scan(); })
-        .then(this, [this](std::vector<JunkItem> items) { finishWithScan(std::move(items)); });
+        .then(this, [this](JunkScan scan) { finishWithScan(std::move(scan)); });
 }
 
-void ScheduleManager::finishWithScan(std::vector<JunkItem> items) {
+void ScheduleManager::finishWithScan(JunkScan scan) {
+    const std::vector<JunkItem>& items = scan.items;
     ByteCount total = 0;
     for (const auto& item : items) total += item.size;
     if (items.empty() || total < kReportThreshold) return emit tickFinished();
 
-    if (autoClean_) {
+    const ProtectedFolders protection = protection_ ? protection_() : ProtectedFolders();
+    // While the protected folders cannot be read, nothing is cleaned behind the user's back:
+    // the junk is only reported.
+    if (autoClean_ && !protection.problem()) {
         // What the user protected is never cleaned behind their back, and neither is the junk
         // of a running application.
-        std::vector<JunkItem> unprotected;
-        for (const auto& item : items)
-            if (!isProtected_ || !isProtected_(item.url)) unprotected.push_back(item);
-        JunkSplit split = splitByRunningApps(unprotected, runningApps_());
+        JunkSplit split = splitByRunningApps(withoutProtected(items, protection), runningApps_());
         if (!split.toClean.empty()) {
             engine_
                 .run([toClean = std::move(split.toClean)](QuickCleanEngine& engine) {

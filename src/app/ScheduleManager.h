@@ -15,6 +15,7 @@
 #include "SerialExecutor.h"
 #include "engines/QuickCleanEngine.h"
 #include "models/RawEnum.h"
+#include "platform/Exclusions.h"
 #include "platform/PreferencesStore.h"
 
 namespace tornivo::app {
@@ -58,9 +59,10 @@ class ScheduleManager : public QObject {
     using BannerPresenter =
         std::function<void(const QString& icon, const QString& title, const QString& message)>;
 
-    // Reads the three settings; `isProtected` tells which items an automatic clean leaves alone.
+    // Reads the three settings; `protection` gives the protected folders as they stand, which an
+    // automatic clean leaves alone (and while they cannot be read, it cleans nothing).
     ScheduleManager(Layout layout, PreferencesStore& store,
-                    std::function<bool(const Path&)> isProtected, QObject* parent = nullptr);
+                    std::function<ProtectedFolders()> protection, QObject* parent = nullptr);
 
     ScheduleInterval interval() const { return interval_; }
     void setInterval(ScheduleInterval interval);
@@ -93,10 +95,10 @@ class ScheduleManager : public QObject {
     void tickFinished();
 
   private:
-    void finishWithScan(std::vector<JunkItem> items);
+    void finishWithScan(JunkScan scan);
 
     PreferencesStore& store_;
-    std::function<bool(const Path&)> isProtected_;
+    std::function<ProtectedFolders()> protection_;
     ScheduleInterval interval_ = ScheduleInterval::off;
     bool autoClean_ = false;
     std::optional<TimePoint> lastRun_;

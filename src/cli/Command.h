@@ -10,6 +10,7 @@
 #include "Arguments.h"
 #include "platform/Exclusions.h"
 #include "platform/Layout.h"
+#include "platform/LayoutRoots.h"
 #include "platform/PreferencesStore.h"
 
 namespace tornivo::cli {
@@ -22,7 +23,8 @@ class Context {
   public:
     // `layout` is what the engines analyse; `settingsFile` is the application's preferences file
     // on this machine, whichever layout is analysed.
-    Context(Layout layout, Path settingsFile, bool json, std::string locale, bool progress);
+    Context(Layout layout, Path settingsFile, bool json, std::string locale, bool progress,
+            std::string command = {});
 
     const Layout& layout() const { return layout_; }
     bool json() const { return json_; }
@@ -34,6 +36,15 @@ class Context {
     PreferencesStore& store();
     // The protected folders, read from the application's store when first asked for.
     Exclusions& exclusions();
+    const ProtectedFolders& protection() { return exclusions().protection(); }
+
+    // Writes "tornivo-cli COMMAND: MESSAGE" on standard error.
+    void warn(const std::string& message) const;
+    // Whether a removal may go ahead: not while the protected folders cannot be read, since
+    // what the user protected is then unknown. Says so on standard error when it may not.
+    bool mayRemove();
+    // Names on standard error each folder that was left unread, and why.
+    void reportRefused(const std::vector<RootProblem>& refused) const;
 
   private:
     Layout layout_;
@@ -41,6 +52,7 @@ class Context {
     bool json_;
     std::string locale_;
     bool progress_;
+    std::string command_;
     std::unique_ptr<PreferencesStore> store_;
     std::unique_ptr<Exclusions> exclusions_;
 };

@@ -62,7 +62,7 @@ int run(Context& context, const ParsedArguments& arguments) {
         result =
             engine.scan(days, Clock::now(), showOn(progress, context.progress(), context.locale()));
         // As the application publishes a scan: a protected folder keeps its build outputs.
-        result.projects = withoutProtected(std::move(result.projects), context.exclusions());
+        result.projects = withoutProtected(std::move(result.projects), context.protection());
     }
 
     if (!arguments.has("--clean")) {
@@ -73,6 +73,7 @@ int run(Context& context, const ParsedArguments& arguments) {
         return kSuccess;
     }
 
+    if (!context.mayRemove()) return kFailure;
     // What the application deletes: the selected outputs, never an active one.
     std::vector<DeveloperProject> selection;
     for (const auto& p : result.cleanableProjects())
@@ -83,7 +84,7 @@ int run(Context& context, const ParsedArguments& arguments) {
     else
         std::cout << "Freed " << formatBytes(freed, context.locale()) << ".\n";
     if (!selection.empty() && freed == 0) {
-        std::cerr << "tornivo-cli developer: nothing could be deleted\n";
+        context.warn("nothing could be deleted");
         return kFailure;
     }
     return kSuccess;

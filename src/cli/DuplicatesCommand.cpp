@@ -22,11 +22,8 @@ constexpr ByteCount kDefaultMinSize = 1'048'576;
 
 constexpr OptionDecl kOptions[] = {{"--min-size", true}, {"--keep-first", false}};
 
-std::vector<Path> rootsOf(const Context& context, const ParsedArguments& arguments) {
-    if (arguments.positionals().empty()) {
-        const Layout& l = context.layout();
-        return Layout::present({l.downloads, l.documents, l.desktop, l.pictures, l.movies});
-    }
+// The ROOTs given; none for the personal folders.
+std::vector<Path> rootsOf(const ParsedArguments& arguments) {
     std::vector<Path> roots;
     for (const std::string& text : arguments.positionals()) {
         Path root = pathArgument(text, "ROOT");
@@ -66,8 +63,19 @@ int run(Context& context, const ParsedArguments& arguments) {
             .integer("--min-size", 1, std::numeric_limits<ByteCount>::max(),
                      "a whole number of bytes, 1 or more (empty files are never duplicates)")
             .value_or(kDefaultMinSize);
-    const std::vector<Path> roots = rootsOf(context, arguments);
+    const std::vector<Path> given = rootsOf(arguments);
     const bool keepFirst = arguments.has("--keep-first");
+    if (keepFirst && !context.mayRemove()) return kFailure;
+
+    // Without ROOTs, the personal folders as the application walks them: checked as roots, so
+    // none that leads to the home, above it or to another folder of the layout is walked.
+    const PersonalFolders personal(
+        context.layout(),
+        given.empty() ? DuplicateFinder::personalRoots(context.layout()) : std::vector<Path>());
+    context.reportRefused(personal.refused());
+    std::vector<Path> roots = given;
+    if (given.empty())
+        for (const auto& folder : personal.folders()) roots.push_back(folder.path);
 
     const DuplicateFinder finder(minSize);
     std::vector<DuplicateGroup> groups;
@@ -78,17 +86,19 @@ int run(Context& context, const ParsedArguments& arguments) {
             where += (where.empty() ? " " : ", ") + terminalText(root.filename());
         progress.set("Listing files of " + formatBytes(minSize, context.locale()) + " or more in" +
                      where);
-        groups = withoutProtected(
-            finder.scan(roots, showOn(progress, context.progress(), context.locale())),
-            context.exclusions());
+        const auto show = showOn(progress, context.progress(), context.locale());
+        groups =
+            withoutProtected(given.empty() ? finder.scan(personal, show) : finder.scan(given, show),
+                             context.protection());
     }
 
     // As the application resolves every group: the copy found first stays, and a group whose
     // first copy is gone or changed keeps all of its files.
     std::int64_t trashed = 0;
     if (keepFirst) {
+        Trash trash(context.layout());
         for (const auto& group : groups) {
-            const auto freed = finder.removeCopies(group, group.files.front());
+            const auto freed = finder.removeCopies(group, group.files.front(), trash);
             if (freed) trashed += *freed / group.size;
         }
     }
@@ -104,7 +114,7 @@ int run(Context& context, const ParsedArguments& arguments) {
                       << counted(trashed, "file", "files", context.locale()) << " to the Trash.\n";
     }
     if (keepFirst && !groups.empty() && trashed == 0) {
-        std::cerr << "tornivo-cli duplicates: no copy could be moved to the Trash\n";
+        context.warn("no copy could be moved to the Trash");
         return kFailure;
     }
     return kSuccess;

@@ -160,9 +160,9 @@ int run(Context& context, const ParsedArguments& arguments) {
     UninstallTarget target = engine.inspect(appURL);
     // As the application shows a plan: protected folders keep their leftovers, and the
     // application's own files kept in one.
-    target.leftovers = withoutProtected(std::move(target.leftovers), context.exclusions());
+    target.leftovers = withoutProtected(std::move(target.leftovers), context.protection());
     std::erase_if(target.appFiles, [&](const AppFile& f) {
-        if (!context.exclusions().isProtected(f.url)) return false;
+        if (!context.protection().isProtected(f.url)) return false;
         target.appSize -= f.size;
         return true;
     });

@@ -18,7 +18,10 @@ int run(Context& context, const ParsedArguments& arguments) {
     if (!arguments.positionals().empty())
         throw UsageError("unexpected argument " + quote(arguments.positionals().front()));
     const InstallerScanner scanner(context.layout(), context.layout().installerExtensions);
-    const std::vector<InstallerFile> files = withoutProtected(scanner.scan(), context.exclusions());
+    std::vector<RootProblem> refused;
+    const std::vector<InstallerFile> files =
+        withoutProtected(scanner.scan(&refused), context.protection());
+    context.reportRefused(refused);
 
     if (context.json()) {
         writeJson(std::cout, {{"files", toJsonArray(files)}});

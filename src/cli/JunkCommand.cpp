@@ -36,16 +36,22 @@ int run(Context& context, const ParsedArguments& arguments) {
     if (!arguments.positionals().empty())
         throw UsageError("unexpected argument " + quote(arguments.positionals().front()));
     const QuickCleanEngine engine(context.layout());
+    JunkScan scan = engine.scan();
+    // A junk folder that is the home, holds it or another folder of the layout is not read.
+    context.reportRefused(scan.refused);
+    const int status = scan.refused.empty() ? kSuccess : kFailure;
     // As the application publishes a scan: protected items never appear.
-    const std::vector<JunkItem> items = withoutProtected(engine.scan(), context.exclusions());
+    const std::vector<JunkItem> items =
+        withoutProtected(std::move(scan.items), context.protection());
 
     if (!arguments.has("--clean")) {
         if (context.json())
             writeJson(std::cout, {{"items", toJsonArray(items)}});
         else
             printItems(context, items);
-        return kSuccess;
+        return status;
     }
+    if (!context.mayRemove()) return kFailure;
 
     // One snapshot of the running applications, taken before anything is removed.
     const JunkSplit split = splitByRunningApps(items, RunningApps::current());
@@ -65,10 +71,10 @@ int run(Context& context, const ParsedArguments& arguments) {
         }
     }
     if (!split.toClean.empty() && freed == 0) {
-        std::cerr << "tornivo-cli junk: nothing could be removed\n";
+        context.warn("nothing could be removed");
         return kFailure;
     }
-    return kSuccess;
+    return status;
 }
 
 }  // namespace

@@ -37,6 +37,7 @@ int run(Context& context, const ParsedArguments& arguments) {
 
     const LargeFileScanner scanner(context.layout());
     std::vector<LargeFile> files;
+    std::vector<RootProblem> refused;
     {
         ProgressLine progress(context.progress());
         std::string where;
@@ -44,11 +45,12 @@ int run(Context& context, const ParsedArguments& arguments) {
             where += (where.empty() ? " " : ", ") + terminalText(root.filename());
         progress.set("Looking for files of " + formatBytes(minSize, context.locale()) +
                      " or more in" + where);
-        files =
-            withoutProtected(scanner.scan(minSize, months, Clock::now(),
-                                          showOn(progress, context.progress(), context.locale())),
-                             context.exclusions());
+        files = withoutProtected(
+            scanner.scan(minSize, months, Clock::now(),
+                         showOn(progress, context.progress(), context.locale()), &refused),
+            context.protection());
     }
+    context.reportRefused(refused);
 
     if (context.json()) {
         writeJson(std::cout, {{"files", toJsonArray(files)}});

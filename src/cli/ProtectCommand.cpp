@@ -52,11 +52,17 @@ int run(Context& context, const ParsedArguments& arguments) {
     // Every path is checked before anything is written.
     const std::vector<Path> paths = pathArguments(words);
     Exclusions& exclusions = context.exclusions();
+    if (const auto& problem = exclusions.problem()) {
+        // Writing now would replace the stored list with the part that could be read.
+        context.warn("the protected folders cannot be read: " + terminalText(problem->file) + " " +
+                     problem->what + " (mend or remove that file first)");
+        return kFailure;
+    }
     for (std::size_t i = 0; i < paths.size(); ++i) {
         struct stat st {};
         if (action == "add" && (::stat(paths[i].c_str(), &st) != 0 || !S_ISDIR(st.st_mode)))
             throw UsageError("PATH " + quote(words[i + 1]) + " is not a folder");
-        if (action == "remove" && !exclusions.isProtected(paths[i]))
+        if (action == "remove" && !exclusions.covers(paths[i]))
             throw UsageError("PATH " + quote(words[i + 1]) + " is not protected");
     }
 
@@ -71,7 +77,7 @@ int run(Context& context, const ParsedArguments& arguments) {
     } else {
         for (const Path& path : paths) exclusions.remove(path);
         for (const Path& path : paths) {
-            if (exclusions.isProtected(path)) {
+            if (exclusions.covers(path)) {
                 // It lies inside another protected folder (listed itself or not).
                 std::cerr << "tornivo-cli protect: " << terminalText(path)
                           << " is still protected: it lies inside a protected folder\n";

@@ -7,6 +7,7 @@
 #include "engines/SecureEraser.h"
 #include "platform/ByteFormatter.h"
 #include "platform/LocaleFormat.h"
+#include "platform/ProtectedFilter.h"
 
 namespace tornivo::cli {
 
@@ -28,8 +29,15 @@ int run(Context& context, const ParsedArguments& arguments) {
         throw UsageError("--yes is needed: what shred erases cannot be brought back");
     const int passes = static_cast<int>(*strength);
 
+    if (!context.mayRemove()) return kFailure;
     const SecureEraser eraser(context.layout());
-    const TrashContents contents = eraser.trashContents();
+    TrashContents contents = eraser.trashContents();
+    if (contents.refused) {
+        context.reportRefused({*contents.refused});
+        return kFailure;
+    }
+    // What the user protected in the Trash stays there.
+    contents.items = withoutProtected(std::move(contents.items), context.protection());
     const ShredOutcome outcome =
         contents.items.empty() ? ShredOutcome{} : eraser.erase(contents.items, passes);
 
@@ -46,8 +54,11 @@ int run(Context& context, const ParsedArguments& arguments) {
                   << (passes == 1 ? "once" : formatInteger(passes, context.locale()) + " times")
                   << ".\n";
     }
-    if (!contents.items.empty() && outcome.count == 0) {
-        std::cerr << "tornivo-cli shred: nothing could be erased\n";
+    // Only what is gone counts as erased; anything left is said, and fails the command.
+    const auto left = static_cast<std::int64_t>(contents.items.size()) - outcome.count;
+    if (left > 0) {
+        context.warn(counted(left, "item", "items", context.locale()) +
+                     " could not be erased and stayed in the Trash");
         return kFailure;
     }
     return kSuccess;
@@ -65,8 +76,9 @@ and deleted; folders go with all they hold. Links are removed as links and never
 file that also has a name outside the Trash is only unlinked from it. This cannot be undone,
 so nothing happens without --yes. On SSDs and copy-on-write file systems overwriting cannot
 reach every old copy of the data.
-JSON: {"count": ITEMS, "bytes": BYTES}: the items erased and the bytes overwritten. Exit status 1
-when the Trash held items and none of them could be erased.
+Items in protected folders stay. JSON: {"count": ITEMS, "bytes": BYTES}: the items erased (only
+those that are gone) and the bytes overwritten. Exit status 1 when any item could not be
+erased, or when the protected folders or the Trash folder cannot be trusted.
 )",
     kOptions,
     run,

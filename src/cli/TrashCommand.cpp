@@ -7,6 +7,7 @@
 #include "engines/SecureEraser.h"
 #include "platform/ByteFormatter.h"
 #include "platform/LocaleFormat.h"
+#include "platform/ProtectedFilter.h"
 
 namespace tornivo::cli {
 
@@ -15,7 +16,13 @@ namespace {
 int run(Context& context, const ParsedArguments& arguments) {
     if (!arguments.positionals().empty())
         throw UsageError("unexpected argument " + quote(arguments.positionals().front()));
-    const TrashContents contents = SecureEraser(context.layout()).trashContents();
+    TrashContents contents = SecureEraser(context.layout()).trashContents();
+    if (contents.refused) {
+        context.reportRefused({*contents.refused});
+        return kFailure;
+    }
+    // What the user protected is not listed (its bytes still count in the total).
+    contents.items = withoutProtected(std::move(contents.items), context.protection());
 
     if (context.json()) {
         writeJson(std::cout,

@@ -76,7 +76,7 @@ int run(Context& context, const ParsedArguments& arguments) {
             progress.set(progressText({files, folder}, locale));
         });
         // Protected files leave the lists; the totals keep what the walk counted.
-        categories = withoutProtected(std::move(categories), context.exclusions());
+        categories = withoutProtected(std::move(categories), context.protection());
     }
     if (context.json())
         writeJson(std::cout, {{"categories", toJsonArray(categories)}});

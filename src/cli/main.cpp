@@ -158,7 +158,7 @@ int run(const std::vector<std::string>& words, const Command*& named) {
     else if (in.layout == LayoutKind::freedesktop)
         layout = Layout::freedesktop(user.home, processEnvironment());
     Context context(std::move(layout), user.settingsFile, in.json, localeFromEnvironment(),
-                    ::isatty(STDERR_FILENO) == 1);
+                    ::isatty(STDERR_FILENO) == 1, std::string(in.command->name));
     return in.command->run(context, arguments);
 }
 

@@ -1,6 +1,5 @@
 #pragma once
-// An application state on a temporary home, with its sound cues and banners recorded. GIO reads
-// where the home Trash is once per process, so a temporary one is set before any test runs.
+// An application state on a temporary home, with its sound cues and banners recorded.
 
 #include <gtest/gtest.h>
 
@@ -14,10 +13,6 @@
 
 namespace tornivo::app {
 
-inline const test::TempDir kTrashData;
-inline const bool kTrashSet = ::setenv("XDG_DATA_HOME", (kTrashData / "data").c_str(), 1) == 0;
-inline const Path kTrashFiles = kTrashData / "data/Trash/files";
-
 class AppStateFixture : public ::testing::Test {
   protected:
     test::TempHome home;
@@ -29,6 +24,7 @@ class AppStateFixture : public ::testing::Test {
 
     void SetUp() override { makeState(home.layout()); }
     Path caches() const { return home.layout().cacheHome; }
+    Path trashFiles() const { return home.layout().trashFiles; }
     Path downloads() const { return home.layout().downloads.value(); }
     Path documents() const { return home.layout().documents.value(); }
     Path pictures() const { return home.layout().pictures.value(); }

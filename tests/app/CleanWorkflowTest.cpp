@@ -71,6 +71,29 @@ TEST_F(CleanWorkflowTest, WhenEverySelectedItemIsBlockedTheAlertRisesAndNothingI
     EXPECT_TRUE(test::exists(caches() / "thumbnails/normal/a.png"));
 }
 
+TEST_F(CleanWorkflowTest, ProtectionAddedOrUnreadableSinceTheScanIsHonoured) {
+    // A folder inside an item, protected after the scan, keeps the whole item.
+    state->exclusions()->add(caches() / "org.example.Editor/keep");
+    running = {{"thumbnails", "Thumbnails"}};
+    clean();
+    EXPECT_TRUE(test::exists(caches() / "org.example.Editor/cache.db"));
+    EXPECT_FALSE(test::exists(caches() / "org.example.Editor.helper"));
+
+    // A list that cannot be read refuses every removal and says why.
+    store->set(tornivo::Exclusions::kKey, nlohmann::json::array({"/ok", 5}));
+    makeState(home.layout());
+    EXPECT_FALSE(state->exclusions()->problemText().isEmpty());
+    state->runQuickScan();
+    ASSERT_TRUE(waitUntil([&] { return state->scanResult().has_value(); }));
+    banners.clear();
+    state->runClean();
+    EXPECT_FALSE(state->isCleaning());
+    EXPECT_TRUE(test::exists(caches() / "thumbnails/normal/a.png"));
+    ASSERT_EQ(banners.size(), 1);
+    EXPECT_TRUE(banners[0].contains(qtTrId("banner.removalRefusedTitle")));
+    EXPECT_TRUE(banners[0].endsWith(state->exclusions()->problemText()));
+}
+
 TEST_F(CleanWorkflowTest, RemovalsThatAllFailStillEndInTheCleanedStateWithZero) {
     std::filesystem::remove_all(caches());  // gone before the clean: nothing can be freed
     clean();

@@ -69,15 +69,22 @@ TEST_F(DiskAnalysisWorkflowTest, PublishesCategoriesWithoutProtectedFilesWhoseBy
     EXPECT_FALSE(state->diskFiles("pictures"));
 }
 
+// Trashes a listed file and waits for the move, which runs off the main thread.
+void trashAndWait(AppState& state, const QString& id, const QString& kind) {
+    QSignalSpy changed(&state, &AppState::diskCategoriesChanged);
+    state.trashDiskFile(id, kind);
+    ASSERT_TRUE(waitUntil([&] { return changed.count() > 0; }));
+}
+
 TEST_F(DiskAnalysisWorkflowTest, TrashingAFileTakesItOutOfItsCategoryAndRefreshesTheFigures) {
     QSignalSpy sampled(state->monitor(), &SystemMonitor::statsChanged);
     auto* files = state->diskFiles("videos");
     ASSERT_EQ(files->count(), 2);
     const auto before = *category(FileKind::videos);
 
-    state->trashDiskFile(idOf(odd), "videos");
+    trashAndWait(*state, idOf(odd), "videos");
     EXPECT_FALSE(test::exists(odd));
-    EXPECT_TRUE(test::exists(kTrashFiles / odd.filename()));
+    EXPECT_TRUE(test::exists(trashFiles() / odd.filename()));
     const DiskCategory* videos = category(FileKind::videos);
     ASSERT_TRUE(videos);
     EXPECT_EQ(videos->size, before.size - 10 * MiB);
@@ -87,12 +94,12 @@ TEST_F(DiskAnalysisWorkflowTest, TrashingAFileTakesItOutOfItsCategoryAndRefreshe
     EXPECT_EQ(sampled.count(), 1);
 
     // Its last listed file gone, the category stays while small and protected files count.
-    state->trashDiskFile(idOf(home / "Videos/a.mp4"), "videos");
+    trashAndWait(*state, idOf(home / "Videos/a.mp4"), "videos");
     ASSERT_TRUE(category(FileKind::videos));
     EXPECT_TRUE(category(FileKind::videos)->files.empty());
     EXPECT_EQ(files->count(), 0);
     // With nothing left to count, it goes.
-    state->trashDiskFile(idOf(home / "Music/song.mp3"), "audio");
+    trashAndWait(*state, idOf(home / "Music/song.mp3"), "audio");
     EXPECT_FALSE(category(FileKind::audio));
 }
 
@@ -105,8 +112,12 @@ TEST_F(DiskAnalysisWorkflowTest, AMoveThatFailsOrAStaleIdChangesNothing) {
 
     ::unlink((home / "Videos/a.mp4").c_str());
     QSignalSpy sampled(state->monitor(), &SystemMonitor::statsChanged);
+    QSignalSpy finished(state.get(), &AppState::diskFileTrashed);
     state->trashDiskFile(id, "videos");
+    ASSERT_TRUE(waitUntil([&] { return finished.count() > 0; }));
+    EXPECT_FALSE(finished.at(0).at(0).toBool());
     EXPECT_EQ(state->diskCategories(), before);
+
     EXPECT_TRUE(cues.empty());
     EXPECT_EQ(sampled.count(), 0);
 }

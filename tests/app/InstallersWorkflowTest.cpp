@@ -64,7 +64,7 @@ TEST_F(InstallersWorkflowTest, TickedInstallersGoToTheTrashAndLeaveTheListEvenWh
     ASSERT_TRUE(waitUntil([&] { return cues.size() == 2; }));
     EXPECT_EQ(cues, (std::vector{SoundCue::removeStart, SoundCue::removeDone}));
     EXPECT_TRUE(state->installerFiles().empty());
-    EXPECT_TRUE(test::exists(kTrashFiles / "firefox-120.0.deb"));
+    EXPECT_TRUE(test::exists(trashFiles() / "firefox-120.0.deb"));
     EXPECT_FALSE(test::exists(downloads() / "firefox-120.0.deb"));
 }
 

@@ -69,7 +69,7 @@ TEST_F(LargeFilesWorkflowTest, TickedFilesGoToTheTrashAndLeaveTheListEvenWhenThe
     removeSelected();
     EXPECT_EQ(listed(), std::vector<std::string>{"c.img"});
     EXPECT_FALSE(test::exists(downloads() / "a.iso"));
-    EXPECT_TRUE(test::exists(kTrashFiles / "a.iso"));
+    EXPECT_TRUE(test::exists(trashFiles() / "a.iso"));
     EXPECT_EQ(cues, (std::vector{SoundCue::removeStart, SoundCue::removeDone}));
     EXPECT_EQ(sampled.count(), 1) << "the figures are sampled again at once";
 

@@ -23,12 +23,11 @@ class ScheduleManagerTest : public ::testing::Test {
     QStringList banners;
     RunningApps::Map running;
     std::vector<Path> protectedPaths;
+    std::optional<ProtectionProblem> protectionProblem;
 
     std::unique_ptr<ScheduleManager> make() {
-        auto m = std::make_unique<ScheduleManager>(home.layout(), store, [this](const Path& p) {
-            for (const auto& f : protectedPaths)
-                if (p == f) return true;
-            return false;
+        auto m = std::make_unique<ScheduleManager>(home.layout(), store, [this] {
+            return ProtectedFolders(protectedPaths, protectionProblem);
         });
         m->setClock([this] { return now; });
         m->setRunningApps([this] { return running; });
@@ -133,9 +132,21 @@ TEST_F(ScheduleManagerTest, AutoCleanLeavesRunningAndProtectedJunkAndReportsWhat
     EXPECT_TRUE(banners[0].startsWith("sparkles|" + qtTrId("banner.foundTitle")))
         << "all of it running: nothing to clean, the whole total is reported";
 
+    // While the protected folders cannot be read, nothing is cleaned: the junk is reported.
     junk("mine", 60 << 20);
     junk("old", 60 << 20);
-    protectedPaths = {caches() / "mine"};
+    protectionProblem = ProtectionProblem{home.layout().settingsFile, "is not valid JSON"};
+    running.clear();
+    now += seconds(86'400);
+    tickAndWait(*m);
+    EXPECT_TRUE(test::exists(caches() / "old/blob"));
+    ASSERT_EQ(banners.size(), 2);
+    EXPECT_TRUE(banners[1].startsWith("sparkles|" + qtTrId("banner.foundTitle")));
+    banners.removeLast();
+
+    protectionProblem.reset();
+    running = {{"org.example.editor", "Editor"}};
+    protectedPaths = {caches() / "mine/keep"};  // a folder inside an item protects the item
     now += seconds(86'400);
     tickAndWait(*m);
     EXPECT_TRUE(test::exists(caches() / "org.example.Editor/blob"));

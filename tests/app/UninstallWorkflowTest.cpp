@@ -96,8 +96,8 @@ TEST_F(UninstallWorkflowTest, ConfirmingMovesTheAppAndTickedLeftoversThenReports
     confirm(false);
     EXPECT_EQ(banners, QStringList{banner("banner.uninstalledMessage", "Paint")});
     EXPECT_EQ(cues, std::vector{SoundCue::removeDone});
-    EXPECT_TRUE(test::exists(kTrashFiles / "Paint.AppImage"));
-    EXPECT_TRUE(test::exists(kTrashFiles / "org.example.Paint.desktop"));
+    EXPECT_TRUE(test::exists(trashFiles() / "Paint.AppImage"));
+    EXPECT_TRUE(test::exists(trashFiles() / "org.example.Paint.desktop"));
     EXPECT_FALSE(test::exists(layout.configHome / "org.example.Paint"));
     EXPECT_TRUE(test::exists(layout.cacheHome / "org.example.Paint")) << "not ticked";
     ASSERT_TRUE(waitUntil([&] { return state->installedApps().size() == 1; }));

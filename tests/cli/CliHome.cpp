@@ -17,19 +17,6 @@ namespace tornivo::test {
 
 namespace fs = std::filesystem;
 
-std::map<std::string, std::string> snapshot(const Path& folder) {
-    std::map<std::string, std::string> entries;
-    for (const auto& e : fs::recursive_directory_iterator(folder)) {
-        const auto status = e.symlink_status();
-        std::string line = std::to_string(static_cast<int>(status.type()));
-        if (status.type() == fs::file_type::regular)
-            line += " " + std::to_string(e.file_size()) + " " +
-                    std::to_string(e.last_write_time().time_since_epoch().count());
-        entries[e.path().native()] = line;
-    }
-    return entries;
-}
-
 CliHome::CliHome(LayoutKind kind)
     : home_(kind, {{"XDG_DATA_DIRS", system_.path().native()}}), kind_(kind) {}
 

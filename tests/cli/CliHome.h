@@ -30,9 +30,6 @@ struct CliResult {
     std::string out, err;
 };
 
-// Every entry below a folder (type, size, modification time), to show that nothing changed.
-std::map<std::string, std::string> snapshot(const Path& folder);
-
 class CliHome {
   public:
     explicit CliHome(LayoutKind kind);
@@ -41,7 +38,7 @@ class CliHome {
     const Path& home() const { return home_.home(); }
     // The preferences file the application uses for this user (freedesktop, whatever layout).
     Path settingsFile() const;
-    Path trashFiles() const { return home() / ".local/share/Trash/files"; }
+    Path trashFiles() const { return layout().trashFiles; }
     Path caches() const { return layout().junkRoots.at(0).folder; }
     // Runs `protect add FOLDER`; whether it succeeded.
     bool protect(const Path& folder) const {

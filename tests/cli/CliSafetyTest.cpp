@@ -9,6 +9,7 @@
 #include <map>
 
 #include "SampleHome.h"
+#include "SystemFixtures.h"
 #include "platform/PathText.h"
 
 namespace tornivo::test {
@@ -158,7 +159,7 @@ TEST_P(CliSafetyTest, KeepFirstTrashesOnlyLaterUnprotectedCopiesAndFailsWhenNone
     ASSERT_EQ(home.run({"protect", "remove", "Documents"}).status, 0);
 
     // A file where the Trash folder would be: nothing can be moved there, nothing is deleted.
-    const Path trashData = home.home() / ".local/share/Trash";
+    const Path trashData = home.layout().trash;
     writeText(trashData, "not a folder");
     const CliResult failed = home.run({"--json", "duplicates", "--keep-first"});
     EXPECT_EQ(failed.status, 1);
@@ -261,6 +262,89 @@ TEST_P(CliSafetyTest, ShredErasesEveryItemOfTheTrashTheEnvironmentNamesAndNothin
     const CliResult empty = home.run({"shred", "--yes", "--passes=7"});
     EXPECT_EQ(empty.status, 0);
     EXPECT_EQ(empty.out, "The Trash is empty.\n");
+}
+
+TEST_P(CliSafetyTest, AnItemHoldingAProtectedFolderStaysWhateverRemovesIt) {
+    const auto outputs = home.addBuildOutputs();
+    const Path cache = home.caches() / "org.example.Editor";
+    writeText(cache / "keep/notes.txt", "mine");
+    writeText(outputs.inactive[1] / "keep/notes.txt", "mine");
+    const Path trashed = writeText(home.layout().trashFiles / "album/keep/photo.jpg", "mine");
+    for (const Path& kept : {cache / "keep", outputs.inactive[1] / "keep", trashed.parent_path()})
+        ASSERT_TRUE(home.protect(kept)) << kept;
+
+    EXPECT_EQ(home.run({"junk", "--clean"}).status, 0);
+    EXPECT_EQ(readText(cache / "keep/notes.txt"), "mine");
+    EXPECT_FALSE(test::exists(home.caches() / "thumbnails.db"));
+    EXPECT_EQ(home.run({"developer", "--clean"}).status, 0);
+    EXPECT_EQ(readText(outputs.inactive[1] / "keep/notes.txt"), "mine");
+    EXPECT_FALSE(test::exists(outputs.inactive[0]));
+    EXPECT_TRUE(home.json({"trash"})["items"].empty()) << "a protected item is not listed";
+    EXPECT_EQ(home.run({"shred", "--yes"}).status, 0);
+    EXPECT_EQ(readText(trashed), "mine");
+}
+
+TEST_P(CliSafetyTest, WhileTheProtectedFoldersCannotBeReadNothingIsRemoved) {
+    home.addBuildOutputs();
+    writeText(home.layout().trashFiles / "old.txt", "in the Trash");
+    writeText(home.settingsFile(), "{\"protectedFolders\": [\"/ok\", 5]}");
+    const auto before = snapshot(home.home());
+    const std::string because =
+        "the protected folders cannot be read: " + home.settingsFile().native() +
+        " holds an entry of \"protectedFolders\" that is not an absolute "
+        "path (entry 2) (mend or remove that file)\n";
+    for (const std::vector<std::string>& removal : {std::vector<std::string>{"junk", "--clean"},
+                                                    {"developer", "--clean"},
+                                                    {"duplicates", "--keep-first"},
+                                                    {"shred", "--yes"}}) {
+        const CliResult refused = home.run(removal);
+        EXPECT_EQ(refused.status, 1) << removal[0];
+        EXPECT_EQ(refused.err, "tornivo-cli " + removal[0] + ": nothing removed: " + because);
+    }
+    const CliResult add = home.run({"protect", "add", documents().native()});
+    EXPECT_EQ(add.status, 1);
+    EXPECT_EQ(add.err, "tornivo-cli protect: the protected folders cannot be read: " +
+                           home.settingsFile().native() +
+                           " holds an entry of \"protectedFolders\" that is not an absolute path "
+                           "(entry 2) (mend or remove that file first)\n");
+    EXPECT_EQ(snapshot(home.home()), before);
+    EXPECT_EQ(home.run({"junk"}).status, 0) << "looking still works";
+}
+
+TEST_P(CliSafetyTest, AJunkFolderThatIsTheHomeIsRefusedWithAReason) {
+    if (GetParam() == LayoutKind::macos) GTEST_SKIP() << "macos junk folders are fixed";
+    home.setVariable("XDG_CACHE_HOME", home.home().native());
+    auto before = snapshot(home.home());
+    const Path log = home.layout().junkRoots.at(1).folder / "Xorg.0.log";
+    before.erase(log.native());  // the logs folder is checked on its own, and it is fine
+    for (const char* flag : {"", "--clean"}) {
+        std::vector<std::string> args{"junk"};
+        if (*flag) args.push_back(flag);
+        const CliResult refused = home.run(args);
+        EXPECT_EQ(refused.status, 1) << flag;
+        EXPECT_EQ(refused.err, "tornivo-cli junk: left alone: " + home.home().native() +
+                                   " is the home folder\n");
+    }
+    EXPECT_FALSE(test::exists(log));
+    EXPECT_EQ(snapshot(home.home()), before);
+}
+
+TEST_P(CliSafetyTest, ShredSaysWhatItCouldNotEraseAndFails) {
+    writeFile(home.layout().trashFiles / "stuck/data", 4096);
+    writeFile(home.layout().trashFiles / "plain", 4096);
+    const Path mountPoint = makeDir(home.layout().trashFiles / "stuck/mnt");
+    const ChildOutcome outcome = inMountNamespace([&](std::string& report) {
+        // A folder with a mount in it cannot go as a whole.
+        if (!mountOrSay("tmpfs", mountPoint, "tmpfs", 0, "size=1m", report)) return kSkipExit;
+        const CliResult shred = home.run({"shred", "--yes"});
+        if (shred.status != 1) report += "status " + std::to_string(shred.status) + "\n";
+        if (shred.out != "Erased 1 item of 2, 8 KB overwritten once.\n") report += shred.out;
+        if (shred.err != "tornivo-cli shred: 1 item could not be erased and stayed in the Trash\n")
+            report += shred.err;
+        return report.empty() ? 0 : 1;
+    });
+    if (outcome.skipped) GTEST_SKIP() << outcome.report;
+    EXPECT_TRUE(outcome.passed) << outcome.report;
 }
 
 TORNIVO_IN_BOTH_LAYOUTS(CliSafetyTest);

@@ -310,10 +310,21 @@ TEST_F(TrackedOutputTest, AnOutputFolderGitTracksIsNoArtifactButAnIgnoredOneIs) 
     writeText(home / "broken/.git/index", "not an index at all");
     project(home / "fresh", "Cargo.toml", "target");
     makeDir(home / "fresh/.git");
+    // A worktree whose git directory is gone tells nothing: its output stays.
+    project(home / "orphan", "Cargo.toml", "target");
+    writeText(home / "orphan/.git", "gitdir: ../gone\n");
     auto found = names(scan());
     std::sort(found.begin(), found.end());  // equal sizes: the listing's order
     EXPECT_EQ(found, (std::vector<std::string>{"fresh (target)", "ignored (node_modules)",
                                                "prefix (node_modules)"}));
+}
+
+TEST_F(TrackedOutputTest, ARepositoryAboveTheHomeStillTracksItsFolders) {
+    const Path above = home.home().parent_path();
+    project(home / "tool", "Cargo.toml", "target");
+    project(home / "loose", "Cargo.toml", "target");
+    track(above, {"home/tool/Cargo.toml", "home/tool/target/keep"});
+    EXPECT_EQ(names(scan()), (std::vector<std::string>{"loose (target)"}));
 }
 
 // --- Safety ------------------------------------------------------------------------------------

@@ -19,8 +19,6 @@ namespace {
 using namespace test;
 namespace fs = std::filesystem;
 
-const Path kTrashFiles = temporaryHomeTrash();
-
 // `size` pseudo-random bytes; the same seed gives the same bytes.
 std::string content(std::size_t size, std::uint64_t seed) {
     std::mt19937_64 rng(seed);
@@ -45,9 +43,11 @@ Listing listing(const std::vector<DuplicateGroup>& groups) {
 class DuplicateFinderTest : public ::testing::Test {
   protected:
     TempDir dir;
-    Path a = dir / "Downloads";
-    Path b = dir / "Documents";
+    TempHome home;
+    Path a = home / "Downloads";
+    Path b = home / "Documents";
     DuplicateFinder anySize{1};
+    Trash trash{home.layout()};
 
     std::vector<DuplicateGroup> scan() const { return anySize.scan({a, b}); }
 };
@@ -163,19 +163,46 @@ TEST_F(DuplicateFinderTest, ANameThatIsNotUtf8IsFoundHashedAndTrashedByItsBytes)
     auto groups = scan();
     ASSERT_EQ(groups.size(), 1u);
     ASSERT_EQ(groups[0].files.back(), odd);
-    EXPECT_EQ(anySize.remove({odd}, 5000), 5000);
+    EXPECT_EQ(anySize.removeCopies(groups[0], a / "cafe.jpg", trash), 5000);
     EXPECT_FALSE(test::exists(odd));
-    EXPECT_TRUE(test::exists(kTrashFiles / odd.filename()));
+    EXPECT_TRUE(test::exists(home.layout().trashFiles / odd.filename()));
     EXPECT_TRUE(test::exists(lookalike));
 }
 
-TEST_F(DuplicateFinderTest, RemovalLeavesFilesWhoseSizeOrKindChanged) {
-    writeFile(a / "same", 100);
-    writeFile(a / "changed", 101);
-    makeSymlink(a / "same", a / "link");
-    EXPECT_EQ(anySize.remove({a / "same", a / "changed", a / "link", a / "gone"}, 100), 100);
-    EXPECT_TRUE(test::exists(a / "changed"));
-    EXPECT_TRUE(test::exists(a / "link"));
+TEST_F(DuplicateFinderTest, ACopyMovesOnlyWhileItIsTheFileThatWasHashedInItsFolder) {
+    for (const char* name : {"keep", "same", "resized", "linked", "replaced"})
+        writeFile(a / name, 100, 'd');
+    writeFile(b / "moved-away", 100, 'd');
+    auto groups = scan();
+    ASSERT_EQ(groups.size(), 1u);
+    writeFile(a / "resized", 101, 'd');
+    std::filesystem::remove(a / "linked");
+    makeSymlink(a / "keep", a / "linked");
+    writeFile(dir / "fresh", 100, 'd');
+    std::filesystem::rename(dir / "fresh", a / "replaced");  // same bytes, another file
+    // A folder swapped for a link to one holding the same names: nothing out there moves.
+    TempDir outside;
+    writeFile(outside / "moved-away", 100, 'd');
+    std::filesystem::rename(b, home / "Documents.real");
+    makeSymlink(outside.path(), b);
+
+    EXPECT_EQ(anySize.removeCopies(groups[0], a / "keep", trash), 100) << "only \"same\" goes";
+    for (const char* left : {"keep", "resized", "linked", "replaced"})
+        EXPECT_TRUE(test::exists(a / left)) << left;
+    EXPECT_FALSE(test::exists(a / "same"));
+    EXPECT_TRUE(test::exists(outside / "moved-away"));
+    EXPECT_EQ(anySize.removeCopies(groups[0], a / "resized", trash), std::nullopt)
+        << "a kept copy that changed keeps every copy";
+}
+
+TEST_F(DuplicateFinderTest, APersonalFolderLeadingAboveTheHomeIsNeitherWalkedNorTrusted) {
+    writeFile(a / "one", 100, 'p');
+    writeFile(home.home().parent_path() / "outside", 100, 'p');
+    makeSymlink(home.home().parent_path(), b);  // Documents leads above the home
+    const PersonalFolders folders(home.layout(), DuplicateFinder::personalRoots(home.layout()));
+    ASSERT_EQ(folders.refused().size(), 1u);
+    EXPECT_EQ(folders.refused()[0], (RootProblem{b, RootRefusal::holdsHome, {}}));
+    EXPECT_TRUE(anySize.scan(folders).empty());
 }
 
 TEST_F(DuplicateFinderTest, SparseFilesCompareByTheirBytes) {

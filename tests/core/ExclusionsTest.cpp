@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "TempHome.h"
 #include "platform/PreferencesStore.h"
 
@@ -16,18 +18,40 @@ class ExclusionsTest : public ::testing::Test {
     PreferencesStore store{dir / "settings.json"};
 };
 
-TEST_F(ExclusionsTest, AProtectedFolderCoversItselfAndWhatLiesBelowOnly) {
+TEST_F(ExclusionsTest, AProtectedFolderProtectsItselfWhatLiesBelowAndWhatHoldsIt) {
     Exclusions ex(store);
     EXPECT_FALSE(ex.isProtected("/Users/a/Work")) << "an empty list protects nothing";
     ex.add("/Users/a/Work");
-    for (const char* yes :
-         {"/Users/a/Work", "/Users/a/Work/x/y.txt", "/Users/a/Work/", "/Users/a/Other/../Work/./z"})
+    for (const char* yes : {"/Users/a/Work", "/Users/a/Work/x/y.txt", "/Users/a/Work/",
+                            "/Users/a/Other/../Work/./z", "/Users/a", "/"})
         EXPECT_TRUE(ex.isProtected(yes)) << yes;
     for (const char* no :
-         {"/Users/a/Workshop/z", "/Users/a/Work/../Other/f", "/Users/a/work/f", "/Users/a"})
+         {"/Users/a/Workshop/z", "/Users/a/Work/../Other/f", "/Users/a/work/f", "/Users/b"})
         EXPECT_FALSE(ex.isProtected(no)) << no;
+    EXPECT_TRUE(ex.covers("/Users/a/Work/x"));
+    EXPECT_FALSE(ex.covers("/Users/a")) << "holding a protected folder is not lying in one";
     ex.add("/");
     EXPECT_TRUE(ex.isProtected("/home/a/.cache/x")) << "the root folder protects everything";
+}
+
+TEST_F(ExclusionsTest, AFolderReachedOrProtectedThroughALinkIsStillProtected) {
+    const Path real = test::makeDir(dir / "real-home/Documents/keep");
+    const Path linkedHome = test::makeSymlink(dir / "real-home", dir / "home");
+    const Path linkToKeep = test::makeSymlink(real, dir / "real-home/shortcut");
+    Exclusions byLink(store);
+    byLink.add(linkToKeep);
+    EXPECT_TRUE(byLink.isProtected(real / "a.txt")) << "protected as a link, reached directly";
+    EXPECT_TRUE(byLink.isProtected(dir / "real-home/Documents")) << "it holds the folder";
+
+    TempDir other;
+    PreferencesStore second(other / "settings.json");
+    Exclusions byPath(second);
+    byPath.add(real);
+    EXPECT_TRUE(byPath.isProtected(linkedHome / "Documents/keep/a.txt"))
+        << "protected as it is, reached through a linked home";
+    EXPECT_TRUE(byPath.isProtected(linkedHome / "Documents"));
+    EXPECT_FALSE(byPath.isProtected(linkedHome / "Music"));
+    EXPECT_FALSE(byPath.isProtected(linkToKeep)) << "a link is removed as a link, not its target";
 }
 
 TEST_F(ExclusionsTest, AnEqualFolderIsNotAddedAgainNorWritten) {
@@ -64,10 +88,35 @@ TEST_F(ExclusionsTest, FoldersSurviveARestartInOrderAndRemovalWritesEvenWhenNoth
               (std::vector<std::string>{"/a", "/odd/\\xff\\\\name"}));
 }
 
-TEST_F(ExclusionsTest, AMalformedStoredListProtectsNothing) {
-    for (const auto& stored : {nlohmann::json("/not/a/list"), nlohmann::json::array({"/ok", 5})}) {
-        store.set(Exclusions::kKey, stored);
-        EXPECT_TRUE(Exclusions(store).folders().empty()) << stored;
+TEST_F(ExclusionsTest, AListThatCannotBeReadWhollyKeepsItsGoodEntriesAndRefusesToBeWritten) {
+    const std::vector<std::pair<std::function<void()>, std::string>> cases = {
+        {[&] { store.set(Exclusions::kKey, "/not/a/list"); },
+         "holds a \"protectedFolders\" that is not a list"},
+        {[&] {
+             store.set(Exclusions::kKey, nlohmann::json::array({"/ok", 5, "/fine"}));
+         },
+         "holds an entry of \"protectedFolders\" that is not an absolute path (entry 2)"},
+        {[&] {
+             store.set(Exclusions::kKey, nlohmann::json::array({"/ok", "relative", "/fine"}));
+         },
+         "holds an entry of \"protectedFolders\" that is not an absolute path (entry 2)"},
+        {[&] { test::writeText(store.file(), "{\"protectedFolders\": [\"/ok\""); },
+         "is not valid JSON"},
+    };
+    for (const auto& [make, what] : cases) {
+        SCOPED_TRACE(what);
+        std::filesystem::remove(store.file());
+        make();
+        const std::string before = test::readText(store.file());
+        Exclusions ex(store);
+        EXPECT_EQ(ex.problem(), (ProtectionProblem{store.file(), what}));
+        EXPECT_FALSE(ex.add("/new"));
+        EXPECT_FALSE(ex.remove("/ok"));
+        EXPECT_EQ(test::readText(store.file()), before) << "what could not be read stays";
+        if (what.find("entry 2") != std::string::npos) {
+            EXPECT_EQ(ex.folders(), (std::vector<Path>{"/ok", "/fine"}))
+                << "no valid entry is dropped for an invalid neighbour";
+        }
     }
 }
 

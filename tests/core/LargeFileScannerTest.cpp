@@ -19,8 +19,6 @@ namespace {
 using namespace test;
 using namespace std::chrono_literals;
 
-const Path kTrashFiles = temporaryHomeTrash();
-
 // A local time in the zone of TZ.
 TimePoint local(int y, int mo, int d, int h, int mi = 0, int s = 0) {
     std::tm t{};
@@ -220,7 +218,7 @@ TEST_F(LargeFileScannerTest, RemovalMovesTheSelectedFilesByTheirBytesAndCountsWh
 
     EXPECT_EQ(LargeFileScanner(home.layout()).remove(files), 8192);
     EXPECT_FALSE(test::exists(odd));
-    EXPECT_TRUE(test::exists(kTrashFiles / odd.filename()));
+    EXPECT_TRUE(test::exists(home.layout().trashFiles / odd.filename()));
     EXPECT_TRUE(test::exists(unticked));
     EXPECT_TRUE(test::exists(swapped));
 }

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -20,16 +21,6 @@ using nlohmann::json;
 using test::readText;
 using test::TempDir;
 using test::writeText;
-
-// Files beside the settings file whose name starts with "settings.json.corrupt-".
-std::vector<Path> keptAside(const Path& folder) {
-    std::vector<Path> out;
-    for (const auto& e : fs::directory_iterator(folder)) {
-        if (e.path().filename().native().starts_with("settings.json.corrupt-"))
-            out.push_back(e.path());
-    }
-    return out;
-}
 
 TEST(PreferencesStoreTest, TypedReadsAnswerOnlyForTheirOwnTypeAndMissingFoldersAreMade) {
     TempDir dir;
@@ -162,35 +153,50 @@ TEST(PreferencesStoreTest, ReadersNeverSeeAPartialFile) {
     EXPECT_TRUE(store.boolean("marker"));
 }
 
-TEST(PreferencesStoreTest, CorruptFileIsKeptAsideNotOverwritten) {
-    const std::string corruptions[] = {
-        std::string("{\"count\": 3, \"name\": \"tor"),  // cut off mid-write
-        std::string(""),                                // truncated to nothing
-        std::string("[1, 2, 3]"),                       // JSON, but not an object
-        std::string("\x00\xff\x13garbage", 10),
+// What a settings file cannot be read as is said, and such a file is never replaced by a write:
+// what it held (protected folders among it) would be lost. No hostile file hangs or crashes it.
+TEST(PreferencesStoreTest, AFileThatCannotBeReadIsNamedNeverReplacedAndNeverHangs) {
+    const std::string nested(100'000, '[');
+    const std::vector<std::pair<std::function<void(const Path&)>, std::string>> cases = {
+        {[](const Path& f) { writeText(f, "{\"count\": 3, \"name\": \"tor"); },
+         "is not valid JSON"},
+        {[](const Path& f) { writeText(f, ""); }, "is not valid JSON"},
+        {[](const Path& f) { writeText(f, "[1, 2, 3]"); }, "does not hold a JSON object"},
+        {[&](const Path& f) { writeText(f, "{\"a\": " + nested); }, "nests deeper than 64 levels"},
+        {[](const Path& f) { ::mkfifo(f.c_str(), 0600); }, "is not a regular file"},
+        {[](const Path& f) { test::makeSymlink("/dev/zero", f); }, "is not a regular file"},
+        {[](const Path& f) { test::makeDir(f); }, "is not a regular file"},
+        {[](const Path& f) { ::truncate(writeText(f, "{}").c_str(), (16 << 20) + 1); },
+         "is larger than 16 MiB"},
     };
-    for (const std::string& bytes : corruptions) {
-        SCOPED_TRACE(testing::PrintToString(bytes));
+    for (const auto& [make, problem] : cases) {
+        SCOPED_TRACE(problem);
         TempDir dir;
         const Path file = dir / "settings.json";
-        writeText(file, bytes);
+        make(file);
+        const auto before = test::snapshot(dir.path());
         PreferencesStore store(file);
         EXPECT_FALSE(store.integer("count"));
-        EXPECT_FALSE(store.value("name"));
-        EXPECT_EQ(readText(file), bytes) << "reading must not touch the file";
-
-        ASSERT_TRUE(store.set("fresh", 1));
-        EXPECT_FALSE(store.integer("count"));
-        std::vector<Path> kept = keptAside(dir.path());
-        ASSERT_EQ(kept.size(), 1u);
-        EXPECT_EQ(readText(kept[0]), bytes);
-
-        // A second corruption within the same second is kept beside the first.
-        writeText(file, "{oops");
-        ASSERT_TRUE(store.set("again", 2));
-        EXPECT_EQ(keptAside(dir.path()).size(), 2u);
-        EXPECT_EQ(json::parse(readText(file)), json({{"again", 2}}));
+        EXPECT_EQ(store.problem(), problem);
+        EXPECT_FALSE(store.set("fresh", 1));
+        EXPECT_FALSE(store.remove("count"));
+        auto after = test::snapshot(dir.path());
+        after.erase((dir / "settings.json.lock").native());
+        EXPECT_EQ(after, before) << "nothing replaced, nothing kept aside";
     }
+    TempDir dir;
+    EXPECT_EQ(PreferencesStore(dir / "missing.json").problem(), std::nullopt)
+        << "no file is no problem: nothing was set yet";
+}
+
+TEST(PreferencesStoreTest, TheLockFileIsNeverOpenedThroughALink) {
+    TempDir dir;
+    const Path file = dir / "settings.json";
+    test::makeSymlink(dir / "elsewhere", dir / "settings.json.lock");
+    PreferencesStore store(file);
+    EXPECT_FALSE(store.set("a", 1));
+    EXPECT_FALSE(test::exists(dir / "elsewhere")) << "no file made where the link points";
+    EXPECT_FALSE(test::exists(file));
 }
 
 TEST(PreferencesStoreTest, FailedWriteLeavesOldFileIntact) {

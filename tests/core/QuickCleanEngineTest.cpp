@@ -1,6 +1,16 @@
 #include "engines/QuickCleanEngine.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <sys/mman.h>
+
+#include <atomic>
+#include <functional>
+#include <thread>
 
 #include "CoreChecks.h"
 #include "platform/FileSystemHelper.h"
@@ -31,7 +41,7 @@ TEST_P(QuickCleanEngineTest, ListsTopLevelEntriesLargestFirstCachesFirstOnTiesWi
     writeFile(caches() / "loose-file.bin", 150000);
     writeFile(logs() / "session.log", 40000);
 
-    auto items = engine().scan();
+    auto items = engine().scan().items;
     ASSERT_EQ(urls(items),
               (std::vector<Path>{caches() / "org.example.Big", caches() / "loose-file.bin",
                                  logs() / "session.log", caches() / "z.cache", logs() / "a.log",
@@ -44,7 +54,7 @@ TEST_P(QuickCleanEngineTest, ListsTopLevelEntriesLargestFirstCachesFirstOnTiesWi
         EXPECT_TRUE(item.isSelected);
         EXPECT_FALSE(item.id.isNull());
     }
-    EXPECT_NE(items[0].id, engine().scan()[0].id) << "every scan makes new identities";
+    EXPECT_NE(items[0].id, engine().scan().items[0].id) << "every scan makes new identities";
 }
 
 TEST_P(QuickCleanEngineTest, SkipsHiddenEmptyAndZeroSizedEntriesAndSurvivesLinkLoops) {
@@ -55,7 +65,7 @@ TEST_P(QuickCleanEngineTest, SkipsHiddenEmptyAndZeroSizedEntriesAndSurvivesLinkL
     writeFile(odd / "f", 20000);
     writeFile(caches() / "real/x", 1000);
     makeSymlink(caches(), caches() / "real/self");
-    EXPECT_EQ(urls(engine().scan()), (std::vector<Path>{odd, caches() / "real"}))
+    EXPECT_EQ(urls(engine().scan().items), (std::vector<Path>{odd, caches() / "real"}))
         << "no logs folder, cache items only";
 }
 
@@ -63,7 +73,7 @@ TEST_P(QuickCleanEngineTest, CleanRemovesOnlySelectedItemsAndCountsTheirScanSize
     writeFile(caches() / "keep/data", 20000);
     writeFile(caches() / "drop/data", 30000);
     writeFile(logs() / "old.log", 40000);
-    auto items = engine().scan();
+    auto items = engine().scan().items;
     for (auto& item : items) item.isSelected = false;
     EXPECT_EQ(engine().clean(items), 0);
     EXPECT_TRUE(test::exists(caches() / "drop/data")) << "nothing selected, nothing removed";
@@ -83,7 +93,7 @@ TEST_P(QuickCleanEngineTest, ItemThatCannotBeRemovedFreesNothingAndTheOthersStil
     writeFile(caches() / "one/data", 20000);
     writeFile(caches() / "stuck/inner/data", 30000);
     writeFile(caches() / "three/data", 40000);
-    auto items = engine().scan();
+    auto items = engine().scan().items;
     ByteCount expected = 0;
     for (const auto& item : items)
         if (item.url.filename() != "stuck") expected += item.size;
@@ -103,7 +113,7 @@ TEST_P(QuickCleanEngineTest, CleanNeverReachesOutsideTheItemsWhateverLinksTheyHo
     makeSymlink(outside, caches() / "app/link-to-folder");
     makeSymlink(home / "Documents/notes.txt", caches() / "app/link-to-file");
     makeSymlink(outside, caches() / "top-level-link");
-    engine().clean(engine().scan());
+    engine().clean(engine().scan().items);
     EXPECT_FALSE(test::exists(caches() / "app"));
     EXPECT_EQ(readText(outside / "chapter1.tex"), std::string(5000, 'x'));
     EXPECT_TRUE(test::exists(home / "Documents/notes.txt"));
@@ -113,10 +123,10 @@ TEST_P(QuickCleanEngineTest, CleanRefusesItemsThatAreNotDirectEntriesOfAJunkRoot
     writeFile(home / "Documents/precious", 20000);
     writeFile(caches() / "app/nested", 20000);
     const std::vector<JunkItem> forged = {
-        {Uuid::random(), home / "Documents", 1, CleanCategory::appCache, true},
-        {Uuid::random(), caches() / "app/nested", 1, CleanCategory::appCache, true},
-        {Uuid::random(), caches() / "app/..", 1, CleanCategory::appCache, true},
-        {Uuid::random(), caches(), 1, CleanCategory::appCache, true},
+        {Uuid::random(), home / "Documents", 1, CleanCategory::appCache, true, {}},
+        {Uuid::random(), caches() / "app/nested", 1, CleanCategory::appCache, true, {}},
+        {Uuid::random(), caches() / "app/..", 1, CleanCategory::appCache, true, {}},
+        {Uuid::random(), caches(), 1, CleanCategory::appCache, true, {}},
     };
     EXPECT_EQ(engine().clean(forged), 0);
     EXPECT_TRUE(test::exists(home / "Documents/precious"));
@@ -128,17 +138,168 @@ TEST_P(QuickCleanEngineTest, NonUtf8ItemIsRemovedExactly) {
     Path twin = caches() / Path("caf\xc3\xa9");  // the same name spelt in valid UTF-8
     writeFile(odd / "data", 20000);
     writeFile(twin / "data", 20000);
-    auto items = engine().scan();
+    auto items = engine().scan().items;
     for (auto& item : items) item.isSelected = item.url == odd;
     EXPECT_GT(engine().clean(items), 0);
     EXPECT_FALSE(test::exists(odd));
     EXPECT_TRUE(test::exists(twin / "data"));
 }
 
+// Junk items made inside the caches folder open as `dirfd`, whatever its name leads to now.
+void plantItems(int dirfd) {
+    const std::string data(4096, 'j');
+    for (int i = 0; i < 5; ++i) {
+        const std::string name = "item" + std::to_string(i);
+        ::mkdirat(dirfd, name.c_str(), 0755);
+        const int item = ::openat(dirfd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
+        const int file = ::openat(item, "f", O_WRONLY | O_CREAT | O_NOFOLLOW, 0644);
+        if (file >= 0 && ::write(file, data.data(), data.size()) < 0) ADD_FAILURE();
+        ::close(file);
+        ::close(item);
+    }
+}
+
+// A clean run again and again while another process keeps swapping the caches folder for a link
+// to `outside` and back: whatever the timing, nothing outside is touched. Each scan happens with
+// the folder in place (the swapper waits meanwhile); the swapping goes on during each clean. The
+// swapper runs in a child process, after `asUser` (so it can run as another user).
+void raceTheClean(const Layout& layout, const Path& outside, const std::function<void()>& asUser) {
+    const Path caches = layout.junkRoots[0].folder;
+    const Path aside = caches.native() + ".real";
+    makeDir(caches);
+    const int real = ::open(caches.c_str(), O_RDONLY | O_DIRECTORY);
+    struct Shared {
+        std::atomic<int> swapping{0}, paused{0}, stop{0};
+    };
+    void* memory =
+        ::mmap(nullptr, sizeof(Shared), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    auto* shared = new (memory) Shared;
+    const pid_t swapper = ::fork();
+    if (swapper == 0) {
+        asUser();
+        while (!shared->stop) {
+            shared->paused = !shared->swapping;
+            if (shared->paused) continue;
+            if (::rename(caches.c_str(), aside.c_str()) == 0) {
+                ::symlink(outside.c_str(), caches.c_str());
+                ::unlink(caches.c_str());
+                ::rename(aside.c_str(), caches.c_str());
+            }
+        }
+        ::_exit(0);
+    }
+    const QuickCleanEngine engine(layout);
+    const auto deadline = Clock::now() + std::chrono::seconds(3);
+    int cleaned = 0;
+    for (int round = 0; round < 300 && Clock::now() < deadline; ++round) {
+        shared->swapping = 0;
+        while (!shared->paused) std::this_thread::yield();
+        plantItems(real);
+        const JunkScan scan = engine.scan();
+        shared->paused = 0;
+        shared->swapping = 1;
+        cleaned += engine.clean(scan.items) > 0;
+    }
+    shared->stop = 1;
+    ::waitpid(swapper, nullptr, 0);
+    ::munmap(memory, sizeof(Shared));
+    ::close(real);
+    EXPECT_GT(cleaned, 0) << "the race never let a clean through: it proves nothing";
+}
+
+void writeCanaries(const Path& outside) {
+    for (int i = 0; i < 5; ++i)
+        writeText(outside / ("item" + std::to_string(i)) / "f", "canary " + std::to_string(i));
+}
+
+TEST_P(QuickCleanEngineTest, ACachesFolderSwappedForALinkMidCleanLeadsNowhere) {
+    TempDir outside;
+    writeCanaries(outside.path());
+    const auto before = snapshot(outside.path());
+    raceTheClean(home.layout(), outside.path(), [] {});
+    EXPECT_EQ(snapshot(outside.path()), before);
+}
+
+TEST_P(QuickCleanEngineTest, AnOwnerOfTheHomeCannotTurnACleanByRootAgainstRootsFiles) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to run the clean as another user's victim";
+    constexpr uid_t kAttacker = 65534;
+    TempDir outside;  // root's, mode 0700: the attacker can only point a link at it
+    writeCanaries(outside.path());
+    const auto before = snapshot(outside.path());
+    ::chmod(home.home().parent_path().c_str(), 0755);
+    makeDir(caches());
+    writeText(home / "Documents/x", "");
+    for (const auto& e : std::filesystem::recursive_directory_iterator(home.home()))
+        ::lchown(e.path().c_str(), kAttacker, kAttacker);
+    ::lchown(home.home().c_str(), kAttacker, kAttacker);
+    raceTheClean(home.layout(), outside.path(), [] {
+        if (::setgid(kAttacker) != 0 || ::setuid(kAttacker) != 0) ::_exit(1);
+    });
+    EXPECT_EQ(snapshot(outside.path()), before);
+}
+
+TEST(QuickCleanRootsTest, AJunkFolderThatIsNotSafeToEmptyIsNeitherListedNorCleaned) {
+    struct Case {
+        std::string name;
+        std::function<Path(const Path& home)> cache;  // what XDG_CACHE_HOME names
+        RootRefusal reason;
+        std::string other;
+    };
+    std::vector<Case> cases = {
+        {"the home", [](const Path& h) { return h; }, RootRefusal::home, ""},
+        {"the root", [](const Path&) { return Path("/"); }, RootRefusal::fileSystemRoot, ""},
+        {"above the home", [](const Path& h) { return h.parent_path(); }, RootRefusal::holdsHome,
+         ""},
+        {"Documents", [](const Path& h) { return h / "Documents"; }, RootRefusal::layoutFolder,
+         "Documents"},
+        {"~/.local", [](const Path& h) { return h / ".local"; }, RootRefusal::holdsLayoutFolder,
+         "data"},
+        {"a link to the home", [](const Path& h) { return makeSymlink(h, h / "c"); },
+         RootRefusal::home, ""},
+    };
+    if (::geteuid() == 0)
+        cases.push_back({"another user's folder",
+                         [](const Path& h) {
+                             const Path theirs = makeDir(h.parent_path() / "theirs");
+                             ::chown(theirs.c_str(), 65534, 65534);
+                             return theirs;
+                         },
+                         RootRefusal::notOwned, ""});
+    for (const Case& c : cases) {
+        TempDir base;
+        const Path home = base / "home";
+        writeText(home / "Documents/thesis.tex", "keep");
+        writeText(home / ".local/share/Trash/files/old", "keep");
+        writeText(home / ".config/app.conf", "keep");
+        const Path named = c.cache(home);
+        const Layout layout = Layout::freedesktop(home, {{"XDG_CACHE_HOME", named.native()}});
+        const auto before = snapshot(home);
+        const QuickCleanEngine engine(layout);
+        const JunkScan scan = engine.scan();
+        EXPECT_TRUE(scan.items.empty()) << c.name;
+        ASSERT_EQ(scan.refused.size(), 1u) << c.name;
+        EXPECT_EQ(scan.refused[0], (RootProblem{named, c.reason, c.other})) << c.name;
+        EXPECT_EQ(snapshot(home), before) << c.name;
+    }
+}
+
+TEST(QuickCleanRootsTest, ACachesFolderLinkedToAnotherDiskIsStillCleaned) {
+    TempHome home;
+    TempDir disk;
+    writeFile(disk / "cache/app/data", 20000);
+    makeSymlink(disk / "cache", home / ".cache");
+    const QuickCleanEngine engine(home.layout());
+    const JunkScan scan = engine.scan();
+    ASSERT_EQ(urls(scan.items), (std::vector<Path>{home / ".cache/app"}));
+    EXPECT_TRUE(scan.refused.empty());
+    EXPECT_GT(engine.clean(scan.items), 0);
+    EXPECT_FALSE(test::exists(disk / "cache/app"));
+}
+
 TEST(JunkSplitTest, OnlyAnExactNameOfARunningApplicationBlocksAnItem) {
     auto item = [](const char* name, bool selected = true) {
-        return JunkItem{Uuid::random(), Path("/h/.cache") / name, 10, CleanCategory::appCache,
-                        selected};
+        return JunkItem{
+            Uuid::random(), Path("/h/.cache") / name, 10, CleanCategory::appCache, selected, {}};
     };
     const RunningApps::Map running{{"com.example.editor", "Editor"},
                                    {"org.beta.app", "beta"},

@@ -400,7 +400,9 @@ int desktopEntryNamesChild() {
                  {"org.example.missing", "org.example.missing"},
                  {"missing", "missing"},
                  {"env", "env"}};  // a launch wrapper names no application
-    Map got = RunningApps::current(proc.root(), kMe, RunningApps::desktopEntryNames());
+    Map got = RunningApps::current(
+        proc.root(), kMe,
+        RunningApps::desktopEntryNames({data / "home/applications", data / "system/applications"}));
     if (got == expected) return 0;
     std::fprintf(stderr, "expected:\n%sgot:\n%s", mapText(expected).c_str(), mapText(got).c_str());
     return 1;

@@ -294,6 +294,51 @@ TEST_F(SecureEraserTest, FoldersSwappedForLinksMidEraseLeadNowhere) {
     EXPECT_EQ(readText(victim / "deep" / "g"), "victim deep data");
 }
 
+TEST_F(SecureEraserTest, ATrashThatLeadsToTheHomeOrToAStrangersFolderIsNeitherListedNorErased) {
+    writeText(outside / "Trash/files/secret.txt", "outside data");
+    writeText(home / "files/notes.txt", "home data");
+    std::vector<std::pair<std::function<void()>, RootRefusal>> cases = {
+        {[&] { makeSymlink(home.home(), home.layout().trash); }, RootRefusal::home},
+        {[&] { makeSymlink("/", home.layout().trash); }, RootRefusal::fileSystemRoot},
+    };
+    if (::geteuid() == 0)
+        cases.push_back({[&] {
+                             ::chown((outside / "Trash").c_str(), 65534, 65534);
+
+                             std::filesystem::remove_all(home / ".local/share");
+                             makeSymlink(outside.path(), home / ".local/share");
+                         },
+                         RootRefusal::notOwned});
+    for (const auto& [make, reason] : cases) {
+        SCOPED_TRACE(static_cast<int>(reason));
+        std::filesystem::remove_all(home.layout().trash);
+        makeDir(home.layout().trash.parent_path());
+        make();
+        const auto before = snapshot(outside.path());
+        const auto homeBefore = snapshot(home / "files");
+        const TrashContents contents = eraser.trashContents();
+        EXPECT_TRUE(contents.items.empty());
+        ASSERT_TRUE(contents.refused);
+        EXPECT_EQ(contents.refused->reason, reason);
+        EXPECT_EQ(eraser.erase({trash("secret.txt"), trash("notes.txt")}, 1), ShredOutcome{});
+        EXPECT_EQ(snapshot(outside.path()), before);
+        EXPECT_EQ(snapshot(home / "files"), homeBefore);
+    }
+}
+
+TEST_F(SecureEraserTest, OnlyWhatIsGoneCountsAsErased) {
+    writeFile(trashed("stuck", kFolder) / "inner/data", 4000);
+    trashed("plain", 4000);
+    setMode(trash("stuck/inner"), 0555);  // its file can be overwritten, not unlinked
+    TORNIVO_SKIP_UNLESS_PERMISSIONS_APPLY();
+    const ShredOutcome outcome = eraser.erase(listed(), 1);
+    EXPECT_EQ(outcome.count, 1) << "the folder that stayed is not erased";
+    EXPECT_TRUE(test::exists(trash("stuck/inner/data")));
+    EXPECT_FALSE(test::exists(trash("plain")));
+    EXPECT_TRUE(test::exists(*home.layout().trashInfo / "stuck.trashinfo"))
+        << "what stays keeps its restore record";
+}
+
 TEST_F(SecureEraserTest, MountsBelowTheTrashAreNotEntered) {
     const Path source = writeText(outside / "mounted/file", "mounted data");
     const Path boundFile = writeText(outside / "bound-file", "bound data");
@@ -314,7 +359,8 @@ TEST_F(SecureEraserTest, MountsBelowTheTrashAreNotEntered) {
         writeText(trash("mnt/on-tmpfs"), "tmpfs data");
         ShredOutcome out = eraser.erase(listed(), 1);
         if (readText(trash("mnt/on-tmpfs")) != "tmpfs data") report += "wrote into a tmpfs\n";
-        if (out.count != 1) report += "counted " + std::to_string(out.count) + " items\n";
+        // The folder holding mounts stays, and no mount is erased: nothing counts as erased.
+        if (out.count != 0) report += "counted " + std::to_string(out.count) + " items\n";
         return report.empty() ? 0 : 1;
     });
     EXPECT_EQ(readText(source), "mounted data");

@@ -21,7 +21,7 @@ SystemStats stats(double memory, double disk, ByteCount diskUsed = 0, ByteCount 
 ScanResult scanOf(std::vector<ByteCount> sizes) {
     ScanResult r;
     for (auto size : sizes)
-        r.items.push_back({Uuid::random(), "/h/.cache/x", size, CleanCategory::appCache, true});
+        r.items.push_back({Uuid::random(), "/h/.cache/x", size, CleanCategory::appCache, true, {}});
     return r;
 }
 
@@ -61,9 +61,9 @@ TEST(SuggestionEngineTest, InstallersThenDeveloperCachesGoInFront) {
                     {Uuid::random(), "b", "/b", 500'000'000, {}, false, true},
                     {Uuid::random(), "c", "/c", 9'000'000'000, {}, true, false}};
     std::vector<InstallerFile> installers{
-        {Uuid::random(), "/d/x.deb", 150'000'000, "deb", "Xed", true},
-        {Uuid::random(), "/d/y.iso", 50'000'000, "iso", "Yak", true},
-        {Uuid::random(), "/d/z.iso", 9'000'000'000, "iso", std::nullopt, false}};
+        {Uuid::random(), "/d/x.deb", 150'000'000, "deb", "Xed", true, {}},
+        {Uuid::random(), "/d/y.iso", 50'000'000, "iso", "Yak", true, {}},
+        {Uuid::random(), "/d/z.iso", 9'000'000'000, "iso", std::nullopt, false, {}}};
     auto list = SuggestionEngine::suggestions(stats(0.9, 0), std::nullopt, dev, installers);
     EXPECT_EQ(keys(list), (std::vector<std::string>{"suggest.installers", "suggest.devCaches",
                                                     "suggest.ramHigh"}));

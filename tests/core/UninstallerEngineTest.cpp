@@ -6,14 +6,13 @@
 #include <tuple>
 
 #include "CoreChecks.h"
+#include "platform/FileStatus.h"
 
 namespace tornivo {
 namespace {
 
 using namespace test;
 using Names = std::vector<std::string>;
-
-const Path kTrashFiles = temporaryHomeTrash();
 
 // Each leftover as "<path below root> <kind>", then "+" when selected and "~" when found by name.
 Names listed(const UninstallTarget& t, const Path& root) {
@@ -75,7 +74,7 @@ TEST_F(MacosInspectTest, TheIdentifierPassTakesTheIdentifierItsExtensionsAndDott
                      "Library/Preferences/com.example.editor.plist preferences +",
                      "Library/Saved Application State/com.example.editor.savedState "
                      "savedState +"}));
-    EXPECT_EQ(t.appFiles, (std::vector<AppFile>{{app, t.appSize}}));
+    EXPECT_EQ(t.appFiles, (std::vector<AppFile>{{app, t.appSize, identityOf(app)}}));
 }
 
 TEST_F(MacosInspectTest, TheNamePassOffersExactNamesOfThreeOrMoreUnselectedAndAPathOnce) {
@@ -270,7 +269,7 @@ TEST_F(FreedesktopPlanTest, AFlatpakIsUninstalledFromItsOwnInstallation) {
                             "Exec=true\nX-Flatpak=org.example.Paint\n");
     t = engine.inspect(copy);
     EXPECT_EQ(t.removal, AppRemoval::flatpakUser);
-    EXPECT_EQ(t.appFiles, (std::vector<AppFile>{{copy, allocatedSize(copy)}}));
+    EXPECT_EQ(t.appFiles, (std::vector<AppFile>{{copy, allocatedSize(copy), identityOf(copy)}}));
 
     // Something that could pass for an option is never handed to flatpak.
     t.flatpakID = "--help";
@@ -304,18 +303,19 @@ TEST_F(FreedesktopPlanTest, ASystemPackageStaysAndOnlyItsSelectedLeftoversGoToTh
     EXPECT_TRUE(test::exists(entryFile)) << "the package's entry stays";
     EXPECT_TRUE(test::exists(byName) && test::exists(log));
     EXPECT_FALSE(test::exists(config));
-    EXPECT_TRUE(test::exists(kTrashFiles / "org.example.Paint.conf"));
-    EXPECT_EQ(readText(kTrashFiles / Path("org.example.Paint.caf\xe9")), "state");
+    EXPECT_TRUE(test::exists(layout.trashFiles / "org.example.Paint.conf"));
+    EXPECT_EQ(readText(layout.trashFiles / Path("org.example.Paint.caf\xe9")), "state");
 }
 
 TEST_F(FreedesktopPlanTest, NothingOutsideTheLeftoverFoldersOrTheHomeIsEverMoved) {
     const Path stranger = writeText(sys / "elsewhere/org.example.Paint", "keep");
     const Path entryFile = entry(sys / "applications", "org.example.Paint", "Exec=true\n");
-    UninstallTarget forged{entryFile, "Paint",           "org.example.Paint", 0,
-                           {},        AppRemoval::trash, {{entryFile, 10}},   ""};
-    forged.leftovers.push_back({Uuid::random(), stranger, 4, LeftoverKind::other, false, true});
+    UninstallTarget forged{entryFile, "Paint",           "org.example.Paint",   0,
+                           {},        AppRemoval::trash, {{entryFile, 10, {}}}, ""};
     forged.leftovers.push_back(
-        {Uuid::random(), layout.configHome / "../../x", 4, LeftoverKind::other, false, true});
+        {Uuid::random(), stranger, 4, LeftoverKind::other, false, true, identityOf(stranger)});
+    forged.leftovers.push_back(
+        {Uuid::random(), layout.configHome / "../../x", 4, LeftoverKind::other, false, true, {}});
     EXPECT_EQ(engine.uninstall(forged, true), 0);
     EXPECT_TRUE(test::exists(stranger) && test::exists(entryFile));
 
@@ -342,6 +342,10 @@ int desktopEntryListingChild() {
     entry(system / "editor.desktop", "Name=Old Editor\n");
     entry(system / "kde/okular.desktop", "Name=Okular\n");
     entry(system / "zed.desktop", "Name=\xc3\x84rger\n");
+    // An entry that is a link to a FIFO would block a reader for ever: never read.
+    ::alarm(30);
+    ::mkfifo((data / "pipe").c_str(), 0600);
+    makeSymlink(data / "pipe", user / "stalled.desktop");
     ::setenv("XDG_DATA_HOME", (data / "home").c_str(), 1);
     ::setenv("XDG_DATA_DIRS", (data / "system").c_str(), 1);
     ::setenv("LANGUAGE", "de", 1);
@@ -352,6 +356,8 @@ int desktopEntryListingChild() {
     Names got;
     for (const auto& app : UninstallerEngine(layout).installedApps())
         got.push_back(app.name + " " + app.url.lexically_relative(data.path()).native());
+    if (UninstallerEngine(layout).inspect(user / "stalled.desktop").bundleID) return 1;
+
     const Names expected{"\xc3\x84rger system/applications/zed.desktop",
                          "Notizen home/applications/org.example.Notes.desktop",
                          "Okular system/applications/kde/okular.desktop"};

@@ -45,6 +45,24 @@ void TempHome::reload() {
     layout_ = kind_ == LayoutKind::macos ? Layout::macos(home_) : Layout::freedesktop(home_, env_);
 }
 
+std::map<std::string, std::string> snapshot(const Path& folder) {
+    std::map<std::string, std::string> entries;
+    std::error_code ec;
+    for (auto it = fs::recursive_directory_iterator(folder, ec);
+         !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+        const auto status = it->symlink_status();
+        std::string line = std::to_string(static_cast<int>(status.type()));
+        if (status.type() == fs::file_type::regular) {
+            line += " " + std::to_string(it->file_size()) + " " +
+                    std::to_string(it->last_write_time().time_since_epoch().count());
+            if (it->file_size() <= 65536)
+                line += " " + std::to_string(std::hash<std::string>{}(readText(it->path())));
+        }
+        entries[it->path().native()] = line;
+    }
+    return entries;
+}
+
 Path writeFile(const Path& file, std::size_t size, char fill) {
     fs::create_directories(file.parent_path());
     std::ofstream out(file, std::ios::binary | std::ios::trunc);

@@ -4,6 +4,7 @@
 
 #include <sys/types.h>
 
+#include <map>
 #include <string>
 
 #include "models/Types.h"
@@ -59,6 +60,9 @@ void setTreeTimes(const Path& folder, TimePoint when);
 Path allocateFile(const Path& file, ByteCount size);
 void setMode(const Path& file, mode_t mode);
 bool exists(const Path& file);  // without following a final link
+// Every entry below a folder (type, size, modification time, and the bytes of small files), to
+// show that nothing in it changed: a canary.
+std::map<std::string, std::string> snapshot(const Path& folder);
 // On-disk size as the file system reports it (st_blocks x 512).
 ByteCount allocatedSize(const Path& file);
 

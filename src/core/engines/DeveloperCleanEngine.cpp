@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <git2.h>
+#include <sys/stat.h>
 #include <unicode/uchar.h>
 #include <unicode/utf8.h>
 #include <unistd.h>
@@ -10,17 +11,21 @@
 #include <array>
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <map>
 #include <optional>
 #include <set>
 #include <span>
 #include <unordered_map>
 #include <utility>
+#include <variant>
 
 #include "engines/DiskAnalyzer.h"
+#include "platform/Descriptor.h"
 #include "platform/DirectoryReader.h"
 #include "platform/FileStatus.h"
 #include "platform/FileSystemHelper.h"
+#include "platform/LayoutRoots.h"
 #include "platform/ParallelTreeWalk.h"
 #include "platform/SafeRemover.h"
 #include "platform/ScanProgress.h"
@@ -33,25 +38,7 @@ namespace {
 // to another disk; nothing below them is ever reached through one.
 constexpr int kRootFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 
-class Descriptor {
-  public:
-    explicit Descriptor(int fd = -1) : fd_(fd) {}
-    ~Descriptor() { reset(); }
-    Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-    Descriptor& operator=(Descriptor&& other) noexcept {
-        if (this != &other) reset(std::exchange(other.fd_, -1));
-        return *this;
-    }
-    void reset(int fd = -1) {
-        if (fd_ >= 0) ::close(fd_);
-        fd_ = fd;
-    }
-    int get() const { return fd_; }
-    explicit operator bool() const { return fd_ >= 0; }
-
-  private:
-    int fd_;
-};
+using Descriptor = UniqueFd;
 
 // --- What counts as a build output ----------------------------------------------------------
 
@@ -260,16 +247,16 @@ class TrackedOutputs {
     TrackedOutputs(const TrackedOutputs&) = delete;
     TrackedOutputs& operator=(const TrackedOutputs&) = delete;
 
-    // Whether the repository whose work tree is `repository` tracks `folder` or anything below
-    // it. An index that cannot be read may track it: the answer is then yes, and the output is
-    // left alone.
-    bool mayTrack(const std::string& repository, const std::string& folder) {
+    // Whether the repository whose work tree is `repository` tracks `relative` (a path inside
+    // the work tree) or anything below it. When that cannot be told (an index or git directory
+    // that cannot be read, a worktree whose git directory is gone) the answer is yes, and the
+    // output is left alone.
+    bool mayTrack(const std::string& repository, const std::string& relative) {
         auto it = indexes_.find(repository);
         if (it == indexes_.end()) it = indexes_.emplace(repository, load(repository)).first;
         const Index& index = it->second;
         if (index.unreadable) return true;
         if (!index.index) return false;  // no index yet: nothing tracked
-        const std::string relative = folder.substr(repository == "/" ? 1 : repository.size() + 1);
         return git_index_find(nullptr, index.index, relative.c_str()) == 0 ||
                git_index_find_prefix(nullptr, index.index, (relative + "/").c_str()) == 0;
     }
@@ -284,6 +271,9 @@ class TrackedOutputs {
         const std::string dotGit = (repository == "/" ? "" : repository) + "/.git";
         auto gitDir = gitDirectory(repository, dotGit);
         if (!gitDir) return {nullptr, true};
+        // A git directory that is gone (a worktree whose repository moved) tells nothing.
+        struct stat dirSt {};
+        if (::stat(gitDir->c_str(), &dirSt) != 0 || !S_ISDIR(dirSt.st_mode)) return {nullptr, true};
         const std::string file = *gitDir + "/index";
         errno = 0;
         auto st = statEntry(AT_FDCWD, file.c_str());
@@ -323,6 +313,30 @@ class TrackedOutputs {
 
     std::map<std::string, Index> indexes_;
 };
+
+// A repository whose work tree holds the walk's root: a home kept inside a repository still has
+// that repository's tracked folders. Empty when there is none; `undecidable` when a folder above
+// could not be looked at.
+struct RepositoryAbove {
+    std::string workTree;    // resolved
+    std::string rootInside;  // the root's path inside the work tree ("" for the work tree itself)
+    bool undecidable = false;
+};
+
+std::optional<RepositoryAbove> repositoryAbove(const std::string& root) {
+    std::unique_ptr<char, decltype(&std::free)> real(::realpath(root.c_str(), nullptr), &std::free);
+    if (!real) return RepositoryAbove{{}, {}, true};
+    const std::string resolved(real.get());
+    for (std::string folder = resolved; folder != "/";) {
+        const auto slash = folder.rfind('/');
+        folder = slash == 0 ? "/" : folder.substr(0, slash);
+        struct stat st {};
+        if (::lstat(((folder == "/" ? "" : folder) + "/.git").c_str(), &st) == 0)
+            return RepositoryAbove{folder, resolved.substr(folder == "/" ? 1 : folder.size() + 1)};
+        if (errno != ENOENT) return RepositoryAbove{{}, {}, true};
+    }
+    return std::nullopt;
+}
 
 // --- Removal ----------------------------------------------------------------------------------
 
@@ -417,6 +431,15 @@ TimePoint DeveloperCleanEngine::protectionCutoff(int protectionDays, TimePoint n
     return now - std::chrono::duration_cast<Clock::duration>(window);
 }
 
+Descriptor DeveloperCleanEngine::openRoot(const Path& folder) const {
+    // Checked as LayoutRoots.h says: the walk for projects may start at the home itself, a
+    // folder of outputs may not be the home or any other folder of the layout.
+    auto opened = LayoutRoots(layout_).open(
+        folder, layout_.findsProjectsByWalking ? RootRole::projects : RootRole::outputs);
+    auto* root = std::get_if<CheckedRoot>(&opened);
+    return root ? std::move(root->fd) : Descriptor();
+}
+
 std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::findBuildOutputs() const {
     ProgressMeter silent{ScanProgressCallback()};
     return findBuildOutputs(silent);
@@ -433,7 +456,7 @@ std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::findBuildOu
             part = walkForProjects(folder, meter);
         } else {
             // Every direct child that is not hidden, not a link and not another mount.
-            Descriptor fd(::open(folder.c_str(), kRootFlags));
+            Descriptor fd = openRoot(folder);
             auto rootStatus = fd ? statDescriptor(fd.get()) : std::nullopt;
             if (!rootStatus) continue;
             std::vector<std::string> names;
@@ -460,7 +483,7 @@ std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::findBuildOu
 std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::walkForProjects(
     const Path& root, ProgressMeter& meter) const {
     const std::string rootText = normalText(root);
-    Descriptor fd(::open(rootText.c_str(), kRootFlags));
+    Descriptor fd = openRoot(root);
     if (!fd) return {};
     auto finders = parallelTreeWalk(fd.get(), Path(rootText), threads_,
                                     [&] { return ProjectFinder(rootText, meter); });
@@ -474,10 +497,27 @@ std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::walkForProj
 
     std::vector<BuildOutput> outputs;
     std::optional<TrackedOutputs> git;  // libgit2 is set up only when a repository is met
+    std::optional<std::optional<RepositoryAbove>> above;  // looked for once, when needed
+    auto below = [](const std::string& folder, const std::string& path) {
+        return path.substr(folder == "/" ? 1 : folder.size() + 1);
+    };
     for (auto& f : found) {
-        if (!f.repository.empty()) {
+        const std::string& folder = f.output.folder.native();
+        std::string repository = f.repository, relative;
+        if (!repository.empty()) {
+            relative = below(repository, folder);
+        } else {
+            if (!above) above = repositoryAbove(rootText);
+            if (*above && (*above)->undecidable) continue;  // whether it is tracked is not known
+            if (*above) {
+                repository = (*above)->workTree;
+                relative = (*above)->rootInside;
+                relative += (relative.empty() ? "" : "/") + below(rootText, folder);
+            }
+        }
+        if (!repository.empty()) {
             if (!git) git.emplace();
-            if (git->mayTrack(f.repository, f.output.folder.native())) continue;
+            if (git->mayTrack(repository, relative)) continue;
         }
         outputs.push_back(std::move(f.output));
     }
@@ -548,7 +588,7 @@ bool DeveloperCleanEngine::removeListed(const DeveloperProject& project) const {
         }
 
         // Down from the root as the walk went: no link followed, no other mount entered.
-        Descriptor fd(::open(base.c_str(), kRootFlags));
+        Descriptor fd = openRoot(root);
         auto rootStatus = fd ? statDescriptor(fd.get()) : std::nullopt;
         if (!rootStatus) return false;
         for (std::size_t i = 0; i + 1 < parts.size(); ++i) {

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "models/DeveloperModels.h"
+#include "platform/Descriptor.h"
 #include "platform/Layout.h"
 #include "platform/PreferencesStore.h"
 #include "platform/ScanProgress.h"
@@ -81,6 +82,9 @@ class DeveloperCleanEngine {
     static bool isOutputName(std::string_view name);
 
   private:
+    // A root of the layout's build-output folders, opened through the root checks; empty when
+    // refused.
+    UniqueFd openRoot(const Path& folder) const;
     std::vector<BuildOutput> findBuildOutputs(ProgressMeter& meter) const;
     std::vector<BuildOutput> walkForProjects(const Path& root, ProgressMeter& meter) const;
     bool removeListed(const DeveloperProject& project) const;

@@ -10,6 +10,7 @@
 
 #include "platform/ParallelTreeWalk.h"
 #include "platform/ScanProgress.h"
+#include "platform/Trash.h"
 
 namespace tornivo {
 
@@ -151,6 +152,7 @@ struct Candidate {
     ByteCount size;
     std::optional<TimePoint> lastUsed;
     TreeWalker::OrderKey key;
+    FileIdentity identity;
 };
 
 // Larger first; equal sizes in the order of a single-threaded walk. Keys are unique, so this
@@ -189,8 +191,8 @@ class Tally {
         if (size >= DiskAnalyzer::kListedFrom) {
             auto& list = lists_[kind];
             list.push_back({walker.pathOf(e), size,
-                            st.accessTime ? st.accessTime : st.modificationTime,
-                            walker.orderKey(e)});
+                            st.accessTime ? st.accessTime : st.modificationTime, walker.orderKey(e),
+                            FileIdentity{st.dev, st.ino, e.folderDev, e.folderIno}});
             if (list.size() > DiskAnalyzer::kTrimAbove) keepLargest(list);
         }
         files_.count(walker);
@@ -277,14 +279,19 @@ std::vector<DiskCategory> DiskAnalyzer::analyze(const Progress& progress, TimePo
         category.files.reserve(lists[k].size());
         for (auto& c : lists[k]) {
             auto advice = rules(c.path, c.size, c.lastUsed, staleCutoff);
-            category.files.push_back(
-                {Uuid::random(), std::move(c.path), c.size, c.lastUsed, std::move(advice)});
+            category.files.push_back({Uuid::random(), std::move(c.path), c.size, c.lastUsed,
+                                      std::move(advice), c.identity});
         }
         categories.push_back(std::move(category));
     }
     std::stable_sort(categories.begin(), categories.end(),
                      [](const DiskCategory& a, const DiskCategory& b) { return a.size > b.size; });
     return categories;
+}
+
+bool DiskAnalyzer::trashFile(const DiskFile& file) const {
+    Trash trash(layout_);
+    return trash.moveListed(file.url, file.identity).has_value();
 }
 
 }  // namespace tornivo

@@ -56,6 +56,10 @@ class DiskAnalyzer {
     // count and no folder. A home that cannot be opened gives nothing and no progress.
     std::vector<DiskCategory> analyze(const Progress& progress, TimePoint now = Clock::now()) const;
 
+    // Moves a listed file to the Trash, only while it is still the file listed
+    // (Trash::moveListed). Whether it moved.
+    bool trashFile(const DiskFile& file) const;
+
   private:
     Layout layout_;
     unsigned threads_;

@@ -346,7 +346,8 @@ struct Collector {
         files.count(walker);
         if (st.logicalSize >= minSize)
             hits.push_back(
-                {walker.orderKey(e), {walker.pathOf(e), st.logicalSize, st.dev, st.ino}});
+                {walker.orderKey(e),
+                 {walker.pathOf(e), st.logicalSize, st.dev, st.ino, e.folderDev, e.folderIno}});
         return true;
     }
 
@@ -360,18 +361,48 @@ struct Collector {
 DuplicateFinder::DuplicateFinder(ByteCount minSize, unsigned threads)
     : minSize_(minSize), threads_(std::max(1u, threads)) {}
 
+std::vector<Path> DuplicateFinder::personalRoots(const Layout& layout) {
+    return Layout::present(
+        {layout.downloads, layout.documents, layout.desktop, layout.pictures, layout.movies});
+}
+
 std::vector<DuplicateGroup> DuplicateFinder::scan(const std::vector<Path>& roots,
                                                   const ScanProgressCallback& progress) const {
+    // A root is where the user keeps the files: when it is a link (Documents on another disk),
+    // it is followed; nothing below it ever is.
+    std::vector<OpenRoot> open;
+    for (const Path& root : roots) {
+        const int fd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd >= 0) open.push_back({root, fd});
+    }
     ProgressMeter meter(progress);
-    auto groups = groupCandidates(listCandidates(roots, meter), meter);
+    auto groups = groupCandidates(listCandidates(open, meter), meter);
+    for (const auto& root : open) ::close(root.fd);
+    meter.finish();
+    return groups;
+}
+
+std::vector<DuplicateGroup> DuplicateFinder::scan(const PersonalFolders& folders,
+                                                  const ScanProgressCallback& progress) const {
+    std::vector<OpenRoot> open;
+    for (const auto& folder : folders.folders()) open.push_back({folder.path, folder.fd});
+    ProgressMeter meter(progress);
+    auto groups = groupCandidates(listCandidates(open, meter), meter);
     meter.finish();
     return groups;
 }
 
 std::vector<DuplicateFinder::Candidate> DuplicateFinder::listCandidates(
     const std::vector<Path>& roots) const {
+    std::vector<OpenRoot> open;
+    for (const Path& root : roots) {
+        const int fd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd >= 0) open.push_back({root, fd});
+    }
     ProgressMeter silent{ScanProgressCallback()};
-    return listCandidates(roots, silent);
+    auto found = listCandidates(open, silent);
+    for (const auto& root : open) ::close(root.fd);
+    return found;
 }
 
 std::vector<DuplicateGroup> DuplicateFinder::groupCandidates(
@@ -381,14 +412,10 @@ std::vector<DuplicateGroup> DuplicateFinder::groupCandidates(
 }
 
 std::vector<DuplicateFinder::Candidate> DuplicateFinder::listCandidates(
-    const std::vector<Path>& roots, ProgressMeter& meter) const {
+    const std::vector<OpenRoot>& roots, ProgressMeter& meter) const {
     std::vector<Candidate> found;
     std::unordered_set<Identity, IdentityHash> seen;
-    for (const Path& root : roots) {
-        // A root is where the user keeps the files: when it is a link (Documents on another
-        // disk), it is followed; nothing below it ever is.
-        int fd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd < 0) continue;
+    for (const auto& [root, fd] : roots) {
         const std::string rootName = folderName(root);
         meter.enter(rootName);
         std::vector<Collector::Hit> hits;
@@ -397,7 +424,6 @@ std::vector<DuplicateFinder::Candidate> DuplicateFinder::listCandidates(
             part.files.flush();
             std::move(part.hits.begin(), part.hits.end(), std::back_inserter(hits));
         }
-        ::close(fd);
         std::sort(hits.begin(), hits.end(),
                   [](const Collector::Hit& a, const Collector::Hit& b) { return a.key < b.key; });
         // A file with several names counts once, under the first name met.
@@ -466,37 +492,41 @@ std::vector<DuplicateGroup> DuplicateFinder::groupCandidates(
     std::vector<DuplicateGroup> groups;
     groups.reserve(all.size());
     for (const auto& f : all) {
-        DuplicateGroup g{Uuid::random(), hexText(f.digest), candidates[f.members.front()].size, {}};
-        for (std::size_t i : f.members) g.files.push_back(candidates[i].path);
+        DuplicateGroup g{
+            Uuid::random(), hexText(f.digest), candidates[f.members.front()].size, {}, {}};
+        for (std::size_t i : f.members) {
+            const Candidate& c = candidates[i];
+            g.files.push_back(c.path);
+            g.identities.push_back({c.dev, c.ino, c.folderDev, c.folderIno});
+        }
         groups.push_back(std::move(g));
     }
     return groups;
 }
 
-ByteCount DuplicateFinder::remove(const std::vector<Path>& files, ByteCount sizeEach) const {
-    ByteCount freed = 0;
-    for (const Path& file : files) {
-        auto st = statEntry(AT_FDCWD, file.c_str());
-        if (!st || !st->isRegular() || st->logicalSize != sizeEach) continue;
-        if (Trash::moveToTrash(file)) freed += sizeEach;
-    }
-    return freed;
-}
-
 std::optional<ByteCount> DuplicateFinder::removeCopies(const DuplicateGroup& group,
-                                                       const Path& keeping) const {
-    auto isKept = [&](const Path& p) { return p.native() == keeping.native(); };
-    if (std::none_of(group.files.begin(), group.files.end(), isKept)) return std::nullopt;
-    auto kept = statEntry(AT_FDCWD, keeping.c_str());
-    if (!kept || !kept->isRegular() || kept->logicalSize != group.size) return std::nullopt;
+                                                       const Path& keeping, Trash& trash) const {
+    const auto kept = std::find_if(group.files.begin(), group.files.end(),
+                                   [&](const Path& p) { return p.native() == keeping.native(); });
+    if (kept == group.files.end()) return std::nullopt;
+    // The copy that stays must still be the file that was hashed, with the group's size.
+    const FileIdentity keptIdentity =
+        group.identityAt(static_cast<std::size_t>(kept - group.files.begin()));
+    auto keptNow = statEntry(AT_FDCWD, keeping.c_str());
+    if (!keptIdentity.known() || !keptNow || !keptNow->isRegular() ||
+        keptNow->logicalSize != group.size || keptNow->dev != keptIdentity.device ||
+        keptNow->ino != keptIdentity.inode)
+        return std::nullopt;
     ByteCount freed = 0;
-    for (const Path& file : group.files) {
-        if (isKept(file)) continue;
+    for (std::size_t i = 0; i < group.files.size(); ++i) {
+        const Path& file = group.files[i];
+        const FileIdentity identity = group.identityAt(i);
+        if (file.native() == keeping.native()) continue;
+        if (identity.device == keptIdentity.device && identity.inode == keptIdentity.inode)
+            continue;  // another name of the kept file is the kept file
         auto st = statEntry(AT_FDCWD, file.c_str());
-        // Another spelling or name of the kept file is the kept file.
-        if (!st || !st->isRegular() || st->logicalSize != group.size || st->sameFile(*kept))
-            continue;
-        if (Trash::moveToTrash(file)) freed += group.size;
+        if (!st || !st->isRegular() || st->logicalSize != group.size) continue;
+        if (trash.moveListed(file, identity)) freed += group.size;
     }
     return freed;
 }

@@ -21,7 +21,9 @@
 
 #include "models/FinderModels.h"
 #include "platform/ParallelTreeWalk.h"
+#include "platform/PersonalFolders.h"
 #include "platform/ScanProgress.h"
+#include "platform/Trash.h"
 
 namespace tornivo {
 
@@ -32,6 +34,7 @@ class DuplicateFinder {
         Path path;
         ByteCount size = 0;
         std::uint64_t dev = 0, ino = 0;
+        std::uint64_t folderDev = 0, folderIno = 0;  // the folder it was listed in
     };
 
     explicit DuplicateFinder(ByteCount minSize = 1'048'576,
@@ -49,6 +52,12 @@ class DuplicateFinder {
     // bytes of every file whose size another shares; as ScanProgress.h describes.
     std::vector<DuplicateGroup> scan(const std::vector<Path>& roots,
                                      const ScanProgressCallback& progress = {}) const;
+    // The same below personal folders already opened and checked (PersonalFolders.h).
+    std::vector<DuplicateGroup> scan(const PersonalFolders& folders,
+                                     const ScanProgressCallback& progress = {}) const;
+    // Where the application looks: Downloads, Documents, Desktop, Pictures and Movies, those the
+    // layout has, in that order.
+    static std::vector<Path> personalRoots(const Layout& layout);
 
     // Step 1: the regular files of at least `minSize` bytes below the roots, hidden entries
     // skipped, in the order found, one name per file. A root is walked only when it is a
@@ -59,18 +68,20 @@ class DuplicateFinder {
     // checked to still be the candidate (device, inode, size) before and after it is read.
     std::vector<DuplicateGroup> groupCandidates(const std::vector<Candidate>& candidates) const;
 
-    // Moves each file to the Trash; `sizeEach` times the number moved. A path that no longer
-    // names a regular file of `sizeEach` bytes (changed, or a folder or link put in its place)
-    // is left where it is.
-    ByteCount remove(const std::vector<Path>& files, ByteCount sizeEach) const;
-    // Keeps `keeping` and moves every other file of the group to the Trash (as `remove` does),
-    // only when `keeping` is one of the group's files and is still a regular file of the
-    // group's size: one copy always survives. Empty when refused (nothing was moved);
+    // Keeps `keeping` and moves every other file of the group to the Trash, only when `keeping`
+    // is one of the group's files and is still the file that was hashed, with the group's size:
+    // one copy always survives. A copy moves only while it is still the file that was hashed
+    // (Trash::moveListed) with the group's size. Empty when refused (nothing was moved);
     // otherwise the bytes freed.
-    std::optional<ByteCount> removeCopies(const DuplicateGroup& group, const Path& keeping) const;
+    std::optional<ByteCount> removeCopies(const DuplicateGroup& group, const Path& keeping,
+                                          Trash& trash) const;
 
   private:
-    std::vector<Candidate> listCandidates(const std::vector<Path>& roots,
+    struct OpenRoot {
+        Path path;
+        int fd;  // the caller's
+    };
+    std::vector<Candidate> listCandidates(const std::vector<OpenRoot>& roots,
                                           ProgressMeter& meter) const;
     std::vector<DuplicateGroup> groupCandidates(const std::vector<Candidate>& candidates,
                                                 ProgressMeter& meter) const;

@@ -113,9 +113,9 @@ std::vector<std::string> InstallerScanner::installedAppNames() const {
 
 // --- scan and removal ---
 
-std::vector<InstallerFile> InstallerScanner::scan() const {
-    const PersonalFolders folders(layout_.home,
-                                  Layout::present({layout_.downloads, layout_.desktop}));
+std::vector<InstallerFile> InstallerScanner::scan(std::vector<RootProblem>* unread) const {
+    const PersonalFolders folders(layout_, Layout::present({layout_.downloads, layout_.desktop}));
+    if (unread) *unread = folders.refused();
     const std::vector<Installed> installed = normalizedNames(installedAppNames());
     std::vector<InstallerFile> files;
     DirectoryReader reader;
@@ -135,7 +135,8 @@ std::vector<InstallerFile> InstallerScanner::scan() const {
             auto app = match(name.substr(0, dot), installed);
             const bool matched = app.has_value();
             files.push_back({Uuid::random(), folder.path / std::string(name), st->allocatedSize,
-                             std::move(kind), std::move(app), matched});
+                             std::move(kind), std::move(app), matched,
+                             FileIdentity{st->dev, st->ino, folder.dev, folder.ino}});
         }
     }
     std::stable_sort(
@@ -145,7 +146,8 @@ std::vector<InstallerFile> InstallerScanner::scan() const {
 }
 
 ByteCount InstallerScanner::remove(const std::vector<InstallerFile>& files) const {
-    return trashSelected(files);
+    Trash trash(layout_);
+    return trashSelected(files, trash);
 }
 
 }  // namespace tornivo

@@ -9,6 +9,7 @@
 
 #include "models/InstallerModels.h"
 #include "platform/Layout.h"
+#include "platform/LayoutRoots.h"
 
 namespace tornivo {
 
@@ -22,9 +23,11 @@ class InstallerScanner {
     // Regular files of Downloads then Desktop (not recursive, hidden entries skipped) whose
     // extension, lower-cased, is an installer extension; largest first (on-disk size), equal
     // sizes in folder and listing order. Those matched to an installed application start
-    // selected. The folders are opened as PersonalFolders does (see LargeFileScanner.h).
-    std::vector<InstallerFile> scan() const;
-    // Moves the selected files to the Trash (trashSelected); the sum of the sizes of those moved.
+    // selected. The folders are opened as PersonalFolders does; `unread`, when given, receives
+    // those it refused.
+    std::vector<InstallerFile> scan(std::vector<RootProblem>* unread = nullptr) const;
+    // Moves the selected files to the Trash, each only while it is the file listed
+    // (trashSelected); the sum of the sizes of those moved.
     ByteCount remove(const std::vector<InstallerFile>& files) const;
 
     // The names of the installed applications, in the order of the layout's application

@@ -69,6 +69,7 @@ struct Candidate {
     Path path;
     ByteCount size;
     std::optional<TimePoint> access;
+    FileIdentity identity;
 };
 
 struct Criteria {
@@ -96,7 +97,8 @@ class Collector {
         if (c_->noatime && st.modificationTime)
             access = access ? std::max(*access, *st.modificationTime) : *st.modificationTime;
         if (access && *access > c_->cutoff) return false;
-        found.push_back({c_->root, walker.orderKey(e), walker.pathOf(e), st.allocatedSize, access});
+        found.push_back({c_->root, walker.orderKey(e), walker.pathOf(e), st.allocatedSize, access,
+                         FileIdentity{st.dev, st.ino, e.folderDev, e.folderIno}});
         return false;
     }
 
@@ -118,9 +120,11 @@ bool mountedNoatime(int fd) {
 }  // namespace
 
 std::vector<LargeFile> LargeFileScanner::scan(ByteCount minSize, int olderThanMonths, TimePoint now,
-                                              const ScanProgressCallback& progress) const {
+                                              const ScanProgressCallback& progress,
+                                              std::vector<RootProblem>* unread) const {
     const TimePoint limit = cutoff(now, olderThanMonths);
-    const PersonalFolders folders(layout_.home, roots());
+    const PersonalFolders folders(layout_, roots());
+    if (unread) *unread = folders.refused();
     ProgressMeter meter(progress);
     std::vector<Candidate> found;
     for (std::size_t i = 0; i < folders.folders().size(); ++i) {
@@ -145,12 +149,13 @@ std::vector<LargeFile> LargeFileScanner::scan(ByteCount minSize, int olderThanMo
     std::vector<LargeFile> files;
     files.reserve(found.size());
     for (auto& c : found)
-        files.push_back({Uuid::random(), std::move(c.path), c.size, c.access, false});
+        files.push_back({Uuid::random(), std::move(c.path), c.size, c.access, false, c.identity});
     return files;
 }
 
 ByteCount LargeFileScanner::remove(const std::vector<LargeFile>& files) const {
-    return trashSelected(files);
+    Trash trash(layout_);
+    return trashSelected(files, trash);
 }
 
 }  // namespace tornivo

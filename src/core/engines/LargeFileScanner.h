@@ -31,11 +31,14 @@ class LargeFileScanner {
     // counts as never opened.
     //
     // `progress` hears the regular files met (hidden ones are not), with the folder the walk is
-    // in, as ScanProgress.h describes.
+    // in, as ScanProgress.h describes. `unread`, when given, receives the personal folders that
+    // the root checks refused (see PersonalFolders.h).
     std::vector<LargeFile> scan(ByteCount minSize, int olderThanMonths,
                                 TimePoint now = Clock::now(),
-                                const ScanProgressCallback& progress = {}) const;
-    // Moves the selected files to the Trash (trashSelected); the sum of the sizes of those moved.
+                                const ScanProgressCallback& progress = {},
+                                std::vector<RootProblem>* unread = nullptr) const;
+    // Moves the selected files to the Trash, each only while it is the file listed
+    // (trashSelected); the sum of the sizes of those moved.
     ByteCount remove(const std::vector<LargeFile>& files) const;
 
     // `months` calendar months before `now`, in local time: the same day of the month and the

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <set>
+#include <variant>
 
 #include "platform/DirectoryReader.h"
 #include "platform/FileStatus.h"
@@ -31,63 +32,85 @@ JunkSplit splitByRunningApps(const std::vector<JunkItem>& items, const RunningAp
 
 QuickCleanEngine::QuickCleanEngine(Layout layout) : layout_(std::move(layout)) {}
 
-std::vector<JunkItem> QuickCleanEngine::scan() const {
-    std::vector<JunkItem> items;
-    for (const auto& root : layout_.junkRoots) {
-        auto found = children(root.folder, root.category);
-        items.insert(items.end(), std::make_move_iterator(found.begin()),
-                     std::make_move_iterator(found.end()));
-    }
-    std::stable_sort(items.begin(), items.end(),
-                     [](const JunkItem& a, const JunkItem& b) { return a.size > b.size; });
-    return items;
+RootRole QuickCleanEngine::role(CleanCategory category) {
+    return category == CleanCategory::appCache ? RootRole::cache : RootRole::logs;
 }
 
-std::vector<JunkItem> QuickCleanEngine::children(const Path& folder, CleanCategory category) const {
+JunkScan QuickCleanEngine::scan() const {
+    JunkScan result;
+    const LayoutRoots roots(layout_);
+    for (const auto& root : layout_.junkRoots) {
+        auto opened = roots.open(root.folder, role(root.category));
+        if (auto* problem = std::get_if<RootProblem>(&opened)) {
+            if (problem->reason != RootRefusal::missing) result.refused.push_back(*problem);
+            continue;
+        }
+        auto found = children(std::get<CheckedRoot>(opened), root.category);
+        result.items.insert(result.items.end(), std::make_move_iterator(found.begin()),
+                            std::make_move_iterator(found.end()));
+    }
+    std::stable_sort(result.items.begin(), result.items.end(),
+                     [](const JunkItem& a, const JunkItem& b) { return a.size > b.size; });
+    return result;
+}
+
+std::vector<JunkItem> QuickCleanEngine::children(const CheckedRoot& root,
+                                                 CleanCategory category) const {
     std::vector<JunkItem> items;
-    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return items;
-    auto rootStatus = statDescriptor(fd);
+    const int fd = root.fd.get();
     DirectoryReader reader;
     reader.reset(fd);
     DirectoryReader::Entry e;
-    while (rootStatus && reader.next(e)) {
+    while (reader.next(e)) {
         if (e.name[0] == '.') continue;  // hidden entries are not items
         auto st = statEntry(fd, e.name);
         if (!st) continue;
-        Path location = folder / e.name;
+        Path location = root.path / e.name;
         ByteCount size = 0;
         if (st->isDirectory()) {
             // A folder on another mount is not ours to measure or remove.
-            if (st->isMountRoot || st->dev != rootStatus->dev) continue;
+            if (st->isMountRoot || st->dev != root.status.dev) continue;
             size = FileSystemHelper::directorySize(fd, e.name, location);
         } else {
             size = st->allocatedSize;
         }
         if (size <= 0) continue;
-        items.push_back(JunkItem{Uuid::random(), std::move(location), size, category, true});
+        const FileIdentity identity{st->dev, st->ino, root.status.dev, root.status.ino};
+        items.push_back(
+            JunkItem{Uuid::random(), std::move(location), size, category, true, identity});
     }
-    ::close(fd);
     return items;
-}
-
-bool QuickCleanEngine::isJunkEntry(const Path& location) const {
-    Path normal = location.lexically_normal();
-    std::string name = normal.filename().native();
-    if (name.empty() || name == "." || name == "..") return false;
-    for (const auto& root : layout_.junkRoots) {
-        Path folder = root.folder.lexically_normal();
-        if (folder.filename().empty()) folder = folder.parent_path();
-        if (normal.parent_path() == folder) return true;
-    }
-    return false;
 }
 
 ByteCount QuickCleanEngine::clean(const std::vector<JunkItem>& items) const {
     ByteCount freed = 0;
-    for (const auto& item : items) {
-        if (!item.isSelected || !isJunkEntry(item.url)) continue;
-        if (SafeRemover::remove(item.url)) freed += item.size;
+    const LayoutRoots roots(layout_);
+    for (const auto& root : layout_.junkRoots) {
+        Path folder = root.folder.lexically_normal();
+        if (folder.filename().empty()) folder = folder.parent_path();
+        std::vector<const JunkItem*> mine;
+        for (const auto& item : items) {
+            const Path normal = item.url.lexically_normal();
+            const std::string name = normal.filename().native();
+            if (item.isSelected && item.category == root.category && !name.empty() && name != "." &&
+                name != ".." && normal.parent_path() == folder)
+                mine.push_back(&item);
+        }
+        if (mine.empty()) continue;
+        // Opened once; every item goes relative to this descriptor.
+        auto opened = roots.open(root.folder, role(root.category));
+        auto* checked = std::get_if<CheckedRoot>(&opened);
+        if (!checked) continue;
+        for (const JunkItem* item : mine) {
+            const FileIdentity& listed = item->identity;
+            if (listed.folderDevice != checked->status.dev ||
+                listed.folderInode != checked->status.ino)
+                continue;  // not the folder that was scanned
+            const std::string name = item->url.lexically_normal().filename().native();
+            auto now = statEntry(checked->fd.get(), name.c_str());
+            if (!now || now->dev != listed.device || now->ino != listed.inode) continue;
+            if (SafeRemover::removeAt(checked->fd.get(), name.c_str())) freed += item->size;
+        }
     }
     return freed;
 }

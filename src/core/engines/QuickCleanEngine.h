@@ -1,11 +1,18 @@
 #pragma once
 // Finds regenerable junk (the top-level entries of the caches and logs folders) and removes it.
 // Knows nothing of protected folders or running applications: the callers filter.
+//
+// Each junk folder is checked before it is read or cleaned (LayoutRoots.h): one that is "/", the
+// home, a folder above it, another folder of the layout or not the user's own is refused, and
+// nothing in it is listed or removed. A clean opens each junk folder once, makes sure it is the
+// folder that was scanned, and removes every item relative to that one descriptor, so a folder on
+// the way swapped for a link mid-clean leads nowhere.
 
 #include <vector>
 
 #include "models/ScanModels.h"
 #include "platform/Layout.h"
+#include "platform/LayoutRoots.h"
 #include "platform/RunningApps.h"
 
 namespace tornivo {
@@ -19,6 +26,13 @@ struct JunkSplit {
 };
 JunkSplit splitByRunningApps(const std::vector<JunkItem>& items, const RunningApps::Map& running);
 
+// What a junk scan found, and the junk folders it refused to read (never those that are simply
+// missing).
+struct JunkScan {
+    std::vector<JunkItem> items;  // largest first
+    std::vector<RootProblem> refused;
+};
+
 class QuickCleanEngine {
   public:
     explicit QuickCleanEngine(Layout layout);
@@ -27,15 +41,15 @@ class QuickCleanEngine {
 
     // Items of every junk root, largest first; equal sizes keep the roots' order and each
     // folder's listing order. All items selected.
-    std::vector<JunkItem> scan() const;
+    JunkScan scan() const;
     // Permanently removes the selected items and returns the sum of the scan-time sizes of those
-    // removed in full. Items that are not direct entries of a junk root are never touched.
+    // removed in full. Only direct entries of a junk root that are still the entries listed, in
+    // the junk folder that was scanned, are ever touched.
     ByteCount clean(const std::vector<JunkItem>& items) const;
-    // The items of one root folder: its non-hidden direct entries with a size above 0.
-    std::vector<JunkItem> children(const Path& folder, CleanCategory category) const;
 
   private:
-    bool isJunkEntry(const Path& location) const;
+    static RootRole role(CleanCategory category);
+    std::vector<JunkItem> children(const CheckedRoot& root, CleanCategory category) const;
 
     Layout layout_;
 };

@@ -16,10 +16,13 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <variant>
 
+#include "platform/Descriptor.h"
 #include "platform/DirectoryReader.h"
 #include "platform/FileStatus.h"
 #include "platform/FileSystemHelper.h"
+#include "platform/LayoutRoots.h"
 #include "platform/SafeRemover.h"
 #include "platform/TreeWalker.h"
 
@@ -36,21 +39,6 @@ constexpr off_t kWritebackWindow = 8 << 20;
 constexpr off_t kMaxDirectorySizesFile = 16 << 20;
 
 constexpr int kDirectoryFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
-
-class Descriptor {
-  public:
-    explicit Descriptor(int fd = -1) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-    explicit operator bool() const { return fd_ >= 0; }
-
-  private:
-    int fd_;
-};
 
 // Random bytes made ahead on a thread of its own, a chunk at a time from OpenSSL's generator,
 // so that making the next chunk overlaps writing the current one. Memory stays at a few chunks
@@ -161,7 +149,7 @@ int openListedFile(int dirfd, const char* name, const FileStatus& listed) {
     constexpr int kFlags = O_WRONLY | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
     int fd = ::openat(dirfd, name, kFlags);
     if (fd < 0 && errno == EACCES) {
-        Descriptor handle(::openat(dirfd, name, O_PATH | O_NOFOLLOW | O_CLOEXEC));
+        UniqueFd handle(::openat(dirfd, name, O_PATH | O_NOFOLLOW | O_CLOEXEC));
         struct stat st;
         if (handle && ::fstat(handle.get(), &st) == 0 && S_ISREG(st.st_mode) &&
             st.st_ino == listed.ino && st.st_dev == listed.dev && st.st_nlink == 1 &&
@@ -208,7 +196,7 @@ class Eraser {
     // True when every pass wrote every byte of data.
     bool overwrite(int dirfd, const char* name, const FileStatus& listed, const Path& path) {
         if (observer_) observer_->opening(path);
-        Descriptor fd(openListedFile(dirfd, name, listed));
+        UniqueFd fd(openListedFile(dirfd, name, listed));
         if (!fd) return false;
         auto st = statDescriptor(fd.get());
         if (!st) return false;
@@ -272,7 +260,7 @@ bool isGone(int dirfd, const char* name) {
 // not understand stay as they are. Nothing happens when the file is missing or not a plain file.
 void dropDirectorySizes(int trashFd, const std::set<std::string>& names) {
     static constexpr const char* kFile = "directorysizes";
-    Descriptor in(::openat(trashFd, kFile, O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
+    UniqueFd in(::openat(trashFd, kFile, O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
     struct stat st;
     if (!in || ::fstat(in.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
         st.st_size > kMaxDirectorySizesFile)
@@ -316,9 +304,8 @@ void dropDirectorySizes(int trashFd, const std::set<std::string>& names) {
         temp += "0123456789abcdef"[c >> 4];
         temp += "0123456789abcdef"[c & 15];
     }
-    Descriptor out(::openat(trashFd, temp.c_str(),
-                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                            st.st_mode & 0666));
+    UniqueFd out(::openat(trashFd, temp.c_str(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, st.st_mode & 0666));
     if (!out) return;
     const bool written =
         writeAll(out.get(), reinterpret_cast<const unsigned char*>(kept.data()), kept.size(), 0) &&
@@ -332,14 +319,35 @@ void dropDirectorySizes(int trashFd, const std::set<std::string>& names) {
 SecureEraser::SecureEraser(Layout layout, std::size_t chunkSize)
     : layout_(std::move(layout)), chunkSize_(std::clamp<std::size_t>(chunkSize, 1, kMaxChunk)) {}
 
+SecureEraser::OpenTrash SecureEraser::openTrash() const {
+    OpenTrash open;
+    const LayoutRoots roots(layout_);
+    auto opened = roots.open(layout_.trash, RootRole::trash);
+    if (auto* problem = std::get_if<RootProblem>(&opened)) {
+        if (problem->reason != RootRefusal::missing) open.refused = *problem;
+        return open;
+    }
+    open.trash = std::move(std::get<CheckedRoot>(opened).fd);
+    // The files and info folders are reached from the checked Trash, never through a link.
+    open.files.reset(layout_.trashInfo ? ::openat(open.trash.get(), "files", kDirectoryFlags)
+                                       : ::openat(open.trash.get(), ".", kDirectoryFlags));
+    if (layout_.trashInfo) open.info.reset(::openat(open.trash.get(), "info", kDirectoryFlags));
+    if (auto st = open.files ? statDescriptor(open.files.get()) : std::nullopt)
+        open.filesStatus = *st;
+    else
+        open.files.reset();
+    return open;
+}
+
 TrashContents SecureEraser::trashContents() const {
     TrashContents contents;
-    Descriptor files(::open(layout_.trashFiles.c_str(), kDirectoryFlags));
-    auto filesSt = files ? statDescriptor(files.get()) : std::nullopt;
-    if (!filesSt) return contents;
+    OpenTrash trash = openTrash();
+    contents.refused = trash.refused;
+    if (!trash.files) return contents;
+    const int files = trash.files.get();
     std::vector<std::string> names;
     DirectoryReader reader;
-    reader.reset(files.get());
+    reader.reset(files);
     DirectoryReader::Entry e;
     while (reader.next(e)) names.emplace_back(e.name, e.length);
     if (reader.failed()) return contents;
@@ -347,11 +355,11 @@ TrashContents SecureEraser::trashContents() const {
     for (const auto& name : names) {
         Path item = layout_.trashFiles / name;
         ByteCount size = 0;
-        if (auto st = statEntry(files.get(), name.c_str())) {
+        if (auto st = statEntry(files, name.c_str())) {
             if (!st->isDirectory())
                 size = st->allocatedSize;
-            else if (!st->isMountRoot && st->dev == filesSt->dev)
-                size = FileSystemHelper::directorySize(files.get(), name.c_str(), item);
+            else if (!st->isMountRoot && st->dev == trash.filesStatus.dev)
+                size = FileSystemHelper::directorySize(files, name.c_str(), item);
         }
         contents.totalBytes += size;
         contents.items.push_back(std::move(item));
@@ -362,10 +370,10 @@ TrashContents SecureEraser::trashContents() const {
 ShredOutcome SecureEraser::erase(const std::vector<Path>& items, int passes,
                                  ShredObserver* observer) const {
     ShredOutcome outcome;
-    Descriptor files(::open(layout_.trashFiles.c_str(), kDirectoryFlags));
-    auto filesSt = files ? statDescriptor(files.get()) : std::nullopt;
-    if (!filesSt) return outcome;
-    Descriptor info(layout_.trashInfo ? ::open(layout_.trashInfo->c_str(), kDirectoryFlags) : -1);
+    OpenTrash trash = openTrash();
+    if (!trash.files) return outcome;
+    const int files = trash.files.get();
+    const FileStatus& filesSt = trash.filesStatus;
     Eraser eraser(chunkSize_, std::max(passes, 1), observer);
     TreeWalker walker;
     std::set<std::string> gone;
@@ -373,12 +381,12 @@ ShredOutcome SecureEraser::erase(const std::vector<Path>& items, int passes,
     for (const auto& item : items) {
         auto name = childName(item, layout_.trashFiles);
         if (!name) continue;  // not an item of this Trash
-        auto st = statEntry(files.get(), name->c_str());
+        auto st = statEntry(files, name->c_str());
         if (!st) continue;
-        if (st->isMountRoot || st->dev != filesSt->dev) continue;  // another mount: not ours
+        if (st->isMountRoot || st->dev != filesSt.dev) continue;  // another mount: not ours
 
         if (st->isDirectory()) {
-            Descriptor folder(openListedDirectory(files.get(), name->c_str(), *st));
+            UniqueFd folder(openListedDirectory(files, name->c_str(), *st));
             if (!folder) continue;
             walker.walk(folder.get(), item, [&](const TreeWalker::Entry& entry) {
                 const FileStatus& s = entry.status;
@@ -389,29 +397,28 @@ ShredOutcome SecureEraser::erase(const std::vector<Path>& items, int passes,
                     outcome.bytes += s.allocatedSize;
                 return true;
             });
-            SafeRemover::removeAt(files.get(), name->c_str());
-            ++outcome.count;  // the folder was erased as far as it could be
+            SafeRemover::removeAt(files, name->c_str());
         } else if (st->isRegular() && st->nlink == 1 && st->logicalSize > 0) {
-            if (!eraser.overwrite(files.get(), name->c_str(), *st, item)) continue;  // stays
-            removeListed(files.get(), name->c_str(), *st);
+            if (!eraser.overwrite(files, name->c_str(), *st, item)) continue;  // stays
             outcome.bytes += st->allocatedSize;
-            ++outcome.count;
+            removeListed(files, name->c_str(), *st);
         } else {
             // Nothing of its own to overwrite: a link (its target is not ours), an empty file,
             // a pipe or socket, or a file whose blocks another name outside the Trash shares.
-            if (!removeListed(files.get(), name->c_str(), *st)) continue;
+            removeListed(files, name->c_str(), *st);
+        }
+        // Only what is gone counts as erased.
+        if (isGone(files, name->c_str())) {
+            gone.insert(*name);
             ++outcome.count;
         }
-        if (isGone(files.get(), name->c_str())) gone.insert(*name);
     }
 
     // The file manager's records of what is gone: restore records, then cached folder sizes.
-    if (info) {
-        for (const auto& name : gone) ::unlinkat(info.get(), (name + ".trashinfo").c_str(), 0);
-        if (!gone.empty() && layout_.kind == LayoutKind::freedesktop) {
-            Descriptor trash(::open(layout_.trash.c_str(), kDirectoryFlags));
-            if (trash) dropDirectorySizes(trash.get(), gone);
-        }
+    if (trash.info) {
+        for (const auto& name : gone)
+            ::unlinkat(trash.info.get(), (name + ".trashinfo").c_str(), 0);
+        if (!gone.empty()) dropDirectorySizes(trash.trash.get(), gone);
     }
     return outcome;
 }

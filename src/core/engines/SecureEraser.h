@@ -3,6 +3,11 @@
 // with random bytes, pass after pass, each pass flushed to the device, then cuts it to zero
 // length and deletes it.
 //
+// The Trash folder itself is checked first (LayoutRoots.h): a Trash that is, or leads through a
+// link to, "/", the home, a folder above it or another folder of the layout, or that is not the
+// user's own, is neither listed nor erased. Everything after is done relative to the descriptor
+// opened then.
+//
 // What it will not do, whatever the Trash holds:
 // - act on anything but a direct child of the Trash's files folder (a stale or foreign location
 //   handed to erase() is left alone);
@@ -15,11 +20,14 @@
 // - enter another mount below the Trash (also a bind mount of the same file system).
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "models/ShredModels.h"
 #include "models/Types.h"
+#include "platform/Descriptor.h"
 #include "platform/Layout.h"
+#include "platform/LayoutRoots.h"
 
 namespace tornivo {
 
@@ -27,6 +35,9 @@ namespace tornivo {
 struct TrashContents {
     std::vector<Path> items;  // the direct children of the files folder, in listing order
     ByteCount totalBytes = 0;
+    // Set when the Trash folder was refused (it is "/", the home, ...: see LayoutRoots.h);
+    // nothing is listed then.
+    std::optional<RootProblem> refused;
 
     bool operator==(const TrashContents&) const = default;
 };
@@ -64,7 +75,7 @@ class SecureEraser {
     // - A file with nothing to overwrite (empty, or not a regular file: link, pipe, socket) and
     //   a file with more than one name are removed without writing; counted, 0 bytes.
     // - A folder: every regular file below it with one name is overwritten and its size added,
-    //   then the folder is removed as a whole; counted once, whether or not all of it went.
+    //   then the folder is removed as a whole; counted only when all of it went.
     //   Links below it are skipped and removed as links; a folder that cannot be opened, or a
     //   mount, is not entered and not counted.
     // - A regular file that cannot be overwritten stays, uncounted; so does a mount.
@@ -76,6 +87,15 @@ class SecureEraser {
                        ShredObserver* observer = nullptr) const;
 
   private:
+    // The Trash opened through the checks of LayoutRoots, and its files and info folders reached
+    // from it without following a link. `files` is empty when the Trash cannot be used.
+    struct OpenTrash {
+        UniqueFd trash, files, info;
+        FileStatus filesStatus;
+        std::optional<RootProblem> refused;
+    };
+    OpenTrash openTrash() const;
+
     Layout layout_;
     std::size_t chunkSize_;
 };

@@ -88,11 +88,6 @@ std::vector<std::string> childNames(const Path& folder) {
 
 // --- GIO ---
 
-struct AppInfoUnref {
-    void operator()(GDesktopAppInfo* info) const { g_object_unref(info); }
-};
-using AppInfoPtr = std::unique_ptr<GDesktopAppInfo, AppInfoUnref>;
-
 std::optional<std::string> entryString(GDesktopAppInfo* info, const char* key) {
     char* value = g_desktop_app_info_get_string(info, key);
     if (!value) return std::nullopt;
@@ -447,7 +442,7 @@ AppFacts entryFacts(const Path& appURL, const Layout& layout) {
                              !hasParentStep(appURL);
     const bool userOwned = isEntryFile && isBelow(appURL, layout.dataHome / "applications");
 
-    AppInfoPtr info(isEntryFile ? g_desktop_app_info_new_from_filename(appURL.c_str()) : nullptr);
+    DesktopAppInfo info = isEntryFile ? loadDesktopEntry(appURL) : nullptr;
     std::optional<std::string> flatpakKey;
     std::optional<Path> program;
     if (info) {
@@ -530,7 +525,7 @@ UninstallTarget UninstallerEngine::inspect(const Path& appURL) const {
     target.removal = facts.removal;
     target.flatpakID = facts.flatpakID;
     for (const auto& file : facts.ownFiles) {
-        target.appFiles.push_back({file, FileSystemHelper::size(file)});
+        target.appFiles.push_back({file, FileSystemHelper::size(file), identityOf(file)});
         target.appSize += target.appFiles.back().size;
     }
     if (facts.flatpakDeploy) target.appSize += FileSystemHelper::size(*facts.flatpakDeploy);
@@ -547,7 +542,7 @@ UninstallTarget UninstallerEngine::inspect(const Path& appURL) const {
             return;
         seen.insert(key);
         target.leftovers.push_back({Uuid::random(), child, FileSystemHelper::size(child),
-                                    classify(child), byName, !byName});
+                                    classify(child), byName, !byName, identityOf(child)});
     };
 
     // Identifier pass.
@@ -598,16 +593,23 @@ ByteCount UninstallerEngine::uninstall(const UninstallTarget& target, bool remov
         return layout_.kind == LayoutKind::macos || isBelow(p, layout_.home);
     };
 
-    std::vector<std::pair<Path, ByteCount>> moves;
+    struct Move {
+        const Path& location;
+        ByteCount size;
+        const FileIdentity& identity;
+    };
+    std::vector<Move> moves;
     for (const auto& l : target.leftovers)
-        if (l.isSelected && isLeftoverPlace(l.url)) moves.emplace_back(l.url, l.size);
+        if (l.isSelected && isLeftoverPlace(l.url)) moves.push_back({l.url, l.size, l.identity});
     if (removeAppBundle && target.removal != AppRemoval::systemManaged)
         for (const auto& f : target.appFiles)
-            if (isAppPlace(f.url)) moves.emplace_back(f.url, f.size);
+            if (isAppPlace(f.url)) moves.push_back({f.url, f.size, f.identity});
 
+    // Each only while it is still what was inspected, reached through the folder it was in.
+    Trash trash(layout_);
     ByteCount total = 0;
-    for (const auto& [location, size] : moves)
-        if (Trash::moveToTrash(location)) total += size;
+    for (const auto& move : moves)
+        if (trash.moveListed(move.location, move.identity)) total += move.size;
     return total;
 }
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "models/FileIdentity.h"
 #include "models/RawEnum.h"
 #include "models/Types.h"
 #include "models/Uuid.h"
@@ -54,6 +55,7 @@ struct DiskFile {
     ByteCount size = 0;                 // allocated size on disk, else logical size
     std::optional<TimePoint> lastUsed;  // access date, else modification date
     std::optional<FileAdvice> advice;
+    FileIdentity identity;  // the file and its folder when scanned
 
     bool operator==(const DiskFile&) const = default;
 };

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "models/FileIdentity.h"
 #include "models/Types.h"
 #include "models/Uuid.h"
 
@@ -17,6 +18,7 @@ struct InstallerFile {
     std::string kind;                       // the lower-cased extension
     std::optional<std::string> matchedApp;  // the installed application it belongs to
     bool isSelected = false;                // true at creation when matchedApp is present
+    FileIdentity identity;                  // the file and its folder when scanned
 
     bool operator==(const InstallerFile&) const = default;
 };

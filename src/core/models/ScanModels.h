@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "models/FileIdentity.h"
 #include "models/RawEnum.h"
 #include "models/Types.h"
 #include "models/Uuid.h"
@@ -26,6 +27,7 @@ struct JunkItem {
     ByteCount size = 0;  // always > 0 for a scanned item
     CleanCategory category = CleanCategory::appCache;
     bool isSelected = true;
+    FileIdentity identity;  // the entry and its junk folder when scanned
 
     bool operator==(const JunkItem&) const = default;
 };

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "models/FileIdentity.h"
 #include "models/RawEnum.h"
 #include "models/Types.h"
 #include "models/Uuid.h"
@@ -56,6 +57,7 @@ struct AppLeftover {
     LeftoverKind kind = LeftoverKind::other;
     bool matchedByName = false;  // found only by the application's name
     bool isSelected = true;      // identifier matches start selected, name matches do not
+    FileIdentity identity;       // the entry and its folder when inspected
 
     bool operator==(const AppLeftover&) const = default;
 };
@@ -82,6 +84,7 @@ struct RawEnumTable<AppRemoval> {
 struct AppFile {
     Path url;
     ByteCount size = 0;
+    FileIdentity identity;  // the file and its folder when inspected
 
     bool operator==(const AppFile&) const = default;
 };

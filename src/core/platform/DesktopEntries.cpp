@@ -6,30 +6,42 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <memory>
 #include <set>
 #include <string>
 #include <utility>
 
+#include "platform/Descriptor.h"
+#include "platform/RegularFile.h"
 #include "platform/TreeWalker.h"
 
 namespace tornivo {
 
-namespace {
+void DesktopAppInfoUnref::operator()(GDesktopAppInfo* info) const {
+    g_object_unref(info);
+}
 
-struct AppInfoUnref {
-    void operator()(GDesktopAppInfo* info) const { g_object_unref(info); }
-};
-using AppInfoPtr = std::unique_ptr<GDesktopAppInfo, AppInfoUnref>;
+DesktopAppInfo loadDesktopEntry(const Path& path) {
+    const FileRead read = readRegularFile(path, kMaxEntrySize);
+    if (!read.ok()) return nullptr;
+    GKeyFile* keys = g_key_file_new();
+    DesktopAppInfo info;
+    if (g_key_file_load_from_data(keys, read.text.data(), read.text.size(), G_KEY_FILE_NONE,
+                                  nullptr))
+        info.reset(g_desktop_app_info_new_from_keyfile(keys));
+    g_key_file_unref(keys);
+    return info;
+}
+
+namespace {
 
 // The desktop files below `folder` with their desktop-file IDs, in listing order.
 std::vector<std::pair<std::string, Path>> desktopFiles(const Path& folder, TreeWalker& walker) {
     std::vector<std::pair<std::string, Path>> entries;
     // The folder may be a link (a data folder kept elsewhere); links below it to folders are
     // not followed, links to entries are read like the entries themselves.
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return entries;
-    walker.walk(fd, folder, [&](const TreeWalker::Entry& e) {
+    UniqueFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!fd) return entries;
+    walker.walk(fd.get(), folder, [&](const TreeWalker::Entry& e) {
         if (e.status.isDirectory()) return true;
         const std::string_view name(e.name, e.length);
         if (!name.ends_with(".desktop") || !(e.status.isRegular() || e.status.isSymlink()))
@@ -40,29 +52,35 @@ std::vector<std::pair<std::string, Path>> desktopFiles(const Path& folder, TreeW
         entries.emplace_back(std::move(id), std::move(path));
         return false;
     });
-    ::close(fd);
     return entries;
 }
 
 }  // namespace
 
-std::vector<InstalledApp> desktopEntryApps(const std::vector<Path>& folders) {
-    std::vector<InstalledApp> apps;
+std::vector<DesktopEntry> desktopEntries(const std::vector<Path>& folders) {
+    std::vector<DesktopEntry> entries;
     std::set<std::string> decided;
     TreeWalker walker;
     for (const auto& folder : folders) {
         for (auto& [id, path] : desktopFiles(folder, walker)) {
             if (decided.contains(id)) continue;
-            // Null for anything but a readable entry of Type=Application whose program exists.
-            AppInfoPtr info(g_desktop_app_info_new_from_filename(path.c_str()));
+            DesktopAppInfo info = loadDesktopEntry(path);
             if (!info) continue;
             decided.insert(id);
-            if (g_desktop_app_info_get_is_hidden(info.get()) ||
-                g_desktop_app_info_get_nodisplay(info.get()))
-                continue;
-            const char* name = g_app_info_get_name(G_APP_INFO(info.get()));
-            if (name && *name) apps.push_back({name, std::move(path)});
+            entries.push_back({std::move(id), std::move(path), std::move(info)});
         }
+    }
+    return entries;
+}
+
+std::vector<InstalledApp> desktopEntryApps(const std::vector<Path>& folders) {
+    std::vector<InstalledApp> apps;
+    for (auto& entry : desktopEntries(folders)) {
+        GDesktopAppInfo* info = entry.info.get();
+        if (g_desktop_app_info_get_is_hidden(info) || g_desktop_app_info_get_nodisplay(info))
+            continue;
+        const char* name = g_app_info_get_name(G_APP_INFO(info));
+        if (name && *name) apps.push_back({name, std::move(entry.path)});
     }
     return apps;
 }

@@ -3,29 +3,50 @@
 #include <unicode/bytestream.h>
 #include <unicode/normalizer2.h>
 
+#include <cstdlib>
+#include <memory>
+
 #include "platform/PathText.h"
 #include "platform/PreferencesStore.h"
 
 namespace tornivo {
 
-Exclusions::Exclusions(PreferencesStore& store) : store_(store) {
-    if (auto list = store_.stringList(kKey)) {
-        for (const auto& text : *list) {
-            Path folder = decodePathText(text);
-            if (folder.empty()) continue;
-            folders_.push_back(folder);
-            keys_.push_back(comparisonKey(folder));
-        }
+namespace {
+
+// The location with every link in it resolved; nothing when it does not exist.
+std::optional<std::string> realPath(const Path& location) {
+    std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(location.c_str(), nullptr),
+                                                         &std::free);
+    if (!resolved) return std::nullopt;
+    return std::string(resolved.get());
+}
+
+// `path` is `folder` or lies below it (or, for the root folder, is any absolute path).
+bool isWithin(const std::string& path, const std::string& folder) {
+    if (path == folder) return true;
+    if (folder == "/") return path.starts_with('/');
+    return path.size() > folder.size() && path.starts_with(folder) && path[folder.size()] == '/';
+}
+
+}  // namespace
+
+ProtectedFolders::ProtectedFolders(std::vector<Path> folders,
+                                   std::optional<ProtectionProblem> problem)
+    : folders_(std::move(folders)), problem_(std::move(problem)) {
+    for (const Path& folder : folders_) {
+        Key key{comparisonKey(folder), std::nullopt};
+        if (auto real = realPath(folder)) key.resolved = comparisonKey(*real);
+        keys_.push_back(std::move(key));
     }
 }
 
-Path Exclusions::standardize(const Path& location) {
+Path ProtectedFolders::standardize(const Path& location) {
     std::string s = location.lexically_normal().native();
     while (s.size() > 1 && s.back() == '/') s.pop_back();
     return Path(std::move(s));
 }
 
-std::string Exclusions::comparisonKey(const Path& location) {
+std::string ProtectedFolders::comparisonKey(const Path& location) {
     std::string key = standardize(location).native();
     if (!isValidUtf8(key)) return key;  // bytes that are not text compare as bytes
     UErrorCode status = U_ZERO_ERROR;
@@ -37,48 +58,90 @@ std::string Exclusions::comparisonKey(const Path& location) {
     return U_SUCCESS(status) ? normalized : key;
 }
 
-bool Exclusions::isProtected(const Path& location) const {
+bool ProtectedFolders::matches(const Path& location, bool holding) const {
     if (keys_.empty()) return false;
-    const std::string p = comparisonKey(location);
-    for (const auto& f : keys_) {
-        if (p == f) return true;
-        // The root folder protects everything below it.
-        if (f == "/" ? p.starts_with('/')
-                     : (p.size() > f.size() && p.starts_with(f) && p[f.size()] == '/'))
-            return true;
+    const Path standard = standardize(location);
+    const std::string written = comparisonKey(standard);
+    // The entry itself is what a removal acts on (a link is removed as a link): resolve the
+    // folder that holds it and keep its own name.
+    std::optional<std::string> resolved;
+    if (standard.native() == "/") {
+        resolved = "/";
+    } else if (auto parent = realPath(standard.parent_path())) {
+        resolved = comparisonKey(Path(*parent) / standard.filename());
+    }
+    auto related = [&](const std::string& path, const std::string& folder) {
+        return isWithin(path, folder) || (holding && isWithin(folder, path));
+    };
+    for (const Key& key : keys_) {
+        const std::string* forms[] = {&written, resolved ? &*resolved : nullptr};
+        for (const std::string* path : forms) {
+            if (!path) continue;
+            if (related(*path, key.written)) return true;
+            if (key.resolved && related(*path, *key.resolved)) return true;
+        }
     }
     return false;
 }
 
-bool Exclusions::add(const Path& folder) {
-    Path standard = standardize(folder);
-    std::string key = comparisonKey(standard);
-    for (const auto& k : keys_)
-        if (k == key) return false;
-    folders_.push_back(standard);
-    keys_.push_back(std::move(key));
-    persist();
-    return true;
+bool ProtectedFolders::isProtected(const Path& location) const {
+    return matches(location, true);
 }
 
-void Exclusions::remove(const Path& folder) {
-    const std::string key = comparisonKey(folder);
-    std::vector<Path> keptFolders;
-    std::vector<std::string> keptKeys;
-    for (std::size_t i = 0; i < folders_.size(); ++i) {
-        if (keys_[i] == key) continue;
-        keptFolders.push_back(folders_[i]);
-        keptKeys.push_back(keys_[i]);
+bool ProtectedFolders::covers(const Path& location) const {
+    return matches(location, false);
+}
+
+Exclusions::Exclusions(PreferencesStore& store) : store_(store) {
+    std::vector<Path> folders;
+    std::optional<ProtectionProblem> problem;
+    auto fail = [&](std::string what) {
+        if (!problem) problem = ProtectionProblem{store_.file(), std::move(what)};
+    };
+    if (auto unreadable = store_.problem()) fail(*unreadable);
+    if (auto value = store_.value(kKey)) {
+        if (!value->is_array()) fail(std::string("holds a \"") + kKey + "\" that is not a list");
+        std::size_t position = 0;
+        for (const auto& item : value->is_array() ? *value : nlohmann::json::array()) {
+            ++position;
+            Path folder = item.is_string() ? decodePathText(item.get<std::string>()) : Path();
+            if (folder.is_absolute()) {
+                folders.push_back(ProtectedFolders::standardize(folder));
+            } else {
+                fail("holds an entry of \"" + std::string(kKey) + "\" that is not an absolute " +
+                     "path (entry " + std::to_string(position) + ")");
+            }
+        }
     }
-    folders_ = std::move(keptFolders);
-    keys_ = std::move(keptKeys);
-    persist();
+    protection_ = ProtectedFolders(std::move(folders), std::move(problem));
 }
 
-void Exclusions::persist() {
+bool Exclusions::add(const Path& folder) {
+    if (problem()) return false;
+    const Path standard = ProtectedFolders::standardize(folder);
+    const std::string key = ProtectedFolders::comparisonKey(standard);
+    for (const Path& listed : folders())
+        if (ProtectedFolders::comparisonKey(listed) == key) return false;
+    std::vector<Path> folders = this->folders();
+    folders.push_back(standard);
+    return persist(std::move(folders));
+}
+
+bool Exclusions::remove(const Path& folder) {
+    if (problem()) return false;
+    const std::string key = ProtectedFolders::comparisonKey(folder);
+    std::vector<Path> kept;
+    for (const Path& listed : folders())
+        if (ProtectedFolders::comparisonKey(listed) != key) kept.push_back(listed);
+    return persist(std::move(kept));
+}
+
+bool Exclusions::persist(std::vector<Path> folders) {
     nlohmann::json list = nlohmann::json::array();
-    for (const auto& f : folders_) list.push_back(encodePathText(f));
-    store_.set(kKey, std::move(list));
+    for (const auto& f : folders) list.push_back(encodePathText(f));
+    if (!store_.set(kKey, std::move(list))) return false;
+    protection_ = ProtectedFolders(std::move(folders));
+    return true;
 }
 
 }  // namespace tornivo

@@ -60,6 +60,21 @@ int openIfIdentity(int dirfd, const char* name, std::uint64_t dev, std::uint64_t
 }
 }  // namespace
 
+FileIdentity identityOf(const Path& location) {
+    std::string text = location.lexically_normal().native();
+    while (text.size() > 1 && text.back() == '/') text.pop_back();
+    const Path normal(text);
+    const std::string name = normal.filename().native();
+    if (name.empty() || name == "." || name == "..") return {};
+    const int folder = ::open(normal.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0) return {};
+    auto folderSt = statDescriptor(folder);
+    auto st = statEntry(folder, name.c_str());
+    ::close(folder);
+    if (!folderSt || !st) return {};
+    return {st->dev, st->ino, folderSt->dev, folderSt->ino};
+}
+
 int openListedDirectory(int dirfd, const char* name, const FileStatus& expected) {
     return openIfIdentity(dirfd, name, expected.dev, expected.ino);
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "models/FileIdentity.h"
 #include "models/Types.h"
 
 namespace tornivo {
@@ -34,6 +35,10 @@ struct FileStatus {
 std::optional<FileStatus> statEntry(int dirfd, const char* name);
 // Status of an open descriptor.
 std::optional<FileStatus> statDescriptor(int fd);
+
+// What `location` is now (not following a final link) and the folder that holds it: the
+// identity a record keeps to be acted on later. Unknown (all zero) when either cannot be read.
+FileIdentity identityOf(const Path& location);
 
 // Opens the directory `name` inside `dirfd` without following a link, and only when it is still
 // the entry that was listed as `expected` (same device and inode): a folder swapped for a link or

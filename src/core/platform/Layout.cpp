@@ -3,8 +3,9 @@
 #include <pwd.h>
 #include <unistd.h>
 
-#include <fstream>
 #include <sstream>
+
+#include "platform/RegularFile.h"
 
 extern char** environ;
 
@@ -53,12 +54,9 @@ std::vector<Path> xdgList(const Environment& env, const std::string& key,
     return out.empty() ? fallback : out;
 }
 
+// user-dirs.dirs is a few lines; a FIFO or a device in its place is never read.
 std::string readSmallFile(const Path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return {};
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return readRegularFile(file, 64 * 1024).text;
 }
 
 // Lexically the same folder, ignoring a trailing slash.

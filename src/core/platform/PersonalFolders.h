@@ -8,15 +8,18 @@
 #include <vector>
 
 #include "platform/FileStatus.h"
+#include "platform/LayoutRoots.h"
 #include "platform/Trash.h"
 
 namespace tornivo {
 
 // Personal folders opened for reading, in the order given. A folder that is a symbolic link is
-// followed, since that is where the user keeps those files (links below it never are). Skipped:
-// a folder that cannot be opened, one that leads to the home itself or to a folder above it
-// (that would be the whole home, not a personal folder), and one that leads to a folder already
-// listed (two settings naming one folder would list its files twice).
+// followed, since that is where the user keeps those files (links below it never are). Each goes
+// through the root checks of LayoutRoots: one that leads to "/", above the home, to another
+// folder of the layout (the caches, the Trash, ...) or to a folder not the user's own is refused
+// and reported; one that leads to the home itself is skipped without a word (many homes point an
+// unused personal folder at the home), and so is one that leads to a folder already listed (two
+// settings naming one folder would list its files twice) or that is simply missing.
 class PersonalFolders {
   public:
     struct Folder {
@@ -25,31 +28,30 @@ class PersonalFolders {
         std::uint64_t dev, ino;
     };
 
-    PersonalFolders(const Path& home, const std::vector<Path>& folders);
+    PersonalFolders(const Layout& layout, const std::vector<Path>& folders);
     ~PersonalFolders();
     PersonalFolders(const PersonalFolders&) = delete;
     PersonalFolders& operator=(const PersonalFolders&) = delete;
 
     const std::vector<Folder>& folders() const { return folders_; }
+    // The folders refused by the root checks, in the order given.
+    const std::vector<RootProblem>& refused() const { return refused_; }
     // Whether a directory is one of the folders (so another folder's walk leaves it to its own).
     bool isOneOf(const FileStatus& directory) const;
 
   private:
     std::vector<Folder> folders_;
+    std::vector<RootProblem> refused_;
 };
 
-// Moves the files of the selected records (anything with `url`, `size` and `isSelected`) to the
-// Trash, in order; the sum of the sizes of those moved. A path that no longer names a regular
-// file (a folder or a link put in its place since the scan) is left alone.
+// Moves the selected records (anything with `url`, `size`, `identity` and `isSelected`) to the
+// Trash, in order; the sum of the sizes of those moved. Only an entry that is still the one
+// listed, in the folder it was listed in, is moved (Trash::moveListed).
 template <class Record>
-ByteCount trashSelected(const std::vector<Record>& records) {
+ByteCount trashSelected(const std::vector<Record>& records, Trash& trash) {
     ByteCount freed = 0;
-    for (const auto& r : records) {
-        if (!r.isSelected) continue;
-        auto st = statEntry(AT_FDCWD, r.url.c_str());
-        if (!st || !st->isRegular()) continue;
-        if (Trash::moveToTrash(r.url)) freed += r.size;
-    }
+    for (const auto& r : records)
+        if (r.isSelected && trash.moveListed(r.url, r.identity)) freed += r.size;
     return freed;
 }
 

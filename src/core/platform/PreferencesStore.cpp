@@ -7,7 +7,9 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <ctime>
+
+#include "platform/Descriptor.h"
+#include "platform/RegularFile.h"
 
 namespace tornivo {
 
@@ -15,34 +17,18 @@ namespace {
 
 using Json = nlohmann::json;
 
-// Reads a whole file; empty optional when it does not exist, and `ok` false on other errors.
-std::optional<std::string> readFile(const Path& file, bool& ok) {
-    ok = true;
-    int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        ok = errno == ENOENT;
-        return std::nullopt;
+Json parseObject(const std::string& text, std::optional<std::string>& problem) {
+    if (nestsDeeperThan(text, PreferencesStore::kMaxDepth)) {
+        problem = "nests deeper than " + std::to_string(PreferencesStore::kMaxDepth) + " levels";
+        return Json::object();
     }
-    std::string text;
-    char buf[16384];
-    for (;;) {
-        ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) ok = false;
-        if (n <= 0) break;
-        text.append(buf, static_cast<std::size_t>(n));
+    Json doc = Json::parse(text, nullptr, /*allow_exceptions=*/false);
+    if (doc.is_discarded()) {
+        problem = "is not valid JSON";
+        return Json::object();
     }
-    ::close(fd);
-    return text;
-}
-
-// The file's JSON object; `corrupt` is set when the file exists but holds something else.
-Json parseObject(const std::optional<std::string>& text, bool& corrupt) {
-    corrupt = false;
-    if (!text) return Json::object();
-    Json doc = Json::parse(*text, nullptr, /*allow_exceptions=*/false);
-    if (doc.is_discarded() || !doc.is_object()) {
-        corrupt = true;
+    if (!doc.is_object()) {
+        problem = "does not hold a JSON object";
         return Json::object();
     }
     return doc;
@@ -51,8 +37,8 @@ Json parseObject(const std::optional<std::string>& text, bool& corrupt) {
 bool writeAll(int fd, const std::string& data) {
     std::size_t done = 0;
     while (done < data.size()) {
-        ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0 && errno == EINTR) continue;
+        const ssize_t n =
+            retryOnInterrupt([&] { return ::write(fd, data.data() + done, data.size() - done); });
         if (n <= 0) return false;
         done += static_cast<std::size_t>(n);
     }
@@ -65,45 +51,83 @@ bool makeFolders(const Path& folder) {
     return std::filesystem::is_directory(folder, ec);
 }
 
-// Moves a corrupt file aside, to NAME.corrupt-YYYYMMDDTHHMMSS (with a counter if taken).
-void keepAside(const Path& file) {
-    char stamp[32];
-    std::time_t now = std::time(nullptr);
-    std::tm tm{};
-    gmtime_r(&now, &tm);
-    std::strftime(stamp, sizeof stamp, "%Y%m%dT%H%M%SZ", &tm);
-    for (int n = 0; n < 100; ++n) {
-        std::string aside = file.native();
-        aside.append(".corrupt-").append(stamp);
-        if (n) aside.append("-").append(std::to_string(n));
-        // renameat2 with RENAME_NOREPLACE never overwrites an earlier copy.
-        if (::renameat2(AT_FDCWD, file.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0)
-            return;
-        if (errno != EEXIST) return;
-    }
+// The lock lives in a file of its own so that the rename of the settings file never drops it.
+// Never through a link (root would otherwise create a file wherever one points), and only a
+// regular file: anything else put there makes the write fail.
+UniqueFd openLockFile(const Path& lockPath) {
+    UniqueFd fd(retryOnInterrupt([&] {
+        return ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+                      0600);
+    }));
+    struct stat st {};
+    if (!fd || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return UniqueFd();
+    return fd;
 }
 
 }  // namespace
 
+bool nestsDeeperThan(std::string_view json, int limit) {
+    int depth = 0;
+    bool inString = false;
+    for (std::size_t i = 0; i < json.size(); ++i) {
+        const char c = json[i];
+        if (inString) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > limit) return true;
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return false;
+}
+
 PreferencesStore::PreferencesStore(Path file) : file_(std::move(file)) {}
 
-Json PreferencesStore::snapshot() const {
+PreferencesStore::Contents PreferencesStore::read(const Path& file) {
+    Contents contents;
+    FileRead contentsRead = readRegularFile(file, kMaxFileSize);
+    if (contentsRead.status == FileRead::Status::missing) return contents;
+    if (contentsRead.status == FileRead::Status::tooLarge)
+        contents.problem = "is larger than " + std::to_string(kMaxFileSize >> 20) + " MiB";
+    else if (!contentsRead.ok())
+        contents.problem = contentsRead.problem();
+    else
+        contents.document = parseObject(contentsRead.text, contents.problem);
+    return contents;
+}
+
+PreferencesStore::Contents PreferencesStore::snapshot() const {
     std::lock_guard lock(mutex_);
     // The bytes decide whether the cache still holds: inode, size and modification time can all
     // repeat (a replaced file's inode is reused at once, and timestamps move only with the clock
     // tick on many kernels), and the file is small enough to read on every call.
-    bool ok = true, corrupt = false;
-    auto text = readFile(file_, ok);
-    if (cachedText_ && text && *cachedText_ == *text) return cache_;
-    cache_ = parseObject(text, corrupt);
-    cachedText_ = std::move(text);
+    FileRead contentsRead = readRegularFile(file_, kMaxFileSize);
+    if (contentsRead.ok() && cachedText_ && *cachedText_ == contentsRead.text) return cache_;
+    if (contentsRead.ok()) {
+        cache_ = Contents{};
+        cache_.document = parseObject(contentsRead.text, cache_.problem);
+        cachedText_ = std::move(contentsRead.text);
+    } else {
+        cache_ = read(file_);
+        cachedText_.reset();
+    }
     return cache_;
 }
 
+std::optional<std::string> PreferencesStore::problem() const {
+    return snapshot().problem;
+}
+
 std::optional<Json> PreferencesStore::value(std::string_view key) const {
-    Json doc = snapshot();
-    auto it = doc.find(key);
-    if (it == doc.end()) return std::nullopt;
+    Contents contents = snapshot();
+    auto it = contents.document.find(key);
+    if (it == contents.document.end()) return std::nullopt;
     return *it;
 }
 
@@ -155,24 +179,15 @@ bool PreferencesStore::update(std::string_view key, const Json* value) {
     const Path folder = file_.parent_path();
     if (!makeFolders(folder)) return false;
 
-    // One writer at a time, across processes: the lock lives in a file of its own so that the
-    // rename of the settings file never drops it.
-    Path lockPath = file_.native() + ".lock";
-    int lockFd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (lockFd < 0) return false;
-    while (::flock(lockFd, LOCK_EX) != 0) {
-        if (errno != EINTR) {
-            ::close(lockFd);
-            return false;
-        }
-    }
+    // One writer at a time, across processes.
+    UniqueFd lock = openLockFile(file_.native() + ".lock");
+    if (!lock) return false;
+    if (retryOnInterrupt([&] { return ::flock(lock.get(), LOCK_EX); }) != 0) return false;
 
-    bool ok = true, corrupt = false;
-    auto text = readFile(file_, ok);
+    Contents contents = read(file_);
     bool written = false;
-    if (ok) {
-        Json doc = parseObject(text, corrupt);
-        if (corrupt) keepAside(file_);
+    if (!contents.problem) {
+        Json& doc = contents.document;
         if (value)
             doc[std::string(key)] = *value;
         else
@@ -185,19 +200,15 @@ bool PreferencesStore::update(std::string_view key, const Json* value) {
             bool good = ::fchmod(fd, 0600) == 0 && writeAll(fd, data) && ::fsync(fd) == 0;
             good = (::close(fd) == 0) && good;
             if (good && ::rename(tmpl.c_str(), file_.c_str()) == 0) {
-                int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-                if (dirFd >= 0) {
-                    ::fsync(dirFd);
-                    ::close(dirFd);
-                }
+                UniqueFd dirFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+                if (dirFd) ::fsync(dirFd.get());
                 written = true;
             } else {
                 ::unlink(tmpl.c_str());
             }
         }
     }
-    ::flock(lockFd, LOCK_UN);
-    ::close(lockFd);
+    ::flock(lock.get(), LOCK_UN);
     return written;
 }
 

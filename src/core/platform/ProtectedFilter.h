@@ -1,8 +1,8 @@
 #pragma once
 // The protected folders applied to scan results, the one rule the application and the command
-// line share:
-// a protected record leaves the list; a duplicate group loses its protected files and stays while
-// two are left; an X-Ray category loses its protected files but keeps the totals the walk counted.
+// line share: a protected record (one that lies in a protected folder or holds one) leaves the
+// list; a duplicate group loses its protected files and stays while two are left; an X-Ray
+// category loses its protected files but keeps the totals the walk counted.
 
 #include <algorithm>
 #include <vector>
@@ -14,26 +14,33 @@
 namespace tornivo {
 
 template <class Record>
-std::vector<Record> withoutProtected(std::vector<Record> records, const Exclusions& exclusions) {
-    std::erase_if(records, [&](const Record& r) { return exclusions.isProtected(r.url); });
+std::vector<Record> withoutProtected(std::vector<Record> records,
+                                     const ProtectedFolders& protection) {
+    std::erase_if(records, [&](const Record& r) { return protection.isProtected(r.url); });
     return records;
 }
 
+inline std::vector<Path> withoutProtected(std::vector<Path> locations,
+                                          const ProtectedFolders& protection) {
+    std::erase_if(locations, [&](const Path& p) { return protection.isProtected(p); });
+    return locations;
+}
+
 inline std::vector<DuplicateGroup> withoutProtected(std::vector<DuplicateGroup> groups,
-                                                    const Exclusions& exclusions) {
+                                                    const ProtectedFolders& protection) {
     std::vector<DuplicateGroup> kept;
     for (auto& group : groups) {
-        std::erase_if(group.files, [&](const Path& f) { return exclusions.isProtected(f); });
+        group.eraseFiles([&](const Path& f) { return protection.isProtected(f); });
         if (group.files.size() >= 2) kept.push_back(std::move(group));
     }
     return kept;
 }
 
 inline std::vector<DiskCategory> withoutProtected(std::vector<DiskCategory> categories,
-                                                  const Exclusions& exclusions) {
+                                                  const ProtectedFolders& protection) {
     for (auto& category : categories)
         std::erase_if(category.files,
-                      [&](const DiskFile& f) { return exclusions.isProtected(f.url); });
+                      [&](const DiskFile& f) { return protection.isProtected(f.url); });
     return categories;
 }
 

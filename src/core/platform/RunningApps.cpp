@@ -17,7 +17,9 @@
 #include <set>
 #include <tuple>
 
+#include "platform/DesktopEntries.h"
 #include "platform/DirectoryReader.h"
+#include "platform/Layout.h"
 #include "platform/PathText.h"
 
 namespace tornivo {
@@ -336,16 +338,7 @@ std::optional<RunningProcess> readProcess(int procDir, const char* entry, pid_t 
     return process;
 }
 
-// --- desktop entries through GIO ---
-
-template <typename T>
-struct GObjectPtr {
-    struct Unref {
-        void operator()(T* object) const { g_object_unref(object); }
-    };
-    using type = std::unique_ptr<T, Unref>;
-};
-using DesktopAppInfoPtr = GObjectPtr<GDesktopAppInfo>::type;
+// --- desktop entries ---
 
 std::optional<std::string> entryName(GDesktopAppInfo* info) {
     const char* name = g_app_info_get_name(G_APP_INFO(info));
@@ -353,18 +346,21 @@ std::optional<std::string> entryName(GDesktopAppInfo* info) {
     return std::string(name);
 }
 
-std::optional<std::string> nameOfDesktopId(const std::string& desktopId) {
-    if (!plausibleName(desktopId)) return std::nullopt;
-    DesktopAppInfoPtr info(g_desktop_app_info_new((desktopId + ".desktop").c_str()));
-    if (!info) return std::nullopt;
-    return entryName(info.get());
-}
-
-// Which desktop entries launch which executables, built once per lookup and only when an
-// executable is not named by an entry of its own name.
-class ExecutableIndex {
+// The installed desktop entries by desktop-file ID, and which of them launch which executables,
+// read once per lookup and only when a name is first asked for.
+class EntryIndex {
   public:
-    std::optional<std::string> find(const std::string& executable) {
+    explicit EntryIndex(std::vector<Path> folders) : folders_(std::move(folders)) {}
+
+    std::optional<std::string> nameOfDesktopId(const std::string& desktopId) {
+        if (!plausibleName(desktopId)) return std::nullopt;
+        if (!built_) build();
+        auto it = byId_.find(desktopId + ".desktop");
+        if (it == byId_.end()) return std::nullopt;
+        return it->second;
+    }
+
+    std::optional<std::string> findExecutable(const std::string& executable) {
         if (!built_) build();
         if (auto name = unique(byExec_, executable)) return name;
         return unique(byWindowClass_, RunningApps::lowerCased(executable));
@@ -390,12 +386,11 @@ class ExecutableIndex {
         built_ = true;
         // Launch wrappers say nothing about the program they start.
         static const std::set<std::string_view> kWrappers{"env", "sh", "bash", "dash", "flatpak"};
-        GList* all = g_app_info_get_all();
-        for (GList* l = all; l; l = l->next) {
-            if (!G_IS_DESKTOP_APP_INFO(l->data)) continue;
-            auto* info = G_DESKTOP_APP_INFO(l->data);
+        for (const auto& entry : desktopEntries(folders_)) {
+            GDesktopAppInfo* info = entry.info.get();
             auto name = entryName(info);
             if (!name) continue;
+            byId_.emplace(entry.id, *name);
             bool shown = g_app_info_should_show(G_APP_INFO(info));
             auto note = [&](std::map<std::string, Candidates>& index, std::string key) {
                 if (key.empty()) return;
@@ -414,10 +409,11 @@ class ExecutableIndex {
             if (const char* wmClass = g_desktop_app_info_get_startup_wm_class(info))
                 note(byWindowClass_, RunningApps::lowerCased(wmClass));
         }
-        g_list_free_full(all, g_object_unref);
     }
 
+    std::vector<Path> folders_;
     bool built_ = false;
+    std::map<std::string, std::string> byId_;
     std::map<std::string, Candidates> byExec_, byWindowClass_;
 };
 
@@ -480,17 +476,18 @@ RunningApps::Map RunningApps::current(const Path& procRoot, uid_t uid, const Nam
 }
 
 RunningApps::Map RunningApps::current() {
-    return current("/proc", ::getuid(), desktopEntryNames());
+    return current("/proc", ::getuid(),
+                   desktopEntryNames(Layout::currentUser().applicationFolders));
 }
 
-RunningApps::NameLookup RunningApps::desktopEntryNames() {
-    auto index = std::make_shared<ExecutableIndex>();
+RunningApps::NameLookup RunningApps::desktopEntryNames(std::vector<Path> folders) {
+    auto index = std::make_shared<EntryIndex>(std::move(folders));
     return [index](const AppIdentifier& identifier) -> std::optional<std::string> {
         if (identifier.kind == IdentifierKind::desktopEntry)
             return identifier.desktopId.empty() ? std::nullopt
-                                                : nameOfDesktopId(identifier.desktopId);
-        if (auto name = nameOfDesktopId(identifier.id)) return name;
-        return index->find(identifier.id);
+                                                : index->nameOfDesktopId(identifier.desktopId);
+        if (auto name = index->nameOfDesktopId(identifier.id)) return name;
+        return index->findExecutable(identifier.id);
     };
 }
 

@@ -69,10 +69,11 @@ class RunningApps {
     // "I" always becomes "i". Bytes that are not valid UTF-8 are returned unchanged.
     static std::string lowerCased(std::string_view text);
 
-    // Names from the installed desktop entries through GIO: a desktop-file ID by its entry's
-    // Name; an executable by the entry of that ID, else by the one entry that launches it
-    // (Exec or TryExec) or whose StartupWMClass it is. Each call builds a fresh lookup.
-    static NameLookup desktopEntryNames();
+    // Names from the desktop entries below `folders` (a layout's application folders, read as
+    // DesktopEntries.h reads them): a desktop-file ID by its entry's Name; an executable by the
+    // entry of that ID, else by the one entry that launches it (Exec or TryExec) or whose
+    // StartupWMClass it is. Each call builds a fresh lookup.
+    static NameLookup desktopEntryNames(std::vector<Path> folders);
 };
 
 }  // namespace tornivo

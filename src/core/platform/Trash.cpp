@@ -1,18 +1,238 @@
 #include "platform/Trash.h"
 
-#include <gio/gio.h>
+#include <fcntl.h>
+#include <glib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <ctime>
+#include <variant>
+
+#include "platform/FileStatus.h"
+#include "platform/LayoutRoots.h"
 
 namespace tornivo {
 
-bool Trash::moveToTrash(const Path& location) {
-    if (location.empty()) return false;
-    // g_file_new_for_path takes the path's bytes as they are.
-    GFile* file = g_file_new_for_path(location.c_str());
-    GError* error = nullptr;
-    const bool moved = g_file_trash(file, nullptr, &error);
-    if (error) g_error_free(error);
-    g_object_unref(file);
-    return moved;
+namespace {
+
+constexpr int kFolder = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+constexpr std::size_t kNameMax = 255;
+constexpr std::string_view kInfoSuffix = ".trashinfo";
+
+// The folder `name` of `dirfd`, made (mode 0700) when missing; never through a link, and only
+// when `owner` owns it.
+UniqueFd openOrMake(int dirfd, const char* name, uid_t owner) {
+    if (::mkdirat(dirfd, name, 0700) != 0 && errno != EEXIST) return UniqueFd();
+    UniqueFd fd(::openat(dirfd, name, kFolder));
+    struct stat st {};
+    if (!fd || ::fstat(fd.get(), &st) != 0 || st.st_uid != owner) return UniqueFd();
+    return fd;
+}
+
+bool writeAll(int fd, std::string_view data) {
+    while (!data.empty()) {
+        const ssize_t n = retryOnInterrupt([&] { return ::write(fd, data.data(), data.size()); });
+        if (n <= 0) return false;
+        data.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+std::string restoreRecord(const Path& original) {
+    char* escaped = g_uri_escape_string(original.c_str(), "/", FALSE);
+    std::string path(escaped);
+    g_free(escaped);
+    char date[32];
+    const std::time_t now = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&now, &tm);
+    std::strftime(date, sizeof date, "%Y-%m-%dT%H:%M:%S", &tm);
+    return "[Trash Info]\nPath=" + path + "\nDeletionDate=" + date + "\n";
+}
+
+// The n-th name to try in the Trash for an entry called `name` ("name", "name.2", ...), short
+// enough that its restore record's name fits in a directory entry.
+std::string candidate(const std::string& name, int n) {
+    const std::string suffix = n == 1 ? std::string() : "." + std::to_string(n);
+    const std::size_t room = kNameMax - kInfoSuffix.size() - suffix.size();
+    return name.substr(0, std::min(name.size(), room)) + suffix;
+}
+
+bool isEntry(int dirfd, const std::string& name, std::uint64_t device, std::uint64_t inode) {
+    auto st = statEntry(dirfd, name.c_str());
+    return st && st->dev == device && st->ino == inode;
+}
+
+Path descriptorPath(int fd) {
+    char buffer[4096];
+    const std::string link = "/proc/self/fd/" + std::to_string(fd);
+    const ssize_t n = ::readlink(link.c_str(), buffer, sizeof buffer);
+    return n > 0 ? Path(std::string(buffer, static_cast<std::size_t>(n))) : Path();
+}
+
+}  // namespace
+
+Trash::Trash(Layout layout) : layout_(std::move(layout)) {}
+Trash::~Trash() = default;
+
+Trash::Bin& Trash::homeBin() {
+    if (home_) return *home_;
+    home_.emplace();
+    Bin& bin = *home_;
+    const LayoutRoots roots(layout_);
+    auto opened = roots.open(layout_.trash, RootRole::trash);
+    if (auto* problem = std::get_if<RootProblem>(&opened);
+        problem && problem->reason == RootRefusal::missing) {
+        std::error_code ec;
+        std::filesystem::create_directories(layout_.trash.parent_path(), ec);
+        ::mkdir(layout_.trash.c_str(), 0700);
+        opened = roots.open(layout_.trash, RootRole::trash);
+    }
+    auto* root = std::get_if<CheckedRoot>(&opened);
+    struct stat rootSt {};
+    if (!root || ::fstat(root->fd.get(), &rootSt) != 0) return bin;
+    // The Trash was checked to be the home owner's; what is inside must be theirs too.
+    const uid_t owner = rootSt.st_uid;
+    if (layout_.kind == LayoutKind::freedesktop) {
+        bin.files = openOrMake(root->fd.get(), "files", owner);
+        bin.info = openOrMake(root->fd.get(), "info", owner);
+        if (!bin.info) return bin;
+    } else {
+        bin.files = std::move(root->fd);
+    }
+    auto st = bin.files ? statDescriptor(bin.files.get()) : std::nullopt;
+    if (!st) return bin;
+    bin.filesPath = layout_.trashFiles;
+    bin.device = st->dev;
+    bin.usable = true;
+    return bin;
+}
+
+Trash::Bin& Trash::mountBin(int folderFd, std::uint64_t device) {
+    auto [it, added] = mounts_.try_emplace(device);
+    Bin& bin = it->second;
+    if (!added || layout_.kind != LayoutKind::freedesktop) return bin;
+
+    // The top of the mount the entry lies on, climbed to from its folder.
+    UniqueFd top(::openat(folderFd, ".", kFolder));
+    for (int level = 0; top && level < 4096; ++level) {
+        auto st = statDescriptor(top.get());
+        if (!st || st->dev != device) return bin;
+        if (st->isMountRoot) break;
+        UniqueFd parent(::openat(top.get(), "..", kFolder));
+        auto up = parent ? statDescriptor(parent.get()) : std::nullopt;
+        if (!up || up->dev != device || (up->ino == st->ino)) break;
+        top = std::move(parent);
+    }
+    if (!top) return bin;
+    // Never a Trash at the top of the system's own file system.
+    if (auto st = statDescriptor(top.get()); !st || st->sameFile(*statEntry(AT_FDCWD, "/")))
+        return bin;
+
+    const uid_t uid = ::geteuid();
+    const std::string uidText = std::to_string(uid);
+    UniqueFd user;
+    // $topdir/.Trash is shared only when an administrator made it so: a real folder with the
+    // sticky bit. Anything else there (a link above all) is passed over.
+    if (auto shared = statEntry(top.get(), ".Trash");
+        shared && shared->isDirectory() && (shared->mode & S_ISVTX)) {
+        UniqueFd sharedFd(::openat(top.get(), ".Trash", kFolder));
+        if (sharedFd) user = openOrMake(sharedFd.get(), uidText.c_str(), uid);
+    }
+    if (!user) user = openOrMake(top.get(), (".Trash-" + uidText).c_str(), uid);
+    if (!user) return bin;
+    bin.files = openOrMake(user.get(), "files", uid);
+    bin.info = openOrMake(user.get(), "info", uid);
+    auto st = bin.files && bin.info ? statDescriptor(bin.files.get()) : std::nullopt;
+    if (!st || st->dev != device) return bin;
+    bin.filesPath = descriptorPath(bin.files.get());
+    bin.device = device;
+    bin.usable = true;
+    return bin;
+}
+
+std::optional<std::string> Trash::moveInto(Bin& bin, int folderFd, const std::string& name,
+                                           const Path& original, std::uint64_t device,
+                                           std::uint64_t inode) {
+    const std::string record = bin.info ? restoreRecord(original) : std::string();
+    for (int n = 1; n <= 10'000; ++n) {
+        const std::string target = candidate(name, n);
+        const std::string infoName = target + std::string(kInfoSuffix);
+        if (bin.info) {
+            // The restore record first, complete, under a name nobody else holds.
+            UniqueFd info(::openat(bin.info.get(), infoName.c_str(),
+                                   O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+            if (!info) {
+                if (errno == EEXIST) continue;
+                return std::nullopt;
+            }
+            if (!writeAll(info.get(), record)) {
+                ::unlinkat(bin.info.get(), infoName.c_str(), 0);
+                return std::nullopt;
+            }
+        }
+        auto dropRecord = [&] {
+            if (bin.info) ::unlinkat(bin.info.get(), infoName.c_str(), 0);
+        };
+        if (::renameat2(folderFd, name.c_str(), bin.files.get(), target.c_str(),
+                        RENAME_NOREPLACE) != 0) {
+            const int error = errno;
+            dropRecord();
+            if (error == EEXIST) continue;
+            errno = error;
+            return std::nullopt;
+        }
+        // Something swapped in between the check and the move goes back where it was.
+        if (!isEntry(bin.files.get(), target, device, inode)) {
+            if (::renameat2(bin.files.get(), target.c_str(), folderFd, name.c_str(),
+                            RENAME_NOREPLACE) == 0)
+                dropRecord();
+            errno = ESTALE;
+            return std::nullopt;
+        }
+        return target;
+    }
+    errno = EEXIST;
+    return std::nullopt;
+}
+
+std::optional<TrashedItem> Trash::moveAt(int folderFd, const std::string& name,
+                                         const Path& original, std::uint64_t device,
+                                         std::uint64_t inode) {
+    if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos ||
+        !original.is_absolute())
+        return std::nullopt;
+    if (!isEntry(folderFd, name, device, inode)) return std::nullopt;
+
+    Bin& home = homeBin();
+    if (home.usable && home.device == device) {
+        if (auto moved = moveInto(home, folderFd, name, original, device, inode))
+            return TrashedItem{original, home.filesPath, *moved};
+        if (errno != EXDEV) return std::nullopt;  // a bind mount of the same file system
+    } else {
+        // What lies on the home's file system goes to the home Trash or nowhere: a refused
+        // home Trash never sends it to the top of that file system instead.
+        struct stat homeSt {};
+        if (::stat(layout_.home.c_str(), &homeSt) != 0 || homeSt.st_dev == device)
+            return std::nullopt;
+    }
+    Bin& bin = mountBin(folderFd, device);
+    if (!bin.usable) return std::nullopt;
+    if (auto moved = moveInto(bin, folderFd, name, original, device, inode))
+        return TrashedItem{original, bin.filesPath, *moved};
+    return std::nullopt;
+}
+
+std::optional<TrashedItem> Trash::moveListed(const Path& location, const FileIdentity& listed) {
+    if (!listed.known()) return std::nullopt;
+    std::string text = location.lexically_normal().native();
+    while (text.size() > 1 && text.back() == '/') text.pop_back();
+    const Path normal(text);
+    UniqueFd folder(::open(normal.parent_path().c_str(), kFolder));
+    auto st = folder ? statDescriptor(folder.get()) : std::nullopt;
+    if (!st || st->dev != listed.folderDevice || st->ino != listed.folderInode) return std::nullopt;
+    return moveAt(folder.get(), normal.filename().native(), normal, listed.device, listed.inode);
 }
 
 }  // namespace tornivo

@@ -30,7 +30,8 @@ class TreeWalker {
         const char* name;  // NUL-terminated name inside dirfd
         std::size_t length;
         const FileStatus& status;
-        int depth;  // 1 for the root's own children
+        int depth;                           // 1 for the root's own children
+        std::uint64_t folderDev, folderIno;  // identity of the directory that holds the entry
     };
 
     explicit TreeWalker(std::size_t descriptorBudget = 48) : budget_(descriptorBudget) {}
@@ -140,7 +141,7 @@ bool TreeWalker::walk(int rootFd, const Path& rootPath, Visitor&& visitor) {
         auto st = statEntry(frame.fd, name);
         if (!st) continue;
         if (st->isDirectory() && (st->isMountRoot || st->dev != rootDev_)) continue;
-        Entry entry{frame.fd, name, length, *st, static_cast<int>(depth_)};
+        Entry entry{frame.fd, name, length, *st, static_cast<int>(depth_), frame.dev, frame.ino};
         bool descend = visitor(static_cast<const Entry&>(entry));
         if (descend && st->isDirectory() && openChild(top, name, *st)) {
             Frame& child = frames_[depth_ - 1];
