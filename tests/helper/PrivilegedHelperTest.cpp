@@ -1,4 +1,6 @@
-// The privileged helper runs as root: it must refuse anything but the name of one of its actions.
+// The privileged helper runs as root: it must refuse anything but the name of one of its actions,
+// and its actions, the application's administrator tasks and polkit's actions must be the same
+// set, or a task would fail or get polkit's generic prompt.
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -6,8 +8,15 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
+
+#include "PrivilegedActions.h"
+#include "engines/TuneUpCommands.h"
 
 extern char** environ;
 
@@ -46,12 +55,44 @@ TEST(PrivilegedHelperTest, RefusesAnythingButTheExactNameOfOneAction) {
         {"/bin/sh"},
         {"-c", "id"},
         {"../drop-page-cache"},
+        {"memory"},  // the task's name in the application, not the helper's
     };
     for (const auto& arguments : refused) {
         std::string shown;
         for (const auto& a : arguments) shown += "[" + a + "]";
         EXPECT_EQ(runHelper(arguments), 2) << shown;
     }
+}
+
+std::set<std::string> helperActions() {
+    std::set<std::string> names;
+    for (const auto& action : privilegedActions()) names.emplace(action.name);
+    return names;
+}
+
+TEST(PrivilegedHelperTest, EveryAdministratorTaskIsAHelperActionWithAPolicyActionOfItsOwn) {
+    std::set<std::string> tasks;
+    for (const auto& action : allTuneUpActions(Layout::freedesktop("/home/a", {}), {}))
+        if (action.needsAdmin) tasks.insert(action.command);
+    EXPECT_EQ(tasks, helperActions());
+
+    std::ifstream file(TORNIVO_SOURCE_DIR "/data/polkit/tornivo.policy.in");
+    std::stringstream text;
+    text << file.rdbuf();
+    const std::string policy = text.str();
+    ASSERT_FALSE(policy.empty());
+    // Each action: the helper's path, then the action's one argument.
+    const std::regex pair(
+        R"(exec\.path">@TORNIVO_HELPER_INSTALLED@</annotate>\s*)"
+        R"(<annotate key="org\.freedesktop\.policykit\.exec\.argv1">([^<]*)</annotate>)");
+    std::set<std::string> inPolicy;
+    for (std::sregex_iterator it(policy.begin(), policy.end(), pair), end; it != end; ++it) {
+        inPolicy.insert((*it)[1]);
+        EXPECT_NE(policy.find("<action id=\"@TORNIVO_APP_ID@." + (*it)[1].str() + "\">"),
+                  std::string::npos)
+            << (*it)[1];
+    }
+    EXPECT_EQ(inPolicy, helperActions());
 }
 
 }  // namespace
