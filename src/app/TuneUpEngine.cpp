@@ -3,14 +3,34 @@
 #include <QProcess>
 #include <QPromise>
 
+#include <filesystem>
 #include <memory>
 
 namespace tornivo::app {
 
-TuneUpEngine::TuneUpEngine(LayoutKind kind, QObject* parent) : QObject(parent), kind_(kind) {}
+namespace {
+
+// The folder of the running program, as bytes (a file name is never re-encoded).
+Path programFolder() {
+    std::error_code error;
+    return std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+}
+
+}  // namespace
+
+TuneUpEngine::TuneUpEngine(LayoutKind kind, QObject* parent)
+    : QObject(parent), kind_(kind), helper_(privilegedHelper(programFolder())) {}
+
+Path TuneUpEngine::privilegedHelper(const Path& programFolder) {
+    // The programs are installed in bin; the build tree has them in src/app and src/cli.
+    const bool installed =
+        programFolder.filename() == Path(TORNIVO_INSTALL_BINDIR).lexically_normal().filename();
+    return (programFolder / (installed ? TORNIVO_HELPER_FROM_BINDIR : TORNIVO_HELPER_FROM_BUILD))
+        .lexically_normal();
+}
 
 QFuture<bool> TuneUpEngine::run(const TuneUpAction& action) {
-    return start(tuneUpInvocation(action, kind_));
+    return start(tuneUpInvocation(action, kind_, helper_));
 }
 
 QFuture<bool> TuneUpEngine::start(const ProcessInvocation& invocation) {

@@ -33,6 +33,13 @@ bool hasDesktopSession() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Answered before anything looks for a display: in a terminal, over ssh, in a package check.
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--version") {
+            std::printf("tornivo %s\n", TORNIVO_VERSION);
+            return 0;
+        }
+    }
     if (!hasDesktopSession()) {
         std::fputs(
             "tornivo: needs a desktop session (neither DISPLAY nor WAYLAND_DISPLAY is set)\n",

@@ -28,6 +28,12 @@ TEST(TuneUpEngineTest, OnlyAZeroExitStatusIsSuccessAndPlentyOfOutputNeverBlocks)
     EXPECT_TRUE(engine.run({"x", "y", "exit 0", false}).isValid());
 }
 
+TEST(TuneUpEngineTest, TheHelperIsTheOneBuiltBesideTheProgramOrInstalledUnderItsPrefix) {
+    EXPECT_EQ(TuneUpEngine::privilegedHelper(TORNIVO_APP_BINARY_DIR), Path(TORNIVO_HELPER));
+    EXPECT_EQ(TuneUpEngine::privilegedHelper("/opt/t/bin"),
+              Path("/opt/t") / TORNIVO_LIBEXECDIR / "tornivo-helper");
+}
+
 using TuneUpStateTest = AppStateFixture;
 
 TEST_F(TuneUpStateTest, SuccessRefreshesPlaysAndShowsTheActionsBanner) {

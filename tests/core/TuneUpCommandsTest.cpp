@@ -1,5 +1,7 @@
 #include "engines/TuneUpCommands.h"
 
+#include <gmock/gmock.h>
+
 #include "CoreChecks.h"
 
 namespace tornivo {
@@ -47,11 +49,10 @@ TEST(TuneUpCommandsTest, TheThumbnailCacheIsQuotedForTheShell) {
 TEST(TuneUpCommandsTest, AdministratorRightsComeFromTheLayoutsElevationQuotedForIt) {
     const TuneUpAction plain{"finder", "folder.fill", "killall Finder", false};
     const TuneUpAction admin{"x", "y", R"(echo "a\b" > /tmp/x)", true};
-    EXPECT_EQ(tuneUpInvocation(plain, LayoutKind::freedesktop),
+    const Path helper = "/usr/libexec/tornivo-helper";
+    EXPECT_EQ(tuneUpInvocation(plain, LayoutKind::freedesktop, helper),
               (ProcessInvocation{"/bin/sh", {"-c", "killall Finder"}}));
-    EXPECT_EQ(tuneUpInvocation(admin, LayoutKind::freedesktop),
-              (ProcessInvocation{"pkexec", {"/bin/sh", "-c", admin.command}}));
-    EXPECT_EQ(tuneUpInvocation(admin, LayoutKind::macos),
+    EXPECT_EQ(tuneUpInvocation(admin, LayoutKind::macos, helper),
               (ProcessInvocation{"/usr/bin/osascript",
                                  {"-e", R"(do shell script "echo \"a\\b\" > /tmp/x" with )"
                                         "administrator privileges"}}));
@@ -59,6 +60,19 @@ TEST(TuneUpCommandsTest, AdministratorRightsComeFromTheLayoutsElevationQuotedFor
     EXPECT_EQ(escapeForAppleScript(R"(a\"b)"), R"(a\\\"b)");
     EXPECT_EQ(escapeForAppleScript("purge"), "purge");
     EXPECT_EQ(escapeForAppleScript(R"(\\)"), R"(\\\\)");
+}
+
+// The password prompt names the task, and the grant is that task: never a shell.
+TEST(TuneUpCommandsTest, AdministratorTasksOnFreedesktopRunTheHelperWithTheTasksNameAlone) {
+    const Path helper = "/usr/libexec/tornivo-helper";
+    for (const auto& action : allTuneUpActions(Layout::freedesktop("/home/a", {}), {})) {
+        if (!action.needsAdmin) continue;
+        const ProcessInvocation run = tuneUpInvocation(action, LayoutKind::freedesktop, helper);
+        EXPECT_EQ(run.program, "pkexec") << action.id;
+        ASSERT_EQ(run.arguments.size(), 2u) << action.id;
+        EXPECT_EQ(run.arguments[0], helper.native());
+        EXPECT_THAT(run.arguments[1], testing::MatchesRegex("[a-z]+(-[a-z]+)*")) << action.id;
+    }
 }
 
 }  // namespace

@@ -98,24 +98,25 @@ std::vector<TuneUpAction> allTuneUpActions(const Layout& layout, const Environme
     const DesktopCommands* desktop = desktopCommands(env);
     const Path thumbnails = layout.thumbnailCache.value_or(layout.cacheHome / "thumbnails");
     return {
-        {"memory", "memorychip.fill", "sync; echo 3 > /proc/sys/vm/drop_caches", true},
-        {"dns", "network", "resolvectl flush-caches", true},
+        {"memory", "memorychip.fill", "drop-page-cache", true},
+        {"dns", "network", "flush-dns-cache", true},
         {"finder", "folder.fill", desktop ? desktop->fileManager : kUnknownDesktop, false},
         {"dock", "menubar.dock.rectangle", desktop ? desktop->panel : kUnknownDesktop, false},
         {"quicklook", "eye.fill", "rm -rf --one-file-system -- " + shellQuote(thumbnails.native()),
          false},
-        {"fonts", "textformat", "fc-cache -r", true},
+        {"fonts", "textformat", "rebuild-font-caches", true},
     };
 }
 
-ProcessInvocation tuneUpInvocation(const TuneUpAction& action, LayoutKind kind) {
+ProcessInvocation tuneUpInvocation(const TuneUpAction& action, LayoutKind kind,
+                                   const Path& helper) {
     if (!action.needsAdmin) return {"/bin/sh", {"-c", action.command}};
     if (kind == LayoutKind::macos) {
         return {"/usr/bin/osascript",
                 {"-e", "do shell script \"" + escapeForAppleScript(action.command) +
                            "\" with administrator privileges"}};
     }
-    return {"pkexec", {"/bin/sh", "-c", action.command}};
+    return {"pkexec", {helper.native(), action.command}};
 }
 
 }  // namespace tornivo

@@ -13,7 +13,8 @@ namespace tornivo {
 
 // The six actions, in display order: memory, dns, finder, dock, quicklook, fonts. On freedesktop
 // the file manager and panel restarts follow XDG_CURRENT_DESKTOP; an unknown desktop gets a
-// command that fails, so the user sees the failure rather than nothing.
+// command that fails, so the user sees the failure rather than nothing. There, the command of an
+// action with administrator rights is the name of the privileged helper's action that does it.
 std::vector<TuneUpAction> allTuneUpActions(const Layout& layout, const Environment& env);
 
 // A program with its arguments, started directly (no shell around it).
@@ -24,9 +25,11 @@ struct ProcessInvocation {
     bool operator==(const ProcessInvocation&) const = default;
 };
 
-// `/bin/sh -c COMMAND`, or with administrator rights the layout's elevation: pkexec on
-// freedesktop (polkit asks for the password; the program never sees it), osascript on macos.
-ProcessInvocation tuneUpInvocation(const TuneUpAction& action, LayoutKind kind);
+// `/bin/sh -c COMMAND`, or with administrator rights the layout's elevation: on freedesktop
+// `pkexec HELPER ACTION`, the privileged helper with the action's name and nothing else (polkit
+// asks for the password with the action's own message; the program never sees it); on macos
+// osascript.
+ProcessInvocation tuneUpInvocation(const TuneUpAction& action, LayoutKind kind, const Path& helper);
 
 // For an AppleScript string literal: each backslash doubled, then each double quote escaped.
 std::string escapeForAppleScript(std::string_view command);
