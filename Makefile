@@ -32,9 +32,11 @@ sanitize: deps
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ctest --output-on-failure -j $(JOBS)
 
-# A packager's build: Release with the default options (warnings are not errors), for /usr.
+# A packager's build: Release with the default options (warnings are not errors), for /usr. Only
+# what ships is built: the tests and benchmarks run in the project's own build.
 release: deps
-	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr
+	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+		-DBUILD_TESTING=OFF
 	cmake --build $(RELEASE_DIR) -j $(JOBS)
 
 # The Debian package from the Release build: $(RELEASE_DIR)/tornivo_VERSION_ARCH.deb
