@@ -9,6 +9,8 @@
 
 #include <fcntl.h>
 
+#include <filesystem>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -45,13 +47,24 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    tornivo::Layout layout = tornivo::Layout::macos(folder);
-    layout.trash = layout.trashFiles = folder;
+    // The folder stands for the Trash of a home that holds it.
+    const tornivo::Path absolute = std::filesystem::absolute(folder);
+    tornivo::Layout layout = tornivo::Layout::macos(absolute.parent_path());
+    layout.trash = layout.trashFiles = absolute;
 
     const tornivo::SecureEraser eraser(layout, static_cast<std::size_t>(chunk));
+    // The Trash as listed, narrowed to the files given.
+    tornivo::TrashContents listed = eraser.trashContents(), chosen;
+    for (std::size_t i = 0; i < listed.items.size(); ++i) {
+        for (const auto& f : files) {
+            if (std::filesystem::absolute(f) != listed.items[i]) continue;
+            chosen.items.push_back(listed.items[i]);
+            chosen.identities.push_back(listed.identities[i]);
+        }
+    }
     tornivo::ShredOutcome outcome;
-    double seconds =
-        tornivo::bench::secondsOf([&] { outcome = eraser.erase(files, static_cast<int>(passes)); });
+    double seconds = tornivo::bench::secondsOf(
+        [&] { outcome = eraser.erase(chosen, static_cast<int>(passes)); });
     std::size_t left = 0;
     for (const auto& f : files) left += tornivo::statEntry(AT_FDCWD, f.c_str()) ? 1 : 0;
     std::printf("count=%lld bytes=%lld passes=%lld wall_seconds=%.6f\n",

@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
               [](const auto& a, const auto& b) { return a.url < b.url; });
     const tornivo::LargeFileScanner scanner(tornivo::Layout::currentUser());
     tornivo::ByteCount bytes = 0;
-    double seconds = tornivo::bench::secondsOf([&] { bytes = scanner.remove(files); });
+    double seconds = tornivo::bench::secondsOf([&] { bytes = scanner.remove(files).freed; });
     std::size_t left = 0;
     for (const auto& f : files) left += tornivo::statEntry(AT_FDCWD, f.url.c_str()) ? 1 : 0;
     std::printf("moved=%zu of=%zu bytes=%lld wall_seconds=%.6f\n", files.size() - left,

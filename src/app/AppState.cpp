@@ -46,9 +46,10 @@ AppState::AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObje
       uninstaller_(std::make_shared<UninstallerEngine>(layout_)),
       tuneUp_(new TuneUpEngine(layout_.kind, this)),
       schedule_(new ScheduleManager(
-          layout_, *store_, [this] { return exclusions_->protection(); }, this)) {
-    developerProtectionDays_ = DeveloperCleanEngine::storedProtectionDays(*store_);
-    soundEnabled_ = store_->boolean(kSoundEnabledKey).value_or(true);
+          quickClean_, *store_, [this] { return exclusions_->protection(); }, this)) {
+    developerProtectionDays_ =
+        static_cast<int>(setting::read(*store_, setting::developerProtectionDays));
+    soundEnabled_ = setting::read(*store_, setting::soundEnabled);
 
     // The advice follows whatever it is made of.
     for (auto signal : {&AppState::scanResultChanged, &AppState::developerResultChanged,
@@ -120,14 +121,14 @@ void AppState::runQuickScan() {
     assign(isScanning_, true, &AppState::isScanningChanged);
     assign(lastFreed_, std::optional<ByteCount>(), &AppState::lastFreedChanged);
     play(SoundCue::scanStart);
-    quickClean_.run([](QuickCleanEngine& engine) { return engine.scan(); })
+    quickClean_
+        .run([protection = exclusions_->protection()](QuickCleanEngine& engine) {
+            return findJunk(engine, protection);
+        })
         .then(this, [this](JunkScan scan) {
-            reportRefused(scan.refused);
-            ScanResult result{withoutProtected(std::move(scan.items), exclusions_->protection()),
-                              now_()};
-            ByteCount total = 0;
-            for (const auto& item : result.items) total += item.size;
-            const bool found = !result.items.empty() && total >= 1;
+            publishReport(Section::clean, std::move(scan.report));
+            ScanResult result{std::move(scan.items), now_()};
+            const bool found = result.totalSize() >= 1;
             setScanResult(std::move(result));
             if (found) play(SoundCue::scanDone);
             assign(isScanning_, false, &AppState::isScanningChanged);
@@ -135,45 +136,110 @@ void AppState::runQuickScan() {
 }
 
 void AppState::runClean() {
-    if (!scanResult_ || !mayRemove()) return;
-    // One snapshot of the running applications, taken before anything is removed; a folder
-    // protected since the scan keeps what lies in it.
-    JunkSplit split = splitByRunningApps(
-        withoutProtected(scanResult_->items, exclusions_->protection()), runningApps_());
-    QStringList skipped;
-    for (const auto& name : split.skippedApps) skipped << QString::fromStdString(name);
-    assign(skippedRunningApps_, skipped, &AppState::skippedRunningAppsChanged);
-    if (split.toClean.empty()) {
-        assign(showRunningAppsAlert_, true, &AppState::showRunningAppsAlertChanged);
-        return;
-    }
-    assign(isCleaning_, true, &AppState::isCleaningChanged);
-    play(SoundCue::removeStart);
+    if (!scanResult_ || isCleaning_ || cleanPlanned_) return;
+    cleanPlanned_ = true;
+    // Planned on the worker: the running applications are read there, in one snapshot taken
+    // before anything is removed, and a folder protected since the scan keeps what it holds.
     quickClean_
-        .run([items = std::move(split.toClean)](QuickCleanEngine& engine) {
-            return engine.clean(items);
+        .run([items = scanResult_->items, protection = exclusions_->protection(),
+              running = runningApps_](QuickCleanEngine&) {
+            return planJunkClean(items, protection, running());
         })
-        .then(this, [this](ByteCount freed) {
-            assign(lastFreed_, std::optional<ByteCount>(freed), &AppState::lastFreedChanged);
-            setScanResult(std::nullopt);
-            monitor_->refresh();
-            play(SoundCue::removeDone);
-            assign(isCleaning_, false, &AppState::isCleaningChanged);
+        .then(this, [this](JunkCleanPlan plan) {
+            cleanPlanned_ = false;
+            QStringList skipped;
+            for (const auto& name : plan.skippedApps) skipped << QString::fromStdString(name);
+            assign(skippedRunningApps_, skipped, &AppState::skippedRunningAppsChanged);
+            if (plan.kept.refused) return publishOutcome(Section::clean, plan.kept);
+            if (plan.toClean.empty()) {
+                assign(showRunningAppsAlert_, true, &AppState::showRunningAppsAlertChanged);
+                return;
+            }
+            assign(isCleaning_, true, &AppState::isCleaningChanged);
+            play(SoundCue::removeStart);
+            quickClean_
+                .run([plan = std::move(plan)](QuickCleanEngine& engine) {
+                    return cleanJunk(engine, plan);
+                })
+                .then(this, [this](RemovalOutcome outcome) {
+                    assign(lastFreed_, std::optional<ByteCount>(outcome.freed),
+                           &AppState::lastFreedChanged);
+                    publishOutcome(Section::clean, std::move(outcome));
+                    setScanResult(std::nullopt);
+                    monitor_->refresh();
+                    play(SoundCue::removeDone);
+                    assign(isCleaning_, false, &AppState::isCleaningChanged);
+                });
         });
 }
 
-bool AppState::mayRemove() {
-    if (!exclusions_->problem()) return true;
-    showBanner_("exclamationmark.triangle.fill", qtTrId("banner.removalRefusedTitle"),
-                exclusions_->problemText());
-    return false;
+// --- Outcomes ---
+
+void AppState::publishOutcome(Section section, RemovalOutcome outcome) {
+    if (outcome.refused)
+        showBanner_("exclamationmark.triangle.fill", qtTrId("banner.removalRefusedTitle"),
+                    exclusions_->problemText());
+    outcomes_[section] = std::move(outcome);
+    emit outcomesChanged();
 }
 
-void AppState::reportRefused(const std::vector<RootProblem>& refused) {
-    for (const auto& problem : refused)
+void AppState::publishReport(Section section, ScanReport report) {
+    for (const auto& problem : report.refused)
         showBanner_("exclamationmark.triangle.fill", qtTrId("banner.folderRefusedTitle"),
                     qtTrId("banner.folderRefusedMsg")
                         .arg(QString::fromStdString(displayText(problem.folder))));
+    reports_[section] = std::move(report);
+    emit unreadChanged();
+}
+
+const RemovalOutcome* AppState::lastOutcome(Section section) const {
+    auto it = outcomes_.find(section);
+    return it == outcomes_.end() ? nullptr : &it->second;
+}
+
+const ScanReport* AppState::lastReport(Section section) const {
+    auto it = reports_.find(section);
+    return it == reports_.end() ? nullptr : &it->second;
+}
+
+namespace {
+template <class Enum>
+QString rawText(Enum value) {
+    auto raw = rawValue(value);
+    return QString::fromUtf8(raw.data(), static_cast<qsizetype>(raw.size()));
+}
+}  // namespace
+
+QVariantMap AppState::outcomeList() const {
+    QVariantMap map;
+    for (const auto& [section, outcome] : outcomes_) {
+        QVariantMap reasons;
+        for (const auto& left : outcome.left)
+            reasons[rawText(left.reason)] = reasons.value(rawText(left.reason)).toInt() + 1;
+        map[rawText(section)] = QVariantMap{
+            {"freed", QVariant::fromValue<qint64>(outcome.freed)},
+            {"done", QVariant::fromValue<qint64>(outcome.done)},
+            {"left", static_cast<int>(outcome.left.size())},
+            {"reasons", reasons},
+            {"refused", outcome.refused ? exclusions_->problemText() : QString()}};
+    }
+    return map;
+}
+
+QVariantMap AppState::unreadList() const {
+    QVariantMap map;
+    for (const auto& [section, report] : reports_) {
+        QStringList refused, folders;
+        for (const auto& problem : report.refused)
+            refused << QString::fromStdString(displayText(problem.folder));
+        for (const auto& folder : report.unread)
+            folders << QString::fromStdString(displayText(folder.url));
+        map[rawText(section)] =
+            QVariantMap{{"refused", refused},
+                        {"unread", QVariant::fromValue<qint64>(report.unreadCount)},
+                        {"folders", folders}};
+    }
+    return map;
 }
 
 // --- Developer ---
@@ -181,13 +247,13 @@ void AppState::reportRefused(const std::vector<RootProblem>& refused) {
 void AppState::setDeveloperProtectionDays(int days) {
     if (days < 0) return;  // no window can be negative
     assign(developerProtectionDays_, days, &AppState::developerProtectionDaysChanged);
-    store_->set(kProtectionDaysKey, days);
+    setting::write(*store_, setting::developerProtectionDays, days);
     reclassifyDeveloperResult();
 }
 
 void AppState::setSoundEnabled(bool enabled) {
     assign(soundEnabled_, enabled, &AppState::soundEnabledChanged);
-    store_->set(kSoundEnabledKey, enabled);
+    setting::write(*store_, setting::soundEnabled, enabled);
 }
 
 void AppState::setDeveloperResult(std::optional<DeveloperScanResult> result) {
@@ -198,12 +264,8 @@ void AppState::setDeveloperResult(std::optional<DeveloperScanResult> result) {
 
 void AppState::reclassifyDeveloperResult() {
     if (!developerResult_) return;
-    const auto window = std::chrono::seconds(
-        std::min<std::int64_t>(developerProtectionDays_, DeveloperCleanEngine::kMaxProtectionDays) *
-        24 * 60 * 60);
-    const TimePoint cutoff = now_() - std::chrono::duration_cast<Clock::duration>(window);
     DeveloperScanResult result = *developerResult_;
-    result.reclassify(cutoff);
+    result.reclassify(DeveloperCleanEngine::protectionCutoff(developerProtectionDays_, now_()));
     setDeveloperResult(std::move(result));
 }
 

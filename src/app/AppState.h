@@ -10,6 +10,7 @@
 #include <QVariant>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -42,6 +43,9 @@
 #include "platform/Layout.h"
 #include "platform/PreferencesStore.h"
 #include "platform/ProtectedFilter.h"
+#include "workflows/DuplicatesWorkflow.h"
+#include "workflows/FileWorkflows.h"
+#include "workflows/JunkWorkflow.h"
 
 class QQmlEngine;
 class QJSEngine;
@@ -107,11 +111,16 @@ class AppState : public QObject {
     Q_PROPERTY(tornivo::app::SystemMonitor* monitor READ monitor CONSTANT)
     Q_PROPERTY(tornivo::app::ScheduleManager* schedule READ schedule CONSTANT)
     Q_PROPERTY(tornivo::app::UpdateChecker* updates READ updates CONSTANT)
+    // The last removal of each section, by section id: {freed, done, left (items that stayed),
+    // reasons ({reason: count}: "changed", "protected", "permissionDenied", "busy",
+    // "otherFileSystem", "noTrash", "failed"), refused (why nothing was attempted, or "")}.
+    Q_PROPERTY(QVariantMap outcomes READ outcomeList NOTIFY outcomesChanged)
+    // What the last scan of each section could not read, by section id: {refused (the roots
+    // left alone, each a sentence), unread (count of folders not read), folders (the first of
+    // them, as text)}.
+    Q_PROPERTY(QVariantMap unread READ unreadList NOTIFY unreadChanged)
 
   public:
-    static constexpr const char* kProtectionDaysKey = DeveloperCleanEngine::kProtectionDaysKey;
-    static constexpr const char* kSoundEnabledKey = "soundEnabled";
-    static constexpr int kDefaultProtectionDays = DeveloperCleanEngine::kDefaultProtectionDays;
 
     AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObject* parent = nullptr);
     ~AppState() override;
@@ -207,6 +216,12 @@ class AppState : public QObject {
     ScheduleManager* schedule() const { return schedule_; }
     UpdateChecker* updates() const { return updates_; }
 
+    // The last removal of a section and what its last scan could not read.
+    const RemovalOutcome* lastOutcome(Section section) const;
+    const ScanReport* lastReport(Section section) const;
+    QVariantMap outcomeList() const;
+    QVariantMap unreadList() const;
+
     // The advice for the suggestion strip, first the most useful, built afresh at each read.
     std::vector<Suggestion> suggestions() const;
     // Each as {id, icon, message, actionLabel, action}, in words of the chosen language.
@@ -251,6 +266,12 @@ class AppState : public QObject {
     Q_INVOKABLE void autoResolveDuplicates(const QString& groupId);
     Q_INVOKABLE void removeAllDuplicates();
 
+  private:
+    // Keeps the chosen copy of each group (the first when none is named) and moves the others.
+    void resolveDuplicates(std::vector<std::pair<DuplicateGroup, Path>> choices, bool everyGroup);
+
+  public:
+
     // Large files (AppStateLargeFiles.cpp)
     static constexpr ByteCount kLargeFileMinSize = 524'288'000;  // 500 MiB on disk
     static constexpr int kLargeFileMonths = 3;                   // not opened for this long
@@ -284,7 +305,8 @@ class AppState : public QObject {
     Q_INVOKABLE void runDeveloperClean();
 
     // Uninstall (AppStateUninstall.cpp)
-    // A polite quit is waited for this many times this long before the removal goes on anyway.
+    // A polite quit is waited for this many times this long before the removal goes on anyway
+    // (on the uninstaller's worker, never the main thread).
     static constexpr int kQuitPolls = 30;
     static constexpr int kQuitPollMs = 100;
     // Reads the installed applications into installedApps.
@@ -311,8 +333,6 @@ class AppState : public QObject {
 
   private:
     void setUninstallTarget(std::optional<UninstallTarget> target);
-    void waitForQuitThenUninstall(UninstallTarget plan, int waits);
-    void uninstallNow(UninstallTarget plan);
     void finishUninstall(const UninstallTarget& plan, bool appRemoved);
     CommandRunner runUninstallCommand_;
 
@@ -371,6 +391,8 @@ class AppState : public QObject {
     void shredStrengthChanged();
     void isShreddingChanged();
     void lastShredOutcomeChanged();
+    void outcomesChanged();
+    void unreadChanged();
     // A move of an X-Ray file to the Trash is over; whether the file went.
     void diskFileTrashed(bool moved);
 
@@ -387,11 +409,12 @@ class AppState : public QObject {
         if (playCue_) playCue_(cue);
     }
     void setScanResult(std::optional<ScanResult> result);
-    // Whether a removal may go ahead: not while the protected folders cannot be read (what the
-    // user protected is then unknown). Says why in a banner when it may not.
-    bool mayRemove();
-    // Tells in a banner which folders a scan refused to read (see LayoutRoots.h), if any.
-    void reportRefused(const std::vector<RootProblem>& refused);
+    // Keeps a section's last removal for the screens; a removal refused because the protected
+    // folders cannot be read is also said in a banner.
+    void publishOutcome(Section section, RemovalOutcome outcome);
+    // Keeps what a section's last scan could not read; roots it left alone are also said in a
+    // banner.
+    void publishReport(Section section, ScanReport report);
     void setDeveloperResult(std::optional<DeveloperScanResult> result);
 
     const Layout layout_;
@@ -413,7 +436,7 @@ class AppState : public QObject {
     bool isScanningDev_ = false;
     std::optional<DeveloperScanResult> developerResult_;
     std::optional<ByteCount> lastDevFreed_;
-    int developerProtectionDays_ = kDefaultProtectionDays;
+    int developerProtectionDays_ = 0;
     bool soundEnabled_ = true;
     bool isAnalyzing_ = false;
     qint64 analysisFileCount_ = 0;
@@ -429,6 +452,10 @@ class AppState : public QObject {
     ShredStrength shredStrength_ = ShredStrength::quick;
     bool isShredding_ = false;
     std::optional<ShredOutcome> lastShredOutcome_;
+    std::map<Section, RemovalOutcome> outcomes_;
+    std::map<Section, ScanReport> reports_;
+    bool cleanPlanned_ = false;  // a junk clean is being planned: a second one waits its turn
+    TrashContents trashContents_;  // the Trash as last listed, identities included
 
     // QML mirrors of the optional results; the lists live in their models.
     ScanResultView* scanResultView_;

@@ -11,20 +11,17 @@ void AppState::runDeveloperScan() {
     assign(lastDevFreed_, std::optional<ByteCount>(), &AppState::lastDevFreedChanged);
     play(SoundCue::scanStart);
     developerClean_
-        .run([days = developerProtectionDays_, now = now_()](DeveloperCleanEngine& engine) {
-            return engine.scan(days, now);
+        .run([days = developerProtectionDays_, now = now_(),
+              protection = exclusions_->protection()](DeveloperCleanEngine& engine) {
+            ScanReport report;
+            auto result = findBuildOutputs(engine, days, now, protection, {}, &report);
+            return std::make_pair(std::move(result), std::move(report));
         })
-        .then(this, [this](DeveloperScanResult result) {
-            // On Linux the walk covers the whole home: a folder the user protected keeps its
-            // build outputs too.
-            std::erase_if(result.projects, [this](const DeveloperProject& p) {
-                return exclusions_->isProtected(p.url);
-            });
-            ByteCount cleanable = 0;
-            for (const auto& p : result.projects)
-                if (!p.isActive) cleanable += p.size;
-            setDeveloperResult(std::move(result));
-            if (cleanable > 0) play(SoundCue::scanDone);
+        .then(this, [this](std::pair<DeveloperScanResult, ScanReport> found) {
+            publishReport(Section::developer, std::move(found.second));
+            const bool cleanable = found.first.cleanableSize() > 0;
+            setDeveloperResult(std::move(found.first));
+            if (cleanable) play(SoundCue::scanDone);
             assign(isScanningDev_, false, &AppState::isScanningDevChanged);
         });
 }
@@ -50,18 +47,18 @@ void AppState::toggleDeveloperProject(const QString& id) {
 }
 
 void AppState::runDeveloperClean() {
-    if (!developerResult_ || !mayRemove()) return;
-    std::vector<DeveloperProject> selection;
-    for (const auto& p : developerResult_->cleanableProjects())
-        if (p.isSelected && !exclusions_->isProtected(p.url)) selection.push_back(p);
+    if (!developerResult_) return;
     assign(isScanningDev_, true, &AppState::isScanningDevChanged);
     play(SoundCue::removeStart);
     developerClean_
-        .run([selection = std::move(selection)](DeveloperCleanEngine& engine) {
-            return engine.clean(selection);
+        .run([projects = developerResult_->projects,
+              protection = exclusions_->protection()](DeveloperCleanEngine& engine) {
+            return cleanBuildOutputs(engine, projects, protection);
         })
-        .then(this, [this](ByteCount freed) {
-            assign(lastDevFreed_, std::optional<ByteCount>(freed), &AppState::lastDevFreedChanged);
+        .then(this, [this](RemovalOutcome outcome) {
+            assign(lastDevFreed_, std::optional<ByteCount>(outcome.freed),
+                   &AppState::lastDevFreedChanged);
+            publishOutcome(Section::developer, std::move(outcome));
             setDeveloperResult(std::nullopt);
             monitor_->refresh();
             play(SoundCue::removeDone);

@@ -23,13 +23,12 @@ void AppState::runDiskAnalysis() {
                    &AppState::analysisFolderChanged);
         });
     diskAnalyzer_
-        .run([progress, now = now_()](DiskAnalyzer& engine) {
-            return engine.analyze(progress, now);
-        })
-        .then(this, [this](std::vector<DiskCategory> categories) {
+        .run([progress, now = now_(), protection = exclusions_->protection()](
+                 DiskAnalyzer& engine) { return analyzeDisk(engine, protection, progress, now); })
+        .then(this, [this](Findings<DiskCategory> found) {
+            publishReport(Section::xray, std::move(found.report));
             // Protected files leave the lists; the totals keep what the walk counted.
-            diskCategories_->replace(
-                withoutProtected(std::move(categories), exclusions_->protection()));
+            diskCategories_->replace(std::move(found.records));
             publishDiskFiles();
             emit diskCategoriesChanged();
             assign(isAnalyzing_, false, &AppState::isAnalyzingChanged);
@@ -37,10 +36,14 @@ void AppState::runDiskAnalysis() {
 }
 
 void AppState::trashDiskFile(const DiskFile& file, FileKind kind) {
-    if (!mayRemove() || exclusions_->isProtected(file.url)) return;
-    diskAnalyzer_.run([file](DiskAnalyzer& engine) { return engine.trashFile(file); })
-        .then(this, [this, file, kind](bool moved) {
+    diskAnalyzer_
+        .run([file, protection = exclusions_->protection()](DiskAnalyzer& engine) {
+            return tornivo::trashDiskFile(engine, file, protection);
+        })
+        .then(this, [this, file, kind](RemovalOutcome outcome) {
+            const bool moved = outcome.done > 0;
             if (moved) dropDiskFile(file, kind);
+            publishOutcome(Section::xray, std::move(outcome));
             emit diskFileTrashed(moved);
         });
 }

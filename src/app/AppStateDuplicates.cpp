@@ -20,41 +20,45 @@ void AppState::runDuplicateScan() {
     assign(isFindingDuplicates_, true, &AppState::isFindingDuplicatesChanged);
     play(SoundCue::scanStart);
     duplicateFinder_
-        .run([layout = layout_](DuplicateFinder& finder) {
-            // The personal folders, checked as roots: none that leads to the home, above it or
-            // to another folder of the layout is walked.
-            const PersonalFolders folders(layout, DuplicateFinder::personalRoots(layout));
-            return std::make_pair(finder.scan(folders), folders.refused());
+        .run([layout = layout_, protection = exclusions_->protection()](DuplicateFinder& finder) {
+            return findDuplicates(finder, layout, {}, protection);
         })
-        .then(this, [this](std::pair<std::vector<DuplicateGroup>, std::vector<RootProblem>> found) {
-            reportRefused(found.second);
-            duplicateGroups_->replace(
-                withoutProtected(std::move(found.first), exclusions_->protection()));
+        .then(this, [this](DuplicateFindings found) {
+            publishReport(Section::duplicates, std::move(found.report));
+            duplicateGroups_->replace(std::move(found.groups));
             emit duplicateGroupsChanged();
             if (!duplicateGroups().empty()) play(SoundCue::scanDone);
             assign(isFindingDuplicates_, false, &AppState::isFindingDuplicatesChanged);
         });
 }
 
-void AppState::removeDuplicates(const Path& keeping, const DuplicateGroup& group) {
-    if (!mayRemove()) return;
+void AppState::resolveDuplicates(std::vector<std::pair<DuplicateGroup, Path>> choices,
+                                 bool everyGroup) {
+    if (choices.empty()) return;
+    if (everyGroup) play(SoundCue::removeStart);
     duplicateFinder_
-        .run([group = withoutProtected(std::vector{group}, exclusions_->protection()), keeping,
-              layout = layout_](DuplicateFinder& finder) -> std::optional<ByteCount> {
-            // A folder protected since the scan keeps its copies (and a group left with one
-            // copy is not touched).
-            if (group.empty()) return std::nullopt;
-            Trash trash(layout);
-            return finder.removeCopies(group.front(), keeping, trash);
+        .run([choices = std::move(choices), layout = layout_,
+              protection = exclusions_->protection()](DuplicateFinder& finder) {
+            return keepOneCopy(finder, layout, choices, protection);
         })
-        .then(this, [this, id = group.id](std::optional<ByteCount> freed) {
-            // Refused: the kept copy is not the group's or is gone, and nothing was moved.
-            if (!freed) return;
-            duplicateGroups_->removeIf([&](const DuplicateGroup& g) { return g.id == id; });
+        .then(this, [this, everyGroup](DuplicatesOutcome outcome) {
+            // A group whose kept copy is gone or changed keeps all of its copies and stays.
+            duplicateGroups_->removeIf([&](const DuplicateGroup& g) {
+                return std::find(outcome.resolved.begin(), outcome.resolved.end(), g.id) !=
+                       outcome.resolved.end();
+            });
             emit duplicateGroupsChanged();
+            const bool resolved = !outcome.resolved.empty();
+            publishOutcome(Section::duplicates, std::move(outcome.removal));
+            // One group whose kept copy changed: refused, nothing was moved, nothing to say.
+            if (!everyGroup && !resolved) return;
             monitor_->refresh();
             play(SoundCue::removeDone);
         });
+}
+
+void AppState::removeDuplicates(const Path& keeping, const DuplicateGroup& group) {
+    resolveDuplicates({{group, keeping}}, false);
 }
 
 void AppState::removeDuplicates(const QString& keepingFileId, const QString& groupId) {
@@ -74,29 +78,10 @@ void AppState::autoResolveDuplicates(const QString& groupId) {
 }
 
 void AppState::removeAllDuplicates() {
-    std::vector<DuplicateGroup> groups = duplicateGroups();
-    if (groups.empty() || !mayRemove()) return;
-    play(SoundCue::removeStart);
-    duplicateFinder_
-        .run([groups = withoutProtected(std::move(groups), exclusions_->protection()),
-              layout = layout_](DuplicateFinder& finder) {
-            // One group after the other, each sparing its first file; a group whose first file
-            // is gone or changed keeps all of its copies.
-            Trash trash(layout);
-            std::vector<Uuid> resolved;
-            for (const auto& group : groups)
-                if (group.files.empty() || finder.removeCopies(group, group.files.front(), trash))
-                    resolved.push_back(group.id);
-            return resolved;
-        })
-        .then(this, [this](std::vector<Uuid> resolved) {
-            duplicateGroups_->removeIf([&](const DuplicateGroup& g) {
-                return std::find(resolved.begin(), resolved.end(), g.id) != resolved.end();
-            });
-            emit duplicateGroupsChanged();
-            monitor_->refresh();
-            play(SoundCue::removeDone);
-        });
+    // One group after the other, each sparing its first file.
+    std::vector<std::pair<DuplicateGroup, Path>> choices;
+    for (const auto& group : duplicateGroups()) choices.push_back({group, Path()});
+    resolveDuplicates(std::move(choices), true);
 }
 
 }  // namespace tornivo::app

@@ -10,16 +10,13 @@ void AppState::runInstallerScan() {
     assign(isScanningInstallers_, true, &AppState::isScanningInstallersChanged);
     play(SoundCue::scanStart);
     installerScanner_
-        .run([](InstallerScanner& engine) {
-            std::vector<RootProblem> refused;
-            auto files = engine.scan(&refused);
-            return std::make_pair(std::move(files), std::move(refused));
+        .run([protection = exclusions_->protection()](InstallerScanner& engine) {
+            return findInstallers(engine, protection);
         })
-        .then(this, [this](std::pair<std::vector<InstallerFile>, std::vector<RootProblem>> found) {
-            reportRefused(found.second);
-            installerFiles_->replace(withoutProtected(
-                std::move(found.first),
-                exclusions_->protection()));  // matched installers are ticked again
+        .then(this, [this](Findings<InstallerFile> found) {
+            publishReport(Section::installers, std::move(found.report));
+            // Matched installers are ticked again.
+            installerFiles_->replace(std::move(found.records));
             emit installerFilesChanged();
             if (!installerFiles().empty()) play(SoundCue::scanDone);
             assign(isScanningInstallers_, false, &AppState::isScanningInstallersChanged);
@@ -40,22 +37,23 @@ void AppState::toggleInstaller(const QString& id) {
 }
 
 void AppState::removeSelectedInstallers() {
-    if (!mayRemove()) return;
-    std::vector<InstallerFile> toMove;
     std::set<Uuid> ticked;
-    for (const auto& f : installerFiles()) {
-        if (!f.isSelected) continue;
-        ticked.insert(f.id);
-        // A folder protected since the scan keeps its files; they still leave the list.
-        if (!exclusions_->isProtected(f.url)) toMove.push_back(f);
-    }
+    for (const auto& f : installerFiles())
+        if (f.isSelected) ticked.insert(f.id);
     play(SoundCue::removeStart);
     installerScanner_
-        .run([files = std::move(toMove)](InstallerScanner& engine) { return engine.remove(files); })
-        .then(this, [this, ticked = std::move(ticked)](ByteCount) {
-            // The records that were ticked when the removal started, moved or not.
-            installerFiles_->removeIf(
-                [&](const InstallerFile& f) { return ticked.contains(f.id); });
+        .run([files = installerFiles(),
+              protection = exclusions_->protection()](InstallerScanner& engine) {
+            // A folder protected since the scan keeps its files.
+            return trashInstallers(engine, files, protection);
+        })
+        .then(this, [this, ticked = std::move(ticked)](RemovalOutcome outcome) {
+            // The records that were ticked when the removal started, moved or not (the outcome
+            // says what stayed); all of them stay listed when nothing could be attempted.
+            if (!outcome.refused)
+                installerFiles_->removeIf(
+                    [&](const InstallerFile& f) { return ticked.contains(f.id); });
+            publishOutcome(Section::installers, std::move(outcome));
             emit installerFilesChanged();
             monitor_->refresh();
             play(SoundCue::removeDone);

@@ -10,16 +10,12 @@ void AppState::runLargeFileScan() {
     assign(isFindingLarge_, true, &AppState::isFindingLargeChanged);
     play(SoundCue::scanStart);
     largeScanner_
-        .run([now = now_()](LargeFileScanner& engine) {
-            std::vector<RootProblem> refused;
-            auto files = engine.scan(kLargeFileMinSize, kLargeFileMonths, now, {}, &refused);
-            return std::make_pair(std::move(files), std::move(refused));
+        .run([now = now_(), protection = exclusions_->protection()](LargeFileScanner& engine) {
+            return findLargeFiles(engine, kLargeFileMinSize, kLargeFileMonths, now, protection);
         })
-        .then(this, [this](std::pair<std::vector<LargeFile>, std::vector<RootProblem>> found) {
-            reportRefused(found.second);
-            largeFiles_->replace(
-                withoutProtected(std::move(found.first),
-                                 exclusions_->protection()));  // earlier ticks go with the old list
+        .then(this, [this](Findings<LargeFile> found) {
+            publishReport(Section::large, std::move(found.report));
+            largeFiles_->replace(std::move(found.records));  // earlier ticks go with the old list
             emit largeFilesChanged();
             if (!largeFiles().empty()) play(SoundCue::scanDone);
             assign(isFindingLarge_, false, &AppState::isFindingLargeChanged);
@@ -40,22 +36,23 @@ void AppState::toggleSelection(const QString& id) {
 }
 
 void AppState::removeSelectedLargeFiles() {
-    if (!mayRemove()) return;
-    std::vector<LargeFile> toMove;
     std::set<Uuid> ticked;
-    for (const auto& f : largeFiles()) {
-        if (!f.isSelected) continue;
-        ticked.insert(f.id);
-        // A folder protected since the scan keeps its files; they still leave the list.
-        if (!exclusions_->isProtected(f.url)) toMove.push_back(f);
-    }
+    for (const auto& f : largeFiles())
+        if (f.isSelected) ticked.insert(f.id);
     play(SoundCue::removeStart);
     largeScanner_
-        .run([files = std::move(toMove)](LargeFileScanner& engine) { return engine.remove(files); })
-        .then(this, [this, ticked = std::move(ticked)](ByteCount) {
+        .run([files = largeFiles(),
+              protection = exclusions_->protection()](LargeFileScanner& engine) {
+            // A folder protected since the scan keeps its files.
+            return trashLargeFiles(engine, files, protection);
+        })
+        .then(this, [this, ticked = std::move(ticked)](RemovalOutcome outcome) {
             // The records that were ticked when the removal started, moved or not: a later scan
-            // shows again what stayed on disk.
-            largeFiles_->removeIf([&](const LargeFile& f) { return ticked.contains(f.id); });
+            // shows again what stayed on disk, and the outcome says what and why. All of them
+            // stay listed when nothing could be attempted.
+            if (!outcome.refused)
+                largeFiles_->removeIf([&](const LargeFile& f) { return ticked.contains(f.id); });
+            publishOutcome(Section::large, std::move(outcome));
             emit largeFilesChanged();
             monitor_->refresh();
             play(SoundCue::removeDone);

@@ -5,32 +5,43 @@
 namespace tornivo::app {
 
 void AppState::loadTrash() {
-    secureEraser_.run([](SecureEraser& engine) { return engine.trashContents(); })
+    secureEraser_
+        .run([protection = exclusions_->protection()](SecureEraser& engine) {
+            return listTrash(engine, protection);
+        })
         .then(this, [this](TrashContents contents) {
-            if (contents.refused) reportRefused({*contents.refused});
+            ScanReport report;
+            if (contents.refused) report.refused.push_back(*contents.refused);
+            publishReport(Section::shred, std::move(report));
             // What the user protected is neither listed nor erased (its bytes still count).
-            trashItems_->replace(
-                withoutProtected(std::move(contents.items), exclusions_->protection()));
+            trashItems_->replace(std::vector<Path>(contents.items));
+            trashContents_ = std::move(contents);
             emit trashItemsChanged();
-            assign(trashBytes_, static_cast<qint64>(contents.totalBytes),
+            assign(trashBytes_, static_cast<qint64>(trashContents_.totalBytes),
                    &AppState::trashBytesChanged);
         });
 }
 
 void AppState::runSecureEmptyTrash() {
-    if (trashItems().empty() || !mayRemove()) return;
+    if (trashItems().empty()) return;
     setIsShredding(true);
     play(SoundCue::shredStart);
     secureEraser_
-        .run([items = withoutProtected(trashItems(), exclusions_->protection()),
-              passes = shredStrengthPasses()](SecureEraser& engine) {
-            return engine.erase(items, passes);
+        .run([listed = trashContents_, passes = shredStrengthPasses(),
+              protection = exclusions_->protection()](SecureEraser& engine) {
+            return shredTrash(engine, listed, passes, protection);
         })
         .then(this, [this](ShredOutcome outcome) {
-            lastShredOutcome_ = outcome;  // announced even when equal to the previous one
+            RemovalOutcome removal;
+            removal.done = outcome.count;
+            removal.left = outcome.left;
+            removal.refused = outcome.refused;
+            publishOutcome(Section::shred, std::move(removal));
+            lastShredOutcome_ = std::move(outcome);  // announced even when equal to the last
             emit lastShredOutcomeChanged();
             // What stayed behind shows again at the next loadTrash.
             trashItems_->replace({});
+            trashContents_ = {};
             emit trashItemsChanged();
             assign(trashBytes_, qint64{0}, &AppState::trashBytesChanged);
             monitor_->refresh();

@@ -3,9 +3,10 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <QTimer>
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 #include "AppState.h"
 #include "platform/PathText.h"
@@ -17,6 +18,12 @@ namespace {
 std::vector<RunningProcess> processesOfThisUser() {
     return RunningApps::processes("/proc", ::getuid());
 }
+
+// What the uninstaller's worker did with a confirmed plan.
+struct UninstallStep {
+    bool stillRunning = false;  // the application runs and no quit was asked for: nothing done
+    RemovalOutcome outcome;
+};
 
 }  // namespace
 
@@ -36,16 +43,13 @@ void AppState::setUninstallTarget(std::optional<UninstallTarget> target) {
 
 void AppState::inspectApp(const Path& appURL) {
     assign(isInspecting_, true, &AppState::isInspectingChanged);
-    uninstaller_.run([appURL](UninstallerEngine& engine) { return engine.inspect(appURL); })
+    uninstaller_
+        .run([appURL, protection = exclusions_->protection()](UninstallerEngine& engine) {
+            // Protected folders keep the application's own files too (an AppImage kept in a
+            // protected folder stays where it is).
+            return inspectApplication(engine, appURL, protection);
+        })
         .then(this, [this](UninstallTarget plan) {
-            plan.leftovers = withoutProtected(std::move(plan.leftovers), exclusions_->protection());
-            // The user's protected folders keep the application's own files too (an AppImage
-            // kept in a protected folder stays where it is).
-            std::erase_if(plan.appFiles, [&](const AppFile& f) {
-                if (!exclusions_->isProtected(f.url)) return false;
-                plan.appSize -= f.size;
-                return true;
-            });
             setUninstallTarget(std::move(plan));
             assign(isInspecting_, false, &AppState::isInspectingChanged);
         });
@@ -81,41 +85,47 @@ void AppState::cancelUninstall() {
 }
 
 void AppState::confirmUninstall(bool force) {
-    if (!uninstallTarget_ || !mayRemove()) return;
-    UninstallTarget plan = *uninstallTarget_;
-    const bool running = plan.bundleID && !plan.bundleID->empty() &&
-                         runningApps_().contains(RunningApps::lowerCased(*plan.bundleID));
-    if (!running) return uninstallNow(std::move(plan));
-    if (!force) return setShowAppRunningAlert(true);
-
-    // A polite quit request to every instance, never to this program itself.
-    for (pid_t pid :
-         UninstallerEngine::instancesOf(*plan.bundleID, processesOfThisUser(), ::getpid()))
-        ::kill(pid, SIGTERM);
-    waitForQuitThenUninstall(std::move(plan), 0);
-}
-
-void AppState::waitForQuitThenUninstall(UninstallTarget plan, int waits) {
-    if (waits >= kQuitPolls ||
-        UninstallerEngine::instancesOf(*plan.bundleID, processesOfThisUser(), ::getpid()).empty())
-        return uninstallNow(std::move(plan));
-    QTimer::singleShot(kQuitPollMs, this, [this, plan = std::move(plan), waits]() mutable {
-        waitForQuitThenUninstall(std::move(plan), waits + 1);
-    });
-}
-
-void AppState::uninstallNow(UninstallTarget plan) {
-    // A folder protected since the inspection keeps what lies in it.
-    std::erase_if(plan.leftovers,
-                  [this](const AppLeftover& l) { return exclusions_->isProtected(l.url); });
-    std::erase_if(plan.appFiles,
-                  [this](const AppFile& f) { return exclusions_->isProtected(f.url); });
-    uninstaller_.run([plan](UninstallerEngine& engine) { return engine.uninstall(plan, true); })
-        .then(this, [this, plan](ByteCount) {
+    if (!uninstallTarget_) return;
+    // Everything that reads the processes, and the wait for a polite quit, happens on the
+    // uninstaller's worker, never on the main thread.
+    uninstaller_
+        .run([plan = *uninstallTarget_, force, running = runningApps_,
+              protection = exclusions_->protection()](UninstallerEngine& engine) {
+            UninstallStep step;
+            const bool runs = plan.bundleID && !plan.bundleID->empty() &&
+                              running().contains(RunningApps::lowerCased(*plan.bundleID));
+            if (runs && !force) {
+                step.stillRunning = true;
+                return step;
+            }
+            if (runs) {
+                // A polite quit request to every instance, never to this program itself, then a
+                // wait for them to go before the removal goes on anyway.
+                for (pid_t pid : UninstallerEngine::instancesOf(
+                         *plan.bundleID, processesOfThisUser(), ::getpid()))
+                    ::kill(pid, SIGTERM);
+                for (int waits = 0; waits < kQuitPolls &&
+                                    !UninstallerEngine::instancesOf(
+                                         *plan.bundleID, processesOfThisUser(), ::getpid())
+                                         .empty();
+                     ++waits)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(kQuitPollMs));
+            }
+            step.outcome = uninstallApplication(engine, plan, protection);
+            return step;
+        })
+        .then(this, [this, plan = *uninstallTarget_](UninstallStep step) {
+            if (step.stillRunning) return setShowAppRunningAlert(true);
+            const bool refused = step.outcome.refused.has_value();
+            // The application's own files went when none of them was left behind.
+            bool filesGone = plan.removal == AppRemoval::trash && !plan.appFiles.empty();
+            for (const auto& left : step.outcome.left)
+                for (const auto& file : plan.appFiles)
+                    if (left.url == file.url) filesGone = false;
+            publishOutcome(Section::uninstall, std::move(step.outcome));
+            if (refused) return;
             const auto command = UninstallerEngine::removalCommand(plan);
-            if (!command)
-                return finishUninstall(plan,
-                                       plan.removal == AppRemoval::trash && !plan.appFiles.empty());
+            if (!command) return finishUninstall(plan, filesGone);
             QFuture<bool> done =
                 runUninstallCommand_ ? runUninstallCommand_(*command) : tuneUp_->start(*command);
             done.then(this, [this, plan](bool ok) { finishUninstall(plan, ok); });

@@ -53,7 +53,7 @@ const std::array<LocalizationManager::Language, 20>& LocalizationManager::table(
 
 LocalizationManager::LocalizationManager(PreferencesStore& store, QObject* parent)
     : QObject(parent), store_(store), systemLocale_(QLocale::system()) {
-    code_ = QString::fromStdString(store_.string(kKey).value_or(kSystem));
+    code_ = QString::fromStdString(*setting::read(store_, setting::appLanguage));
     rebind();
 }
 

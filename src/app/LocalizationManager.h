@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "platform/PreferencesStore.h"
+#include "platform/Settings.h"
 
 class QQmlEngine;
 class QJSEngine;
@@ -33,8 +34,8 @@ class LocalizationManager : public QObject {
     Q_PROPERTY(QString boundTable READ boundTable NOTIFY codeChanged)
 
   public:
-    static constexpr const char* kKey = "appLanguage";
-    static constexpr const char* kSystem = "system";
+    static constexpr const char* kKey = setting::appLanguage.key;
+    static constexpr const char* kSystem = setting::appLanguage.fallback;
 
     struct Language {
         const char* code;

@@ -2,7 +2,7 @@
 
 #include "BannerCenter.h"
 #include "Fmt.h"
-#include "platform/ProtectedFilter.h"
+#include "workflows/JunkWorkflow.h"
 
 namespace tornivo::app {
 
@@ -49,20 +49,19 @@ QString titleKey(ScheduleInterval interval) {
     return "settings.interval." + raw(interval);
 }
 
-ScheduleManager::ScheduleManager(Layout layout, PreferencesStore& store,
+ScheduleManager::ScheduleManager(SerialExecutor<QuickCleanEngine>& junk, PreferencesStore& store,
                                  std::function<ProtectedFolders()> protection, QObject* parent)
     : QObject(parent),
       store_(store),
       protection_(std::move(protection)),
-      engine_(std::make_shared<QuickCleanEngine>(std::move(layout))),
+      engine_(junk),
       now_([] { return Clock::now(); }),
       runningApps_([] { return RunningApps::current(); }),
       showBanner_([](const QString& icon, const QString& title, const QString& message) {
           BannerCenter::shared().show(icon, title, message);
       }) {
-    if (auto stored = store_.string(kIntervalKey))
-        interval_ = fromRawValue<ScheduleInterval>(*stored).value_or(ScheduleInterval::off);
-    autoClean_ = store_.boolean(kAutoCleanKey).value_or(false);
+    interval_ = setting::readChoice<ScheduleInterval>(store_, setting::scheduleInterval);
+    autoClean_ = setting::read(store_, setting::scheduleAutoClean);
     lastRun_ = readDate(store_, kLastRunKey);
     timer_.setInterval(kCheckSeconds * 1000);
     connect(&timer_, &QTimer::timeout, this, &ScheduleManager::tick);
@@ -125,35 +124,32 @@ void ScheduleManager::tick() {
 }
 
 void ScheduleManager::finishWithScan(JunkScan scan) {
-    const std::vector<JunkItem>& items = scan.items;
-    ByteCount total = 0;
-    for (const auto& item : items) total += item.size;
-    if (items.empty() || total < kReportThreshold) return emit tickFinished();
+    const ScanResult result{std::move(scan.items), now_()};
+    const ByteCount total = result.totalSize();
+    if (result.items.empty() || total < kReportThreshold) return emit tickFinished();
+    auto report = [this, total] {
+        showBanner_("sparkles", qtTrId("banner.foundTitle"),
+                    qtTrId("banner.foundMessage").arg(Fmt::bytes(total)));
+        emit tickFinished();
+    };
+    if (!autoClean_) return report();
 
-    const ProtectedFolders protection = protection_ ? protection_() : ProtectedFolders();
-    // While the protected folders cannot be read, nothing is cleaned behind the user's back:
-    // the junk is only reported.
-    if (autoClean_ && !protection.problem()) {
-        // What the user protected is never cleaned behind their back, and neither is the junk
-        // of a running application.
-        JunkSplit split = splitByRunningApps(withoutProtected(items, protection), runningApps_());
-        if (!split.toClean.empty()) {
-            engine_
-                .run([toClean = std::move(split.toClean)](QuickCleanEngine& engine) {
-                    return engine.clean(toClean);
-                })
-                .then(this, [this](ByteCount freed) {
-                    if (freed >= 1)
-                        showBanner_("sparkles", qtTrId("banner.cleanedTitle"),
-                                    qtTrId("banner.cleanedMessage").arg(Fmt::bytes(freed)));
-                    emit tickFinished();
-                });
-            return;
-        }
-    }
-    showBanner_("sparkles", qtTrId("banner.foundTitle"),
-                qtTrId("banner.foundMessage").arg(Fmt::bytes(total)));
-    emit tickFinished();
+    // The same clean as the clean section's: never what the user protected (and nothing at all
+    // while the protected folders cannot be read), never a running application's junk; planned
+    // and run on the junk engine's worker.
+    engine_
+        .run([items = result.items, protection = protection_ ? protection_() : ProtectedFolders(),
+              running = runningApps_](QuickCleanEngine& engine) {
+            const JunkCleanPlan plan = planJunkClean(items, protection, running());
+            return cleanJunk(engine, plan);
+        })
+        .then(this, [this, report](RemovalOutcome outcome) {
+            if (outcome.refused || outcome.done == 0) return report();
+            if (outcome.freed >= 1)
+                showBanner_("sparkles", qtTrId("banner.cleanedTitle"),
+                            qtTrId("banner.cleanedMessage").arg(Fmt::bytes(outcome.freed)));
+            emit tickFinished();
+        });
 }
 
 }  // namespace tornivo::app

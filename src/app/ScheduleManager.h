@@ -16,6 +16,7 @@
 #include "engines/QuickCleanEngine.h"
 #include "models/RawEnum.h"
 #include "platform/Exclusions.h"
+#include "platform/Settings.h"
 #include "platform/PreferencesStore.h"
 
 namespace tornivo::app {
@@ -50,9 +51,9 @@ class ScheduleManager : public QObject {
     Q_PROPERTY(QDateTime lastRun READ lastRunValue NOTIFY lastRunChanged)
 
   public:
-    static constexpr const char* kIntervalKey = "schedule.interval";
-    static constexpr const char* kAutoCleanKey = "schedule.autoClean";
-    static constexpr const char* kLastRunKey = "schedule.lastRun";
+    static constexpr const char* kIntervalKey = setting::scheduleInterval.key;
+    static constexpr const char* kAutoCleanKey = setting::scheduleAutoClean.key;
+    static constexpr const char* kLastRunKey = setting::scheduleLastRun.key;
     static constexpr int kCheckSeconds = 1800;
     static constexpr ByteCount kReportThreshold = 104'857'600;  // 100 MiB
 
@@ -61,7 +62,9 @@ class ScheduleManager : public QObject {
 
     // Reads the three settings; `protection` gives the protected folders as they stand, which an
     // automatic clean leaves alone (and while they cannot be read, it cleans nothing).
-    ScheduleManager(Layout layout, PreferencesStore& store,
+    // `junk` is the application's own junk engine, so that a scheduled clean and a manual one
+    // never run on the same folders at once.
+    ScheduleManager(SerialExecutor<QuickCleanEngine>& junk, PreferencesStore& store,
                     std::function<ProtectedFolders()> protection, QObject* parent = nullptr);
 
     ScheduleInterval interval() const { return interval_; }
@@ -102,7 +105,7 @@ class ScheduleManager : public QObject {
     ScheduleInterval interval_ = ScheduleInterval::off;
     bool autoClean_ = false;
     std::optional<TimePoint> lastRun_;
-    SerialExecutor<QuickCleanEngine> engine_;
+    SerialExecutor<QuickCleanEngine>& engine_;
     QTimer timer_;
     std::function<TimePoint()> now_;
     std::function<RunningApps::Map()> runningApps_;

@@ -127,12 +127,11 @@ const SoundManager::Sound& SoundManager::sound(SoundCue cue) {
     Q_UNREACHABLE();
 }
 
-SoundManager::SoundManager(PreferencesStore& store, QObject* parent)
-    : SoundManager(store, std::make_unique<CanberraPlayer>(), parent) {}
+SoundManager::SoundManager(Switch enabled, QObject* parent)
+    : SoundManager(std::move(enabled), std::make_unique<CanberraPlayer>(), parent) {}
 
-SoundManager::SoundManager(PreferencesStore& store, std::unique_ptr<SoundPlayer> player,
-                           QObject* parent)
-    : QObject(parent), store_(store), player_(std::move(player)) {}
+SoundManager::SoundManager(Switch enabled, std::unique_ptr<SoundPlayer> player, QObject* parent)
+    : QObject(parent), enabled_(std::move(enabled)), player_(std::move(player)) {}
 
 SoundManager::~SoundManager() {
     if (g_shared == this) g_shared = nullptr;
@@ -150,10 +149,6 @@ SoundManager* SoundManager::create(QQmlEngine*, QJSEngine* engine) {
     Q_ASSERT(g_shared && engine->thread() == g_shared->thread());
     QJSEngine::setObjectOwnership(g_shared, QJSEngine::CppOwnership);
     return g_shared;
-}
-
-bool SoundManager::isEnabled() const {
-    return store_.boolean(kEnabledKey).value_or(true);
 }
 
 void SoundManager::play(SoundCue cue) {

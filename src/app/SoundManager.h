@@ -1,7 +1,7 @@
 #pragma once
 // Short sounds as feedback when scans and removals start and finish, unless the user has
-// switched sounds off. The switch ("soundEnabled", written by AppState) is read from the store
-// at every play, so a change takes effect at once. Each cue keeps its name from the product's
+// switched sounds off. The switch belongs to AppState (its soundEnabled property): the manager
+// asks it at every play, so a change takes effect at once. Each cue keeps its name from the product's
 // vocabulary and is played as an event of the desktop's sound theme (freedesktop sound theme
 // and naming conventions) through libcanberra:
 //
@@ -19,10 +19,10 @@
 #include <QObject>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "SoundCue.h"
-#include "platform/PreferencesStore.h"
 
 class QQmlEngine;
 class QJSEngine;
@@ -64,7 +64,6 @@ class SoundManager : public QObject {
     QML_SINGLETON
 
   public:
-    static constexpr const char* kEnabledKey = "soundEnabled";
 
     struct Sound {
         SoundCue cue;
@@ -75,10 +74,12 @@ class SoundManager : public QObject {
     static const std::array<Sound, 6>& sounds();
     static const Sound& sound(SoundCue cue);
 
+    // Whether sounds are on, asked at every play.
+    using Switch = std::function<bool()>;
+
     // Plays through libcanberra.
-    explicit SoundManager(PreferencesStore& store, QObject* parent = nullptr);
-    SoundManager(PreferencesStore& store, std::unique_ptr<SoundPlayer> player,
-                 QObject* parent = nullptr);
+    explicit SoundManager(Switch enabled, QObject* parent = nullptr);
+    SoundManager(Switch enabled, std::unique_ptr<SoundPlayer> player, QObject* parent = nullptr);
     ~SoundManager() override;
 
     // The instance the application and QML use.
@@ -86,8 +87,7 @@ class SoundManager : public QObject {
     static void setShared(SoundManager* manager);
     static SoundManager* create(QQmlEngine*, QJSEngine* engine);
 
-    // The stored switch: true when it is missing or not a boolean.
-    bool isEnabled() const;
+    bool isEnabled() const { return enabled_ && enabled_(); }
     // Restarts the cue's sound if it is still playing; nothing when sounds are off.
     void play(SoundCue cue);
     // For AppState::setCuePlayer; does nothing once this manager is gone.
@@ -98,7 +98,7 @@ class SoundManager : public QObject {
     Q_INVOKABLE void playSoundOn() { play(SoundCue::soundOn); }
 
   private:
-    PreferencesStore& store_;
+    Switch enabled_;
     std::unique_ptr<SoundPlayer> player_;
 };
 

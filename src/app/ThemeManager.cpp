@@ -22,9 +22,7 @@ QLatin1String raw(AppearanceMode mode) {
 // Only the two forced modes are recognised; a missing value, another type or an unknown word
 // all mean following the system.
 AppearanceMode readAppearance(const PreferencesStore& store) {
-    const auto stored = store.string(ThemeManager::kAppearanceKey);
-    return stored ? fromRawValue<AppearanceMode>(*stored).value_or(AppearanceMode::system)
-                  : AppearanceMode::system;
+    return setting::readChoice<AppearanceMode>(store, setting::themeAppearance);
 }
 
 }  // namespace
@@ -49,7 +47,7 @@ ThemeManager::ThemeManager(PreferencesStore& store, QObject* parent)
     : QObject(parent),
       store_(store),
       appearance_(readAppearance(store)),
-      accentID_(store.string(kAccentKey).value_or(kDefaultAccent)) {
+      accentID_(*setting::read(store, setting::themeAccent)) {
     // The system's accent is the palette's highlight: a palette change (a new desktop theme)
     // reaches the application object as an event.
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))

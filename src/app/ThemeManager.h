@@ -14,6 +14,7 @@
 
 #include "models/RawEnum.h"
 #include "platform/PreferencesStore.h"
+#include "platform/Settings.h"
 
 class QQmlEngine;
 class QJSEngine;
@@ -57,9 +58,9 @@ class ThemeManager : public QObject {
     Q_PROPERTY(bool dark READ dark NOTIFY appearanceChanged)
 
   public:
-    static constexpr const char* kAppearanceKey = "themeAppearance";
-    static constexpr const char* kAccentKey = "themeAccent";
-    static constexpr const char* kDefaultAccent = "blue";
+    static constexpr const char* kAppearanceKey = setting::themeAppearance.key;
+    static constexpr const char* kAccentKey = setting::themeAccent.key;
+    static constexpr const char* kDefaultAccent = setting::themeAccent.fallback;
 
     struct Preset {
         const char* id;

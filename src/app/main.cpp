@@ -57,10 +57,11 @@ int main(int argc, char* argv[]) {
     tornivo::app::LocalizationManager::setShared(&l10n);
     tornivo::app::ThemeManager theme(*store);
     tornivo::app::ThemeManager::setShared(&theme);
-    tornivo::app::SoundManager sound(*store);
-    tornivo::app::SoundManager::setShared(&sound);
     tornivo::app::AppState state(layout, store);
     tornivo::app::AppState::setInstance(&state);
+    // The sound switch belongs to AppState; the sound service asks it at every play.
+    tornivo::app::SoundManager sound([&state] { return state.soundEnabled(); });
+    tornivo::app::SoundManager::setShared(&sound);
     state.setCuePlayer(sound.cuePlayer());
 
     QQmlApplicationEngine engine;

@@ -39,9 +39,53 @@ bool Context::mayRemove() {
     return false;
 }
 
-void Context::reportRefused(const std::vector<RootProblem>& refused) const {
-    for (const auto& problem : refused)
+void Context::reportUnread(const ScanReport& report) const {
+    for (const auto& problem : report.refused)
         warn("left alone: " + describe(problem, terminalText(problem.folder)));
+    if (json_) return;
+    for (const auto& folder : report.unread)
+        warn((folder.reason == UnreadReason::otherFileSystem ? "not read (another file system): "
+                                                              : "not read (unreadable): ") +
+             terminalText(folder.url));
+    if (report.unreadCount > static_cast<std::int64_t>(report.unread.size()))
+        warn("not read: " +
+             std::to_string(report.unreadCount - static_cast<std::int64_t>(report.unread.size())) +
+             " more folders");
+}
+
+namespace {
+const char* reasonText(LeftReason reason) {
+    switch (reason) {
+        case LeftReason::changed:
+            return "changed since it was listed";
+        case LeftReason::protectedFolder:
+            return "in a protected folder, or holding one";
+        case LeftReason::permissionDenied:
+            return "permission denied";
+        case LeftReason::busy:
+            return "busy";
+        case LeftReason::otherFileSystem:
+            return "on another file system";
+        case LeftReason::noTrash:
+            return "no Trash could take it";
+        case LeftReason::failed:
+            break;
+    }
+    return "could not be removed";
+}
+}  // namespace
+
+int Context::reportLeft(const RemovalOutcome& outcome) {
+    if (outcome.refused) {
+        warn("nothing removed: the protected folders cannot be read: " +
+             terminalText(outcome.refused->file) + " " + outcome.refused->what +
+             " (mend or remove that file)");
+        return kFailure;
+    }
+    if (!json_)
+        for (const auto& left : outcome.left)
+            warn("left " + terminalText(left.url) + ": " + reasonText(left.reason));
+    return kSuccess;
 }
 
 std::span<const Command* const> commandTable() {

@@ -43,8 +43,13 @@ class Context {
     // Whether a removal may go ahead: not while the protected folders cannot be read, since
     // what the user protected is then unknown. Says so on standard error when it may not.
     bool mayRemove();
-    // Names on standard error each folder that was left unread, and why.
-    void reportRefused(const std::vector<RootProblem>& refused) const;
+    // What a scan could not read: named on standard error (in text mode: JSON documents carry
+    // it as their "unread" field instead).
+    void reportUnread(const ScanReport& report) const;
+    // What a removal left behind, each item with its reason, on standard error (in text mode;
+    // JSON documents carry it as their "left" field), and the refusal when nothing was
+    // attempted. The status the command ends with because of it: kFailure when refused.
+    int reportLeft(const RemovalOutcome& outcome);
 
   private:
     Layout layout_;

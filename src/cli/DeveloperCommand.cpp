@@ -6,10 +6,9 @@
 #include "Command.h"
 #include "JsonRecords.h"
 #include "Progress.h"
-#include "engines/DeveloperCleanEngine.h"
+#include "workflows/FileWorkflows.h"
 #include "platform/ByteFormatter.h"
 #include "platform/LocaleFormat.h"
-#include "platform/ProtectedFilter.h"
 
 namespace tornivo::cli {
 
@@ -17,26 +16,22 @@ namespace {
 
 constexpr OptionDecl kOptions[] = {{"--days", true}, {"--clean", false}};
 
-void printProjects(const Context& context, const std::vector<DeveloperProject>& projects,
+void printProjects(const Context& context, const DeveloperScanResult& result,
                    int days) {
     const std::string& locale = context.locale();
+    const auto& projects = result.projects;
     if (projects.empty()) {
         std::cout << "No build outputs found.\n";
         return;
     }
     Table table({{"SIZE", Table::Align::right}, {"LAST ACTIVITY"}, {"ACTIVE"}, {"NAME"}, {"PATH"}});
-    ByteCount cleanable = 0;
-    std::int64_t active = 0;
-    for (const auto& p : projects) {
+    for (const auto& p : projects)
         table.add(
             {formatBytes(p.size, locale),
              p.lastActivity == TimePoint{} ? "unknown" : formatMediumDate(p.lastActivity, locale),
              p.isActive ? "active" : "", terminalText(p.name), terminalText(p.url)});
-        if (p.isActive)
-            ++active;
-        else
-            cleanable += p.size;
-    }
+    const ByteCount cleanable = result.cleanableSize();
+    const auto active = static_cast<std::int64_t>(result.activeProjects().size());
     table.print(std::cout);
     std::cout << counted(static_cast<std::int64_t>(projects.size()), "build output",
                          "build outputs", locale)
@@ -52,38 +47,38 @@ int run(Context& context, const ParsedArguments& arguments) {
         arguments
             .integer("--days", 0, DeveloperCleanEngine::kMaxProtectionDays,
                      "a whole number of days, 0 to 100000")
-            .value_or(DeveloperCleanEngine::storedProtectionDays(context.store())));
+            .value_or(setting::read(context.store(), setting::developerProtectionDays)));
 
     const DeveloperCleanEngine engine(context.layout());
     DeveloperScanResult result;
+    ScanReport report;
     {
         ProgressLine progress(context.progress());
         progress.set("Looking for build outputs");
-        result =
-            engine.scan(days, Clock::now(), showOn(progress, context.progress(), context.locale()));
         // As the application publishes a scan: a protected folder keeps its build outputs.
-        result.projects = withoutProtected(std::move(result.projects), context.protection());
+        result = findBuildOutputs(engine, days, Clock::now(), context.protection(),
+                                  showOn(progress, context.progress(), context.locale()), &report);
     }
+    context.reportUnread(report);
 
     if (!arguments.has("--clean")) {
         if (context.json())
-            writeJson(std::cout, {{"projects", toJsonArray(result.projects)}});
+            writeJson(std::cout, {{"projects", toJsonArray(result.projects)},
+                                  {"unread", toJson(report)}});
         else
-            printProjects(context, result.projects, days);
+            printProjects(context, result, days);
         return kSuccess;
     }
 
     if (!context.mayRemove()) return kFailure;
     // What the application deletes: the selected outputs, never an active one.
-    std::vector<DeveloperProject> selection;
-    for (const auto& p : result.cleanableProjects())
-        if (p.isSelected) selection.push_back(p);
-    const ByteCount freed = selection.empty() ? 0 : engine.clean(selection);
+    const RemovalOutcome outcome = cleanBuildOutputs(engine, result.projects, context.protection());
     if (context.json())
-        writeJson(std::cout, {{"freed", freed}});
+        writeJson(std::cout, {{"freed", outcome.freed}, {"left", toJsonArray(outcome.left)}});
     else
-        std::cout << "Freed " << formatBytes(freed, context.locale()) << ".\n";
-    if (!selection.empty() && freed == 0) {
+        std::cout << "Freed " << formatBytes(outcome.freed, context.locale()) << ".\n";
+    if (context.reportLeft(outcome) != kSuccess) return kFailure;
+    if (result.selectedSize() > 0 && outcome.done == 0) {
         context.warn("nothing could be deleted");
         return kFailure;
     }
@@ -104,7 +99,7 @@ Library/Developer/Xcode/DerivedData. An output whose folder or direct contents c
 the last --days days (default: the window set in the application, else 10) is active and
 kept; the others come first, largest first. With --clean the inactive outputs are deleted for
 good (they are made again by the next build); sources are never touched.
-JSON: {"projects": [...]}, with --clean {"freed": BYTES}. Exit status 1 when there were
+JSON: {"projects": [...], "unread": {...}}, with --clean {"freed": BYTES, "left": [...]}. Exit status 1 when there were
 outputs to delete and none of them could be deleted.
 )",
     kOptions,

@@ -9,16 +9,12 @@
 #include "Command.h"
 #include "JsonRecords.h"
 #include "Progress.h"
-#include "engines/DuplicateFinder.h"
+#include "workflows/DuplicatesWorkflow.h"
 #include "platform/ByteFormatter.h"
-#include "platform/ProtectedFilter.h"
 
 namespace tornivo::cli {
 
 namespace {
-
-// What the application looks for.
-constexpr ByteCount kDefaultMinSize = 1'048'576;
 
 constexpr OptionDecl kOptions[] = {{"--min-size", true}, {"--keep-first", false}};
 
@@ -62,23 +58,17 @@ int run(Context& context, const ParsedArguments& arguments) {
         arguments
             .integer("--min-size", 1, std::numeric_limits<ByteCount>::max(),
                      "a whole number of bytes, 1 or more (empty files are never duplicates)")
-            .value_or(kDefaultMinSize);
+            .value_or(kDuplicateMinSize);
     const std::vector<Path> given = rootsOf(arguments);
     const bool keepFirst = arguments.has("--keep-first");
     if (keepFirst && !context.mayRemove()) return kFailure;
 
     // Without ROOTs, the personal folders as the application walks them: checked as roots, so
     // none that leads to the home, above it or to another folder of the layout is walked.
-    const PersonalFolders personal(
-        context.layout(),
-        given.empty() ? DuplicateFinder::personalRoots(context.layout()) : std::vector<Path>());
-    context.reportRefused(personal.refused());
-    std::vector<Path> roots = given;
-    if (given.empty())
-        for (const auto& folder : personal.folders()) roots.push_back(folder.path);
-
+    const std::vector<Path> roots =
+        given.empty() ? DuplicateFinder::personalRoots(context.layout()) : given;
     const DuplicateFinder finder(minSize);
-    std::vector<DuplicateGroup> groups;
+    DuplicateFindings found;
     {
         ProgressLine progress(context.progress());
         std::string where;
@@ -86,26 +76,28 @@ int run(Context& context, const ParsedArguments& arguments) {
             where += (where.empty() ? " " : ", ") + terminalText(root.filename());
         progress.set("Listing files of " + formatBytes(minSize, context.locale()) + " or more in" +
                      where);
-        const auto show = showOn(progress, context.progress(), context.locale());
-        groups =
-            withoutProtected(given.empty() ? finder.scan(personal, show) : finder.scan(given, show),
-                             context.protection());
+        found = findDuplicates(finder, context.layout(), given, context.protection(),
+                               showOn(progress, context.progress(), context.locale()));
     }
+    context.reportUnread(found.report);
+    const std::vector<DuplicateGroup>& groups = found.groups;
 
     // As the application resolves every group: the copy found first stays, and a group whose
     // first copy is gone or changed keeps all of its files.
-    std::int64_t trashed = 0;
+    RemovalOutcome outcome;
     if (keepFirst) {
-        Trash trash(context.layout());
-        for (const auto& group : groups) {
-            const auto freed = finder.removeCopies(group, group.files.front(), trash);
-            if (freed) trashed += *freed / group.size;
-        }
+        std::vector<std::pair<DuplicateGroup, Path>> choices;
+        for (const auto& group : groups) choices.push_back({group, Path()});
+        outcome = keepOneCopy(finder, context.layout(), choices, context.protection()).removal;
     }
+    const std::int64_t trashed = outcome.done;
 
     if (context.json()) {
-        Json document = {{"groups", toJsonArray(groups)}};
-        if (keepFirst) document["trashed"] = trashed;
+        Json document = {{"groups", toJsonArray(groups)}, {"unread", toJson(found.report)}};
+        if (keepFirst) {
+            document["trashed"] = trashed;
+            document["left"] = toJsonArray(outcome.left);
+        }
         writeJson(std::cout, document);
     } else {
         printGroups(context, groups);
@@ -113,6 +105,7 @@ int run(Context& context, const ParsedArguments& arguments) {
             std::cout << "Kept the first file of each group; moved "
                       << counted(trashed, "file", "files", context.locale()) << " to the Trash.\n";
     }
+    if (keepFirst && context.reportLeft(outcome) != kSuccess) return kFailure;
     if (keepFirst && !groups.empty() && trashed == 0) {
         context.warn("no copy could be moved to the Trash");
         return kFailure;
@@ -132,7 +125,8 @@ Desktop, Pictures and Movies (the videos folder). Hidden entries are skipped; a 
 several names counts once. Groups come largest reclaimable first, files in the order found.
 With --keep-first the first file of each group stays and the others go to the Trash (where
 the file manager can restore them), only while that first file is still the group's.
-JSON: {"groups": [...]}, with --keep-first also "trashed": the number of files moved.
+JSON: {"groups": [...], "unread": {...}}, with --keep-first also "trashed": the number of files
+moved, and "left": the copies that stayed, with the reason.
 Exit status 1 when --keep-first could move no copy at all.
 )",
     kOptions,

@@ -9,11 +9,11 @@
 #include <optional>
 
 #include "Command.h"
+#include "workflows/FileWorkflows.h"
 #include "JsonRecords.h"
 #include "engines/UninstallerEngine.h"
 #include "platform/ByteFormatter.h"
 #include "platform/LocaleFormat.h"
-#include "platform/ProtectedFilter.h"
 
 namespace tornivo::cli {
 
@@ -157,15 +157,9 @@ int run(Context& context, const ParsedArguments& arguments) {
         return kFailure;
     }
 
-    UninstallTarget target = engine.inspect(appURL);
     // As the application shows a plan: protected folders keep their leftovers, and the
     // application's own files kept in one.
-    target.leftovers = withoutProtected(std::move(target.leftovers), context.protection());
-    std::erase_if(target.appFiles, [&](const AppFile& f) {
-        if (!context.protection().isProtected(f.url)) return false;
-        target.appSize -= f.size;
-        return true;
-    });
+    const UninstallTarget target = inspectApplication(engine, appURL, context.protection());
 
     if (context.json())
         writeJson(std::cout, toJson(target));

@@ -8,7 +8,7 @@
 #include "engines/InstallerScanner.h"
 #include "platform/ByteFormatter.h"
 #include "platform/LocaleFormat.h"
-#include "platform/ProtectedFilter.h"
+#include "workflows/FileWorkflows.h"
 
 namespace tornivo::cli {
 
@@ -18,13 +18,12 @@ int run(Context& context, const ParsedArguments& arguments) {
     if (!arguments.positionals().empty())
         throw UsageError("unexpected argument " + quote(arguments.positionals().front()));
     const InstallerScanner scanner(context.layout(), context.layout().installerExtensions);
-    std::vector<RootProblem> refused;
-    const std::vector<InstallerFile> files =
-        withoutProtected(scanner.scan(&refused), context.protection());
-    context.reportRefused(refused);
+    const auto found = findInstallers(scanner, context.protection());
+    const std::vector<InstallerFile>& files = found.records;
+    context.reportUnread(found.report);
 
     if (context.json()) {
-        writeJson(std::cout, {{"files", toJsonArray(files)}});
+        writeJson(std::cout, {{"files", toJsonArray(files)}, {"unread", toJson(found.report)}});
         return kSuccess;
     }
     if (files.empty()) {
@@ -56,7 +55,7 @@ const Command installersCommand = {
     R"(Lists the installer files (deb, rpm, iso, flatpakref, snap; dmg, pkg, iso with
 --layout macos) at the top of Downloads and the Desktop, largest first, and names the installed
 application each one belongs to when there is one: such an installer is probably no longer
-needed, and its record is selected. Nothing is moved. JSON: {"files": [...]}.
+needed, and its record is selected. Nothing is moved. JSON: {"files": [...], "unread": {...}}.
 )",
     {},
     run,

@@ -121,7 +121,27 @@ Json toJson(const UninstallTarget& target) {
 }
 
 Json toJson(const ShredOutcome& outcome) {
-    return {{"count", outcome.count}, {"bytes", outcome.bytes}};
+    return {{"count", outcome.count}, {"bytes", outcome.bytes}, {"left", toJsonArray(outcome.left)}};
+}
+
+Json toJson(const LeftItem& left) {
+    return {{"url", toJson(left.url)}, {"reason", std::string(rawValue(left.reason))}};
+}
+
+Json toJson(const RootProblem& problem) {
+    return {{"folder", toJson(problem.folder)},
+            {"reason", std::string(rawValue(problem.reason))},
+            {"other", problem.other.empty() ? Json() : Json(problem.other)}};
+}
+
+Json toJson(const UnreadFolder& folder) {
+    return {{"url", toJson(folder.url)}, {"reason", std::string(rawValue(folder.reason))}};
+}
+
+Json toJson(const ScanReport& report) {
+    return {{"refused", toJsonArray(report.refused)},
+            {"folders", toJsonArray(report.unread)},
+            {"count", report.unreadCount}};
 }
 
 }  // namespace tornivo::cli

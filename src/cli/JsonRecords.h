@@ -8,6 +8,8 @@
 #include "models/DiskModels.h"
 #include "models/FinderModels.h"
 #include "models/InstallerModels.h"
+#include "models/Outcome.h"
+#include "models/ScanReport.h"
 #include "models/ScanModels.h"
 #include "models/ShredModels.h"
 #include "models/SystemStats.h"
@@ -31,6 +33,11 @@ Json toJson(const AppLeftover& leftover);
 Json toJson(const AppFile& file);
 Json toJson(const UninstallTarget& target);
 Json toJson(const ShredOutcome& outcome);
+Json toJson(const LeftItem& left);
+Json toJson(const RootProblem& problem);
+Json toJson(const UnreadFolder& folder);
+// {"refused": [...], "folders": [...], "count": N}: what a scan could not read.
+Json toJson(const ScanReport& report);
 
 template <class Record>
 Json toJsonArray(const std::vector<Record>& records) {

@@ -4,9 +4,8 @@
 
 #include "Command.h"
 #include "JsonRecords.h"
-#include "engines/QuickCleanEngine.h"
+#include "workflows/JunkWorkflow.h"
 #include "platform/ByteFormatter.h"
-#include "platform/ProtectedFilter.h"
 #include "platform/RunningApps.h"
 
 namespace tornivo::cli {
@@ -21,12 +20,10 @@ void printItems(const Context& context, const std::vector<JunkItem>& items) {
         return;
     }
     Table table({{"SIZE", Table::Align::right}, {"CATEGORY"}, {"PATH"}});
-    ByteCount total = 0;
-    for (const auto& item : items) {
+    for (const auto& item : items)
         table.add({formatBytes(item.size, context.locale()), std::string(rawValue(item.category)),
                    terminalText(item.url)});
-        total += item.size;
-    }
+    const ByteCount total = ScanResult{items, {}}.totalSize();
     table.print(std::cout);
     std::cout << counted(static_cast<std::int64_t>(items.size()), "item", "items", context.locale())
               << ", " << formatBytes(total, context.locale()) << '\n';
@@ -36,41 +33,41 @@ int run(Context& context, const ParsedArguments& arguments) {
     if (!arguments.positionals().empty())
         throw UsageError("unexpected argument " + quote(arguments.positionals().front()));
     const QuickCleanEngine engine(context.layout());
-    JunkScan scan = engine.scan();
-    // A junk folder that is the home, holds it or another folder of the layout is not read.
-    context.reportRefused(scan.refused);
-    const int status = scan.refused.empty() ? kSuccess : kFailure;
-    // As the application publishes a scan: protected items never appear.
-    const std::vector<JunkItem> items =
-        withoutProtected(std::move(scan.items), context.protection());
+    // As the application publishes a scan: protected items never appear, and a junk folder that
+    // is the home, holds it or another folder of the layout is not read.
+    const JunkScan scan = findJunk(engine, context.protection());
+    context.reportUnread(scan.report);
+    const int status = scan.report.refused.empty() ? kSuccess : kFailure;
 
     if (!arguments.has("--clean")) {
         if (context.json())
-            writeJson(std::cout, {{"items", toJsonArray(items)}});
+            writeJson(std::cout, {{"items", toJsonArray(scan.items)}, {"unread", toJson(scan.report)}});
         else
-            printItems(context, items);
+            printItems(context, scan.items);
         return status;
     }
     if (!context.mayRemove()) return kFailure;
 
-    // One snapshot of the running applications, taken before anything is removed.
-    const JunkSplit split = splitByRunningApps(items, RunningApps::current());
-    const ByteCount freed = split.toClean.empty() ? 0 : engine.clean(split.toClean);
+    const JunkCleanPlan plan = planJunkClean(scan.items, context.protection(), RunningApps::current());
+    const RemovalOutcome outcome = cleanJunk(engine, plan);
     if (context.json()) {
-        writeJson(std::cout, {{"freed", freed}, {"skippedRunningApps", split.skippedApps}});
+        writeJson(std::cout, {{"freed", outcome.freed},
+                              {"skippedRunningApps", plan.skippedApps},
+                              {"left", toJsonArray(outcome.left)}});
     } else {
-        std::cout << "Freed " << formatBytes(freed, context.locale()) << ".\n";
-        if (!split.skippedApps.empty()) {
+        std::cout << "Freed " << formatBytes(outcome.freed, context.locale()) << ".\n";
+        if (!plan.skippedApps.empty()) {
             std::cout << "Left alone while they run:";
             const char* separator = " ";
-            for (const auto& name : split.skippedApps) {
+            for (const auto& name : plan.skippedApps) {
                 std::cout << separator << terminalText(name);
                 separator = ", ";
             }
             std::cout << '\n';
         }
     }
-    if (!split.toClean.empty() && freed == 0) {
+    if (context.reportLeft(outcome) != kSuccess) return kFailure;
+    if (!plan.toClean.empty() && outcome.done == 0) {
         context.warn("nothing could be removed");
         return kFailure;
     }
@@ -86,9 +83,10 @@ const Command junkCommand = {
     R"(Lists the top-level entries of the caches and logs folders with their size on disk.
 With --clean they are removed for good, except the items of applications that are running
 (an item named exactly after a running application, ignoring case): those stay and the
-applications are named. JSON: {"items": [...]}, with --clean {"freed": BYTES,
-"skippedRunningApps": [NAME...]}. Exit status 1 when there was junk to remove and none of it
-could be removed.
+applications are named. JSON: {"items": [...], "unread": {...}}, with --clean {"freed": BYTES,
+"skippedRunningApps": [NAME...], "left": [...]}: what stayed, with the reason. Exit status 1
+when there was junk to remove and none of it could be removed, or when a junk folder was
+refused (it is the home, holds it, or another folder of the layout).
 )",
     kOptions,
     run,

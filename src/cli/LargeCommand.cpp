@@ -7,18 +7,17 @@
 #include "Command.h"
 #include "JsonRecords.h"
 #include "Progress.h"
-#include "engines/LargeFileScanner.h"
+#include "workflows/FileWorkflows.h"
 #include "platform/ByteFormatter.h"
 #include "platform/LocaleFormat.h"
-#include "platform/ProtectedFilter.h"
 
 namespace tornivo::cli {
 
 namespace {
 
 // What the application looks for.
-constexpr ByteCount kDefaultMinSize = 524'288'000;
-constexpr int kDefaultMonths = 3;
+constexpr ByteCount kDefaultMinSize = kLargeFileMinSize;
+constexpr int kDefaultMonths = kLargeFileMonths;
 
 constexpr OptionDecl kOptions[] = {{"--min-size", true}, {"--older-than-months", true}};
 
@@ -36,8 +35,7 @@ int run(Context& context, const ParsedArguments& arguments) {
                              .value_or(kDefaultMonths));
 
     const LargeFileScanner scanner(context.layout());
-    std::vector<LargeFile> files;
-    std::vector<RootProblem> refused;
+    Findings<LargeFile> found;
     {
         ProgressLine progress(context.progress());
         std::string where;
@@ -45,15 +43,14 @@ int run(Context& context, const ParsedArguments& arguments) {
             where += (where.empty() ? " " : ", ") + terminalText(root.filename());
         progress.set("Looking for files of " + formatBytes(minSize, context.locale()) +
                      " or more in" + where);
-        files = withoutProtected(
-            scanner.scan(minSize, months, Clock::now(),
-                         showOn(progress, context.progress(), context.locale()), &refused),
-            context.protection());
+        found = findLargeFiles(scanner, minSize, months, Clock::now(), context.protection(),
+                               showOn(progress, context.progress(), context.locale()));
     }
-    context.reportRefused(refused);
+    context.reportUnread(found.report);
+    const std::vector<LargeFile>& files = found.records;
 
     if (context.json()) {
-        writeJson(std::cout, {{"files", toJsonArray(files)}});
+        writeJson(std::cout, {{"files", toJsonArray(files)}, {"unread", toJson(found.report)}});
         return kSuccess;
     }
     if (files.empty()) {
@@ -84,7 +81,7 @@ const Command largeCommand = {
     R"(Lists the files below Downloads, Documents, Desktop, Movies (the videos folder) and Music
 that take at least --min-size bytes on disk (default 524288000, 500 MiB) and have not been
 opened for --older-than-months calendar months (default 3), largest first. Hidden entries are
-skipped. Nothing is moved. JSON: {"files": [...]}.
+skipped. Nothing is moved. JSON: {"files": [...], "unread": {...}}.
 )",
     kOptions,
     run,

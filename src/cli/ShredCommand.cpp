@@ -7,7 +7,7 @@
 #include "engines/SecureEraser.h"
 #include "platform/ByteFormatter.h"
 #include "platform/LocaleFormat.h"
-#include "platform/ProtectedFilter.h"
+#include "workflows/FileWorkflows.h"
 
 namespace tornivo::cli {
 
@@ -31,15 +31,15 @@ int run(Context& context, const ParsedArguments& arguments) {
 
     if (!context.mayRemove()) return kFailure;
     const SecureEraser eraser(context.layout());
-    TrashContents contents = eraser.trashContents();
+    // What the user protected in the Trash is neither listed nor erased.
+    const TrashContents contents = listTrash(eraser, context.protection());
     if (contents.refused) {
-        context.reportRefused({*contents.refused});
+        context.reportUnread(ScanReport{{*contents.refused}, {}, 0});
         return kFailure;
     }
-    // What the user protected in the Trash stays there.
-    contents.items = withoutProtected(std::move(contents.items), context.protection());
     const ShredOutcome outcome =
-        contents.items.empty() ? ShredOutcome{} : eraser.erase(contents.items, passes);
+        contents.items.empty() ? ShredOutcome{}
+                               : shredTrash(eraser, contents, passes, context.protection());
 
     if (context.json()) {
         writeJson(std::cout, toJson(outcome));
@@ -55,6 +55,10 @@ int run(Context& context, const ParsedArguments& arguments) {
                   << ".\n";
     }
     // Only what is gone counts as erased; anything left is said, and fails the command.
+    RemovalOutcome removal;
+    removal.left = outcome.left;
+    removal.refused = outcome.refused;
+    if (context.reportLeft(removal) != kSuccess) return kFailure;
     const auto left = static_cast<std::int64_t>(contents.items.size()) - outcome.count;
     if (left > 0) {
         context.warn(counted(left, "item", "items", context.locale()) +
@@ -76,8 +80,8 @@ and deleted; folders go with all they hold. Links are removed as links and never
 file that also has a name outside the Trash is only unlinked from it. This cannot be undone,
 so nothing happens without --yes. On SSDs and copy-on-write file systems overwriting cannot
 reach every old copy of the data.
-Items in protected folders stay. JSON: {"count": ITEMS, "bytes": BYTES}: the items erased (only
-those that are gone) and the bytes overwritten. Exit status 1 when any item could not be
+Items in protected folders stay. JSON: {"count": ITEMS, "bytes": BYTES, "left": [...]}: the
+items erased (only those that are gone), the bytes overwritten, and what stayed with the reason. Exit status 1 when any item could not be
 erased, or when the protected folders or the Trash folder cannot be trusted.
 )",
     kOptions,

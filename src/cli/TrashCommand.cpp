@@ -7,7 +7,7 @@
 #include "engines/SecureEraser.h"
 #include "platform/ByteFormatter.h"
 #include "platform/LocaleFormat.h"
-#include "platform/ProtectedFilter.h"
+#include "workflows/FileWorkflows.h"
 
 namespace tornivo::cli {
 
@@ -16,13 +16,12 @@ namespace {
 int run(Context& context, const ParsedArguments& arguments) {
     if (!arguments.positionals().empty())
         throw UsageError("unexpected argument " + quote(arguments.positionals().front()));
-    TrashContents contents = SecureEraser(context.layout()).trashContents();
+    // What the user protected is not listed (its bytes still count in the total).
+    const TrashContents contents = listTrash(SecureEraser(context.layout()), context.protection());
     if (contents.refused) {
-        context.reportRefused({*contents.refused});
+        context.reportUnread(ScanReport{{*contents.refused}, {}, 0});
         return kFailure;
     }
-    // What the user protected is not listed (its bytes still count in the total).
-    contents.items = withoutProtected(std::move(contents.items), context.protection());
 
     if (context.json()) {
         writeJson(std::cout,

@@ -6,10 +6,9 @@
 #include "Command.h"
 #include "JsonRecords.h"
 #include "Progress.h"
-#include "engines/DiskAnalyzer.h"
+#include "workflows/FileWorkflows.h"
 #include "platform/ByteFormatter.h"
 #include "platform/LocaleFormat.h"
-#include "platform/ProtectedFilter.h"
 
 namespace tornivo::cli {
 
@@ -67,21 +66,25 @@ int run(Context& context, const ParsedArguments& arguments) {
     if (!arguments.positionals().empty())
         throw UsageError("unexpected argument " + quote(arguments.positionals().front()));
     const DiskAnalyzer analyzer(context.layout());
-    std::vector<DiskCategory> categories;
+    Findings<DiskCategory> found;
     {
         ProgressLine progress(context.progress());
         progress.set("Counting the files of the home folder");
         const std::string locale = context.locale();
-        categories = analyzer.analyze([&](std::int64_t files, const std::string& folder) {
-            progress.set(progressText({files, folder}, locale));
-        });
         // Protected files leave the lists; the totals keep what the walk counted.
-        categories = withoutProtected(std::move(categories), context.protection());
+        found = analyzeDisk(
+            analyzer, context.protection(),
+            [&](std::int64_t files, const std::string& folder) {
+                progress.set(progressText({files, folder}, locale));
+            },
+            Clock::now());
     }
+    context.reportUnread(found.report);
     if (context.json())
-        writeJson(std::cout, {{"categories", toJsonArray(categories)}});
+        writeJson(std::cout, {{"categories", toJsonArray(found.records)},
+                              {"unread", toJson(found.report)}});
     else
-        printCategories(context, categories);
+        printCategories(context, found.records);
     return kSuccess;
 }
 
@@ -95,7 +98,7 @@ const Command xrayCommand = {
 mounts not entered) and sorts every file into a kind by its extension: images, videos, audio,
 documents, archives, developer, other. For each kind: the total size and number of files, and
 its largest files of 10 MiB and more (at most 100) with advice. Nothing is moved.
-JSON: {"categories": [...]}, each file's advice as {"case": "stale", "lastUsed": DATE},
+JSON: {"categories": [...], "unread": {...}}, each file's advice as {"case": "stale", "lastUsed": DATE},
 {"case": "huge"}, ... or null.
 )",
     {},

@@ -14,13 +14,13 @@ class AppStateTest : public AppStateFixture {
 };
 
 TEST_F(AppStateTest, SettingsArePublishedStoredAtOnceAndReadAfterARestart) {
-    store->set(AppState::kSoundEnabledKey, "yes");
+    store->set(setting::soundEnabled.key, "yes");
     EXPECT_TRUE(restarted().soundEnabled()) << "a value that is not a boolean counts as on";
     QSignalSpy days(state.get(), &AppState::developerProtectionDaysChanged);
     state->setDeveloperProtectionDays(21);
     state->setSoundEnabled(false);
     EXPECT_EQ(days.count(), 1);
-    EXPECT_EQ(store->integer(AppState::kProtectionDaysKey), 21);
+    EXPECT_EQ(store->integer(setting::developerProtectionDays.key), 21);
     EXPECT_EQ(restarted().developerProtectionDays(), 21);
     EXPECT_FALSE(restarted().soundEnabled());
 

@@ -61,7 +61,7 @@ TEST_F(CleanWorkflowTest, WhenEverySelectedItemIsBlockedTheAlertRisesAndNothingI
     for (auto& item : items) item.isSelected = item.url.filename() != "org.example.Editor.helper";
     const auto before = state->scanResult()->items;
     state->runClean();
-    EXPECT_TRUE(state->showRunningAppsAlert());
+    ASSERT_TRUE(waitUntil([&] { return state->showRunningAppsAlert(); }));
     EXPECT_FALSE(state->isCleaning());
     EXPECT_EQ(state->skippedRunningApps(), (QStringList{"Editor", "Thumbnails"}));
     ASSERT_TRUE(state->scanResult());
@@ -87,9 +87,11 @@ TEST_F(CleanWorkflowTest, ProtectionAddedOrUnreadableSinceTheScanIsHonoured) {
     ASSERT_TRUE(waitUntil([&] { return state->scanResult().has_value(); }));
     banners.clear();
     state->runClean();
+    ASSERT_TRUE(waitUntil([&] { return !banners.isEmpty(); }));
     EXPECT_FALSE(state->isCleaning());
     EXPECT_TRUE(test::exists(caches() / "thumbnails/normal/a.png"));
     ASSERT_EQ(banners.size(), 1);
+    EXPECT_FALSE(state->outcomeList()["clean"].toMap()["refused"].toString().isEmpty());
     EXPECT_TRUE(banners[0].contains(qtTrId("banner.removalRefusedTitle")));
     EXPECT_TRUE(banners[0].endsWith(state->exclusions()->problemText()));
 }

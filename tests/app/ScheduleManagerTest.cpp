@@ -25,8 +25,10 @@ class ScheduleManagerTest : public ::testing::Test {
     std::vector<Path> protectedPaths;
     std::optional<ProtectionProblem> protectionProblem;
 
+    SerialExecutor<QuickCleanEngine> engine{std::make_shared<QuickCleanEngine>(home.layout())};
+
     std::unique_ptr<ScheduleManager> make() {
-        auto m = std::make_unique<ScheduleManager>(home.layout(), store, [this] {
+        auto m = std::make_unique<ScheduleManager>(engine, store, [this] {
             return ProtectedFolders(protectedPaths, protectionProblem);
         });
         m->setClock([this] { return now; });

@@ -43,7 +43,7 @@ TEST_F(ShredWorkflowTest, LoadingListsTheTrashAndASecureEmptyErasesItReportsAndC
     state->setShredStrengthPasses(static_cast<int>(ShredStrength::standard));
     QSignalSpy sampled(state->monitor(), &SystemMonitor::statsChanged);
     shred();
-    EXPECT_EQ(state->lastShredOutcome(), (ShredOutcome{2, bytes}));
+    EXPECT_EQ(state->lastShredOutcome(), (ShredOutcome{2, bytes, {}, {}}));
     EXPECT_TRUE(state->trashItems().empty());
     EXPECT_EQ(state->trashBytes(), 0);
     EXPECT_EQ(sampled.count(), 1) << "the disk figures are sampled again at once";
@@ -66,7 +66,7 @@ TEST_F(ShredWorkflowTest, OnlyWhatWasListedIsErasedAndTheRestShowsAtTheNextLoadi
     load();
     writeFile(trash("arrived meanwhile"), 2000);
     shred();
-    EXPECT_EQ(state->lastShredOutcome(), (ShredOutcome{1, goneSize}));
+    EXPECT_EQ(state->lastShredOutcome(), (ShredOutcome{1, goneSize, {}, {}}));
     EXPECT_TRUE(state->trashItems().empty());
     load();
     EXPECT_EQ(state->trashItems(), std::vector<Path>{trash("arrived meanwhile")});

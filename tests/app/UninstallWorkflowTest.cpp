@@ -134,7 +134,7 @@ TEST_F(UninstallWorkflowTest, ARunningApplicationRaisesTheAlertUnlessForced) {
     inspect(paint);
     const UninstallTarget plan = *state->uninstallTarget();
     state->confirmUninstall(false);
-    EXPECT_TRUE(state->showAppRunningAlert());
+    ASSERT_TRUE(waitUntil([&] { return state->showAppRunningAlert(); }));
     EXPECT_EQ(state->uninstallTarget(), plan);
     QCoreApplication::processEvents();
     EXPECT_TRUE(test::exists(paint));

@@ -136,7 +136,9 @@ TEST_P(CliSafetyTest, JunkCleanRemovesAllButProtectedItemsAndThoseOfRunningAppli
             expectedFreed += item["size"].get<ByteCount>();
 
     const Json cleaned = home.json({"junk", "--clean"});
-    EXPECT_EQ(cleaned, Json({{"freed", expectedFreed}, {"skippedRunningApps", {"tornivo-cli"}}}));
+    EXPECT_EQ(cleaned, Json({{"freed", expectedFreed},
+                             {"skippedRunningApps", {"tornivo-cli"}},
+                             {"left", Json::array()}}));
     EXPECT_TRUE(test::exists(home.caches() / "Tornivo-CLI/state"));
     EXPECT_TRUE(test::exists(home.caches() / "org.example.Editor/cache.db"));
     EXPECT_FALSE(test::exists(home.caches() / "thumbnails.db"));
@@ -205,14 +207,17 @@ TEST_P(CliSafetyTest, DeveloperCleanDeletesUnprotectedIdleOutputsOnlyNeverSource
     ASSERT_TRUE(home.protect(outputs.inactive[0]));
 
     // Ten thousand days reach back past every output: all are active, none goes.
-    EXPECT_EQ(home.json({"developer", "--clean", "--days", "10000"}), Json({{"freed", 0}}));
+    const Json nothing = {{"freed", 0}, {"left", Json::array()}};
+    EXPECT_EQ(home.json({"developer", "--clean", "--days", "10000"}), nothing);
     EXPECT_TRUE(test::exists(outputs.inactive[1]));
 
-    EXPECT_EQ(home.json({"developer", "--clean"}), Json({{"freed", listed[1]["size"]}}));
+    EXPECT_EQ(home.json({"developer", "--clean"}),
+              Json({{"freed", listed[1]["size"]}, {"left", Json::array()}}));
     EXPECT_TRUE(test::exists(outputs.inactive[0])) << "protected";
     EXPECT_FALSE(test::exists(outputs.inactive[1]));
     ASSERT_EQ(home.run({"protect", "remove", outputs.inactive[0].native()}).status, 0);
-    EXPECT_EQ(home.json({"developer", "--clean"}), Json({{"freed", listed[0]["size"]}}));
+    EXPECT_EQ(home.json({"developer", "--clean"}),
+              Json({{"freed", listed[0]["size"]}, {"left", Json::array()}}));
     EXPECT_FALSE(test::exists(outputs.inactive[0]));
 
     EXPECT_TRUE(test::exists(outputs.active /
@@ -246,7 +251,8 @@ TEST_P(CliSafetyTest, ShredErasesEveryItemOfTheTrashTheEnvironmentNamesAndNothin
 
     const Json outcome = home.json({"shred", "--passes", "3", "--yes"});
     // Every byte each file takes on disk: the one-byte file takes a block.
-    EXPECT_EQ(outcome, Json({{"count", 3}, {"bytes", (12 + 8 + 4) * 1024}}));
+    EXPECT_EQ(outcome,
+              Json({{"count", 3}, {"bytes", (12 + 8 + 4) * 1024}, {"left", Json::array()}}));
     EXPECT_TRUE(std::filesystem::is_empty(trash));
     EXPECT_EQ(test::exists(data / "Trash/info/secret.txt.trashinfo"), macos)
         << "the restore record goes with its item";
@@ -339,7 +345,10 @@ TEST_P(CliSafetyTest, ShredSaysWhatItCouldNotEraseAndFails) {
         const CliResult shred = home.run({"shred", "--yes"});
         if (shred.status != 1) report += "status " + std::to_string(shred.status) + "\n";
         if (shred.out != "Erased 1 item of 2, 8 KB overwritten once.\n") report += shred.out;
-        if (shred.err != "tornivo-cli shred: 1 item could not be erased and stayed in the Trash\n")
+        if (shred.err != "tornivo-cli shred: left " + (home.layout().trashFiles / "stuck").native() +
+                             ": on another file system\n"
+                             "tornivo-cli shred: 1 item could not be erased and stayed in the "
+                             "Trash\n")
             report += shred.err;
         return report.empty() ? 0 : 1;
     });

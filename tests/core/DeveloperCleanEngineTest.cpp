@@ -43,10 +43,11 @@ std::vector<std::string> names(const DeveloperScanResult& result) {
 }
 
 // A selected record as a scan would have made it for `folder`, with the identity of `identityOf`.
-DeveloperProject recordFor(const Path& folder, const Path& identityOf) {
-    const auto st = statEntry(AT_FDCWD, identityOf.c_str());
-    if (!st) throw std::runtime_error("no status for " + identityOf.string());
-    return {Uuid::random(), "forged", folder, 4096, {}, false, true, st->dev, st->ino};
+// A record naming `folder` with the identity of `whose`, and of the folder that holds it.
+DeveloperProject recordFor(const Path& folder, const Path& whose) {
+    const FileIdentity identity = identityOf(whose);
+    if (!identity.known()) throw std::runtime_error("no status for " + whose.string());
+    return {Uuid::random(), "forged", folder, 4096, {}, false, true, identity};
 }
 
 // --- Display names ----------------------------------------------------------------------------
@@ -157,7 +158,7 @@ TEST_F(DerivedDataTest, CleanDeletesOnlySelectedInactiveOutputsAndCountsWhatWent
         if (p.url == gone) expected = p.size;
     }
     fs::remove_all(vanished);
-    EXPECT_EQ(DeveloperCleanEngine(home.layout()).clean(result.projects), expected);
+    EXPECT_EQ(DeveloperCleanEngine(home.layout()).clean(result.projects).freed, expected);
     EXPECT_FALSE(test::exists(gone));
     EXPECT_TRUE(test::exists(kept / "artifact.bin"));
     EXPECT_TRUE(test::exists(active / "artifact.bin"));
@@ -172,7 +173,7 @@ class ProjectWalkTest : public ::testing::Test {
         return DeveloperCleanEngine(home.layout(), threads).scan(10, kNow);
     }
     ByteCount clean(const std::vector<DeveloperProject>& projects) const {
-        return DeveloperCleanEngine(home.layout()).clean(projects);
+        return DeveloperCleanEngine(home.layout()).clean(projects).freed;
     }
     Path outside() const { return home.home().parent_path() / "outside"; }
 };
@@ -381,7 +382,7 @@ TEST_F(ProjectWalkTest, ARecordThatNoScanCouldHaveMadeDeletesNothing) {
     const Path folder = project(site, "package.json", "node_modules");
     output(outside() / "node_modules");
     auto unknown = recordFor(folder, folder);
-    unknown.inode = 0;
+    unknown.identity = {};
     EXPECT_EQ(clean({unknown}), 0) << "identity unknown";
     EXPECT_EQ(clean({recordFor(site / "src", site / "src")}), 0) << "not an output";
     EXPECT_EQ(clean({recordFor(site / "node_modules/../src", site / "src")}), 0);

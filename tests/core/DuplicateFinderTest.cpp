@@ -163,7 +163,7 @@ TEST_F(DuplicateFinderTest, ANameThatIsNotUtf8IsFoundHashedAndTrashedByItsBytes)
     auto groups = scan();
     ASSERT_EQ(groups.size(), 1u);
     ASSERT_EQ(groups[0].files.back(), odd);
-    EXPECT_EQ(anySize.removeCopies(groups[0], a / "cafe.jpg", trash), 5000);
+    EXPECT_EQ(anySize.removeCopies(groups[0], a / "cafe.jpg", trash)->freed, 5000);
     EXPECT_FALSE(test::exists(odd));
     EXPECT_TRUE(test::exists(home.layout().trashFiles / odd.filename()));
     EXPECT_TRUE(test::exists(lookalike));
@@ -186,12 +186,15 @@ TEST_F(DuplicateFinderTest, ACopyMovesOnlyWhileItIsTheFileThatWasHashedInItsFold
     std::filesystem::rename(b, home / "Documents.real");
     makeSymlink(outside.path(), b);
 
-    EXPECT_EQ(anySize.removeCopies(groups[0], a / "keep", trash), 100) << "only \"same\" goes";
+    const auto outcome = anySize.removeCopies(groups[0], a / "keep", trash);
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(outcome->freed, 100) << "only \"same\" goes";
+    EXPECT_EQ(outcome->count(LeftReason::changed), 4) << "each copy that changed stays, and says so";
     for (const char* left : {"keep", "resized", "linked", "replaced"})
         EXPECT_TRUE(test::exists(a / left)) << left;
     EXPECT_FALSE(test::exists(a / "same"));
     EXPECT_TRUE(test::exists(outside / "moved-away"));
-    EXPECT_EQ(anySize.removeCopies(groups[0], a / "resized", trash), std::nullopt)
+    EXPECT_FALSE(anySize.removeCopies(groups[0], a / "resized", trash))
         << "a kept copy that changed keeps every copy";
 }
 

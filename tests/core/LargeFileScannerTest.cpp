@@ -216,7 +216,10 @@ TEST_F(LargeFileScannerTest, RemovalMovesTheSelectedFilesByTheirBytesAndCountsWh
     std::filesystem::remove(swapped);
     makeDir(swapped);  // a folder in its place is not what was listed
 
-    EXPECT_EQ(LargeFileScanner(home.layout()).remove(files), 8192);
+    const RemovalOutcome outcome = LargeFileScanner(home.layout()).remove(files);
+    EXPECT_EQ(outcome.freed, 8192);
+    EXPECT_EQ(outcome.count(LeftReason::changed), 2) << "gone, and a folder in its place";
+    EXPECT_EQ(outcome.left.size(), 2u);
     EXPECT_FALSE(test::exists(odd));
     EXPECT_TRUE(test::exists(home.layout().trashFiles / odd.filename()));
     EXPECT_TRUE(test::exists(unticked));

@@ -75,14 +75,14 @@ TEST_P(QuickCleanEngineTest, CleanRemovesOnlySelectedItemsAndCountsTheirScanSize
     writeFile(logs() / "old.log", 40000);
     auto items = engine().scan().items;
     for (auto& item : items) item.isSelected = false;
-    EXPECT_EQ(engine().clean(items), 0);
+    EXPECT_EQ(engine().clean(items).freed, 0);
     EXPECT_TRUE(test::exists(caches() / "drop/data")) << "nothing selected, nothing removed";
     ByteCount expected = 0;
     for (auto& item : items) {
         item.isSelected = item.url.filename() != "keep";
         if (item.isSelected) expected += item.size;
     }
-    EXPECT_EQ(engine().clean(items), expected);
+    EXPECT_EQ(engine().clean(items).freed, expected);
     EXPECT_TRUE(test::exists(caches() / "keep/data"));
     EXPECT_FALSE(test::exists(caches() / "drop"));
     EXPECT_FALSE(test::exists(logs() / "old.log"));
@@ -99,7 +99,7 @@ TEST_P(QuickCleanEngineTest, ItemThatCannotBeRemovedFreesNothingAndTheOthersStil
         if (item.url.filename() != "stuck") expected += item.size;
     setMode(caches() / "stuck/inner", 0555);
     TORNIVO_SKIP_UNLESS_PERMISSIONS_APPLY();
-    EXPECT_EQ(engine().clean(items), expected);
+    EXPECT_EQ(engine().clean(items).freed, expected);
     EXPECT_TRUE(test::exists(caches() / "stuck/inner/data"));
     EXPECT_FALSE(test::exists(caches() / "one"));
     EXPECT_FALSE(test::exists(caches() / "three"));
@@ -128,7 +128,7 @@ TEST_P(QuickCleanEngineTest, CleanRefusesItemsThatAreNotDirectEntriesOfAJunkRoot
         {Uuid::random(), caches() / "app/..", 1, CleanCategory::appCache, true, {}},
         {Uuid::random(), caches(), 1, CleanCategory::appCache, true, {}},
     };
-    EXPECT_EQ(engine().clean(forged), 0);
+    EXPECT_EQ(engine().clean(forged).freed, 0);
     EXPECT_TRUE(test::exists(home / "Documents/precious"));
     EXPECT_TRUE(test::exists(caches() / "app/nested"));
 }
@@ -140,7 +140,7 @@ TEST_P(QuickCleanEngineTest, NonUtf8ItemIsRemovedExactly) {
     writeFile(twin / "data", 20000);
     auto items = engine().scan().items;
     for (auto& item : items) item.isSelected = item.url == odd;
-    EXPECT_GT(engine().clean(items), 0);
+    EXPECT_GT(engine().clean(items).freed, 0);
     EXPECT_FALSE(test::exists(odd));
     EXPECT_TRUE(test::exists(twin / "data"));
 }
@@ -198,7 +198,7 @@ void raceTheClean(const Layout& layout, const Path& outside, const std::function
         const JunkScan scan = engine.scan();
         shared->paused = 0;
         shared->swapping = 1;
-        cleaned += engine.clean(scan.items) > 0;
+        cleaned += engine.clean(scan.items).done > 0;
     }
     shared->stop = 1;
     ::waitpid(swapper, nullptr, 0);
@@ -277,8 +277,8 @@ TEST(QuickCleanRootsTest, AJunkFolderThatIsNotSafeToEmptyIsNeitherListedNorClean
         const QuickCleanEngine engine(layout);
         const JunkScan scan = engine.scan();
         EXPECT_TRUE(scan.items.empty()) << c.name;
-        ASSERT_EQ(scan.refused.size(), 1u) << c.name;
-        EXPECT_EQ(scan.refused[0], (RootProblem{named, c.reason, c.other})) << c.name;
+        ASSERT_EQ(scan.report.refused.size(), 1u) << c.name;
+        EXPECT_EQ(scan.report.refused[0], (RootProblem{named, c.reason, c.other})) << c.name;
         EXPECT_EQ(snapshot(home), before) << c.name;
     }
 }
@@ -291,8 +291,8 @@ TEST(QuickCleanRootsTest, ACachesFolderLinkedToAnotherDiskIsStillCleaned) {
     const QuickCleanEngine engine(home.layout());
     const JunkScan scan = engine.scan();
     ASSERT_EQ(urls(scan.items), (std::vector<Path>{home / ".cache/app"}));
-    EXPECT_TRUE(scan.refused.empty());
-    EXPECT_GT(engine.clean(scan.items), 0);
+    EXPECT_TRUE(scan.report.refused.empty());
+    EXPECT_GT(engine.clean(scan.items).freed, 0);
     EXPECT_FALSE(test::exists(disk / "cache/app"));
 }
 

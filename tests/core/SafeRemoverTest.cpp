@@ -117,7 +117,7 @@ TEST(SafeRemoverTest, RemovesVeryDeepTreeWithFewDescriptors) {
     {
         DescriptorLimit limit(128);
         ASSERT_TRUE(limit.ok());
-        removed = SafeRemover::remove(root);
+        removed = SafeRemover::remove(root).removed;
     }
     EXPECT_TRUE(removed);
     EXPECT_FALSE(test::exists(root));

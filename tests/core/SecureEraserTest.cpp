@@ -80,7 +80,20 @@ class SecureEraserTest : public ::testing::Test {
         writeText(*home.layout().trashInfo / (name.native() + ".trashinfo"), "[Trash Info]\n");
         return size == kFolder ? makeDir(trash(name)) : writeFile(trash(name), size, fill);
     }
-    std::vector<Path> listed() const { return eraser.trashContents().items; }
+    TrashContents listed() const { return eraser.trashContents(); }
+    // The Trash as listed, narrowed to `items` (each as listed now, or unknown when not listed).
+    TrashContents only(const std::vector<Path>& items) const {
+        const TrashContents all = eraser.trashContents();
+        TrashContents chosen;
+        for (const Path& item : items) {
+            chosen.items.push_back(item);
+            auto it = std::find(all.items.begin(), all.items.end(), item);
+            chosen.identities.push_back(it == all.items.end()
+                                            ? FileIdentity{}
+                                            : all.identities[it - all.items.begin()]);
+        }
+        return chosen;
+    }
 };
 
 TEST_F(SecureEraserTest, ListsEveryChildOfTheTrashWithItsSizeOnBothLayouts) {
@@ -118,7 +131,7 @@ TEST_F(SecureEraserTest, EachPassWritesFreshRandomChunksIsFlushedThenTheFileIsCu
         EXPECT_EQ(unwrittenPages(reader), 0u) << "pass " << afterPass.size() << " is on the disk";
     };
     rec.onOverwritten = [&](const Path&) { EXPECT_EQ(length(), off_t(5 * MiB / 2)); };
-    EXPECT_EQ(eraser.erase({file}, 3, &rec).count, 1);
+    EXPECT_EQ(eraser.erase(only({file}), 3, &rec).count, 1);
 
     using W = std::tuple<int, ByteCount, ByteCount>;
     std::vector<W> expected;
@@ -140,7 +153,7 @@ TEST_F(SecureEraserTest, EachPassWritesFreshRandomChunksIsFlushedThenTheFileIsCu
         Recorder one;
         int flushes = 0;
         one.onFlushed = [&](const Path&) { ++flushes; };
-        eraser.erase({trashed("again", 1000)}, passes, &one);
+        eraser.erase(only({trashed("again", 1000)}), passes, &one);
         EXPECT_EQ(flushes, 1) << passes << " passes count as one";
     }
 }
@@ -172,7 +185,7 @@ TEST_F(SecureEraserTest, LinksAndSharedFilesGoUnwrittenOthersAreOverwrittenFirst
     };
 
     Watch watch{outside.path(), target, shared};
-    EXPECT_EQ(eraser.erase(listed(), 1, &rec), (ShredOutcome{6, written}))
+    EXPECT_EQ(eraser.erase(listed(), 1, &rec), (ShredOutcome{6, written, {}, {}}))
         << "normal, link, hardlink, folder, empty, pipe";
     EXPECT_FALSE(watch.touched()) << "nothing outside the Trash was opened";
     EXPECT_EQ(rec.writes.size(), 3u) << "normal, a and b: nothing for empty, linked or shared";
@@ -192,7 +205,10 @@ TEST_F(SecureEraserTest, AReadOnlyFileOfOurOwnIsErasedAnotherUsersStays) {
     setMode(mine, 0444);
     ASSERT_EQ(::chown(theirs.c_str(), 65534, 65534), 0);
     TORNIVO_SKIP_UNLESS_PERMISSIONS_APPLY();
-    EXPECT_EQ(eraser.erase(listed(), 1), (ShredOutcome{1, mineSize}));
+    const ShredOutcome outcome = eraser.erase(listed(), 1);
+    EXPECT_EQ(outcome.count, 1);
+    EXPECT_EQ(outcome.bytes, mineSize);
+    EXPECT_EQ(outcome.left, (std::vector<LeftItem>{{theirs, LeftReason::failed}}));
     EXPECT_FALSE(test::exists(mine));
     EXPECT_EQ(readText(theirs), std::string(8192, 'x')) << "cannot be written: stays untouched";
 }
@@ -218,10 +234,12 @@ TEST_F(SecureEraserTest, WritesOnlyIntoTheVeryFileItListed) {
             makeSymlink(victim, f);
     };
     Watch watch{victim};
-    ShredOutcome out = eraser.erase({trash("top"), other, gains, trash("folder")}, 2, &rec);
+    ShredOutcome out = eraser.erase(only({trash("top"), other, gains, trash("folder")}), 2, &rec);
     EXPECT_FALSE(watch.touched());
     EXPECT_TRUE(rec.writes.empty());
-    EXPECT_EQ(out, (ShredOutcome{1, 0})) << "only the folder counts: the three files stay";
+    EXPECT_EQ(out.count, 1) << "only the folder counts: the three files stay";
+    EXPECT_EQ(out.bytes, 0);
+    EXPECT_EQ(out.left.size(), 3u);
     EXPECT_EQ(readText(victim), "victim");
     EXPECT_EQ(readText(other), "victim");
     EXPECT_EQ(readText(secondName), std::string(5000, 'g'));
@@ -241,7 +259,7 @@ TEST_F(SecureEraserTest, ActsOnlyOnItemsOfTheTrash) {
                                        Path("Documents/thesis.tex"),
                                        Path()};
     Watch watch{own, trashedCopy, nested};
-    EXPECT_EQ(eraser.erase(foreign, 3), ShredOutcome{});
+    EXPECT_EQ(eraser.erase(only(foreign), 3).count, 0);
     EXPECT_FALSE(watch.touched());
     for (const Path& p : {own, trashedCopy, nested}) EXPECT_TRUE(test::exists(p)) << p;
 }
@@ -320,7 +338,7 @@ TEST_F(SecureEraserTest, ATrashThatLeadsToTheHomeOrToAStrangersFolderIsNeitherLi
         EXPECT_TRUE(contents.items.empty());
         ASSERT_TRUE(contents.refused);
         EXPECT_EQ(contents.refused->reason, reason);
-        EXPECT_EQ(eraser.erase({trash("secret.txt"), trash("notes.txt")}, 1), ShredOutcome{});
+        EXPECT_EQ(eraser.erase(only({trash("secret.txt"), trash("notes.txt")}), 1).count, 0);
         EXPECT_EQ(snapshot(outside.path()), before);
         EXPECT_EQ(snapshot(home / "files"), homeBefore);
     }
@@ -379,7 +397,7 @@ TEST_F(SecureEraserTest, RestoreRecordsAndCachedSizesOfErasedItemsGo) {
                                  "not a line\n"
                                  "16 1700000002 caf%E9\n");
     writeText(info / "stale.trashinfo", "[Trash Info]\n");
-    eraser.erase({trash("gone dir"), trash("caf\xe9")}, 1);
+    eraser.erase(only({trash("gone dir"), trash("caf\xe9")}), 1);
     EXPECT_FALSE(test::exists(info / "gone dir.trashinfo"));
     EXPECT_FALSE(test::exists(info / "caf\xe9.trashinfo"));
     EXPECT_TRUE(test::exists(info / "kept dir.trashinfo"));
@@ -392,7 +410,7 @@ TEST_F(SecureEraserTest, RestoreRecordsAndCachedSizesOfErasedItemsGo) {
     const Path elsewhere = writeText(outside / "sizes", "1 1 kept%20dir\n");
     std::filesystem::remove(sizes);
     makeSymlink(elsewhere, sizes);
-    eraser.erase({trash("kept dir")}, 1);
+    eraser.erase(only({trash("kept dir")}), 1);
     EXPECT_EQ(readText(elsewhere), "1 1 kept%20dir\n");
 }
 
@@ -406,7 +424,7 @@ TEST_F(SecureEraserTest, OverwritesOnlyTheDataOfASparseFile) {
     ByteCount allocatedAfter = -1, written = 0;
     Recorder rec;
     rec.onOverwritten = [&](const Path& f) { allocatedAfter = allocatedSize(f); };
-    EXPECT_EQ(eraser.erase({file}, 2, &rec).count, 1);
+    EXPECT_EQ(eraser.erase(only({file}), 2, &rec).count, 1);
     for (auto& [pass, offset, length] : rec.writes) written += length;
     EXPECT_EQ(allocatedAfter, before) << "the holes stay holes";
     EXPECT_LT(written, ByteCount{2 * MiB}) << "both data blocks, twice, not the 64 MiB hole";

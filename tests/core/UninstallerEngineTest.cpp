@@ -291,7 +291,7 @@ TEST_F(FreedesktopPlanTest, ASystemPackageStaysAndOnlyItsSelectedLeftoversGoToTh
     EXPECT_EQ(t.appSize, 0);
     ASSERT_EQ(t.leftovers.size(), 4u);
     for (auto& l : t.leftovers) l.isSelected = false;
-    EXPECT_EQ(engine.uninstall(t, false), 0);
+    EXPECT_EQ(engine.uninstall(t, false).freed, 0);
     EXPECT_TRUE(test::exists(config) && test::exists(log) && test::exists(byName));
 
     ByteCount expected = 0;
@@ -299,7 +299,7 @@ TEST_F(FreedesktopPlanTest, ASystemPackageStaysAndOnlyItsSelectedLeftoversGoToTh
         l.isSelected = l.url != byName && l.url != log;
         if (l.isSelected) expected += l.size;
     }
-    EXPECT_EQ(engine.uninstall(t, true), expected);
+    EXPECT_EQ(engine.uninstall(t, true).freed, expected);
     EXPECT_TRUE(test::exists(entryFile)) << "the package's entry stays";
     EXPECT_TRUE(test::exists(byName) && test::exists(log));
     EXPECT_FALSE(test::exists(config));
@@ -316,7 +316,7 @@ TEST_F(FreedesktopPlanTest, NothingOutsideTheLeftoverFoldersOrTheHomeIsEverMoved
         {Uuid::random(), stranger, 4, LeftoverKind::other, false, true, identityOf(stranger)});
     forged.leftovers.push_back(
         {Uuid::random(), layout.configHome / "../../x", 4, LeftoverKind::other, false, true, {}});
-    EXPECT_EQ(engine.uninstall(forged, true), 0);
+    EXPECT_EQ(engine.uninstall(forged, true).freed, 0);
     EXPECT_TRUE(test::exists(stranger) && test::exists(entryFile));
 
     // An application named after one of the layout's own folders is not offered that folder.

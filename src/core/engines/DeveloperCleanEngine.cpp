@@ -137,6 +137,11 @@ class ProjectFinder {
     // Hands the files counted since the last batch to the meter.
     void flush() { files_.flush(); }
 
+    void skipped(const TreeWalker& walker, const TreeWalker::Entry& e, UnreadReason reason) {
+        report_.add({walker.pathOf(e), reason});
+    }
+    const ScanReport& report() const { return report_; }
+
   private:
     using Cache = std::unordered_map<std::string, std::string>;
 
@@ -226,6 +231,7 @@ class ProjectFinder {
     FileTally files_;
     std::vector<Found> found_;
     Cache pythonProjects_, repositories_;
+    ScanReport report_;
 };
 
 // --- Outputs that git tracks ------------------------------------------------------------------
@@ -418,45 +424,41 @@ TimePoint DeveloperCleanEngine::latestActivity(const Path& location) {
     return latest;
 }
 
-int DeveloperCleanEngine::storedProtectionDays(const PreferencesStore& store) {
-    // A stored 0 (and anything below, which no window can be) gives the default.
-    const auto days = store.integer(kProtectionDaysKey);
-    if (!days || *days < 1) return kDefaultProtectionDays;
-    return static_cast<int>(std::min<std::int64_t>(*days, kMaxProtectionDays));
-}
-
 TimePoint DeveloperCleanEngine::protectionCutoff(int protectionDays, TimePoint now) {
     const auto days = std::clamp(protectionDays, 0, kMaxProtectionDays);
     const auto window = std::chrono::seconds(static_cast<std::int64_t>(days) * 24 * 60 * 60);
     return now - std::chrono::duration_cast<Clock::duration>(window);
 }
 
-Descriptor DeveloperCleanEngine::openRoot(const Path& folder) const {
+Descriptor DeveloperCleanEngine::openRoot(const Path& folder, ScanReport* report) const {
     // Checked as LayoutRoots.h says: the walk for projects may start at the home itself, a
     // folder of outputs may not be the home or any other folder of the layout.
     auto opened = LayoutRoots(layout_).open(
         folder, layout_.findsProjectsByWalking ? RootRole::projects : RootRole::outputs);
-    auto* root = std::get_if<CheckedRoot>(&opened);
-    return root ? std::move(root->fd) : Descriptor();
+    if (auto* problem = std::get_if<RootProblem>(&opened)) {
+        if (report && problem->reason != RootRefusal::missing) report->refused.push_back(*problem);
+        return Descriptor();
+    }
+    return std::move(std::get<CheckedRoot>(opened).fd);
 }
 
 std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::findBuildOutputs() const {
     ProgressMeter silent{ScanProgressCallback()};
-    return findBuildOutputs(silent);
+    return findBuildOutputs(silent, nullptr);
 }
 
 std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::findBuildOutputs(
-    ProgressMeter& meter) const {
+    ProgressMeter& meter, ScanReport* report) const {
     std::vector<BuildOutput> outputs;
     std::set<std::pair<std::uint64_t, std::uint64_t>> seen;  // roots may overlap
     for (const Path& folder : layout_.buildOutputFolders) {
         std::vector<BuildOutput> part;
         meter.enter(folderName(folder));
         if (layout_.findsProjectsByWalking) {
-            part = walkForProjects(folder, meter);
+            part = walkForProjects(folder, meter, report);
         } else {
             // Every direct child that is not hidden, not a link and not another mount.
-            Descriptor fd = openRoot(folder);
+            Descriptor fd = openRoot(folder, report);
             auto rootStatus = fd ? statDescriptor(fd.get()) : std::nullopt;
             if (!rootStatus) continue;
             std::vector<std::string> names;
@@ -481,15 +483,16 @@ std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::findBuildOu
 }
 
 std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::walkForProjects(
-    const Path& root, ProgressMeter& meter) const {
+    const Path& root, ProgressMeter& meter, ScanReport* report) const {
     const std::string rootText = normalText(root);
-    Descriptor fd = openRoot(root);
+    Descriptor fd = openRoot(root, report);
     if (!fd) return {};
     auto finders = parallelTreeWalk(fd.get(), Path(rootText), threads_,
                                     [&] { return ProjectFinder(rootText, meter); });
     std::vector<Found> found;
     for (auto& finder : finders) {
         finder.flush();
+        if (report) report->merge(finder.report());
         std::move(finder.found().begin(), finder.found().end(), std::back_inserter(found));
     }
     std::sort(found.begin(), found.end(),
@@ -525,17 +528,20 @@ std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::walkForProj
 }
 
 DeveloperScanResult DeveloperCleanEngine::scan(int protectionDays, TimePoint now,
-                                               const ScanProgressCallback& progress) const {
+                                               const ScanProgressCallback& progress,
+                                               ScanReport* report) const {
     const TimePoint cutoff = protectionCutoff(protectionDays, now);
     ProgressMeter meter(progress);
     DeveloperScanResult result;
-    for (auto& output : findBuildOutputs(meter)) {
+    if (report) *report = {};
+    for (auto& output : findBuildOutputs(meter, report)) {
         // Measured where it was found, and only while it is still the folder that was found.
         const Path parent = output.folder.parent_path();
         const std::string name = output.folder.filename().native();
         meter.enter(output.name);
         Descriptor fd(::open(parent.c_str(), kRootFlags));
-        auto st = fd ? statEntry(fd.get(), name.c_str()) : std::nullopt;
+        auto folderSt = fd ? statDescriptor(fd.get()) : std::nullopt;
+        auto st = folderSt ? statEntry(fd.get(), name.c_str()) : std::nullopt;
         if (!st || st->dev != output.device || st->ino != output.inode) continue;
         const ByteCount size = st->isDirectory() ? FileSystemHelper::directorySize(
                                                        fd.get(), name.c_str(), output.folder)
@@ -546,8 +552,7 @@ DeveloperScanResult DeveloperCleanEngine::scan(int protectionDays, TimePoint now
         project.name = std::move(output.name);
         project.url = std::move(output.folder);
         project.size = size;
-        project.device = output.device;
-        project.inode = output.inode;
+        project.identity = identityOf(*st, folderSt->dev, folderSt->ino);
         result.projects.push_back(std::move(project));
     }
     for (auto& project : result.projects) {
@@ -564,15 +569,25 @@ DeveloperScanResult DeveloperCleanEngine::scan(int protectionDays, TimePoint now
     return result;
 }
 
-ByteCount DeveloperCleanEngine::clean(const std::vector<DeveloperProject>& projects) const {
-    ByteCount freed = 0;
-    for (const auto& project : projects)
-        if (project.isSelected && !project.isActive && removeListed(project)) freed += project.size;
-    return freed;
+RemovalOutcome DeveloperCleanEngine::clean(const std::vector<DeveloperProject>& projects) const {
+    RemovalOutcome outcome;
+    for (const auto& project : projects) {
+        if (!project.isSelected || project.isActive) continue;
+        const auto removed = removeListed(project);
+        if (!removed) {
+            outcome.leave(project.url, removed.reason);
+            continue;
+        }
+        outcome.freed += project.size;
+        ++outcome.done;
+    }
+    return outcome;
 }
 
-bool DeveloperCleanEngine::removeListed(const DeveloperProject& project) const {
-    if (project.inode == 0) return false;  // not from a scan: nothing says what it was
+SafeRemover::Result DeveloperCleanEngine::removeListed(const DeveloperProject& project) const {
+    const SafeRemover::Result changed{false, LeftReason::changed};
+    // Not from a scan: nothing says what it was.
+    if (!project.identity.known()) return changed;
     const std::string target = normalText(project.url);
     for (const Path& root : layout_.buildOutputFolders) {
         const std::string base = normalText(root);
@@ -580,35 +595,41 @@ bool DeveloperCleanEngine::removeListed(const DeveloperProject& project) const {
         if (parts.empty()) continue;
         // Only what a scan can list: a direct child of the IDE's folder, or a recognised output
         // the walk reached through folders that are not hidden.
-        if (!layout_.findsProjectsByWalking && parts.size() != 1) return false;
+        if (!layout_.findsProjectsByWalking && parts.size() != 1) return changed;
         if (layout_.findsProjectsByWalking) {
-            if (!isOutputName(parts.back())) return false;
+            if (!isOutputName(parts.back())) return changed;
             for (std::size_t i = 0; i + 1 < parts.size(); ++i)
-                if (parts[i].front() == '.') return false;
+                if (parts[i].front() == '.') return changed;
         }
 
         // Down from the root as the walk went: no link followed, no other mount entered.
-        Descriptor fd = openRoot(root);
+        Descriptor fd = openRoot(root, nullptr);
         auto rootStatus = fd ? statDescriptor(fd.get()) : std::nullopt;
-        if (!rootStatus) return false;
+        if (!rootStatus) return changed;
         for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
             auto st = statEntry(fd.get(), parts[i].c_str());
             if (!st || !st->isDirectory() || st->isMountRoot || st->dev != rootStatus->dev)
-                return false;
+                return changed;
             Descriptor next(openListedDirectory(fd.get(), parts[i].c_str(), *st));
-            if (!next) return false;
+            if (!next) return changed;
             fd = std::move(next);
         }
+        // The folder reached must be the one it was listed in, and the entry the one listed,
+        // unchanged since.
+        const FileIdentity& listed = project.identity;
+        auto folderSt = statDescriptor(fd.get());
         const std::string& name = parts.back();
         auto st = statEntry(fd.get(), name.c_str());
-        if (!st || st->isSymlink() || st->dev != project.device || st->ino != project.inode)
-            return false;
-        if (st->isDirectory() && (st->isMountRoot || st->dev != rootStatus->dev)) return false;
+        if (!folderSt || folderSt->dev != listed.folderDevice ||
+            folderSt->ino != listed.folderInode || !st || st->isSymlink() || !isStill(*st, listed))
+            return changed;
+        if (st->isDirectory() && (st->isMountRoot || st->dev != rootStatus->dev))
+            return {false, LeftReason::otherFileSystem};
         // Removed relative to the very folder reached above, so no folder on the way can be
         // swapped for a link or another folder before it acts; it checks the entry once more.
         return SafeRemover::removeAt(fd.get(), name.c_str());
     }
-    return false;
+    return changed;
 }
 
 }  // namespace tornivo

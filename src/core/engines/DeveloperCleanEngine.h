@@ -16,9 +16,11 @@
 #include <vector>
 
 #include "models/DeveloperModels.h"
+#include "models/ScanReport.h"
 #include "platform/Descriptor.h"
 #include "platform/Layout.h"
-#include "platform/PreferencesStore.h"
+#include "platform/Settings.h"
+#include "platform/SafeRemover.h"
 #include "platform/ScanProgress.h"
 
 namespace tornivo {
@@ -26,16 +28,9 @@ namespace tornivo {
 class DeveloperCleanEngine {
   public:
     // The longest protection window the arithmetic takes, in days: far beyond any sensible
-    // choice, well inside the range of the clock.
-    static constexpr int kMaxProtectionDays = 100'000;
-    // Where the application keeps the protection window in its preferences, and the window
-    // when none is kept.
-    static constexpr const char* kProtectionDaysKey = "developerProtectionDays";
-    static constexpr int kDefaultProtectionDays = 10;
-
-    // The protection window kept in `store`: a missing value, one that is not a whole number and
-    // one below 1 day give kDefaultProtectionDays; a longer one gives kMaxProtectionDays.
-    static int storedProtectionDays(const PreferencesStore& store);
+    // choice, well inside the range of the clock (the setting's own limit).
+    static constexpr int kMaxProtectionDays =
+        static_cast<int>(setting::developerProtectionDays.max);
 
     // `threads` walk the home side by side; the result does not depend on how many.
     explicit DeveloperCleanEngine(Layout layout, unsigned threads = defaultThreads());
@@ -51,14 +46,17 @@ class DeveloperCleanEngine {
     //
     // `progress` hears the files the walk meets (the entries listed, on macos), with the folder
     // it is in, then the name of each output as it is measured; as ScanProgress.h describes.
+    // `report`, when given, receives the roots refused and the folders the walk could not read.
     DeveloperScanResult scan(int protectionDays, TimePoint now = Clock::now(),
-                             const ScanProgressCallback& progress = {}) const;
+                             const ScanProgressCallback& progress = {},
+                             ScanReport* report = nullptr) const;
 
-    // Deletes the output of every given project that is selected and not active, and returns the
-    // sum of the listed sizes of those that went in full. Before deleting, it makes sure the
-    // location still holds the folder that was listed (device and inode), reached from the
-    // scanned root without following a link or crossing a mount; anything else is left alone.
-    ByteCount clean(const std::vector<DeveloperProject>& projects) const;
+    // Deletes the output of every given project that is selected and not active; `freed` sums
+    // the listed sizes of those that went in full. Before deleting, it makes sure the location
+    // still holds the folder that was listed, unchanged (identity, length, modification time),
+    // in the folder it was listed in, reached from the scanned root without following a link or
+    // crossing a mount; anything else is left with its reason.
+    RemovalOutcome clean(const std::vector<DeveloperProject>& projects) const;
 
     // The display name of an output folder: a generated suffix of 20 or more letters and digits
     // after the last "-" is cut off ("MyApp-<28 letters>" gives "MyApp").
@@ -84,10 +82,11 @@ class DeveloperCleanEngine {
   private:
     // A root of the layout's build-output folders, opened through the root checks; empty when
     // refused.
-    UniqueFd openRoot(const Path& folder) const;
-    std::vector<BuildOutput> findBuildOutputs(ProgressMeter& meter) const;
-    std::vector<BuildOutput> walkForProjects(const Path& root, ProgressMeter& meter) const;
-    bool removeListed(const DeveloperProject& project) const;
+    UniqueFd openRoot(const Path& folder, ScanReport* report) const;
+    std::vector<BuildOutput> findBuildOutputs(ProgressMeter& meter, ScanReport* report) const;
+    std::vector<BuildOutput> walkForProjects(const Path& root, ProgressMeter& meter,
+                                             ScanReport* report) const;
+    SafeRemover::Result removeListed(const DeveloperProject& project) const;
 
     Layout layout_;
     unsigned threads_;

@@ -192,23 +192,29 @@ class Tally {
             auto& list = lists_[kind];
             list.push_back({walker.pathOf(e), size,
                             st.accessTime ? st.accessTime : st.modificationTime, walker.orderKey(e),
-                            FileIdentity{st.dev, st.ino, e.folderDev, e.folderIno}});
+                            identityOf(st, e.folderDev, e.folderIno)});
             if (list.size() > DiskAnalyzer::kTrimAbove) keepLargest(list);
         }
         files_.count(walker);
         return true;
     }
 
+    void skipped(const TreeWalker& walker, const TreeWalker::Entry& e, UnreadReason reason) {
+        report_.add({walker.pathOf(e), reason});
+    }
+
     // Hands the files counted since the last batch to the meter.
     void flush() { files_.flush(); }
 
     std::array<KindTotal, kKinds>& totals() { return totals_; }
+    const ScanReport& report() const { return report_; }
     std::array<std::vector<Candidate>, kKinds>& lists() { return lists_; }
 
   private:
     FileTally files_;
     std::array<KindTotal, kKinds> totals_{};
     std::array<std::vector<Candidate>, kKinds> lists_;
+    ScanReport report_;
 };
 
 }  // namespace
@@ -238,7 +244,9 @@ unsigned DiskAnalyzer::defaultThreads() {
     return std::clamp(4 * std::max(1u, std::thread::hardware_concurrency()), 16u, 64u);
 }
 
-std::vector<DiskCategory> DiskAnalyzer::analyze(const Progress& progress, TimePoint now) const {
+std::vector<DiskCategory> DiskAnalyzer::analyze(const Progress& progress, TimePoint now,
+                                                ScanReport* report) const {
+    if (report) *report = {};
     const TimePoint staleCutoff = now - std::chrono::duration_cast<Clock::duration>(kStaleAfter);
     // The home itself may be a link (a home moved to another disk); what lies below is never
     // followed.
@@ -258,6 +266,7 @@ std::vector<DiskCategory> DiskAnalyzer::analyze(const Progress& progress, TimePo
     std::array<std::vector<Candidate>, kKinds> lists;
     for (auto& tally : tallies) {
         tally.flush();
+        if (report) report->merge(tally.report());
         for (std::size_t k = 0; k < kKinds; ++k) {
             totals[k].size += tally.totals()[k].size;
             totals[k].files += tally.totals()[k].files;
@@ -289,9 +298,11 @@ std::vector<DiskCategory> DiskAnalyzer::analyze(const Progress& progress, TimePo
     return categories;
 }
 
-bool DiskAnalyzer::trashFile(const DiskFile& file) const {
+RemovalOutcome DiskAnalyzer::trashFile(const DiskFile& file) const {
     Trash trash(layout_);
-    return trash.moveListed(file.url, file.identity).has_value();
+    RemovalOutcome outcome;
+    trashRecord(file, trash, outcome);
+    return outcome;
 }
 
 }  // namespace tornivo

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "models/DiskModels.h"
+#include "models/Outcome.h"
+#include "models/ScanReport.h"
 #include "platform/Layout.h"
 #include "platform/ScanProgress.h"
 
@@ -54,11 +56,13 @@ class DiskAnalyzer {
     // totals in kind order; in each, the largest files, equal sizes in the order a single walk
     // meets them. `progress` hears every 2,500 files and once more at the end with the final
     // count and no folder. A home that cannot be opened gives nothing and no progress.
-    std::vector<DiskCategory> analyze(const Progress& progress, TimePoint now = Clock::now()) const;
+    // `report`, when given, receives the folders the walk could not read.
+    std::vector<DiskCategory> analyze(const Progress& progress, TimePoint now = Clock::now(),
+                                      ScanReport* report = nullptr) const;
 
     // Moves a listed file to the Trash, only while it is still the file listed
-    // (Trash::moveListed). Whether it moved.
-    bool trashFile(const DiskFile& file) const;
+    // (Trash::moveListed).
+    RemovalOutcome trashFile(const DiskFile& file) const;
 
   private:
     Layout layout_;

@@ -100,8 +100,8 @@ bool preadFully(int fd, std::byte* buffer, std::size_t length, off_t offset) {
 
 bool stillTheCandidate(int fd, const DuplicateFinder::Candidate& c) {
     auto st = statDescriptor(fd);
-    return st && st->isRegular() && st->dev == c.dev && st->ino == c.ino &&
-           st->logicalSize == c.size;
+    return st && st->isRegular() &&
+           isStill(*st, {c.dev, c.ino, c.folderDev, c.folderIno, c.size, c.modified});
 }
 
 // Opens a candidate for reading, only when it is still the file that was listed, with the size
@@ -347,13 +347,19 @@ struct Collector {
         if (st.logicalSize >= minSize)
             hits.push_back(
                 {walker.orderKey(e),
-                 {walker.pathOf(e), st.logicalSize, st.dev, st.ino, e.folderDev, e.folderIno}});
+                 {walker.pathOf(e), st.logicalSize, st.dev, st.ino, e.folderDev, e.folderIno,
+                  identityOf(st, 0, 0).modified}});
         return true;
+    }
+
+    void skipped(const TreeWalker& walker, const TreeWalker::Entry& e, UnreadReason reason) {
+        report.add({walker.pathOf(e), reason});
     }
 
     ByteCount minSize;
     FileTally files;
     std::vector<Hit> hits;
+    ScanReport report;
 };
 
 }  // namespace
@@ -367,7 +373,8 @@ std::vector<Path> DuplicateFinder::personalRoots(const Layout& layout) {
 }
 
 std::vector<DuplicateGroup> DuplicateFinder::scan(const std::vector<Path>& roots,
-                                                  const ScanProgressCallback& progress) const {
+                                                  const ScanProgressCallback& progress,
+                                                  ScanReport* report) const {
     // A root is where the user keeps the files: when it is a link (Documents on another disk),
     // it is followed; nothing below it ever is.
     std::vector<OpenRoot> open;
@@ -376,18 +383,21 @@ std::vector<DuplicateGroup> DuplicateFinder::scan(const std::vector<Path>& roots
         if (fd >= 0) open.push_back({root, fd});
     }
     ProgressMeter meter(progress);
-    auto groups = groupCandidates(listCandidates(open, meter), meter);
+    if (report) *report = {};
+    auto groups = groupCandidates(listCandidates(open, meter, report), meter);
     for (const auto& root : open) ::close(root.fd);
     meter.finish();
     return groups;
 }
 
 std::vector<DuplicateGroup> DuplicateFinder::scan(const PersonalFolders& folders,
-                                                  const ScanProgressCallback& progress) const {
+                                                  const ScanProgressCallback& progress,
+                                                  ScanReport* report) const {
     std::vector<OpenRoot> open;
     for (const auto& folder : folders.folders()) open.push_back({folder.path, folder.fd});
     ProgressMeter meter(progress);
-    auto groups = groupCandidates(listCandidates(open, meter), meter);
+    if (report) *report = ScanReport{folders.refused(), {}, 0};
+    auto groups = groupCandidates(listCandidates(open, meter, report), meter);
     meter.finish();
     return groups;
 }
@@ -400,7 +410,7 @@ std::vector<DuplicateFinder::Candidate> DuplicateFinder::listCandidates(
         if (fd >= 0) open.push_back({root, fd});
     }
     ProgressMeter silent{ScanProgressCallback()};
-    auto found = listCandidates(open, silent);
+    auto found = listCandidates(open, silent, nullptr);
     for (const auto& root : open) ::close(root.fd);
     return found;
 }
@@ -412,7 +422,7 @@ std::vector<DuplicateGroup> DuplicateFinder::groupCandidates(
 }
 
 std::vector<DuplicateFinder::Candidate> DuplicateFinder::listCandidates(
-    const std::vector<OpenRoot>& roots, ProgressMeter& meter) const {
+    const std::vector<OpenRoot>& roots, ProgressMeter& meter, ScanReport* report) const {
     std::vector<Candidate> found;
     std::unordered_set<Identity, IdentityHash> seen;
     for (const auto& [root, fd] : roots) {
@@ -423,6 +433,7 @@ std::vector<DuplicateFinder::Candidate> DuplicateFinder::listCandidates(
                                            [&] { return Collector(minSize_, meter, rootName); })) {
             part.files.flush();
             std::move(part.hits.begin(), part.hits.end(), std::back_inserter(hits));
+            if (report) report->merge(part.report);
         }
         std::sort(hits.begin(), hits.end(),
                   [](const Collector::Hit& a, const Collector::Hit& b) { return a.key < b.key; });
@@ -497,14 +508,14 @@ std::vector<DuplicateGroup> DuplicateFinder::groupCandidates(
         for (std::size_t i : f.members) {
             const Candidate& c = candidates[i];
             g.files.push_back(c.path);
-            g.identities.push_back({c.dev, c.ino, c.folderDev, c.folderIno});
+            g.identities.push_back({c.dev, c.ino, c.folderDev, c.folderIno, c.size, c.modified});
         }
         groups.push_back(std::move(g));
     }
     return groups;
 }
 
-std::optional<ByteCount> DuplicateFinder::removeCopies(const DuplicateGroup& group,
+std::optional<RemovalOutcome> DuplicateFinder::removeCopies(const DuplicateGroup& group,
                                                        const Path& keeping, Trash& trash) const {
     const auto kept = std::find_if(group.files.begin(), group.files.end(),
                                    [&](const Path& p) { return p.native() == keeping.native(); });
@@ -513,22 +524,24 @@ std::optional<ByteCount> DuplicateFinder::removeCopies(const DuplicateGroup& gro
     const FileIdentity keptIdentity =
         group.identityAt(static_cast<std::size_t>(kept - group.files.begin()));
     auto keptNow = statEntry(AT_FDCWD, keeping.c_str());
-    if (!keptIdentity.known() || !keptNow || !keptNow->isRegular() ||
-        keptNow->logicalSize != group.size || keptNow->dev != keptIdentity.device ||
-        keptNow->ino != keptIdentity.inode)
+    if (!keptNow || !keptNow->isRegular() || !isStill(*keptNow, keptIdentity))
         return std::nullopt;
-    ByteCount freed = 0;
+    // Each copy moves only while it is still the very file that was hashed: same file, same
+    // length, same modification time (Trash::moveListed), so its bytes are the group's.
+    struct Copy {
+        const Path& url;
+        ByteCount size;
+        FileIdentity identity;
+    };
+    RemovalOutcome outcome;
     for (std::size_t i = 0; i < group.files.size(); ++i) {
-        const Path& file = group.files[i];
         const FileIdentity identity = group.identityAt(i);
-        if (file.native() == keeping.native()) continue;
+        if (group.files[i].native() == keeping.native()) continue;
         if (identity.device == keptIdentity.device && identity.inode == keptIdentity.inode)
             continue;  // another name of the kept file is the kept file
-        auto st = statEntry(AT_FDCWD, file.c_str());
-        if (!st || !st->isRegular() || st->logicalSize != group.size) continue;
-        if (trash.moveListed(file, identity)) freed += group.size;
+        trashRecord(Copy{group.files[i], group.size, identity}, trash, outcome);
     }
-    return freed;
+    return outcome;
 }
 
 }  // namespace tornivo

@@ -35,6 +35,7 @@ class DuplicateFinder {
         ByteCount size = 0;
         std::uint64_t dev = 0, ino = 0;
         std::uint64_t folderDev = 0, folderIno = 0;  // the folder it was listed in
+        std::int64_t modified = 0;  // modification time, as FileIdentity keeps it
     };
 
     explicit DuplicateFinder(ByteCount minSize = 1'048'576,
@@ -50,11 +51,15 @@ class DuplicateFinder {
     // `progress` hears the regular files the walk meets (hidden ones are not), with the folder
     // it is in, then the bytes the comparison reads (the ends of look-alikes aside), out of the
     // bytes of every file whose size another shares; as ScanProgress.h describes.
+    // `report`, when given, receives the folders the walk could not read.
     std::vector<DuplicateGroup> scan(const std::vector<Path>& roots,
-                                     const ScanProgressCallback& progress = {}) const;
-    // The same below personal folders already opened and checked (PersonalFolders.h).
+                                     const ScanProgressCallback& progress = {},
+                                     ScanReport* report = nullptr) const;
+    // The same below personal folders already opened and checked (PersonalFolders.h); the
+    // report also names the folders they refused.
     std::vector<DuplicateGroup> scan(const PersonalFolders& folders,
-                                     const ScanProgressCallback& progress = {}) const;
+                                     const ScanProgressCallback& progress = {},
+                                     ScanReport* report = nullptr) const;
     // Where the application looks: Downloads, Documents, Desktop, Pictures and Movies, those the
     // layout has, in that order.
     static std::vector<Path> personalRoots(const Layout& layout);
@@ -70,19 +75,19 @@ class DuplicateFinder {
 
     // Keeps `keeping` and moves every other file of the group to the Trash, only when `keeping`
     // is one of the group's files and is still the file that was hashed, with the group's size:
-    // one copy always survives. A copy moves only while it is still the file that was hashed
-    // (Trash::moveListed) with the group's size. Empty when refused (nothing was moved);
-    // otherwise the bytes freed.
-    std::optional<ByteCount> removeCopies(const DuplicateGroup& group, const Path& keeping,
-                                          Trash& trash) const;
+    // one copy always survives. A copy moves only while it is still the file that was hashed:
+    // same file, length and modification time (Trash::moveListed); what stays is left with its
+    // reason. Empty when refused (nothing was moved).
+    std::optional<RemovalOutcome> removeCopies(const DuplicateGroup& group, const Path& keeping,
+                                               Trash& trash) const;
 
   private:
     struct OpenRoot {
         Path path;
         int fd;  // the caller's
     };
-    std::vector<Candidate> listCandidates(const std::vector<OpenRoot>& roots,
-                                          ProgressMeter& meter) const;
+    std::vector<Candidate> listCandidates(const std::vector<OpenRoot>& roots, ProgressMeter& meter,
+                                          ScanReport* report) const;
     std::vector<DuplicateGroup> groupCandidates(const std::vector<Candidate>& candidates,
                                                 ProgressMeter& meter) const;
 

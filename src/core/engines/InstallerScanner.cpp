@@ -113,9 +113,9 @@ std::vector<std::string> InstallerScanner::installedAppNames() const {
 
 // --- scan and removal ---
 
-std::vector<InstallerFile> InstallerScanner::scan(std::vector<RootProblem>* unread) const {
+std::vector<InstallerFile> InstallerScanner::scan(ScanReport* report) const {
     const PersonalFolders folders(layout_, Layout::present({layout_.downloads, layout_.desktop}));
-    if (unread) *unread = folders.refused();
+    if (report) *report = ScanReport{folders.refused(), {}, 0};
     const std::vector<Installed> installed = normalizedNames(installedAppNames());
     std::vector<InstallerFile> files;
     DirectoryReader reader;
@@ -136,7 +136,7 @@ std::vector<InstallerFile> InstallerScanner::scan(std::vector<RootProblem>* unre
             const bool matched = app.has_value();
             files.push_back({Uuid::random(), folder.path / std::string(name), st->allocatedSize,
                              std::move(kind), std::move(app), matched,
-                             FileIdentity{st->dev, st->ino, folder.dev, folder.ino}});
+                             identityOf(*st, folder.dev, folder.ino)});
         }
     }
     std::stable_sort(
@@ -145,7 +145,7 @@ std::vector<InstallerFile> InstallerScanner::scan(std::vector<RootProblem>* unre
     return files;
 }
 
-ByteCount InstallerScanner::remove(const std::vector<InstallerFile>& files) const {
+RemovalOutcome InstallerScanner::remove(const std::vector<InstallerFile>& files) const {
     Trash trash(layout_);
     return trashSelected(files, trash);
 }

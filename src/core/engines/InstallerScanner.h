@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "models/InstallerModels.h"
+#include "models/Outcome.h"
 #include "platform/Layout.h"
 #include "platform/LayoutRoots.h"
 
@@ -23,12 +24,12 @@ class InstallerScanner {
     // Regular files of Downloads then Desktop (not recursive, hidden entries skipped) whose
     // extension, lower-cased, is an installer extension; largest first (on-disk size), equal
     // sizes in folder and listing order. Those matched to an installed application start
-    // selected. The folders are opened as PersonalFolders does; `unread`, when given, receives
+    // selected. The folders are opened as PersonalFolders does; `report`, when given, receives
     // those it refused.
-    std::vector<InstallerFile> scan(std::vector<RootProblem>* unread = nullptr) const;
+    std::vector<InstallerFile> scan(ScanReport* report = nullptr) const;
     // Moves the selected files to the Trash, each only while it is the file listed
     // (trashSelected); the sum of the sizes of those moved.
-    ByteCount remove(const std::vector<InstallerFile>& files) const;
+    RemovalOutcome remove(const std::vector<InstallerFile>& files) const;
 
     // The names of the installed applications, in the order of the layout's application
     // folders and, inside each, the order of the listing. macos: the *.app bundles of each

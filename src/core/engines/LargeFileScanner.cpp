@@ -98,14 +98,19 @@ class Collector {
             access = access ? std::max(*access, *st.modificationTime) : *st.modificationTime;
         if (access && *access > c_->cutoff) return false;
         found.push_back({c_->root, walker.orderKey(e), walker.pathOf(e), st.allocatedSize, access,
-                         FileIdentity{st.dev, st.ino, e.folderDev, e.folderIno}});
+                         identityOf(st, e.folderDev, e.folderIno)});
         return false;
+    }
+
+    void skipped(const TreeWalker& walker, const TreeWalker::Entry& e, UnreadReason reason) {
+        report.add({walker.pathOf(e), reason});
     }
 
     // Hands the files counted since the last batch to the meter.
     void flush() { files_.flush(); }
 
     std::vector<Candidate> found;
+    ScanReport report;
 
   private:
     const Criteria* c_;
@@ -121,10 +126,11 @@ bool mountedNoatime(int fd) {
 
 std::vector<LargeFile> LargeFileScanner::scan(ByteCount minSize, int olderThanMonths, TimePoint now,
                                               const ScanProgressCallback& progress,
-                                              std::vector<RootProblem>* unread) const {
+                                              ScanReport* report) const {
     const TimePoint limit = cutoff(now, olderThanMonths);
     const PersonalFolders folders(layout_, roots());
-    if (unread) *unread = folders.refused();
+    ScanReport unread;
+    unread.refused = folders.refused();
     ProgressMeter meter(progress);
     std::vector<Candidate> found;
     for (std::size_t i = 0; i < folders.folders().size(); ++i) {
@@ -137,9 +143,11 @@ std::vector<LargeFile> LargeFileScanner::scan(ByteCount minSize, int olderThanMo
                                            [&] { return Collector(criteria, meter, rootName); })) {
             part.flush();
             std::move(part.found.begin(), part.found.end(), std::back_inserter(found));
+            unread.merge(part.report);
         }
     }
     meter.finish();
+    if (report) *report = std::move(unread);
     // Largest first; equal sizes in the order of a single-threaded walk, root by root.
     std::sort(found.begin(), found.end(), [](const Candidate& a, const Candidate& b) {
         if (a.size != b.size) return a.size > b.size;
@@ -153,7 +161,7 @@ std::vector<LargeFile> LargeFileScanner::scan(ByteCount minSize, int olderThanMo
     return files;
 }
 
-ByteCount LargeFileScanner::remove(const std::vector<LargeFile>& files) const {
+RemovalOutcome LargeFileScanner::remove(const std::vector<LargeFile>& files) const {
     Trash trash(layout_);
     return trashSelected(files, trash);
 }

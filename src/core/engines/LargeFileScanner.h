@@ -31,15 +31,15 @@ class LargeFileScanner {
     // counts as never opened.
     //
     // `progress` hears the regular files met (hidden ones are not), with the folder the walk is
-    // in, as ScanProgress.h describes. `unread`, when given, receives the personal folders that
-    // the root checks refused (see PersonalFolders.h).
+    // in, as ScanProgress.h describes. `report`, when given, receives the personal folders the
+    // root checks refused (see PersonalFolders.h) and the folders the walk could not read.
     std::vector<LargeFile> scan(ByteCount minSize, int olderThanMonths,
                                 TimePoint now = Clock::now(),
                                 const ScanProgressCallback& progress = {},
-                                std::vector<RootProblem>* unread = nullptr) const;
+                                ScanReport* report = nullptr) const;
     // Moves the selected files to the Trash, each only while it is the file listed
     // (trashSelected); the sum of the sizes of those moved.
-    ByteCount remove(const std::vector<LargeFile>& files) const;
+    RemovalOutcome remove(const std::vector<LargeFile>& files) const;
 
     // `months` calendar months before `now`, in local time: the same day of the month and the
     // same time of day, the day clamped to the last day of a shorter month (31 March minus one

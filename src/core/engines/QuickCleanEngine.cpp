@@ -42,7 +42,7 @@ JunkScan QuickCleanEngine::scan() const {
     for (const auto& root : layout_.junkRoots) {
         auto opened = roots.open(root.folder, role(root.category));
         if (auto* problem = std::get_if<RootProblem>(&opened)) {
-            if (problem->reason != RootRefusal::missing) result.refused.push_back(*problem);
+            if (problem->reason != RootRefusal::missing) result.report.refused.push_back(*problem);
             continue;
         }
         auto found = children(std::get<CheckedRoot>(opened), root.category);
@@ -75,15 +75,15 @@ std::vector<JunkItem> QuickCleanEngine::children(const CheckedRoot& root,
             size = st->allocatedSize;
         }
         if (size <= 0) continue;
-        const FileIdentity identity{st->dev, st->ino, root.status.dev, root.status.ino};
+        const FileIdentity identity = identityOf(*st, root.status.dev, root.status.ino);
         items.push_back(
             JunkItem{Uuid::random(), std::move(location), size, category, true, identity});
     }
     return items;
 }
 
-ByteCount QuickCleanEngine::clean(const std::vector<JunkItem>& items) const {
-    ByteCount freed = 0;
+RemovalOutcome QuickCleanEngine::clean(const std::vector<JunkItem>& items) const {
+    RemovalOutcome outcome;
     const LayoutRoots roots(layout_);
     for (const auto& root : layout_.junkRoots) {
         Path folder = root.folder.lexically_normal();
@@ -100,19 +100,31 @@ ByteCount QuickCleanEngine::clean(const std::vector<JunkItem>& items) const {
         // Opened once; every item goes relative to this descriptor.
         auto opened = roots.open(root.folder, role(root.category));
         auto* checked = std::get_if<CheckedRoot>(&opened);
-        if (!checked) continue;
         for (const JunkItem* item : mine) {
             const FileIdentity& listed = item->identity;
-            if (listed.folderDevice != checked->status.dev ||
-                listed.folderInode != checked->status.ino)
-                continue;  // not the folder that was scanned
+            // Not the folder that was scanned, or not the entry that was listed: left alone.
+            if (!checked || listed.folderDevice != checked->status.dev ||
+                listed.folderInode != checked->status.ino) {
+                outcome.leave(item->url, LeftReason::changed);
+                continue;
+            }
             const std::string name = item->url.lexically_normal().filename().native();
             auto now = statEntry(checked->fd.get(), name.c_str());
-            if (!now || now->dev != listed.device || now->ino != listed.inode) continue;
-            if (SafeRemover::removeAt(checked->fd.get(), name.c_str())) freed += item->size;
+            if (!now || !isStill(*now, listed)) {
+                outcome.leave(item->url, LeftReason::changed);
+                continue;
+            }
+            const auto removed = SafeRemover::removeAt(checked->fd.get(), name.c_str(),
+                                                       SafeRemover::GivenLink::removeAsLink);
+            if (!removed) {
+                outcome.leave(item->url, removed.reason);
+                continue;
+            }
+            outcome.freed += item->size;
+            ++outcome.done;
         }
     }
-    return freed;
+    return outcome;
 }
 
 }  // namespace tornivo

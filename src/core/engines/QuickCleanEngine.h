@@ -10,6 +10,7 @@
 
 #include <vector>
 
+#include "models/Outcome.h"
 #include "models/ScanModels.h"
 #include "platform/Layout.h"
 #include "platform/LayoutRoots.h"
@@ -30,7 +31,7 @@ JunkSplit splitByRunningApps(const std::vector<JunkItem>& items, const RunningAp
 // missing).
 struct JunkScan {
     std::vector<JunkItem> items;  // largest first
-    std::vector<RootProblem> refused;
+    ScanReport report;
 };
 
 class QuickCleanEngine {
@@ -42,10 +43,11 @@ class QuickCleanEngine {
     // Items of every junk root, largest first; equal sizes keep the roots' order and each
     // folder's listing order. All items selected.
     JunkScan scan() const;
-    // Permanently removes the selected items and returns the sum of the scan-time sizes of those
-    // removed in full. Only direct entries of a junk root that are still the entries listed, in
-    // the junk folder that was scanned, are ever touched.
-    ByteCount clean(const std::vector<JunkItem>& items) const;
+    // Permanently removes the selected items; `freed` is the sum of the scan-time sizes of those
+    // removed in full. Only direct entries of a junk root that are still the entries listed
+    // (unchanged since the scan), in the junk folder that was scanned, are ever touched; a link
+    // listed there is removed as a link. What stays is left with its reason.
+    RemovalOutcome clean(const std::vector<JunkItem>& items) const;
 
   private:
     static RootRole role(CleanCategory category);

@@ -355,7 +355,11 @@ TrashContents SecureEraser::trashContents() const {
     for (const auto& name : names) {
         Path item = layout_.trashFiles / name;
         ByteCount size = 0;
-        if (auto st = statEntry(files, name.c_str())) {
+        auto st = statEntry(files, name.c_str());
+        contents.identities.push_back(st ? identityOf(*st, trash.filesStatus.dev,
+                                                      trash.filesStatus.ino)
+                                         : FileIdentity{});
+        if (st) {
             if (!st->isDirectory())
                 size = st->allocatedSize;
             else if (!st->isMountRoot && st->dev == trash.filesStatus.dev)
@@ -367,7 +371,7 @@ TrashContents SecureEraser::trashContents() const {
     return contents;
 }
 
-ShredOutcome SecureEraser::erase(const std::vector<Path>& items, int passes,
+ShredOutcome SecureEraser::erase(const TrashContents& listed, int passes,
                                  ShredObserver* observer) const {
     ShredOutcome outcome;
     OpenTrash trash = openTrash();
@@ -378,16 +382,34 @@ ShredOutcome SecureEraser::erase(const std::vector<Path>& items, int passes,
     TreeWalker walker;
     std::set<std::string> gone;
 
-    for (const auto& item : items) {
+    for (std::size_t i = 0; i < listed.items.size(); ++i) {
+        const Path& item = listed.items[i];
+        auto leave = [&](LeftReason reason) { outcome.left.push_back({item, reason}); };
         auto name = childName(item, layout_.trashFiles);
-        if (!name) continue;  // not an item of this Trash
+        if (!name) {  // not an item of this Trash
+            leave(LeftReason::changed);
+            continue;
+        }
         auto st = statEntry(files, name->c_str());
-        if (!st) continue;
-        if (st->isMountRoot || st->dev != filesSt.dev) continue;  // another mount: not ours
+        const FileIdentity identity =
+            i < listed.identities.size() ? listed.identities[i] : FileIdentity{};
+        if (!st || !isStill(*st, identity) || identity.folderInode != filesSt.ino ||
+            identity.folderDevice != filesSt.dev) {
+            leave(LeftReason::changed);
+            continue;
+        }
+        if (st->isMountRoot || st->dev != filesSt.dev) {  // another mount: not ours
+            leave(LeftReason::otherFileSystem);
+            continue;
+        }
 
+        LeftReason why = LeftReason::failed;
         if (st->isDirectory()) {
             UniqueFd folder(openListedDirectory(files, name->c_str(), *st));
-            if (!folder) continue;
+            if (!folder) {
+                leave(leftReasonOf(errno));
+                continue;
+            }
             walker.walk(folder.get(), item, [&](const TreeWalker::Entry& entry) {
                 const FileStatus& s = entry.status;
                 if (s.isRegular() && s.nlink == 1 && s.logicalSize > 0 && !s.isMountRoot &&
@@ -397,20 +419,25 @@ ShredOutcome SecureEraser::erase(const std::vector<Path>& items, int passes,
                     outcome.bytes += s.allocatedSize;
                 return true;
             });
-            SafeRemover::removeAt(files, name->c_str());
+            why = SafeRemover::removeAt(files, name->c_str()).reason;
         } else if (st->isRegular() && st->nlink == 1 && st->logicalSize > 0) {
-            if (!eraser.overwrite(files, name->c_str(), *st, item)) continue;  // stays
+            if (!eraser.overwrite(files, name->c_str(), *st, item)) {  // stays
+                leave(LeftReason::failed);
+                continue;
+            }
             outcome.bytes += st->allocatedSize;
-            removeListed(files, name->c_str(), *st);
+            if (!removeListed(files, name->c_str(), *st)) why = leftReasonOf(errno);
         } else {
             // Nothing of its own to overwrite: a link (its target is not ours), an empty file,
             // a pipe or socket, or a file whose blocks another name outside the Trash shares.
-            removeListed(files, name->c_str(), *st);
+            if (!removeListed(files, name->c_str(), *st)) why = leftReasonOf(errno);
         }
         // Only what is gone counts as erased.
         if (isGone(files, name->c_str())) {
             gone.insert(*name);
             ++outcome.count;
+        } else {
+            leave(why);
         }
     }
 

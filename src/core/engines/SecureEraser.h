@@ -34,6 +34,7 @@ namespace tornivo {
 // The Trash's items as last listed.
 struct TrashContents {
     std::vector<Path> items;  // the direct children of the files folder, in listing order
+    std::vector<FileIdentity> identities;  // what each item was when listed, in the same order
     ByteCount totalBytes = 0;
     // Set when the Trash folder was refused (it is "/", the home, ...: see LayoutRoots.h);
     // nothing is listed then.
@@ -83,7 +84,9 @@ class SecureEraser {
     // fill the disk).
     // Erasing an item of a freedesktop Trash also removes its restore record
     // (info/NAME.trashinfo) and its line of the directorysizes cache.
-    ShredOutcome erase(const std::vector<Path>& items, int passes,
+    // Only items still as they were listed (FileStatus.h: isStill) are touched; the others are
+    // left, as "changed".
+    ShredOutcome erase(const TrashContents& listed, int passes,
                        ShredObserver* observer = nullptr) const;
 
   private:

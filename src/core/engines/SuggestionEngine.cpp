@@ -28,8 +28,7 @@ std::vector<Suggestion> SuggestionEngine::suggestions(const std::optional<System
              "suggest.xray",
              SuggestionAction::openXRay});
     if (lastScan && !lastScan->items.empty()) {
-        ByteCount total = 0;
-        for (const auto& item : lastScan->items) total += item.size;
+        const ByteCount total = lastScan->totalSize();
         if (total >= 1'000'000'000)
             out.push_back({Uuid::random(),
                            "sparkles",
@@ -54,9 +53,7 @@ std::vector<Suggestion> SuggestionEngine::suggestions(
     const std::vector<InstallerFile>& installers) {
     std::vector<Suggestion> out = suggestions(stats, lastScan);
     if (developer) {
-        ByteCount total = 0;
-        for (const auto& p : developer->projects)
-            if (!p.isActive) total += p.size;
+        const ByteCount total = developer->cleanableSize();
         if (total > 1'999'999'999)
             out.insert(out.begin(), {Uuid::random(),
                                      "hammer.fill",

@@ -577,7 +577,8 @@ UninstallTarget UninstallerEngine::inspect(const Path& appURL) const {
 
 // --- removal ---
 
-ByteCount UninstallerEngine::uninstall(const UninstallTarget& target, bool removeAppBundle) const {
+RemovalOutcome UninstallerEngine::uninstall(const UninstallTarget& target,
+                                           bool removeAppBundle) const {
     std::vector<Path> folders = layout_.leftoverUserFolders;
     for (const auto* list : {&layout_.leftoverSystemFolders, &layout_.leftoverNameFolders})
         folders.insert(folders.end(), list->begin(), list->end());
@@ -593,24 +594,25 @@ ByteCount UninstallerEngine::uninstall(const UninstallTarget& target, bool remov
         return layout_.kind == LayoutKind::macos || isBelow(p, layout_.home);
     };
 
-    struct Move {
-        const Path& location;
-        ByteCount size;
-        const FileIdentity& identity;
-    };
-    std::vector<Move> moves;
-    for (const auto& l : target.leftovers)
-        if (l.isSelected && isLeftoverPlace(l.url)) moves.push_back({l.url, l.size, l.identity});
-    if (removeAppBundle && target.removal != AppRemoval::systemManaged)
-        for (const auto& f : target.appFiles)
-            if (isAppPlace(f.url)) moves.push_back({f.url, f.size, f.identity});
-
     // Each only while it is still what was inspected, reached through the folder it was in.
     Trash trash(layout_);
-    ByteCount total = 0;
-    for (const auto& move : moves)
-        if (trash.moveListed(move.location, move.identity)) total += move.size;
-    return total;
+    RemovalOutcome outcome;
+    for (const auto& l : target.leftovers) {
+        if (!l.isSelected) continue;
+        if (isLeftoverPlace(l.url))
+            trashRecord(l, trash, outcome);
+        else
+            outcome.leave(l.url, LeftReason::changed);
+    }
+    if (removeAppBundle && target.removal != AppRemoval::systemManaged) {
+        for (const auto& f : target.appFiles) {
+            if (isAppPlace(f.url))
+                trashRecord(f, trash, outcome);
+            else
+                outcome.leave(f.url, LeftReason::changed);
+        }
+    }
+    return outcome;
 }
 
 }  // namespace tornivo

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "engines/TuneUpCommands.h"
+#include "models/Outcome.h"
 #include "models/UninstallModels.h"
 #include "platform/Layout.h"
 #include "platform/RunningApps.h"
@@ -49,10 +50,11 @@ class UninstallerEngine {
     UninstallTarget inspect(const Path& appURL) const;
 
     // Moves the selected leftovers, then, when `removeAppBundle` is true, the application's own
-    // files (`appFiles`) to the Trash; returns the sum of the recorded sizes of those moved. A
-    // leftover that is not a direct child of one of the layout's leftover folders is left alone
-    // (a plan that was not made by inspect). A Flatpak is not removed here: see removalCommand.
-    ByteCount uninstall(const UninstallTarget& target, bool removeAppBundle) const;
+    // files (`appFiles`) to the Trash, each only while it is what was inspected; `freed` sums
+    // the recorded sizes of those moved. A leftover that is not a direct child of one of the
+    // layout's leftover folders is left alone (a plan that was not made by inspect). A Flatpak
+    // is not removed here: see removalCommand.
+    RemovalOutcome uninstall(const UninstallTarget& target, bool removeAppBundle) const;
 
     // The command that removes the application when the Trash cannot: for a Flatpak,
     // `flatpak uninstall --noninteractive --user ID`, or for the system installation

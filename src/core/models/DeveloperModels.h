@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "models/FileIdentity.h"
 #include "models/Types.h"
 #include "models/Uuid.h"
 
@@ -19,11 +20,9 @@ struct DeveloperProject {
     TimePoint lastActivity{};  // the distant past when nothing could be read
     bool isActive = false;
     bool isSelected = false;  // always false while isActive
-    // Which folder it was when it was listed (device and inode): a removal goes ahead only while
-    // the location still holds that very folder. Zero when unknown; such a record is never
-    // removed.
-    std::uint64_t device = 0;
-    std::uint64_t inode = 0;
+    // What it was when it was listed: a removal goes ahead only while the location still holds
+    // that very folder, unchanged. Unknown records are never removed.
+    FileIdentity identity;
 
     bool operator==(const DeveloperProject&) const = default;
 };
@@ -50,6 +49,13 @@ struct DeveloperScanResult {
             p.isActive = p.lastActivity > cutoff;
             p.isSelected = !p.isActive;
         }
+    }
+    // What a clean could free: every output that is not active.
+    ByteCount cleanableSize() const {
+        ByteCount total = 0;
+        for (const auto& p : projects)
+            if (!p.isActive) total += p.size;
+        return total;
     }
     ByteCount selectedSize() const {
         ByteCount total = 0;

@@ -9,6 +9,12 @@ ByteCount ScanResult::selectedSize() const {
     return total;
 }
 
+ByteCount ScanResult::totalSize() const {
+    ByteCount total = 0;
+    for (const auto& item : items) total += item.size;
+    return total;
+}
+
 ByteCount ScanResult::size(CleanCategory category) const {
     ByteCount total = 0;
     for (const auto& item : items)

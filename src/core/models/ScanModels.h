@@ -37,6 +37,7 @@ struct ScanResult {
     TimePoint date;
 
     ByteCount selectedSize() const;
+    ByteCount totalSize() const;
     ByteCount size(CleanCategory category) const;
 };
 

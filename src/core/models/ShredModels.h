@@ -4,7 +4,9 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
+#include "models/Outcome.h"
 #include "models/Types.h"
 
 namespace tornivo {
@@ -22,8 +24,11 @@ inline std::optional<ShredStrength> shredStrengthFromPasses(int passes) {
 }
 
 struct ShredOutcome {
-    std::int64_t count = 0;  // top-level items erased
+    std::int64_t count = 0;  // top-level items erased (gone from the Trash)
     ByteCount bytes = 0;     // regular-file bytes overwritten
+    std::vector<LeftItem> left;  // items that stayed, with the reason
+    // Set when nothing was attempted because the protected folders cannot be read.
+    std::optional<ProtectionProblem> refused;
 
     bool operator==(const ShredOutcome&) const = default;
 };

@@ -7,19 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "models/Outcome.h"
 #include "models/Types.h"
 
 namespace tornivo {
 
 class PreferencesStore;
-
-// Why the stored list could not be read completely: the settings file and what is wrong.
-struct ProtectionProblem {
-    Path file;
-    std::string what;  // "is not valid JSON", "holds an entry of \"protectedFolders\" ..."
-
-    bool operator==(const ProtectionProblem&) const = default;
-};
 
 // The protected folders as read at one moment: what filters and removals consult. Immutable, so
 // a copy can go to a worker thread while the list is edited.

@@ -60,6 +60,23 @@ int openIfIdentity(int dirfd, const char* name, std::uint64_t dev, std::uint64_t
 }
 }  // namespace
 
+namespace {
+std::int64_t nanoseconds(const std::optional<TimePoint>& t) {
+    if (!t) return 0;
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(t->time_since_epoch()).count();
+}
+}  // namespace
+
+FileIdentity identityOf(const FileStatus& entry, std::uint64_t folderDev, std::uint64_t folderIno) {
+    return {entry.dev,         entry.ino, folderDev, folderIno, entry.logicalSize,
+            nanoseconds(entry.modificationTime)};
+}
+
+bool isStill(const FileStatus& now, const FileIdentity& listed) {
+    return listed.known() && now.dev == listed.device && now.ino == listed.inode &&
+           now.logicalSize == listed.size && nanoseconds(now.modificationTime) == listed.modified;
+}
+
 FileIdentity identityOf(const Path& location) {
     std::string text = location.lexically_normal().native();
     while (text.size() > 1 && text.back() == '/') text.pop_back();
@@ -72,7 +89,7 @@ FileIdentity identityOf(const Path& location) {
     auto st = statEntry(folder, name.c_str());
     ::close(folder);
     if (!folderSt || !st) return {};
-    return {st->dev, st->ino, folderSt->dev, folderSt->ino};
+    return identityOf(*st, folderSt->dev, folderSt->ino);
 }
 
 int openListedDirectory(int dirfd, const char* name, const FileStatus& expected) {

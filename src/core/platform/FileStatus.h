@@ -36,9 +36,14 @@ std::optional<FileStatus> statEntry(int dirfd, const char* name);
 // Status of an open descriptor.
 std::optional<FileStatus> statDescriptor(int fd);
 
-// What `location` is now (not following a final link) and the folder that holds it: the
-// identity a record keeps to be acted on later. Unknown (all zero) when either cannot be read.
+// The identity a record keeps of `entry`, listed in the folder with the given device and inode.
+FileIdentity identityOf(const FileStatus& entry, std::uint64_t folderDev, std::uint64_t folderIno);
+// What `location` is now (not following a final link) and the folder that holds it. Unknown
+// (all zero) when either cannot be read.
 FileIdentity identityOf(const Path& location);
+// Whether `now` is still the entry a record listed: the same file (device and inode), with the
+// same length and modification time. Anything rewritten, replaced or grown since fails.
+bool isStill(const FileStatus& now, const FileIdentity& listed);
 
 // Opens the directory `name` inside `dirfd` without following a link, and only when it is still
 // the entry that was listed as `expected` (same device and inode): a folder swapped for a link or

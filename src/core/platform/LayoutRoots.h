@@ -18,6 +18,7 @@
 
 #include "platform/Descriptor.h"
 #include "platform/FileStatus.h"
+#include "models/ScanReport.h"
 #include "platform/Layout.h"
 
 namespace tornivo {
@@ -30,25 +31,6 @@ enum class RootRole {
     personal,  // a personal folder (Downloads, Documents, ...): may coincide with another one
     projects,  // where the walk for build outputs starts: the home itself is allowed
     outputs,   // a folder whose entries are build outputs (the IDE's derived-data folder)
-};
-
-enum class RootRefusal {
-    missing,            // nothing there: a folder not made yet, never worth a message
-    unreadable,         // cannot be opened as a folder
-    fileSystemRoot,     // "/"
-    home,               // the home folder itself
-    holdsHome,          // a folder above the home
-    layoutFolder,       // another folder of the layout (`other` names it)
-    holdsLayoutFolder,  // a folder that holds another folder of the layout (`other` names it)
-    notOwned,           // not owned by the owner of the home
-};
-
-struct RootProblem {
-    Path folder;  // as the layout names it
-    RootRefusal reason = RootRefusal::unreadable;
-    std::string other;  // the other layout folder, by name ("Documents", "data", "Trash")
-
-    bool operator==(const RootProblem&) const = default;
 };
 
 // One line for people: "/home/al/.cache is the home folder". The path is shown as it is; callers

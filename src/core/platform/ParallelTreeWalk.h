@@ -33,6 +33,20 @@ unsigned defaultWalkThreads();
 
 namespace detail {
 
+// Visitors that want to hear of the folders a walk leaves out define
+// `void skipped(const TreeWalker&, const TreeWalker::Entry&, UnreadReason)`.
+template <class Visitor>
+concept HearsSkips = requires(Visitor& v, const TreeWalker& w, const TreeWalker::Entry& e) {
+    v.skipped(w, e, UnreadReason::unreadable);
+};
+
+template <class Visitor>
+void listenForSkips(Visitor& visitor, TreeWalker& walker) {
+    if constexpr (HearsSkips<Visitor>)
+        walker.onSkip([&visitor](const TreeWalker& w, const TreeWalker::Entry& e,
+                                 UnreadReason reason) { visitor.skipped(w, e, reason); });
+}
+
 template <class Visitor>
 bool visit(Visitor& visitor, const TreeWalker& walker, const TreeWalker::Entry& e) {
     if constexpr (std::is_invocable_v<Visitor&, const TreeWalker&, const TreeWalker::Entry&>)
@@ -109,6 +123,7 @@ auto parallelTreeWalk(int rootFd, const Path& root, unsigned threads, MakeVisito
     if (!rootStatus || !rootStatus->isDirectory()) return visitors;
     if (threads == 1) {
         TreeWalker walker;
+        detail::listenForSkips(visitors[0], walker);
         walker.walk(rootFd, root, [&](const TreeWalker::Entry& e) {
             return detail::visit(visitors[0], walker, e);
         });
@@ -121,11 +136,16 @@ auto parallelTreeWalk(int rootFd, const Path& root, unsigned threads, MakeVisito
     queue.push({ownFd, root, {}});
     auto work = [&](Visitor& visitor) {
         TreeWalker walker;
+        detail::listenForSkips(visitor, walker);
         auto handOff = [&](const TreeWalker::Entry& e) {
             bool descend = detail::visit(visitor, walker, e);
             if (!descend || !e.status.isDirectory() || !queue.hungry()) return descend;
             int fd = openListedDirectory(e.dirfd, e.name, e.status);
-            if (fd < 0) return false;  // swapped since it was listed: nowhere to go
+            if (fd < 0) {  // unreadable, or swapped since it was listed: nowhere to go
+                if constexpr (detail::HearsSkips<Visitor>)
+                    visitor.skipped(walker, e, UnreadReason::unreadable);
+                return false;
+            }
             queue.push({fd, walker.pathOf(e), walker.orderKey(e)});
             return false;
         };

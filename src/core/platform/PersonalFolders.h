@@ -44,15 +44,4 @@ class PersonalFolders {
     std::vector<RootProblem> refused_;
 };
 
-// Moves the selected records (anything with `url`, `size`, `identity` and `isSelected`) to the
-// Trash, in order; the sum of the sizes of those moved. Only an entry that is still the one
-// listed, in the folder it was listed in, is moved (Trash::moveListed).
-template <class Record>
-ByteCount trashSelected(const std::vector<Record>& records, Trash& trash) {
-    ByteCount freed = 0;
-    for (const auto& r : records)
-        if (r.isSelected && trash.moveListed(r.url, r.identity)) freed += r.size;
-    return freed;
-}
-
 }  // namespace tornivo

@@ -7,6 +7,7 @@
 #include <deque>
 #include <string>
 
+#include "platform/Descriptor.h"
 #include "platform/DirectoryReader.h"
 #include "platform/FileStatus.h"
 
@@ -39,20 +40,21 @@ class TreeRemover {
 
             auto st = statEntry(top.fd, name);
             if (!st) {
-                if (errno != ENOENT) ok_ = false;  // gone already is fine
+                if (errno != ENOENT) fail(leftReasonOf(errno));  // gone already is fine
                 continue;
             }
             if (!st->isDirectory()) {
-                if (::unlinkat(top.fd, name, 0) != 0 && errno != ENOENT) ok_ = false;
+                if (::unlinkat(top.fd, name, 0) != 0 && errno != ENOENT)
+                    fail(leftReasonOf(errno));
                 continue;
             }
             if (st->isMountRoot || st->dev != rootDev_) {
-                ok_ = false;  // another file system: never entered, so never removed
+                fail(LeftReason::otherFileSystem);  // never entered, so never removed
                 continue;
             }
             int fd = openListedDirectory(top.fd, name, *st);
             if (fd < 0) {
-                ok_ = false;
+                fail(leftReasonOf(errno));
                 continue;
             }
             limitDescriptors();
@@ -64,7 +66,15 @@ class TreeRemover {
         return ok_;
     }
 
+    // The first reason something stayed.
+    LeftReason reason() const { return reason_; }
+
   private:
+    void fail(LeftReason reason) {
+        if (ok_) reason_ = reason;
+        ok_ = false;
+    }
+
     struct Frame {
         int fd = -1;
         bool owned = true;
@@ -91,7 +101,7 @@ class TreeRemover {
             f.names.append(e.name, e.length);
             f.names.push_back('\0');
         }
-        if (reader_.failed()) ok_ = false;
+        if (reader_.failed()) fail(LeftReason::failed);
     }
 
     void close(Frame& f) {
@@ -137,7 +147,8 @@ class TreeRemover {
         }
         close(top);
         const char* name = parent.names.data() + top.nameOffset;
-        if (::unlinkat(parent.fd, name, AT_REMOVEDIR) != 0 && errno != ENOENT) ok_ = false;
+        if (::unlinkat(parent.fd, name, AT_REMOVEDIR) != 0 && errno != ENOENT)
+            fail(leftReasonOf(errno));
         frames_.pop_back();
         return true;
     }
@@ -145,58 +156,57 @@ class TreeRemover {
     void abandon() {
         for (auto& f : frames_) close(f);
         frames_.clear();
-        ok_ = false;
+        fail(LeftReason::changed);  // the tree moved under the removal
     }
 
     std::uint64_t rootDev_;
     std::deque<Frame> frames_;
     std::size_t open_ = 0;
     bool ok_ = true;
+    LeftReason reason_ = LeftReason::failed;
     DirectoryReader reader_;
 };
 
 }  // namespace
 
-bool SafeRemover::remove(const Path& location) {
+SafeRemover::Result SafeRemover::remove(const Path& location) {
     // "folder/" names the folder; for a link, "link/" would name its target, and since links are
     // never followed the name is taken without the slash (a link is then refused as such).
     std::string text = location.lexically_normal().native();
     while (text.size() > 1 && text.back() == '/') text.pop_back();
     Path normal(text);
     std::string name = normal.filename().native();
-    if (name.empty() || name == "." || name == "..") return false;
+    if (name.empty() || name == "." || name == "..") return {};
     Path parent = normal.parent_path();
     if (parent.empty()) parent = ".";
 
-    int parentFd = ::open(parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (parentFd < 0) return false;
-    const bool removed = removeAt(parentFd, name.c_str());
-    ::close(parentFd);
-    return removed;
+    UniqueFd parentFd(::open(parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!parentFd) return {false, leftReasonOf(errno)};
+    return removeAt(parentFd.get(), name.c_str());
 }
 
-bool SafeRemover::removeAt(int parentFd, const char* name) {
+SafeRemover::Result SafeRemover::removeAt(int parentFd, const char* name, GivenLink link) {
     std::string_view n(name);
-    if (n.empty() || n == "." || n == ".." || n.find('/') != std::string_view::npos) return false;
-    bool removed = false;
+    if (n.empty() || n == "." || n == ".." || n.find('/') != std::string_view::npos) return {};
     auto st = statEntry(parentFd, name);
+    if (!st) return {false, leftReasonOf(errno)};
     auto parentSt = statDescriptor(parentFd);
-    if (!st || !parentSt || st->isSymlink()) {
-        removed = false;  // missing, unreadable, or a link given as the thing to remove
-    } else if (!st->isDirectory()) {
-        removed = ::unlinkat(parentFd, name, 0) == 0;
-    } else if (st->isMountRoot || st->dev != parentSt->dev) {
-        removed = false;  // a mount point is not ours to remove
-    } else {
-        int fd = openListedDirectory(parentFd, name, *st);
-        if (fd >= 0) {
-            TreeRemover remover(st->dev);
-            bool emptied = remover.emptyDirectory(fd, *st);
-            ::close(fd);
-            removed = emptied && ::unlinkat(parentFd, name, AT_REMOVEDIR) == 0;
-        }
-    }
-    return removed;
+    if (!parentSt) return {};
+    auto unlinked = [&](int flags) -> Result {
+        if (::unlinkat(parentFd, name, flags) == 0) return {true, LeftReason::failed};
+        return {false, leftReasonOf(errno)};
+    };
+    if (st->isSymlink())  // a link given as the thing to remove: only as a link, when asked
+        return link == GivenLink::removeAsLink ? unlinked(0) : Result{false, LeftReason::changed};
+    if (!st->isDirectory()) return unlinked(0);
+    // A mount point is not ours to remove.
+    if (st->isMountRoot || st->dev != parentSt->dev) return {false, LeftReason::otherFileSystem};
+    UniqueFd fd(openListedDirectory(parentFd, name, *st));
+    if (!fd) return {false, leftReasonOf(errno)};
+    TreeRemover remover(st->dev);
+    if (!remover.emptyDirectory(fd.get(), *st)) return {false, remover.reason()};
+    fd.reset();
+    return unlinked(AT_REMOVEDIR);
 }
 
 }  // namespace tornivo

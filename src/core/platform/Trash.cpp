@@ -59,9 +59,9 @@ std::string candidate(const std::string& name, int n) {
     return name.substr(0, std::min(name.size(), room)) + suffix;
 }
 
-bool isEntry(int dirfd, const std::string& name, std::uint64_t device, std::uint64_t inode) {
+bool isEntry(int dirfd, const std::string& name, const FileIdentity& listed) {
     auto st = statEntry(dirfd, name.c_str());
-    return st && st->dev == device && st->ino == inode;
+    return st && isStill(*st, listed);
 }
 
 Path descriptorPath(int fd) {
@@ -153,8 +153,7 @@ Trash::Bin& Trash::mountBin(int folderFd, std::uint64_t device) {
 }
 
 std::optional<std::string> Trash::moveInto(Bin& bin, int folderFd, const std::string& name,
-                                           const Path& original, std::uint64_t device,
-                                           std::uint64_t inode) {
+                                           const Path& original, const FileIdentity& listed) {
     const std::string record = bin.info ? restoreRecord(original) : std::string();
     for (int n = 1; n <= 10'000; ++n) {
         const std::string target = candidate(name, n);
@@ -184,7 +183,7 @@ std::optional<std::string> Trash::moveInto(Bin& bin, int folderFd, const std::st
             return std::nullopt;
         }
         // Something swapped in between the check and the move goes back where it was.
-        if (!isEntry(bin.files.get(), target, device, inode)) {
+        if (!isEntry(bin.files.get(), target, listed)) {
             if (::renameat2(bin.files.get(), target.c_str(), folderFd, name.c_str(),
                             RENAME_NOREPLACE) == 0)
                 dropRecord();
@@ -198,41 +197,43 @@ std::optional<std::string> Trash::moveInto(Bin& bin, int folderFd, const std::st
 }
 
 std::optional<TrashedItem> Trash::moveAt(int folderFd, const std::string& name,
-                                         const Path& original, std::uint64_t device,
-                                         std::uint64_t inode) {
+                                         const Path& original, const FileIdentity& listed) {
     if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos ||
         !original.is_absolute())
-        return std::nullopt;
-    if (!isEntry(folderFd, name, device, inode)) return std::nullopt;
+        return fail(LeftReason::failed);
+    if (!isEntry(folderFd, name, listed)) return fail(LeftReason::changed);
+    const std::uint64_t device = listed.device;
 
     Bin& home = homeBin();
     if (home.usable && home.device == device) {
-        if (auto moved = moveInto(home, folderFd, name, original, device, inode))
+        if (auto moved = moveInto(home, folderFd, name, original, listed))
             return TrashedItem{original, home.filesPath, *moved};
-        if (errno != EXDEV) return std::nullopt;  // a bind mount of the same file system
+        // A bind mount of the same file system goes on to its own Trash; anything else stays.
+        if (errno != EXDEV) return fail(leftReasonOf(errno));
     } else {
         // What lies on the home's file system goes to the home Trash or nowhere: a refused
         // home Trash never sends it to the top of that file system instead.
         struct stat homeSt {};
         if (::stat(layout_.home.c_str(), &homeSt) != 0 || homeSt.st_dev == device)
-            return std::nullopt;
+            return fail(LeftReason::noTrash);
     }
     Bin& bin = mountBin(folderFd, device);
-    if (!bin.usable) return std::nullopt;
-    if (auto moved = moveInto(bin, folderFd, name, original, device, inode))
+    if (!bin.usable) return fail(LeftReason::noTrash);
+    if (auto moved = moveInto(bin, folderFd, name, original, listed))
         return TrashedItem{original, bin.filesPath, *moved};
-    return std::nullopt;
+    return fail(leftReasonOf(errno));
 }
 
 std::optional<TrashedItem> Trash::moveListed(const Path& location, const FileIdentity& listed) {
-    if (!listed.known()) return std::nullopt;
+    if (!listed.known()) return fail(LeftReason::changed);
     std::string text = location.lexically_normal().native();
     while (text.size() > 1 && text.back() == '/') text.pop_back();
     const Path normal(text);
     UniqueFd folder(::open(normal.parent_path().c_str(), kFolder));
     auto st = folder ? statDescriptor(folder.get()) : std::nullopt;
-    if (!st || st->dev != listed.folderDevice || st->ino != listed.folderInode) return std::nullopt;
-    return moveAt(folder.get(), normal.filename().native(), normal, listed.device, listed.inode);
+    if (!st || st->dev != listed.folderDevice || st->ino != listed.folderInode)
+        return fail(LeftReason::changed);
+    return moveAt(folder.get(), normal.filename().native(), normal, listed);
 }
 
 }  // namespace tornivo

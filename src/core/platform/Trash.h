@@ -17,23 +17,15 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "models/FileIdentity.h"
+#include "models/Outcome.h"
 #include "models/Types.h"
 #include "platform/Descriptor.h"
 #include "platform/Layout.h"
 
 namespace tornivo {
-
-// Where a move put an entry: the Trash's files folder and the name it has there (the restore
-// record, on freedesktop, is info/NAME.trashinfo beside it).
-struct TrashedItem {
-    Path original;
-    Path filesFolder;
-    std::string name;
-
-    bool operator==(const TrashedItem&) const = default;
-};
 
 class Trash {
   public:
@@ -42,12 +34,14 @@ class Trash {
     Trash(const Trash&) = delete;
     Trash& operator=(const Trash&) = delete;
 
-    // Moves the entry that `location` named when it was listed as `listed`.
+    // Moves the entry that `location` named when it was listed as `listed`: only while the
+    // folder it was listed in, and the entry itself, are unchanged (FileStatus.h: isStill).
     std::optional<TrashedItem> moveListed(const Path& location, const FileIdentity& listed);
-    // Moves the entry `name` of the open folder `folderFd` (where `original` lies), while it is
-    // the entry with the given device and inode.
+    // The same for the entry `name` of the open folder `folderFd` (where `original` lies).
     std::optional<TrashedItem> moveAt(int folderFd, const std::string& name, const Path& original,
-                                      std::uint64_t device, std::uint64_t inode);
+                                      const FileIdentity& listed);
+    // Why the last move that failed did not happen.
+    LeftReason lastFailure() const { return lastFailure_; }
 
   private:
     struct Bin {
@@ -59,12 +53,38 @@ class Trash {
     Bin& homeBin();
     Bin& mountBin(int folderFd, std::uint64_t device);
     std::optional<std::string> moveInto(Bin& bin, int folderFd, const std::string& name,
-                                        const Path& original, std::uint64_t device,
-                                        std::uint64_t inode);
+                                        const Path& original, const FileIdentity& listed);
+    std::optional<TrashedItem> fail(LeftReason reason) {
+        lastFailure_ = reason;
+        return std::nullopt;
+    }
 
     Layout layout_;
     std::optional<Bin> home_;
     std::map<std::uint64_t, Bin> mounts_;
+    LeftReason lastFailure_ = LeftReason::failed;
 };
+
+// Moves one listed record (anything with `url`, `size` and `identity`) to the Trash and notes in
+// `outcome` where it went, or why it stayed.
+template <class Record>
+void trashRecord(const Record& record, Trash& trash, RemovalOutcome& outcome) {
+    if (auto moved = trash.moveListed(record.url, record.identity)) {
+        outcome.freed += record.size;
+        ++outcome.done;
+        outcome.trashed.push_back(std::move(*moved));
+    } else {
+        outcome.leave(record.url, trash.lastFailure());
+    }
+}
+
+// The same for every selected record, in order.
+template <class Record>
+RemovalOutcome trashSelected(const std::vector<Record>& records, Trash& trash) {
+    RemovalOutcome outcome;
+    for (const auto& r : records)
+        if (r.isSelected) trashRecord(r, trash, outcome);
+    return outcome;
+}
 
 }  // namespace tornivo

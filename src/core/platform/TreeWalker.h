@@ -15,9 +15,11 @@
 #include <unistd.h>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "models/ScanReport.h"
 #include "platform/DirectoryReader.h"
 #include "platform/FileStatus.h"
 
@@ -35,6 +37,11 @@ class TreeWalker {
     };
 
     explicit TreeWalker(std::size_t descriptorBudget = 48) : budget_(descriptorBudget) {}
+
+    // Hears of each folder the walk leaves out: one on another mount, or one that cannot be
+    // opened. Called rarely, so a function object is cheap enough.
+    using SkipObserver = std::function<void(const TreeWalker&, const Entry&, UnreadReason)>;
+    void onSkip(SkipObserver observer) { onSkip_ = std::move(observer); }
 
     // Walks below `root`. The visitor is called as `bool visitor(const Entry&)` for every entry;
     // for a directory its answer says whether to descend. Returns false when the root cannot be
@@ -87,6 +94,7 @@ class TreeWalker {
     std::string rootName_;
     OrderKey prefix_;
     DirectoryReader reader_;
+    SkipObserver onSkip_;
 };
 
 template <class Visitor>
@@ -140,15 +148,21 @@ bool TreeWalker::walk(int rootFd, const Path& rootPath, Visitor&& visitor) {
 
         auto st = statEntry(frame.fd, name);
         if (!st) continue;
-        if (st->isDirectory() && (st->isMountRoot || st->dev != rootDev_)) continue;
         Entry entry{frame.fd, name, length, *st, static_cast<int>(depth_), frame.dev, frame.ino};
-        bool descend = visitor(static_cast<const Entry&>(entry));
-        if (descend && st->isDirectory() && openChild(top, name, *st)) {
-            Frame& child = frames_[depth_ - 1];
-            child.nameOffset = offset;
-            child.nameLength = length;
-            readNames(child);
+        if (st->isDirectory() && (st->isMountRoot || st->dev != rootDev_)) {
+            if (onSkip_) onSkip_(*this, entry, UnreadReason::otherFileSystem);
+            continue;
         }
+        bool descend = visitor(static_cast<const Entry&>(entry));
+        if (!descend || !st->isDirectory()) continue;
+        if (!openChild(top, name, *st)) {
+            if (onSkip_) onSkip_(*this, entry, UnreadReason::unreadable);
+            continue;
+        }
+        Frame& child = frames_[depth_ - 1];
+        child.nameOffset = offset;
+        child.nameLength = length;
+        readNames(child);
     }
     return true;
 }

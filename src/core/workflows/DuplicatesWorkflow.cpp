@@ -1,0 +1,56 @@
+#include "workflows/DuplicatesWorkflow.h"
+
+#include "platform/PersonalFolders.h"
+#include "platform/ProtectedFilter.h"
+#include "platform/Trash.h"
+
+namespace tornivo {
+
+DuplicateFindings findDuplicates(const DuplicateFinder& finder, const Layout& layout,
+                                 const std::vector<Path>& roots,
+                                 const ProtectedFolders& protection,
+                                 const ScanProgressCallback& progress) {
+    DuplicateFindings found;
+    if (roots.empty()) {
+        const PersonalFolders folders(layout, DuplicateFinder::personalRoots(layout));
+        found.groups = finder.scan(folders, progress, &found.report);
+    } else {
+        found.groups = finder.scan(roots, progress, &found.report);
+    }
+    found.groups = withoutProtected(std::move(found.groups), protection);
+    return found;
+}
+
+DuplicatesOutcome keepOneCopy(const DuplicateFinder& finder, const Layout& layout,
+                              const std::vector<std::pair<DuplicateGroup, Path>>& choices,
+                              const ProtectedFolders& protection) {
+    DuplicatesOutcome outcome;
+    if (protection.problem()) {
+        outcome.removal.refused = protection.problem();
+        return outcome;
+    }
+    Trash trash(layout);
+    for (const auto& [listed, chosen] : choices) {
+        if (listed.files.empty()) continue;
+        const Path keeping = chosen.empty() ? listed.files.front() : chosen;
+        DuplicateGroup group = listed;
+        group.eraseFiles([&](const Path& file) {
+            if (file.native() == keeping.native() || !protection.isProtected(file)) return false;
+            outcome.removal.leave(file, LeftReason::protectedFolder);
+            return true;
+        });
+        if (group.files.size() < 2) continue;
+        if (auto moved = finder.removeCopies(group, keeping, trash)) {
+            outcome.removal.merge(*moved);
+            outcome.resolved.push_back(listed.id);
+        } else {
+            // The copy to keep changed: every copy of the group stays.
+            for (const Path& file : group.files)
+                if (file.native() != keeping.native())
+                    outcome.removal.leave(file, LeftReason::changed);
+        }
+    }
+    return outcome;
+}
+
+}  // namespace tornivo

@@ -1,0 +1,149 @@
+#include "workflows/FileWorkflows.h"
+
+#include "platform/ProtectedFilter.h"
+#include "workflows/Removal.h"
+
+namespace tornivo {
+
+namespace {
+
+template <class Record>
+std::vector<Record> selected(std::vector<Record> records) {
+    std::erase_if(records, [](const Record& r) { return !r.isSelected; });
+    return records;
+}
+
+}  // namespace
+
+Findings<LargeFile> findLargeFiles(const LargeFileScanner& scanner, ByteCount minSize,
+                                   int olderThanMonths, TimePoint now,
+                                   const ProtectedFolders& protection,
+                                   const ScanProgressCallback& progress) {
+    Findings<LargeFile> found;
+    found.records = withoutProtected(
+        scanner.scan(minSize, olderThanMonths, now, progress, &found.report), protection);
+    return found;
+}
+
+RemovalOutcome trashLargeFiles(const LargeFileScanner& scanner, std::vector<LargeFile> files,
+                               const ProtectedFolders& protection) {
+    return carryOut(planRemoval(selected(std::move(files)), protection),
+                    [&](const std::vector<LargeFile>& act) { return scanner.remove(act); });
+}
+
+Findings<InstallerFile> findInstallers(const InstallerScanner& scanner,
+                                       const ProtectedFolders& protection) {
+    Findings<InstallerFile> found;
+    found.records = withoutProtected(scanner.scan(&found.report), protection);
+    return found;
+}
+
+RemovalOutcome trashInstallers(const InstallerScanner& scanner, std::vector<InstallerFile> files,
+                               const ProtectedFolders& protection) {
+    return carryOut(planRemoval(selected(std::move(files)), protection),
+                    [&](const std::vector<InstallerFile>& act) { return scanner.remove(act); });
+}
+
+Findings<DiskCategory> analyzeDisk(const DiskAnalyzer& analyzer, const ProtectedFolders& protection,
+                                   const DiskAnalyzer::Progress& progress, TimePoint now) {
+    Findings<DiskCategory> found;
+    found.records = withoutProtected(analyzer.analyze(progress, now, &found.report), protection);
+    return found;
+}
+
+RemovalOutcome trashDiskFile(const DiskAnalyzer& analyzer, const DiskFile& file,
+                             const ProtectedFolders& protection) {
+    return carryOut(planRemoval(std::vector{file}, protection),
+                    [&](const std::vector<DiskFile>& act) { return analyzer.trashFile(act[0]); });
+}
+
+DeveloperScanResult findBuildOutputs(const DeveloperCleanEngine& engine, int protectionDays,
+                                     TimePoint now, const ProtectedFolders& protection,
+                                     const ScanProgressCallback& progress, ScanReport* report) {
+    DeveloperScanResult result = engine.scan(protectionDays, now, progress, report);
+    result.projects = withoutProtected(std::move(result.projects), protection);
+    return result;
+}
+
+RemovalOutcome cleanBuildOutputs(const DeveloperCleanEngine& engine,
+                                 const std::vector<DeveloperProject>& projects,
+                                 const ProtectedFolders& protection) {
+    std::vector<DeveloperProject> chosen;
+    for (const auto& p : projects)
+        if (p.isSelected && !p.isActive) chosen.push_back(p);
+    return carryOut(planRemoval(std::move(chosen), protection),
+                    [&](const std::vector<DeveloperProject>& act) { return engine.clean(act); });
+}
+
+UninstallTarget inspectApplication(const UninstallerEngine& engine, const Path& appURL,
+                                   const ProtectedFolders& protection) {
+    UninstallTarget plan = engine.inspect(appURL);
+    plan.leftovers = withoutProtected(std::move(plan.leftovers), protection);
+    std::erase_if(plan.appFiles, [&](const AppFile& f) {
+        if (!protection.isProtected(f.url)) return false;
+        plan.appSize -= f.size;
+        return true;
+    });
+    return plan;
+}
+
+RemovalOutcome uninstallApplication(const UninstallerEngine& engine, UninstallTarget plan,
+                                    const ProtectedFolders& protection) {
+    RemovalOutcome kept;
+    if (protection.problem()) {
+        kept.refused = protection.problem();
+        return kept;
+    }
+    std::erase_if(plan.leftovers, [&](const AppLeftover& l) {
+        if (!l.isSelected || !protection.isProtected(l.url)) return false;
+        kept.leave(l.url, LeftReason::protectedFolder);
+        return true;
+    });
+    std::erase_if(plan.appFiles, [&](const AppFile& f) {
+        if (!protection.isProtected(f.url)) return false;
+        kept.leave(f.url, LeftReason::protectedFolder);
+        return true;
+    });
+    kept.merge(engine.uninstall(plan, true));
+    return kept;
+}
+
+TrashContents listTrash(const SecureEraser& eraser, const ProtectedFolders& protection) {
+    TrashContents contents = eraser.trashContents();
+    const bool paired = contents.identities.size() == contents.items.size();
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < contents.items.size(); ++i) {
+        if (protection.isProtected(contents.items[i])) continue;
+        contents.items[kept] = std::move(contents.items[i]);
+        if (paired) contents.identities[kept] = contents.identities[i];
+        ++kept;
+    }
+    contents.items.resize(kept);
+    contents.identities.resize(paired ? kept : 0);
+    return contents;
+}
+
+ShredOutcome shredTrash(const SecureEraser& eraser, TrashContents listed, int passes,
+                        const ProtectedFolders& protection, ShredObserver* observer) {
+    ShredOutcome outcome;
+    if (protection.problem()) {
+        outcome.refused = protection.problem();
+        return outcome;
+    }
+    std::vector<LeftItem> kept;
+    TrashContents chosen;
+    for (std::size_t i = 0; i < listed.items.size(); ++i) {
+        if (protection.isProtected(listed.items[i])) {
+            kept.push_back({listed.items[i], LeftReason::protectedFolder});
+            continue;
+        }
+        chosen.items.push_back(listed.items[i]);
+        chosen.identities.push_back(i < listed.identities.size() ? listed.identities[i]
+                                                                 : FileIdentity{});
+    }
+    outcome = eraser.erase(chosen, passes, observer);
+    outcome.left.insert(outcome.left.begin(), kept.begin(), kept.end());
+    return outcome;
+}
+
+}  // namespace tornivo
