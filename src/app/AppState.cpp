@@ -216,12 +216,12 @@ QVariantMap AppState::outcomeList() const {
         QVariantMap reasons;
         for (const auto& left : outcome.left)
             reasons[rawText(left.reason)] = reasons.value(rawText(left.reason)).toInt() + 1;
-        map[rawText(section)] = QVariantMap{
-            {"freed", QVariant::fromValue<qint64>(outcome.freed)},
-            {"done", QVariant::fromValue<qint64>(outcome.done)},
-            {"left", static_cast<int>(outcome.left.size())},
-            {"reasons", reasons},
-            {"refused", outcome.refused ? exclusions_->problemText() : QString()}};
+        map[rawText(section)] =
+            QVariantMap{{"freed", QVariant::fromValue<qint64>(outcome.freed)},
+                        {"done", QVariant::fromValue<qint64>(outcome.done)},
+                        {"left", static_cast<int>(outcome.left.size())},
+                        {"reasons", reasons},
+                        {"refused", outcome.refused ? exclusions_->problemText() : QString()}};
     }
     return map;
 }

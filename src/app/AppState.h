@@ -121,7 +121,6 @@ class AppState : public QObject {
     Q_PROPERTY(QVariantMap unread READ unreadList NOTIFY unreadChanged)
 
   public:
-
     AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObject* parent = nullptr);
     ~AppState() override;
 
@@ -271,7 +270,6 @@ class AppState : public QObject {
     void resolveDuplicates(std::vector<std::pair<DuplicateGroup, Path>> choices, bool everyGroup);
 
   public:
-
     // Large files (AppStateLargeFiles.cpp)
     static constexpr ByteCount kLargeFileMinSize = 524'288'000;  // 500 MiB on disk
     static constexpr int kLargeFileMonths = 3;                   // not opened for this long
@@ -454,7 +452,7 @@ class AppState : public QObject {
     std::optional<ShredOutcome> lastShredOutcome_;
     std::map<Section, RemovalOutcome> outcomes_;
     std::map<Section, ScanReport> reports_;
-    bool cleanPlanned_ = false;  // a junk clean is being planned: a second one waits its turn
+    bool cleanPlanned_ = false;    // a junk clean is being planned: a second one waits its turn
     TrashContents trashContents_;  // the Trash as last listed, identities included
 
     // QML mirrors of the optional results; the lists live in their models.

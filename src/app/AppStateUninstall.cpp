@@ -3,7 +3,6 @@
 #include <signal.h>
 #include <unistd.h>
 
-
 #include <algorithm>
 #include <chrono>
 #include <thread>
@@ -101,13 +100,13 @@ void AppState::confirmUninstall(bool force) {
             if (runs) {
                 // A polite quit request to every instance, never to this program itself, then a
                 // wait for them to go before the removal goes on anyway.
-                for (pid_t pid : UninstallerEngine::instancesOf(
-                         *plan.bundleID, processesOfThisUser(), ::getpid()))
+                for (pid_t pid : UninstallerEngine::instancesOf(*plan.bundleID,
+                                                                processesOfThisUser(), ::getpid()))
                     ::kill(pid, SIGTERM);
-                for (int waits = 0; waits < kQuitPolls &&
-                                    !UninstallerEngine::instancesOf(
-                                         *plan.bundleID, processesOfThisUser(), ::getpid())
-                                         .empty();
+                for (int waits = 0;
+                     waits < kQuitPolls && !UninstallerEngine::instancesOf(
+                                                *plan.bundleID, processesOfThisUser(), ::getpid())
+                                                .empty();
                      ++waits)
                     std::this_thread::sleep_for(std::chrono::milliseconds(kQuitPollMs));
             }

@@ -16,8 +16,8 @@
 #include "engines/QuickCleanEngine.h"
 #include "models/RawEnum.h"
 #include "platform/Exclusions.h"
-#include "platform/Settings.h"
 #include "platform/PreferencesStore.h"
+#include "platform/Settings.h"
 
 namespace tornivo::app {
 

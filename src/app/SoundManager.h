@@ -1,9 +1,9 @@
 #pragma once
 // Short sounds as feedback when scans and removals start and finish, unless the user has
 // switched sounds off. The switch belongs to AppState (its soundEnabled property): the manager
-// asks it at every play, so a change takes effect at once. Each cue keeps its name from the product's
-// vocabulary and is played as an event of the desktop's sound theme (freedesktop sound theme
-// and naming conventions) through libcanberra:
+// asks it at every play, so a change takes effect at once. Each cue keeps its name from the
+// product's vocabulary and is played as an event of the desktop's sound theme (freedesktop sound
+// theme and naming conventions) through libcanberra:
 //
 //   cue          name         theme event           why this event
 //   scanStart    "Pop"        message-new-instant   the shortest, softest blip in the theme
@@ -64,7 +64,6 @@ class SoundManager : public QObject {
     QML_SINGLETON
 
   public:
-
     struct Sound {
         SoundCue cue;
         const char* name;

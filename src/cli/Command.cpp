@@ -45,7 +45,7 @@ void Context::reportUnread(const ScanReport& report) const {
     if (json_) return;
     for (const auto& folder : report.unread)
         warn((folder.reason == UnreadReason::otherFileSystem ? "not read (another file system): "
-                                                              : "not read (unreadable): ") +
+                                                             : "not read (unreadable): ") +
              terminalText(folder.url));
     if (report.unreadCount > static_cast<std::int64_t>(report.unread.size()))
         warn("not read: " +

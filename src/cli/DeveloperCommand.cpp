@@ -6,9 +6,9 @@
 #include "Command.h"
 #include "JsonRecords.h"
 #include "Progress.h"
-#include "workflows/FileWorkflows.h"
 #include "platform/ByteFormatter.h"
 #include "platform/LocaleFormat.h"
+#include "workflows/FileWorkflows.h"
 
 namespace tornivo::cli {
 
@@ -16,8 +16,7 @@ namespace {
 
 constexpr OptionDecl kOptions[] = {{"--days", true}, {"--clean", false}};
 
-void printProjects(const Context& context, const DeveloperScanResult& result,
-                   int days) {
+void printProjects(const Context& context, const DeveloperScanResult& result, int days) {
     const std::string& locale = context.locale();
     const auto& projects = result.projects;
     if (projects.empty()) {
@@ -63,8 +62,8 @@ int run(Context& context, const ParsedArguments& arguments) {
 
     if (!arguments.has("--clean")) {
         if (context.json())
-            writeJson(std::cout, {{"projects", toJsonArray(result.projects)},
-                                  {"unread", toJson(report)}});
+            writeJson(std::cout,
+                      {{"projects", toJsonArray(result.projects)}, {"unread", toJson(report)}});
         else
             printProjects(context, result, days);
         return kSuccess;

@@ -9,8 +9,8 @@
 #include "Command.h"
 #include "JsonRecords.h"
 #include "Progress.h"
-#include "workflows/DuplicatesWorkflow.h"
 #include "platform/ByteFormatter.h"
+#include "workflows/DuplicatesWorkflow.h"
 
 namespace tornivo::cli {
 

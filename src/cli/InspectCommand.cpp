@@ -9,11 +9,11 @@
 #include <optional>
 
 #include "Command.h"
-#include "workflows/FileWorkflows.h"
 #include "JsonRecords.h"
 #include "engines/UninstallerEngine.h"
 #include "platform/ByteFormatter.h"
 #include "platform/LocaleFormat.h"
+#include "workflows/FileWorkflows.h"
 
 namespace tornivo::cli {
 

@@ -121,7 +121,8 @@ Json toJson(const UninstallTarget& target) {
 }
 
 Json toJson(const ShredOutcome& outcome) {
-    return {{"count", outcome.count}, {"bytes", outcome.bytes}, {"left", toJsonArray(outcome.left)}};
+    return {
+        {"count", outcome.count}, {"bytes", outcome.bytes}, {"left", toJsonArray(outcome.left)}};
 }
 
 Json toJson(const LeftItem& left) {

@@ -4,9 +4,9 @@
 
 #include "Command.h"
 #include "JsonRecords.h"
-#include "workflows/JunkWorkflow.h"
 #include "platform/ByteFormatter.h"
 #include "platform/RunningApps.h"
+#include "workflows/JunkWorkflow.h"
 
 namespace tornivo::cli {
 
@@ -41,14 +41,16 @@ int run(Context& context, const ParsedArguments& arguments) {
 
     if (!arguments.has("--clean")) {
         if (context.json())
-            writeJson(std::cout, {{"items", toJsonArray(scan.items)}, {"unread", toJson(scan.report)}});
+            writeJson(std::cout,
+                      {{"items", toJsonArray(scan.items)}, {"unread", toJson(scan.report)}});
         else
             printItems(context, scan.items);
         return status;
     }
     if (!context.mayRemove()) return kFailure;
 
-    const JunkCleanPlan plan = planJunkClean(scan.items, context.protection(), RunningApps::current());
+    const JunkCleanPlan plan =
+        planJunkClean(scan.items, context.protection(), RunningApps::current());
     const RemovalOutcome outcome = cleanJunk(engine, plan);
     if (context.json()) {
         writeJson(std::cout, {{"freed", outcome.freed},

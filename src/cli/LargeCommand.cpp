@@ -7,9 +7,9 @@
 #include "Command.h"
 #include "JsonRecords.h"
 #include "Progress.h"
-#include "workflows/FileWorkflows.h"
 #include "platform/ByteFormatter.h"
 #include "platform/LocaleFormat.h"
+#include "workflows/FileWorkflows.h"
 
 namespace tornivo::cli {
 

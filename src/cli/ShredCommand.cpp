@@ -37,9 +37,9 @@ int run(Context& context, const ParsedArguments& arguments) {
         context.reportUnread(ScanReport{{*contents.refused}, {}, 0});
         return kFailure;
     }
-    const ShredOutcome outcome =
-        contents.items.empty() ? ShredOutcome{}
-                               : shredTrash(eraser, contents, passes, context.protection());
+    const ShredOutcome outcome = contents.items.empty()
+                                     ? ShredOutcome{}
+                                     : shredTrash(eraser, contents, passes, context.protection());
 
     if (context.json()) {
         writeJson(std::cout, toJson(outcome));

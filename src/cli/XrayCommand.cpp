@@ -6,9 +6,9 @@
 #include "Command.h"
 #include "JsonRecords.h"
 #include "Progress.h"
-#include "workflows/FileWorkflows.h"
 #include "platform/ByteFormatter.h"
 #include "platform/LocaleFormat.h"
+#include "workflows/FileWorkflows.h"
 
 namespace tornivo::cli {
 
@@ -81,8 +81,8 @@ int run(Context& context, const ParsedArguments& arguments) {
     }
     context.reportUnread(found.report);
     if (context.json())
-        writeJson(std::cout, {{"categories", toJsonArray(found.records)},
-                              {"unread", toJson(found.report)}});
+        writeJson(std::cout,
+                  {{"categories", toJsonArray(found.records)}, {"unread", toJson(found.report)}});
     else
         printCategories(context, found.records);
     return kSuccess;

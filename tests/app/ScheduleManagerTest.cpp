@@ -28,9 +28,8 @@ class ScheduleManagerTest : public ::testing::Test {
     SerialExecutor<QuickCleanEngine> engine{std::make_shared<QuickCleanEngine>(home.layout())};
 
     std::unique_ptr<ScheduleManager> make() {
-        auto m = std::make_unique<ScheduleManager>(engine, store, [this] {
-            return ProtectedFolders(protectedPaths, protectionProblem);
-        });
+        auto m = std::make_unique<ScheduleManager>(
+            engine, store, [this] { return ProtectedFolders(protectedPaths, protectionProblem); });
         m->setClock([this] { return now; });
         m->setRunningApps([this] { return running; });
         m->setBannerPresenter(

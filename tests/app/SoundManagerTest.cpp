@@ -90,7 +90,6 @@ TEST_F(SoundManagerTest, TheApplicationsSwitchIsAskedAtEveryPlay) {
     manager.playSoundOn();
     manager.cuePlayer()(SoundCue::removeDone);
     EXPECT_EQ(playedEvents(), (std::vector<std::string>{"audio-volume-change", "complete"}));
-
 }
 
 TEST_F(SoundManagerTest, ARepeatedCueRestartsItsOwnSoundAndLeavesOthersPlaying) {

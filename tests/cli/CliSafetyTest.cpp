@@ -345,7 +345,8 @@ TEST_P(CliSafetyTest, ShredSaysWhatItCouldNotEraseAndFails) {
         const CliResult shred = home.run({"shred", "--yes"});
         if (shred.status != 1) report += "status " + std::to_string(shred.status) + "\n";
         if (shred.out != "Erased 1 item of 2, 8 KB overwritten once.\n") report += shred.out;
-        if (shred.err != "tornivo-cli shred: left " + (home.layout().trashFiles / "stuck").native() +
+        if (shred.err != "tornivo-cli shred: left " +
+                             (home.layout().trashFiles / "stuck").native() +
                              ": on another file system\n"
                              "tornivo-cli shred: 1 item could not be erased and stayed in the "
                              "Trash\n")

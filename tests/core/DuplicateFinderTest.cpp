@@ -189,7 +189,8 @@ TEST_F(DuplicateFinderTest, ACopyMovesOnlyWhileItIsTheFileThatWasHashedInItsFold
     const auto outcome = anySize.removeCopies(groups[0], a / "keep", trash);
     ASSERT_TRUE(outcome);
     EXPECT_EQ(outcome->freed, 100) << "only \"same\" goes";
-    EXPECT_EQ(outcome->count(LeftReason::changed), 4) << "each copy that changed stays, and says so";
+    EXPECT_EQ(outcome->count(LeftReason::changed), 4)
+        << "each copy that changed stays, and says so";
     for (const char* left : {"keep", "resized", "linked", "replaced"})
         EXPECT_TRUE(test::exists(a / left)) << left;
     EXPECT_FALSE(test::exists(a / "same"));

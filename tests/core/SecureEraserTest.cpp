@@ -88,9 +88,8 @@ class SecureEraserTest : public ::testing::Test {
         for (const Path& item : items) {
             chosen.items.push_back(item);
             auto it = std::find(all.items.begin(), all.items.end(), item);
-            chosen.identities.push_back(it == all.items.end()
-                                            ? FileIdentity{}
-                                            : all.identities[it - all.items.begin()]);
+            chosen.identities.push_back(
+                it == all.items.end() ? FileIdentity{} : all.identities[it - all.items.begin()]);
         }
         return chosen;
     }

@@ -19,9 +19,9 @@
 #include "models/ScanReport.h"
 #include "platform/Descriptor.h"
 #include "platform/Layout.h"
-#include "platform/Settings.h"
 #include "platform/SafeRemover.h"
 #include "platform/ScanProgress.h"
+#include "platform/Settings.h"
 
 namespace tornivo {
 

@@ -345,10 +345,9 @@ struct Collector {
         if (!st.isRegular()) return true;
         files.count(walker);
         if (st.logicalSize >= minSize)
-            hits.push_back(
-                {walker.orderKey(e),
-                 {walker.pathOf(e), st.logicalSize, st.dev, st.ino, e.folderDev, e.folderIno,
-                  identityOf(st, 0, 0).modified}});
+            hits.push_back({walker.orderKey(e),
+                            {walker.pathOf(e), st.logicalSize, st.dev, st.ino, e.folderDev,
+                             e.folderIno, identityOf(st, 0, 0).modified}});
         return true;
     }
 
@@ -516,7 +515,8 @@ std::vector<DuplicateGroup> DuplicateFinder::groupCandidates(
 }
 
 std::optional<RemovalOutcome> DuplicateFinder::removeCopies(const DuplicateGroup& group,
-                                                       const Path& keeping, Trash& trash) const {
+                                                            const Path& keeping,
+                                                            Trash& trash) const {
     const auto kept = std::find_if(group.files.begin(), group.files.end(),
                                    [&](const Path& p) { return p.native() == keeping.native(); });
     if (kept == group.files.end()) return std::nullopt;
@@ -524,8 +524,7 @@ std::optional<RemovalOutcome> DuplicateFinder::removeCopies(const DuplicateGroup
     const FileIdentity keptIdentity =
         group.identityAt(static_cast<std::size_t>(kept - group.files.begin()));
     auto keptNow = statEntry(AT_FDCWD, keeping.c_str());
-    if (!keptNow || !keptNow->isRegular() || !isStill(*keptNow, keptIdentity))
-        return std::nullopt;
+    if (!keptNow || !keptNow->isRegular() || !isStill(*keptNow, keptIdentity)) return std::nullopt;
     // Each copy moves only while it is still the very file that was hashed: same file, same
     // length, same modification time (Trash::moveListed), so its bytes are the group's.
     struct Copy {

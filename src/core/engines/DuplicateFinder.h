@@ -35,7 +35,7 @@ class DuplicateFinder {
         ByteCount size = 0;
         std::uint64_t dev = 0, ino = 0;
         std::uint64_t folderDev = 0, folderIno = 0;  // the folder it was listed in
-        std::int64_t modified = 0;  // modification time, as FileIdentity keeps it
+        std::int64_t modified = 0;                   // modification time, as FileIdentity keeps it
     };
 
     explicit DuplicateFinder(ByteCount minSize = 1'048'576,

@@ -356,9 +356,8 @@ TrashContents SecureEraser::trashContents() const {
         Path item = layout_.trashFiles / name;
         ByteCount size = 0;
         auto st = statEntry(files, name.c_str());
-        contents.identities.push_back(st ? identityOf(*st, trash.filesStatus.dev,
-                                                      trash.filesStatus.ino)
-                                         : FileIdentity{});
+        contents.identities.push_back(
+            st ? identityOf(*st, trash.filesStatus.dev, trash.filesStatus.ino) : FileIdentity{});
         if (st) {
             if (!st->isDirectory())
                 size = st->allocatedSize;

@@ -578,7 +578,7 @@ UninstallTarget UninstallerEngine::inspect(const Path& appURL) const {
 // --- removal ---
 
 RemovalOutcome UninstallerEngine::uninstall(const UninstallTarget& target,
-                                           bool removeAppBundle) const {
+                                            bool removeAppBundle) const {
     std::vector<Path> folders = layout_.leftoverUserFolders;
     for (const auto* list : {&layout_.leftoverSystemFolders, &layout_.leftoverNameFolders})
         folders.insert(folders.end(), list->begin(), list->end());

@@ -66,8 +66,8 @@ struct ProtectionProblem {
 };
 
 struct RemovalOutcome {
-    ByteCount freed = 0;      // the listed sizes of what went
-    std::int64_t done = 0;    // items removed, or moved to the Trash
+    ByteCount freed = 0;    // the listed sizes of what went
+    std::int64_t done = 0;  // items removed, or moved to the Trash
     std::vector<LeftItem> left;
     std::vector<TrashedItem> trashed;  // where each moved item went, in order
     // Set when nothing was attempted because the protected folders cannot be read.

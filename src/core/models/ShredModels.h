@@ -24,8 +24,8 @@ inline std::optional<ShredStrength> shredStrengthFromPasses(int passes) {
 }
 
 struct ShredOutcome {
-    std::int64_t count = 0;  // top-level items erased (gone from the Trash)
-    ByteCount bytes = 0;     // regular-file bytes overwritten
+    std::int64_t count = 0;      // top-level items erased (gone from the Trash)
+    ByteCount bytes = 0;         // regular-file bytes overwritten
     std::vector<LeftItem> left;  // items that stayed, with the reason
     // Set when nothing was attempted because the protected folders cannot be read.
     std::optional<ProtectionProblem> refused;

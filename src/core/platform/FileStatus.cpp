@@ -68,8 +68,8 @@ std::int64_t nanoseconds(const std::optional<TimePoint>& t) {
 }  // namespace
 
 FileIdentity identityOf(const FileStatus& entry, std::uint64_t folderDev, std::uint64_t folderIno) {
-    return {entry.dev,         entry.ino, folderDev, folderIno, entry.logicalSize,
-            nanoseconds(entry.modificationTime)};
+    return {entry.dev, entry.ino,         folderDev,
+            folderIno, entry.logicalSize, nanoseconds(entry.modificationTime)};
 }
 
 bool isStill(const FileStatus& now, const FileIdentity& listed) {

@@ -16,9 +16,9 @@
 #include <variant>
 #include <vector>
 
+#include "models/ScanReport.h"
 #include "platform/Descriptor.h"
 #include "platform/FileStatus.h"
-#include "models/ScanReport.h"
 #include "platform/Layout.h"
 
 namespace tornivo {

@@ -44,8 +44,7 @@ class TreeRemover {
                 continue;
             }
             if (!st->isDirectory()) {
-                if (::unlinkat(top.fd, name, 0) != 0 && errno != ENOENT)
-                    fail(leftReasonOf(errno));
+                if (::unlinkat(top.fd, name, 0) != 0 && errno != ENOENT) fail(leftReasonOf(errno));
                 continue;
             }
             if (st->isMountRoot || st->dev != rootDev_) {

@@ -7,8 +7,7 @@
 namespace tornivo {
 
 DuplicateFindings findDuplicates(const DuplicateFinder& finder, const Layout& layout,
-                                 const std::vector<Path>& roots,
-                                 const ProtectedFolders& protection,
+                                 const std::vector<Path>& roots, const ProtectedFolders& protection,
                                  const ScanProgressCallback& progress) {
     DuplicateFindings found;
     if (roots.empty()) {

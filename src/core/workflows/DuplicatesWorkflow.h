@@ -24,8 +24,7 @@ struct DuplicateFindings {
 // Without `roots`, below the layout's personal folders (Downloads, Documents, Desktop, Pictures,
 // Movies), each opened through the root checks; with `roots`, below those, as given.
 DuplicateFindings findDuplicates(const DuplicateFinder& finder, const Layout& layout,
-                                 const std::vector<Path>& roots,
-                                 const ProtectedFolders& protection,
+                                 const std::vector<Path>& roots, const ProtectedFolders& protection,
                                  const ScanProgressCallback& progress = {});
 
 struct DuplicatesOutcome {

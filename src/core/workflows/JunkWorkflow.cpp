@@ -18,8 +18,7 @@ JunkCleanPlan planJunkClean(const std::vector<JunkItem>& items, const ProtectedF
         if (item.isSelected) selected.push_back(item);
     RemovalPlan<JunkItem> protectedSplit = planRemoval(std::move(selected), protection);
     JunkSplit split = splitByRunningApps(protectedSplit.act, running);
-    return {std::move(split.toClean), std::move(split.skippedApps),
-            std::move(protectedSplit.kept)};
+    return {std::move(split.toClean), std::move(split.skippedApps), std::move(protectedSplit.kept)};
 }
 
 RemovalOutcome cleanJunk(const QuickCleanEngine& engine, const JunkCleanPlan& plan) {
