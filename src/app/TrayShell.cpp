@@ -18,7 +18,8 @@
 #include "TrayIcon.h"
 #include "X11Desktop.h"
 
-// QT_LOGGING_RULES="tornivo.panel.debug=true" reports how long each opening took to draw.
+// QT_LOGGING_RULES="tornivo.panel.debug=true" reports every opening and closing, and how long
+// each opening took to draw.
 Q_LOGGING_CATEGORY(lcPanel, "tornivo.panel", QtWarningMsg)
 
 namespace tornivo::app {
@@ -144,6 +145,8 @@ void TrayShell::activate(QSystemTrayIcon::ActivationReason reason) {
         closePanel();
     } else if (!sameClick) {
         showPanel();
+    } else {
+        qCDebug(lcPanel) << "not reopened: the click that closed it";
     }
 }
 
@@ -164,6 +167,9 @@ void TrayShell::showPanel() {
             keepOutOfTaskbar(panel_);
         }
         panel_->show();
+        shown_.start();
+        askedAgain_ = false;
+        qCDebug(lcPanel) << "shown at" << panel_->position() << (windowed_ ? "as a window" : "");
     }
     panel_->raise();
     panel_->requestActivate();
@@ -175,7 +181,9 @@ void TrayShell::showPanel() {
 }
 
 void TrayShell::closePanel() {
-    if (panel_) panel_->hide();
+    if (!panel_ || !panel_->isVisible()) return;
+    panel_->hide();
+    qCDebug(lcPanel) << "closed";
 }
 
 void TrayShell::quit() {
@@ -201,8 +209,18 @@ void TrayShell::onActiveChanged() {
     // Kept open: a dialog of the panel has the focus, or the uninstall section waits for a file
     // dragged from the file manager (which takes the focus to start the drag).
     if (dialogOpen() || state_.section() == Section::uninstall) return;
+    // A window manager may move the focus once more while it maps the panel (to a window of its
+    // own, as focus falls back after the panel's last close): not the user's doing, so the
+    // panel asks for the focus again, once.
+    if (shown_.isValid() && shown_.elapsed() < kSettleMs && !askedAgain_) {
+        askedAgain_ = true;
+        qCDebug(lcPanel) << "the focus moved while showing: asking for it again";
+        panel_->requestActivate();
+        return;
+    }
     panel_->hide();
     closedByFocusLoss_.start();
+    qCDebug(lcPanel) << "closed: the focus went elsewhere";
 }
 
 }  // namespace tornivo::app

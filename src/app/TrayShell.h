@@ -42,6 +42,7 @@ class TrayShell : public QObject {
   public:
     static constexpr int kTrayWaitMs = 5000;    // for a tray host that starts after us
     static constexpr int kReopenGuardMs = 300;  // a close by focus loss and its own click
+    static constexpr int kSettleMs = 300;       // the window manager's own focus moves on showing
     static constexpr int kPanelWidth = 380;
     static constexpr int kPanelHeight = 560;
 
@@ -98,6 +99,8 @@ class TrayShell : public QObject {
     QAction* quitAction_ = nullptr;
     QTimer trayWait_;
     QElapsedTimer closedByFocusLoss_;
+    QElapsedTimer shown_;
+    bool askedAgain_ = false;
     // When the panel was asked to show (steady clock, ns), until its first frame; 0: none.
     std::atomic<qint64> showRequested_{0};
     QList<QPointer<QObject>> dialogs_;
