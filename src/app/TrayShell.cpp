@@ -72,7 +72,6 @@ void TrayShell::setPanel(QQuickWindow* panel) {
             if (requested == 0) return;
             const double ms = static_cast<double>(steadyNs() - requested) / 1e6;
             qCDebug(lcPanel, "panel drawn %.1f ms after the request", ms);
-            emit panelDrawn(ms);
         },
         Qt::DirectConnection);
     applyFlags();

@@ -79,8 +79,6 @@ class TrayShell : public QObject {
   signals:
     void windowedChanged();
     void dialogOpenChanged();
-    // The panel drew its first frame after being shown; `ms` since the request to show it.
-    void panelDrawn(double ms);
 
   private:
     void onTrayAvailable(bool available);
