@@ -51,7 +51,7 @@ release-check: deb
 
 bench: configure
 	scripts/install-deps --bench
-	cmake --build $(BUILD_DIR) -j $(JOBS) --target bench-tools
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target bench-tools tornivo
 	bench/run-directory-size.sh $(BUILD_DIR)
 	bench/run-xray.sh $(BUILD_DIR)
 	bench/run-duplicates.sh $(BUILD_DIR)
@@ -59,6 +59,7 @@ bench: configure
 	bench/run-trash.sh $(BUILD_DIR)
 	bench/run-shred.sh $(BUILD_DIR)
 	bench/run-developer.sh $(BUILD_DIR)
+	bench/run-panel.sh $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -659,6 +659,14 @@
         <source>Purple</source>
         <translation>Purple</translation>
     </message>
+    <message id="tray.open">
+        <source>Open Tornivo</source>
+        <translation>Open Tornivo</translation>
+    </message>
+    <message id="tray.quit">
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
     <message id="tune.adminNote">
         <source>Asks for the administrator password</source>
         <translation>Asks for the administrator password</translation>

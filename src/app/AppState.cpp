@@ -107,6 +107,23 @@ QVariantList AppState::tabList() const {
 
 // --- Junk ---
 
+QVariantList AppState::junkFolderList() const {
+    QVariantList list;
+    for (CleanCategory category : allCases<CleanCategory>()) {
+        auto raw = rawValue(category);
+        QString folder;
+        for (const auto& root : layout_.junkRoots)
+            if (root.category == category) {
+                folder = Fmt::homeRelativePath(root.folder, layout_.home);
+                break;
+            }
+        list << QVariantMap{
+            {"category", QString::fromUtf8(raw.data(), static_cast<qsizetype>(raw.size()))},
+            {"folder", folder}};
+    }
+    return list;
+}
+
 void AppState::setShowRunningAppsAlert(bool shown) {
     assign(showRunningAppsAlert_, shown, &AppState::showRunningAppsAlertChanged);
 }

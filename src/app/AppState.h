@@ -59,6 +59,9 @@ class AppState : public QObject {
 
     Q_PROPERTY(QString section READ sectionId WRITE setSectionId NOTIFY sectionChanged)
     Q_PROPERTY(QVariantList tabs READ tabList CONSTANT)
+    // The junk folders in category order (appCache, systemLogs), each {category, folder}, the
+    // folder for display with the home written "~".
+    Q_PROPERTY(QVariantList junkFolders READ junkFolderList CONSTANT)
     Q_PROPERTY(bool isScanning READ isScanning NOTIFY isScanningChanged)
     Q_PROPERTY(bool isCleaning READ isCleaning NOTIFY isCleaningChanged)
     Q_PROPERTY(
@@ -149,6 +152,7 @@ class AppState : public QObject {
     QVariantList tabList() const;
 
     // Junk
+    QVariantList junkFolderList() const;
     bool isScanning() const { return isScanning_; }
     bool isCleaning() const { return isCleaning_; }
     const std::optional<ScanResult>& scanResult() const { return scanResult_; }

@@ -11,6 +11,8 @@
 #include <QObject>
 #include <QString>
 
+#include "models/Types.h"
+
 namespace tornivo::app {
 
 class Fmt : public QObject {
@@ -29,6 +31,13 @@ class Fmt : public QObject {
     Q_INVOKABLE static QString date(const QDateTime& date);
     // Digits with grouping separators; plain digits on failure.
     Q_INVOKABLE static QString integer(qint64 value);
+    // The fraction as a whole percentage, halves away from zero (1.2 gives "120%", 0.125
+    // "13%"), with the digits and the percent sign where the language writes them.
+    Q_INVOKABLE static QString percent(double fraction);
+
+    // A path for display with the home written "~", replaced only as whole leading components:
+    // with the home /home/al, /home/al/.cache is "~/.cache" and /home/alice stays as it is.
+    static QString homeRelativePath(const Path& path, const Path& home);
 
     // The locale of the chosen language as a BCP 47 tag.
     static std::string localeTag();

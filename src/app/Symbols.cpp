@@ -54,6 +54,7 @@ const std::map<QString, char16_t>& table() {
         {"paintpalette.fill", 0xe40a},              // palette
         {"photo.fill", 0xe410},                     // photo
         {"plus", 0xe145},                           // add
+        {"power", 0xe8ac},                          // power_settings_new
         {"questionmark.folder.fill", 0xe880},       // find_in_page
         {"shield.fill", 0xe9e0},                    // shield
         {"shield.lefthalf.filled", 0xeb37},         // contrast

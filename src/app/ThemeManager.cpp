@@ -1,5 +1,8 @@
 #include "ThemeManager.h"
 
+#include <QDBusConnection>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QJSEngine>
@@ -23,6 +26,21 @@ QLatin1String raw(AppearanceMode mode) {
 // all mean following the system.
 AppearanceMode readAppearance(const PreferencesStore& store) {
     return setting::readChoice<AppearanceMode>(store, setting::themeAppearance);
+}
+
+constexpr const char* kPortalService = "org.freedesktop.portal.Desktop";
+constexpr const char* kPortalPath = "/org/freedesktop/portal/desktop";
+constexpr const char* kPortalSettings = "org.freedesktop.portal.Settings";
+constexpr const char* kAppearanceGroup = "org.freedesktop.appearance";
+constexpr const char* kColorSchemeKey = "color-scheme";
+
+// The portal's Read wraps the value in a second variant (older portals) or not (newer ones).
+uint unwrapScheme(QVariant value) {
+    while (value.canConvert<QDBusVariant>() && value.userType() == qMetaTypeId<QDBusVariant>())
+        value = value.value<QDBusVariant>().variant();
+    bool ok = false;
+    const uint scheme = value.toUInt(&ok);
+    return ok ? scheme : 0;
 }
 
 }  // namespace
@@ -52,6 +70,61 @@ ThemeManager::ThemeManager(PreferencesStore& store, QObject* parent)
     // reaches the application object as an event.
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         app->installEventFilter(this);
+    announcedDark_ = dark();
+    watchPortal();
+}
+
+void ThemeManager::watchPortal() {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) return;
+    bus.connect(kPortalService, kPortalPath, kPortalSettings, QStringLiteral("SettingChanged"),
+                this, SLOT(onPortalSettingChanged(QString, QString, QDBusVariant)));
+    // Asked without waiting: the answer (or the error of a desktop without the portal) arrives
+    // through the event loop, and until then the palette decides.
+    QDBusMessage read = QDBusMessage::createMethodCall(kPortalService, kPortalPath, kPortalSettings,
+                                                       QStringLiteral("Read"));
+    read << QString::fromLatin1(kAppearanceGroup) << QString::fromLatin1(kColorSchemeKey);
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(read), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+        QDBusPendingReply<QDBusVariant> reply = *w;
+        if (!reply.isError()) setPortalColorScheme(unwrapScheme(reply.argumentAt(0)));
+        w->deleteLater();
+    });
+}
+
+void ThemeManager::onPortalSettingChanged(const QString& group, const QString& key,
+                                          const QDBusVariant& value) {
+    if (group == QLatin1String(kAppearanceGroup) && key == QLatin1String(kColorSchemeKey))
+        setPortalColorScheme(unwrapScheme(value.variant()));
+}
+
+void ThemeManager::updateDark() {
+    if (dark() == announcedDark_) return;
+    announcedDark_ = dark();
+    emit darkChanged();
+}
+
+bool ThemeManager::dark() const {
+    switch (appearance_) {
+        case AppearanceMode::light:
+            return false;
+        case AppearanceMode::dark:
+            return true;
+        case AppearanceMode::system:
+            break;
+    }
+    return systemPrefersDark();
+}
+
+bool ThemeManager::systemPrefersDark() const {
+    if (portalScheme_ == 1) return true;
+    if (portalScheme_ == 2) return false;
+    return QGuiApplication::palette().color(QPalette::Window).lightness() < 128;
+}
+
+void ThemeManager::setPortalColorScheme(uint value) {
+    portalScheme_ = value;
+    updateDark();
 }
 
 ThemeManager::~ThemeManager() {
@@ -76,6 +149,7 @@ void ThemeManager::setAppearance(AppearanceMode mode) {
     store_.set(kAppearanceKey, std::string(rawValue(mode)));
     if (mode == appearance_) return;
     appearance_ = mode;
+    updateDark();
     emit appearanceChanged();
 }
 
@@ -121,8 +195,10 @@ QVariantList ThemeManager::presetList() const {
 
 bool ThemeManager::eventFilter(QObject* watched, QEvent* event) {
     if (watched == QCoreApplication::instance() &&
-        event->type() == QEvent::ApplicationPaletteChange && !preset())
-        emit accentChanged();
+        event->type() == QEvent::ApplicationPaletteChange) {
+        if (!preset()) emit accentChanged();
+        updateDark();
+    }
     return QObject::eventFilter(watched, event);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QtQml/qqmlregistration.h>
 #include <QColor>
+#include <QDBusVariant>
 #include <QObject>
 #include <QString>
 #include <QVariantList>
@@ -52,10 +53,10 @@ class ThemeManager : public QObject {
     Q_PROPERTY(QColor accent READ accent NOTIFY accentChanged)
     // The presets in picker order, each {id, nameKey, color}.
     Q_PROPERTY(QVariantList presets READ presetList CONSTANT)
-    // What the root view applies to the window: when `forcesColorScheme` holds, the window is
-    // dark exactly when `dark` holds; otherwise it keeps the system's colours.
+    // Whether the user forced light or dark; and whether the panel is dark now: the forced
+    // choice, or with "system" the desktop's preference (below).
     Q_PROPERTY(bool forcesColorScheme READ forcesColorScheme NOTIFY appearanceChanged)
-    Q_PROPERTY(bool dark READ dark NOTIFY appearanceChanged)
+    Q_PROPERTY(bool dark READ dark NOTIFY darkChanged)
 
   public:
     static constexpr const char* kAppearanceKey = setting::themeAppearance.key;
@@ -102,22 +103,39 @@ class ThemeManager : public QObject {
     QVariantList presetList() const;
 
     bool forcesColorScheme() const { return appearance_ != AppearanceMode::system; }
-    bool dark() const { return appearance_ == AppearanceMode::dark; }
+    bool dark() const;
+
+    // The desktop's preference, as the settings portal's "color-scheme" gives it: 1 prefer dark,
+    // 2 prefer light, 0 (or anything else) no preference, in which case the lightness of the
+    // application palette's window colour decides. Qt 6.4 has no colour-scheme hint of its own,
+    // so the portal is read at construction and followed while the session bus is there.
+    bool systemPrefersDark() const;
+    void setPortalColorScheme(uint value);
 
   signals:
     void appearanceChanged();
+    void darkChanged();
     void accentIDChanged();
     void accentChanged();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+  private slots:
+    void onPortalSettingChanged(const QString& group, const QString& key,
+                                const QDBusVariant& value);
+
   private:
     const Preset* preset() const;
+    void watchPortal();
+    // Announces `darkChanged` when the effective darkness is not what was last announced.
+    void updateDark();
 
     PreferencesStore& store_;
     AppearanceMode appearance_ = AppearanceMode::system;
     std::string accentID_;
+    uint portalScheme_ = 0;
+    bool announcedDark_ = false;
 };
 
 }  // namespace tornivo::app

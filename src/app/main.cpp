@@ -1,28 +1,36 @@
-// Tornivo: a disk-space and maintenance utility for the desktop.
+// Tornivo: a disk-space and maintenance utility that lives in the tray.
 
 #include <QApplication>
+#include <QIcon>
 #include <QQmlApplicationEngine>
+#include <QQuickStyle>
+#include <QQuickWindow>
 #include <QtQml/QQmlExtensionPlugin>
 
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string_view>
 
 #include "AppState.h"
 #include "LocalizationManager.h"
+#include "SingleInstance.h"
 #include "SoundManager.h"
 #include "ThemeManager.h"
+#include "TrayDetector.h"
+#include "TrayShell.h"
 
 Q_IMPORT_QML_PLUGIN(TornivoPlugin)
 
 namespace {
 
+bool isSet(const char* name) {
+    const char* v = std::getenv(name);
+    return v && *v;
+}
+
 bool hasDesktopSession() {
-    auto set = [](const char* name) {
-        const char* v = std::getenv(name);
-        return v && *v;
-    };
-    if (set("DISPLAY") || set("WAYLAND_DISPLAY")) return true;
+    if (isSet("DISPLAY") || isSet("WAYLAND_DISPLAY")) return true;
     // An explicit headless platform (offscreen rendering, as tests and screenshots use) needs
     // no display server.
     const char* platform = std::getenv("QT_QPA_PLATFORM");
@@ -46,10 +54,35 @@ int main(int argc, char* argv[]) {
             stderr);
         return 1;
     }
+    // On Wayland the panel and the banners cannot place themselves; through XWayland they can.
+    if (isSet("WAYLAND_DISPLAY") && isSet("DISPLAY") && !isSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    // The panel is small and still most of the time: drawn by the processor, it redraws only
+    // what changed, loads no GPU driver and needs no GPU at all. QT_QUICK_BACKEND overrides.
+    if (!isSet("QT_QUICK_BACKEND")) QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tornivo");
     QApplication::setOrganizationName("Tornivo");
     QApplication::setApplicationVersion(QStringLiteral(TORNIVO_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TORNIVO_APP_ID));
+    QApplication::setQuitOnLastWindowClosed(false);  // it lives on in the tray
+
+    // Before anything else is built: a second start only shows the first one's panel.
+    tornivo::app::SingleInstance instance(QStringLiteral(TORNIVO_APP_ID),
+                                          tornivo::app::SingleInstance::defaultSocketFolder());
+    switch (instance.claim(tornivo::app::SingleInstance::defaultTransport())) {
+        case tornivo::app::SingleInstance::Outcome::forwarded:
+            return 0;
+        case tornivo::app::SingleInstance::Outcome::unanswered:
+            std::fputs("tornivo: another Tornivo is running but does not answer\n", stderr);
+            return 1;
+        case tornivo::app::SingleInstance::Outcome::claimed:
+        case tornivo::app::SingleInstance::Outcome::unavailable:
+            break;
+    }
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/logo.svg")));
+    QQuickStyle::setStyle(QStringLiteral("Fusion"));
 
     tornivo::Layout layout = tornivo::Layout::currentUser();
     auto store = std::make_shared<tornivo::PreferencesStore>(layout.settingsFile);
@@ -64,12 +97,21 @@ int main(int argc, char* argv[]) {
     tornivo::app::SoundManager::setShared(&sound);
     state.setCuePlayer(sound.cuePlayer());
 
+    tornivo::app::TrayDetector trays;
+    tornivo::app::TrayShell shell(state, trays);
+    tornivo::app::TrayShell::setInstance(&shell);
+    QObject::connect(&instance, &tornivo::app::SingleInstance::showRequested, &shell,
+                     &tornivo::app::TrayShell::showPanel);
+
     QQmlApplicationEngine engine;
+    engine.addImportPath(QStringLiteral("qrc:/"));  // where the Tornivo module's files are
     l10n.attach(&engine);
-    QObject::connect(
-        &engine, &QQmlApplicationEngine::objectCreationFailed, &app,
-        [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
-    engine.load(QUrl(QStringLiteral("qrc:/Tornivo/Main.qml")));
-    if (engine.rootObjects().isEmpty()) return 1;
+    engine.load(QUrl(QStringLiteral("qrc:/Tornivo/PopoverRootView.qml")));
+    auto* panel = engine.rootObjects().isEmpty()
+                      ? nullptr
+                      : qobject_cast<QQuickWindow*>(engine.rootObjects().first());
+    if (!panel) return 1;
+    shell.setPanel(panel);
+    shell.start();
     return QApplication::exec();
 }

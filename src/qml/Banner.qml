@@ -4,7 +4,6 @@
 import QtQuick
 import Qt5Compat.GraphicalEffects
 import Tornivo
-import "components"
 
 Item {
     id: banner
@@ -35,7 +34,8 @@ Item {
         border.width: 1
         border.color: Qt.rgba(palette.windowText.r, palette.windowText.g, palette.windowText.b,
                               0.08)
-        layer.enabled: true
+        // The soft shadow needs shaders; drawn by the processor the card goes without.
+        layer.enabled: GraphicsInfo.api !== GraphicsInfo.Software
         layer.effect: DropShadow {
             horizontalOffset: 0
             verticalOffset: 6

@@ -93,5 +93,19 @@ TEST_F(AppStateTest, ProtectedFoldersAddedFromTheFolderPickerKeepTheirBytes) {
     EXPECT_TRUE(state->exclusions()->folders().empty());
 }
 
+TEST_F(AppStateTest, JunkFoldersAreListedInCategoryOrderWithTheHomeAsATilde) {
+    auto folders = [](const AppState& state) {
+        QStringList out;
+        for (const QVariant& f : state.junkFolderList())
+            out << f.toMap()["category"].toString() + " " + f.toMap()["folder"].toString();
+        return out;
+    };
+    EXPECT_EQ(folders(*state),
+              QStringList({"appCache ~/.cache", "systemLogs ~/.local/share/xorg"}));
+    TempHome mac(LayoutKind::macos);
+    EXPECT_EQ(folders(AppState(mac.layout(), store)),
+              QStringList({"appCache ~/Library/Caches", "systemLogs ~/Library/Logs"}));
+}
+
 }  // namespace
 }  // namespace tornivo::app

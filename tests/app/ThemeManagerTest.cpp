@@ -103,5 +103,35 @@ TEST_F(ThemeManagerTest, DefaultsAreWrittenNowhereAndOnlyKnownChoicesAreStoredAn
     }
 }
 
+// "system" follows the desktop's preference, from the settings portal or else the palette;
+// a forced appearance ignores both.
+TEST_F(ThemeManagerTest, SystemAppearanceFollowsThePortalElseThePaletteAndForcedOnesNeither) {
+    QPalette light = QGuiApplication::palette();
+    light.setColor(QPalette::Window, QColor(240, 240, 240));
+    QGuiApplication::setPalette(light);
+    auto manager = makeManager();
+    QSignalSpy dark(manager.get(), &ThemeManager::darkChanged);
+    EXPECT_FALSE(manager->dark());
+
+    manager->setPortalColorScheme(1);  // prefer dark
+    EXPECT_TRUE(manager->dark());
+    manager->setPortalColorScheme(2);  // prefer light
+    EXPECT_FALSE(manager->dark());
+    EXPECT_EQ(dark.count(), 2);
+
+    manager->setPortalColorScheme(0);  // no preference: the palette decides
+    QPalette night = light;
+    night.setColor(QPalette::Window, QColor(30, 30, 34));
+    QGuiApplication::setPalette(night);
+    EXPECT_TRUE(manager->dark());
+    EXPECT_EQ(dark.count(), 3);
+
+    manager->setAppearance(AppearanceMode::light);
+    manager->setPortalColorScheme(1);
+    EXPECT_FALSE(manager->dark()) << "forced light stays light";
+    EXPECT_EQ(dark.count(), 4);
+    QGuiApplication::setPalette(QPalette());
+}
+
 }  // namespace
 }  // namespace tornivo::app

@@ -1,0 +1,255 @@
+// The panel driven offscreen as a person would, and its parts on their own: the clean screen's
+// states, the gauges' rules, the tabs, the sound switch and the direction of the language.
+
+#include <gtest/gtest.h>
+
+#include <QQmlApplicationEngine>
+#include <QQmlComponent>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+#include <QtQml/QQmlExtensionPlugin>
+
+#include "AppState.h"
+#include "Fmt.h"
+#include "LocalizationManager.h"
+#include "QtWait.h"
+#include "SoundManager.h"
+#include "TempHome.h"
+#include "ThemeManager.h"
+#include "TrayDetector.h"
+#include "TrayShell.h"
+
+Q_IMPORT_QML_PLUGIN(TornivoPlugin)
+
+namespace tornivo::app {
+namespace {
+
+using namespace tornivo::test;
+
+class RecordingPlayer : public SoundPlayer {
+  public:
+    explicit RecordingPlayer(std::vector<SoundCue>& played) : played_(played) {}
+    void play(SoundCue cue, const char*) override { played_.push_back(cue); }
+    void cancel(SoundCue) override {}
+
+  private:
+    std::vector<SoundCue>& played_;
+};
+
+// Every shared object the views use, on a temporary home, in English; the panel loaded as the
+// application loads it, every QML warning recorded.
+class PanelTest : public ::testing::Test {
+  protected:
+    TempHome home;
+    std::shared_ptr<PreferencesStore> store = [this] {
+        auto s = std::make_shared<PreferencesStore>(home.layout().settingsFile);
+        s->set(LocalizationManager::kKey, "en");
+        return s;
+    }();
+    LocalizationManager l10n{*store};
+    ThemeManager theme{*store};
+    std::vector<SoundCue> played;
+    SoundManager sound{*store, std::make_unique<RecordingPlayer>(played)};
+    AppState state{home.layout(), store};
+    TrayDetector noTray{[] { return false; }};
+    TrayShell shell{state, noTray};
+    QQmlApplicationEngine engine;
+    QStringList warnings;
+
+    void SetUp() override {
+        LocalizationManager::setShared(&l10n);
+        ThemeManager::setShared(&theme);
+        SoundManager::setShared(&sound);
+        AppState::setInstance(&state);
+        TrayShell::setInstance(&shell);
+        state.setCuePlayer(sound.cuePlayer());
+        l10n.attach(&engine);
+        engine.addImportPath(QStringLiteral("qrc:/"));
+        QObject::connect(&engine, &QQmlEngine::warnings, [this](const QList<QQmlError>& list) {
+            for (const auto& w : list) warnings << w.toString();
+        });
+    }
+    void TearDown() override {
+        EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
+        TrayShell::setInstance(nullptr);
+        AppState::setInstance(nullptr);
+        SoundManager::setShared(nullptr);
+        ThemeManager::setShared(nullptr);
+        LocalizationManager::setShared(nullptr);
+    }
+
+    // The panel, shown offscreen.
+    QQuickWindow* openPanel() {
+        engine.load(QUrl(QStringLiteral("qrc:/Tornivo/PopoverRootView.qml")));
+        auto* panel = engine.rootObjects().isEmpty()
+                          ? nullptr
+                          : qobject_cast<QQuickWindow*>(engine.rootObjects().first());
+        if (!panel) return nullptr;
+        panel->show();
+        return QTest::qWaitForWindowExposed(panel) ? panel : nullptr;
+    }
+    // One view made from QML text.
+    std::unique_ptr<QQuickItem> make(const QByteArray& qml) {
+        QQmlComponent component(&engine);
+        component.setData("import QtQuick\nimport Tornivo\n" + qml, QUrl("qrc:/PanelTestView.qml"));
+        std::unique_ptr<QQuickItem> item(qobject_cast<QQuickItem*>(component.create()));
+        EXPECT_TRUE(item) << component.errorString().toStdString();
+        return item;
+    }
+    // The item of that name below `root`, along the visual tree (items made by a Repeater have
+    // no QObject parent to be found by).
+    static QQuickItem* find(QObject* root, const char* name) {
+        auto* window = qobject_cast<QQuickWindow*>(root);
+        QQuickItem* item = window ? window->contentItem() : qobject_cast<QQuickItem*>(root);
+        if (!item) return nullptr;
+        for (QQuickItem* child : item->childItems()) {
+            if (child->objectName() == QLatin1String(name)) return child;
+            if (QQuickItem* found = find(child, name)) return found;
+        }
+        return nullptr;
+    }
+    static void click(QQuickWindow* window, QQuickItem* item) {
+        ASSERT_TRUE(item && item->isVisible());
+        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier,
+                          item->mapToScene({item->width() / 2, item->height() / 2}).toPoint());
+    }
+};
+
+TEST_F(PanelTest, ScanShowsBothRowsAndCleanRemovesTheJunk) {
+    const Path junk = writeFile(home.layout().cacheHome / "org.example.Editor/cache.db", 200000);
+    QQuickWindow* panel = openPanel();
+    ASSERT_TRUE(panel);
+    click(panel, find(panel, "scanOrb"));
+    ASSERT_TRUE(waitUntil([&] { return find(panel, "cleanButton") != nullptr; }));
+    QStringList rows;
+    for (const char* name : {"row-appCache", "row-systemLogs"}) {
+        QQuickItem* row = find(panel, name);
+        ASSERT_TRUE(row) << name;
+        rows << find(row, "folder")
+                        ->property("text")
+                        .toString()
+                        .remove(QChar(0x202A))
+                        .remove(QChar(0x202C)) +
+                    " " + find(row, "size")->property("text").toString();
+    }
+    EXPECT_EQ(rows, QStringList({"~/.cache " + Fmt::bytes(state.scanResult()->items[0].size),
+                                 "~/.local/share/xorg " + Fmt::bytes(0)}));
+
+    click(panel, find(panel, "cleanButton"));
+    ASSERT_TRUE(waitUntil([&] { return find(panel, "scanAgainButton") != nullptr; }));
+    EXPECT_FALSE(std::filesystem::exists(junk));
+    EXPECT_FALSE(find(panel, "skippedLine")->isVisible()) << "no application was running";
+}
+
+TEST_F(PanelTest, TheCleanScreenShowsTheFirstStateThatHoldsAndOnlyItsControls) {
+    struct Case {
+        const char* bindings;
+        const char* state;
+        std::vector<const char*> controls;  // of scanOrb, cleanButton, scanAgainButton
+    };
+    const char* result = "({ totalSize: 0, selectedSize: 0, sizeFor: c => 0 })";
+    const Case cases[] = {
+        {"cleaning: true; scanning: true; result: %1; freed: 5", "cleaning", {}},
+        {"scanning: true; result: %1; freed: 5", "scanning", {}},
+        {"result: %1; freed: 5", "results", {"cleanButton"}},
+        {"result: null; freed: 0", "cleaned", {"scanAgainButton"}},
+        {"result: null; freed: undefined", "idle", {"scanOrb"}},
+    };
+    for (const auto& c : cases) {
+        auto view = make(QStringLiteral("CleanView { width: 380; height: 340; %1 }")
+                             .arg(QString::fromLatin1(c.bindings).replace("%1", result))
+                             .toUtf8());
+        ASSERT_TRUE(view);
+        EXPECT_EQ(view->property("screenState").toString(), c.state) << c.bindings;
+        std::vector<const char*> shown;
+        for (const char* control : {"scanOrb", "cleanButton", "scanAgainButton"})
+            if (find(view.get(), control)) shown.push_back(control);
+        EXPECT_EQ(shown.size(), c.controls.size()) << c.bindings;
+        for (std::size_t i = 0; i < std::min(shown.size(), c.controls.size()); ++i)
+            EXPECT_STREQ(shown[i], c.controls[i]) << c.bindings;
+        if (QQuickItem* clean = find(view.get(), "cleanButton")) {
+            EXPECT_FALSE(clean->isEnabled()) << "nothing selected, nothing to clean";
+            EXPECT_EQ(find(view.get(), "foundTotal")->property("bytes").toLongLong(), 0);
+        }
+    }
+}
+
+TEST_F(PanelTest, GaugesRoundTheirPercentageClampTheirBarAndColourByLevel) {
+    const std::tuple<double, const char*, double, const char*> cases[] = {
+        {1.2, "120%", 1.0, "red"},      {0.9, "90%", 0.9, "red"},     {0.7, "70%", 0.7, "orange"},
+        {0.699, "70%", 0.699, "green"}, {-0.2, "-20%", 0.0, "green"},
+    };
+    for (const auto& [value, text, filled, level] : cases) {
+        auto gauge = make(QStringLiteral("StatusGauge { width: 200; animated: false; value: %1; "
+                                         "property color expected: PanelStyle.%2 }")
+                              .arg(value)
+                              .arg(level)
+                              .toUtf8());
+        ASSERT_TRUE(gauge);
+        EXPECT_EQ(find(gauge.get(), "percent")->property("text").toString(), text) << value;
+        QQuickItem* bar = find(gauge.get(), "bar");
+        QQuickItem* fill = find(gauge.get(), "fill");
+        EXPECT_NEAR(fill->width(), bar->width() * filled, 0.5) << value;
+        EXPECT_EQ(fill->property("color"), gauge->property("expected")) << value;
+    }
+}
+
+TEST_F(PanelTest, WithSettingsShownNoTabIsLitAndTheGearTakesTheAccent) {
+    QQuickWindow* panel = openPanel();
+    ASSERT_TRUE(panel);
+    QQuickItem* highlight = find(panel, "tabHighlight");
+    QQuickItem* gear = find(panel, "settingsButton");
+    EXPECT_EQ(highlight->opacity(), 1.0);
+    EXPECT_NE(gear->property("color").value<QColor>(), theme.accent());
+
+    click(panel, gear);
+    EXPECT_EQ(state.section(), Section::settings);
+    EXPECT_EQ(gear->property("color").value<QColor>(), theme.accent());
+    ASSERT_TRUE(waitUntil([&] { return highlight->opacity() == 0.0; }, 2000));
+    for (const char* tab : {"tab-clean", "tab-large", "tab-shred"})
+        EXPECT_FALSE(find(panel, tab)->property("selected").toBool()) << tab;
+
+    click(panel, find(panel, "tab-large"));
+    EXPECT_EQ(state.section(), Section::large);
+    EXPECT_TRUE(waitUntil([&] { return highlight->opacity() == 1.0; }, 2000));
+}
+
+TEST_F(PanelTest, TheSoundButtonPlaysTinkOnlyWhenItTurnsSoundsOn) {
+    QQuickWindow* panel = openPanel();
+    ASSERT_TRUE(panel);
+    QQuickItem* button = find(panel, "soundButton");
+    click(panel, button);
+    EXPECT_FALSE(state.soundEnabled());
+    EXPECT_TRUE(played.empty());
+    EXPECT_EQ(button->property("help").toString(), qtTrId("header.unmute"));
+    click(panel, button);
+    EXPECT_TRUE(state.soundEnabled());
+    EXPECT_EQ(played, std::vector<SoundCue>{SoundCue::soundOn});
+}
+
+TEST_F(PanelTest, ArabicTurnsThePanelRightToLeftAndEnglishTurnsItBack) {
+    QQuickWindow* panel = openPanel();
+    ASSERT_TRUE(panel);
+    QQuickItem* logo = find(panel, "logo");
+    QQuickItem* gear = find(panel, "settingsButton");
+    auto sceneX = [](QQuickItem* item) { return item->mapToScene({0, 0}).x(); };
+    EXPECT_LT(sceneX(logo), 40);
+
+    l10n.setCode("ar");
+    panel->contentItem()->polish();
+    QTest::qWait(50);  // the layouts settle on the next polish
+    EXPECT_GT(sceneX(logo), 340) << "the logo moves to the right";
+    EXPECT_LT(sceneX(gear), 100) << "the buttons to the left";
+    EXPECT_EQ(gear->property("help").toString(), qtTrId("header.settings"));
+    EXPECT_NE(find(find(panel, "gauge-memory"), "percent")->property("text"), "0%")
+        << "the percentage is written in Arabic digits";
+
+    l10n.setCode("en");
+    QTest::qWait(50);
+    EXPECT_LT(sceneX(logo), 40);
+    EXPECT_EQ(gear->property("help").toString(), "Settings");
+}
+
+}  // namespace
+}  // namespace tornivo::app
