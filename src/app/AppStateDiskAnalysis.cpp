@@ -3,7 +3,6 @@
 #include <QJSEngine>
 
 #include "AppState.h"
-#include "LocalizationManager.h"
 #include "RecordRoles.h"
 #include "platform/PathText.h"
 
@@ -88,9 +87,6 @@ RecordListModel* AppState::diskFiles(const QString& kind) {
     if (!model) {
         model = new RecordList<DiskFile>(this);
         QJSEngine::setObjectOwnership(model, QJSEngine::CppOwnership);
-        // The advice texts are in the chosen language: read them again when it changes.
-        connect(LocalizationManager::shared(), &LocalizationManager::codeChanged, model,
-                [model] { model->replace(std::vector<DiskFile>(model->rows())); });
         publishDiskFiles();
     }
     return model;

@@ -32,6 +32,8 @@ class RecordListModel : public QAbstractListModel {
     void countChanged();
 
   protected:
+    // Reads every row again when the chosen language changes.
+    void followLanguage();
     virtual int size() const = 0;
     virtual QVariant field(int row, int role) const = 0;
     QHash<int, QByteArray> roles_;
@@ -47,6 +49,7 @@ class RecordList final : public RecordListModel {
     explicit RecordList(QObject* parent = nullptr) : RecordListModel(parent) {
         const auto names = RecordRoles<T>::names();
         for (int i = 0; i < names.size(); ++i) roles_.insert(Qt::UserRole + i, names[i]);
+        if constexpr (requires { RecordRoles<T>::kLocalized; }) followLanguage();
     }
 
     const std::vector<T>& rows() const { return rows_; }

@@ -107,6 +107,8 @@ QVariant RecordRoles<DiskCategory>::value(const DiskCategory& r, int i) {
             return QVariant::fromValue<qint64>(r.fileCount);
         case 3:
             return static_cast<int>(r.files.size());
+        case 4:
+            return qtTrId(("kind." + std::string(rawValue(r.kind))).c_str());
     }
     return {};
 }
@@ -167,6 +169,10 @@ QVariant RecordRoles<InstallerFile>::value(const InstallerFile& r, int i) {
             return r.matchedApp ? QVariant(QString::fromStdString(*r.matchedApp)) : QVariant();
         case 6:
             return r.isSelected;
+        case 7:
+            return r.matchedApp
+                       ? qtTrId("inst.installed").arg(QString::fromStdString(*r.matchedApp))
+                       : qtTrId("inst.kind").arg(QString::fromStdString(r.kind));
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The roles each result record shows in a list model.
+// The roles each result record shows in a list model. Records with texts in the chosen language
+// say so (`kLocalized`): their lists read them again when the language changes.
 
 #include <QDateTime>
 #include <QString>
@@ -44,24 +45,32 @@ struct RecordRoles<DuplicateGroup> {
     }
     static QVariant value(const DuplicateGroup& r, int i);
 };
+// One X-Ray kind: `title` is the kind's name in the chosen language.
 template <>
 struct RecordRoles<DiskCategory> {
-    static QList<QByteArray> names() { return {"kind", "size", "fileCount", "listedCount"}; }
+    static constexpr bool kLocalized = true;
+    static QList<QByteArray> names() {
+        return {"kind", "size", "fileCount", "listedCount", "title"};
+    }
     static QVariant value(const DiskCategory& r, int i);
 };
 // One listed X-Ray file: `advice` is the advice's raw value (empty for none), `adviceMessage`
 // and `badge` its texts in the chosen language.
 template <>
 struct RecordRoles<DiskFile> {
+    static constexpr bool kLocalized = true;
     static QList<QByteArray> names() {
         return {"id", "name", "path", "size", "lastUsed", "advice", "adviceMessage", "badge"};
     }
     static QVariant value(const DiskFile& r, int i);
 };
+// One installer: `subtitle` says, in the chosen language, which application it installed or
+// else what kind of installer it is.
 template <>
 struct RecordRoles<InstallerFile> {
+    static constexpr bool kLocalized = true;
     static QList<QByteArray> names() {
-        return {"id", "name", "path", "size", "kind", "matchedApp", "isSelected"};
+        return {"id", "name", "path", "size", "kind", "matchedApp", "isSelected", "subtitle"};
     }
     static QVariant value(const InstallerFile& r, int i);
 };

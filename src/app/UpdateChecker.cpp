@@ -95,13 +95,21 @@ void UpdateChecker::check(bool announce) {
         if (body.size() > kMaxManifestBytes) return setState(State::failed);
         QJsonParseError error;
         const QJsonDocument doc = QJsonDocument::fromJson(body, &error);
-        const QJsonValue version = doc.object().value(QLatin1String("version"));
-        if (error.error != QJsonParseError::NoError || !doc.isObject() || !version.isString())
+        const QJsonObject manifest = doc.object();
+        const QJsonValue version = manifest.value(QLatin1String("version")),
+                         url = manifest.value(QLatin1String("url")),
+                         notes = manifest.value(QLatin1String("notes"));
+        // "url" and "notes" may be absent or null; any value but a text makes the manifest
+        // malformed, whatever its version says.
+        const auto optionalText = [](const QJsonValue& value) {
+            return value.isUndefined() || value.isNull() || value.isString();
+        };
+        if (error.error != QJsonParseError::NoError || !doc.isObject() || !version.isString() ||
+            !optionalText(url) || !optionalText(notes))
             return setState(State::failed);
         const QString newest = version.toString();
         if (!isNewer(newest, QString::fromLatin1(kVersion))) return setState(State::upToDate);
 
-        const QJsonValue url = doc.object().value(QLatin1String("url"));
         setState(State::available, newest, url.isString() ? QUrl(url.toString()) : QUrl());
         if (announce)
             showBanner_("arrow.down.circle.fill", qtTrId("banner.updateTitle"),

@@ -59,6 +59,10 @@ TEST_F(DiskAnalysisWorkflowTest, PublishesCategoriesWithoutProtectedFilesWhoseBy
     EXPECT_EQ(state->analysisFileCount(), counted) << "the last report has the final count";
     EXPECT_EQ(state->analysisFolder(), "");
     EXPECT_TRUE(folders.contains("Notes")) << folders.join(',').toStdString();
+    const auto* kinds = state->diskCategoriesModel();
+    int row = 0;
+    while (row < kinds->count() && kinds->get(row, "kind") != "videos") ++row;
+    EXPECT_EQ(kinds->get(row, "title").toString(), qtTrId("kind.videos"));
 
     auto* model = state->diskFiles("other");
     ASSERT_TRUE(model);

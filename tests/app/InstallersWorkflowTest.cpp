@@ -1,6 +1,7 @@
 // The installers workflow as its screen drives it: scan, tick, move to the Trash.
 
 #include "AppStateFixture.h"
+#include "LocalizationManager.h"
 
 namespace tornivo::app {
 namespace {
@@ -10,11 +11,11 @@ using namespace tornivo::test;
 class InstallersWorkflowTest : public AppStateFixture {
   protected:
     TempDir apps;
+    Layout layout = home.layout();
 
     void SetUp() override {
         writeText(apps / "applications/firefox.desktop",
                   "[Desktop Entry]\nType=Application\nName=Firefox\nExec=true\n");
-        Layout layout = home.layout();
         // Only the entries made here: none of this machine's own.
         layout.applicationFolders = {apps / "applications"};
         writeFile(downloads() / "firefox-120.0.deb", 30000);
@@ -47,6 +48,22 @@ TEST_F(InstallersWorkflowTest, AScanPublishesUnprotectedInstallersWithMatchedOne
     scan();
     EXPECT_TRUE(state->installerFiles().empty());
     EXPECT_EQ(cues, std::vector{SoundCue::scanStart}) << "nothing found, no found cue";
+}
+
+TEST_F(InstallersWorkflowTest, EachInstallerSaysWhichAppItInstalledOrItsKindInTheChosenLanguage) {
+    store->set(LocalizationManager::kKey, "en");
+    LocalizationManager l10n(*store);
+    LocalizationManager::setShared(&l10n);
+    makeState(layout);  // its lists follow this language
+    scan();
+    auto* model = state->installerFilesModel();
+    EXPECT_EQ(model->get(0, "subtitle").toString(), "Firefox is already installed");
+    EXPECT_EQ(model->get(1, "subtitle").toString(), "Installer (rpm)");
+    QSignalSpy reread(model, &QAbstractItemModel::dataChanged);
+    l10n.setCode("de");
+    EXPECT_EQ(reread.count(), 1) << "shown rows are read again in the new language";
+    l10n.setCode("en");  // the locale is the process's: leave it as found
+    LocalizationManager::setShared(nullptr);
 }
 
 TEST_F(InstallersWorkflowTest, TickedInstallersGoToTheTrashAndLeaveTheListEvenWhenTheMoveFails) {

@@ -84,7 +84,9 @@ TEST_F(UpdateCheckerTest, OnlyANewerVersionIsAvailableAndItIsAnnouncedOnlyWhenAs
     EXPECT_EQ(checker.newVersion(), "1.3.2");
     EXPECT_EQ(checker.downloadAddress(), QUrl("https://tornivo.invalid/")) << "no url: the site";
     EXPECT_TRUE(banners.isEmpty());
+    server.answer(200, R"({"version": "1.3.2", "url": null, "notes": null})");
     checkAndWait(true);
+    EXPECT_EQ(checker.downloadAddress(), QUrl("https://tornivo.invalid/")) << "null: no url";
     ASSERT_EQ(banners.size(), 1);
     EXPECT_TRUE(banners[0].startsWith("arrow.down.circle.fill|"));
     EXPECT_TRUE(banners[0].contains("1.3.2"));
@@ -110,6 +112,8 @@ TEST_F(UpdateCheckerTest, AnythingButAGoodManifestInTimeFails) {
         {200, R"({"notes": "no version"})"},
         {200, R"({"version": 9})"},
         {200, R"(["version", "9.0"])"},
+        {200, R"({"version": "2.0", "url": 5})"},
+        {200, R"({"version": "1.3.1", "notes": ["x"]})"},
         {200, QByteArray(R"({"version": "9.0", "notes": ")") + QByteArray(2 << 20, 'x') + "\"}"},
     };
     for (const auto& [status, body] : cases) {

@@ -1,8 +1,10 @@
 #include "engines/UninstallerEngine.h"
 
 #include <gtest/gtest.h>
+#include <plist/plist.h>
 
 #include <cstdlib>
+#include <stdexcept>
 #include <tuple>
 
 #include "CoreChecks.h"
@@ -22,13 +24,28 @@ Names listed(const UninstallTarget& t, const Path& root) {
     });
 }
 
-Path bundle(const Path& folder, const std::string& name, const std::string& id) {
-    writeText(folder / (name + ".app/Contents/Info.plist"),
-              "<?xml version=\"1.0\"?>\n<plist version=\"1.0\"><dict>"
-              "<key>CFBundleName</key><string>x</string><key>Nested</key><dict>"
-              "<key>CFBundleIdentifier</key><string>wrong.one</string></dict>"
-              "<key>CFBundleIdentifier</key><string>" +
-                  id + "</string></dict></plist>\n");
+enum class PlistForm { xml, binary };
+
+Path bundle(const Path& folder, const std::string& name, const std::string& id,
+            PlistForm form = PlistForm::xml) {
+    std::string text =
+        "<?xml version=\"1.0\"?>\n<plist version=\"1.0\"><dict>"
+        "<key>CFBundleName</key><string>x</string><key>Nested</key><dict>"
+        "<key>CFBundleIdentifier</key><string>wrong.one</string></dict>"
+        "<key>CFBundleIdentifier</key><string>" +
+        id + "</string></dict></plist>\n";
+    if (form == PlistForm::binary) {
+        plist_t root = nullptr;
+        plist_from_xml(text.data(), static_cast<uint32_t>(text.size()), &root);
+        char* bin = nullptr;
+        uint32_t length = 0;
+        if (root) plist_to_bin(root, &bin, &length);
+        plist_free(root);
+        if (!bin) throw std::runtime_error("no binary plist for " + id);
+        text.assign(bin, length);
+        plist_to_bin_free(bin);
+    }
+    writeText(folder / (name + ".app/Contents/Info.plist"), text);
     return folder / (name + ".app");
 }
 
@@ -75,6 +92,12 @@ TEST_F(MacosInspectTest, TheIdentifierPassTakesTheIdentifierItsExtensionsAndDott
                      "Library/Saved Application State/com.example.editor.savedState "
                      "savedState +"}));
     EXPECT_EQ(t.appFiles, (std::vector<AppFile>{{app, t.appSize, identityOf(app)}}));
+
+    // The same Info.plist in binary form gives the same identifier and leftovers.
+    bundle(layout.applicationFolders[0], "Editor", "com.example.Editor", PlistForm::binary);
+    const UninstallTarget fromBinary = engine.inspect(app);
+    EXPECT_EQ(fromBinary.bundleID, "com.example.Editor");
+    EXPECT_EQ(listed(fromBinary, home.home()), listed(t, home.home()));
 }
 
 TEST_F(MacosInspectTest, TheNamePassOffersExactNamesOfThreeOrMoreUnselectedAndAPathOnce) {

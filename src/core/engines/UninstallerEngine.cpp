@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
+#include <plist/plist.h>
 #include <unicode/coll.h>
 #include <unicode/locid.h>
 #include <unistd.h>
@@ -17,6 +18,7 @@
 #include "platform/FileStatus.h"
 #include "platform/FileSystemHelper.h"
 #include "platform/PathText.h"
+#include "platform/RegularFile.h"
 #include "platform/Trash.h"
 
 namespace tornivo {
@@ -194,61 +196,23 @@ std::vector<FlatpakInstallation> flatpakInstallations(const Layout& layout) {
 
 // --- macOS bundles ---
 
-// CFBundleIdentifier from an XML property list: the <string> after the <key> of the top dict.
-struct PlistReader {
-    std::vector<std::string> elements;
-    std::string text, lastKey;
-    bool keyPending = false;
-    std::optional<std::string> identifier;
+// An Info.plist is a few kilobytes; anything past this is not one.
+constexpr off_t kMaxInfoPlistSize = 1 << 20;
 
-    static void start(GMarkupParseContext*, const gchar* name, const gchar**, const gchar**,
-                      gpointer data, GError**) {
-        auto* self = static_cast<PlistReader*>(data);
-        self->elements.emplace_back(name);
-        self->text.clear();
-    }
-    static void end(GMarkupParseContext*, const gchar* name, gpointer data, GError**) {
-        auto* self = static_cast<PlistReader*>(data);
-        const bool topLevel = self->elements.size() == 3 && self->elements[0] == "plist" &&
-                              self->elements[1] == "dict";
-        if (topLevel) {
-            const std::string_view element(name);
-            if (element == "key") {
-                self->lastKey = self->text;
-                self->keyPending = true;
-            } else {
-                if (self->keyPending && self->lastKey == "CFBundleIdentifier" &&
-                    element == "string" && !self->identifier)
-                    self->identifier = self->text;
-                self->keyPending = false;
-            }
-        }
-        self->elements.pop_back();
-    }
-    static void onText(GMarkupParseContext*, const gchar* text, gsize length, gpointer data,
-                       GError**) {
-        static_cast<PlistReader*>(data)->text.append(text, length);
-    }
-};
-
+// CFBundleIdentifier of the bundle's top dictionary, from an Info.plist in XML or binary form.
 std::optional<std::string> bundleIdentifier(const Path& bundle) {
-    const Path plist = bundle / "Contents/Info.plist";
-    gchar* contents = nullptr;
-    gsize length = 0;
-    if (!g_file_get_contents(plist.c_str(), &contents, &length, nullptr)) return std::nullopt;
-    PlistReader reader;
-    const GMarkupParser parser{&PlistReader::start, &PlistReader::end, &PlistReader::onText,
-                               nullptr, nullptr};
-    GMarkupParseContext* context =
-        g_markup_parse_context_new(&parser, G_MARKUP_TREAT_CDATA_AS_TEXT, &reader, nullptr);
-    // Binary property lists are not XML: they give no identifier.
-    const bool parsed =
-        g_markup_parse_context_parse(context, contents, static_cast<gssize>(length), nullptr) &&
-        g_markup_parse_context_end_parse(context, nullptr);
-    g_markup_parse_context_free(context);
-    g_free(contents);
-    if (!parsed || !reader.identifier || reader.identifier->empty()) return std::nullopt;
-    return reader.identifier;
+    const FileRead read = readRegularFile(bundle / "Contents/Info.plist", kMaxInfoPlistSize);
+    if (!read.ok()) return std::nullopt;
+    plist_t parsed = nullptr;
+    plist_from_memory(read.text.data(), static_cast<uint32_t>(read.text.size()), &parsed);
+    const std::unique_ptr<void, decltype(&plist_free)> root(parsed, &plist_free);
+    if (!root || plist_get_node_type(root.get()) != PLIST_DICT) return std::nullopt;
+    const plist_t node = plist_dict_get_item(root.get(), "CFBundleIdentifier");
+    if (!node || plist_get_node_type(node) != PLIST_STRING) return std::nullopt;
+    uint64_t length = 0;
+    const char* text = plist_get_string_ptr(node, &length);
+    if (!text || length == 0) return std::nullopt;
+    return std::string(text, static_cast<std::size_t>(length));
 }
 
 // --- sorting ---
