@@ -50,8 +50,9 @@ class PanelTest : public ::testing::Test {
     LocalizationManager l10n{*store};
     ThemeManager theme{*store};
     std::vector<SoundCue> played;
-    SoundManager sound{*store, std::make_unique<RecordingPlayer>(played)};
     AppState state{home.layout(), store};
+    SoundManager sound{[this] { return state.soundEnabled(); },
+                       std::make_unique<RecordingPlayer>(played)};
     TrayDetector noTray{[] { return false; }};
     TrayShell shell{state, noTray};
     QQmlApplicationEngine engine;
