@@ -19,6 +19,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "platform/Descriptor.h"
 #include "platform/Trash.h"
 
 namespace tornivo {
@@ -77,8 +78,7 @@ class Sha256 {
 // file ends early.
 bool readFully(int fd, std::byte* buffer, std::size_t length) {
     while (length > 0) {
-        ssize_t n = ::read(fd, buffer, length);
-        if (n < 0 && errno == EINTR) continue;
+        const ssize_t n = retryOnInterrupt([&] { return ::read(fd, buffer, length); });
         if (n <= 0) return false;
         buffer += n;
         length -= static_cast<std::size_t>(n);
@@ -88,8 +88,7 @@ bool readFully(int fd, std::byte* buffer, std::size_t length) {
 
 bool preadFully(int fd, std::byte* buffer, std::size_t length, off_t offset) {
     while (length > 0) {
-        ssize_t n = ::pread(fd, buffer, length, offset);
-        if (n < 0 && errno == EINTR) continue;
+        const ssize_t n = retryOnInterrupt([&] { return ::pread(fd, buffer, length, offset); });
         if (n <= 0) return false;
         buffer += n;
         length -= static_cast<std::size_t>(n);

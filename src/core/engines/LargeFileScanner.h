@@ -38,7 +38,7 @@ class LargeFileScanner {
                                 const ScanProgressCallback& progress = {},
                                 ScanReport* report = nullptr) const;
     // Moves the selected files to the Trash, each only while it is the file listed
-    // (trashSelected); the sum of the sizes of those moved.
+    // (trashSelected).
     RemovalOutcome remove(const std::vector<LargeFile>& files) const;
 
     // `months` calendar months before `now`, in local time: the same day of the month and the

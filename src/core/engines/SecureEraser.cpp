@@ -115,8 +115,7 @@ class RandomFeed {
 
 bool writeAll(int fd, const unsigned char* data, std::size_t length, off_t offset) {
     while (length > 0) {
-        ssize_t n = ::pwrite(fd, data, length, offset);
-        if (n < 0 && errno == EINTR) continue;
+        const ssize_t n = retryOnInterrupt([&] { return ::pwrite(fd, data, length, offset); });
         if (n <= 0) return false;
         data += n;
         length -= static_cast<std::size_t>(n);
@@ -267,8 +266,8 @@ void dropDirectorySizes(int trashFd, const std::set<std::string>& names) {
         return;
     std::string text;
     char buffer[65536];
-    for (ssize_t n; (n = ::read(in.get(), buffer, sizeof buffer)) != 0;) {
-        if (n < 0 && errno == EINTR) continue;
+    for (ssize_t n;
+         (n = retryOnInterrupt([&] { return ::read(in.get(), buffer, sizeof buffer); })) != 0;) {
         if (n < 0) return;
         text.append(buffer, static_cast<std::size_t>(n));
     }

@@ -245,17 +245,6 @@ void sortByName(std::vector<InstalledApp>& apps) {
     });
 }
 
-std::vector<InstalledApp> bundles(const std::vector<Path>& folders) {
-    std::vector<InstalledApp> apps;
-    for (const auto& folder : folders) {
-        for (const auto& name : childNames(folder)) {
-            if (name.starts_with('.') || name.size() <= 4 || !name.ends_with(".app")) continue;
-            apps.push_back({name.substr(0, name.size() - 4), folder / name});
-        }
-    }
-    return apps;
-}
-
 }  // namespace
 
 // --- public helpers ---
@@ -346,9 +335,7 @@ std::optional<ProcessInvocation> UninstallerEngine::removalCommand(const Uninsta
 // --- listing ---
 
 std::vector<InstalledApp> UninstallerEngine::installedApps() const {
-    std::vector<InstalledApp> apps = layout_.kind == LayoutKind::macos
-                                         ? bundles(layout_.applicationFolders)
-                                         : desktopEntryApps(layout_.applicationFolders);
+    std::vector<InstalledApp> apps = installedApplications(layout_);
     sortByName(apps);
     return apps;
 }
