@@ -442,18 +442,18 @@ UniqueFd DeveloperCleanEngine::openRoot(const Path& folder, ScanReport* report) 
 
 std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::findBuildOutputs() const {
     ProgressMeter silent{ScanProgressCallback()};
-    return findBuildOutputs(silent, nullptr);
+    return findBuildOutputs(silent, nullptr, {});
 }
 
 std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::findBuildOutputs(
-    ProgressMeter& meter, ScanReport* report) const {
+    ProgressMeter& meter, ScanReport* report, const std::stop_token& stop) const {
     std::vector<BuildOutput> outputs;
     std::set<std::pair<std::uint64_t, std::uint64_t>> seen;  // roots may overlap
     for (const Path& folder : layout_.buildOutputFolders) {
         std::vector<BuildOutput> part;
         meter.enter(folderName(folder));
         if (layout_.findsProjectsByWalking) {
-            part = walkForProjects(folder, meter, report);
+            part = walkForProjects(folder, meter, report, stop);
         } else {
             // Every direct child that is not hidden, not a link and not another mount.
             UniqueFd fd = openRoot(folder, report);
@@ -481,12 +481,12 @@ std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::findBuildOu
 }
 
 std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::walkForProjects(
-    const Path& root, ProgressMeter& meter, ScanReport* report) const {
+    const Path& root, ProgressMeter& meter, ScanReport* report, const std::stop_token& stop) const {
     const std::string rootText = normalText(root);
     UniqueFd fd = openRoot(root, report);
     if (!fd) return {};
-    auto finders = parallelTreeWalk(fd.get(), Path(rootText), threads_,
-                                    [&] { return ProjectFinder(rootText, meter); });
+    auto finders = parallelTreeWalk(
+        fd.get(), Path(rootText), threads_, [&] { return ProjectFinder(rootText, meter); }, stop);
     std::vector<Found> found;
     for (auto& finder : finders) {
         finder.flush();
@@ -527,12 +527,13 @@ std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::walkForProj
 
 DeveloperScanResult DeveloperCleanEngine::scan(int protectionDays, TimePoint now,
                                                const ScanProgressCallback& progress,
-                                               ScanReport* report) const {
+                                               ScanReport* report, std::stop_token stop) const {
     const TimePoint cutoff = protectionCutoff(protectionDays, now);
     ProgressMeter meter(progress);
     DeveloperScanResult result;
     if (report) *report = {};
-    for (auto& output : findBuildOutputs(meter, report)) {
+    for (auto& output : findBuildOutputs(meter, report, stop)) {
+        if (stop.stop_requested()) break;
         // Measured where it was found, and only while it is still the folder that was found.
         const Path parent = output.folder.parent_path();
         const std::string name = output.folder.filename().native();
@@ -542,7 +543,7 @@ DeveloperScanResult DeveloperCleanEngine::scan(int protectionDays, TimePoint now
         auto st = folderSt ? statEntry(fd.get(), name.c_str()) : std::nullopt;
         if (!st || st->dev != output.device || st->ino != output.inode) continue;
         const ByteCount size = st->isDirectory() ? FileSystemHelper::directorySize(
-                                                       fd.get(), name.c_str(), output.folder)
+                                                       fd.get(), name.c_str(), output.folder, stop)
                                                  : st->allocatedSize;
         if (size <= 0) continue;
         DeveloperProject project;
@@ -567,9 +568,11 @@ DeveloperScanResult DeveloperCleanEngine::scan(int protectionDays, TimePoint now
     return result;
 }
 
-RemovalOutcome DeveloperCleanEngine::clean(const std::vector<DeveloperProject>& projects) const {
+RemovalOutcome DeveloperCleanEngine::clean(const std::vector<DeveloperProject>& projects,
+                                           std::stop_token stop) const {
     RemovalOutcome outcome;
     for (const auto& project : projects) {
+        if (stop.stop_requested()) break;
         if (!project.isSelected || project.isActive) continue;
         const auto removed = removeListed(project);
         if (!removed) {

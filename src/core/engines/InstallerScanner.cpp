@@ -125,9 +125,10 @@ std::vector<InstallerFile> InstallerScanner::scan(ScanReport* report) const {
     return files;
 }
 
-RemovalOutcome InstallerScanner::remove(const std::vector<InstallerFile>& files) const {
+RemovalOutcome InstallerScanner::remove(const std::vector<InstallerFile>& files,
+                                        std::stop_token stop) const {
     Trash trash(layout_);
-    return trashSelected(files, trash);
+    return trashSelected(files, trash, stop);
 }
 
 }  // namespace tornivo

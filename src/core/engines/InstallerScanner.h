@@ -3,6 +3,7 @@
 // belong to an application that is installed.
 
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,7 +30,7 @@ class InstallerScanner {
     std::vector<InstallerFile> scan(ScanReport* report = nullptr) const;
     // Moves the selected files to the Trash, each only while it is the file listed
     // (trashSelected).
-    RemovalOutcome remove(const std::vector<InstallerFile>& files) const;
+    RemovalOutcome remove(const std::vector<InstallerFile>& files, std::stop_token stop = {}) const;
 
     // The names of the installed applications (installedApplications in DesktopEntries.h, the
     // list the uninstaller shows too), in its order.
