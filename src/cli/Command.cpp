@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "Interruption.h"
 #include "Output.h"
 
 namespace tornivo::cli {
@@ -14,6 +15,10 @@ Context::Context(Layout layout, Path settingsFile, bool json, std::string locale
       locale_(std::move(locale)),
       progress_(progress),
       command_(std::move(command)) {}
+
+std::stop_token Context::stop() const {
+    return Interruption::token();
+}
 
 PreferencesStore& Context::store() {
     if (!store_) store_ = std::make_unique<PreferencesStore>(settingsFile_);

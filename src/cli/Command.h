@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <span>
+#include <stop_token>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,11 @@ class Context {
     const std::string& locale() const { return locale_; }
     // Whether standard error is a terminal that progress lines may be drawn on.
     bool progress() const { return progress_; }
+
+    // Stopped when Ctrl-C or SIGTERM asks the command to stop: handed to every scan and
+    // removal. A command that finds it stopped prints what it did, and no more.
+    std::stop_token stop() const;
+    bool stopped() const { return stop().stop_requested(); }
 
     PreferencesStore& store();
     // The protected folders, read from the application's store when first asked for.

@@ -56,8 +56,10 @@ int run(Context& context, const ParsedArguments& arguments) {
         progress.set("Looking for build outputs");
         // As the application publishes a scan: a protected folder keeps its build outputs.
         result = findBuildOutputs(engine, days, Clock::now(), context.protection(),
-                                  showOn(progress, context.progress(), context.locale()), &report);
+                                  showOn(progress, context.progress(), context.locale()), &report,
+                                  context.stop());
     }
+    if (context.stopped()) return kFailure;
     context.reportUnread(report);
 
     if (!arguments.has("--clean")) {
@@ -71,13 +73,14 @@ int run(Context& context, const ParsedArguments& arguments) {
 
     if (!context.mayRemove()) return kFailure;
     // What the application deletes: the selected outputs, never an active one.
-    const RemovalOutcome outcome = cleanBuildOutputs(engine, result.projects, context.protection());
+    const RemovalOutcome outcome =
+        cleanBuildOutputs(engine, result.projects, context.protection(), context.stop());
     if (context.json())
         writeJson(std::cout, {{"freed", outcome.freed}, {"left", toJsonArray(outcome.left)}});
     else
         std::cout << "Freed " << formatBytes(outcome.freed, context.locale()) << ".\n";
     if (context.reportLeft(outcome) != kSuccess) return kFailure;
-    if (result.selectedSize() > 0 && outcome.done == 0) {
+    if (result.selectedSize() > 0 && outcome.done == 0 && !context.stopped()) {
         context.warn("nothing could be deleted");
         return kFailure;
     }

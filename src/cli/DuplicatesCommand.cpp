@@ -76,9 +76,11 @@ int run(Context& context, const ParsedArguments& arguments) {
             where += (where.empty() ? " " : ", ") + terminalText(root.filename());
         progress.set("Listing files of " + formatBytes(minSize, context.locale()) + " or more in" +
                      where);
-        found = findDuplicates(finder, context.layout(), given, context.protection(),
-                               showOn(progress, context.progress(), context.locale()));
+        found =
+            findDuplicates(finder, context.layout(), given, context.protection(),
+                           showOn(progress, context.progress(), context.locale()), context.stop());
     }
+    if (context.stopped()) return kFailure;
     context.reportUnread(found.report);
     const std::vector<DuplicateGroup>& groups = found.groups;
 
@@ -88,7 +90,9 @@ int run(Context& context, const ParsedArguments& arguments) {
     if (keepFirst) {
         std::vector<std::pair<DuplicateGroup, Path>> choices;
         for (const auto& group : groups) choices.push_back({group, Path()});
-        outcome = keepOneCopy(finder, context.layout(), choices, context.protection()).removal;
+        outcome =
+            keepOneCopy(finder, context.layout(), choices, context.protection(), context.stop())
+                .removal;
     }
     const std::int64_t trashed = outcome.done;
 
@@ -106,7 +110,7 @@ int run(Context& context, const ParsedArguments& arguments) {
                       << counted(trashed, "file", "files", context.locale()) << " to the Trash.\n";
     }
     if (keepFirst && context.reportLeft(outcome) != kSuccess) return kFailure;
-    if (keepFirst && !groups.empty() && trashed == 0) {
+    if (keepFirst && !groups.empty() && trashed == 0 && !context.stopped()) {
         context.warn("no copy could be moved to the Trash");
         return kFailure;
     }

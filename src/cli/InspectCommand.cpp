@@ -148,7 +148,9 @@ int run(Context& context, const ParsedArguments& arguments) {
 
     // As the application shows a plan: protected folders keep their leftovers, and the
     // application's own files kept in one.
-    const UninstallTarget target = inspectApplication(engine, appURL, context.protection());
+    const UninstallTarget target =
+        inspectApplication(engine, appURL, context.protection(), context.stop());
+    if (context.stopped()) return kFailure;
 
     if (context.json())
         writeJson(std::cout, toJson(target));

@@ -18,7 +18,8 @@ int run(Context& context, const ParsedArguments& arguments) {
     if (!arguments.positionals().empty())
         throw UsageError("unexpected argument " + quote(arguments.positionals().front()));
     const InstallerScanner scanner(context.layout(), context.layout().installerExtensions);
-    const auto found = findInstallers(scanner, context.protection());
+    const auto found = findInstallers(scanner, context.protection(), context.stop());
+    if (context.stopped()) return kFailure;
     const std::vector<InstallerFile>& files = found.records;
     context.reportUnread(found.report);
 

@@ -35,7 +35,8 @@ int run(Context& context, const ParsedArguments& arguments) {
     const QuickCleanEngine engine(context.layout());
     // As the application publishes a scan: protected items never appear, and a junk folder that
     // is the home, holds it or another folder of the layout is not read.
-    const JunkScan scan = findJunk(engine, context.protection());
+    const JunkScan scan = findJunk(engine, context.protection(), context.stop());
+    if (context.stopped()) return kFailure;
     context.reportUnread(scan.report);
     const int status = scan.report.refused.empty() ? kSuccess : kFailure;
 
@@ -51,7 +52,7 @@ int run(Context& context, const ParsedArguments& arguments) {
 
     const JunkCleanPlan plan =
         planJunkClean(scan.items, context.protection(), RunningApps::current());
-    const RemovalOutcome outcome = cleanJunk(engine, plan);
+    const RemovalOutcome outcome = cleanJunk(engine, plan, context.stop());
     if (context.json()) {
         writeJson(std::cout, {{"freed", outcome.freed},
                               {"skippedRunningApps", plan.skippedApps},
@@ -69,7 +70,7 @@ int run(Context& context, const ParsedArguments& arguments) {
         }
     }
     if (context.reportLeft(outcome) != kSuccess) return kFailure;
-    if (!plan.toClean.empty() && outcome.done == 0) {
+    if (!plan.toClean.empty() && outcome.done == 0 && !context.stopped()) {
         context.warn("nothing could be removed");
         return kFailure;
     }

@@ -43,9 +43,11 @@ int run(Context& context, const ParsedArguments& arguments) {
             where += (where.empty() ? " " : ", ") + terminalText(root.filename());
         progress.set("Looking for files of " + formatBytes(minSize, context.locale()) +
                      " or more in" + where);
-        found = findLargeFiles(scanner, minSize, months, Clock::now(), context.protection(),
-                               showOn(progress, context.progress(), context.locale()));
+        found =
+            findLargeFiles(scanner, minSize, months, Clock::now(), context.protection(),
+                           showOn(progress, context.progress(), context.locale()), context.stop());
     }
+    if (context.stopped()) return kFailure;
     context.reportUnread(found.report);
     const std::vector<LargeFile>& files = found.records;
 

@@ -32,14 +32,16 @@ int run(Context& context, const ParsedArguments& arguments) {
     if (!context.mayRemove()) return kFailure;
     const SecureEraser eraser(context.layout());
     // What the user protected in the Trash is neither listed nor erased.
-    const TrashContents contents = listTrash(eraser, context.protection());
+    const TrashContents contents = listTrash(eraser, context.protection(), context.stop());
+    if (context.stopped()) return kFailure;
     if (contents.refused) {
         context.reportUnread(ScanReport{{*contents.refused}, {}, 0});
         return kFailure;
     }
-    const ShredOutcome outcome = contents.items.empty()
-                                     ? ShredOutcome{}
-                                     : shredTrash(eraser, contents, passes, context.protection());
+    const ShredOutcome outcome =
+        contents.items.empty()
+            ? ShredOutcome{}
+            : shredTrash(eraser, contents, passes, context.protection(), nullptr, context.stop());
 
     if (context.json()) {
         writeJson(std::cout, toJson(outcome));
@@ -60,7 +62,7 @@ int run(Context& context, const ParsedArguments& arguments) {
     removal.refused = outcome.refused;
     if (context.reportLeft(removal) != kSuccess) return kFailure;
     const auto left = static_cast<std::int64_t>(contents.items.size()) - outcome.count;
-    if (left > 0) {
+    if (left > 0 && !context.stopped()) {
         context.warn(counted(left, "item", "items", context.locale()) +
                      " could not be erased and stayed in the Trash");
         return kFailure;

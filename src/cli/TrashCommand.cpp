@@ -17,7 +17,9 @@ int run(Context& context, const ParsedArguments& arguments) {
     if (!arguments.positionals().empty())
         throw UsageError("unexpected argument " + quote(arguments.positionals().front()));
     // What the user protected is not listed (its bytes still count in the total).
-    const TrashContents contents = listTrash(SecureEraser(context.layout()), context.protection());
+    const TrashContents contents =
+        listTrash(SecureEraser(context.layout()), context.protection(), context.stop());
+    if (context.stopped()) return kFailure;
     if (contents.refused) {
         context.reportUnread(ScanReport{{*contents.refused}, {}, 0});
         return kFailure;

@@ -77,8 +77,9 @@ int run(Context& context, const ParsedArguments& arguments) {
             [&](std::int64_t files, const std::string& folder) {
                 progress.set(progressText({files, folder}, locale));
             },
-            Clock::now());
+            Clock::now(), context.stop());
     }
+    if (context.stopped()) return kFailure;
     context.reportUnread(found.report);
     if (context.json())
         writeJson(std::cout,

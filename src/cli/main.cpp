@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Command.h"
+#include "Interruption.h"
 #include "Output.h"
 #include "models/RawEnum.h"
 
@@ -50,6 +51,8 @@ Exit status:
   0  success
   1  the work failed (for example nothing could be removed)
   2  the command line was wrong: a one-line message says what, and nothing was done
+  130, 143  stopped by Ctrl-C (SIGINT) or SIGTERM: what was done before is reported, and
+      nothing more is touched after the signal
 )";
 
 void printOverview(std::ostream& out) {
@@ -167,6 +170,7 @@ int run(const std::vector<std::string>& words, const Command*& named) {
 
 int main(int argc, char** argv) {
     using namespace tornivo::cli;
+    Interruption::install();
     const std::vector<std::string> words(argv + 1, argv + argc);
     const Command* named = nullptr;
     int status = kFailure;
@@ -184,6 +188,11 @@ int main(int argc, char** argv) {
         return kFailure;
     }
     std::cout.flush();
+    if (const int signal = Interruption::signal()) {
+        std::cerr << kProgram << (named ? " " + std::string(named->name) : "") << ": stopped by "
+                  << Interruption::name(signal) << "; nothing more was touched\n";
+        return 128 + signal;
+    }
     if (!std::cout) {
         std::cerr << kProgram << ": could not write the output\n";
         return kFailure;

@@ -1,5 +1,8 @@
 // The duplicates section as its screen drives it: scan, keep one copy, remove the rest.
 
+#include <chrono>
+#include <filesystem>
+
 #include "AppStateFixture.h"
 
 namespace tornivo::app {
@@ -123,6 +126,50 @@ TEST_F(DuplicatesWorkflowTest, RemoveAllSparesTheFirstCopyOfEachGroupAndWithNoGr
     EXPECT_TRUE(test::exists(documents() / "y") && test::exists(pictures() / "y"));
     ASSERT_EQ(state->duplicateGroups().size(), 1u) << "the group that lost its first copy stays";
     EXPECT_EQ(state->duplicateGroups()[0].size, static_cast<ByteCount>(kMiB + 1));
+}
+
+// Two identical sparse files of 16 GiB: reading them takes many seconds, however fast the disk.
+class LongDuplicateScanTest : public DuplicatesWorkflowTest {
+  protected:
+    void SetUp() override {
+        DuplicatesWorkflowTest::SetUp();
+        for (const char* name : {"disk-a.img", "disk-b.img"})
+            std::filesystem::resize_file(writeFile(downloads() / name), 16ull << 30);
+    }
+    // Starts a scan and waits for its first progress mark with bytes compared.
+    void startAndWaitForProgress() {
+        state->runDuplicateScan();
+        ASSERT_TRUE(waitUntil([&] {
+            return state->progressList()["duplicates"].toMap()["bytesDone"].toLongLong() > 0;
+        })) << "no progress was published";
+    }
+};
+
+TEST_F(LongDuplicateScanTest, CancelledAtAMarkTheEarlierResultStaysAndTheBusyFlagGoesDown) {
+    writeFile(downloads() / "pair-a", kMiB, 'p');
+    writeFile(documents() / "pair-b", kMiB, 'p');
+    std::filesystem::rename(downloads() / "disk-a.img", home.home() / "disk-a.img");
+    scan();
+    ASSERT_EQ(state->duplicateGroups().size(), 1u);
+    const DuplicateGroup earlier = state->duplicateGroups()[0];
+    std::filesystem::rename(home.home() / "disk-a.img", downloads() / "disk-a.img");
+
+    startAndWaitForProgress();
+    const auto asked = std::chrono::steady_clock::now();
+    state->cancel(QStringLiteral("duplicates"));
+    ASSERT_TRUE(waitUntil([&] { return !state->isFindingDuplicates(); }));
+    EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::seconds(1));
+    ASSERT_EQ(state->duplicateGroups().size(), 1u);
+    EXPECT_EQ(state->duplicateGroups()[0].id, earlier.id);
+    EXPECT_EQ(state->duplicateGroups()[0].files, earlier.files);
+    EXPECT_FALSE(state->progressList().contains("duplicates")) << "no progress once stopped";
+}
+
+TEST_F(LongDuplicateScanTest, QuittingDuringAScanEndsWithinASecond) {
+    startAndWaitForProgress();
+    const auto asked = std::chrono::steady_clock::now();
+    state.reset();
+    EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::seconds(1));
 }
 
 }  // namespace

@@ -7,9 +7,11 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <regex>
 #include <stdexcept>
 
@@ -55,7 +57,13 @@ Json CliHome::json(const std::vector<std::string>& args) const {
     return Json::parse(r.out);
 }
 
-CliResult CliHome::launch(const std::vector<std::string>& args, bool terminal) const {
+CliResult CliHome::runSignalled(const std::vector<std::string>& args, int signal,
+                                std::chrono::milliseconds after) const {
+    return launch(args, false, signal, after);
+}
+
+CliResult CliHome::launch(const std::vector<std::string>& args, bool terminal, int signal,
+                          std::chrono::milliseconds after) const {
     std::vector<std::string> argvText{TORNIVO_CLI, "--layout",
                                       kind_ == LayoutKind::macos ? "macos" : "freedesktop"};
     argvText.insert(argvText.end(), args.begin(), args.end());
@@ -96,8 +104,22 @@ CliResult CliHome::launch(const std::vector<std::string>& args, bool terminal) c
     pollfd fds[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
     std::string* sinks[2] = {&result.out, &result.err};
     int open = 2;
+    using Clock = std::chrono::steady_clock;
+    const auto started = Clock::now();
+    std::optional<Clock::time_point> signalled;
     while (open > 0) {
-        if (::poll(fds, 2, -1) < 0) break;
+        int wait = -1;
+        if (signal != 0 && !signalled) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                started + after - Clock::now());
+            if (left.count() <= 0) {
+                ::kill(pid, signal);
+                signalled = Clock::now();
+            } else {
+                wait = static_cast<int>(left.count());
+            }
+        }
+        if (::poll(fds, 2, signalled || signal == 0 ? -1 : wait) < 0) break;
         for (int i = 0; i < 2; ++i) {
             if (fds[i].fd < 0 || fds[i].revents == 0) continue;
             char buffer[65536];
@@ -113,6 +135,10 @@ CliResult CliHome::launch(const std::vector<std::string>& args, bool terminal) c
     }
     int status = 0;
     ::waitpid(pid, &status, 0);
+    if (signalled)
+        result.afterSignal =
+            std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - *signalled);
+    result.killed = !WIFEXITED(status);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return result;
 }

@@ -3,6 +3,7 @@
 // (HOME, XDG_DATA_DIRS, TZ=UTC, LC_ALL=C.UTF-8 and a PATH, nothing else), standard error on a
 // pipe or on a pseudo-terminal, and helpers to compare what it printed with reference files.
 
+#include <chrono>
 #include <map>
 #include <ostream>
 #include <string>
@@ -27,7 +28,10 @@ using Json = nlohmann::ordered_json;
 
 struct CliResult {
     int status = -1;
+    bool killed = false;  // ended by a signal rather than exiting
     std::string out, err;
+    // From the signal that runSignalled sent to the end of the child.
+    std::chrono::milliseconds afterSignal{0};
 };
 
 class CliHome {
@@ -55,6 +59,9 @@ class CliHome {
     CliResult run(const std::vector<std::string>& args) const;
     // The same with standard error on a pseudo-terminal (standard output stays a pipe).
     CliResult runOnTerminal(const std::vector<std::string>& args) const;
+    // Runs it and sends it `signal` `after` it started.
+    CliResult runSignalled(const std::vector<std::string>& args, int signal,
+                           std::chrono::milliseconds after) const;
     // Runs with --json, expects status 0 and one JSON document.
     Json json(const std::vector<std::string>& args) const;
 
@@ -66,7 +73,8 @@ class CliHome {
     Json masked(const Json& document) const;
 
   private:
-    CliResult launch(const std::vector<std::string>& args, bool terminal) const;
+    CliResult launch(const std::vector<std::string>& args, bool terminal, int signal = 0,
+                     std::chrono::milliseconds after = {}) const;
 
     TempDir system_;
     TempHome home_;

@@ -3,8 +3,10 @@
 // --keep-first; protected folders and running applications' junk stay; progress only ever goes
 // to a terminal.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <map>
 
@@ -358,6 +360,45 @@ TEST_P(CliSafetyTest, ShredSaysWhatItCouldNotEraseAndFails) {
 }
 
 TORNIVO_IN_BOTH_LAYOUTS(CliSafetyTest);
+
+// Ctrl-C and SIGTERM stop the work at its next mark: the command says what it did, touches
+// nothing more and ends at once with 128 + the signal, never killed by it.
+TEST(CliSignalTest, ASignalStopsTheWorkAtOnceWith128PlusItsNumber) {
+    SampleHome home(LayoutKind::freedesktop);
+    // Two identical sparse files take the duplicate finder many seconds to read.
+    for (const char* name : {"big-a.img", "big-b.img"}) {
+        writeFile(*home.layout().downloads / name);
+        std::filesystem::resize_file(*home.layout().downloads / name, 16ull << 30);
+    }
+    const CliResult scan =
+        home.runSignalled({"duplicates"}, SIGTERM, std::chrono::milliseconds(400));
+    EXPECT_FALSE(scan.killed);
+    EXPECT_EQ(scan.status, 143);
+    EXPECT_LT(scan.afterSignal.count(), 1000);
+    EXPECT_EQ(scan.out, "") << "a scan cut short lists nothing";
+    EXPECT_EQ(scan.err, "tornivo-cli duplicates: stopped by SIGTERM; nothing more was touched\n");
+
+    // Seven passes over 2 x 256 MiB of data outlast the signal. Each file is then either whole
+    // or gone, never kept half-written; one not reached is said to be so.
+    const std::map<std::string, char> files = {{"one.bin", '1'}, {"two.bin", '2'}};
+    for (const auto& [name, fill] : files) writeFile(home.trashFiles() / name, 256u << 20, fill);
+    const CliResult shred = home.runSignalled({"shred", "--yes", "--passes", "7"}, SIGINT,
+                                              std::chrono::milliseconds(400));
+    EXPECT_FALSE(shred.killed);
+    EXPECT_EQ(shred.status, 130) << shred.err;
+    EXPECT_LT(shred.afterSignal.count(), 1000);
+    EXPECT_THAT(shred.out, ::testing::StartsWith("Erased "));
+    EXPECT_THAT(shred.err, ::testing::EndsWith("stopped by SIGINT; nothing more was touched\n"));
+    int stayed = 0;
+    for (const auto& [name, fill] : files) {
+        const Path file = home.trashFiles() / name;
+        if (!test::exists(file)) continue;
+        ++stayed;
+        EXPECT_EQ(readText(file), std::string(256u << 20, fill));
+        EXPECT_THAT(shred.err, ::testing::HasSubstr(name + ": stopped before it was reached\n"));
+    }
+    EXPECT_EQ(stayed, 1) << "the file being written goes, the next is not reached";
+}
 
 }  // namespace
 }  // namespace tornivo::test

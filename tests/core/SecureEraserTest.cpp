@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <functional>
+#include <stop_token>
 #include <thread>
 
 #include "CoreChecks.h"
@@ -354,6 +355,46 @@ TEST_F(SecureEraserTest, OnlyWhatIsGoneCountsAsErased) {
     EXPECT_FALSE(test::exists(trash("plain")));
     EXPECT_TRUE(test::exists(*home.layout().trashInfo / "stuck.trashinfo"))
         << "what stays keeps its restore record";
+}
+
+TEST_F(SecureEraserTest, AStopEndsTheOverwriteBetweenChunksAndNeverKeepsAHalfWrittenFile) {
+    // Stopped in the second chunk of the first file, then of a folder's first file.
+    for (const std::string stopIn : {"first.bin", "inner-a.bin"}) {
+        for (const char* name : {"first.bin", "folder", "last.txt"})
+            std::filesystem::remove_all(trash(name));
+        trashed("first.bin", 3 * MiB, 'f');
+        writeFile(trashed("folder", kFolder) / "inner-a.bin", 3 * MiB, 'a');
+        writeFile(trash("folder/inner-b.bin"), 3 * MiB, 'b');
+        trashed("last.txt", 3 * MiB, 'l');
+        std::stop_source stop;
+        struct : ShredObserver {
+            std::string stopIn;
+            std::stop_source* stop;
+            void wrote(const Path& file, int, ByteCount offset, ByteCount) override {
+                if (file.filename() == stopIn && offset > 0) stop->request_stop();
+            }
+        } stopper;
+        stopper.stopIn = stopIn;
+        stopper.stop = &stop;
+        const ShredOutcome outcome =
+            eraser.erase(only({trash("first.bin"), trash("folder"), trash("last.txt")}), 1,
+                         &stopper, stop.get_token());
+
+        const bool inFolder = stopIn == "inner-a.bin";
+        EXPECT_FALSE(test::exists(trash(inFolder ? "folder/inner-a.bin" : "first.bin")))
+            << "cut short, it goes at once";
+        EXPECT_FALSE(test::exists(trash("first.bin")));
+        EXPECT_EQ(outcome.count, 1) << "what went counts, what stayed does not";
+        // What was not reached is whole and stays, with its restore record.
+        if (inFolder) {
+            EXPECT_EQ(readText(trash("folder/inner-b.bin")), std::string(3 * MiB, 'b'));
+        }
+        EXPECT_EQ(readText(trash("last.txt")), std::string(3 * MiB, 'l'));
+        EXPECT_TRUE(test::exists(*home.layout().trashInfo / "last.txt.trashinfo"));
+        const std::vector<LeftItem> left = {{trash("folder"), LeftReason::stopped},
+                                            {trash("last.txt"), LeftReason::stopped}};
+        EXPECT_EQ(outcome.left, left) << stopIn;
+    }
 }
 
 TEST_F(SecureEraserTest, MountsBelowTheTrashAreNotEntered) {

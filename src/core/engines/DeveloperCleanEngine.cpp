@@ -572,8 +572,11 @@ RemovalOutcome DeveloperCleanEngine::clean(const std::vector<DeveloperProject>& 
                                            std::stop_token stop) const {
     RemovalOutcome outcome;
     for (const auto& project : projects) {
-        if (stop.stop_requested()) break;
         if (!project.isSelected || project.isActive) continue;
+        if (stop.stop_requested()) {
+            outcome.leave(project.url, LeftReason::stopped);
+            continue;
+        }
         const auto removed = removeListed(project);
         if (!removed) {
             outcome.leave(project.url, removed.reason);

@@ -93,7 +93,7 @@ std::vector<std::string> InstallerScanner::installedAppNames() const {
 
 // --- scan and removal ---
 
-std::vector<InstallerFile> InstallerScanner::scan(ScanReport* report) const {
+std::vector<InstallerFile> InstallerScanner::scan(ScanReport* report, std::stop_token stop) const {
     const PersonalFolders folders(layout_, Layout::present({layout_.downloads, layout_.desktop}));
     if (report) *report = ScanReport{folders.refused(), {}, 0};
     const std::vector<Installed> installed = normalizedNames(installedAppNames());
@@ -102,7 +102,7 @@ std::vector<InstallerFile> InstallerScanner::scan(ScanReport* report) const {
     for (const auto& folder : folders.folders()) {
         reader.reset(folder.fd);
         DirectoryReader::Entry e;
-        while (reader.next(e)) {
+        while (!stop.stop_requested() && reader.next(e)) {
             std::string_view name(e.name, e.length);
             if (name.starts_with('.')) continue;
             const auto dot = name.rfind('.');

@@ -27,7 +27,7 @@ class InstallerScanner {
     // sizes in folder and listing order. Those matched to an installed application start
     // selected. The folders are opened as PersonalFolders does; `report`, when given, receives
     // those it refused.
-    std::vector<InstallerFile> scan(ScanReport* report = nullptr) const;
+    std::vector<InstallerFile> scan(ScanReport* report = nullptr, std::stop_token stop = {}) const;
     // Moves the selected files to the Trash, each only while it is the file listed
     // (trashSelected).
     RemovalOutcome remove(const std::vector<InstallerFile>& files, std::stop_token stop = {}) const;

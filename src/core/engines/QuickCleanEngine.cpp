@@ -106,7 +106,10 @@ RemovalOutcome QuickCleanEngine::clean(const std::vector<JunkItem>& items,
         auto opened = roots.open(root.folder, role(root.category));
         auto* checked = std::get_if<CheckedRoot>(&opened);
         for (const JunkItem* item : mine) {
-            if (stop.stop_requested()) return outcome;
+            if (stop.stop_requested()) {
+                outcome.leave(item->url, LeftReason::stopped);
+                continue;
+            }
             const FileIdentity& listed = item->identity;
             // Not the folder that was scanned, or not the entry that was listed: left alone.
             if (!checked || listed.folderDevice != checked->status.dev ||

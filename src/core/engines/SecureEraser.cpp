@@ -395,9 +395,13 @@ ShredOutcome SecureEraser::erase(const TrashContents& listed, int passes, ShredO
     walker.setStop(stop);
     std::set<std::string> gone;
 
-    for (std::size_t i = 0; i < listed.items.size() && !stop.stop_requested(); ++i) {
+    for (std::size_t i = 0; i < listed.items.size(); ++i) {
         const Path& item = listed.items[i];
         auto leave = [&](LeftReason reason) { outcome.left.push_back({item, reason}); };
+        if (stop.stop_requested()) {  // not reached: stays as it was
+            leave(LeftReason::stopped);
+            continue;
+        }
         auto name = childName(item, layout_.trashFiles);
         if (!name) {  // not an item of this Trash
             leave(LeftReason::changed);
@@ -440,7 +444,7 @@ ShredOutcome SecureEraser::erase(const TrashContents& listed, int passes, ShredO
             // the folder holding them.
             if (stop.stop_requested()) {
                 leave(LeftReason::stopped);
-                break;
+                continue;
             }
             why = SafeRemover::removeAt(files, name->c_str()).reason;
         } else if (st->isRegular() && st->nlink == 1 && st->logicalSize > 0) {

@@ -549,17 +549,19 @@ RemovalOutcome UninstallerEngine::uninstall(const UninstallTarget& target, bool 
     Trash trash(layout_);
     RemovalOutcome outcome;
     for (const auto& l : target.leftovers) {
-        if (stop.stop_requested()) return outcome;
         if (!l.isSelected) continue;
-        if (isLeftoverPlace(l.url))
+        if (stop.stop_requested())
+            outcome.leave(l.url, LeftReason::stopped);
+        else if (isLeftoverPlace(l.url))
             trashRecord(l, trash, outcome);
         else
             outcome.leave(l.url, LeftReason::changed);
     }
     if (removeAppBundle && target.removal != AppRemoval::systemManaged) {
         for (const auto& f : target.appFiles) {
-            if (stop.stop_requested()) return outcome;
-            if (isAppPlace(f.url))
+            if (stop.stop_requested())
+                outcome.leave(f.url, LeftReason::stopped);
+            else if (isAppPlace(f.url))
                 trashRecord(f, trash, outcome);
             else
                 outcome.leave(f.url, LeftReason::changed);

@@ -80,14 +80,17 @@ void trashRecord(const Record& record, Trash& trash, RemovalOutcome& outcome) {
 }
 
 // The same for every selected record, in order; a stop asked through `stop` ends it between
-// records.
+// records, and the records not reached are left as "stopped".
 template <class Record>
 RemovalOutcome trashSelected(const std::vector<Record>& records, Trash& trash,
                              const std::stop_token& stop = {}) {
     RemovalOutcome outcome;
     for (const auto& r : records) {
-        if (stop.stop_requested()) break;
-        if (r.isSelected) trashRecord(r, trash, outcome);
+        if (!r.isSelected) continue;
+        if (stop.stop_requested())
+            outcome.leave(r.url, LeftReason::stopped);
+        else
+            trashRecord(r, trash, outcome);
     }
     return outcome;
 }

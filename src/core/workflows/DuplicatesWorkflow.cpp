@@ -30,9 +30,14 @@ DuplicatesOutcome keepOneCopy(const DuplicateFinder& finder, const Layout& layou
     }
     Trash trash(layout);
     for (const auto& [listed, chosen] : choices) {
-        if (stop.stop_requested()) break;  // between groups: each is done whole or not at all
         if (listed.files.empty()) continue;
         const Path keeping = chosen.empty() ? listed.files.front() : chosen;
+        if (stop.stop_requested()) {  // between groups: each is done whole or not at all
+            for (const Path& file : listed.files)
+                if (file.native() != keeping.native())
+                    outcome.removal.leave(file, LeftReason::stopped);
+            continue;
+        }
         DuplicateGroup group = listed;
         group.eraseFiles([&](const Path& file) {
             if (file.native() == keeping.native() || !protection.isProtected(file)) return false;

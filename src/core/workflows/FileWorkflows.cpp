@@ -33,10 +33,9 @@ RemovalOutcome trashLargeFiles(const LargeFileScanner& scanner, std::vector<Larg
 }
 
 Findings<InstallerFile> findInstallers(const InstallerScanner& scanner,
-                                       const ProtectedFolders& protection, std::stop_token) {
-    // Two folders listed, never walked: too quick to be worth stopping.
+                                       const ProtectedFolders& protection, std::stop_token stop) {
     Findings<InstallerFile> found;
-    found.records = withoutProtected(scanner.scan(&found.report), protection);
+    found.records = withoutProtected(scanner.scan(&found.report, std::move(stop)), protection);
     return found;
 }
 
