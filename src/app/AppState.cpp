@@ -41,7 +41,7 @@ AppState::AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObje
       installerScanner_(std::make_shared<InstallerScanner>(layout_, layout_.installerExtensions)),
       secureEraser_(std::make_shared<SecureEraser>(layout_, 1'048'576)),
       diskAnalyzer_(std::make_shared<DiskAnalyzer>(layout_)),
-      duplicateFinder_(std::make_shared<DuplicateFinder>(1'048'576)),
+      duplicateFinder_(std::make_shared<DuplicateFinder>(kDuplicateMinSize)),
       largeScanner_(std::make_shared<LargeFileScanner>(layout_)),
       uninstaller_(std::make_shared<UninstallerEngine>(layout_)),
       tuneUp_(new TuneUpEngine(layout_.kind, this)),

@@ -35,6 +35,9 @@ TEST_F(DuplicatesWorkflowTest, AScanShowsGroupsWithoutTheirProtectedCopies) {
     writeFile(downloads() / "triple", kMiB + 1, 't');
     writeFile(pictures() / "triple", kMiB + 1, 't');
     writeFile(vault / "triple", kMiB + 1, 't');
+    // One byte under the smallest size compared: never a group.
+    writeFile(downloads() / "small", kMiB - 1, 's');
+    writeFile(pictures() / "small", kMiB - 1, 's');
     state->exclusions()->add(vault);
 
     scan();

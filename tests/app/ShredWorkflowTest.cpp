@@ -70,6 +70,12 @@ TEST_F(ShredWorkflowTest, OnlyWhatWasListedIsErasedAndTheRestShowsAtTheNextLoadi
     EXPECT_TRUE(state->trashItems().empty());
     load();
     EXPECT_EQ(state->trashItems(), std::vector<Path>{trash("arrived meanwhile")});
+
+    // Gone before the shred: nothing is erased, and the busy flag still goes down.
+    std::filesystem::remove(trash("arrived meanwhile"));
+    shred();
+    EXPECT_EQ(state->lastShredOutcome(),
+              (ShredOutcome{0, 0, {{trash("arrived meanwhile"), LeftReason::changed}}, {}}));
 }
 
 }  // namespace

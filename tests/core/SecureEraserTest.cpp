@@ -405,6 +405,8 @@ TEST_F(SecureEraserTest, MountsBelowTheTrashAreNotEntered) {
     makeDir(folder / "bind");
     writeFile(folder / "file-bind", 10);
     trashed("top-bind", 10);
+    const Path boundFolder = writeText(outside / "bound-folder/file", "bound folder data");
+    makeDir(trash("top-folder-bind"));
     makeDir(trash("mnt"));
     TORNIVO_EXPECT_IN_MOUNT_NAMESPACE([&](std::string& report) {
         if (!mountOrSay((outside / "mounted").c_str(), folder / "bind", nullptr, MS_BIND, nullptr,
@@ -412,6 +414,8 @@ TEST_F(SecureEraserTest, MountsBelowTheTrashAreNotEntered) {
             !mountOrSay(boundFile.c_str(), folder / "file-bind", nullptr, MS_BIND, nullptr,
                         report) ||
             !mountOrSay(boundFile.c_str(), trash("top-bind"), nullptr, MS_BIND, nullptr, report) ||
+            !mountOrSay((outside / "bound-folder").c_str(), trash("top-folder-bind"), nullptr,
+                        MS_BIND, nullptr, report) ||
             !mountOrSay("tmpfs", trash("mnt"), "tmpfs", 0, "size=1m", report))
             return kSkipExit;
         writeText(trash("mnt/on-tmpfs"), "tmpfs data");
@@ -423,6 +427,7 @@ TEST_F(SecureEraserTest, MountsBelowTheTrashAreNotEntered) {
     });
     EXPECT_EQ(readText(source), "mounted data");
     EXPECT_EQ(readText(boundFile), "bound data");
+    EXPECT_EQ(readText(boundFolder), "bound folder data");
 }
 
 TEST_F(SecureEraserTest, RestoreRecordsAndCachedSizesOfErasedItemsGo) {

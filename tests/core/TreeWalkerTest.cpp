@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <random>
 #include <set>
 #include <string>
@@ -175,6 +176,35 @@ TEST(TreeWalkerTest, WalksVeryDeepTreeWithFewDescriptors) {
     for (int depth = 1; depth <= kLevels; ++depth) missing += folders[depth] != 1;
     for (int depth = 1; depth <= kLevels + 1; ++depth) missing += files[depth] != 1;
     EXPECT_EQ(missing, 0);
+}
+
+// A folder whose descriptor was given up is re-opened through "..": moved meanwhile, its ".."
+// is another folder, and one holding the same names must not pass for the first.
+TEST(TreeWalkerTest, AFolderMovedWhileItsParentWasClosedEndsTheWalkNotAWalkOfItsNewParent) {
+    TempDir dir;
+    const Path a = makeDir(dir / "a"), sibling = makeDir(dir / "sibling");
+    writeFile(makeDir(a / "x") / "inner");
+    // Names of `a` that its walk reaches after "x" (in the order the folder reads them) also
+    // name files of the sibling.
+    std::vector<std::string> order;
+    for (int n = 0; order.empty() || order.back() == "x"; ++n) {
+        const std::string name = "f" + std::to_string(n);
+        writeFile(a / name);
+        writeFile(sibling / name);
+        order.clear();
+        for (const auto& e : fs::directory_iterator(a)) order.push_back(e.path().filename());
+    }
+    std::map<std::pair<dev_t, ino_t>, int> reported;
+    TreeWalker walker(1);  // entering x gives up a's descriptor
+    bool moved = false;
+    walker.walk(dir.path(), [&](const TreeWalker::Entry& e) {
+        ++reported[{e.status.dev, e.status.ino}];
+        if (e.depth == 3 && !moved)
+            moved = ::rename((a / "x").c_str(), (sibling / "x").c_str()) == 0;
+        return true;
+    });
+    ASSERT_TRUE(moved);
+    for (const auto& [identity, times] : reported) EXPECT_EQ(times, 1) << "reported twice";
 }
 
 TEST(TreeWalkerTest, NeverEntersOtherMountsIncludingBindMountsOfSameFileSystem) {

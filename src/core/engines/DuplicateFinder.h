@@ -28,6 +28,9 @@
 
 namespace tornivo {
 
+// The smallest file the application compares.
+inline constexpr ByteCount kDuplicateMinSize = 1'048'576;
+
 class DuplicateFinder {
   public:
     // A file the content step considers: where it was found and what it was then.
@@ -39,7 +42,7 @@ class DuplicateFinder {
         std::int64_t modified = 0;                   // modification time, as FileIdentity keeps it
     };
 
-    explicit DuplicateFinder(ByteCount minSize = 1'048'576,
+    explicit DuplicateFinder(ByteCount minSize = kDuplicateMinSize,
                              unsigned threads = defaultWalkThreads());
 
     ByteCount minSize() const { return minSize_; }

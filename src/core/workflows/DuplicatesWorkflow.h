@@ -14,9 +14,6 @@
 
 namespace tornivo {
 
-// The smallest file the application compares.
-inline constexpr ByteCount kDuplicateMinSize = 1'048'576;
-
 struct DuplicateFindings {
     std::vector<DuplicateGroup> groups;  // without protected files; only groups of two or more
     ScanReport report;
