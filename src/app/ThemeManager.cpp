@@ -51,12 +51,12 @@ QString titleKey(AppearanceMode mode) {
 
 const std::array<ThemeManager::Preset, 6>& ThemeManager::presets() {
     static const std::array<Preset, 6> table{{
-        {"blue", "theme.blue", 0.20, 0.48, 1.00},
-        {"purple", "theme.purple", 0.58, 0.35, 0.95},
-        {"pink", "theme.pink", 0.95, 0.32, 0.55},
-        {"orange", "theme.orange", 0.98, 0.55, 0.18},
-        {"green", "theme.green", 0.18, 0.72, 0.42},
-        {"graphite", "theme.graphite", 0.45, 0.48, 0.53},
+        {"blue", QT_TRID_NOOP("theme.blue"), 0.20, 0.48, 1.00},
+        {"purple", QT_TRID_NOOP("theme.purple"), 0.58, 0.35, 0.95},
+        {"pink", QT_TRID_NOOP("theme.pink"), 0.95, 0.32, 0.55},
+        {"orange", QT_TRID_NOOP("theme.orange"), 0.98, 0.55, 0.18},
+        {"green", QT_TRID_NOOP("theme.green"), 0.18, 0.72, 0.42},
+        {"graphite", QT_TRID_NOOP("theme.graphite"), 0.45, 0.48, 0.53},
     }};
     return table;
 }

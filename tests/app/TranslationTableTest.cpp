@@ -6,7 +6,9 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 #include <map>
@@ -15,6 +17,7 @@
 
 #include "Section.h"
 #include "ThemeManager.h"
+#include "engines/TuneUpCommands.h"
 #include "models/DiskModels.h"
 #include "models/ScanModels.h"
 #include "models/UninstallModels.h"
@@ -24,86 +27,76 @@ namespace {
 
 const QString kRoot = QStringLiteral(TORNIVO_SOURCE_DIR);
 
-// One lookup of a literal key: the key, the number of `.arg(` calls chained to it (-1 where the key
-// is only named, as with QT_TRID_NOOP) and where it stands.
+// One use of a key: the key, the number of `.arg(` calls chained to it (-1 where the key is only
+// named, as with QT_TRID_NOOP) and where it stands.
 struct KeyUse {
     QString key;
     int args = 0;
     QString where;
 };
 
-bool isWordChar(QChar c) {
-    return c.isLetterOrNumber() || c == '_' || c == '$';
-}
-
-// The source with its comments and the insides of its string literals turned to spaces: every
-// position and line stays, and nothing in a comment or a string can pass for code.
-QString blanked(QString s) {
-    s.detach();
-    const auto blank = [&s](qsizetype from, qsizetype to) {
-        for (qsizetype k = from; k < std::min(to, s.size()); ++k)
-            if (s[k] != '\n') s[k] = ' ';
-    };
-    for (qsizetype i = 0; i < s.size();) {
-        if (s[i] == '/' && i + 1 < s.size() && (s[i + 1] == '/' || s[i + 1] == '*')) {
-            const bool line = s[i + 1] == '/';
-            const qsizetype end = line ? s.indexOf('\n', i) : s.indexOf(u"*/", i + 2);
-            const qsizetype stop = end < 0 ? s.size() : end + (line ? 0 : 2);
-            blank(i, stop);
-            i = stop;
-        } else if (isWordChar(s[i])) {  // a name, or a number with digit separators (1'000)
-            const bool number = s[i].isDigit();
-            while (i < s.size() && (isWordChar(s[i]) || (number && (s[i] == '\'' || s[i] == '.'))))
-                ++i;
-            if (s[i - 1] == 'R' && i < s.size() && s[i] == '"') {  // R"delim( ... )delim"
-                const qsizetype open = s.indexOf('(', i);
-                const QString close = u')' + s.mid(i + 1, open - i - 1) + u'"';
-                const qsizetype end = open < 0 ? -1 : s.indexOf(close, open);
-                const qsizetype stop = end < 0 ? s.size() : end + close.size();
-                blank(i + 1, stop - 1);
-                i = stop;
-            }
-        } else if (s[i] == '"' || s[i] == '\'' || s[i] == '`') {
-            qsizetype end = i + 1;
-            while (end < s.size() && s[end] != s[i]) end += s[end] == '\\' ? 2 : 1;
-            blank(i + 1, end);
-            i = std::min(end + 1, s.size());
-        } else {
-            ++i;
-        }
-    }
-    return s;
-}
-
-// Every lookup of a literal key in one C++ or QML source, with the `.arg(` calls chained to it.
-std::vector<KeyUse> scan(const QString& text, const QString& file = QStringLiteral("snippet")) {
-    static const QRegularExpression lookup(
-        QStringLiteral(R"((?<![\w$])(qsTrId|qtTrId|QT_TRID_NOOP)\s*(\()\s*(["'])( *)\3\s*[,)])"));
+// The `.arg(` calls chained to the lookup whose key literal ends at `from`.
+int chainedArgs(const QString& code, qsizetype from) {
     static const QRegularExpression arg(QStringLiteral(R"(\s*\.\s*arg\s*\()"));
-    const QString code = blanked(text);
-    const auto pastClose = [&code](qsizetype open) {
-        for (qsizetype i = open, depth = 0; i < code.size(); ++i) {
+    const auto pastClose = [&code](qsizetype i, int depth) {
+        for (; i < code.size(); ++i) {
             if (code[i] == '(') ++depth;
             if (code[i] == ')' && --depth == 0) return i + 1;
         }
         return code.size();
     };
-    std::vector<KeyUse> found;
-    for (const auto& m : lookup.globalMatch(code)) {
-        KeyUse use{
-            text.mid(m.capturedStart(4), m.capturedLength(4)), 0,
-            QStringLiteral("%1:%2").arg(file).arg(code.first(m.capturedStart()).count('\n') + 1)};
-        if (m.captured(1) == QLatin1String("QT_TRID_NOOP")) use.args = -1;
-        for (qsizetype p = pastClose(m.capturedStart(2)); use.args >= 0;) {
-            const auto chained = arg.match(code, p, QRegularExpression::NormalMatch,
-                                           QRegularExpression::AnchorAtOffsetMatchOption);
-            if (!chained.hasMatch()) break;
-            ++use.args;
-            p = pastClose(chained.capturedEnd() - 1);
-        }
-        found.push_back(use);
+    int args = 0;
+    for (qsizetype p = pastClose(from, 1);; ++args) {
+        const auto chained = arg.match(code, p, QRegularExpression::NormalMatch,
+                                       QRegularExpression::AnchorAtOffsetMatchOption);
+        if (!chained.hasMatch()) return args;
+        p = pastClose(chained.capturedEnd(), 1);
     }
-    return found;
+}
+
+// Every key the sources name, as Qt's own lupdate finds them, with the `.arg(` calls chained to
+// each lookup read at the place lupdate gives.
+std::vector<KeyUse> extractKeys() {
+    QTemporaryDir dir;
+    const QString ts = dir.filePath(QStringLiteral("keys.ts"));
+    QProcess lupdate;
+    lupdate.start(QStringLiteral(TORNIVO_LUPDATE),
+                  {"-silent", "-locations", "absolute", "-extensions", "cpp,h,qml", kRoot + "/src",
+                   "-ts", ts});
+    if (!lupdate.waitForFinished(120000) || lupdate.exitCode() != 0) return {};
+    QFile file(ts);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    std::map<QString, QString> sources;  // read once each
+    std::vector<KeyUse> uses;
+    QXmlStreamReader xml(&file);
+    for (QString key; !xml.atEnd();) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == u"message") key = xml.attributes().value("id").toString();
+        if (xml.name() != u"location") continue;
+        const QString path = QDir::cleanPath(
+            QDir(dir.path()).filePath(xml.attributes().value("filename").toString()));
+        const int line = xml.attributes().value("line").toInt();
+        auto [it, fresh] = sources.try_emplace(path);
+        if (fresh) {
+            QFile source(path);
+            if (source.open(QIODevice::ReadOnly)) it->second = QString::fromUtf8(source.readAll());
+        }
+        const QString& code = it->second;
+        qsizetype at = 0;
+        for (int n = 1; n < line && at >= 0; ++n) at = code.indexOf('\n', at) + 1;
+        // The lookup on that line: its key literal, then what is chained to it.
+        static const QRegularExpression lookup(
+            QStringLiteral(R"((qsTrId|qtTrId|QT_TRID_NOOP)\s*\(\s*["']([^"']*)["'])"));
+        for (auto m = lookup.match(code, at); m.hasMatch();
+             m = lookup.match(code, m.capturedEnd())) {
+            if (m.captured(2) != key) continue;
+            uses.push_back(
+                {key, m.captured(1) == u"QT_TRID_NOOP" ? -1 : chainedArgs(code, m.capturedEnd()),
+                 path.mid(kRoot.size() + 1) + ':' + QString::number(line)});
+            break;
+        }
+    }
+    return uses;
 }
 
 template <class E>
@@ -127,27 +120,26 @@ std::string listed(const QStringList& lines) {
 // (code -> key -> text), read once per run.
 struct Sources {
     std::vector<KeyUse> uses;
-    std::set<QString> keys;  // every key that must have an English text
+    std::set<QString> keys;   // every key that must have an English text
+    std::set<QString> built;  // the keys the code puts together at run time
     std::size_t required = 0;
     std::map<QString, std::map<QString, QString>> tables;
 
     Sources() {
-        QDirIterator code(kRoot + "/src", {"*.cpp", "*.h", "*.qml"}, QDir::Files,
-                          QDirIterator::Subdirectories);
-        while (code.hasNext()) {
-            QFile file(code.next());
-            if (!file.open(QIODevice::ReadOnly)) continue;
-            for (auto& use :
-                 scan(QString::fromUtf8(file.readAll()), file.fileName().mid(kRoot.size() + 1)))
-                uses.push_back(std::move(use));
-        }
-        for (Section s : tabs()) keys.insert("tab." + QString::fromUtf8(rawValue(s)));
-        addFamily<CleanCategory>(keys, "clean.category.");
-        addFamily<FileKind>(keys, "kind.");
-        addFamily<LeftoverKind>(keys, "un.kind.");
-        for (AppearanceMode m : allCases<AppearanceMode>()) keys.insert(titleKey(m));
+        uses = extractKeys();
+        for (Section s : tabs()) built.insert("tab." + QString::fromUtf8(rawValue(s)));
+        addFamily<CleanCategory>(built, "clean.category.");
+        addFamily<FileKind>(built, "kind.");
+        addFamily<LeftoverKind>(built, "un.kind.");
+        for (AppearanceMode m : allCases<AppearanceMode>()) built.insert(titleKey(m));
         for (const auto& preset : ThemeManager::presets())
-            keys.insert(QString::fromUtf8(preset.nameKey));
+            built.insert(QString::fromUtf8(preset.nameKey));
+        for (const Layout& layout :
+             {Layout::freedesktop("/home/u", processEnvironment()), Layout::macos("/Users/u")})
+            for (const auto& action : allTuneUpActions(layout, processEnvironment()))
+                for (const char* part : {".title", ".subtitle"})
+                    built.insert(QString::fromStdString("tune." + action.id + part));
+        keys.insert(built.begin(), built.end());
 
         QFile list(kRoot + "/tests/app/data/required-keys.txt");
         if (list.open(QIODevice::ReadOnly | QIODevice::Text)) {
@@ -187,25 +179,6 @@ const Sources& sources() {
     return s;
 }
 
-TEST(KeyScanner, FindsLiteralLookupsWithTheirArgCallsButNothingInCommentsOrStrings) {
-    QStringList found;
-    for (const auto& use :
-         scan("text: qsTrId(\"a.two\").arg(Fmt.bytes(group.size)).arg(f(a, (b)))\n"
-              "auto s = qtTrId( \"b.one\" )\n"
-              "    .arg(names.join(QStringLiteral(\", \"))); qsTrId('c.none') + x.arg(y)\n"
-              "qtTrId(\"d.two\").arg(\")\").arg(qtTrId(\"e.inner\"))\n"
-              "// qsTrId(\"in.lineComment\")\n"
-              "/* qtTrId(\"in.blockComment\") */ auto s = \"qsTrId(\\\"in.string\\\")\";\n"
-              "auto r = R\"x(qsTrId(\"in.rawString\"))x\"; int n = 1'048'576;\n"
-              "qsTrId(\"tab.\" + raw); qtTrId(id.constData()); qsTrIdX(\"not.a.lookup\");\n"
-              "QT_TRID_NOOP(\"f.named\") qsTrId(\"g.two\" /* ) */).arg(a) // .arg(b)\n"
-              "  .arg(b)"))
-        found << QStringLiteral("%1/%2@%3").arg(use.key).arg(use.args).arg(use.where);
-    EXPECT_EQ(found, QStringList({"a.two/2@snippet:1", "b.one/1@snippet:2", "c.none/0@snippet:3",
-                                  "d.two/2@snippet:4", "e.inner/0@snippet:4",
-                                  "f.named/-1@snippet:9", "g.two/2@snippet:9"}));
-}
-
 TEST(EnglishTable, HasATextForEveryKeyTheInterfaceNamesOrTheCodeLooksUp) {
     const auto& s = sources();
     ASSERT_GT(s.required, 100u) << "tests/app/data/required-keys.txt is missing";
@@ -216,6 +189,17 @@ TEST(EnglishTable, HasATextForEveryKeyTheInterfaceNamesOrTheCodeLooksUp) {
     for (const auto& use : s.uses)
         if (s.english(use.key).isEmpty()) missing << use.key + "  (" + use.where + ")";
     EXPECT_TRUE(missing.isEmpty()) << "keys without an English text, " << listed(missing);
+}
+
+TEST(BuiltKeys, AreNamedWhereLupdateFindsThem) {
+    const auto& s = sources();
+    std::set<QString> named;
+    for (const auto& use : s.uses) named.insert(use.key);
+    QStringList missing;
+    for (const auto& key : s.built)
+        if (!named.contains(key)) missing << key;
+    EXPECT_TRUE(missing.isEmpty())
+        << "keys built at run time that no QT_TRID_NOOP names, " << listed(missing);
 }
 
 TEST(KeyUses, ChainOneArgumentPerPlaceholder) {
