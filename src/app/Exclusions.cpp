@@ -1,5 +1,6 @@
 #include "Exclusions.h"
 
+#include "Fmt.h"
 #include "RecordRoles.h"
 #include "platform/PathText.h"
 
@@ -11,9 +12,10 @@ Path pathFromFileUrl(const QUrl& url) {
     return Path(QByteArray::fromPercentEncoding(encoded).toStdString());
 }
 
-Exclusions::Exclusions(PreferencesStore& store, QObject* parent)
+Exclusions::Exclusions(PreferencesStore& store, Path home, QObject* parent)
     : QObject(parent),
       core_(std::make_unique<tornivo::Exclusions>(store)),
+      home_(std::move(home)),
       model_(new RecordList<Path>(this)) {
     publish();
 }
@@ -60,6 +62,10 @@ void Exclusions::removeFolder(const QString& id) {
             return;
         }
     }
+}
+
+QString Exclusions::shownPath(const QString& id) const {
+    return Fmt::homeRelativePath(decodePathText(id.toStdString()), home_);
 }
 
 }  // namespace tornivo::app

@@ -22,7 +22,8 @@ class Exclusions : public QObject {
     // removal is refused meanwhile).
     Q_PROPERTY(QString problem READ problemText NOTIFY foldersChanged)
   public:
-    Exclusions(PreferencesStore& store, QObject* parent = nullptr);
+    // `home` is where the folders are shown from ("~/...").
+    Exclusions(PreferencesStore& store, Path home, QObject* parent = nullptr);
     ~Exclusions() override;
 
     const std::vector<Path>& folders() const { return core_->folders(); }
@@ -39,6 +40,8 @@ class Exclusions : public QObject {
     Q_INVOKABLE void addFolders(const QList<QUrl>& urls);
     // The listed folder whose id (lossless path text) is given.
     Q_INVOKABLE void removeFolder(const QString& id);
+    // The folder of that id for display, the home written "~".
+    Q_INVOKABLE QString shownPath(const QString& id) const;
 
     RecordListModel* foldersModel() const;
 
@@ -49,6 +52,7 @@ class Exclusions : public QObject {
     void publish();
 
     std::unique_ptr<tornivo::Exclusions> core_;
+    Path home_;
     RecordListModel* model_;
 };
 
