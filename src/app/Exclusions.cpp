@@ -7,9 +7,15 @@
 namespace tornivo::app {
 
 Path pathFromFileUrl(const QUrl& url) {
-    if (!url.isValid() || !url.isLocalFile()) return {};
+    // A file URL naming another machine is no folder of this one.
+    if (!url.isValid() || !url.isLocalFile() ||
+        !(url.host().isEmpty() || url.host() == QLatin1String("localhost")))
+        return {};
     QByteArray encoded = url.path(QUrl::FullyEncoded).toLatin1();
-    return Path(QByteArray::fromPercentEncoding(encoded).toStdString());
+    const QByteArray bytes = QByteArray::fromPercentEncoding(encoded);
+    // A path cannot hold a NUL byte: "%00" would cut it short at the first system call.
+    if (!bytes.startsWith('/') || bytes.contains('\0')) return {};
+    return Path(bytes.toStdString());
 }
 
 Exclusions::Exclusions(PreferencesStore& store, Path home, QObject* parent)

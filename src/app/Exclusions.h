@@ -56,7 +56,8 @@ class Exclusions : public QObject {
     RecordListModel* model_;
 };
 
-// The exact bytes of a local file URL's path; empty for anything but a local file URL.
+// The exact bytes of a local file URL's path; empty for anything but an absolute path on this
+// machine.
 Path pathFromFileUrl(const QUrl& url);
 
 }  // namespace tornivo::app
