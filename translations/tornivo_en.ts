@@ -472,8 +472,8 @@
         <translation>Start at login</translation>
     </message>
     <message id="settings.startAtLoginHint">
-        <source>Scheduled scans run only while Tornivo is running.</source>
-        <translation>Scheduled scans run only while Tornivo is running.</translation>
+        <source>Opens Tornivo in the tray when you log in, so that scheduled scans keep running.</source>
+        <translation>Opens Tornivo in the tray when you log in, so that scheduled scans keep running.</translation>
     </message>
     <message id="settings.testBanner">
         <source>Show test banner</source>

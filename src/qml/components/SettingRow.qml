@@ -22,6 +22,7 @@ RowLayout {
             Layout.fillWidth: true
             text: row.text
             wrapMode: Text.Wrap
+            horizontalAlignment: Text.AlignLeft
             font.pixelSize: PanelStyle.body
             color: PanelStyle.text
         }
@@ -30,6 +31,7 @@ RowLayout {
             visible: row.hint.length > 0
             text: row.hint
             wrapMode: Text.Wrap
+            horizontalAlignment: Text.AlignLeft
             font.pixelSize: PanelStyle.caption
             color: PanelStyle.secondaryText
         }

@@ -17,6 +17,26 @@ ScrollView {
     // Counts the minutes while the screen is shown, so that "5 minutes ago" moves on.
     property int minutes: 0
 
+    // An entry of the language menu: the chosen one carries a check mark at the start of the
+    // line. The menu opens above the panel's mirrored content, so it mirrors itself.
+    component LanguageItem: MenuItem {
+        id: entry
+        property string languageCode
+        LayoutMirroring.enabled: LocalizationManager.layoutDirection === Qt.RightToLeft
+        checkable: true
+        checked: LocalizationManager.code === languageCode
+        onTriggered: LocalizationManager.code = languageCode
+        indicator: SymbolIcon {
+            x: entry.mirrored ? entry.width - width - entry.rightPadding : entry.leftPadding
+            y: entry.topPadding + (entry.availableHeight - height) / 2
+            width: 16
+            opacity: entry.checked ? 1 : 0
+            symbol: "checkmark"
+            size: 14
+            color: entry.highlighted ? "white" : PanelStyle.accent
+        }
+    }
+
     contentWidth: availableWidth
     contentHeight: cards.implicitHeight + 24
     clip: true
@@ -36,6 +56,7 @@ ScrollView {
 
             Label {
                 text: qsTrId("settings.accent")
+                horizontalAlignment: Text.AlignLeft
                 font.pixelSize: PanelStyle.caption
                 color: PanelStyle.secondaryText
             }
@@ -135,22 +156,18 @@ ScrollView {
                     width: languageButton.width
                     onVisibleChanged: TrayShell.setDialogOpen(languageMenu, visible)
 
-                    MenuItem {
+                    LanguageItem {
                         objectName: "language-system"
+                        languageCode: "system"
                         text: qsTrId("settings.lang.system")
-                        checkable: true
-                        checked: LocalizationManager.code === "system"
-                        onTriggered: LocalizationManager.code = "system"
                     }
                     MenuSeparator {}
                     Instantiator {
                         model: LocalizationManager.languages
-                        delegate: MenuItem {
+                        delegate: LanguageItem {
                             objectName: "language-" + modelData.code
-                            text: modelData.name
-                            checkable: true
-                            checked: LocalizationManager.code === modelData.code
-                            onTriggered: LocalizationManager.code = modelData.code
+                            languageCode: modelData.code
+                            text: modelData.name  // its own name, never translated
                         }
                         onObjectAdded: (index, item) => languageMenu.insertItem(index + 2, item)
                         onObjectRemoved: (index, item) => languageMenu.removeItem(item)
@@ -168,6 +185,7 @@ ScrollView {
             Label {
                 Layout.fillWidth: true
                 text: qsTrId("settings.protectedHint")
+                horizontalAlignment: Text.AlignLeft
                 wrapMode: Text.Wrap
                 font.pixelSize: PanelStyle.caption
                 color: PanelStyle.secondaryText
@@ -177,6 +195,7 @@ ScrollView {
                 Layout.fillWidth: true
                 visible: view.exclusions.problem.length > 0
                 text: view.exclusions.problem
+                horizontalAlignment: Text.AlignLeft
                 wrapMode: Text.Wrap
                 font.pixelSize: PanelStyle.caption
                 color: PanelStyle.orange
@@ -185,6 +204,7 @@ ScrollView {
                 objectName: "protectedEmpty"
                 visible: folderRows.count === 0
                 text: qsTrId("settings.protectedEmpty")
+                horizontalAlignment: Text.AlignLeft
                 font.pixelSize: PanelStyle.caption
                 color: PanelStyle.secondaryText
             }
@@ -222,6 +242,7 @@ ScrollView {
             PanelButton {
                 objectName: "addProtected"
                 kind: "link"
+                leftPadding: 0
                 symbol: "plus"
                 text: qsTrId("settings.protectedAdd")
                 enabled: !FolderChooser.busy && !folderDialog.visible
@@ -238,6 +259,7 @@ ScrollView {
             Label {
                 Layout.fillWidth: true
                 text: qsTrId("settings.scheduleHint")
+                horizontalAlignment: Text.AlignLeft
                 wrapMode: Text.Wrap
                 font.pixelSize: PanelStyle.caption
                 color: PanelStyle.secondaryText
@@ -278,6 +300,7 @@ ScrollView {
                 PanelButton {
                     objectName: "testBanner"
                     kind: "link"
+                    rightPadding: 0
                     text: qsTrId("settings.testBanner")
                     onClicked: BannerCenter.show("sparkles", qsTrId("banner.testTitle"),
                                                  qsTrId("banner.testMessage"))
@@ -332,6 +355,7 @@ ScrollView {
                     }
                 }
                 wrapMode: Text.Wrap
+                horizontalAlignment: Text.AlignLeft
                 font.pixelSize: PanelStyle.caption
                 color: view.updates.state === "available" ? PanelStyle.orange
                                                           : PanelStyle.secondaryText
@@ -369,6 +393,7 @@ ScrollView {
             Label {
                 objectName: "version"
                 text: qsTrId("settings.version").arg(view.updates.currentVersion)
+                horizontalAlignment: Text.AlignLeft
                 font.pixelSize: PanelStyle.caption
                 color: PanelStyle.secondaryText
             }
