@@ -27,6 +27,7 @@ class Exclusions : public QObject {
     ~Exclusions() override;
 
     const std::vector<Path>& folders() const { return core_->folders(); }
+    const Path& home() const { return home_; }
     bool isProtected(const Path& location) const { return core_->isProtected(location); }
     // The list as it stands, to hand to a worker or a filter.
     const ProtectedFolders& protection() const { return core_->protection(); }

@@ -135,6 +135,10 @@ void FolderChooser::choose(QWindow* window) {
                            qtTrId("settings.protectedAdd"));
 }
 
+QUrl FolderChooser::startFolder() const {
+    return QUrl::fromLocalFile(QString::fromStdString(exclusions_.home().native()));
+}
+
 void FolderChooser::add(const QStringList& uris) {
     // A URI keeps the bytes of a name that is not UTF-8 percent-encoded; QUrl keeps them so,
     // and pathFromFileUrl decodes them to bytes.

@@ -7,6 +7,7 @@
 #include <QtQml/qqmlregistration.h>
 #include <QObject>
 #include <QStringList>
+#include <QUrl>
 
 #include <memory>
 
@@ -44,6 +45,8 @@ class FolderChooser : public QObject {
     QML_SINGLETON
     // A request is open: the chooser is on screen.
     Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
+    // Where Qt's folder dialog starts: the home, as a file URL.
+    Q_PROPERTY(QUrl startFolder READ startFolder CONSTANT)
 
   public:
     FolderChooser(Exclusions& exclusions, std::unique_ptr<FolderPortal> portal,
@@ -54,6 +57,7 @@ class FolderChooser : public QObject {
     static FolderChooser* create(QQmlEngine*, QJSEngine* engine);
 
     bool busy() const { return busy_; }
+    QUrl startFolder() const;
     // Opens the chooser for `window`; the chosen folders are protected, cancelling changes
     // nothing. Does nothing while a request is open.
     Q_INVOKABLE void choose(QWindow* window);

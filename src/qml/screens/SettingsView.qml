@@ -405,6 +405,7 @@ ScrollView {
         id: folderDialog
         title: qsTrId("settings.protected")
         acceptLabel: qsTrId("settings.protectedAdd")
+        currentFolder: FolderChooser.startFolder
         onAccepted: view.exclusions.addFolders([selectedFolder])
         onVisibleChanged: TrayShell.setDialogOpen(folderDialog, visible)
     }
