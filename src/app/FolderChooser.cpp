@@ -27,7 +27,7 @@ const QString kRequestInterface = QStringLiteral("org.freedesktop.portal.Request
 class DesktopFolderPortal : public FolderPortal {
     Q_OBJECT
   public:
-    DesktopFolderPortal() : bus_(QDBusConnection::sessionBus()) {}
+    explicit DesktopFolderPortal(const QDBusConnection& bus) : bus_(bus) {}
 
     void chooseFolders(const QString& parentWindow, const QString& title,
                        const QString& acceptLabel) override {
@@ -97,7 +97,11 @@ QString windowHandle(QWindow* window) {
 }  // namespace
 
 std::unique_ptr<FolderPortal> makeDesktopFolderPortal() {
-    return std::make_unique<DesktopFolderPortal>();
+    return makeDesktopFolderPortal(QDBusConnection::sessionBus());
+}
+
+std::unique_ptr<FolderPortal> makeDesktopFolderPortal(const QDBusConnection& bus) {
+    return std::make_unique<DesktopFolderPortal>(bus);
 }
 
 FolderChooser::FolderChooser(Exclusions& exclusions, std::unique_ptr<FolderPortal> portal,

@@ -11,6 +11,7 @@
 
 #include <memory>
 
+class QDBusConnection;
 class QQmlEngine;
 class QJSEngine;
 class QWindow;
@@ -36,8 +37,9 @@ class FolderPortal : public QObject {
     void unavailable();
 };
 
-// org.freedesktop.portal.FileChooser on the session bus.
+// org.freedesktop.portal.FileChooser on the session bus, or on `bus`.
 std::unique_ptr<FolderPortal> makeDesktopFolderPortal();
+std::unique_ptr<FolderPortal> makeDesktopFolderPortal(const QDBusConnection& bus);
 
 class FolderChooser : public QObject {
     Q_OBJECT
