@@ -447,6 +447,10 @@
         <source>Scans never list anything inside these folders.</source>
         <translation>Scans never list anything inside these folders.</translation>
     </message>
+    <message id="settings.protectedRemove">
+        <source>Stop protecting this folder</source>
+        <translation>Stop protecting this folder</translation>
+    </message>
     <message id="settings.protectedUnreadable">
         <source>The protected folders in %1 cannot be read, so nothing is removed until that file is mended or removed.</source>
         <translation>The protected folders in %1 cannot be read, so nothing is removed until that file is mended or removed.</translation>
@@ -462,6 +466,14 @@
     <message id="settings.sounds">
         <source>Sounds</source>
         <translation>Sounds</translation>
+    </message>
+    <message id="settings.startAtLogin">
+        <source>Start at login</source>
+        <translation>Start at login</translation>
+    </message>
+    <message id="settings.startAtLoginHint">
+        <source>Opens Tornivo in the tray when you log in, so that scheduled scans keep running.</source>
+        <translation>Opens Tornivo in the tray when you log in, so that scheduled scans keep running.</translation>
     </message>
     <message id="settings.testBanner">
         <source>Show test banner</source>

@@ -35,7 +35,7 @@ AppState::AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObje
       trashItems_(new RecordList<Path>(this)),
       monitor_(new SystemMonitor(layout_.home, this)),
       updates_(new UpdateChecker(this)),
-      exclusions_(new Exclusions(*store_, this)),
+      exclusions_(new Exclusions(*store_, layout_.home, this)),
       quickClean_(std::make_shared<QuickCleanEngine>(layout_)),
       developerClean_(std::make_shared<DeveloperCleanEngine>(layout_)),
       installerScanner_(std::make_shared<InstallerScanner>(layout_, layout_.installerExtensions)),

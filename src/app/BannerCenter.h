@@ -34,7 +34,9 @@ class BannerCenter : public QObject {
     static BannerCenter& shared();
     static BannerCenter* create(QQmlEngine*, QJSEngine* engine);
 
-    explicit BannerCenter(QObject* parent = nullptr);
+    // No default: QML (6.4) would make a second centre of its own with a default constructor
+    // instead of asking create(), and banners from QML would not replace the others.
+    explicit BannerCenter(QObject* parent);
     ~BannerCenter() override;
 
     // The caller localizes and formats the texts; `icon` is a symbol identifier.

@@ -1,19 +1,27 @@
 #include "Exclusions.h"
 
+#include "Fmt.h"
 #include "RecordRoles.h"
 #include "platform/PathText.h"
 
 namespace tornivo::app {
 
 Path pathFromFileUrl(const QUrl& url) {
-    if (!url.isValid() || !url.isLocalFile()) return {};
+    // A file URL naming another machine is no folder of this one.
+    if (!url.isValid() || !url.isLocalFile() ||
+        !(url.host().isEmpty() || url.host() == QLatin1String("localhost")))
+        return {};
     QByteArray encoded = url.path(QUrl::FullyEncoded).toLatin1();
-    return Path(QByteArray::fromPercentEncoding(encoded).toStdString());
+    const QByteArray bytes = QByteArray::fromPercentEncoding(encoded);
+    // A path cannot hold a NUL byte: "%00" would cut it short at the first system call.
+    if (!bytes.startsWith('/') || bytes.contains('\0')) return {};
+    return Path(bytes.toStdString());
 }
 
-Exclusions::Exclusions(PreferencesStore& store, QObject* parent)
+Exclusions::Exclusions(PreferencesStore& store, Path home, QObject* parent)
     : QObject(parent),
       core_(std::make_unique<tornivo::Exclusions>(store)),
+      home_(std::move(home)),
       model_(new RecordList<Path>(this)) {
     publish();
 }
@@ -60,6 +68,10 @@ void Exclusions::removeFolder(const QString& id) {
             return;
         }
     }
+}
+
+QString Exclusions::shownPath(const QString& id) const {
+    return Fmt::homeRelativePath(decodePathText(id.toStdString()), home_);
 }
 
 }  // namespace tornivo::app

@@ -22,10 +22,12 @@ class Exclusions : public QObject {
     // removal is refused meanwhile).
     Q_PROPERTY(QString problem READ problemText NOTIFY foldersChanged)
   public:
-    Exclusions(PreferencesStore& store, QObject* parent = nullptr);
+    // `home` is where the folders are shown from ("~/...").
+    Exclusions(PreferencesStore& store, Path home, QObject* parent = nullptr);
     ~Exclusions() override;
 
     const std::vector<Path>& folders() const { return core_->folders(); }
+    const Path& home() const { return home_; }
     bool isProtected(const Path& location) const { return core_->isProtected(location); }
     // The list as it stands, to hand to a worker or a filter.
     const ProtectedFolders& protection() const { return core_->protection(); }
@@ -39,6 +41,8 @@ class Exclusions : public QObject {
     Q_INVOKABLE void addFolders(const QList<QUrl>& urls);
     // The listed folder whose id (lossless path text) is given.
     Q_INVOKABLE void removeFolder(const QString& id);
+    // The folder of that id for display, the home written "~".
+    Q_INVOKABLE QString shownPath(const QString& id) const;
 
     RecordListModel* foldersModel() const;
 
@@ -49,10 +53,12 @@ class Exclusions : public QObject {
     void publish();
 
     std::unique_ptr<tornivo::Exclusions> core_;
+    Path home_;
     RecordListModel* model_;
 };
 
-// The exact bytes of a local file URL's path; empty for anything but a local file URL.
+// The exact bytes of a local file URL's path; empty for anything but an absolute path on this
+// machine.
 Path pathFromFileUrl(const QUrl& url);
 
 }  // namespace tornivo::app

@@ -23,6 +23,7 @@ const std::map<QString, char16_t>& table() {
         {"checkmark.shield.fill", 0xe8e8},          // verified_user
         {"chevron.left", 0xe5cb},                   // chevron_left
         {"chevron.right", 0xe5cc},                  // chevron_right
+        {"chevron.up.chevron.down", 0xe5d7},        // unfold_more
         {"clock.badge.checkmark.fill", 0xe8b5},     // schedule
         {"cpu", 0xe30d},                            // developer_board
         {"dial.high.fill", 0xe9e4},                 // speed

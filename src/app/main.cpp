@@ -13,6 +13,8 @@
 #include <string_view>
 
 #include "AppState.h"
+#include "Autostart.h"
+#include "FolderChooser.h"
 #include "LocalizationManager.h"
 #include "SingleInstance.h"
 #include "SoundManager.h"
@@ -96,6 +98,14 @@ int main(int argc, char* argv[]) {
     tornivo::app::SoundManager sound([&state] { return state.soundEnabled(); });
     tornivo::app::SoundManager::setShared(&sound);
     state.setCuePlayer(sound.cuePlayer());
+
+    // The settings screen's start at login and its chooser of folders to protect.
+    tornivo::app::Autostart autostart(tornivo::app::AutostartFolder(
+        layout.configHome / "autostart", TORNIVO_APP_ID, tornivo::app::runningExecutable()));
+    tornivo::app::Autostart::setInstance(&autostart);
+    tornivo::app::FolderChooser chooser(*state.exclusions(),
+                                        tornivo::app::makeDesktopFolderPortal());
+    tornivo::app::FolderChooser::setInstance(&chooser);
 
     tornivo::app::TrayDetector trays;
     tornivo::app::TrayShell shell(state, trays);

@@ -43,8 +43,9 @@ ApplicationWindow {
     }
 
     // The screen of each section; those still to come show an empty pane.
-    readonly property var screens: ({ clean: cleanScreen })
+    readonly property var screens: ({ clean: cleanScreen, settings: settingsScreen })
     Component { id: cleanScreen; CleanView {} }
+    Component { id: settingsScreen; SettingsView {} }
     Component { id: emptyScreen; Item {} }
 
     Item {

@@ -32,7 +32,7 @@ class BannerCenterTest : public ::testing::Test {
     PreferencesStore store{dir / "settings.json"};
     LocalizationManager l10n{store};
     ThemeManager theme{store};
-    BannerCenter center;
+    BannerCenter center{nullptr};
 
     void SetUp() override {
         LocalizationManager::setShared(&l10n);

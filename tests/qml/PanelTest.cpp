@@ -1,5 +1,6 @@
 // The panel driven offscreen as a person would, and its parts on their own: the clean screen's
-// states, the gauges' rules, the tabs, the sound switch and the direction of the language.
+// states, the gauges' rules, the tabs, the sound switch, the direction of the language and the
+// settings.
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,10 @@
 #include <QtQml/QQmlExtensionPlugin>
 
 #include "AppState.h"
+#include "Autostart.h"
+#include "BannerCenter.h"
 #include "Fmt.h"
+#include "FolderChooser.h"
 #include "LocalizationManager.h"
 #include "QtWait.h"
 #include "SoundManager.h"
@@ -37,6 +41,13 @@ class RecordingPlayer : public SoundPlayer {
     std::vector<SoundCue>& played_;
 };
 
+// Stands in for the desktop portal: counts the requests, answers when the test says.
+class ScriptedPortal : public FolderPortal {
+  public:
+    void chooseFolders(const QString&, const QString&, const QString&) override { ++requests; }
+    int requests = 0;
+};
+
 // Every shared object the views use, on a temporary home, in English; the panel loaded as the
 // application loads it, every QML warning recorded.
 class PanelTest : public ::testing::Test {
@@ -55,6 +66,10 @@ class PanelTest : public ::testing::Test {
                        std::make_unique<RecordingPlayer>(played)};
     TrayDetector noTray{[] { return false; }};
     TrayShell shell{state, noTray};
+    ScriptedPortal* portal = new ScriptedPortal;
+    FolderChooser chooser{*state.exclusions(), std::unique_ptr<FolderPortal>(portal)};
+    Autostart autostart{AutostartFolder(home.layout().configHome / "autostart", TORNIVO_APP_ID,
+                                        runningExecutable())};
     QQmlApplicationEngine engine;
     QStringList warnings;
 
@@ -64,6 +79,8 @@ class PanelTest : public ::testing::Test {
         SoundManager::setShared(&sound);
         AppState::setInstance(&state);
         TrayShell::setInstance(&shell);
+        FolderChooser::setInstance(&chooser);
+        Autostart::setInstance(&autostart);
         state.setCuePlayer(sound.cuePlayer());
         l10n.attach(&engine);
         engine.addImportPath(QStringLiteral("qrc:/"));
@@ -73,6 +90,8 @@ class PanelTest : public ::testing::Test {
     }
     void TearDown() override {
         EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
+        Autostart::setInstance(nullptr);
+        FolderChooser::setInstance(nullptr);
         TrayShell::setInstance(nullptr);
         AppState::setInstance(nullptr);
         SoundManager::setShared(nullptr);
@@ -109,6 +128,33 @@ class PanelTest : public ::testing::Test {
             if (QQuickItem* found = find(child, name)) return found;
         }
         return nullptr;
+    }
+    // Every item of that name below `root`, in the order of the visual tree.
+    static QList<QQuickItem*> findAll(QQuickItem* root, const char* name) {
+        QList<QQuickItem*> found;
+        for (QQuickItem* child : root->childItems()) {
+            if (child->objectName() == QLatin1String(name)) found << child;
+            found << findAll(child, name);
+        }
+        return found;
+    }
+    // The panel on the settings, once they are laid out.
+    QQuickWindow* openSettings() {
+        state.setSection(Section::settings);
+        QQuickWindow* panel = openPanel();
+        return panel && waitUntil([&] { return find(panel, "card-about") != nullptr; }) ? panel
+                                                                                        : nullptr;
+    }
+    // Scrolls the settings until `item` is in sight, as a person would before clicking it.
+    static QQuickItem* reveal(QQuickWindow* panel, QQuickItem* item) {
+        auto* flickable = find(panel, "settingsView")->property("contentItem").value<QQuickItem*>();
+        if (!item || !flickable) return item;
+        const qreal y =
+            item->mapToItem(flickable->property("contentItem").value<QQuickItem*>(), QPointF(0, 0))
+                .y();
+        flickable->setProperty("contentY", std::max(0.0, y - 100));
+        QTest::qWait(20);
+        return item;
     }
     static void click(QQuickWindow* window, QQuickItem* item) {
         ASSERT_TRUE(item && item->isVisible());
@@ -250,6 +296,125 @@ TEST_F(PanelTest, ArabicTurnsThePanelRightToLeftAndEnglishTurnsItBack) {
     QTest::qWait(50);
     EXPECT_LT(sceneX(logo), 40);
     EXPECT_EQ(gear->property("help").toString(), "Settings");
+}
+
+TEST_F(PanelTest, IntervalOffHidesTheAutomaticCleanSwitchAndDailyShowsItWithItsValue) {
+    state.schedule()->setAutoClean(true);
+    QQuickWindow* panel = openSettings();
+    ASSERT_TRUE(panel);
+    reveal(panel, find(panel, "intervalPicker"));
+    QQuickItem* row = find(panel, "autoCleanRow");
+    QQuickItem* toggle = find(row, "switch");
+    EXPECT_FALSE(row->isVisible()) << "interval off";
+
+    click(panel, find(panel, "segment-daily"));
+    EXPECT_EQ(state.schedule()->interval(), ScheduleInterval::daily);
+    EXPECT_TRUE(row->isVisible());
+    EXPECT_TRUE(toggle->property("checked").toBool());
+    click(panel, find(panel, "segment-off"));
+    EXPECT_FALSE(row->isVisible());
+    EXPECT_EQ(store->boolean(ScheduleManager::kAutoCleanKey), true) << "hidden, not reset";
+    click(panel, find(panel, "segment-daily"));
+    ASSERT_TRUE(row->isVisible());
+    EXPECT_TRUE(toggle->property("checked").toBool());
+
+    QTest::qWait(50);  // the row takes its place on the next polish
+    click(panel, toggle);
+    EXPECT_FALSE(state.schedule()->autoClean());
+    EXPECT_EQ(store->boolean(ScheduleManager::kAutoCleanKey), false);
+}
+
+TEST_F(PanelTest, TheTestBannerShowsABannerAndLeavesTheLastRunAlone) {
+    QQuickWindow* panel = openSettings();
+    ASSERT_TRUE(panel);
+    QQuickItem* lastRun = reveal(panel, find(panel, "lastRun"));
+    EXPECT_EQ(lastRun->property("text").toString(), qtTrId("settings.lastRunNever"));
+
+    click(panel, find(panel, "testBanner"));
+    EXPECT_NE(BannerCenter::shared().panel(), nullptr);
+    EXPECT_FALSE(store->string(ScheduleManager::kLastRunKey)) << "no run, also with interval off";
+    EXPECT_FALSE(state.schedule()->lastRun());
+    EXPECT_FALSE(state.isScanning());
+    EXPECT_EQ(lastRun->property("text").toString(), qtTrId("settings.lastRunNever"));
+    BannerCenter::shared().dismiss(false);
+}
+
+TEST_F(PanelTest, WhileACheckRunsTheCheckButtonIsDisabledAndSaysSo) {
+    QQuickWindow* panel = openSettings();
+    ASSERT_TRUE(panel);
+    QQuickItem* button = reveal(panel, find(panel, "checkButton"));
+    EXPECT_TRUE(button->isEnabled());
+    click(panel, button);
+    ASSERT_EQ(state.updates()->state(), UpdateChecker::State::checking);
+    EXPECT_FALSE(button->isEnabled());
+    EXPECT_EQ(button->property("text").toString(), qtTrId("settings.checking"));
+}
+
+TEST_F(PanelTest, ArabicTurnsTheSettingsRightToLeft) {
+    QQuickWindow* panel = openSettings();
+    ASSERT_TRUE(panel);
+    QQuickItem* card = find(panel, "card-sounds");
+    QQuickItem* toggle = find(card, "switch");
+    auto sceneX = [](QQuickItem* item) { return item->mapToScene({0, 0}).x(); };
+    EXPECT_LT(sceneX(find(card, "cardSymbol")), sceneX(find(card, "cardTitle")));
+    EXPECT_GT(sceneX(toggle), 250);
+
+    l10n.setCode("ar");
+    QTest::qWait(50);  // the layouts settle on the next polish
+    EXPECT_GT(sceneX(find(card, "cardSymbol")), sceneX(find(card, "cardTitle")))
+        << "the symbol leads on the right";
+    EXPECT_LT(sceneX(toggle), 80) << "the switch ends the line on the left";
+}
+
+TEST_F(PanelTest, FoldersChosenAtOnceAreProtectedInTheChoosersOrderAndCancellingChangesNothing) {
+    QQuickWindow* panel = openSettings();
+    ASSERT_TRUE(panel);
+    QQuickItem* add = reveal(panel, find(panel, "addProtected"));
+    EXPECT_TRUE(find(panel, "protectedEmpty")->isVisible());
+
+    click(panel, add);
+    EXPECT_EQ(portal->requests, 1);
+    EXPECT_FALSE(add->isEnabled()) << "one chooser at a time";
+    emit portal->cancelled();
+    EXPECT_TRUE(state.exclusions()->folders().empty());
+    ASSERT_TRUE(add->isEnabled());
+
+    // A name that is not UTF-8 reaches the list as its bytes.
+    const Path zeta = home / "zeta", odd = home / "caf\xe9";
+    click(panel, add);
+    emit portal->chosen({QUrl::fromLocalFile(QString::fromStdString(zeta)).toString(),
+                         "file://" + QString::fromStdString(home.home()) + "/caf%E9"});
+    EXPECT_EQ(state.exclusions()->folders(), (std::vector<Path>{zeta, odd}));
+    QStringList rows;
+    for (QQuickItem* row : findAll(find(panel, "card-protected"), "protectedPath"))
+        rows << row->property("text").toString().remove(QChar(0x202A)).remove(QChar(0x202C));
+    EXPECT_EQ(rows, QStringList({"~/zeta", QStringLiteral("~/caf\uFFFD")}));
+    EXPECT_FALSE(find(panel, "protectedEmpty")->isVisible());
+}
+
+TEST_F(PanelTest, TheStartAtLoginSwitchWritesAndRemovesTheEntryAndFollowsTheFile) {
+    const Path entry = home.layout().configHome / "autostart" / TORNIVO_APP_ID ".desktop";
+    QQuickWindow* panel = openSettings();
+    ASSERT_TRUE(panel);
+    QQuickItem* toggle = find(reveal(panel, find(panel, "startAtLoginRow")), "switch");
+    ASSERT_TRUE(waitUntil([&] { return !toggle->property("checked").toBool(); }));
+
+    click(panel, toggle);
+    ASSERT_TRUE(waitUntil([&] { return test::exists(entry); }));
+    EXPECT_NE(readText(entry).find("Exec=\"" +
+                                   QCoreApplication::applicationFilePath().toStdString() + "\"\n"),
+              std::string::npos);
+    click(panel, toggle);
+    ASSERT_TRUE(waitUntil([&] { return !test::exists(entry); }));
+    EXPECT_FALSE(toggle->property("checked").toBool());
+
+    // Another program adds the entry; the screen shows it when it is opened again.
+    writeText(entry, "[Desktop Entry]\n");
+    state.setSection(Section::clean);
+    state.setSection(Section::settings);
+    ASSERT_TRUE(waitUntil([&] { return find(panel, "startAtLoginRow") != nullptr; }));
+    toggle = find(find(panel, "startAtLoginRow"), "switch");
+    EXPECT_TRUE(waitUntil([&] { return toggle->property("checked").toBool(); }));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // A text button of the panel: "prominent" (filled with the accent), "plain" (on the control
-// background) or "link" (accent text alone). Reached with Tab, pressed with Space or Enter.
+// background) or "link" (accent text alone), with an optional symbol before the text. Reached
+// with Tab, pressed with Space or Enter.
 import QtQuick
 import QtQuick.Controls
 import Tornivo
@@ -8,6 +9,7 @@ Button {
     id: control
     property string kind: "plain"
     readonly property bool prominent: kind === "prominent"
+    property string symbol  // drawn before the text when set
 
     focusPolicy: Qt.StrongFocus
     implicitHeight: kind === "link" ? 24 : 34
@@ -18,15 +20,35 @@ Button {
     Keys.onReturnPressed: clicked()
     Keys.onEnterPressed: clicked()
 
-    contentItem: Text {
-        text: control.text
-        font: control.font
-        color: control.prominent ? "white" : control.kind === "link" ? PanelStyle.accent
-                                                                      : PanelStyle.text
-        horizontalAlignment: Text.AlignHCenter
-        verticalAlignment: Text.AlignVCenter
-        elide: Text.ElideRight
+    contentItem: Item {
+        id: content
+        readonly property real glyphSpace: glyph.visible ? glyph.implicitWidth + line.spacing : 0
+        implicitWidth: glyphSpace + label.implicitWidth
+        implicitHeight: label.implicitHeight
         opacity: control.enabled ? 1 : 0.5
+        Row {
+            id: line
+            anchors.centerIn: parent
+            spacing: 4
+            SymbolIcon {
+                id: glyph
+                anchors.verticalCenter: parent.verticalCenter
+                visible: control.symbol.length > 0
+                symbol: control.symbol
+                size: control.font.pixelSize + 2
+                color: label.color
+            }
+            Text {
+                id: label
+                width: Math.min(implicitWidth, content.width - content.glyphSpace)
+                text: control.text
+                font: control.font
+                color: control.prominent ? "white" : control.kind === "link" ? PanelStyle.accent
+                                                                              : PanelStyle.text
+                verticalAlignment: Text.AlignVCenter
+                elide: Text.ElideRight
+            }
+        }
     }
     background: Rectangle {
         radius: 9
