@@ -3,119 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include <QQmlApplicationEngine>
-#include <QQmlComponent>
-#include <QQuickItem>
-#include <QQuickWindow>
-#include <QTest>
 #include <QtQml/QQmlExtensionPlugin>
 
-#include "AppState.h"
-#include "Fmt.h"
-#include "LocalizationManager.h"
-#include "QtWait.h"
-#include "SoundManager.h"
-#include "TempHome.h"
-#include "ThemeManager.h"
-#include "TrayDetector.h"
-#include "TrayShell.h"
+#include "PanelFixture.h"
 
 Q_IMPORT_QML_PLUGIN(TornivoPlugin)
 
 namespace tornivo::app {
 namespace {
-
-using namespace tornivo::test;
-
-class RecordingPlayer : public SoundPlayer {
-  public:
-    explicit RecordingPlayer(std::vector<SoundCue>& played) : played_(played) {}
-    void play(SoundCue cue, const char*) override { played_.push_back(cue); }
-    void cancel(SoundCue) override {}
-
-  private:
-    std::vector<SoundCue>& played_;
-};
-
-// Every shared object the views use, on a temporary home, in English; the panel loaded as the
-// application loads it, every QML warning recorded.
-class PanelTest : public ::testing::Test {
-  protected:
-    TempHome home;
-    std::shared_ptr<PreferencesStore> store = [this] {
-        auto s = std::make_shared<PreferencesStore>(home.layout().settingsFile);
-        s->set(LocalizationManager::kKey, "en");
-        return s;
-    }();
-    LocalizationManager l10n{*store};
-    ThemeManager theme{*store};
-    std::vector<SoundCue> played;
-    AppState state{home.layout(), store};
-    SoundManager sound{[this] { return state.soundEnabled(); },
-                       std::make_unique<RecordingPlayer>(played)};
-    TrayDetector noTray{[] { return false; }};
-    TrayShell shell{state, noTray};
-    QQmlApplicationEngine engine;
-    QStringList warnings;
-
-    void SetUp() override {
-        LocalizationManager::setShared(&l10n);
-        ThemeManager::setShared(&theme);
-        SoundManager::setShared(&sound);
-        AppState::setInstance(&state);
-        TrayShell::setInstance(&shell);
-        state.setCuePlayer(sound.cuePlayer());
-        l10n.attach(&engine);
-        engine.addImportPath(QStringLiteral("qrc:/"));
-        QObject::connect(&engine, &QQmlEngine::warnings, [this](const QList<QQmlError>& list) {
-            for (const auto& w : list) warnings << w.toString();
-        });
-    }
-    void TearDown() override {
-        EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
-        TrayShell::setInstance(nullptr);
-        AppState::setInstance(nullptr);
-        SoundManager::setShared(nullptr);
-        ThemeManager::setShared(nullptr);
-        LocalizationManager::setShared(nullptr);
-    }
-
-    // The panel, shown offscreen.
-    QQuickWindow* openPanel() {
-        engine.load(QUrl(QStringLiteral("qrc:/Tornivo/PopoverRootView.qml")));
-        auto* panel = engine.rootObjects().isEmpty()
-                          ? nullptr
-                          : qobject_cast<QQuickWindow*>(engine.rootObjects().first());
-        if (!panel) return nullptr;
-        panel->show();
-        return QTest::qWaitForWindowExposed(panel) ? panel : nullptr;
-    }
-    // One view made from QML text.
-    std::unique_ptr<QQuickItem> make(const QByteArray& qml) {
-        QQmlComponent component(&engine);
-        component.setData("import QtQuick\nimport Tornivo\n" + qml, QUrl("qrc:/PanelTestView.qml"));
-        std::unique_ptr<QQuickItem> item(qobject_cast<QQuickItem*>(component.create()));
-        EXPECT_TRUE(item) << component.errorString().toStdString();
-        return item;
-    }
-    // The item of that name below `root`, along the visual tree (items made by a Repeater have
-    // no QObject parent to be found by).
-    static QQuickItem* find(QObject* root, const char* name) {
-        auto* window = qobject_cast<QQuickWindow*>(root);
-        QQuickItem* item = window ? window->contentItem() : qobject_cast<QQuickItem*>(root);
-        if (!item) return nullptr;
-        for (QQuickItem* child : item->childItems()) {
-            if (child->objectName() == QLatin1String(name)) return child;
-            if (QQuickItem* found = find(child, name)) return found;
-        }
-        return nullptr;
-    }
-    static void click(QQuickWindow* window, QQuickItem* item) {
-        ASSERT_TRUE(item && item->isVisible());
-        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier,
-                          item->mapToScene({item->width() / 2, item->height() / 2}).toPoint());
-    }
-};
 
 TEST_F(PanelTest, ScanShowsBothRowsAndCleanRemovesTheJunk) {
     const Path junk = writeFile(home.layout().cacheHome / "org.example.Editor/cache.db", 200000);
