@@ -39,7 +39,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qml6-module-qtqml, qml6-module-qtqml-workerscript, qml6-module-qtquick, \
 qml6-module-qtquick-window, qml6-module-qtquick-controls, qml6-module-qtquick-templates, \
-qml6-module-qtquick-layouts, qml6-module-qt5compat-graphicaleffects, libqt6svg6")
+qml6-module-qtquick-layouts, qml6-module-qtquick-shapes, qml6-module-qt5compat-graphicaleffects, libqt6svg6")
 # The password prompt of the maintenance tasks and the sound cues; the rest works without them.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pkexec, sound-theme-freedesktop")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

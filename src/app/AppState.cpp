@@ -60,11 +60,61 @@ AppState::AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObje
     connect(installerFiles_, &QAbstractItemModel::rowsRemoved, this, &AppState::suggestionsChanged);
     connect(installerFiles_, &QAbstractItemModel::dataChanged, this, &AppState::suggestionsChanged);
 
+    // Progress is read a few times a second rather than sent with every file.
+    progressTimer_.setInterval(250);
+    connect(&progressTimer_, &QTimer::timeout, this, &AppState::readProgress);
+
     schedule_->start();
 }
 
 AppState::~AppState() {
     if (g_instance == this) g_instance = nullptr;
+    // Whatever still runs stops at its next mark, so that the workers (which their executors
+    // wait for as they go) are free within a blink and quitting never waits for a long walk.
+    for (auto& [section, operation] : operations_) operation.stop.request_stop();
+    schedule_->cancel();
+}
+
+// --- Long work ---
+
+AppState::Operation AppState::start(Section section) {
+    Operation operation;
+    operations_[section] = operation;
+    if (!progressTimer_.isActive()) progressTimer_.start();
+    return operation;
+}
+
+void AppState::finish(Section section, const std::stop_source& stop) {
+    auto it = operations_.find(section);
+    if (it == operations_.end() || it->second.stop != stop) return;  // a newer one runs
+    operations_.erase(it);
+    if (operations_.empty()) progressTimer_.stop();
+    readProgress();
+}
+
+void AppState::readProgress() {
+    QVariantMap progress;
+    for (const auto& [section, operation] : operations_) {
+        const ScanProgress p = operation.progress->read();
+        const auto raw = rawValue(section);
+        progress[QString::fromUtf8(raw.data(), static_cast<qsizetype>(raw.size()))] =
+            QVariantMap{{"files", QVariant::fromValue<qint64>(p.files)},
+                        {"folder", QString::fromStdString(displayText(std::string_view(p.folder)))},
+                        {"bytesDone", QVariant::fromValue<qint64>(p.bytesHashed)},
+                        {"bytesTotal", QVariant::fromValue<qint64>(p.bytesToHash)}};
+    }
+    if (progress == progress_) return;
+    progress_ = std::move(progress);
+    emit progressChanged();
+}
+
+void AppState::cancel(Section section) {
+    auto it = operations_.find(section);
+    if (it != operations_.end()) it->second.stop.request_stop();
+}
+
+void AppState::cancel(const QString& section) {
+    if (auto s = fromRawValue<Section>(section.toStdString())) cancel(*s);
 }
 
 void AppState::setInstance(AppState* state) {
@@ -138,16 +188,21 @@ void AppState::runQuickScan() {
     assign(isScanning_, true, &AppState::isScanningChanged);
     assign(lastFreed_, std::optional<ByteCount>(), &AppState::lastFreedChanged);
     play(SoundCue::scanStart);
+    const Operation operation = start(Section::clean);
     quickClean_
-        .run([protection = exclusions_->protection()](QuickCleanEngine& engine) {
-            return findJunk(engine, protection);
+        .run([protection = exclusions_->protection(), stop = operation.stop.get_token(),
+              progress = operation.callback()](QuickCleanEngine& engine) {
+            return findJunk(engine, protection, stop, progress);
         })
-        .then(this, [this](JunkScan scan) {
-            publishReport(Section::clean, std::move(scan.report));
-            ScanResult result{std::move(scan.items), now_()};
-            const bool found = result.totalSize() >= 1;
-            setScanResult(std::move(result));
-            if (found) play(SoundCue::scanDone);
+        .then(this, [this, stop = operation.stop](JunkScan scan) {
+            finish(Section::clean, stop);
+            if (!stop.stop_requested()) {  // stopped: the earlier result stays
+                publishReport(Section::clean, std::move(scan.report));
+                ScanResult result{std::move(scan.items), now_()};
+                const bool found = result.totalSize() >= 1;
+                setScanResult(std::move(result));
+                if (found) play(SoundCue::scanDone);
+            }
             assign(isScanning_, false, &AppState::isScanningChanged);
         });
 }
@@ -174,11 +229,12 @@ void AppState::runClean() {
             }
             assign(isCleaning_, true, &AppState::isCleaningChanged);
             play(SoundCue::removeStart);
+            const Operation operation = start(Section::clean);
             quickClean_
-                .run([plan = std::move(plan)](QuickCleanEngine& engine) {
-                    return cleanJunk(engine, plan);
-                })
-                .then(this, [this](RemovalOutcome outcome) {
+                .run([plan = std::move(plan), stop = operation.stop.get_token()](
+                         QuickCleanEngine& engine) { return cleanJunk(engine, plan, stop); })
+                .then(this, [this, stop = operation.stop](RemovalOutcome outcome) {
+                    finish(Section::clean, stop);
                     assign(lastFreed_, std::optional<ByteCount>(outcome.freed),
                            &AppState::lastFreedChanged);
                     publishOutcome(Section::clean, std::move(outcome));

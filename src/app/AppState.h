@@ -7,14 +7,17 @@
 #include <QtQml/qqmlregistration.h>
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
 #include <QUrl>
 #include <QVariant>
 
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <set>
+#include <stop_token>
 
 #include "DeveloperResultView.h"
 #include "Exclusions.h"
@@ -126,6 +129,11 @@ class AppState : public QObject {
     // left alone, each a sentence), unread (count of folders not read), folders (the first of
     // them, as text)}.
     Q_PROPERTY(QVariantMap unread READ unreadList NOTIFY unreadChanged)
+    // How far each busy section's long work has come, by section id, read a few times a second:
+    // {files (seen), folder (being read), bytesDone, bytesTotal (compared of those to compare
+    // for duplicates; written of those to write for the shredder)}. A section that is not busy
+    // has no entry.
+    Q_PROPERTY(QVariantMap progress READ progressList NOTIFY progressChanged)
 
   public:
     AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObject* parent = nullptr);
@@ -225,6 +233,13 @@ class AppState : public QObject {
     UpdateChecker* updates() const { return updates_; }
 
     // The last removal of a section and what its last scan could not read.
+    // Stops whatever the section is busy with (a scan, a clean, an inspection, a shred). A
+    // stopped scan leaves the earlier result and lowers the busy flag; a stopped removal ends
+    // between items and publishes the outcome of what it did.
+    void cancel(Section section);
+    Q_INVOKABLE void cancel(const QString& section);
+    QVariantMap progressList() const { return progress_; }
+
     const RemovalOutcome* lastOutcome(Section section) const;
     const ScanReport* lastReport(Section section) const;
     QVariantMap outcomeList() const;
@@ -404,6 +419,7 @@ class AppState : public QObject {
     void lastShredOutcomeChanged();
     void outcomesChanged();
     void unreadChanged();
+    void progressChanged();
     // A move of an X-Ray file to the Trash is over; whether the file went.
     void diskFileTrashed(bool moved);
 
@@ -464,6 +480,37 @@ class AppState : public QObject {
     ShredStrength shredStrength_ = ShredStrength::quick;
     bool isShredding_ = false;
     std::optional<ShredOutcome> lastShredOutcome_;
+    // Long work of a section: what stops it, and where its progress is left for the timer.
+    struct ProgressSlot {
+        std::mutex mutex;
+        ScanProgress latest;
+        void set(const ScanProgress& p) {
+            std::lock_guard lock(mutex);
+            latest = p;
+        }
+        ScanProgress read() {
+            std::lock_guard lock(mutex);
+            return latest;
+        }
+    };
+    struct Operation {
+        std::stop_source stop;
+        std::shared_ptr<ProgressSlot> progress = std::make_shared<ProgressSlot>();
+        // Hears the work's progress on any thread; only stores it.
+        ScanProgressCallback callback() const {
+            return [slot = progress](const ScanProgress& p) { slot->set(p); };
+        }
+    };
+    // Starts a section's long work (a stop asked for earlier work of the section does not
+    // reach it); the progress timer runs while any is under way.
+    Operation start(Section section);
+    // The work with this stop source is over; its progress is no longer shown.
+    void finish(Section section, const std::stop_source& stop);
+    void readProgress();
+    std::map<Section, Operation> operations_;
+    QTimer progressTimer_;
+    QVariantMap progress_;
+
     std::map<Section, RemovalOutcome> outcomes_;
     std::map<Section, ScanReport> reports_;
     bool cleanPlanned_ = false;    // a junk clean is being planned: a second one waits its turn

@@ -10,20 +10,26 @@ void AppState::runDeveloperScan() {
     assign(isScanningDev_, true, &AppState::isScanningDevChanged);
     assign(lastDevFreed_, std::optional<ByteCount>(), &AppState::lastDevFreedChanged);
     play(SoundCue::scanStart);
+    const Operation operation = start(Section::developer);
     developerClean_
-        .run([days = developerProtectionDays_, now = now_(),
-              protection = exclusions_->protection()](DeveloperCleanEngine& engine) {
+        .run([days = developerProtectionDays_, now = now_(), protection = exclusions_->protection(),
+              stop = operation.stop.get_token(),
+              progress = operation.callback()](DeveloperCleanEngine& engine) {
             ScanReport report;
-            auto result = findBuildOutputs(engine, days, now, protection, {}, &report);
+            auto result = findBuildOutputs(engine, days, now, protection, progress, &report, stop);
             return std::make_pair(std::move(result), std::move(report));
         })
-        .then(this, [this](std::pair<DeveloperScanResult, ScanReport> found) {
-            publishReport(Section::developer, std::move(found.second));
-            const bool cleanable = found.first.cleanableSize() > 0;
-            setDeveloperResult(std::move(found.first));
-            if (cleanable) play(SoundCue::scanDone);
-            assign(isScanningDev_, false, &AppState::isScanningDevChanged);
-        });
+        .then(this,
+              [this, stop = operation.stop](std::pair<DeveloperScanResult, ScanReport> found) {
+                  finish(Section::developer, stop);
+                  if (!stop.stop_requested()) {  // stopped: the earlier result stays
+                      publishReport(Section::developer, std::move(found.second));
+                      const bool cleanable = found.first.cleanableSize() > 0;
+                      setDeveloperResult(std::move(found.first));
+                      if (cleanable) play(SoundCue::scanDone);
+                  }
+                  assign(isScanningDev_, false, &AppState::isScanningDevChanged);
+              });
 }
 
 void AppState::toggleDeveloperProject(const DeveloperProject& project) {
@@ -50,12 +56,14 @@ void AppState::runDeveloperClean() {
     if (!developerResult_) return;
     assign(isScanningDev_, true, &AppState::isScanningDevChanged);
     play(SoundCue::removeStart);
+    const Operation operation = start(Section::developer);
     developerClean_
-        .run([projects = developerResult_->projects,
-              protection = exclusions_->protection()](DeveloperCleanEngine& engine) {
-            return cleanBuildOutputs(engine, projects, protection);
+        .run([projects = developerResult_->projects, protection = exclusions_->protection(),
+              stop = operation.stop.get_token()](DeveloperCleanEngine& engine) {
+            return cleanBuildOutputs(engine, projects, protection, stop);
         })
-        .then(this, [this](RemovalOutcome outcome) {
+        .then(this, [this, stop = operation.stop](RemovalOutcome outcome) {
+            finish(Section::developer, stop);
             assign(lastDevFreed_, std::optional<ByteCount>(outcome.freed),
                    &AppState::lastDevFreedChanged);
             publishOutcome(Section::developer, std::move(outcome));

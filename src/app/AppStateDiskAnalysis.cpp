@@ -21,15 +21,26 @@ void AppState::runDiskAnalysis() {
             assign(analysisFolder_, QString::fromStdString(displayText(std::string_view(folder))),
                    &AppState::analysisFolderChanged);
         });
+    const Operation operation = start(Section::xray);
     diskAnalyzer_
-        .run([progress, now = now_(), protection = exclusions_->protection()](
-                 DiskAnalyzer& engine) { return analyzeDisk(engine, protection, progress, now); })
-        .then(this, [this](Findings<DiskCategory> found) {
-            publishReport(Section::xray, std::move(found.report));
-            // Protected files leave the lists; the totals keep what the walk counted.
-            diskCategories_->replace(std::move(found.records));
-            publishDiskFiles();
-            emit diskCategoriesChanged();
+        .run([progress, now = now_(), protection = exclusions_->protection(),
+              stop = operation.stop.get_token(),
+              slot = operation.callback()](DiskAnalyzer& engine) {
+            auto both = [&](std::int64_t files, const std::string& folder) {
+                progress(files, folder);
+                slot({files, folder, 0, 0});
+            };
+            return analyzeDisk(engine, protection, both, now, stop);
+        })
+        .then(this, [this, stop = operation.stop](Findings<DiskCategory> found) {
+            finish(Section::xray, stop);
+            if (!stop.stop_requested()) {  // stopped: the earlier result stays
+                publishReport(Section::xray, std::move(found.report));
+                // Protected files leave the lists; the totals keep what the walk counted.
+                diskCategories_->replace(std::move(found.records));
+                publishDiskFiles();
+                emit diskCategoriesChanged();
+            }
             assign(isAnalyzing_, false, &AppState::isAnalyzingChanged);
         });
 }

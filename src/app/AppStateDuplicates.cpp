@@ -19,15 +19,21 @@ const DuplicateGroup* findGroup(const std::vector<DuplicateGroup>& groups, const
 void AppState::runDuplicateScan() {
     assign(isFindingDuplicates_, true, &AppState::isFindingDuplicatesChanged);
     play(SoundCue::scanStart);
+    const Operation operation = start(Section::duplicates);
     duplicateFinder_
-        .run([layout = layout_, protection = exclusions_->protection()](DuplicateFinder& finder) {
-            return findDuplicates(finder, layout, {}, protection);
+        .run([layout = layout_, protection = exclusions_->protection(),
+              stop = operation.stop.get_token(),
+              progress = operation.callback()](DuplicateFinder& finder) {
+            return findDuplicates(finder, layout, {}, protection, progress, stop);
         })
-        .then(this, [this](DuplicateFindings found) {
-            publishReport(Section::duplicates, std::move(found.report));
-            duplicateGroups_->replace(std::move(found.groups));
-            emit duplicateGroupsChanged();
-            if (!duplicateGroups().empty()) play(SoundCue::scanDone);
+        .then(this, [this, stop = operation.stop](DuplicateFindings found) {
+            finish(Section::duplicates, stop);
+            if (!stop.stop_requested()) {  // stopped: the earlier result stays
+                publishReport(Section::duplicates, std::move(found.report));
+                duplicateGroups_->replace(std::move(found.groups));
+                emit duplicateGroupsChanged();
+                if (!duplicateGroups().empty()) play(SoundCue::scanDone);
+            }
             assign(isFindingDuplicates_, false, &AppState::isFindingDuplicatesChanged);
         });
 }
@@ -36,12 +42,15 @@ void AppState::resolveDuplicates(std::vector<std::pair<DuplicateGroup, Path>> ch
                                  bool everyGroup) {
     if (choices.empty()) return;
     if (everyGroup) play(SoundCue::removeStart);
+    const Operation operation = start(Section::duplicates);
     duplicateFinder_
         .run([choices = std::move(choices), layout = layout_,
-              protection = exclusions_->protection()](DuplicateFinder& finder) {
-            return keepOneCopy(finder, layout, choices, protection);
+              protection = exclusions_->protection(),
+              stop = operation.stop.get_token()](DuplicateFinder& finder) {
+            return keepOneCopy(finder, layout, choices, protection, stop);
         })
-        .then(this, [this, everyGroup](DuplicatesOutcome outcome) {
+        .then(this, [this, everyGroup, stop = operation.stop](DuplicatesOutcome outcome) {
+            finish(Section::duplicates, stop);
             // A group whose kept copy is gone or changed keeps all of its copies and stays.
             duplicateGroups_->removeIf([&](const DuplicateGroup& g) {
                 return std::find(outcome.resolved.begin(), outcome.resolved.end(), g.id) !=

@@ -44,7 +44,8 @@ void AppState::removeSelectedInstallers() {
     installerScanner_
         .run([files = installerFiles(),
               protection = exclusions_->protection()](InstallerScanner& engine) {
-            // A folder protected since the scan keeps its files.
+            // A folder protected since the scan keeps its files. A few files at the top of two
+            // folders: over before anyone could stop it.
             return trashInstallers(engine, files, protection);
         })
         .then(this, [this, ticked = std::move(ticked)](RemovalOutcome outcome) {

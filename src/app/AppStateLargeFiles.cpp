@@ -9,15 +9,23 @@ namespace tornivo::app {
 void AppState::runLargeFileScan() {
     assign(isFindingLarge_, true, &AppState::isFindingLargeChanged);
     play(SoundCue::scanStart);
+    const Operation operation = start(Section::large);
     largeScanner_
-        .run([now = now_(), protection = exclusions_->protection()](LargeFileScanner& engine) {
-            return findLargeFiles(engine, kLargeFileMinSize, kLargeFileMonths, now, protection);
+        .run([now = now_(), protection = exclusions_->protection(),
+              stop = operation.stop.get_token(),
+              progress = operation.callback()](LargeFileScanner& engine) {
+            return findLargeFiles(engine, kLargeFileMinSize, kLargeFileMonths, now, protection,
+                                  progress, stop);
         })
-        .then(this, [this](Findings<LargeFile> found) {
-            publishReport(Section::large, std::move(found.report));
-            largeFiles_->replace(std::move(found.records));  // earlier ticks go with the old list
-            emit largeFilesChanged();
-            if (!largeFiles().empty()) play(SoundCue::scanDone);
+        .then(this, [this, stop = operation.stop](Findings<LargeFile> found) {
+            finish(Section::large, stop);
+            if (!stop.stop_requested()) {  // stopped: the earlier result stays
+                publishReport(Section::large, std::move(found.report));
+                // Earlier ticks go with the old list.
+                largeFiles_->replace(std::move(found.records));
+                emit largeFilesChanged();
+                if (!largeFiles().empty()) play(SoundCue::scanDone);
+            }
             assign(isFindingLarge_, false, &AppState::isFindingLargeChanged);
         });
 }
@@ -40,13 +48,16 @@ void AppState::removeSelectedLargeFiles() {
     for (const auto& f : largeFiles())
         if (f.isSelected) ticked.insert(f.id);
     play(SoundCue::removeStart);
+    const Operation operation = start(Section::large);
     largeScanner_
-        .run([files = largeFiles(),
-              protection = exclusions_->protection()](LargeFileScanner& engine) {
+        .run([files = largeFiles(), protection = exclusions_->protection(),
+              stop = operation.stop.get_token()](LargeFileScanner& engine) {
             // A folder protected since the scan keeps its files.
-            return trashLargeFiles(engine, files, protection);
+            return trashLargeFiles(engine, files, protection, stop);
         })
-        .then(this, [this, ticked = std::move(ticked)](RemovalOutcome outcome) {
+        .then(this, [this, ticked = std::move(ticked),
+                     stop = operation.stop](RemovalOutcome outcome) {
+            finish(Section::large, stop);
             // The records that were ticked when the removal started, moved or not: a later scan
             // shows again what stayed on disk, and the outcome says what and why. All of them
             // stay listed when nothing could be attempted.

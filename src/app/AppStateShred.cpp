@@ -40,12 +40,26 @@ void AppState::runSecureEmptyTrash() {
     if (trashItems().empty()) return;
     setIsShredding(true);
     play(SoundCue::shredStart);
+    const Operation operation = start(Section::shred);
     secureEraser_
         .run([listed = trashContents_, passes = shredStrengthPasses(),
-              protection = exclusions_->protection()](SecureEraser& engine) {
-            return shredTrash(engine, listed, passes, protection);
+              protection = exclusions_->protection(), stop = operation.stop.get_token(),
+              slot = operation.callback()](SecureEraser& engine) {
+            // The bytes written, of all the passes will write.
+            struct Written : ShredObserver {
+                ScanProgress progress;
+                ScanProgressCallback report;
+                void wrote(const Path&, int, ByteCount, ByteCount length) override {
+                    progress.bytesHashed += length;
+                    report(progress);
+                }
+            } written;
+            written.progress.bytesToHash = listed.totalBytes * passes;
+            written.report = slot;
+            return shredTrash(engine, listed, passes, protection, &written, stop);
         })
-        .then(this, [this](ShredOutcome outcome) {
+        .then(this, [this, stop = operation.stop](ShredOutcome outcome) {
+            finish(Section::shred, stop);
             RemovalOutcome removal;
             removal.done = outcome.count;
             removal.left = outcome.left;

@@ -43,14 +43,18 @@ void AppState::setUninstallTarget(std::optional<UninstallTarget> target) {
 void AppState::inspectApp(const Path& appURL) {
     assign(isInspecting_, true, &AppState::isInspectingChanged);
     forgetOutcome(Section::uninstall);
+    const Operation operation = start(Section::uninstall);
     uninstaller_
-        .run([appURL, protection = exclusions_->protection()](UninstallerEngine& engine) {
+        .run([appURL, protection = exclusions_->protection(),
+              stop = operation.stop.get_token()](UninstallerEngine& engine) {
             // Protected folders keep the application's own files too (an AppImage kept in a
             // protected folder stays where it is).
-            return inspectApplication(engine, appURL, protection);
+            return inspectApplication(engine, appURL, protection, stop);
         })
-        .then(this, [this](UninstallTarget plan) {
-            setUninstallTarget(std::move(plan));
+        .then(this, [this, stop = operation.stop](UninstallTarget plan) {
+            finish(Section::uninstall, stop);
+            // Stopped, the plan is incomplete: none is shown.
+            if (!stop.stop_requested()) setUninstallTarget(std::move(plan));
             assign(isInspecting_, false, &AppState::isInspectingChanged);
         });
 }

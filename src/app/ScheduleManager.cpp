@@ -119,7 +119,7 @@ void ScheduleManager::tick() {
     lastRun_ = now;
     store_.set(kLastRunKey, toDateTime(now).toString(Qt::ISODateWithMs).toStdString());
     emit lastRunChanged();
-    engine_.run([](QuickCleanEngine& engine) { return engine.scan(); })
+    engine_.run([stop = stop_.get_token()](QuickCleanEngine& engine) { return engine.scan(stop); })
         .then(this, [this](JunkScan scan) { finishWithScan(std::move(scan)); });
 }
 
@@ -139,9 +139,9 @@ void ScheduleManager::finishWithScan(JunkScan scan) {
     // and run on the junk engine's worker.
     engine_
         .run([items = result.items, protection = protection_ ? protection_() : ProtectedFolders(),
-              running = runningApps_](QuickCleanEngine& engine) {
+              running = runningApps_, stop = stop_.get_token()](QuickCleanEngine& engine) {
             const JunkCleanPlan plan = planJunkClean(items, protection, running());
-            return cleanJunk(engine, plan);
+            return cleanJunk(engine, plan, stop);
         })
         .then(this, [this, report](RemovalOutcome outcome) {
             if (outcome.refused || outcome.done == 0) return report();

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <optional>
+#include <stop_token>
 
 #include "SerialExecutor.h"
 #include "engines/QuickCleanEngine.h"
@@ -82,6 +83,8 @@ class ScheduleManager : public QObject {
     bool isStarted() const { return timer_.isActive(); }
     // One check: when a run is due, scan, then clean or report.
     void tick();
+    // Stops a run under way at its next mark, for good (the application is quitting).
+    void cancel() { stop_.request_stop(); }
 
     // Seams for tests.
     void setClock(std::function<TimePoint()> clock) { now_ = std::move(clock); }
@@ -106,6 +109,7 @@ class ScheduleManager : public QObject {
     bool autoClean_ = false;
     std::optional<TimePoint> lastRun_;
     SerialExecutor<QuickCleanEngine>& engine_;
+    std::stop_source stop_;
     QTimer timer_;
     std::function<TimePoint()> now_;
     std::function<RunningApps::Map()> runningApps_;

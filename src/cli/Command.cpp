@@ -68,6 +68,8 @@ const char* reasonText(LeftReason reason) {
             return "on another file system";
         case LeftReason::noTrash:
             return "no Trash could take it";
+        case LeftReason::stopped:
+            return "stopped before it was reached";
         case LeftReason::failed:
             break;
     }

@@ -13,28 +13,17 @@
 #include "engines/UninstallerEngine.h"
 #include "platform/ByteFormatter.h"
 #include "platform/LocaleFormat.h"
+#include "platform/PathText.h"
 #include "workflows/FileWorkflows.h"
 
 namespace tornivo::cli {
 
 namespace {
 
-bool isUtf8(std::string_view text) {
-    const auto length = static_cast<std::int32_t>(text.size());
-    if (static_cast<std::size_t>(length) != text.size()) return false;
-    std::int32_t at = 0;
-    while (at < length) {
-        UChar32 c;
-        U8_NEXT(text.data(), at, length, c);
-        if (c < 0) return false;
-    }
-    return true;
-}
-
 // The name with its case folded, as ICU folds it; nothing for bytes that are not UTF-8, which
 // only ever match themselves.
 std::optional<icu::UnicodeString> folded(std::string_view name) {
-    if (!isUtf8(name)) return std::nullopt;
+    if (!isValidUtf8(name)) return std::nullopt;
     icu::UnicodeString text = icu::UnicodeString::fromUTF8(name);
     text.foldCase();
     return text;

@@ -170,7 +170,7 @@ TEST_F(DuplicateFinderTest, ANameThatIsNotUtf8IsFoundHashedAndTrashedByItsBytes)
 }
 
 TEST_F(DuplicateFinderTest, ACopyMovesOnlyWhileItIsTheFileThatWasHashedInItsFolder) {
-    for (const char* name : {"keep", "same", "resized", "linked", "replaced"})
+    for (const char* name : {"keep", "same", "resized", "linked", "replaced", "rewritten"})
         writeFile(a / name, 100, 'd');
     writeFile(b / "moved-away", 100, 'd');
     auto groups = scan();
@@ -178,6 +178,8 @@ TEST_F(DuplicateFinderTest, ACopyMovesOnlyWhileItIsTheFileThatWasHashedInItsFold
     writeFile(a / "resized", 101, 'd');
     std::filesystem::remove(a / "linked");
     makeSymlink(a / "keep", a / "linked");
+    writeFile(a / "rewritten", 100, 'r');  // same length, other bytes
+    setTimes(a / "rewritten", Clock::now(), Clock::now() + std::chrono::seconds(5));
     writeFile(dir / "fresh", 100, 'd');
     std::filesystem::rename(dir / "fresh", a / "replaced");  // same bytes, another file
     // A folder swapped for a link to one holding the same names: nothing out there moves.
@@ -189,9 +191,10 @@ TEST_F(DuplicateFinderTest, ACopyMovesOnlyWhileItIsTheFileThatWasHashedInItsFold
     const auto outcome = anySize.removeCopies(groups[0], a / "keep", trash);
     ASSERT_TRUE(outcome);
     EXPECT_EQ(outcome->freed, 100) << "only \"same\" goes";
-    EXPECT_EQ(outcome->count(LeftReason::changed), 4)
+    EXPECT_EQ(outcome->count(LeftReason::changed), 5)
+
         << "each copy that changed stays, and says so";
-    for (const char* left : {"keep", "resized", "linked", "replaced"})
+    for (const char* left : {"keep", "resized", "linked", "replaced", "rewritten"})
         EXPECT_TRUE(test::exists(a / left)) << left;
     EXPECT_FALSE(test::exists(a / "same"));
     EXPECT_TRUE(test::exists(outside / "moved-away"));

@@ -119,6 +119,26 @@ TEST_P(QuickCleanEngineTest, CleanNeverReachesOutsideTheItemsWhateverLinksTheyHo
     EXPECT_TRUE(test::exists(home / "Documents/notes.txt"));
 }
 
+TEST_P(QuickCleanEngineTest, AnEntryReplacedSinceTheScanStaysAndALinkGoesAsALink) {
+    writeFile(caches() / "app/data", 20000);
+    const Path target = writeText(home / "Documents/kept-by-a-link.txt", "mine");
+    // A long target takes a block of its own, so the link is listed like any item.
+    const Path link =
+        makeSymlink(home / "Documents" / std::string(100, 'x') / ".." / "kept-by-a-link.txt",
+                    caches() / "link");
+    const auto items = engine().scan().items;
+    ASSERT_EQ(urls(items).size(), 2u) << "the link is listed";
+    std::filesystem::remove_all(caches() / "app");
+    writeFile(caches() / "app/data", 20000);  // another folder of the same name
+
+    const RemovalOutcome outcome = engine().clean(items);
+    EXPECT_EQ(outcome.done, 1);
+    EXPECT_EQ(outcome.left, (std::vector<LeftItem>{{caches() / "app", LeftReason::changed}}));
+    EXPECT_TRUE(test::exists(caches() / "app/data"));
+    EXPECT_FALSE(test::exists(link));
+    EXPECT_EQ(readText(target), "mine");
+}
+
 TEST_P(QuickCleanEngineTest, CleanRefusesItemsThatAreNotDirectEntriesOfAJunkRoot) {
     writeFile(home / "Documents/precious", 20000);
     writeFile(caches() / "app/nested", 20000);

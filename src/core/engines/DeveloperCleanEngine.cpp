@@ -38,8 +38,6 @@ namespace {
 // to another disk; nothing below them is ever reached through one.
 constexpr int kRootFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 
-using Descriptor = UniqueFd;
-
 // --- What counts as a build output ----------------------------------------------------------
 
 // The marker files that make a folder of a given name a regenerable output when one of them
@@ -178,7 +176,7 @@ class ProjectFinder {
     // CMakeLists.txt beside the folder and CMakeCache.txt inside it.
     static bool isCMakeBuild(const TreeWalker::Entry& e) {
         if (!isRegularFile(e.dirfd, "CMakeLists.txt")) return false;
-        Descriptor folder(openListedDirectory(e.dirfd, e.name, e.status));
+        UniqueFd folder(openListedDirectory(e.dirfd, e.name, e.status));
         return folder && isRegularFile(folder.get(), "CMakeCache.txt");
     }
 
@@ -302,7 +300,7 @@ class TrackedOutputs {
         if (!st) return std::nullopt;
         if (st->isDirectory()) return dotGit;
         if (!st->isRegular()) return std::nullopt;
-        Descriptor fd(::open(dotGit.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        UniqueFd fd(::open(dotGit.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
         if (!fd) return std::nullopt;
         char buffer[4096];
         const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
@@ -411,7 +409,7 @@ TimePoint DeveloperCleanEngine::latestActivity(const Path& location) {
     TimePoint latest{};
     if (auto st = statEntry(AT_FDCWD, location.c_str()); st && st->modificationTime)
         latest = *st->modificationTime;
-    Descriptor fd(::open(location.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    UniqueFd fd(::open(location.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (!fd) return latest;
     DirectoryReader reader;
     reader.reset(fd.get());
@@ -430,35 +428,35 @@ TimePoint DeveloperCleanEngine::protectionCutoff(int protectionDays, TimePoint n
     return now - std::chrono::duration_cast<Clock::duration>(window);
 }
 
-Descriptor DeveloperCleanEngine::openRoot(const Path& folder, ScanReport* report) const {
+UniqueFd DeveloperCleanEngine::openRoot(const Path& folder, ScanReport* report) const {
     // Checked as LayoutRoots.h says: the walk for projects may start at the home itself, a
     // folder of outputs may not be the home or any other folder of the layout.
     auto opened = LayoutRoots(layout_).open(
         folder, layout_.findsProjectsByWalking ? RootRole::projects : RootRole::outputs);
     if (auto* problem = std::get_if<RootProblem>(&opened)) {
         if (report && problem->reason != RootRefusal::missing) report->refused.push_back(*problem);
-        return Descriptor();
+        return UniqueFd();
     }
     return std::move(std::get<CheckedRoot>(opened).fd);
 }
 
 std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::findBuildOutputs() const {
     ProgressMeter silent{ScanProgressCallback()};
-    return findBuildOutputs(silent, nullptr);
+    return findBuildOutputs(silent, nullptr, {});
 }
 
 std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::findBuildOutputs(
-    ProgressMeter& meter, ScanReport* report) const {
+    ProgressMeter& meter, ScanReport* report, const std::stop_token& stop) const {
     std::vector<BuildOutput> outputs;
     std::set<std::pair<std::uint64_t, std::uint64_t>> seen;  // roots may overlap
     for (const Path& folder : layout_.buildOutputFolders) {
         std::vector<BuildOutput> part;
         meter.enter(folderName(folder));
         if (layout_.findsProjectsByWalking) {
-            part = walkForProjects(folder, meter, report);
+            part = walkForProjects(folder, meter, report, stop);
         } else {
             // Every direct child that is not hidden, not a link and not another mount.
-            Descriptor fd = openRoot(folder, report);
+            UniqueFd fd = openRoot(folder, report);
             auto rootStatus = fd ? statDescriptor(fd.get()) : std::nullopt;
             if (!rootStatus) continue;
             std::vector<std::string> names;
@@ -483,12 +481,12 @@ std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::findBuildOu
 }
 
 std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::walkForProjects(
-    const Path& root, ProgressMeter& meter, ScanReport* report) const {
+    const Path& root, ProgressMeter& meter, ScanReport* report, const std::stop_token& stop) const {
     const std::string rootText = normalText(root);
-    Descriptor fd = openRoot(root, report);
+    UniqueFd fd = openRoot(root, report);
     if (!fd) return {};
-    auto finders = parallelTreeWalk(fd.get(), Path(rootText), threads_,
-                                    [&] { return ProjectFinder(rootText, meter); });
+    auto finders = parallelTreeWalk(
+        fd.get(), Path(rootText), threads_, [&] { return ProjectFinder(rootText, meter); }, stop);
     std::vector<Found> found;
     for (auto& finder : finders) {
         finder.flush();
@@ -529,22 +527,23 @@ std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::walkForProj
 
 DeveloperScanResult DeveloperCleanEngine::scan(int protectionDays, TimePoint now,
                                                const ScanProgressCallback& progress,
-                                               ScanReport* report) const {
+                                               ScanReport* report, std::stop_token stop) const {
     const TimePoint cutoff = protectionCutoff(protectionDays, now);
     ProgressMeter meter(progress);
     DeveloperScanResult result;
     if (report) *report = {};
-    for (auto& output : findBuildOutputs(meter, report)) {
+    for (auto& output : findBuildOutputs(meter, report, stop)) {
+        if (stop.stop_requested()) break;
         // Measured where it was found, and only while it is still the folder that was found.
         const Path parent = output.folder.parent_path();
         const std::string name = output.folder.filename().native();
         meter.enter(output.name);
-        Descriptor fd(::open(parent.c_str(), kRootFlags));
+        UniqueFd fd(::open(parent.c_str(), kRootFlags));
         auto folderSt = fd ? statDescriptor(fd.get()) : std::nullopt;
         auto st = folderSt ? statEntry(fd.get(), name.c_str()) : std::nullopt;
         if (!st || st->dev != output.device || st->ino != output.inode) continue;
         const ByteCount size = st->isDirectory() ? FileSystemHelper::directorySize(
-                                                       fd.get(), name.c_str(), output.folder)
+                                                       fd.get(), name.c_str(), output.folder, stop)
                                                  : st->allocatedSize;
         if (size <= 0) continue;
         DeveloperProject project;
@@ -569,9 +568,11 @@ DeveloperScanResult DeveloperCleanEngine::scan(int protectionDays, TimePoint now
     return result;
 }
 
-RemovalOutcome DeveloperCleanEngine::clean(const std::vector<DeveloperProject>& projects) const {
+RemovalOutcome DeveloperCleanEngine::clean(const std::vector<DeveloperProject>& projects,
+                                           std::stop_token stop) const {
     RemovalOutcome outcome;
     for (const auto& project : projects) {
+        if (stop.stop_requested()) break;
         if (!project.isSelected || project.isActive) continue;
         const auto removed = removeListed(project);
         if (!removed) {
@@ -603,14 +604,14 @@ SafeRemover::Result DeveloperCleanEngine::removeListed(const DeveloperProject& p
         }
 
         // Down from the root as the walk went: no link followed, no other mount entered.
-        Descriptor fd = openRoot(root, nullptr);
+        UniqueFd fd = openRoot(root, nullptr);
         auto rootStatus = fd ? statDescriptor(fd.get()) : std::nullopt;
         if (!rootStatus) return changed;
         for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
             auto st = statEntry(fd.get(), parts[i].c_str());
             if (!st || !st->isDirectory() || st->isMountRoot || st->dev != rootStatus->dev)
                 return changed;
-            Descriptor next(openListedDirectory(fd.get(), parts[i].c_str(), *st));
+            UniqueFd next(openListedDirectory(fd.get(), parts[i].c_str(), *st));
             if (!next) return changed;
             fd = std::move(next);
         }

@@ -11,6 +11,7 @@
 //   are never followed. An output folder that git tracks is not an artifact.
 
 #include <cstdint>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,16 +48,18 @@ class DeveloperCleanEngine {
     // `progress` hears the files the walk meets (the entries listed, on macos), with the folder
     // it is in, then the name of each output as it is measured; as ScanProgress.h describes.
     // `report`, when given, receives the roots refused and the folders the walk could not read.
+    // A stop asked through `stop` ends the walk at its next folder.
     DeveloperScanResult scan(int protectionDays, TimePoint now = Clock::now(),
                              const ScanProgressCallback& progress = {},
-                             ScanReport* report = nullptr) const;
+                             ScanReport* report = nullptr, std::stop_token stop = {}) const;
 
     // Deletes the output of every given project that is selected and not active; `freed` sums
     // the listed sizes of those that went in full. Before deleting, it makes sure the location
     // still holds the folder that was listed, unchanged (identity, length, modification time),
     // in the folder it was listed in, reached from the scanned root without following a link or
     // crossing a mount; anything else is left with its reason.
-    RemovalOutcome clean(const std::vector<DeveloperProject>& projects) const;
+    RemovalOutcome clean(const std::vector<DeveloperProject>& projects,
+                         std::stop_token stop = {}) const;
 
     // The display name of an output folder: a generated suffix of 20 or more letters and digits
     // after the last "-" is cut off ("MyApp-<28 letters>" gives "MyApp").
@@ -83,9 +86,10 @@ class DeveloperCleanEngine {
     // A root of the layout's build-output folders, opened through the root checks; empty when
     // refused.
     UniqueFd openRoot(const Path& folder, ScanReport* report) const;
-    std::vector<BuildOutput> findBuildOutputs(ProgressMeter& meter, ScanReport* report) const;
+    std::vector<BuildOutput> findBuildOutputs(ProgressMeter& meter, ScanReport* report,
+                                              const std::stop_token& stop) const;
     std::vector<BuildOutput> walkForProjects(const Path& root, ProgressMeter& meter,
-                                             ScanReport* report) const;
+                                             ScanReport* report, const std::stop_token& stop) const;
     SafeRemover::Result removeListed(const DeveloperProject& project) const;
 
     Layout layout_;

@@ -245,7 +245,7 @@ unsigned DiskAnalyzer::defaultThreads() {
 }
 
 std::vector<DiskCategory> DiskAnalyzer::analyze(const Progress& progress, TimePoint now,
-                                                ScanReport* report) const {
+                                                ScanReport* report, std::stop_token stop) const {
     if (report) *report = {};
     const TimePoint staleCutoff = now - std::chrono::duration_cast<Clock::duration>(kStaleAfter);
     // The home itself may be a link (a home moved to another disk); what lies below is never
@@ -258,8 +258,8 @@ std::vector<DiskCategory> DiskAnalyzer::analyze(const Progress& progress, TimePo
     })
                                  : ScanProgressCallback());
     const std::string rootName = folderName(layout_.home);
-    auto tallies =
-        parallelTreeWalk(rootFd, layout_.home, threads_, [&] { return Tally(meter, rootName); });
+    auto tallies = parallelTreeWalk(
+        rootFd, layout_.home, threads_, [&] { return Tally(meter, rootName); }, std::move(stop));
     ::close(rootFd);
 
     std::array<KindTotal, kKinds> totals{};

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,8 +58,10 @@ class DiskAnalyzer {
     // meets them. `progress` hears every 2,500 files and once more at the end with the final
     // count and no folder. A home that cannot be opened gives nothing and no progress.
     // `report`, when given, receives the folders the walk could not read.
+    // A stop asked through `stop` ends the walk at its next folder.
     std::vector<DiskCategory> analyze(const Progress& progress, TimePoint now = Clock::now(),
-                                      ScanReport* report = nullptr) const;
+                                      ScanReport* report = nullptr,
+                                      std::stop_token stop = {}) const;
 
     // Moves a listed file to the Trash, only while it is still the file listed
     // (Trash::moveListed).

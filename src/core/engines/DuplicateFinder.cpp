@@ -19,6 +19,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "platform/Descriptor.h"
 #include "platform/Trash.h"
 
 namespace tornivo {
@@ -77,8 +78,7 @@ class Sha256 {
 // file ends early.
 bool readFully(int fd, std::byte* buffer, std::size_t length) {
     while (length > 0) {
-        ssize_t n = ::read(fd, buffer, length);
-        if (n < 0 && errno == EINTR) continue;
+        const ssize_t n = retryOnInterrupt([&] { return ::read(fd, buffer, length); });
         if (n <= 0) return false;
         buffer += n;
         length -= static_cast<std::size_t>(n);
@@ -88,8 +88,7 @@ bool readFully(int fd, std::byte* buffer, std::size_t length) {
 
 bool preadFully(int fd, std::byte* buffer, std::size_t length, off_t offset) {
     while (length > 0) {
-        ssize_t n = ::pread(fd, buffer, length, offset);
-        if (n < 0 && errno == EINTR) continue;
+        const ssize_t n = retryOnInterrupt([&] { return ::pread(fd, buffer, length, offset); });
         if (n <= 0) return false;
         buffer += n;
         length -= static_cast<std::size_t>(n);
@@ -130,10 +129,11 @@ struct Found {
 class Comparer {
   public:
     Comparer(const std::vector<DuplicateFinder::Candidate>& candidates, const Sha256& sha,
-             ProgressMeter& meter)
+             ProgressMeter& meter, std::stop_token stop)
         : candidates_(candidates),
           sha_(sha),
           meter_(meter),
+          stop_(std::move(stop)),
           probe_(alignedBuffer(2 * kProbeBlock)),
           arena_(alignedBuffer(kReadBudget)) {}
 
@@ -224,7 +224,13 @@ class Comparer {
             if (all.ctx) sets.push_back(std::move(all));
         }
 
+        // Asked to stop, the files still being read leave without a digest: a file read in
+        // part proves nothing.
         for (std::size_t offset = 0; offset < length && !sets.empty();) {
+            if (stop_.stop_requested()) {
+                sets.clear();
+                break;
+            }
             const std::size_t n = std::min(chunk, length - offset);
             std::vector<Set> next;
             ByteCount read = 0;
@@ -304,6 +310,7 @@ class Comparer {
     const std::vector<DuplicateFinder::Candidate>& candidates_;
     const Sha256& sha_;
     ProgressMeter& meter_;
+    std::stop_token stop_;
     AlignedBuffer probe_;
     AlignedBuffer arena_;
 };
@@ -373,7 +380,7 @@ std::vector<Path> DuplicateFinder::personalRoots(const Layout& layout) {
 
 std::vector<DuplicateGroup> DuplicateFinder::scan(const std::vector<Path>& roots,
                                                   const ScanProgressCallback& progress,
-                                                  ScanReport* report) const {
+                                                  ScanReport* report, std::stop_token stop) const {
     // A root is where the user keeps the files: when it is a link (Documents on another disk),
     // it is followed; nothing below it ever is.
     std::vector<OpenRoot> open;
@@ -383,7 +390,7 @@ std::vector<DuplicateGroup> DuplicateFinder::scan(const std::vector<Path>& roots
     }
     ProgressMeter meter(progress);
     if (report) *report = {};
-    auto groups = groupCandidates(listCandidates(open, meter, report), meter);
+    auto groups = groupCandidates(listCandidates(open, meter, report, stop), meter, stop);
     for (const auto& root : open) ::close(root.fd);
     meter.finish();
     return groups;
@@ -391,12 +398,12 @@ std::vector<DuplicateGroup> DuplicateFinder::scan(const std::vector<Path>& roots
 
 std::vector<DuplicateGroup> DuplicateFinder::scan(const PersonalFolders& folders,
                                                   const ScanProgressCallback& progress,
-                                                  ScanReport* report) const {
+                                                  ScanReport* report, std::stop_token stop) const {
     std::vector<OpenRoot> open;
     for (const auto& folder : folders.folders()) open.push_back({folder.path, folder.fd});
     ProgressMeter meter(progress);
     if (report) *report = ScanReport{folders.refused(), {}, 0};
-    auto groups = groupCandidates(listCandidates(open, meter, report), meter);
+    auto groups = groupCandidates(listCandidates(open, meter, report, stop), meter, stop);
     meter.finish();
     return groups;
 }
@@ -409,7 +416,7 @@ std::vector<DuplicateFinder::Candidate> DuplicateFinder::listCandidates(
         if (fd >= 0) open.push_back({root, fd});
     }
     ProgressMeter silent{ScanProgressCallback()};
-    auto found = listCandidates(open, silent, nullptr);
+    auto found = listCandidates(open, silent, nullptr, {});
     for (const auto& root : open) ::close(root.fd);
     return found;
 }
@@ -417,19 +424,20 @@ std::vector<DuplicateFinder::Candidate> DuplicateFinder::listCandidates(
 std::vector<DuplicateGroup> DuplicateFinder::groupCandidates(
     const std::vector<Candidate>& candidates) const {
     ProgressMeter silent{ScanProgressCallback()};
-    return groupCandidates(candidates, silent);
+    return groupCandidates(candidates, silent, {});
 }
 
 std::vector<DuplicateFinder::Candidate> DuplicateFinder::listCandidates(
-    const std::vector<OpenRoot>& roots, ProgressMeter& meter, ScanReport* report) const {
+    const std::vector<OpenRoot>& roots, ProgressMeter& meter, ScanReport* report,
+    const std::stop_token& stop) const {
     std::vector<Candidate> found;
     std::unordered_set<Identity, IdentityHash> seen;
     for (const auto& [root, fd] : roots) {
         const std::string rootName = folderName(root);
         meter.enter(rootName);
         std::vector<Collector::Hit> hits;
-        for (auto& part : parallelTreeWalk(fd, root, threads_,
-                                           [&] { return Collector(minSize_, meter, rootName); })) {
+        for (auto& part : parallelTreeWalk(
+                 fd, root, threads_, [&] { return Collector(minSize_, meter, rootName); }, stop)) {
             part.files.flush();
             std::move(part.hits.begin(), part.hits.end(), std::back_inserter(hits));
             if (report) report->merge(part.report);
@@ -445,7 +453,8 @@ std::vector<DuplicateFinder::Candidate> DuplicateFinder::listCandidates(
 }
 
 std::vector<DuplicateGroup> DuplicateFinder::groupCandidates(
-    const std::vector<Candidate>& candidates, ProgressMeter& meter) const {
+    const std::vector<Candidate>& candidates, ProgressMeter& meter,
+    const std::stop_token& stop) const {
     // Sizes that at least two different files share; nothing else is ever read.
     std::unordered_map<ByteCount, std::vector<std::size_t>> bySize;
     std::unordered_set<Identity, IdentityHash> seen;
@@ -474,8 +483,8 @@ std::vector<DuplicateGroup> DuplicateFinder::groupCandidates(
     // Out of memory, a thread leaves the jobs it took undone: their groups are simply missing.
     auto work = [&] {
         try {
-            Comparer comparer(candidates, sha, meter);
-            for (std::size_t j; (j = nextJob.fetch_add(1)) < jobs.size();)
+            Comparer comparer(candidates, sha, meter, stop);
+            for (std::size_t j; !stop.stop_requested() && (j = nextJob.fetch_add(1)) < jobs.size();)
                 results[j] = comparer.compare(jobs[j]);
         } catch (const std::bad_alloc&) {
         }

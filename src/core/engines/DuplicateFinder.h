@@ -17,6 +17,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <stop_token>
 #include <vector>
 
 #include "models/FinderModels.h"
@@ -52,14 +53,16 @@ class DuplicateFinder {
     // it is in, then the bytes the comparison reads (the ends of look-alikes aside), out of the
     // bytes of every file whose size another shares; as ScanProgress.h describes.
     // `report`, when given, receives the folders the walk could not read.
+    // A stop asked through `stop` ends the walk at its next folder and the comparison at its
+    // next chunk; what was compared in full is returned.
     std::vector<DuplicateGroup> scan(const std::vector<Path>& roots,
                                      const ScanProgressCallback& progress = {},
-                                     ScanReport* report = nullptr) const;
+                                     ScanReport* report = nullptr, std::stop_token stop = {}) const;
     // The same below personal folders already opened and checked (PersonalFolders.h); the
     // report also names the folders they refused.
     std::vector<DuplicateGroup> scan(const PersonalFolders& folders,
                                      const ScanProgressCallback& progress = {},
-                                     ScanReport* report = nullptr) const;
+                                     ScanReport* report = nullptr, std::stop_token stop = {}) const;
     // Where the application looks: Downloads, Documents, Desktop, Pictures and Movies, those the
     // layout has, in that order.
     static std::vector<Path> personalRoots(const Layout& layout);
@@ -87,9 +90,10 @@ class DuplicateFinder {
         int fd;  // the caller's
     };
     std::vector<Candidate> listCandidates(const std::vector<OpenRoot>& roots, ProgressMeter& meter,
-                                          ScanReport* report) const;
+                                          ScanReport* report, const std::stop_token& stop) const;
     std::vector<DuplicateGroup> groupCandidates(const std::vector<Candidate>& candidates,
-                                                ProgressMeter& meter) const;
+                                                ProgressMeter& meter,
+                                                const std::stop_token& stop) const;
 
     ByteCount minSize_;
     unsigned threads_;

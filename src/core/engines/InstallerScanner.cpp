@@ -78,24 +78,6 @@ std::optional<std::string> match(std::string_view installerName,
 
 constexpr int kFollowDirectory = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 
-// The *.app bundles of each folder, without the extension (the suffix test is case-sensitive).
-std::vector<std::string> bundleNames(const std::vector<Path>& folders) {
-    std::vector<std::string> names;
-    DirectoryReader reader;
-    for (const auto& folder : folders) {
-        int fd = ::open(folder.c_str(), kFollowDirectory);
-        if (fd < 0) continue;
-        reader.reset(fd);
-        DirectoryReader::Entry e;
-        while (reader.next(e)) {
-            std::string_view name(e.name, e.length);
-            if (name.ends_with(".app")) names.emplace_back(name.substr(0, name.size() - 4));
-        }
-        ::close(fd);
-    }
-    return names;
-}
-
 }  // namespace
 
 std::optional<std::string> InstallerScanner::matchInstalledApp(
@@ -104,10 +86,8 @@ std::optional<std::string> InstallerScanner::matchInstalledApp(
 }
 
 std::vector<std::string> InstallerScanner::installedAppNames() const {
-    if (layout_.kind == LayoutKind::macos) return bundleNames(layout_.applicationFolders);
     std::vector<std::string> names;
-    for (auto& app : desktopEntryApps(layout_.applicationFolders))
-        names.push_back(std::move(app.name));
+    for (auto& app : installedApplications(layout_)) names.push_back(std::move(app.name));
     return names;
 }
 
@@ -145,9 +125,10 @@ std::vector<InstallerFile> InstallerScanner::scan(ScanReport* report) const {
     return files;
 }
 
-RemovalOutcome InstallerScanner::remove(const std::vector<InstallerFile>& files) const {
+RemovalOutcome InstallerScanner::remove(const std::vector<InstallerFile>& files,
+                                        std::stop_token stop) const {
     Trash trash(layout_);
-    return trashSelected(files, trash);
+    return trashSelected(files, trash, stop);
 }
 
 }  // namespace tornivo

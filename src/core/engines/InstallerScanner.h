@@ -3,6 +3,7 @@
 // belong to an application that is installed.
 
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,15 +29,11 @@ class InstallerScanner {
     // those it refused.
     std::vector<InstallerFile> scan(ScanReport* report = nullptr) const;
     // Moves the selected files to the Trash, each only while it is the file listed
-    // (trashSelected); the sum of the sizes of those moved.
-    RemovalOutcome remove(const std::vector<InstallerFile>& files) const;
+    // (trashSelected).
+    RemovalOutcome remove(const std::vector<InstallerFile>& files, std::stop_token stop = {}) const;
 
-    // The names of the installed applications, in the order of the layout's application
-    // folders and, inside each, the order of the listing. macos: the *.app bundles of each
-    // folder (not recursive), without ".app". freedesktop: the Name (in the user's language,
-    // as GIO reads it) of each desktop entry of Type=Application that is neither Hidden nor
-    // NoDisplay; an entry's desktop-file ID found in an earlier folder hides later ones, as
-    // for any desktop. GIO leaves out entries whose program is not installed.
+    // The names of the installed applications (installedApplications in DesktopEntries.h, the
+    // list the uninstaller shows too), in its order.
     std::vector<std::string> installedAppNames() const;
 
     // Lower-cased (Unicode, no locale's special rules), composed (NFC, so that both spellings of

@@ -126,7 +126,7 @@ bool mountedNoatime(int fd) {
 
 std::vector<LargeFile> LargeFileScanner::scan(ByteCount minSize, int olderThanMonths, TimePoint now,
                                               const ScanProgressCallback& progress,
-                                              ScanReport* report) const {
+                                              ScanReport* report, std::stop_token stop) const {
     const TimePoint limit = cutoff(now, olderThanMonths);
     const PersonalFolders folders(layout_, roots());
     ScanReport unread;
@@ -139,8 +139,9 @@ std::vector<LargeFile> LargeFileScanner::scan(ByteCount minSize, int olderThanMo
         const Criteria criteria{&folders, i, minSize, limit, mountedNoatime(root.fd)};
         const std::string rootName = folderName(root.path);
         meter.enter(rootName);
-        for (auto& part : parallelTreeWalk(root.fd, root.path, threads_,
-                                           [&] { return Collector(criteria, meter, rootName); })) {
+        for (auto& part : parallelTreeWalk(
+                 root.fd, root.path, threads_, [&] { return Collector(criteria, meter, rootName); },
+                 stop)) {
             part.flush();
             std::move(part.found.begin(), part.found.end(), std::back_inserter(found));
             unread.merge(part.report);
@@ -161,9 +162,10 @@ std::vector<LargeFile> LargeFileScanner::scan(ByteCount minSize, int olderThanMo
     return files;
 }
 
-RemovalOutcome LargeFileScanner::remove(const std::vector<LargeFile>& files) const {
+RemovalOutcome LargeFileScanner::remove(const std::vector<LargeFile>& files,
+                                        std::stop_token stop) const {
     Trash trash(layout_);
-    return trashSelected(files, trash);
+    return trashSelected(files, trash, stop);
 }
 
 }  // namespace tornivo

@@ -2,6 +2,7 @@
 // Finds big files in the personal folders that have not been opened for months.
 
 #include <fcntl.h>
+#include <stop_token>
 
 #include <cstdint>
 #include <vector>
@@ -36,10 +37,10 @@ class LargeFileScanner {
     std::vector<LargeFile> scan(ByteCount minSize, int olderThanMonths,
                                 TimePoint now = Clock::now(),
                                 const ScanProgressCallback& progress = {},
-                                ScanReport* report = nullptr) const;
+                                ScanReport* report = nullptr, std::stop_token stop = {}) const;
     // Moves the selected files to the Trash, each only while it is the file listed
-    // (trashSelected); the sum of the sizes of those moved.
-    RemovalOutcome remove(const std::vector<LargeFile>& files) const;
+    // (trashSelected).
+    RemovalOutcome remove(const std::vector<LargeFile>& files, std::stop_token stop = {}) const;
 
     // `months` calendar months before `now`, in local time: the same day of the month and the
     // same time of day, the day clamped to the last day of a shorter month (31 March minus one

@@ -36,8 +36,9 @@ RootRole QuickCleanEngine::role(CleanCategory category) {
     return category == CleanCategory::appCache ? RootRole::cache : RootRole::logs;
 }
 
-JunkScan QuickCleanEngine::scan() const {
+JunkScan QuickCleanEngine::scan(std::stop_token stop, const ScanProgressCallback& progress) const {
     JunkScan result;
+    ProgressMeter meter(progress);
     const LayoutRoots roots(layout_);
     for (const auto& root : layout_.junkRoots) {
         auto opened = roots.open(root.folder, role(root.category));
@@ -45,23 +46,25 @@ JunkScan QuickCleanEngine::scan() const {
             if (problem->reason != RootRefusal::missing) result.report.refused.push_back(*problem);
             continue;
         }
-        auto found = children(std::get<CheckedRoot>(opened), root.category);
+        auto found = children(std::get<CheckedRoot>(opened), root.category, stop, meter);
         result.items.insert(result.items.end(), std::make_move_iterator(found.begin()),
                             std::make_move_iterator(found.end()));
     }
     std::stable_sort(result.items.begin(), result.items.end(),
                      [](const JunkItem& a, const JunkItem& b) { return a.size > b.size; });
+    meter.finish();
     return result;
 }
 
-std::vector<JunkItem> QuickCleanEngine::children(const CheckedRoot& root,
-                                                 CleanCategory category) const {
+std::vector<JunkItem> QuickCleanEngine::children(const CheckedRoot& root, CleanCategory category,
+                                                 const std::stop_token& stop,
+                                                 ProgressMeter& meter) const {
     std::vector<JunkItem> items;
     const int fd = root.fd.get();
     DirectoryReader reader;
     reader.reset(fd);
     DirectoryReader::Entry e;
-    while (reader.next(e)) {
+    while (!stop.stop_requested() && reader.next(e)) {
         if (e.name[0] == '.') continue;  // hidden entries are not items
         auto st = statEntry(fd, e.name);
         if (!st) continue;
@@ -70,7 +73,8 @@ std::vector<JunkItem> QuickCleanEngine::children(const CheckedRoot& root,
         if (st->isDirectory()) {
             // A folder on another mount is not ours to measure or remove.
             if (st->isMountRoot || st->dev != root.status.dev) continue;
-            size = FileSystemHelper::directorySize(fd, e.name, location);
+            meter.enter(std::string_view(e.name, e.length));
+            size = FileSystemHelper::directorySize(fd, e.name, location, stop);
         } else {
             size = st->allocatedSize;
         }
@@ -82,7 +86,8 @@ std::vector<JunkItem> QuickCleanEngine::children(const CheckedRoot& root,
     return items;
 }
 
-RemovalOutcome QuickCleanEngine::clean(const std::vector<JunkItem>& items) const {
+RemovalOutcome QuickCleanEngine::clean(const std::vector<JunkItem>& items,
+                                       std::stop_token stop) const {
     RemovalOutcome outcome;
     const LayoutRoots roots(layout_);
     for (const auto& root : layout_.junkRoots) {
@@ -101,6 +106,7 @@ RemovalOutcome QuickCleanEngine::clean(const std::vector<JunkItem>& items) const
         auto opened = roots.open(root.folder, role(root.category));
         auto* checked = std::get_if<CheckedRoot>(&opened);
         for (const JunkItem* item : mine) {
+            if (stop.stop_requested()) return outcome;
             const FileIdentity& listed = item->identity;
             // Not the folder that was scanned, or not the entry that was listed: left alone.
             if (!checked || listed.folderDevice != checked->status.dev ||

@@ -8,6 +8,7 @@
 // folder that was scanned, and removes every item relative to that one descriptor, so a folder on
 // the way swapped for a link mid-clean leads nowhere.
 
+#include <stop_token>
 #include <vector>
 
 #include "models/Outcome.h"
@@ -15,6 +16,7 @@
 #include "platform/Layout.h"
 #include "platform/LayoutRoots.h"
 #include "platform/RunningApps.h"
+#include "platform/ScanProgress.h"
 
 namespace tornivo {
 
@@ -42,16 +44,20 @@ class QuickCleanEngine {
 
     // Items of every junk root, largest first; equal sizes keep the roots' order and each
     // folder's listing order. All items selected.
-    JunkScan scan() const;
+    // A stop asked through `stop` ends the scan early; what it found so far is returned.
+    // `progress` hears the name of each item as it is measured.
+    JunkScan scan(std::stop_token stop = {}, const ScanProgressCallback& progress = {}) const;
     // Permanently removes the selected items; `freed` is the sum of the scan-time sizes of those
     // removed in full. Only direct entries of a junk root that are still the entries listed
     // (unchanged since the scan), in the junk folder that was scanned, are ever touched; a link
     // listed there is removed as a link. What stays is left with its reason.
-    RemovalOutcome clean(const std::vector<JunkItem>& items) const;
+    // A stop asked through `stop` ends it between items.
+    RemovalOutcome clean(const std::vector<JunkItem>& items, std::stop_token stop = {}) const;
 
   private:
     static RootRole role(CleanCategory category);
-    std::vector<JunkItem> children(const CheckedRoot& root, CleanCategory category) const;
+    std::vector<JunkItem> children(const CheckedRoot& root, CleanCategory category,
+                                   const std::stop_token& stop, ProgressMeter& meter) const;
 
     Layout layout_;
 };

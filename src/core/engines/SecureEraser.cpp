@@ -115,8 +115,7 @@ class RandomFeed {
 
 bool writeAll(int fd, const unsigned char* data, std::size_t length, off_t offset) {
     while (length > 0) {
-        ssize_t n = ::pwrite(fd, data, length, offset);
-        if (n < 0 && errno == EINTR) continue;
+        const ssize_t n = retryOnInterrupt([&] { return ::pwrite(fd, data, length, offset); });
         if (n <= 0) return false;
         data += n;
         length -= static_cast<std::size_t>(n);
@@ -189,8 +188,12 @@ std::optional<std::string> childName(const Path& item, const Path& folder) {
 // about to be written (a Trash of links and empty files never starts it).
 class Eraser {
   public:
-    Eraser(std::size_t chunk, int passes, ShredObserver* observer)
-        : chunk_(chunk), passes_(passes), observer_(observer) {}
+    Eraser(std::size_t chunk, int passes, ShredObserver* observer, std::stop_token stop)
+        : chunk_(chunk), passes_(passes), observer_(observer), stop_(std::move(stop)) {}
+
+    // Whether a stop cut an overwrite short. That file was cut to zero length at once: it must
+    // go (the caller removes it), never stay half-written.
+    bool interrupted() const { return interrupted_; }
 
     // Overwrites the listed file `name` in `dirfd` with every pass, then cuts it to zero length.
     // True when every pass wrote every byte of data.
@@ -206,7 +209,10 @@ class Eraser {
             // A name added elsewhere since the open would share these blocks: stop writing.
             auto now = statDescriptor(fd.get());
             if (!now || now->nlink != 1) return false;
-            if (!writePass(fd.get(), size, pass, path)) return false;
+            if (!writePass(fd.get(), size, pass, path)) {
+                if (interrupted_) (void)::ftruncate(fd.get(), 0);
+                return false;
+            }
             ::fdatasync(fd.get());
             if (observer_) observer_->flushed(path, pass);
         }
@@ -220,6 +226,11 @@ class Eraser {
         off_t kicked = 0;  // writeback has been started for everything before this offset
         for (auto data = nextData(fd, 0, size); data; data = nextData(fd, data->second, size)) {
             for (off_t offset = data->first; offset < data->second;) {
+                // Checked between chunks, the finest grain the data is written in.
+                if (stop_.stop_requested()) {
+                    interrupted_ = true;
+                    return false;
+                }
                 const auto length = static_cast<std::size_t>(
                     std::min<off_t>(static_cast<off_t>(chunk_), data->second - offset));
                 const unsigned char* random = feed_->next();
@@ -240,6 +251,8 @@ class Eraser {
     std::size_t chunk_;
     int passes_;
     ShredObserver* observer_;
+    std::stop_token stop_;
+    bool interrupted_ = false;
     std::unique_ptr<RandomFeed> feed_;
 };
 
@@ -267,8 +280,8 @@ void dropDirectorySizes(int trashFd, const std::set<std::string>& names) {
         return;
     std::string text;
     char buffer[65536];
-    for (ssize_t n; (n = ::read(in.get(), buffer, sizeof buffer)) != 0;) {
-        if (n < 0 && errno == EINTR) continue;
+    for (ssize_t n;
+         (n = retryOnInterrupt([&] { return ::read(in.get(), buffer, sizeof buffer); })) != 0;) {
         if (n < 0) return;
         text.append(buffer, static_cast<std::size_t>(n));
     }
@@ -370,18 +383,19 @@ TrashContents SecureEraser::trashContents() const {
     return contents;
 }
 
-ShredOutcome SecureEraser::erase(const TrashContents& listed, int passes,
-                                 ShredObserver* observer) const {
+ShredOutcome SecureEraser::erase(const TrashContents& listed, int passes, ShredObserver* observer,
+                                 std::stop_token stop) const {
     ShredOutcome outcome;
     OpenTrash trash = openTrash();
     if (!trash.files) return outcome;
     const int files = trash.files.get();
     const FileStatus& filesSt = trash.filesStatus;
-    Eraser eraser(chunkSize_, std::max(passes, 1), observer);
+    Eraser eraser(chunkSize_, std::max(passes, 1), observer, stop);
     TreeWalker walker;
+    walker.setStop(stop);
     std::set<std::string> gone;
 
-    for (std::size_t i = 0; i < listed.items.size(); ++i) {
+    for (std::size_t i = 0; i < listed.items.size() && !stop.stop_requested(); ++i) {
         const Path& item = listed.items[i];
         auto leave = [&](LeftReason reason) { outcome.left.push_back({item, reason}); };
         auto name = childName(item, layout_.trashFiles);
@@ -411,20 +425,34 @@ ShredOutcome SecureEraser::erase(const TrashContents& listed, int passes,
             }
             walker.walk(folder.get(), item, [&](const TreeWalker::Entry& entry) {
                 const FileStatus& s = entry.status;
+                if (eraser.interrupted()) return false;
                 if (s.isRegular() && s.nlink == 1 && s.logicalSize > 0 && !s.isMountRoot &&
-                    s.dev == st->dev &&
-                    eraser.overwrite(entry.dirfd, entry.name, s,
-                                     observer ? walker.pathOf(entry) : Path()))
-                    outcome.bytes += s.allocatedSize;
+                    s.dev == st->dev) {
+                    if (eraser.overwrite(entry.dirfd, entry.name, s,
+                                         observer ? walker.pathOf(entry) : Path()))
+                        outcome.bytes += s.allocatedSize;
+                    else if (eraser.interrupted())
+                        removeListed(entry.dirfd, entry.name, s);  // never kept half-written
+                }
                 return true;
             });
+            // Stopped on the way: the files not reached yet stay as they were, and so does
+            // the folder holding them.
+            if (stop.stop_requested()) {
+                leave(LeftReason::stopped);
+                break;
+            }
             why = SafeRemover::removeAt(files, name->c_str()).reason;
         } else if (st->isRegular() && st->nlink == 1 && st->logicalSize > 0) {
-            if (!eraser.overwrite(files, name->c_str(), *st, item)) {  // stays
-                leave(LeftReason::failed);
-                continue;
+            if (!eraser.overwrite(files, name->c_str(), *st, item)) {
+                if (!eraser.interrupted()) {  // could not be written: stays as it was
+                    leave(LeftReason::failed);
+                    continue;
+                }
+                why = LeftReason::stopped;  // cut short: it goes, never kept half-written
+            } else {
+                outcome.bytes += st->allocatedSize;
             }
-            outcome.bytes += st->allocatedSize;
             if (!removeListed(files, name->c_str(), *st)) why = leftReasonOf(errno);
         } else {
             // Nothing of its own to overwrite: a link (its target is not ours), an empty file,

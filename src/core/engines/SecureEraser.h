@@ -21,6 +21,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <stop_token>
 #include <vector>
 
 #include "models/ShredModels.h"
@@ -86,8 +87,12 @@ class SecureEraser {
     // (info/NAME.trashinfo) and its line of the directorysizes cache.
     // Only items still as they were listed (FileStatus.h: isStill) are touched; the others are
     // left, as "changed".
-    ShredOutcome erase(const TrashContents& listed, int passes,
-                       ShredObserver* observer = nullptr) const;
+    //
+    // A stop asked through `stop` ends it between chunks: the file being overwritten is cut to
+    // zero length and removed (it is never left half-written), the items not reached stay as
+    // they were, a folder reached in part stays with the files not yet reached.
+    ShredOutcome erase(const TrashContents& listed, int passes, ShredObserver* observer = nullptr,
+                       std::stop_token stop = {}) const;
 
   private:
     // The Trash opened through the checks of LayoutRoots, and its files and info folders reached

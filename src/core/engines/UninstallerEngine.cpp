@@ -252,17 +252,6 @@ void sortByName(std::vector<InstalledApp>& apps) {
     });
 }
 
-std::vector<InstalledApp> bundles(const std::vector<Path>& folders) {
-    std::vector<InstalledApp> apps;
-    for (const auto& folder : folders) {
-        for (const auto& name : childNames(folder)) {
-            if (name.starts_with('.') || name.size() <= 4 || !name.ends_with(".app")) continue;
-            apps.push_back({name.substr(0, name.size() - 4), folder / name});
-        }
-    }
-    return apps;
-}
-
 }  // namespace
 
 // --- public helpers ---
@@ -353,9 +342,7 @@ std::optional<ProcessInvocation> UninstallerEngine::removalCommand(const Uninsta
 // --- listing ---
 
 std::vector<InstalledApp> UninstallerEngine::installedApps() const {
-    std::vector<InstalledApp> apps = layout_.kind == LayoutKind::macos
-                                         ? bundles(layout_.applicationFolders)
-                                         : desktopEntryApps(layout_.applicationFolders);
+    std::vector<InstalledApp> apps = installedApplications(layout_);
     sortByName(apps);
     return apps;
 }
@@ -492,7 +479,7 @@ std::vector<Path> ownFolders(const Layout& layout) {
 
 }  // namespace
 
-UninstallTarget UninstallerEngine::inspect(const Path& appURL) const {
+UninstallTarget UninstallerEngine::inspect(const Path& appURL, std::stop_token stop) const {
     AppFacts facts =
         layout_.kind == LayoutKind::macos ? bundleFacts(appURL) : entryFacts(appURL, layout_);
     UninstallTarget target;
@@ -502,10 +489,10 @@ UninstallTarget UninstallerEngine::inspect(const Path& appURL) const {
     target.removal = facts.removal;
     target.flatpakID = facts.flatpakID;
     for (const auto& file : facts.ownFiles) {
-        target.appFiles.push_back({file, FileSystemHelper::size(file), identityOf(file)});
+        target.appFiles.push_back({file, FileSystemHelper::size(file, stop), identityOf(file)});
         target.appSize += target.appFiles.back().size;
     }
-    if (facts.flatpakDeploy) target.appSize += FileSystemHelper::size(*facts.flatpakDeploy);
+    if (facts.flatpakDeploy) target.appSize += FileSystemHelper::size(*facts.flatpakDeploy, stop);
 
     std::set<Path> seen;
     for (const auto& file : facts.ownFiles) seen.insert(normal(file));
@@ -518,7 +505,7 @@ UninstallTarget UninstallerEngine::inspect(const Path& appURL) const {
                         [&](const Path& f) { return isSame(f, child) || isBelow(f, child); }))
             return;
         seen.insert(key);
-        target.leftovers.push_back({Uuid::random(), child, FileSystemHelper::size(child),
+        target.leftovers.push_back({Uuid::random(), child, FileSystemHelper::size(child, stop),
                                     classify(child), byName, !byName, identityOf(child)});
     };
 
@@ -575,8 +562,8 @@ std::optional<Path> UninstallerEngine::droppedApplication(const Path& dropped) c
     return dropped;
 }
 
-RemovalOutcome UninstallerEngine::uninstall(const UninstallTarget& target,
-                                            bool removeAppBundle) const {
+RemovalOutcome UninstallerEngine::uninstall(const UninstallTarget& target, bool removeAppBundle,
+                                            std::stop_token stop) const {
     std::vector<Path> folders = layout_.leftoverUserFolders;
     for (const auto* list : {&layout_.leftoverSystemFolders, &layout_.leftoverNameFolders})
         folders.insert(folders.end(), list->begin(), list->end());
@@ -596,6 +583,7 @@ RemovalOutcome UninstallerEngine::uninstall(const UninstallTarget& target,
     Trash trash(layout_);
     RemovalOutcome outcome;
     for (const auto& l : target.leftovers) {
+        if (stop.stop_requested()) return outcome;
         if (!l.isSelected) continue;
         if (isLeftoverPlace(l.url))
             trashRecord(l, trash, outcome);
@@ -604,6 +592,7 @@ RemovalOutcome UninstallerEngine::uninstall(const UninstallTarget& target,
     }
     if (removeAppBundle && target.removal != AppRemoval::systemManaged) {
         for (const auto& f : target.appFiles) {
+            if (stop.stop_requested()) return outcome;
             if (isAppPlace(f.url))
                 trashRecord(f, trash, outcome);
             else

@@ -12,6 +12,7 @@
 //  - anything else came with the system's package manager and stays: only leftovers go.
 
 #include <sys/types.h>
+#include <stop_token>
 
 #include <optional>
 #include <string>
@@ -48,7 +49,8 @@ class UninstallerEngine {
     // name equals the name; they start unselected. A path is listed once, largest first
     // (stable). A child that is, or holds, one of the layout's own folders is never offered, nor
     // are the application's own files.
-    UninstallTarget inspect(const Path& appURL) const;
+    // A stop asked through `stop` ends the measuring early (the plan is then incomplete).
+    UninstallTarget inspect(const Path& appURL, std::stop_token stop = {}) const;
 
     // What a file dropped on the uninstall screen is to inspect, when it is an application of
     // the layout: on macos a .app bundle; on freedesktop an application's desktop entry, or an
@@ -62,7 +64,9 @@ class UninstallerEngine {
     // the recorded sizes of those moved. A leftover that is not a direct child of one of the
     // layout's leftover folders is left alone (a plan that was not made by inspect). A Flatpak
     // is not removed here: see removalCommand.
-    RemovalOutcome uninstall(const UninstallTarget& target, bool removeAppBundle) const;
+    // A stop asked through `stop` ends it between moves.
+    RemovalOutcome uninstall(const UninstallTarget& target, bool removeAppBundle,
+                             std::stop_token stop = {}) const;
 
     // The command that removes the application when the Trash cannot: for a Flatpak,
     // `flatpak uninstall --noninteractive --user ID`, or for the system installation

@@ -20,18 +20,20 @@ enum class LeftReason {
     busy,              // in use (a mount point, a busy file)
     otherFileSystem,   // it, or something in it, lies on another file system
     noTrash,           // no Trash could take it so that it can be restored
+    stopped,           // the removal was stopped before it was done
     failed,            // anything else
 };
 
 template <>
 struct RawEnumTable<LeftReason> {
-    static constexpr std::array<std::pair<LeftReason, std::string_view>, 7> cases{{
+    static constexpr std::array<std::pair<LeftReason, std::string_view>, 8> cases{{
         {LeftReason::changed, "changed"},
         {LeftReason::protectedFolder, "protected"},
         {LeftReason::permissionDenied, "permissionDenied"},
         {LeftReason::busy, "busy"},
         {LeftReason::otherFileSystem, "otherFileSystem"},
         {LeftReason::noTrash, "noTrash"},
+        {LeftReason::stopped, "stopped"},
         {LeftReason::failed, "failed"},
     }};
 };

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "platform/Descriptor.h"
+#include "platform/DirectoryReader.h"
 #include "platform/RegularFile.h"
 #include "platform/TreeWalker.h"
 
@@ -80,6 +81,24 @@ std::vector<DesktopEntry> desktopEntries(const std::vector<Path>& folders) {
         }
     }
     return entries;
+}
+
+std::vector<InstalledApp> installedApplications(const Layout& layout) {
+    if (layout.kind != LayoutKind::macos) return desktopEntryApps(layout.applicationFolders);
+    std::vector<InstalledApp> apps;
+    DirectoryReader reader;
+    for (const auto& folder : layout.applicationFolders) {
+        UniqueFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (!fd) continue;
+        reader.reset(fd.get());
+        DirectoryReader::Entry e;
+        while (reader.next(e)) {
+            const std::string_view name(e.name, e.length);
+            if (name.starts_with('.') || name.size() <= 4 || !name.ends_with(".app")) continue;
+            apps.push_back({std::string(name.substr(0, name.size() - 4)), folder / name});
+        }
+    }
+    return apps;
 }
 
 std::vector<InstalledApp> desktopEntryApps(const std::vector<Path>& folders) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "models/UninstallModels.h"
+#include "platform/Layout.h"
 
 typedef struct _GDesktopAppInfo GDesktopAppInfo;
 
@@ -43,5 +44,10 @@ std::vector<DesktopEntry> desktopEntries(const std::vector<Path>& folders);
 // The applications a menu lists: the entries of desktopEntries that are neither Hidden nor
 // NoDisplay, each with its Name and path, in the order found.
 std::vector<InstalledApp> desktopEntryApps(const std::vector<Path>& folders);
+
+// The installed applications of a layout, the one list every section uses, in the order of the
+// layout's application folders: on freedesktop desktopEntryApps; on macos the NAME.app bundles
+// of each folder (not recursive, hidden ones left out), named without ".app".
+std::vector<InstalledApp> installedApplications(const Layout& layout);
 
 }  // namespace tornivo

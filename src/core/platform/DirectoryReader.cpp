@@ -1,5 +1,7 @@
 #include "platform/DirectoryReader.h"
 
+#include "platform/Descriptor.h"
+
 #include <dirent.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -32,10 +34,8 @@ bool DirectoryReader::next(Entry& out) {
     for (;;) {
         if (pos_ >= len_) {
             if (fd_ < 0) return false;
-            long n;
-            do {
-                n = syscall(SYS_getdents64, fd_, buffer_.get(), kBufferSize);
-            } while (n < 0 && errno == EINTR);
+            const long n = retryOnInterrupt(
+                [&] { return syscall(SYS_getdents64, fd_, buffer_.get(), kBufferSize); });
             if (n <= 0) {
                 failed_ = n < 0;
                 fd_ = -1;

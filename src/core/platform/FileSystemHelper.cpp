@@ -15,28 +15,29 @@ struct SizeSum {
     }
 };
 
-ByteCount sizeBelow(int fd, const Path& path) {
+ByteCount sizeBelow(int fd, const Path& path, std::stop_token stop = {}) {
     ByteCount total = 0;
-    for (const auto& sum :
-         parallelTreeWalk(fd, path, defaultWalkThreads(), [] { return SizeSum{}; }))
+    for (const auto& sum : parallelTreeWalk(
+             fd, path, defaultWalkThreads(), [] { return SizeSum{}; }, stop))
         total += sum.total;
     return total;
 }
 
 }  // namespace
 
-ByteCount FileSystemHelper::directorySize(const Path& folder) {
+ByteCount FileSystemHelper::directorySize(const Path& folder, std::stop_token stop) {
     int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) return 0;
-    ByteCount total = sizeBelow(fd, folder);
+    ByteCount total = sizeBelow(fd, folder, std::move(stop));
     ::close(fd);
     return total;
 }
 
-ByteCount FileSystemHelper::directorySize(int dirfd, const char* name, const Path& path) {
+ByteCount FileSystemHelper::directorySize(int dirfd, const char* name, const Path& path,
+                                          std::stop_token stop) {
     int fd = ::openat(dirfd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) return 0;
-    ByteCount total = sizeBelow(fd, path);
+    ByteCount total = sizeBelow(fd, path, std::move(stop));
     ::close(fd);
     return total;
 }
@@ -46,10 +47,10 @@ ByteCount FileSystemHelper::fileSize(const Path& file) {
     return st ? st->allocatedSize : 0;
 }
 
-ByteCount FileSystemHelper::size(const Path& location) {
+ByteCount FileSystemHelper::size(const Path& location, std::stop_token stop) {
     auto st = statEntry(AT_FDCWD, location.c_str());
     if (!st) return 0;
-    return st->isDirectory() ? directorySize(location) : st->allocatedSize;
+    return st->isDirectory() ? directorySize(location, std::move(stop)) : st->allocatedSize;
 }
 
 }  // namespace tornivo

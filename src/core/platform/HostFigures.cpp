@@ -1,5 +1,7 @@
 #include "platform/HostFigures.h"
 
+#include "platform/Descriptor.h"
+
 #include <fcntl.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -31,8 +33,7 @@ std::optional<std::string> readHostFile(const Path& file) {
     char buffer[16384];
     bool failed = false;
     while (text.size() < kMaxHostFileBytes) {
-        ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
+        const ssize_t got = retryOnInterrupt([&] { return ::read(fd, buffer, sizeof buffer); });
         if (got < 0) failed = true;
         if (got <= 0) break;
         text.append(buffer, static_cast<std::size_t>(got));
@@ -171,10 +172,7 @@ ByteUsage diskUsageFromBlocks(std::uint64_t blocks, std::uint64_t availableBlock
 
 ByteUsage diskUsage(const Path& folder) {
     struct statvfs vfs;
-    int rc;
-    do {
-        rc = ::statvfs(folder.c_str(), &vfs);
-    } while (rc != 0 && errno == EINTR);
+    const int rc = retryOnInterrupt([&] { return ::statvfs(folder.c_str(), &vfs); });
     if (rc != 0) return {};
     return diskUsageFromBlocks(vfs.f_blocks, vfs.f_bavail, vfs.f_frsize);
 }

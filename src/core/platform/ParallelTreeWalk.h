@@ -110,10 +110,11 @@ class WalkQueue {
 
 }  // namespace detail
 
-// Walks below the directory open as `rootFd` (which stays the caller's); `root` is its path.
+// Walks below the directory open as `rootFd` (which stays the caller's); `root` is its path. A
+// stop asked through `stop` ends every thread's walk at its next folder.
 template <class MakeVisitor>
-auto parallelTreeWalk(int rootFd, const Path& root, unsigned threads, MakeVisitor makeVisitor)
-    -> std::vector<decltype(makeVisitor())> {
+auto parallelTreeWalk(int rootFd, const Path& root, unsigned threads, MakeVisitor makeVisitor,
+                      std::stop_token stop = {}) -> std::vector<decltype(makeVisitor())> {
     using Visitor = decltype(makeVisitor());
     threads = std::max(1u, threads);
     std::vector<Visitor> visitors;
@@ -123,6 +124,7 @@ auto parallelTreeWalk(int rootFd, const Path& root, unsigned threads, MakeVisito
     if (!rootStatus || !rootStatus->isDirectory()) return visitors;
     if (threads == 1) {
         TreeWalker walker;
+        walker.setStop(stop);
         detail::listenForSkips(visitors[0], walker);
         walker.walk(rootFd, root, [&](const TreeWalker::Entry& e) {
             return detail::visit(visitors[0], walker, e);
@@ -136,6 +138,7 @@ auto parallelTreeWalk(int rootFd, const Path& root, unsigned threads, MakeVisito
     queue.push({ownFd, root, {}});
     auto work = [&](Visitor& visitor) {
         TreeWalker walker;
+        walker.setStop(stop);
         detail::listenForSkips(visitor, walker);
         auto handOff = [&](const TreeWalker::Entry& e) {
             bool descend = detail::visit(visitor, walker, e);
@@ -151,8 +154,11 @@ auto parallelTreeWalk(int rootFd, const Path& root, unsigned threads, MakeVisito
         };
         detail::WalkQueue::Item item;
         while (queue.take(item)) {
-            walker.setOrderPrefix(std::move(item.key));
-            walker.walk(item.fd, item.path, handOff);
+            // Stopped: the folders still queued are closed unread.
+            if (!stop.stop_requested()) {
+                walker.setOrderPrefix(std::move(item.key));
+                walker.walk(item.fd, item.path, handOff);
+            }
             ::close(item.fd);
         }
     };
@@ -165,15 +171,15 @@ auto parallelTreeWalk(int rootFd, const Path& root, unsigned threads, MakeVisito
 
 // The same below `root`, which is opened without following a final link.
 template <class MakeVisitor>
-auto parallelTreeWalk(const Path& root, unsigned threads, MakeVisitor makeVisitor)
-    -> std::vector<decltype(makeVisitor())> {
+auto parallelTreeWalk(const Path& root, unsigned threads, MakeVisitor makeVisitor,
+                      std::stop_token stop = {}) -> std::vector<decltype(makeVisitor())> {
     int fd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
         std::vector<decltype(makeVisitor())> visitors;
         for (unsigned i = 0; i < std::max(1u, threads); ++i) visitors.push_back(makeVisitor());
         return visitors;
     }
-    auto visitors = parallelTreeWalk(fd, root, threads, std::move(makeVisitor));
+    auto visitors = parallelTreeWalk(fd, root, threads, std::move(makeVisitor), std::move(stop));
     ::close(fd);
     return visitors;
 }

@@ -17,6 +17,7 @@
 #include <set>
 #include <tuple>
 
+#include "platform/Descriptor.h"
 #include "platform/DesktopEntries.h"
 #include "platform/DirectoryReader.h"
 #include "platform/Layout.h"
@@ -28,31 +29,17 @@ namespace {
 
 // --- reading /proc ---
 
-class Fd {
-  public:
-    explicit Fd(int fd) : fd_(fd) {}
-    ~Fd() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return fd_; }
-    explicit operator bool() const { return fd_ >= 0; }
-
-  private:
-    int fd_;
-};
-
 // At most `limit` bytes of a file in `dir`; nothing when it cannot be opened or read (the process
 // may have gone away meanwhile).
 std::optional<std::string> readFile(int dir, const char* name, std::size_t limit) {
-    Fd fd(::openat(dir, name, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW));
+    UniqueFd fd(::openat(dir, name, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW));
     if (!fd) return std::nullopt;
     std::string out;
     std::array<char, 4096> chunk;
     while (out.size() < limit) {
-        ssize_t n = ::read(fd.get(), chunk.data(), std::min(chunk.size(), limit - out.size()));
-        if (n < 0 && errno == EINTR) continue;
+        const ssize_t n = retryOnInterrupt([&] {
+            return ::read(fd.get(), chunk.data(), std::min(chunk.size(), limit - out.size()));
+        });
         if (n < 0) return std::nullopt;
         if (n == 0) break;
         out.append(chunk.data(), static_cast<std::size_t>(n));
@@ -315,7 +302,7 @@ std::optional<std::string> executableName(int pidDir) {
 }
 
 std::optional<RunningProcess> readProcess(int procDir, const char* entry, pid_t pid, uid_t uid) {
-    Fd dir(::openat(procDir, entry, O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW));
+    UniqueFd dir(::openat(procDir, entry, O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW));
     if (!dir) return std::nullopt;
     auto status = readFile(dir.get(), "status", 64 * 1024);
     if (!status || realUid(*status) != uid) return std::nullopt;
@@ -440,7 +427,7 @@ std::string RunningApps::lowerCased(std::string_view text) {
 
 std::vector<RunningProcess> RunningApps::processes(const Path& procRoot, uid_t uid) {
     std::vector<RunningProcess> out;
-    Fd proc(::open(procRoot.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    UniqueFd proc(::open(procRoot.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!proc) return out;
     std::vector<std::pair<pid_t, std::string>> pids;
     DirectoryReader reader;

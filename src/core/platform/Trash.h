@@ -16,6 +16,7 @@
 
 #include <map>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -78,12 +79,16 @@ void trashRecord(const Record& record, Trash& trash, RemovalOutcome& outcome) {
     }
 }
 
-// The same for every selected record, in order.
+// The same for every selected record, in order; a stop asked through `stop` ends it between
+// records.
 template <class Record>
-RemovalOutcome trashSelected(const std::vector<Record>& records, Trash& trash) {
+RemovalOutcome trashSelected(const std::vector<Record>& records, Trash& trash,
+                             const std::stop_token& stop = {}) {
     RemovalOutcome outcome;
-    for (const auto& r : records)
+    for (const auto& r : records) {
+        if (stop.stop_requested()) break;
         if (r.isSelected) trashRecord(r, trash, outcome);
+    }
     return outcome;
 }
 

@@ -8,13 +8,13 @@ namespace tornivo {
 
 DuplicateFindings findDuplicates(const DuplicateFinder& finder, const Layout& layout,
                                  const std::vector<Path>& roots, const ProtectedFolders& protection,
-                                 const ScanProgressCallback& progress) {
+                                 const ScanProgressCallback& progress, std::stop_token stop) {
     DuplicateFindings found;
     if (roots.empty()) {
         const PersonalFolders folders(layout, DuplicateFinder::personalRoots(layout));
-        found.groups = finder.scan(folders, progress, &found.report);
+        found.groups = finder.scan(folders, progress, &found.report, stop);
     } else {
-        found.groups = finder.scan(roots, progress, &found.report);
+        found.groups = finder.scan(roots, progress, &found.report, stop);
     }
     found.groups = withoutProtected(std::move(found.groups), protection);
     return found;
@@ -22,7 +22,7 @@ DuplicateFindings findDuplicates(const DuplicateFinder& finder, const Layout& la
 
 DuplicatesOutcome keepOneCopy(const DuplicateFinder& finder, const Layout& layout,
                               const std::vector<std::pair<DuplicateGroup, Path>>& choices,
-                              const ProtectedFolders& protection) {
+                              const ProtectedFolders& protection, std::stop_token stop) {
     DuplicatesOutcome outcome;
     if (protection.problem()) {
         outcome.removal.refused = protection.problem();
@@ -30,6 +30,7 @@ DuplicatesOutcome keepOneCopy(const DuplicateFinder& finder, const Layout& layou
     }
     Trash trash(layout);
     for (const auto& [listed, chosen] : choices) {
+        if (stop.stop_requested()) break;  // between groups: each is done whole or not at all
         if (listed.files.empty()) continue;
         const Path keeping = chosen.empty() ? listed.files.front() : chosen;
         DuplicateGroup group = listed;

@@ -2,6 +2,7 @@
 // Duplicates, as the duplicates section and `tornivo-cli duplicates` run them: where to look,
 // the smallest file worth it, and the removal that always keeps one copy of each group.
 
+#include <stop_token>
 #include <utility>
 #include <vector>
 
@@ -25,7 +26,8 @@ struct DuplicateFindings {
 // Movies), each opened through the root checks; with `roots`, below those, as given.
 DuplicateFindings findDuplicates(const DuplicateFinder& finder, const Layout& layout,
                                  const std::vector<Path>& roots, const ProtectedFolders& protection,
-                                 const ScanProgressCallback& progress = {});
+                                 const ScanProgressCallback& progress = {},
+                                 std::stop_token stop = {});
 
 struct DuplicatesOutcome {
     RemovalOutcome removal;
@@ -38,6 +40,6 @@ struct DuplicatesOutcome {
 // stays (a group left with one copy is not touched).
 DuplicatesOutcome keepOneCopy(const DuplicateFinder& finder, const Layout& layout,
                               const std::vector<std::pair<DuplicateGroup, Path>>& choices,
-                              const ProtectedFolders& protection);
+                              const ProtectedFolders& protection, std::stop_token stop = {});
 
 }  // namespace tornivo

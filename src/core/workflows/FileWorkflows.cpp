@@ -18,66 +18,74 @@ std::vector<Record> selected(std::vector<Record> records) {
 Findings<LargeFile> findLargeFiles(const LargeFileScanner& scanner, ByteCount minSize,
                                    int olderThanMonths, TimePoint now,
                                    const ProtectedFolders& protection,
-                                   const ScanProgressCallback& progress) {
+                                   const ScanProgressCallback& progress, std::stop_token stop) {
     Findings<LargeFile> found;
     found.records = withoutProtected(
-        scanner.scan(minSize, olderThanMonths, now, progress, &found.report), protection);
+        scanner.scan(minSize, olderThanMonths, now, progress, &found.report, std::move(stop)),
+        protection);
     return found;
 }
 
 RemovalOutcome trashLargeFiles(const LargeFileScanner& scanner, std::vector<LargeFile> files,
-                               const ProtectedFolders& protection) {
+                               const ProtectedFolders& protection, std::stop_token stop) {
     return carryOut(planRemoval(selected(std::move(files)), protection),
-                    [&](const std::vector<LargeFile>& act) { return scanner.remove(act); });
+                    [&](const std::vector<LargeFile>& act) { return scanner.remove(act, stop); });
 }
 
 Findings<InstallerFile> findInstallers(const InstallerScanner& scanner,
-                                       const ProtectedFolders& protection) {
+                                       const ProtectedFolders& protection, std::stop_token) {
+    // Two folders listed, never walked: too quick to be worth stopping.
     Findings<InstallerFile> found;
     found.records = withoutProtected(scanner.scan(&found.report), protection);
     return found;
 }
 
 RemovalOutcome trashInstallers(const InstallerScanner& scanner, std::vector<InstallerFile> files,
-                               const ProtectedFolders& protection) {
-    return carryOut(planRemoval(selected(std::move(files)), protection),
-                    [&](const std::vector<InstallerFile>& act) { return scanner.remove(act); });
+                               const ProtectedFolders& protection, std::stop_token stop) {
+    return carryOut(
+        planRemoval(selected(std::move(files)), protection),
+        [&](const std::vector<InstallerFile>& act) { return scanner.remove(act, stop); });
 }
 
 Findings<DiskCategory> analyzeDisk(const DiskAnalyzer& analyzer, const ProtectedFolders& protection,
-                                   const DiskAnalyzer::Progress& progress, TimePoint now) {
+                                   const DiskAnalyzer::Progress& progress, TimePoint now,
+                                   std::stop_token stop) {
     Findings<DiskCategory> found;
-    found.records = withoutProtected(analyzer.analyze(progress, now, &found.report), protection);
+    found.records = withoutProtected(
+        analyzer.analyze(progress, now, &found.report, std::move(stop)), protection);
     return found;
 }
 
 RemovalOutcome trashDiskFile(const DiskAnalyzer& analyzer, const DiskFile& file,
-                             const ProtectedFolders& protection) {
+                             const ProtectedFolders& protection, std::stop_token) {
     return carryOut(planRemoval(std::vector{file}, protection),
                     [&](const std::vector<DiskFile>& act) { return analyzer.trashFile(act[0]); });
 }
 
 DeveloperScanResult findBuildOutputs(const DeveloperCleanEngine& engine, int protectionDays,
                                      TimePoint now, const ProtectedFolders& protection,
-                                     const ScanProgressCallback& progress, ScanReport* report) {
-    DeveloperScanResult result = engine.scan(protectionDays, now, progress, report);
+                                     const ScanProgressCallback& progress, ScanReport* report,
+                                     std::stop_token stop) {
+    DeveloperScanResult result =
+        engine.scan(protectionDays, now, progress, report, std::move(stop));
     result.projects = withoutProtected(std::move(result.projects), protection);
     return result;
 }
 
 RemovalOutcome cleanBuildOutputs(const DeveloperCleanEngine& engine,
                                  const std::vector<DeveloperProject>& projects,
-                                 const ProtectedFolders& protection) {
+                                 const ProtectedFolders& protection, std::stop_token stop) {
     std::vector<DeveloperProject> chosen;
     for (const auto& p : projects)
         if (p.isSelected && !p.isActive) chosen.push_back(p);
-    return carryOut(planRemoval(std::move(chosen), protection),
-                    [&](const std::vector<DeveloperProject>& act) { return engine.clean(act); });
+    return carryOut(
+        planRemoval(std::move(chosen), protection),
+        [&](const std::vector<DeveloperProject>& act) { return engine.clean(act, stop); });
 }
 
 UninstallTarget inspectApplication(const UninstallerEngine& engine, const Path& appURL,
-                                   const ProtectedFolders& protection) {
-    UninstallTarget plan = engine.inspect(appURL);
+                                   const ProtectedFolders& protection, std::stop_token stop) {
+    UninstallTarget plan = engine.inspect(appURL, std::move(stop));
     plan.leftovers = withoutProtected(std::move(plan.leftovers), protection);
     std::erase_if(plan.appFiles, [&](const AppFile& f) {
         if (!protection.isProtected(f.url)) return false;
@@ -88,7 +96,7 @@ UninstallTarget inspectApplication(const UninstallerEngine& engine, const Path& 
 }
 
 RemovalOutcome uninstallApplication(const UninstallerEngine& engine, UninstallTarget plan,
-                                    const ProtectedFolders& protection) {
+                                    const ProtectedFolders& protection, std::stop_token stop) {
     RemovalOutcome kept;
     if (protection.problem()) {
         kept.refused = protection.problem();
@@ -104,11 +112,12 @@ RemovalOutcome uninstallApplication(const UninstallerEngine& engine, UninstallTa
         kept.leave(f.url, LeftReason::protectedFolder);
         return true;
     });
-    kept.merge(engine.uninstall(plan, true));
+    kept.merge(engine.uninstall(plan, true, std::move(stop)));
     return kept;
 }
 
-TrashContents listTrash(const SecureEraser& eraser, const ProtectedFolders& protection) {
+TrashContents listTrash(const SecureEraser& eraser, const ProtectedFolders& protection,
+                        std::stop_token) {
     TrashContents contents = eraser.trashContents();
     const bool paired = contents.identities.size() == contents.items.size();
     std::size_t kept = 0;
@@ -124,7 +133,8 @@ TrashContents listTrash(const SecureEraser& eraser, const ProtectedFolders& prot
 }
 
 ShredOutcome shredTrash(const SecureEraser& eraser, TrashContents listed, int passes,
-                        const ProtectedFolders& protection, ShredObserver* observer) {
+                        const ProtectedFolders& protection, ShredObserver* observer,
+                        std::stop_token stop) {
     ShredOutcome outcome;
     if (protection.problem()) {
         outcome.refused = protection.problem();
@@ -141,7 +151,7 @@ ShredOutcome shredTrash(const SecureEraser& eraser, TrashContents listed, int pa
         chosen.identities.push_back(i < listed.identities.size() ? listed.identities[i]
                                                                  : FileIdentity{});
     }
-    outcome = eraser.erase(chosen, passes, observer);
+    outcome = eraser.erase(chosen, passes, observer, std::move(stop));
     outcome.left.insert(outcome.left.begin(), kept.begin(), kept.end());
     return outcome;
 }

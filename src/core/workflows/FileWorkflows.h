@@ -4,6 +4,7 @@
 // line run them: protected files are never listed, and what was protected since the listing
 // stays.
 
+#include <stop_token>
 #include <vector>
 
 #include "engines/DeveloperCleanEngine.h"
@@ -31,45 +32,50 @@ inline constexpr int kLargeFileMonths = 3;
 Findings<LargeFile> findLargeFiles(const LargeFileScanner& scanner, ByteCount minSize,
                                    int olderThanMonths, TimePoint now,
                                    const ProtectedFolders& protection,
-                                   const ScanProgressCallback& progress = {});
+                                   const ScanProgressCallback& progress = {},
+                                   std::stop_token stop = {});
 RemovalOutcome trashLargeFiles(const LargeFileScanner& scanner, std::vector<LargeFile> files,
-                               const ProtectedFolders& protection);
+                               const ProtectedFolders& protection, std::stop_token stop = {});
 
 Findings<InstallerFile> findInstallers(const InstallerScanner& scanner,
-                                       const ProtectedFolders& protection);
+                                       const ProtectedFolders& protection,
+                                       std::stop_token stop = {});
 RemovalOutcome trashInstallers(const InstallerScanner& scanner, std::vector<InstallerFile> files,
-                               const ProtectedFolders& protection);
+                               const ProtectedFolders& protection, std::stop_token stop = {});
 
 // The X-Ray's categories keep their totals; only their listed files lose the protected ones.
 Findings<DiskCategory> analyzeDisk(const DiskAnalyzer& analyzer, const ProtectedFolders& protection,
-                                   const DiskAnalyzer::Progress& progress, TimePoint now);
+                                   const DiskAnalyzer::Progress& progress, TimePoint now,
+                                   std::stop_token stop = {});
 RemovalOutcome trashDiskFile(const DiskAnalyzer& analyzer, const DiskFile& file,
-                             const ProtectedFolders& protection);
+                             const ProtectedFolders& protection, std::stop_token stop = {});
 
 // Build outputs: a protected folder keeps its outputs (and an output holding one stays).
 DeveloperScanResult findBuildOutputs(const DeveloperCleanEngine& engine, int protectionDays,
                                      TimePoint now, const ProtectedFolders& protection,
                                      const ScanProgressCallback& progress = {},
-                                     ScanReport* report = nullptr);
+                                     ScanReport* report = nullptr, std::stop_token stop = {});
 // Deletes the selected outputs that are not active.
 RemovalOutcome cleanBuildOutputs(const DeveloperCleanEngine& engine,
                                  const std::vector<DeveloperProject>& projects,
-                                 const ProtectedFolders& protection);
+                                 const ProtectedFolders& protection, std::stop_token stop = {});
 
 // The uninstall plan without what protected folders keep: protected leftovers are not offered,
 // and an application file in a protected folder (an AppImage kept there) stays, its size no
 // longer counted.
 UninstallTarget inspectApplication(const UninstallerEngine& engine, const Path& appURL,
-                                   const ProtectedFolders& protection);
+                                   const ProtectedFolders& protection, std::stop_token stop = {});
 // Moves the selected leftovers and the application's own files, without what was protected
 // since the inspection.
 RemovalOutcome uninstallApplication(const UninstallerEngine& engine, UninstallTarget plan,
-                                    const ProtectedFolders& protection);
+                                    const ProtectedFolders& protection, std::stop_token stop = {});
 
 // The Trash's items without protected ones (their bytes still count in the total).
-TrashContents listTrash(const SecureEraser& eraser, const ProtectedFolders& protection);
+TrashContents listTrash(const SecureEraser& eraser, const ProtectedFolders& protection,
+                        std::stop_token stop = {});
 // Erases the listed items that are not protected, with `passes` passes each.
 ShredOutcome shredTrash(const SecureEraser& eraser, TrashContents listed, int passes,
-                        const ProtectedFolders& protection, ShredObserver* observer = nullptr);
+                        const ProtectedFolders& protection, ShredObserver* observer = nullptr,
+                        std::stop_token stop = {});
 
 }  // namespace tornivo

@@ -5,8 +5,9 @@
 
 namespace tornivo {
 
-JunkScan findJunk(const QuickCleanEngine& engine, const ProtectedFolders& protection) {
-    JunkScan scan = engine.scan();
+JunkScan findJunk(const QuickCleanEngine& engine, const ProtectedFolders& protection,
+                  std::stop_token stop, const ScanProgressCallback& progress) {
+    JunkScan scan = engine.scan(std::move(stop), progress);
     scan.items = withoutProtected(std::move(scan.items), protection);
     return scan;
 }
@@ -21,9 +22,11 @@ JunkCleanPlan planJunkClean(const std::vector<JunkItem>& items, const ProtectedF
     return {std::move(split.toClean), std::move(split.skippedApps), std::move(protectedSplit.kept)};
 }
 
-RemovalOutcome cleanJunk(const QuickCleanEngine& engine, const JunkCleanPlan& plan) {
+RemovalOutcome cleanJunk(const QuickCleanEngine& engine, const JunkCleanPlan& plan,
+                         std::stop_token stop) {
     RemovalOutcome outcome = plan.kept;
-    if (!plan.kept.refused && !plan.toClean.empty()) outcome.merge(engine.clean(plan.toClean));
+    if (!plan.kept.refused && !plan.toClean.empty())
+        outcome.merge(engine.clean(plan.toClean, std::move(stop)));
     return outcome;
 }
 

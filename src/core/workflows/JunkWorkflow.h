@@ -3,6 +3,7 @@
 // junk without what protected folders keep; at clean time set aside the items of running
 // applications and what was protected since, then clean the rest.
 
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,8 @@ namespace tornivo {
 
 // What the user is shown: the junk outside protected folders, largest first, and what was left
 // unread.
-JunkScan findJunk(const QuickCleanEngine& engine, const ProtectedFolders& protection);
+JunkScan findJunk(const QuickCleanEngine& engine, const ProtectedFolders& protection,
+                  std::stop_token stop = {}, const ScanProgressCallback& progress = {});
 
 struct JunkCleanPlan {
     std::vector<JunkItem> toClean;         // the selected items that may go, in their order
@@ -28,6 +30,7 @@ struct JunkCleanPlan {
 JunkCleanPlan planJunkClean(const std::vector<JunkItem>& items, const ProtectedFolders& protection,
                             const RunningApps::Map& running);
 
-RemovalOutcome cleanJunk(const QuickCleanEngine& engine, const JunkCleanPlan& plan);
+RemovalOutcome cleanJunk(const QuickCleanEngine& engine, const JunkCleanPlan& plan,
+                         std::stop_token stop = {});
 
 }  // namespace tornivo
