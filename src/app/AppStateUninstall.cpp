@@ -66,7 +66,8 @@ void AppState::inspectApp(const QString& appID) {
 
 void AppState::inspectDroppedFile(const QUrl& url) {
     if (!url.isLocalFile()) return;
-    const QByteArray bytes = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    const QByteArray bytes =
+        QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
     uninstaller_
         .run([dropped = Path(bytes.toStdString())](UninstallerEngine& engine) {
             return engine.droppedApplication(dropped);

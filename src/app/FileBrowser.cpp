@@ -18,8 +18,8 @@ void openFolderOf(const Path& file) {
 }  // namespace
 
 QString FileBrowser::fileUri(const Path& path) {
-    return QStringLiteral("file://") +
-           QString::fromLatin1(QUrl::toPercentEncoding(QByteArray::fromStdString(path.native()), "/"));
+    return QStringLiteral("file://") + QString::fromLatin1(QUrl::toPercentEncoding(
+                                           QByteArray::fromStdString(path.native()), "/"));
 }
 
 void FileBrowser::reveal(const QString& pathId) {
@@ -28,7 +28,8 @@ void FileBrowser::reveal(const QString& pathId) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) return openFolderOf(file);
     QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.FileManager1"),
+        QStringLiteral("/org/freedesktop/FileManager1"),
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
     call << QStringList{fileUri(file)} << QString();
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call));

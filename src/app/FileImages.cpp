@@ -31,8 +31,9 @@ constexpr const char* kProvider = "fileimage";
 // them on the way.
 QUrl address(const char* kind, const QString& pathId) {
     const std::string bytes = decodePathText(pathId.toStdString()).native();
-    return QUrl(QStringLiteral("image://%1/%2/").arg(QLatin1String(kProvider), QLatin1String(kind)) +
-                QString::fromLatin1(QByteArray::fromStdString(bytes).toHex()));
+    return QUrl(
+        QStringLiteral("image://%1/%2/").arg(QLatin1String(kProvider), QLatin1String(kind)) +
+        QString::fromLatin1(QByteArray::fromStdString(bytes).toHex()));
 }
 
 // A regular file opened for reading without following a link and without blocking, with its
@@ -42,8 +43,9 @@ struct OpenedFile {
     qint64 length = 0;
 };
 std::optional<OpenedFile> openRegular(const Path& path, qint64 limit) {
-    UniqueFd fd(retryOnInterrupt(
-        [&] { return ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY); }));
+    UniqueFd fd(retryOnInterrupt([&] {
+        return ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    }));
     if (!fd) return std::nullopt;
     const auto st = statDescriptor(fd.get());
     if (!st || !st->isRegular() || st->logicalSize > limit) return std::nullopt;

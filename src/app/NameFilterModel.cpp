@@ -33,7 +33,8 @@ bool NameFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex& sourceP
     const QAbstractItemModel* source = sourceModel();
     const int nameRole = source->roleNames().key("name", -1);
     if (nameRole < 0) return false;
-    const QString name = source->data(source->index(sourceRow, 0, sourceParent), nameRole).toString();
+    const QString name =
+        source->data(source->index(sourceRow, 0, sourceParent), nameRole).toString();
     const QLocale locale = chosenLocale();
     return locale.toLower(name).contains(locale.toLower(search_));
 }

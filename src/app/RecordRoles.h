@@ -61,8 +61,8 @@ template <>
 struct RecordRoles<DiskFile> {
     static constexpr bool kLocalized = true;
     static QList<QByteArray> names() {
-        return {"id",    "name", "path", "size", "lastUsed", "advice", "adviceMessage", "badge",
-                "pathId"};
+        return {"id",     "name",          "path",  "size",  "lastUsed",
+                "advice", "adviceMessage", "badge", "pathId"};
     }
     static QVariant value(const DiskFile& r, int i);
 };

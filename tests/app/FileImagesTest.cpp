@@ -30,8 +30,8 @@ class FileImagesTest : public ::testing::Test {
 
     // The picture behind an address, as a view would get it; null when none came in time.
     QImage picture(const QUrl& address, QSize box = {64, 64}) {
-        auto* provider = static_cast<QQuickAsyncImageProvider*>(
-            engine.imageProvider(address.host()));
+        auto* provider =
+            static_cast<QQuickAsyncImageProvider*>(engine.imageProvider(address.host()));
         std::unique_ptr<QQuickImageResponse> response(
             provider->requestImageResponse(address.path().mid(1), box));
         QSignalSpy finished(response.get(), &QQuickImageResponse::finished);
@@ -73,8 +73,10 @@ TEST_F(FileImagesTest, AnApplicationShowsTheIconItsEntryNamesOnlyFromARegularFil
     const Path link = dir / "paint-link.png";
     std::filesystem::create_symlink(icon, link);
     auto entry = [&](const char* name, const Path& iconFile) {
-        return writeText(dir / name, "[Desktop Entry]\nType=Application\nName=Paint\nExec=true\n"
-                                     "Icon=" + iconFile.native() + "\n");
+        return writeText(dir / name,
+                         "[Desktop Entry]\nType=Application\nName=Paint\nExec=true\n"
+                         "Icon=" +
+                             iconFile.native() + "\n");
     };
     EXPECT_TRUE(isRedThumbnail(picture(FileImages::appIcon(pathId(entry("a.desktop", icon))))));
     const QImage generic = picture(FileImages::appIcon(pathId(entry("b.desktop", link))));

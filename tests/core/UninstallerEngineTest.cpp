@@ -267,9 +267,10 @@ TEST_F(FreedesktopPlanTest, AUsersEntryGoesWithTheAppImageItLaunchesFromTheHome)
 }
 
 TEST_F(FreedesktopPlanTest, ADroppedFileIsInspectedOnlyWhenItIsAnApplication) {
-    const std::string magic("\x7f"
-                            "ELF\2\1\1\0AI\2",
-                            11);
+    const std::string magic(
+        "\x7f"
+        "ELF\2\1\1\0AI\2",
+        11);
     const Path launched = executable(home / "Apps/Paint.bin", magic);
     const Path entryFile = entry(layout.dataHome / "applications", "org.example.Paint",
                                  "Exec=" + launched.native() + "\n");

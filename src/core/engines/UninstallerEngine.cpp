@@ -130,8 +130,7 @@ std::optional<Path> launchedProgram(GDesktopAppInfo* info) {
 // An ELF file carrying the AppImage magic ("AI" and the format's type) at offset 8. Only a
 // regular file counts; a link is never read through, and the open never blocks.
 bool hasAppImageMagic(const Path& file) {
-    const int fd =
-        ::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) return false;
     auto st = statDescriptor(fd);
     std::array<unsigned char, 11> head{};
