@@ -155,6 +155,10 @@
         <source>%1 in a protected folder</source>
         <translation>%1 in a protected folder</translation>
     </message>
+    <message id="common.left.stopped">
+        <source>%1 not reached before you stopped</source>
+        <translation>%1 not reached before you stopped</translation>
+    </message>
     <message id="common.leftBehind">
         <source>%1 stayed behind: %2.</source>
         <translation>%1 stayed behind: %2.</translation>

@@ -9,16 +9,19 @@ namespace tornivo::app {
 void AppState::runInstallerScan() {
     assign(isScanningInstallers_, true, &AppState::isScanningInstallersChanged);
     play(SoundCue::scanStart);
+    const Operation operation = start(Section::installers);
     installerScanner_
-        .run([protection = exclusions_->protection()](InstallerScanner& engine) {
-            return findInstallers(engine, protection);
-        })
-        .then(this, [this](Findings<InstallerFile> found) {
-            publishReport(Section::installers, std::move(found.report));
-            // Matched installers are ticked again.
-            installerFiles_->replace(std::move(found.records));
-            emit installerFilesChanged();
-            if (!installerFiles().empty()) play(SoundCue::scanDone);
+        .run([protection = exclusions_->protection(), stop = operation.stop.get_token()](
+                 InstallerScanner& engine) { return findInstallers(engine, protection, stop); })
+        .then(this, [this, stop = operation.stop](Findings<InstallerFile> found) {
+            finish(Section::installers, stop);
+            if (!stop.stop_requested()) {  // stopped: the earlier result stays
+                publishReport(Section::installers, std::move(found.report));
+                // Matched installers are ticked again.
+                installerFiles_->replace(std::move(found.records));
+                emit installerFilesChanged();
+                if (!installerFiles().empty()) play(SoundCue::scanDone);
+            }
             assign(isScanningInstallers_, false, &AppState::isScanningInstallersChanged);
         });
 }

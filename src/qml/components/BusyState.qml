@@ -21,7 +21,8 @@ ColumnLayout {
     property string filesLine: files >= 1 ? qsTrId("common.filesSeen").arg(Fmt.integer(files)) : ""
     property string folderLine: folder !== "" ? qsTrId("common.readingFolder").arg(folder) : ""
     property string bytesLine: ""
-    readonly property bool cancellable: typeof AppState.cancel === "function"
+    // Off where the work cannot be stopped halfway.
+    property bool cancellable: true
 
     spacing: 6
 

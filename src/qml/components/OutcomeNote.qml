@@ -26,6 +26,7 @@ RowLayout {
         if (r.otherFileSystem)
             why.push(qsTrId("common.left.otherFileSystem").arg(Fmt.integer(r.otherFileSystem)))
         if (r.noTrash) why.push(qsTrId("common.left.noTrash").arg(Fmt.integer(r.noTrash)))
+        if (r.stopped) why.push(qsTrId("common.left.stopped").arg(Fmt.integer(r.stopped)))
         if (r.failed) why.push(qsTrId("common.left.failed").arg(Fmt.integer(r.failed)))
         return qsTrId("common.leftBehind").arg(Fmt.integer(o.left)).arg(why.join(", "))
     }
