@@ -14,6 +14,9 @@ Dialog {
     property string confirmText
     property bool destructive: false
     signal confirmed()
+    // A popup lives on the window's overlay, outside the panel's mirrored tree: it follows the
+    // language's direction itself.
+    readonly property bool rightToLeft: LocalizationManager.layoutDirection === Qt.RightToLeft
 
     parent: Overlay.overlay
     anchors.centerIn: parent
@@ -34,6 +37,7 @@ Dialog {
     Overlay.modal: Rectangle { color: Qt.rgba(0, 0, 0, PanelStyle.dark ? 0.45 : 0.25) }
 
     header: Label {
+        LayoutMirroring.enabled: dialog.rightToLeft
         text: dialog.title
         padding: 18
         bottomPadding: 0
@@ -43,12 +47,15 @@ Dialog {
         color: PanelStyle.text
     }
     contentItem: Label {
+        LayoutMirroring.enabled: dialog.rightToLeft
         text: dialog.message
         wrapMode: Text.Wrap
         font.pixelSize: PanelStyle.body
         color: PanelStyle.secondaryText
     }
     footer: Item {
+        LayoutMirroring.enabled: dialog.rightToLeft
+        LayoutMirroring.childrenInherit: true
         implicitHeight: buttons.implicitHeight + 18
         RowLayout {
             id: buttons
