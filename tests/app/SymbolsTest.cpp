@@ -39,7 +39,7 @@ TEST(SymbolsTest, SectionIconsAreKnownAndUnknownNamesStillDrawSomething) {
 TEST(SymbolsTest, EverySymbolTheViewsAndTasksNameIsInTheTable) {
     static const QRegularExpression binding(
         QStringLiteral(R"(\b(?:symbol|buttonSymbol|placeholder)\s*:\s*([^\n]*))"));
-    static const QRegularExpression literal(QStringLiteral(R"("([a-z][a-z0-9.]*)")"));
+    static const QRegularExpression literal(QStringLiteral(R"re("([a-z][a-z0-9.]*)")re"));
     QStringList named;
     QDirIterator views(QStringLiteral(TORNIVO_SOURCE_DIR "/src/qml"), {"*.qml"}, QDir::Files,
                        QDirIterator::Subdirectories);
