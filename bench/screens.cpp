@@ -10,8 +10,8 @@
 //                                       and after scrolling it from end to end, against the
 //                                       rows listed
 //
-// The tray, the settings file and the sounds of the user are not touched: HOME's own settings
-// file is used (made there when missing).
+// The tray and the sounds of the user are not touched; the settings file is the one the XDG
+// variables lead to (bench/run-screens.sh points them at a scratch folder).
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -143,9 +143,10 @@ void reportList(const char* what, QQuickItem* root, QQuickItem* list, const QStr
         mostRows = std::max(mostRows, countItems(root, rowPrefix));
         mostPictures = std::max(mostPictures, countItems(root, "picture"));
     }
-    std::printf("%s: %d listed; on opening %d rows and %d pictures made; scrolling from end to "
-                "end, at most %d rows and %d pictures at once\n",
-                what, listed, rows, pictures, mostRows, mostPictures);
+    std::printf(
+        "%s: %d listed; on opening %d rows and %d pictures made; scrolling from end to "
+        "end, at most %d rows and %d pictures at once\n",
+        what, listed, rows, pictures, mostRows, mostPictures);
 }
 
 int measureLists(AppState& state, QQuickWindow* panel) {
@@ -167,8 +168,8 @@ int measureLists(AppState& state, QQuickWindow* panel) {
     if (!row) return std::fprintf(stderr, "no category row for %s\n", qPrintable(kind)), 1;
     QMetaObject::invokeMethod(row, "clicked");
     if (!waitFor([&] { return findItem(root, "fileList") != nullptr; }, 5)) return 1;
-    reportList(qPrintable("X-Ray detail (" + kind + ")"), root, findItem(root, "fileList"),
-               "file-", static_cast<int>(most));
+    reportList(qPrintable("X-Ray detail (" + kind + ")"), root, findItem(root, "fileList"), "file-",
+               static_cast<int>(most));
 
     state.setSection(Section::duplicates);
     settle(300);
@@ -191,9 +192,9 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: %s xray|lists HOME\n", argv[0]);
         return 2;
     }
+    // The XDG folders stay as the environment gives them: run-screens.sh keeps them out of the
+    // shared trees.
     qputenv("HOME", argv[2]);
-    for (const char* v : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
-        qunsetenv(v);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     QApplication app(argc, argv);
