@@ -187,7 +187,8 @@ TEST_F(ScreensTest, XRayDetailReturnsToTheOverviewWhenItsCategoryGoes) {
 }
 
 TEST_F(ScreensTest, WithAnEmptyTrashNoEraseButtonIsOfferedAndEraseAsksFirst) {
-    QQuickWindow window;  // the dialog opens on a window's overlay
+    QQuickWindow window;  // the dialog opens on a window's overlay, as wide as the panel
+    window.resize(380, 560);
     auto view = make("ShredView { width: 380; height: 350; busy: false }");
     view->setParentItem(window.contentItem());
     set(view.get(), "items", list<Path>({}));
