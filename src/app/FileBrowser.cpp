@@ -18,8 +18,9 @@ void openFolderOf(const Path& file) {
 }  // namespace
 
 QString FileBrowser::fileUri(const Path& path) {
-    return QStringLiteral("file://") + QString::fromLatin1(QUrl::toPercentEncoding(
-                                           QByteArray::fromStdString(path.native()), "/"));
+    // QByteArray's own encoder: QUrl's takes text, and a name that is not UTF-8 would change.
+    return QStringLiteral("file://") +
+           QString::fromLatin1(QByteArray::fromStdString(path.native()).toPercentEncoding("/"));
 }
 
 void FileBrowser::reveal(const QString& pathId) {
