@@ -38,6 +38,7 @@ Dialog {
 
     header: Label {
         LayoutMirroring.enabled: dialog.rightToLeft
+        horizontalAlignment: Text.AlignLeft  // stated, so that mirroring turns it
         text: dialog.title
         padding: 18
         bottomPadding: 0
@@ -48,6 +49,7 @@ Dialog {
     }
     contentItem: Label {
         LayoutMirroring.enabled: dialog.rightToLeft
+        horizontalAlignment: Text.AlignLeft
         text: dialog.message
         wrapMode: Text.Wrap
         font.pixelSize: PanelStyle.body
