@@ -60,6 +60,7 @@ bench: configure
 	bench/run-shred.sh $(BUILD_DIR)
 	bench/run-developer.sh $(BUILD_DIR)
 	bench/run-panel.sh $(BUILD_DIR)
+	bench/run-screens.sh $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)

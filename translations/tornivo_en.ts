@@ -115,21 +115,77 @@
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message id="common.destructive">
+        <source>Cannot be undone</source>
+        <translation>Cannot be undone</translation>
+    </message>
     <message id="common.done">
         <source>Done</source>
         <translation>Done</translation>
+    </message>
+    <message id="common.filesSeen">
+        <source>%1 files looked at</source>
+        <translation>%1 files looked at</translation>
+    </message>
+    <message id="common.left.busy">
+        <source>%1 in use</source>
+        <translation>%1 in use</translation>
+    </message>
+    <message id="common.left.changed">
+        <source>%1 changed since the scan</source>
+        <translation>%1 changed since the scan</translation>
+    </message>
+    <message id="common.left.failed">
+        <source>%1 for another reason</source>
+        <translation>%1 for another reason</translation>
+    </message>
+    <message id="common.left.noTrash">
+        <source>%1 with no Trash to take it</source>
+        <translation>%1 with no Trash to take it</translation>
+    </message>
+    <message id="common.left.otherFileSystem">
+        <source>%1 on another file system</source>
+        <translation>%1 on another file system</translation>
+    </message>
+    <message id="common.left.permissionDenied">
+        <source>%1 not permitted</source>
+        <translation>%1 not permitted</translation>
+    </message>
+    <message id="common.left.protected">
+        <source>%1 in a protected folder</source>
+        <translation>%1 in a protected folder</translation>
+    </message>
+    <message id="common.left.stopped">
+        <source>%1 not reached before you stopped</source>
+        <translation>%1 not reached before you stopped</translation>
+    </message>
+    <message id="common.leftBehind">
+        <source>%1 stayed behind: %2.</source>
+        <translation>%1 stayed behind: %2.</translation>
     </message>
     <message id="common.ok">
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message id="common.readingFolder">
+        <source>Reading %1</source>
+        <translation>Reading %1</translation>
+    </message>
     <message id="common.refresh">
         <source>Refresh</source>
         <translation>Refresh</translation>
     </message>
+    <message id="common.refusedFolders">
+        <source>%1 folders left alone</source>
+        <translation>%1 folders left alone</translation>
+    </message>
     <message id="common.scanAgain">
         <source>Scan again</source>
         <translation>Scan again</translation>
+    </message>
+    <message id="common.unreadFolders">
+        <source>%1 folders could not be read</source>
+        <translation>%1 folders could not be read</translation>
     </message>
     <message id="dev.activeLastOpened">
         <source>Active · last used %1</source>
@@ -202,6 +258,10 @@
     <message id="dup.autoResolve">
         <source>Keep first</source>
         <translation>Keep first</translation>
+    </message>
+    <message id="dup.bytesCompared">
+        <source>%1 of %2 compared</source>
+        <translation>%1 of %2 compared</translation>
     </message>
     <message id="dup.contentMatched">
         <source>Matched by content</source>
@@ -503,6 +563,10 @@
         <source>Shred Trash</source>
         <translation>Shred Trash</translation>
     </message>
+    <message id="shred.bytesWritten">
+        <source>%1 of %2 written</source>
+        <translation>%1 of %2 written</translation>
+    </message>
     <message id="shred.confirmMessage">
         <source>Everything in the Trash is overwritten and deleted. This cannot be undone.</source>
         <translation>Everything in the Trash is overwritten and deleted. This cannot be undone.</translation>
@@ -758,6 +822,10 @@
     <message id="un.dropTitle">
         <source>Drop an application here</source>
         <translation>Drop an application here</translation>
+    </message>
+    <message id="un.flatpak">
+        <source>A Flatpak: flatpak uninstall removes it; the leftovers go to the Trash.</source>
+        <translation>A Flatpak: flatpak uninstall removes it; the leftovers go to the Trash.</translation>
     </message>
     <message id="un.inspecting">
         <source>Looking for leftovers…</source>

@@ -257,12 +257,18 @@ void AppState::publishOutcome(Section section, RemovalOutcome outcome) {
 }
 
 void AppState::publishReport(Section section, ScanReport report) {
+    // What the last removal left behind belongs to the list it acted on; a new list retires it.
+    forgetOutcome(section);
     for (const auto& problem : report.refused)
         showBanner_("exclamationmark.triangle.fill", qtTrId("banner.folderRefusedTitle"),
                     qtTrId("banner.folderRefusedMsg")
                         .arg(QString::fromStdString(displayText(problem.folder))));
     reports_[section] = std::move(report);
     emit unreadChanged();
+}
+
+void AppState::forgetOutcome(Section section) {
+    if (outcomes_.erase(section) > 0) emit outcomesChanged();
 }
 
 const RemovalOutcome* AppState::lastOutcome(Section section) const {

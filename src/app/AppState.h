@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
+#include <QUrl>
 #include <QVariant>
 
 #include <functional>
@@ -111,13 +112,16 @@ class AppState : public QObject {
     Q_PROPERTY(qint64 trashBytes READ trashBytes NOTIFY trashBytesChanged)
     Q_PROPERTY(int shredStrength READ shredStrengthPasses WRITE setShredStrengthPasses NOTIFY
                    shredStrengthChanged)
+    // The strengths the shredder offers, in their order, each {passes, labelKey}.
+    Q_PROPERTY(QVariantList shredStrengths READ shredStrengthList CONSTANT)
     Q_PROPERTY(bool isShredding READ isShredding WRITE setIsShredding NOTIFY isShreddingChanged)
     Q_PROPERTY(QVariant lastShredOutcome READ lastShredOutcomeValue NOTIFY lastShredOutcomeChanged)
     Q_PROPERTY(tornivo::app::Exclusions* exclusions READ exclusions CONSTANT)
     Q_PROPERTY(tornivo::app::SystemMonitor* monitor READ monitor CONSTANT)
     Q_PROPERTY(tornivo::app::ScheduleManager* schedule READ schedule CONSTANT)
     Q_PROPERTY(tornivo::app::UpdateChecker* updates READ updates CONSTANT)
-    // The last removal of each section, by section id: {freed, done, left (items that stayed),
+    // The last removal of each section, by section id, until the section lists afresh (a scan,
+    // an inspection): {freed, done, left (items that stayed),
     // reasons ({reason: count}: "changed", "protected", "permissionDenied", "busy",
     // "otherFileSystem", "noTrash", "failed"), refused (why nothing was attempted, or "")}.
     Q_PROPERTY(QVariantMap outcomes READ outcomeList NOTIFY outcomesChanged)
@@ -216,6 +220,7 @@ class AppState : public QObject {
     qint64 trashBytes() const { return trashBytes_; }
     ShredStrength shredStrength() const { return shredStrength_; }
     int shredStrengthPasses() const { return static_cast<int>(shredStrength_); }
+    static QVariantList shredStrengthList();
     void setShredStrengthPasses(int passes);
     bool isShredding() const { return isShredding_; }
     void setIsShredding(bool shredding);
@@ -332,6 +337,10 @@ class AppState : public QObject {
     void inspectApp(const Path& appURL);
     // The same for an application by its list id (the lossless text of its path).
     Q_INVOKABLE void inspectApp(const QString& appID);
+    // A file dropped on the uninstall screen: inspected when it is an application of the layout
+    // (UninstallerEngine::droppedApplication), ignored otherwise. The path is taken from the
+    // URL's bytes, never from a text form of it.
+    Q_INVOKABLE void inspectDroppedFile(const QUrl& url);
     // Flips the tick of the first leftover of the plan equal to the given one (none: nothing).
     void toggleLeftover(const AppLeftover& leftover);
     Q_INVOKABLE void toggleLeftover(const QString& id);
@@ -431,8 +440,9 @@ class AppState : public QObject {
     // folders cannot be read is also said in a banner.
     void publishOutcome(Section section, RemovalOutcome outcome);
     // Keeps what a section's last scan could not read; roots it left alone are also said in a
-    // banner.
+    // banner. The section's last removal outcome goes: it was about the list before.
     void publishReport(Section section, ScanReport report);
+    void forgetOutcome(Section section);
     void setDeveloperResult(std::optional<DeveloperScanResult> result);
 
     const Layout layout_;

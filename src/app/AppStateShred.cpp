@@ -4,6 +4,20 @@
 
 namespace tornivo::app {
 
+QVariantList AppState::shredStrengthList() {
+    static const std::pair<ShredStrength, const char*> labels[] = {
+        {ShredStrength::quick, "shred.strength.quick"},
+        {ShredStrength::standard, "shred.strength.standard"},
+        {ShredStrength::paranoid, "shred.strength.paranoid"},
+    };
+    static_assert(std::size(labels) == allShredStrengths.size());
+    QVariantList list;
+    for (const auto& [strength, key] : labels)
+        list << QVariantMap{{"passes", static_cast<int>(strength)},
+                            {"labelKey", QString::fromLatin1(key)}};
+    return list;
+}
+
 void AppState::loadTrash() {
     secureEraser_
         .run([protection = exclusions_->protection()](SecureEraser& engine) {

@@ -42,6 +42,7 @@ void AppState::setUninstallTarget(std::optional<UninstallTarget> target) {
 
 void AppState::inspectApp(const Path& appURL) {
     assign(isInspecting_, true, &AppState::isInspectingChanged);
+    forgetOutcome(Section::uninstall);
     const Operation operation = start(Section::uninstall);
     uninstaller_
         .run([appURL, protection = exclusions_->protection(),
@@ -61,6 +62,19 @@ void AppState::inspectApp(const Path& appURL) {
 void AppState::inspectApp(const QString& appID) {
     if (appID.isEmpty()) return;
     inspectApp(decodePathText(appID.toStdString()));
+}
+
+void AppState::inspectDroppedFile(const QUrl& url) {
+    if (!url.isLocalFile()) return;
+    const QByteArray bytes =
+        QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    uninstaller_
+        .run([dropped = Path(bytes.toStdString())](UninstallerEngine& engine) {
+            return engine.droppedApplication(dropped);
+        })
+        .then(this, [this](std::optional<Path> app) {
+            if (app) inspectApp(*app);
+        });
 }
 
 void AppState::toggleLeftover(const AppLeftover& leftover) {

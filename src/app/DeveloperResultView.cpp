@@ -12,11 +12,14 @@ void DeveloperResultView::show(const DeveloperScanResult& result) {
     selectedSize_ = result.selectedSize();
     cleanableSize_ = 0;
     activeCount_ = 0;
+    activeNames_.clear();
     for (const auto& p : result.projects) {
-        if (p.isActive)
+        if (p.isActive) {
             ++activeCount_;
-        else
+            activeNames_ << QString::fromStdString(p.name);
+        } else {
             cleanableSize_ += p.size;
+        }
     }
     emit changed();
 }

@@ -3,6 +3,7 @@
 
 #include <QtQml/qqmlregistration.h>
 #include <QObject>
+#include <QStringList>
 
 #include "RecordListModel.h"
 #include "models/DeveloperModels.h"
@@ -17,6 +18,8 @@ class DeveloperResultView : public QObject {
     Q_PROPERTY(qint64 selectedSize READ selectedSize NOTIFY changed)
     Q_PROPERTY(qint64 cleanableSize READ cleanableSize NOTIFY changed)
     Q_PROPERTY(int activeCount READ activeCount NOTIFY changed)
+    // The names of the active projects, in list order.
+    Q_PROPERTY(QStringList activeNames READ activeNames NOTIFY changed)
   public:
     explicit DeveloperResultView(QObject* parent = nullptr);
 
@@ -26,6 +29,7 @@ class DeveloperResultView : public QObject {
     qint64 selectedSize() const { return selectedSize_; }
     qint64 cleanableSize() const { return cleanableSize_; }
     int activeCount() const { return activeCount_; }
+    QStringList activeNames() const { return activeNames_; }
 
   signals:
     void changed();
@@ -34,6 +38,7 @@ class DeveloperResultView : public QObject {
     RecordList<DeveloperProject>* projects_;
     qint64 selectedSize_ = 0, cleanableSize_ = 0;
     int activeCount_ = 0;
+    QStringList activeNames_;
 };
 
 }  // namespace tornivo::app

@@ -156,6 +156,8 @@ QVariant RecordRoles<DiskFile>::value(const DiskFile& r, int i) {
             return r.advice ? adviceMessage(*r.advice) : QString();
         case 7:
             return r.advice ? adviceBadge(*r.advice) : QString();
+        case 8:
+            return pathId(r.url);
     }
     return {};
 }

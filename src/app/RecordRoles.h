@@ -55,12 +55,14 @@ struct RecordRoles<DiskCategory> {
     static QVariant value(const DiskCategory& r, int i);
 };
 // One listed X-Ray file: `advice` is the advice's raw value (empty for none), `adviceMessage`
-// and `badge` its texts in the chosen language.
+// and `badge` its texts in the chosen language, `pathId` the lossless text of its path (to show
+// it in the file browser, or its picture).
 template <>
 struct RecordRoles<DiskFile> {
     static constexpr bool kLocalized = true;
     static QList<QByteArray> names() {
-        return {"id", "name", "path", "size", "lastUsed", "advice", "adviceMessage", "badge"};
+        return {"id",     "name",          "path",  "size",  "lastUsed",
+                "advice", "adviceMessage", "badge", "pathId"};
     }
     static QVariant value(const DiskFile& r, int i);
 };

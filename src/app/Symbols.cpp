@@ -24,6 +24,7 @@ const std::map<QString, char16_t>& table() {
         {"chevron.left", 0xe5cb},                   // chevron_left
         {"chevron.right", 0xe5cc},                  // chevron_right
         {"chevron.up.chevron.down", 0xe5d7},        // unfold_more
+        {"circle", 0xe836},                         // radio_button_unchecked
         {"clock.badge.checkmark.fill", 0xe8b5},     // schedule
         {"cpu", 0xe30d},                            // developer_board
         {"dial.high.fill", 0xe9e4},                 // speed
@@ -65,7 +66,9 @@ const std::map<QString, char16_t>& table() {
         {"speaker.wave.2.fill", 0xe050},            // volume_up
         {"terminal.fill", 0xeb8e},                  // terminal
         {"textformat", 0xe165},                     // text_format
+        {"trash", 0xe92e},                          // delete_outline
         {"trash.fill", 0xe872},                     // delete
+        {"tray.and.arrow.down.fill", 0xe168},       // move_to_inbox
         {"trash.slash.fill", 0xe92b},               // delete_forever
         {"wand.and.stars", 0xe663},                 // auto_fix_high
         {"xmark.circle.fill", 0xe5c9},              // cancel
@@ -94,6 +97,11 @@ QString Symbols::glyph(const QString& symbol) {
 
 bool Symbols::isKnown(const QString& symbol) {
     return table().count(symbol) > 0;
+}
+
+bool Symbols::isDirectional(const QString& symbol) {
+    // Symbols that point along the line of reading: drawn mirrored right to left.
+    return symbol == QLatin1String("chevron.left") || symbol == QLatin1String("chevron.right");
 }
 
 QStringList Symbols::identifiers() {

@@ -22,6 +22,9 @@ class Symbols : public QObject {
     // The glyph of a symbol; an unknown identifier gets the "help" glyph, never nothing.
     Q_INVOKABLE static QString glyph(const QString& symbol);
     static bool isKnown(const QString& symbol);
+    // Whether the symbol points along the line of reading (a chevron), so that a right-to-left
+    // layout draws it mirrored.
+    Q_INVOKABLE static bool isDirectional(const QString& symbol);
     // Every identifier in the table.
     static QStringList identifiers();
 };

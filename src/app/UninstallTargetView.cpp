@@ -12,6 +12,7 @@ void UninstallTargetView::show(const UninstallTarget& target) {
     leftovers_->assign(target.leftovers);
     appName_ = QString::fromStdString(displayText(std::string_view(target.appName)));
     appPath_ = displayPath(target.appURL);
+    appId_ = pathId(target.appURL);
     bundleID_ = target.bundleID ? QVariant(QString::fromStdString(*target.bundleID)) : QVariant();
     appSize_ = target.appSize;
     totalSize_ = target.totalSize();

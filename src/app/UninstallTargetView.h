@@ -15,6 +15,8 @@ class UninstallTargetView : public QObject {
     QML_UNCREATABLE("published by AppState")
     Q_PROPERTY(QString appName READ appName NOTIFY changed)
     Q_PROPERTY(QString appPath READ appPath NOTIFY changed)
+    // The lossless text of the application's path (for its icon).
+    Q_PROPERTY(QString appId READ appId NOTIFY changed)
     Q_PROPERTY(QVariant bundleID READ bundleID NOTIFY changed)
     Q_PROPERTY(qint64 appSize READ appSize NOTIFY changed)
     Q_PROPERTY(qint64 totalSize READ totalSize NOTIFY changed)
@@ -30,6 +32,7 @@ class UninstallTargetView : public QObject {
 
     QString appName() const { return appName_; }
     QString appPath() const { return appPath_; }
+    QString appId() const { return appId_; }
     QVariant bundleID() const { return bundleID_; }
     qint64 appSize() const { return appSize_; }
     qint64 totalSize() const { return totalSize_; }
@@ -42,7 +45,7 @@ class UninstallTargetView : public QObject {
 
   private:
     RecordList<AppLeftover>* leftovers_;
-    QString appName_, appPath_, removal_, noteKey_;
+    QString appName_, appPath_, appId_, removal_, noteKey_;
     QVariant bundleID_;
     qint64 appSize_ = 0, totalSize_ = 0;
 };

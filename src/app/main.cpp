@@ -15,6 +15,7 @@
 #include "AppState.h"
 #include "Autostart.h"
 #include "FolderChooser.h"
+#include "FileImages.h"
 #include "LocalizationManager.h"
 #include "SingleInstance.h"
 #include "SoundManager.h"
@@ -116,6 +117,7 @@ int main(int argc, char* argv[]) {
     QQmlApplicationEngine engine;
     engine.addImportPath(QStringLiteral("qrc:/"));  // where the Tornivo module's files are
     l10n.attach(&engine);
+    tornivo::app::FileImages::install(&engine);
     engine.load(QUrl(QStringLiteral("qrc:/Tornivo/PopoverRootView.qml")));
     auto* panel = engine.rootObjects().isEmpty()
                       ? nullptr

@@ -42,9 +42,21 @@ ApplicationWindow {
         onActivated: TrayShell.closePanel()
     }
 
-    // The screen of each section; those still to come show an empty pane.
-    readonly property var screens: ({ clean: cleanScreen, settings: settingsScreen })
+    // The screen of each section, and the settings.
+    readonly property var screens: ({
+        clean: cleanScreen, tuneup: tuneUpScreen, developer: developerScreen, xray: xrayScreen,
+        duplicates: duplicatesScreen, large: largeScreen, installers: installerScreen,
+        uninstall: uninstallScreen, shred: shredScreen, settings: settingsScreen
+    })
     Component { id: cleanScreen; CleanView {} }
+    Component { id: tuneUpScreen; TuneUpView {} }
+    Component { id: developerScreen; DeveloperView {} }
+    Component { id: xrayScreen; XRayView {} }
+    Component { id: duplicatesScreen; DuplicatesView {} }
+    Component { id: largeScreen; LargeFilesView {} }
+    Component { id: installerScreen; InstallerView {} }
+    Component { id: uninstallScreen; UninstallView {} }
+    Component { id: shredScreen; ShredView {} }
     Component { id: settingsScreen; SettingsView {} }
     Component { id: emptyScreen; Item {} }
 

@@ -266,6 +266,39 @@ TEST_F(FreedesktopPlanTest, AUsersEntryGoesWithTheAppImageItLaunchesFromTheHome)
             << program;
 }
 
+TEST_F(FreedesktopPlanTest, ADroppedFileIsInspectedOnlyWhenItIsAnApplication) {
+    const std::string magic(
+        "\x7f"
+        "ELF\2\1\1\0AI\2",
+        11);
+    const Path launched = executable(home / "Apps/Paint.bin", magic);
+    const Path entryFile = entry(layout.dataHome / "applications", "org.example.Paint",
+                                 "Exec=" + launched.native() + "\n");
+    const Path alone = executable(home / "Apps/Tool-2.0", magic);
+    const Path link = home / "Apps/link-to-tool";
+    std::filesystem::create_symlink(alone, link);
+    const Path linkEntry =
+        writeText(home / "Desktop/site.desktop", "[Desktop Entry]\nType=Link\nURL=x\n");
+    const std::pair<Path, std::optional<Path>> cases[] = {
+        {entryFile, entryFile},
+        {launched, entryFile},  // the entry that launches it stands for it
+        {alone, alone},
+        {link, std::nullopt},
+        {linkEntry, std::nullopt},
+        {executable(home / "bin/paint.AppImage"), std::nullopt},  // a script, whatever its name
+        {writeFile(home / "Documents/notes.txt", 10), std::nullopt},
+        {home / "Apps", std::nullopt},
+    };
+    for (const auto& [dropped, inspected] : cases)
+        EXPECT_EQ(engine.droppedApplication(dropped), inspected) << dropped;
+
+    const UninstallTarget t = engine.inspect(alone);
+    EXPECT_EQ(t.appName, "Tool-2");
+    EXPECT_EQ(t.bundleID, std::nullopt);
+    EXPECT_EQ(t.removal, AppRemoval::trash) << "an AppImage of the home goes to the Trash";
+    EXPECT_EQ(t.appFiles, (std::vector<AppFile>{{alone, allocatedSize(alone), identityOf(alone)}}));
+}
+
 TEST_F(FreedesktopPlanTest, AFlatpakIsUninstalledFromItsOwnInstallation) {
     writeFile(layout.dataHome / "flatpak/app/org.example.Paint/current/files/bin/paint", 8192);
     writeFile(home / ".var/app/org.example.Paint/config/x", 10);

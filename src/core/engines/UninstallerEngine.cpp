@@ -127,20 +127,26 @@ std::optional<Path> launchedProgram(GDesktopAppInfo* info) {
     return program;
 }
 
-// An AppImage: named so, or an ELF file carrying the AppImage magic ("AI" and the format's
-// type) at offset 8. Only a regular file counts; a link is never read through.
-bool isAppImage(const Path& file) {
-    auto st = statEntry(AT_FDCWD, file.c_str());
-    if (!st || !st->isRegular()) return false;
-    if (asciiLower(file.filename().native()).ends_with(".appimage")) return true;
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY);
+// An ELF file carrying the AppImage magic ("AI" and the format's type) at offset 8. Only a
+// regular file counts; a link is never read through, and the open never blocks.
+bool hasAppImageMagic(const Path& file) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) return false;
+    auto st = statDescriptor(fd);
     std::array<unsigned char, 11> head{};
-    const ssize_t n = ::pread(fd, head.data(), head.size(), 0);
+    const ssize_t n = st && st->isRegular() ? ::pread(fd, head.data(), head.size(), 0) : -1;
     ::close(fd);
     return n == static_cast<ssize_t>(head.size()) && head[0] == 0x7f && head[1] == 'E' &&
            head[2] == 'L' && head[3] == 'F' && head[8] == 'A' && head[9] == 'I' &&
            (head[10] == 1 || head[10] == 2);
+}
+
+// An AppImage that an entry launches: named so, or carrying the magic. Only a regular file
+// counts.
+bool isAppImage(const Path& file) {
+    auto st = statEntry(AT_FDCWD, file.c_str());
+    if (!st || !st->isRegular()) return false;
+    return asciiLower(file.filename().native()).ends_with(".appimage") || hasAppImageMagic(file);
 }
 
 // --- Flatpak ---
@@ -436,6 +442,12 @@ AppFacts entryFacts(const Path& appURL, const Layout& layout) {
         if (program && isBelow(*program, layout.home) && !hasParentStep(*program) &&
             isAppImage(*program))
             facts.ownFiles.push_back(*program);
+    } else if (!isEntryFile && isBelow(appURL, layout.home) && !hasParentStep(appURL) &&
+               hasAppImageMagic(appURL)) {
+        // An AppImage that no entry launches is its own application: it goes by its file name,
+        // with no identifier.
+        facts.removal = AppRemoval::trash;
+        facts.ownFiles = {appURL};
     }
     return facts;
 }
@@ -527,6 +539,27 @@ UninstallTarget UninstallerEngine::inspect(const Path& appURL, std::stop_token s
 }
 
 // --- removal ---
+
+std::optional<Path> UninstallerEngine::droppedApplication(const Path& dropped) const {
+    if (!dropped.is_absolute() || hasParentStep(dropped)) return std::nullopt;
+    if (layout_.kind == LayoutKind::macos) {
+        auto st = statEntry(AT_FDCWD, normal(dropped).c_str());
+        const bool bundle = st && st->isDirectory() && normal(dropped).extension() == ".app";
+        return bundle ? std::optional<Path>(dropped) : std::nullopt;
+    }
+    if (dropped.filename().native().ends_with(".desktop"))
+        return loadDesktopEntry(dropped) ? std::optional<Path>(dropped) : std::nullopt;
+    if (!hasAppImageMagic(dropped)) return std::nullopt;
+    // The entry that launches the AppImage stands for it; the first in the folders' order.
+    auto image = statEntry(AT_FDCWD, dropped.c_str());
+    for (const auto& entry : desktopEntries(layout_.applicationFolders)) {
+        const auto program = launchedProgram(entry.info.get());
+        if (!program) continue;
+        auto st = statEntry(AT_FDCWD, program->c_str());
+        if (st && image && st->sameFile(*image)) return entry.path;
+    }
+    return dropped;
+}
 
 RemovalOutcome UninstallerEngine::uninstall(const UninstallTarget& target, bool removeAppBundle,
                                             std::stop_token stop) const {

@@ -6,7 +6,8 @@
 // On freedesktop systems it is a desktop entry: its name is the entry's Name, its identifier the
 // desktop-file ID, and how the application itself goes depends on who installed it:
 //  - an entry of the user's own (in the data folder's applications/) goes to the Trash, with the
-//    AppImage it launches when that lies in the home;
+//    AppImage it launches when that lies in the home; an AppImage of the home that no entry
+//    launches is inspected by itself (its file name, no identifier) and goes to the Trash too;
 //  - a Flatpak is removed with `flatpak uninstall` from its installation (see removalCommand);
 //  - anything else came with the system's package manager and stays: only leftovers go.
 
@@ -50,6 +51,13 @@ class UninstallerEngine {
     // are the application's own files.
     // A stop asked through `stop` ends the measuring early (the plan is then incomplete).
     UninstallTarget inspect(const Path& appURL, std::stop_token stop = {}) const;
+
+    // What a file dropped on the uninstall screen is to inspect, when it is an application of
+    // the layout: on macos a .app bundle; on freedesktop an application's desktop entry, or an
+    // AppImage (an ELF file with the AppImage magic, never read through a link), which the
+    // entry that launches it stands for when there is one. Nothing for anything else: a
+    // folder, a document, a script.
+    std::optional<Path> droppedApplication(const Path& dropped) const;
 
     // Moves the selected leftovers, then, when `removeAppBundle` is true, the application's own
     // files (`appFiles`) to the Trash, each only while it is what was inspected; `freed` sums

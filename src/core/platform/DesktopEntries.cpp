@@ -33,6 +33,15 @@ DesktopAppInfo loadDesktopEntry(const Path& path) {
     return info;
 }
 
+std::string desktopEntryIcon(const Path& path) {
+    DesktopAppInfo info = loadDesktopEntry(path);
+    if (!info) return {};
+    char* icon = g_desktop_app_info_get_string(info.get(), "Icon");
+    std::string out = icon ? icon : "";
+    g_free(icon);
+    return out;
+}
+
 namespace {
 
 // The desktop files below `folder` with their desktop-file IDs, in listing order.

@@ -26,6 +26,10 @@ inline constexpr long kMaxEntrySize = 1 << 20;
 // (TryExec).
 DesktopAppInfo loadDesktopEntry(const Path& path);
 
+// The icon the application entry at `path` names: a theme icon's name, or an absolute file.
+// Empty when it names none or is no application entry.
+std::string desktopEntryIcon(const Path& path);
+
 struct DesktopEntry {
     std::string id;  // the desktop-file ID: the path below its folder, "/" turned into "-"
     Path path;

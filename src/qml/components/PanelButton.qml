@@ -1,6 +1,6 @@
-// A text button of the panel: "prominent" (filled with the accent), "plain" (on the control
-// background) or "link" (accent text alone), with an optional symbol before the text. Reached
-// with Tab, pressed with Space or Enter.
+// A text button of the panel: "prominent" (filled with the accent), "destructive" (filled red:
+// it removes something for good), "plain" (on the control background) or "link" (accent text
+// alone), with an optional symbol before its text. Reached with Tab, pressed with Space or Enter.
 import QtQuick
 import QtQuick.Controls
 import Tornivo
@@ -8,8 +8,9 @@ import Tornivo
 Button {
     id: control
     property string kind: "plain"
-    readonly property bool prominent: kind === "prominent"
-    property string symbol  // drawn before the text when set
+    property string symbol
+    readonly property bool prominent: kind === "prominent" || kind === "destructive"
+    readonly property color fill: kind === "destructive" ? PanelStyle.red : PanelStyle.accent
 
     focusPolicy: Qt.StrongFocus
     implicitHeight: kind === "link" ? 24 : 34
@@ -17,47 +18,49 @@ Button {
     rightPadding: leftPadding
     font.pixelSize: kind === "link" ? PanelStyle.caption : PanelStyle.body
     font.weight: Font.DemiBold
+    Accessible.description: kind === "destructive" ? qsTrId("common.destructive") : ""
     Keys.onReturnPressed: clicked()
     Keys.onEnterPressed: clicked()
 
     contentItem: Item {
-        id: content
-        readonly property real glyphSpace: glyph.visible ? glyph.implicitWidth + line.spacing : 0
-        implicitWidth: glyphSpace + label.implicitWidth
+        implicitWidth: (icon.visible ? icon.implicitWidth + row.spacing : 0) + label.implicitWidth
         implicitHeight: label.implicitHeight
-        opacity: control.enabled ? 1 : 0.5
         Row {
-            id: line
+            id: row
             anchors.centerIn: parent
-            spacing: 4
+            spacing: 6
             SymbolIcon {
-                id: glyph
+                id: icon
+                visible: control.symbol !== ""
                 anchors.verticalCenter: parent.verticalCenter
-                visible: control.symbol.length > 0
                 symbol: control.symbol
                 size: control.font.pixelSize + 2
                 color: label.color
+                opacity: label.opacity
             }
             Text {
                 id: label
-                width: Math.min(implicitWidth, content.width - content.glyphSpace)
+                width: Math.min(implicitWidth,
+                                row.parent.width - (icon.visible ? icon.width + row.spacing : 0))
                 text: control.text
                 font: control.font
                 color: control.prominent ? "white" : control.kind === "link" ? PanelStyle.accent
                                                                               : PanelStyle.text
+                horizontalAlignment: Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter
                 elide: Text.ElideRight
+                opacity: control.enabled ? 1 : 0.5
             }
         }
     }
     background: Rectangle {
         radius: 9
-        color: control.prominent ? Qt.darker(PanelStyle.accent, control.down ? 1.18 : control.hovered ? 1.07 : 1)
+        color: control.prominent ? Qt.darker(control.fill, control.down ? 1.18 : control.hovered ? 1.07 : 1)
                : control.kind === "link" ? (control.down ? PanelStyle.pressed : "transparent")
                : control.down ? PanelStyle.pressed : PanelStyle.surface
         opacity: control.enabled ? 1 : 0.45
         border.width: control.visualFocus ? 2 : control.kind === "plain" ? 1 : 0
-        border.color: control.visualFocus ? (control.prominent ? Qt.lighter(PanelStyle.accent, 1.5)
+        border.color: control.visualFocus ? (control.prominent ? Qt.lighter(control.fill, 1.5)
                                                                : PanelStyle.accent)
                                           : PanelStyle.divider
     }

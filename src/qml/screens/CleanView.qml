@@ -74,6 +74,14 @@ Item {
                 text: qsTrId("clean.scanning")
             }
             Item { Layout.fillHeight: true }
+            // A scan of a large cache can take a while; stopping it keeps the earlier result.
+            PanelButton {
+                objectName: "cancelButton"
+                Layout.alignment: Qt.AlignHCenter
+                Layout.minimumWidth: 120
+                text: qsTrId("common.cancel")
+                onClicked: AppState.cancel("clean")
+            }
         }
     }
 
@@ -269,6 +277,13 @@ Item {
                     color: PanelStyle.orange
                 }
                 Item { Layout.fillWidth: true }
+            }
+            OutcomeNote {
+                section: "clean"
+                Layout.fillWidth: true
+                Layout.topMargin: 8
+                Layout.leftMargin: 8
+                Layout.rightMargin: 8
             }
             Item { Layout.fillHeight: true }
             PanelButton {

@@ -1,0 +1,137 @@
+// One row of a list the user picks from: the tick (or a lock where the row cannot be picked),
+// a title with an optional mark and badge, up to two lines under it, and a figure at the end.
+// Pressing it (a click, Space or Enter) flips the tick through `clicked`.
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Tornivo
+
+AbstractButton {
+    id: row
+    property bool selectable: true
+    property string title
+    property string subtitle
+    property string detail
+    property string trailing
+    property string badge
+    // A green seal after the title (an installer of an installed application).
+    property bool verified: false
+    property color subtitleColor: PanelStyle.secondaryText
+
+    checked: false
+    focusPolicy: selectable ? Qt.StrongFocus : Qt.NoFocus
+    hoverEnabled: selectable
+    implicitHeight: content.implicitHeight + 14
+    leftPadding: 10
+    rightPadding: 12
+    Accessible.role: selectable ? Accessible.CheckBox : Accessible.StaticText
+    Accessible.name: title
+    Accessible.description: subtitle
+    Accessible.checked: checked
+    Keys.onReturnPressed: if (selectable) clicked()
+    Keys.onEnterPressed: if (selectable) clicked()
+
+    background: Rectangle {
+        radius: 8
+        color: row.down ? PanelStyle.pressed : row.hovered ? PanelStyle.hover : "transparent"
+        border.width: row.visualFocus ? 2 : 0
+        border.color: PanelStyle.accent
+    }
+    contentItem: RowLayout {
+        id: content
+        spacing: 10
+        TickMark {
+            objectName: "tick"
+            visible: row.selectable
+            checked: row.checked
+        }
+        SymbolIcon {
+            objectName: "lock"
+            visible: !row.selectable
+            Layout.preferredWidth: 20
+            symbol: "lock.shield"
+            size: 18
+            color: PanelStyle.secondaryText
+        }
+        ColumnLayout {
+            Layout.fillWidth: true
+            spacing: 1
+            // The title as wide as its text, short of what the mark and the badge after it need.
+            Item {
+                id: titleRow
+                Layout.fillWidth: true
+                implicitHeight: titleLabel.implicitHeight
+                readonly property real extras: (mark.visible ? mark.implicitWidth + 5 : 0)
+                                               + (badgeLabel.visible ? badgeLabel.implicitWidth + 5 : 0)
+                ElidedLabel {
+                    id: titleLabel
+                    objectName: "title"
+                    anchors.left: parent.left
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: Math.max(0, Math.min(Math.ceil(implicitWidth), titleRow.width - titleRow.extras))
+                    text: row.title
+                    font.pixelSize: PanelStyle.body
+                    font.weight: Font.DemiBold
+                }
+                Row {
+                    anchors.left: titleLabel.right
+                    anchors.leftMargin: 5
+                    anchors.verticalCenter: parent.verticalCenter
+                    spacing: 5
+                    SymbolIcon {
+                        id: mark
+                        objectName: "verified"
+                        visible: row.verified
+                        anchors.verticalCenter: parent.verticalCenter
+                        symbol: "checkmark.seal.fill"
+                        size: 13
+                        color: PanelStyle.green
+                    }
+                    Label {
+                        id: badgeLabel
+                        objectName: "badge"
+                        visible: row.badge !== ""
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: row.badge
+                        leftPadding: 5
+                        rightPadding: 5
+                        topPadding: 1
+                        bottomPadding: 1
+                        font.pixelSize: PanelStyle.caption2
+                        font.weight: Font.DemiBold
+                        color: PanelStyle.orange
+                        background: Rectangle {
+                            radius: 4
+                            color: Qt.rgba(PanelStyle.orange.r, PanelStyle.orange.g, PanelStyle.orange.b, 0.14)
+                        }
+                    }
+                }
+            }
+            ElidedLabel {
+                objectName: "subtitle"
+                visible: text !== ""
+                Layout.fillWidth: true
+                text: row.subtitle
+                font.pixelSize: PanelStyle.caption
+                color: row.subtitleColor
+            }
+            ElidedLabel {
+                objectName: "detail"
+                visible: row.detail !== ""
+                Layout.fillWidth: true
+                // A path reads left to right in every language.
+                text: "\u202A" + row.detail + "\u202C"
+                elide: Text.ElideMiddle
+                font.pixelSize: PanelStyle.caption2
+                color: PanelStyle.secondaryText
+            }
+        }
+        Label {
+            objectName: "trailing"
+            text: row.trailing
+            font.pixelSize: PanelStyle.body
+            font.weight: Font.DemiBold
+            color: PanelStyle.text
+        }
+    }
+}

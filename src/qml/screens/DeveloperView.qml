@@ -1,0 +1,259 @@
+// The developer section: build outputs of projects, those of projects used within the
+// protection window kept out of reach; the ticked outputs are deleted. Everything shown comes
+// from AppState; the states take precedence in this order: busy, result, cleaned, idle.
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Tornivo
+
+Item {
+    id: view
+    objectName: "developerView"
+
+    // What the screen shows, bound to AppState (a test may bind them to anything).
+    property bool busy: AppState.isScanningDev
+    property var result: AppState.developerResult
+    property var freed: AppState.lastDevFreed
+    // The windows the protection menu offers, in days.
+    readonly property var windows: [3, 7, 10, 14, 30]
+
+    readonly property string screenState: busy ? "busy"
+                                        : result ? "result"
+                                        : freed !== undefined && freed !== null ? "cleaned"
+                                        : "idle"
+    readonly property bool hasCleanable: result ? result.projects.count > result.activeCount : false
+
+    // The protected message: the first two active projects by name, and how many more.
+    function protectedMessage(names) {
+        if (names.length === 1) return qsTrId("dev.protectedOne").arg(names[0])
+        let joined = names.slice(0, 2).join(", ")
+        if (names.length >= 3) joined += " +" + Fmt.integer(names.length - 2)
+        return qsTrId("dev.protectedMany").arg(joined)
+    }
+
+    Loader {
+        objectName: "developerState"
+        anchors.fill: parent
+        anchors.margins: 16
+        sourceComponent: ({ busy: busyState, result: view.hasCleanable ? resultState : noJunkState,
+                            cleaned: cleanedState, idle: idleState })[view.screenState]
+    }
+
+    Component {
+        id: busyState
+        BusyState {
+            text: qsTrId("dev.inspecting")
+            section: "developer"
+        }
+    }
+
+    Component {
+        id: idleState
+        ColumnLayout {
+            spacing: 8
+            EmptyState {
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                symbol: "hammer.fill"
+                title: qsTrId("dev.title")
+                hint: qsTrId("dev.description")
+                buttonText: qsTrId("dev.scan")
+                buttonSymbol: "magnifyingglass"
+                buttonName: "scanButton"
+                onActivated: AppState.runDeveloperScan()
+            }
+        }
+    }
+
+    // A result without anything to clean; scanning again is the way on.
+    Component {
+        id: noJunkState
+        ColumnLayout {
+            spacing: 8
+            EmptyState {
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                symbol: "checkmark.seal.fill"
+                title: qsTrId("dev.noJunkTitle")
+                hint: qsTrId("dev.noJunkMessage")
+                buttonText: qsTrId("common.scanAgain")
+                buttonName: "scanAgainButton"
+                onActivated: AppState.runDeveloperScan()
+            }
+            UnreadNote { section: "developer"; Layout.fillWidth: true }
+        }
+    }
+
+    Component {
+        id: resultState
+        ColumnLayout {
+            spacing: 8
+            RowLayout {
+                Layout.fillWidth: true
+                spacing: 8
+                ElidedLabel {
+                    objectName: "reclaimable"
+                    Layout.fillWidth: true
+                    text: qsTrId("dev.reclaimable").arg(Fmt.bytes(view.result.cleanableSize))
+                    font.pixelSize: PanelStyle.headline
+                    font.weight: Font.Bold
+                }
+            }
+            RowLayout {
+                Layout.fillWidth: true
+                spacing: 6
+                SymbolIcon {
+                    symbol: "shield.lefthalf.filled"
+                    size: 14
+                    color: PanelStyle.secondaryText
+                }
+                ElidedLabel {
+                    Layout.fillWidth: true
+                    text: qsTrId("dev.protectWindow")
+                    font.pixelSize: PanelStyle.caption
+                    color: PanelStyle.secondaryText
+                }
+                ComboBox {
+                    id: windowMenu
+                    objectName: "protectWindow"
+                    implicitHeight: 26
+                    model: view.windows
+                    displayText: qsTrId("dev.days").arg(Fmt.integer(AppState.developerProtectionDays))
+                    currentIndex: view.windows.indexOf(AppState.developerProtectionDays)
+                    font.pixelSize: PanelStyle.caption
+                    Accessible.name: qsTrId("dev.protectWindow")
+                    delegate: ItemDelegate {
+                        required property int modelData
+                        width: windowMenu.width
+                        text: qsTrId("dev.days").arg(Fmt.integer(modelData))
+                        font.pixelSize: PanelStyle.caption
+                        highlighted: windowMenu.highlightedIndex === view.windows.indexOf(modelData)
+                    }
+                    onActivated: (index) => AppState.developerProtectionDays = view.windows[index]
+                }
+            }
+            RowLayout {
+                objectName: "protectedBanner"
+                visible: view.result.activeNames.length > 0
+                Layout.fillWidth: true
+                spacing: 6
+                SymbolIcon {
+                    symbol: "shield.fill"
+                    size: 13
+                    color: PanelStyle.green
+                }
+                ElidedLabel {
+                    objectName: "protectedText"
+                    Layout.fillWidth: true
+                    text: view.result.activeNames.length > 0 ? view.protectedMessage(view.result.activeNames) : ""
+                    font.pixelSize: PanelStyle.caption
+                    color: PanelStyle.secondaryText
+                }
+            }
+            Card {
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                Flickable {
+                    objectName: "projectList"
+                    anchors.fill: parent
+                    anchors.margins: 4
+                    clip: true
+                    contentHeight: projectColumn.height
+                    boundsBehavior: Flickable.StopAtBounds
+                    ScrollBar.vertical: ScrollBar {}
+                    // The cleanable projects first, then the active ones, each in list order.
+                    Column {
+                        id: projectColumn
+                        width: parent.width
+                        Repeater {
+                            model: view.result.projects
+                            delegate: CheckRow {
+                                objectName: "cleanable-" + index
+                                visible: !model.isActive
+                                width: projectColumn.width
+                                checked: model.isSelected
+                                title: model.name
+                                subtitle: qsTrId("dev.lastOpenedSafe").arg(Fmt.relative(model.lastActivity))
+                                detail: model.path
+                                trailing: Fmt.bytes(model.size)
+                                onClicked: AppState.toggleDeveloperProject(model.id)
+                            }
+                        }
+                        Repeater {
+                            model: view.result.projects
+                            delegate: CheckRow {
+                                objectName: "active-" + index
+                                visible: model.isActive
+                                width: projectColumn.width
+                                selectable: false
+                                title: model.name
+                                subtitle: qsTrId("dev.activeLastOpened").arg(Fmt.relative(model.lastActivity))
+                                detail: model.path
+                                trailing: Fmt.bytes(model.size)
+                            }
+                        }
+                    }
+                }
+            }
+            UnreadNote { section: "developer"; Layout.fillWidth: true }
+            PanelButton {
+                objectName: "cleanButton"
+                Layout.fillWidth: true
+                kind: "prominent"
+                text: view.result.selectedSize >= 1
+                      ? qsTrId("dev.cleanButton").arg(Fmt.bytes(view.result.selectedSize))
+                      : qsTrId("dev.selectPrompt")
+                enabled: view.result.selectedSize >= 1
+                onClicked: AppState.runDeveloperClean()
+            }
+        }
+    }
+
+    Component {
+        id: cleanedState
+        ColumnLayout {
+            spacing: 0
+            Item { Layout.fillHeight: true }
+            Item {
+                Layout.alignment: Qt.AlignHCenter
+                implicitWidth: 180
+                implicitHeight: 72
+                SparkleBurst { anchors.fill: parent }
+                SymbolIcon {
+                    anchors.centerIn: parent
+                    symbol: "checkmark.circle.fill"
+                    size: 56
+                    color: PanelStyle.green
+                }
+            }
+            Label {
+                objectName: "reclaimed"
+                Layout.fillWidth: true
+                Layout.topMargin: 6
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.Wrap
+                text: qsTrId("dev.reclaimed").arg(Fmt.bytes(view.freed !== undefined && view.freed !== null ? view.freed : 0))
+                font.pixelSize: PanelStyle.headline + 5
+                font.weight: Font.Bold
+                color: PanelStyle.text
+            }
+            Label {
+                Layout.fillWidth: true
+                Layout.topMargin: 4
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.Wrap
+                text: qsTrId("dev.activeUntouched")
+                font.pixelSize: PanelStyle.caption
+                color: PanelStyle.secondaryText
+            }
+            OutcomeNote { section: "developer"; Layout.fillWidth: true; Layout.topMargin: 12 }
+            Item { Layout.fillHeight: true }
+            PanelButton {
+                objectName: "scanAgainButton"
+                Layout.fillWidth: true
+                text: qsTrId("common.scanAgain")
+                onClicked: AppState.runDeveloperScan()
+            }
+        }
+    }
+}
