@@ -91,4 +91,4 @@ check() {  # name, ours, peer, target
 }
 check "1 pass" tornivo-1 shred-1 0.50
 check "3 passes" tornivo-3 shred-3 0.50
-check "1 pass, against the disk" tornivo-1 dd-1 1.60
+check "1 pass, against the disk" tornivo-1 dd-1 1.20

@@ -60,10 +60,10 @@ std::uint64_t unwrittenPages(int fd) {
     return ::syscall(kCachestat, fd, range, stat, 0) == 0 ? stat[1] + stat[2] : 0;
 }
 
-std::string readAt(int fd, std::size_t length) {
+std::string readAt(int fd, std::size_t length, off_t offset = 0) {
     std::string data(length, '\0');
     data.resize(
-        static_cast<std::size_t>(std::max<ssize_t>(::pread(fd, data.data(), length, 0), 0)));
+        static_cast<std::size_t>(std::max<ssize_t>(::pread(fd, data.data(), length, offset), 0)));
     return data;
 }
 
@@ -128,6 +128,9 @@ TEST_F(SecureEraserTest, EachPassWritesFreshRandomChunksIsFlushedThenTheFileIsCu
     Recorder rec;
     rec.onFlushed = [&](const Path&) {
         afterPass.push_back(readAt(reader, 4096));
+        // Each chunk of a pass gets bytes of its own: a stream restarted per chunk would not.
+        for (off_t chunk : {off_t(MiB), off_t(2 * MiB)})
+            EXPECT_NE(readAt(reader, 4096, chunk), afterPass.back()) << "chunk at " << chunk;
         EXPECT_EQ(unwrittenPages(reader), 0u) << "pass " << afterPass.size() << " is on the disk";
     };
     rec.onOverwritten = [&](const Path&) { EXPECT_EQ(length(), off_t(5 * MiB / 2)); };

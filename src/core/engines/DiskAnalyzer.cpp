@@ -240,6 +240,12 @@ std::optional<FileAdvice> advise(const Path& file, ByteCount size,
 DiskAnalyzer::DiskAnalyzer(Layout layout, unsigned threads)
     : layout_(std::move(layout)), threads_(std::max(1u, threads)) {}
 
+// Threads rather than io_uring keep the metadata reads in flight. io_uring has no statx that
+// completes without blocking: every request goes to a kernel worker thread, so it is the same
+// blocking statx on more threads, plus the hand-over. Measured on the million-file tree (2 cores):
+// two threads each keeping 32 statx requests in flight took about 40 % more processor time than
+// two plain threads with a warm cache, and about 45 % more system time cold, where 16 walking
+// threads were also faster than 32 or 64.
 unsigned DiskAnalyzer::defaultThreads() {
     return std::clamp(4 * std::max(1u, std::thread::hardware_concurrency()), 16u, 64u);
 }

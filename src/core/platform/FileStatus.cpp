@@ -1,8 +1,13 @@
 #include "platform/FileStatus.h"
 
 #include <fcntl.h>
+#include <linux/openat2.h>
+#include <sys/syscall.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
 
 namespace tornivo {
 
@@ -94,6 +99,17 @@ FileIdentity identityOf(const Path& location) {
 
 int openListedDirectory(int dirfd, const char* name, const FileStatus& expected) {
     return openIfIdentity(dirfd, name, expected.dev, expected.ino);
+}
+
+int openFolderEntry(int dirfd, const char* name) {
+    static std::atomic<bool> missing{false};  // openat2 arrived in Linux 5.6
+    if (missing.load(std::memory_order_relaxed)) return -1;
+    struct open_how how {};
+    how.flags = kDirectoryFlags;
+    how.resolve = RESOLVE_BENEATH | RESOLVE_NO_XDEV | RESOLVE_NO_SYMLINKS | RESOLVE_NO_MAGICLINKS;
+    const long fd = ::syscall(SYS_openat2, dirfd, name, &how, sizeof how);
+    if (fd < 0 && errno == ENOSYS) missing.store(true, std::memory_order_relaxed);
+    return static_cast<int>(fd);
 }
 
 int openKnownParent(int fd, std::uint64_t dev, std::uint64_t ino) {

@@ -49,6 +49,10 @@ bool isStill(const FileStatus& now, const FileIdentity& listed);
 // the entry that was listed as `expected` (same device and inode): a folder swapped for a link or
 // for another folder since it was listed leads nowhere. -1 on any failure.
 int openListedDirectory(int dirfd, const char* name, const FileStatus& expected);
+// Opens the folder `name` inside `dirfd` when it is one, without following a link and without
+// crossing into another mount (also a bind mount; an automount point is not triggered). -1 on
+// any failure, and always where the kernel lacks openat2.
+int openFolderEntry(int dirfd, const char* name);
 // Opens the parent of the open directory `fd` through "..", only when it is the directory with
 // the given identity (the tree has not moved). -1 otherwise.
 int openKnownParent(int fd, std::uint64_t dev, std::uint64_t ino);

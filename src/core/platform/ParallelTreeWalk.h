@@ -143,7 +143,7 @@ auto parallelTreeWalk(int rootFd, const Path& root, unsigned threads, MakeVisito
         auto handOff = [&](const TreeWalker::Entry& e) {
             bool descend = detail::visit(visitor, walker, e);
             if (!descend || !e.status.isDirectory() || !queue.hungry()) return descend;
-            int fd = openListedDirectory(e.dirfd, e.name, e.status);
+            int fd = walker.takeFolder(e);
             if (fd < 0) {  // unreadable, or swapped since it was listed: nowhere to go
                 if constexpr (detail::HearsSkips<Visitor>)
                     visitor.skipped(walker, e, UnreadReason::unreadable);

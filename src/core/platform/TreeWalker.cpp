@@ -1,5 +1,9 @@
 #include "platform/TreeWalker.h"
 
+#include <dirent.h>
+
+#include <utility>
+
 namespace tornivo {
 
 bool TreeWalker::readNames(Frame& frame) {
@@ -9,14 +13,43 @@ bool TreeWalker::readNames(Frame& frame) {
     reader_.reset(frame.fd);
     DirectoryReader::Entry e;
     while (reader_.next(e)) {
+        frame.names.push_back(static_cast<char>(e.type));
         frame.names.append(e.name, e.length);
         frame.names.push_back('\0');
     }
     return !reader_.failed();
 }
 
+std::optional<FileStatus> TreeWalker::statOrOpen(int dirfd, const char* name, unsigned char type) {
+    if (type == DT_DIR) {
+        const int fd = openFolderEntry(dirfd, name);
+        if (fd >= 0) {
+            auto st = statDescriptor(fd);
+            if (st && st->isDirectory()) {
+                opened_ = fd;
+                return st;
+            }
+            ::close(fd);
+        }
+        // A mount (refused by the open), an unreadable folder, or no longer a folder: what the
+        // entry is now tells.
+    }
+    return statEntry(dirfd, name);
+}
+
+void TreeWalker::dropOpened() {
+    if (opened_ >= 0) ::close(opened_);
+    opened_ = -1;
+}
+
+int TreeWalker::takeFolder(const Entry& entry) {
+    if (opened_ >= 0) return std::exchange(opened_, -1);
+    return openListedDirectory(entry.dirfd, entry.name, entry.status);
+}
+
 bool TreeWalker::openChild(std::size_t parentIndex, const char* name, const FileStatus& st) {
-    int fd = openListedDirectory(frames_[parentIndex].fd, name, st);
+    int fd = opened_ >= 0 ? std::exchange(opened_, -1)
+                          : openListedDirectory(frames_[parentIndex].fd, name, st);
     if (fd < 0) return false;
     // Keep descriptors bounded: close the shallowest open ancestor (never the root's, which is
     // the caller's) and re-open it through ".." later.

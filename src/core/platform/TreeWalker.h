@@ -6,8 +6,13 @@
 // - A directory on another mount (also a bind mount of the same file system) is neither
 //   reported nor entered.
 // - Unreadable directories contribute nothing; the walk goes on.
-// - Each directory is opened relative to its parent with O_NOFOLLOW and checked to be the entry
-//   that was listed (device and inode), so swapping a folder for a link mid-walk leads nowhere.
+// - A folder the listing names as one is opened first, relative to its parent, without following
+//   a link or crossing a mount (openat2), and its status is read from that descriptor: the
+//   folder the visitor is told of is the one entered, and it costs one status read, not two.
+//   Any other entry is read with statx; a folder among them (the file system did not name its
+//   type, or the open failed) is opened only when entered, and checked then to be the entry
+//   that was listed (device and inode). Either way, swapping a folder for a link mid-walk leads
+//   nowhere.
 // - Open descriptors stay bounded whatever the depth: ancestors beyond the budget are closed and
 //   re-opened through ".." (checked against their recorded identity) on the way back up.
 
@@ -57,6 +62,12 @@ class TreeWalker {
     template <class Visitor>
     bool walk(int rootFd, const Path& rootPath, Visitor&& visitor);
 
+    // An open descriptor of the folder `entry`, which the caller then owns, for a visitor that
+    // hands the folder elsewhere instead of letting the walk descend: the one the walk already
+    // opened, or one opened now and checked to be the entry listed. -1 when it cannot be opened.
+    // Only during the visitor's call for that entry.
+    int takeFolder(const Entry& entry);
+
     // Full path of an entry reported during the current walk (built only when asked for).
     Path pathOf(const Entry& entry) const;
 
@@ -76,7 +87,7 @@ class TreeWalker {
         int fd = -1;
         bool ownsFd = true;
         std::uint64_t dev = 0, ino = 0;
-        std::string names;  // the directory's entry names, each followed by a NUL
+        std::string names;  // each entry: its DT_* type byte, its name, a NUL
         std::size_t next = 0;
         std::uint32_t position = 0;  // listing position of the entry last taken from `names`
         std::size_t nameOffset = 0;  // of this directory's own name in the parent's `names`
@@ -84,6 +95,9 @@ class TreeWalker {
     };
 
     bool readNames(Frame& frame);
+    // The status of `name` in `dirfd`; a folder named as one is opened first, kept in opened_.
+    std::optional<FileStatus> statOrOpen(int dirfd, const char* name, unsigned char type);
+    void dropOpened();
     bool openChild(std::size_t parentIndex, const char* name, const FileStatus& st);
     bool reopenParent(std::size_t childIndex);
     void closeFrame(Frame& frame);
@@ -94,6 +108,7 @@ class TreeWalker {
     // from a frame while deeper frames are added.
     std::deque<Frame> frames_;
     std::size_t depth_ = 0;  // frames_[0 .. depth_) are live
+    int opened_ = -1;        // the folder entry being visited, when opened ahead
     std::uint64_t rootDev_ = 0;
     Path rootPath_;
     std::string rootName_;
@@ -146,24 +161,30 @@ bool TreeWalker::walk(int rootFd, const Path& rootPath, Visitor&& visitor) {
             --depth_;
             continue;
         }
-        const char* name = frame.names.data() + frame.next;
+        const auto type = static_cast<unsigned char>(frame.names[frame.next]);
+        const char* name = frame.names.data() + frame.next + 1;
         std::size_t length = std::char_traits<char>::length(name);
-        std::size_t offset = frame.next;
-        if (offset > 0) ++frame.position;
-        frame.next += length + 1;
+        std::size_t offset = frame.next + 1;
+        if (frame.next > 0) ++frame.position;
+        frame.next += length + 2;
 
-        auto st = statEntry(frame.fd, name);
+        auto st = statOrOpen(frame.fd, name, type);
         if (!st) continue;
         Entry entry{frame.fd, name, length, *st, static_cast<int>(depth_), frame.dev, frame.ino};
         if (st->isDirectory() && (st->isMountRoot || st->dev != rootDev_)) {
+            dropOpened();
             if (onSkip_) onSkip_(*this, entry, UnreadReason::otherFileSystem);
             continue;
         }
         bool descend = visitor(static_cast<const Entry&>(entry));
-        if (!descend || !st->isDirectory()) continue;
+        if (!descend || !st->isDirectory()) {
+            dropOpened();
+            continue;
+        }
         // Checked at each folder: often enough to stop within a blink, rarely enough to cost
         // nothing (one atomic read).
         if (stop_.stop_requested()) {
+            dropOpened();
             for (std::size_t i = depth_; i-- > 0;) closeFrame(frames_[i]);
             depth_ = 0;
             break;
