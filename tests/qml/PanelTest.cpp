@@ -6,6 +6,7 @@
 
 #include <QtQml/QQmlExtensionPlugin>
 
+#include "BannerCenter.h"
 #include "PanelFixture.h"
 
 Q_IMPORT_QML_PLUGIN(TornivoPlugin)
