@@ -37,17 +37,6 @@ std::string execValue(const std::string& program) {
     return value;
 }
 
-bool writeAll(int fd, const std::string& data) {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n =
-            retryOnInterrupt([&] { return ::write(fd, data.data() + done, data.size() - done); });
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 UniqueFd openFolder(const Path& folder) {
     return UniqueFd(retryOnInterrupt(
         [&] { return ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); }));

@@ -14,8 +14,8 @@
 
 #include "AppState.h"
 #include "Autostart.h"
-#include "FolderChooser.h"
 #include "FileImages.h"
+#include "FolderChooser.h"
 #include "LocalizationManager.h"
 #include "SingleInstance.h"
 #include "SoundManager.h"

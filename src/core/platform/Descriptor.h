@@ -1,10 +1,11 @@
 #pragma once
-// An owned file descriptor, closed when it goes out of scope, and the retry that every system
-// call interrupted by a signal needs.
+// An owned file descriptor, closed when it goes out of scope, the retry that every system call
+// interrupted by a signal needs, and a write that goes on until all is written.
 
 #include <unistd.h>
 
 #include <cerrno>
+#include <string_view>
 #include <utility>
 
 namespace tornivo {
@@ -44,6 +45,16 @@ auto retryOnInterrupt(Call&& call) {
         auto result = call();
         if (!(result < 0 && errno == EINTR)) return result;
     }
+}
+
+// Writes all of `data` at the descriptor's position; false when a write fails or writes nothing.
+inline bool writeAll(int fd, std::string_view data) {
+    while (!data.empty()) {
+        const ssize_t n = retryOnInterrupt([&] { return ::write(fd, data.data(), data.size()); });
+        if (n <= 0) return false;
+        data.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
 }
 
 }  // namespace tornivo

@@ -34,17 +34,6 @@ Json parseObject(const std::string& text, std::optional<std::string>& problem) {
     return doc;
 }
 
-bool writeAll(int fd, const std::string& data) {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n =
-            retryOnInterrupt([&] { return ::write(fd, data.data() + done, data.size() - done); });
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 bool makeFolders(const Path& folder) {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);

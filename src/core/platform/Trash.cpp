@@ -30,15 +30,6 @@ UniqueFd openOrMake(int dirfd, const char* name, uid_t owner) {
     return fd;
 }
 
-bool writeAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t n = retryOnInterrupt([&] { return ::write(fd, data.data(), data.size()); });
-        if (n <= 0) return false;
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
 std::string restoreRecord(const Path& original) {
     char* escaped = g_uri_escape_string(original.c_str(), "/", FALSE);
     std::string path(escaped);
