@@ -72,17 +72,32 @@ QImage themeIcon(const QStringList& names, const QSize& box) {
     return {};
 }
 
-// A symbol of the program's own, for a theme that has no icon.
-QImage genericIcon(const char* symbol, const QSize& box) {
-    QImage image(box, QImage::Format_ARGB32_Premultiplied);
+// The program's own symbols for a file and an application, for a theme that has no icon. Drawn
+// once, on the main thread, and only scaled by the picture thread: text is never drawn on two
+// threads at once (the font engine's caches are shared, and the panel draws text all the time).
+struct GenericIcons {
+    QImage file, app;
+};
+GenericIcons& genericIcons() {
+    static GenericIcons icons;
+    return icons;
+}
+
+QImage drawSymbol(const char* symbol) {
+    constexpr int kSide = 256;
+    QImage image(kSide, kSide, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     QFont font(Symbols::fontFamily());
-    font.setPixelSize(std::min(box.width(), box.height()));
+    font.setPixelSize(kSide);
     painter.setFont(font);
     painter.setPen(QColor(128, 128, 134));
     painter.drawText(image.rect(), Qt::AlignCenter, Symbols::glyph(QString::fromLatin1(symbol)));
     return image;
+}
+
+QImage genericIcon(const QImage& drawn, const QSize& box) {
+    return drawn.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 // A thumbnail of the file when it is an image that can be decoded, else the icon of its type
@@ -109,7 +124,7 @@ QImage filePicture(const Path& path, const QSize& box) {
     }
     icons << QStringLiteral("text-x-generic");
     QImage icon = themeIcon(icons, box);
-    return icon.isNull() ? genericIcon("doc.fill", box) : icon;
+    return icon.isNull() ? genericIcon(genericIcons().file, box) : icon;
 }
 
 // The icon a desktop entry names: a file of its own, read like any listed file, or a theme icon.
@@ -127,7 +142,7 @@ QImage appPicture(const Path& entry, const QSize& box) {
         image = themeIcon({QString::fromStdString(icon)}, box);
     }
     if (image.isNull()) image = themeIcon({QStringLiteral("application-x-executable")}, box);
-    return image.isNull() ? genericIcon("app.fill", box) : image;
+    return image.isNull() ? genericIcon(genericIcons().app, box) : image;
 }
 
 // One picture being made. The work runs on the pictures' own thread; the response only hears
@@ -191,7 +206,8 @@ class PictureProvider : public QQuickAsyncImageProvider {
 }  // namespace
 
 void FileImages::install(QQmlEngine* engine) {
-    Symbols::fontFamily();  // the symbol font is loaded on the main thread, before any picture
+    if (genericIcons().file.isNull())  // on the main thread, before any picture is asked for
+        genericIcons() = {drawSymbol("doc.fill"), drawSymbol("app.fill")};
     engine->addImageProvider(QLatin1String(kProvider), new PictureProvider);
 }
 
