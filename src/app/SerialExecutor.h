@@ -2,11 +2,6 @@
 // Runs the calls to one engine one at a time, in the order they were made, on a worker thread
 // of its own, and hands back a QFuture. Callers continue on the main thread with
 // QFuture::then(context, ...), so results are written only there.
-//
-// The worker runs at a lower scheduling priority (nice kBackgroundNice), and so does every thread
-// an engine starts from it (Linux threads inherit their creator's nice value): a walk on all
-// cores then takes what the panel leaves, and the panel's thread is never queued behind sixteen
-// walking threads. The work still gets the cores whenever nothing else wants them.
 
 #include <QCoreApplication>
 #include <QFuture>
@@ -18,12 +13,6 @@
 #include <type_traits>
 
 namespace tornivo::app {
-
-constexpr int kBackgroundNice = 10;
-
-// Lowers the calling thread alone to kBackgroundNice (never raises it back, which needs
-// privileges). False when the system refused.
-bool lowerCurrentThreadPriority();
 
 template <class Engine>
 class SerialExecutor {
@@ -38,11 +27,9 @@ class SerialExecutor {
     // Queues `work(engine)` and returns the future of its result.
     template <class Work>
     auto run(Work&& work) -> QFuture<std::invoke_result_t<Work, Engine&>> {
-        return QtConcurrent::run(&pool_,
-                                 [engine = engine_, w = std::forward<Work>(work)]() mutable {
-                                     lowerCurrentThreadPriority();
-                                     return w(*engine);
-                                 });
+        return QtConcurrent::run(
+            &pool_,
+            [engine = engine_, w = std::forward<Work>(work)]() mutable { return w(*engine); });
     }
 
     Engine& engine() { return *engine_; }

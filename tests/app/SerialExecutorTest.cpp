@@ -4,13 +4,9 @@
 
 #include <QThread>
 
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <atomic>
 #include <mutex>
 #include <numeric>
-#include <thread>
 #include <vector>
 
 #include "QtWait.h"
@@ -51,24 +47,6 @@ TEST(SerialExecutorTest, CallsRunOneAtATimeInOrderOffTheMainThread) {
     std::vector<int> expected(20);
     std::iota(expected.begin(), expected.end(), 0);
     EXPECT_EQ(recorder->order, expected);
-}
-
-// A walk on every core must leave the panel's thread its share: the engine's thread and the
-// threads it starts run at a lower priority, and the caller's thread keeps its own.
-TEST(SerialExecutorTest, EngineWorkAndTheThreadsItStartsYieldToTheMainThread) {
-    auto niceOf = [] { return ::getpriority(PRIO_PROCESS, static_cast<id_t>(::gettid())); };
-    const int mainNice = niceOf();
-    ASSERT_LT(mainNice, kBackgroundNice) << "the tests must not run niced already";
-    SerialExecutor<int> executor(std::make_shared<int>(0));
-    auto future = executor.run([&](int&) {
-        int started = -100;
-        std::thread([&] { started = niceOf(); }).join();
-        return std::pair{niceOf(), started};
-    });
-    ASSERT_TRUE(waitFor(future));
-    EXPECT_EQ(future.result().first, kBackgroundNice);
-    EXPECT_EQ(future.result().second, kBackgroundNice);
-    EXPECT_EQ(niceOf(), mainNice);
 }
 
 TEST(SerialExecutorTest, ProgressReachesTheMainThreadAndIsDroppedOnceTheReceiverIsGone) {
