@@ -1,6 +1,8 @@
 #include "platform/TreeWalker.h"
 
 #include <sys/mount.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <functional>
@@ -8,6 +10,7 @@
 #include <random>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "CoreChecks.h"
@@ -245,6 +248,36 @@ TEST(TreeWalkerTest, NeverEntersOtherMountsIncludingBindMountsOfSameFileSystem) 
         for (const auto& p : got) report += " " + p;
         return 1;
     });
+}
+
+// The walk's helpers give way to the process's other threads; the caller's thread keeps its own
+// priority, during the walk and after. (On a busy machine the niced helpers may get no folder
+// at all before the caller is done: what they did walk, they walked niced.)
+TEST(ParallelTreeWalkTest, HelperThreadsRunNicedAndTheCallersThreadDoesNot) {
+    auto niceOf = [] { return ::getpriority(PRIO_PROCESS, static_cast<id_t>(::gettid())); };
+    const int callerNice = niceOf();
+    ASSERT_LT(callerNice, kWalkHelperNice) << "the tests must not run niced already";
+    int lowered = -100;
+    std::thread([&] { lowered = lowerWalkHelperPriority() ? niceOf() : -1; }).join();
+    EXPECT_EQ(lowered, kWalkHelperNice);
+
+    TempDir dir;
+    for (int i = 0; i < 64; ++i) writeFile(makeDir(dir.path() / ("d" + std::to_string(i))) / "f");
+    struct Nices {
+        std::set<int> seen;
+        bool operator()(const TreeWalker&, const TreeWalker::Entry&) {
+            seen.insert(::getpriority(PRIO_PROCESS, static_cast<id_t>(::gettid())));
+            return true;
+        }
+    };
+    const auto visitors = parallelTreeWalk(dir.path(), 4, [] { return Nices{}; });
+    std::set<int> caller = visitors[0].seen, helpers;
+    for (std::size_t i = 1; i < visitors.size(); ++i)
+        helpers.insert(visitors[i].seen.begin(), visitors[i].seen.end());
+    EXPECT_TRUE(caller.empty() || caller == std::set<int>{callerNice});
+    EXPECT_TRUE(helpers.empty() || helpers == std::set<int>{kWalkHelperNice});
+    EXPECT_FALSE(caller.empty() && helpers.empty());
+    EXPECT_EQ(niceOf(), callerNice);
 }
 
 TEST(ParallelTreeWalkTest, ThreadsTogetherMeetEveryEntryOnceAndKeysRestoreTheSequentialOrder) {

@@ -31,6 +31,18 @@ namespace tornivo {
 // How many threads walks use by default: the machine's cores, at least one.
 unsigned defaultWalkThreads();
 
+// The nice value of the threads a parallel walk starts besides the caller's. Sixteen walking
+// threads at the caller's priority leave any other thread of the process (the panel's) a
+// sixteenth of the processor, queued for tens of milliseconds at a time; niced, together they
+// weigh about as much as two ordinary threads, the caller's own thread keeps its priority (a
+// walk still gets its fair share beside other programs), and an idle machine's cores still all
+// go to the walk.
+constexpr int kWalkHelperNice = 10;
+
+// Lowers the calling thread alone to kWalkHelperNice (never raises it: that needs privileges).
+// False when the system refused.
+bool lowerWalkHelperPriority();
+
 namespace detail {
 
 // Visitors that want to hear of the folders a walk leaves out define
@@ -163,7 +175,11 @@ auto parallelTreeWalk(int rootFd, const Path& root, unsigned threads, MakeVisito
         }
     };
     std::vector<std::thread> pool;
-    for (unsigned i = 1; i < threads; ++i) pool.emplace_back(work, std::ref(visitors[i]));
+    for (unsigned i = 1; i < threads; ++i)
+        pool.emplace_back([&work, &visitor = visitors[i]] {
+            lowerWalkHelperPriority();
+            work(visitor);
+        });
     work(visitors[0]);
     for (auto& t : pool) t.join();
     return visitors;

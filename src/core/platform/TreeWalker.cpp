@@ -1,6 +1,10 @@
 #include "platform/TreeWalker.h"
 
 #include <dirent.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include <utility>
 
@@ -125,6 +129,15 @@ namespace tornivo {
 
 unsigned defaultWalkThreads() {
     return std::max(1u, std::thread::hardware_concurrency());
+}
+
+bool lowerWalkHelperPriority() {
+    // PRIO_PROCESS with a thread's ID sets that thread's nice value alone on Linux.
+    const auto self = static_cast<id_t>(::gettid());
+    errno = 0;
+    const int now = ::getpriority(PRIO_PROCESS, self);
+    if (errno != 0) return false;
+    return now >= kWalkHelperNice || ::setpriority(PRIO_PROCESS, self, kWalkHelperNice) == 0;
 }
 
 }  // namespace tornivo
