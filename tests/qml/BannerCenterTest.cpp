@@ -62,7 +62,8 @@ TEST_F(BannerCenterTest, SlidesInAtTheTopRightAndGoesAwayByItself) {
     EXPECT_TRUE(view->flags() & Qt::WindowDoesNotAcceptFocus);
     EXPECT_TRUE(view->flags() & Qt::WindowStaysOnTopHint);
 
-    ASSERT_TRUE(waitUntil([&] { return view->x() == free.x() + free.width() - 8 - 370; }, 2000));
+    ASSERT_TRUE(
+        waitUntil([&] { return view && view->x() == free.x() + free.width() - 8 - 370; }, 2000));
     EXPECT_TRUE(center.panel());
     ASSERT_TRUE(waitUntil([&] { return !view; }, 3000)) << "dismissed, faded and released";
     ASSERT_EQ(dismissed.count(), 1);
