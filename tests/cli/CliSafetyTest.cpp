@@ -44,8 +44,6 @@ TEST_P(CliSafetyTest, EveryUsageErrorExitsWith2AndOneLineNamingItAndTouchesNothi
         {{"junk", "--clean=yes"}, "--clean takes no value"},
         {{"large", "--min-size", "-5"},
          "--min-size '-5' is negative: give a whole number of bytes, 0 or more"},
-        {{"large", "--min-size", "5k"},
-         "--min-size '5k' is not a whole number: give a whole number of bytes, 0 or more"},
         {{"large", "--min-size", "99999999999999999999"},
          "--min-size '99999999999999999999' is too large: give a whole number of bytes, 0 or more"},
         {{"large", "--older-than-months"}, "--older-than-months needs a value"},
@@ -69,10 +67,6 @@ TEST_P(CliSafetyTest, EveryUsageErrorExitsWith2AndOneLineNamingItAndTouchesNothi
         {{"protect", "list", "Downloads"}, "list takes no argument: 'Downloads'"},
         {{"junk", "--evil=\x1b[2J"}, "unknown option '--evil'"},
         {{"\x1b]0;x\a"}, "unknown command '\\x1b]0;x\\x07'", true},
-        {{"developer", "--clean", "--days", "-3"},
-         "--days '-3' is negative: give a whole number of days, 0 to 100000"},
-        {{"developer", "--clean", "--days", "ten"},
-         "--days 'ten' is not a whole number: give a whole number of days, 0 to 100000"},
         {{"developer", "--clean", "--days", "100001"},
          "--days '100001' is too large: give a whole number of days, 0 to 100000"},
         {{"developer", "--clean", "all"}, "unexpected argument 'all'"},
@@ -82,7 +76,6 @@ TEST_P(CliSafetyTest, EveryUsageErrorExitsWith2AndOneLineNamingItAndTouchesNothi
         {{"inspect", "Editor", "Viewer"}, "unexpected argument 'Viewer'"},
         {{"trash", "--all"}, "unknown option '--all'"},
         {{"shred"}, "--yes is needed: what shred erases cannot be brought back"},
-        {{"shred", "--passes", "3"}, "--yes is needed: what shred erases cannot be brought back"},
         {{"shred", "--passes", "2", "--yes"},
          "--passes '2' is not a pass count on offer: give 1, 3 or 7"},
         {{"shred", "--yes", "--passes=8"}, "--passes '8' is too large: give 1, 3 or 7"},
@@ -108,23 +101,6 @@ TEST_P(CliSafetyTest, EveryUsageErrorExitsWith2AndOneLineNamingItAndTouchesNothi
     }
     EXPECT_EQ(snapshot(home.home()), before);
     EXPECT_FALSE(test::exists(home.settingsFile()));
-}
-
-TEST_P(CliSafetyTest, ListingInEitherFormatRemovesAndMovesNothing) {
-    home.addBuildOutputs();
-    writeFile(home.layout().trashFiles / "kept.txt", 4096);
-    const auto before = snapshot(home.home());
-    const std::vector<std::vector<std::string>> commands = {
-        {"junk"},       {"large", "--min-size", "0"}, {"duplicates"}, {"xray"},
-        {"installers"}, {"developer", "--days", "0"}, {"apps"},       {"inspect", "Editor"},
-        {"trash"},      {"protect", "list"}};
-    for (const auto& command : commands) {
-        EXPECT_EQ(home.run(command).status, 0) << command[0];
-        std::vector<std::string> json = command;
-        json.insert(json.begin(), "--json");
-        EXPECT_EQ(home.run(json).status, 0) << command[0];
-    }
-    EXPECT_EQ(snapshot(home.home()), before);
 }
 
 TEST_P(CliSafetyTest, JunkCleanRemovesAllButProtectedItemsAndThoseOfRunningApplications) {

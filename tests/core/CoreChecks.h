@@ -1,24 +1,15 @@
 #pragma once
-// Small helpers shared by the core tests: a Trash of their own, lists mapped to what a check
-// compares, and the skips of checks that need the system's help.
+// Small helpers shared by the core tests: lists mapped to what a check compares, and the skips of
+// checks that need the system's help.
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <vector>
 
 #include "SystemFixtures.h"
 #include "TempHome.h"
 
 namespace tornivo::test {
-
-// GIO reads where the home Trash is once per process: call this while globals are made, before
-// any test, and keep the folder of files it returns.
-inline Path temporaryHomeTrash() {
-    static const TempDir data;
-    ::setenv("XDG_DATA_HOME", (data / "data").c_str(), 1);
-    return data / "data/Trash/files";
-}
 
 // `f` applied to every element, in order.
 template <class Range, class F>

@@ -82,22 +82,6 @@ TEST_F(DuplicateFinderTest, OnlyEqualBytesMakeAGroupWhereverTheFilesDiffer) {
                                         {(a / "twin1").native(), (b / "twin2").native()}}));
 }
 
-TEST_F(DuplicateFinderTest, FilesComeRootByRootAndGroupsByReclaimableBytes) {
-    for (const Path& root : {a, b}) {
-        writeFile(root / "ten", 10'000, 't');
-        writeFile(root / "fifteen", 15'000, 'f');
-    }
-    writeFile(b / "deeper/ten-again", 10'000, 't');
-    auto groups = scan();
-    ASSERT_EQ(groups.size(), 2u);
-    EXPECT_EQ(groups[0].size, 10'000) << "3 x 10,000 frees 20,000, more than 2 x 15,000";
-    EXPECT_EQ(groups[0].reclaimable(), 20'000);
-    EXPECT_EQ(groups[0].files.front(), a / "ten");
-    EXPECT_EQ(groups[1].files, (std::vector<Path>{a / "fifteen", b / "fifteen"}));
-    auto reversed = anySize.scan({b, a});
-    EXPECT_EQ(reversed[1].files, (std::vector<Path>{b / "fifteen", a / "fifteen"}));
-}
-
 TEST_F(DuplicateFinderTest, AFileWithSeveralNamesCountsOnceUnderTheFirstNameMet) {
     writeFile(a / "linked", 7000, 'l');
     makeDir(b);

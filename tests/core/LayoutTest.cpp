@@ -10,24 +10,6 @@ namespace {
 using test::TempHome;
 using test::writeText;
 
-TEST(LayoutTest, JunkAndTrashLieInTheLayoutsOwnFolders) {
-    TempHome fd, mac(LayoutKind::macos);
-    const std::tuple<const Layout*, Path, Path, Path> cases[] = {
-        {&fd.layout(), fd / ".cache", fd / ".local/share/xorg", fd / ".local/share/Trash/files"},
-        {&mac.layout(), mac / "Library/Caches", mac / "Library/Logs", mac / ".Trash"},
-    };
-    for (const auto& [l, caches, logs, trash] : cases) {
-        ASSERT_EQ(l->junkRoots.size(), 2u);
-        EXPECT_EQ(l->junkRoots[0].category, CleanCategory::appCache);
-        EXPECT_EQ(l->junkRoots[0].folder, caches);
-        EXPECT_EQ(l->junkRoots[1].category, CleanCategory::systemLogs);
-        EXPECT_EQ(l->junkRoots[1].folder, logs);
-        EXPECT_EQ(l->trashFiles, trash);
-    }
-    EXPECT_EQ(fd.layout().trashInfo, fd / ".local/share/Trash/info");
-    EXPECT_FALSE(mac.layout().trashInfo.has_value());
-}
-
 TEST(LayoutTest, XdgVariablesMoveTheFoldersButRelativeValuesAreIgnored) {
     TempHome h(LayoutKind::freedesktop, {{"XDG_CACHE_HOME", "/srv/cache"},
                                          {"XDG_DATA_HOME", "/srv/data"},
@@ -36,7 +18,8 @@ TEST(LayoutTest, XdgVariablesMoveTheFoldersButRelativeValuesAreIgnored) {
     const Layout& l = h.layout();
     EXPECT_EQ(l.junkRoots[0].folder, Path("/srv/cache"));
     EXPECT_EQ(l.junkRoots[1].folder, Path("/srv/data/xorg"));
-    EXPECT_EQ(l.trash, Path("/srv/data/Trash"));
+    EXPECT_EQ(l.trashFiles, Path("/srv/data/Trash/files"));
+    EXPECT_EQ(l.trashInfo, Path("/srv/data/Trash/info")) << "restore records where others look";
     EXPECT_EQ(l.configHome, h / ".config");
     EXPECT_EQ(l.stateHome, h / ".local/state");
     EXPECT_EQ(l.leftoverNameFolders, (std::vector<Path>{h / ".config", "/srv/cache", "/srv/data"}));

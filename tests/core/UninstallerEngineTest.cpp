@@ -139,17 +139,6 @@ TEST_F(MacosInspectTest, TheNamePassOffersExactNamesOfThreeOrMoreUnselectedAndAP
               (Names{"Caches/\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e cache ~"}));
 }
 
-TEST_F(MacosInspectTest, LeftoversAreLargestFirstWithEqualSizesInTheOrderFound) {
-    const Path app = bundle(home / "Applications", "Tool", "org.tool");
-    writeFile(lib("Application Support/org.tool"), 4096);
-    writeFile(lib("Caches/org.tool"), 16384);
-    writeFile(lib("Logs/org.tool.log"), 4096);
-    writeFile(lib("Application Support/Tool"), 4096);  // name pass: found last
-    EXPECT_EQ(listed(engine.inspect(app), home / "Library"),
-              (Names{"Caches/org.tool cache +", "Application Support/org.tool support +",
-                     "Logs/org.tool.log logs +", "Application Support/Tool support ~"}));
-}
-
 TEST(UninstallerEngineTest, MacosBundlesAreListedByNameCaseInsensitivelyAndStably) {
     TempHome home(LayoutKind::macos);
     Layout layout = home.layout();
