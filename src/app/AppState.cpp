@@ -341,6 +341,16 @@ void AppState::setDeveloperResult(std::optional<DeveloperScanResult> result) {
     emit developerResultChanged();
 }
 
+void AppState::showSample(std::vector<DiskCategory> categories, std::vector<LargeFile> largeFiles,
+                          DeveloperScanResult developer) {
+    diskCategories_->replace(std::move(categories));
+    publishDiskFiles();
+    emit diskCategoriesChanged();
+    largeFiles_->replace(std::move(largeFiles));
+    emit largeFilesChanged();
+    setDeveloperResult(std::move(developer));
+}
+
 void AppState::reclassifyDeveloperResult() {
     if (!developerResult_) return;
     DeveloperScanResult result = *developerResult_;

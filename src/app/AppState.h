@@ -254,6 +254,9 @@ class AppState : public QObject {
 
     // Called by the shell when its root view is shown.
     Q_INVOKABLE void onAppear();
+    // The screenshot mode's sample: these lists shown as if their scans had just found them.
+    void showSample(std::vector<DiskCategory> categories, std::vector<LargeFile> largeFiles,
+                    DeveloperScanResult developer);
     // Junk scan: publishes the items that lie outside protected folders, largest first.
     Q_INVOKABLE void runQuickScan();
     // Removes the selected junk permanently, except the items of running applications, whose

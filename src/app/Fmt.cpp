@@ -26,7 +26,8 @@ std::string Fmt::localeTag() {
 }
 
 QString Fmt::bytes(qint64 count) {
-    return QString::fromStdString(formatBytes(count, QLocale::system().bcp47Name().toStdString()));
+    return QString::fromStdString(formatBytes(
+        count, LocalizationManager::shared()->systemLocale().bcp47Name().toStdString()));
 }
 
 QString Fmt::relative(const QDateTime& date) {

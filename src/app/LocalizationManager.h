@@ -72,7 +72,8 @@ class LocalizationManager : public QObject {
     // QML engines whose texts follow a change of language.
     void attach(QQmlEngine* engine);
 
-    // Test seam: the system's locale and preferred languages.
+    // The system's locale and preferred languages (a test, or the screenshot mode, sets them).
+    QLocale systemLocale() const { return systemLocale_; }
     void setSystemLocale(const QLocale& locale);
 
   signals:

@@ -47,6 +47,11 @@ void SystemMonitor::start(double intervalSeconds) {
 }
 
 void SystemMonitor::refresh() {
+    if (sampler_) {
+        stats_ = sampler_();
+        emit statsChanged();
+        return;
+    }
     const ByteUsage memory = memoryUsage(sources_.meminfo);
     const ByteUsage disk = diskUsage(sources_.diskFolder);
     const double cpu = load_.sample(readCpuTicks(sources_.procStat), stats_.cpuUsageFraction);

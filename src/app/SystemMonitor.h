@@ -7,6 +7,8 @@
 #include <QtQml/qqmlregistration.h>
 #include <QObject>
 
+#include <functional>
+
 #include "models/SystemStats.h"
 #include "platform/HostFigures.h"
 
@@ -50,6 +52,8 @@ class SystemMonitor : public QObject {
 
     // Takes one sample now and publishes it.
     Q_INVOKABLE void refresh();
+    // Test seam: where every later sample comes from instead of the host.
+    void setSampler(std::function<SystemStats()> sampler) { sampler_ = std::move(sampler); }
 
     double memoryUsedFraction() const { return stats_.memoryUsedFraction; }
     qint64 memoryUsedBytes() const { return stats_.memoryUsedBytes; }
@@ -67,6 +71,7 @@ class SystemMonitor : public QObject {
     SystemStats stats_;
     ProcessorLoad load_;
     QTimer* timer_ = nullptr;
+    std::function<SystemStats()> sampler_;
 };
 
 }  // namespace tornivo::app

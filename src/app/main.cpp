@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "AppState.h"
@@ -17,6 +18,7 @@
 #include "FileImages.h"
 #include "FolderChooser.h"
 #include "LocalizationManager.h"
+#include "ScreenshotExporter.h"
 #include "SingleInstance.h"
 #include "SoundManager.h"
 #include "ThemeManager.h"
@@ -51,7 +53,11 @@ int main(int argc, char* argv[]) {
             return 0;
         }
     }
-    if (!hasDesktopSession()) {
+    // The screenshot mode renders offscreen: no desktop session, no tray, no single instance.
+    const std::optional<tornivo::Path> shots = tornivo::app::ScreenshotExporter::requestedFolder();
+    if (shots) {
+        tornivo::app::ScreenshotExporter::prepareProcess();
+    } else if (!hasDesktopSession()) {
         std::fputs(
             "tornivo: needs a desktop session (neither DISPLAY nor WAYLAND_DISPLAY is set)\n",
             stderr);
@@ -72,17 +78,20 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);  // it lives on in the tray
 
     // Before anything else is built: a second start only shows the first one's panel.
-    tornivo::app::SingleInstance instance(QStringLiteral(TORNIVO_APP_ID),
-                                          tornivo::app::SingleInstance::defaultSocketFolder());
-    switch (instance.claim(tornivo::app::SingleInstance::defaultTransport())) {
-        case tornivo::app::SingleInstance::Outcome::forwarded:
-            return 0;
-        case tornivo::app::SingleInstance::Outcome::unanswered:
-            std::fputs("tornivo: another Tornivo is running but does not answer\n", stderr);
-            return 1;
-        case tornivo::app::SingleInstance::Outcome::claimed:
-        case tornivo::app::SingleInstance::Outcome::unavailable:
-            break;
+    std::optional<tornivo::app::SingleInstance> instance;
+    if (!shots) {
+        instance.emplace(QStringLiteral(TORNIVO_APP_ID),
+                         tornivo::app::SingleInstance::defaultSocketFolder());
+        switch (instance->claim(tornivo::app::SingleInstance::defaultTransport())) {
+            case tornivo::app::SingleInstance::Outcome::forwarded:
+                return 0;
+            case tornivo::app::SingleInstance::Outcome::unanswered:
+                std::fputs("tornivo: another Tornivo is running but does not answer\n", stderr);
+                return 1;
+            case tornivo::app::SingleInstance::Outcome::claimed:
+            case tornivo::app::SingleInstance::Outcome::unavailable:
+                break;
+        }
     }
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/logo.svg")));
     QQuickStyle::setStyle(QStringLiteral("Fusion"));
@@ -93,6 +102,8 @@ int main(int argc, char* argv[]) {
     tornivo::app::LocalizationManager::setShared(&l10n);
     tornivo::app::ThemeManager theme(*store);
     tornivo::app::ThemeManager::setShared(&theme);
+    if (shots) return tornivo::app::ScreenshotExporter::run(*shots, layout, store);
+
     tornivo::app::AppState state(layout, store);
     tornivo::app::AppState::setInstance(&state);
     // The sound switch belongs to AppState; the sound service asks it at every play.
@@ -111,7 +122,7 @@ int main(int argc, char* argv[]) {
     tornivo::app::TrayDetector trays;
     tornivo::app::TrayShell shell(state, trays);
     tornivo::app::TrayShell::setInstance(&shell);
-    QObject::connect(&instance, &tornivo::app::SingleInstance::showRequested, &shell,
+    QObject::connect(&*instance, &tornivo::app::SingleInstance::showRequested, &shell,
                      &tornivo::app::TrayShell::showPanel);
 
     QQmlApplicationEngine engine;

@@ -55,6 +55,16 @@ make_home() {
   head -c 200000 /dev/urandom >"$XDG_DATA_HOME/xorg/Xorg.0.log.old"
   mkdir -p "$XDG_CONFIG_HOME/tornivo"
   echo '{"appLanguage": "en", "themeAppearance": "light"}' >"$XDG_CONFIG_HOME/tornivo/settings.json"
+  # Where the clicks land was measured in DejaVu Sans; with Noto installed too (the other
+  # scripts need it) fontconfig would choose Noto Sans, whose taller lines move the rows.
+  mkdir -p "$XDG_CONFIG_HOME/fontconfig"
+  cat >"$XDG_CONFIG_HOME/fontconfig/fonts.conf" <<'CONF'
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <alias><family>sans-serif</family><prefer><family>DejaVu Sans</family></prefer></alias>
+</fontconfig>
+CONF
 }
 
 start_tornivo() {
