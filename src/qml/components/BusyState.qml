@@ -18,7 +18,7 @@ ColumnLayout {
     readonly property real bytesDone: progress && progress.bytesDone ? progress.bytesDone : 0
     readonly property real bytesTotal: progress && progress.bytesTotal ? progress.bytesTotal : 0
     // The lines under the text; a screen may word them its own way.
-    property string filesLine: files >= 1 ? qsTrId("common.filesSeen").arg(Fmt.integer(files)) : ""
+    property string filesLine: files >= 1 ? qsTrId("common.filesSeen", files) : ""
     property string folderLine: folder !== "" ? qsTrId("common.readingFolder").arg(folder) : ""
     property string bytesLine: ""
     // Off where the work cannot be stopped halfway.

@@ -26,9 +26,9 @@ RowLayout {
         text: {
             const parts = []
             if (note.refused.length > 0)
-                parts.push(qsTrId("common.refusedFolders").arg(Fmt.integer(note.refused.length)))
+                parts.push(qsTrId("common.refusedFolders", note.refused.length))
             if (note.unreadCount > 0)
-                parts.push(qsTrId("common.unreadFolders").arg(Fmt.integer(note.unreadCount)))
+                parts.push(qsTrId("common.unreadFolders", note.unreadCount))
             return parts.join(" · ")
         }
         font.pixelSize: PanelStyle.caption2

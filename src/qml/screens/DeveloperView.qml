@@ -118,14 +118,14 @@ Item {
                     objectName: "protectWindow"
                     implicitHeight: 26
                     model: view.windows
-                    displayText: qsTrId("dev.days").arg(Fmt.integer(AppState.developerProtectionDays))
+                    displayText: qsTrId("dev.days", AppState.developerProtectionDays)
                     currentIndex: view.windows.indexOf(AppState.developerProtectionDays)
                     font.pixelSize: PanelStyle.caption
                     Accessible.name: qsTrId("dev.protectWindow")
                     delegate: ItemDelegate {
                         required property int modelData
                         width: windowMenu.width
-                        text: qsTrId("dev.days").arg(Fmt.integer(modelData))
+                        text: qsTrId("dev.days", modelData)
                         font.pixelSize: PanelStyle.caption
                         highlighted: windowMenu.highlightedIndex === view.windows.indexOf(modelData)
                     }

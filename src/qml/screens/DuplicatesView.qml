@@ -132,7 +132,7 @@ Item {
                                 ElidedLabel {
                                     objectName: "copies"
                                     Layout.fillWidth: true
-                                    text: qsTrId("dup.copies").arg(Fmt.integer(model.fileCount))
+                                    text: qsTrId("dup.copies", model.fileCount)
                                     font.pixelSize: PanelStyle.body
                                     font.weight: Font.DemiBold
                                 }

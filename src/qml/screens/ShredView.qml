@@ -67,7 +67,7 @@ Item {
                 Layout.topMargin: 6
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.Wrap
-                text: qsTrId("shred.erasedCount").arg(Fmt.integer(view.outcome.count))
+                text: qsTrId("shred.erasedCount", view.outcome.count)
                 font.pixelSize: PanelStyle.headline + 5
                 font.weight: Font.Bold
                 color: PanelStyle.text
@@ -133,7 +133,7 @@ Item {
                 objectName: "itemCount"
                 Layout.fillWidth: true
                 horizontalAlignment: Text.AlignHCenter
-                text: qsTrId("shred.items").arg(Fmt.integer(view.items.count))
+                text: qsTrId("shred.items", view.items.count)
                 font.pixelSize: PanelStyle.headline
                 font.weight: Font.DemiBold
                 color: PanelStyle.text
@@ -216,7 +216,7 @@ Item {
         title: qsTrId("shred.confirmTitle")
         message: qsTrId("shred.confirmMessage")
         buttonText: qsTrId("common.cancel")
-        confirmText: qsTrId("shred.eraseCount").arg(Fmt.integer(view.items ? view.items.count : 0))
+        confirmText: qsTrId("shred.eraseCount", view.items ? view.items.count : 0)
         destructive: true
         onConfirmed: AppState.runSecureEmptyTrash()
     }

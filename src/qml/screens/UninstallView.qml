@@ -209,8 +209,7 @@ Item {
             ElidedLabel {
                 objectName: "summary"
                 Layout.fillWidth: true
-                text: qsTrId("un.summary").arg(Fmt.bytes(view.target.totalSize))
-                                          .arg(Fmt.integer(view.target.leftovers.count))
+                text: qsTrId("un.summary", view.target.leftovers.count).arg(Fmt.bytes(view.target.totalSize))
                 font.pixelSize: PanelStyle.caption
                 color: PanelStyle.secondaryText
             }

@@ -70,7 +70,7 @@ Item {
         BusyState {
             text: qsTrId("xray.analyzing")
             section: "xray"
-            filesLine: view.fileCount >= 1 ? qsTrId("xray.filesScanned").arg(Fmt.integer(view.fileCount)) : ""
+            filesLine: view.fileCount >= 1 ? qsTrId("xray.filesScanned", view.fileCount) : ""
             folderLine: view.folder !== "" ? qsTrId("xray.scanningIn").arg(view.folder) : ""
         }
     }
@@ -178,7 +178,7 @@ Item {
                                 }
                                 ElidedLabel {
                                     Layout.fillWidth: true
-                                    text: qsTrId("xray.fileCount").arg(Fmt.integer(model.fileCount))
+                                    text: qsTrId("xray.fileCount", model.fileCount)
                                     font.pixelSize: PanelStyle.caption
                                     color: PanelStyle.secondaryText
                                 }
