@@ -7,7 +7,6 @@
 
 #include "DeveloperResultView.h"
 #include "PanelFixture.h"
-#include "RecordRoles.h"
 #include "UninstallTargetView.h"
 
 Q_IMPORT_QML_PLUGIN(TornivoPlugin)
@@ -17,17 +16,6 @@ namespace {
 
 class ScreensTest : public PanelTest {
   protected:
-    QObject owner;  // of the lists made here
-
-    template <class T>
-    RecordList<T>* list(std::vector<T> rows) {
-        auto* model = new RecordList<T>(&owner);
-        model->replace(std::move(rows));
-        return model;
-    }
-    static void set(QQuickItem* view, const char* name, QObject* value) {
-        view->setProperty(name, QVariant::fromValue(value));
-    }
     static QString text(QQuickItem* view, const char* name) {
         QQuickItem* item = find(view, name);
         return item ? item->property("text").toString() : QStringLiteral("<no %1>").arg(name);

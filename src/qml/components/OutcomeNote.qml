@@ -9,7 +9,8 @@ import Tornivo
 RowLayout {
     id: note
     property string section
-    readonly property var outcome: AppState.outcomes ? AppState.outcomes[section] : undefined
+    // Bound to AppState (a test may bind it to anything).
+    property var outcome: AppState.outcomes ? AppState.outcomes[section] : undefined
     readonly property string message: describe(outcome)
 
     function describe(o) {
@@ -44,8 +45,6 @@ RowLayout {
         Layout.fillWidth: true
         text: note.message
         wrapMode: Text.Wrap
-        maximumLineCount: 3
-        elide: Text.ElideRight
         font.pixelSize: PanelStyle.caption
         color: PanelStyle.orange
     }

@@ -91,9 +91,8 @@ Item {
             RowLayout {
                 Layout.fillWidth: true
                 spacing: 8
-                ElidedLabel {
+                WrappingLabel {
                     objectName: "reclaimable"
-                    Layout.fillWidth: true
                     text: qsTrId("dev.reclaimable").arg(Fmt.bytes(view.result.cleanableSize))
                     font.pixelSize: PanelStyle.headline
                     font.weight: Font.Bold
@@ -107,14 +106,22 @@ Item {
                     size: 14
                     color: PanelStyle.secondaryText
                 }
-                ElidedLabel {
-                    Layout.fillWidth: true
+                WrappingLabel {
                     text: qsTrId("dev.protectWindow")
                     font.pixelSize: PanelStyle.caption
                     color: PanelStyle.secondaryText
                 }
                 ComboBox {
                     id: windowMenu
+                    // As wide as the chosen entry's words, which the style's own width may not be.
+                    Layout.preferredWidth: Math.max(implicitWidth, chosenText.advanceWidth + leftPadding
+                                                    + rightPadding + contentItem.leftPadding
+                                                    + contentItem.rightPadding + 2)
+                    TextMetrics {
+                        id: chosenText
+                        font: windowMenu.font
+                        text: windowMenu.displayText
+                    }
                     objectName: "protectWindow"
                     implicitHeight: 26
                     model: view.windows
@@ -144,6 +151,7 @@ Item {
                 }
                 ElidedLabel {
                     objectName: "protectedText"
+                    mayElide: true  // the names of the projects
                     Layout.fillWidth: true
                     text: view.result.activeNames.length > 0 ? view.protectedMessage(view.result.activeNames) : ""
                     font.pixelSize: PanelStyle.caption

@@ -75,6 +75,7 @@ Item {
             Label {
                 Layout.fillWidth: true
                 horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.Wrap
                 text: qsTrId("shred.overwritten").arg(Fmt.bytes(view.outcome.bytes))
                 font.pixelSize: PanelStyle.caption
                 color: PanelStyle.secondaryText
@@ -155,14 +156,22 @@ Item {
                     size: 14
                     color: PanelStyle.secondaryText
                 }
-                ElidedLabel {
-                    Layout.fillWidth: true
+                WrappingLabel {
                     text: qsTrId("shred.overwrite")
                     font.pixelSize: PanelStyle.caption
                     color: PanelStyle.secondaryText
                 }
                 ComboBox {
                     id: strengthMenu
+                    // As wide as the chosen entry's words, which the style's own width may not be.
+                    Layout.preferredWidth: Math.max(implicitWidth, chosenText.advanceWidth + leftPadding
+                                                    + rightPadding + contentItem.leftPadding
+                                                    + contentItem.rightPadding + 2)
+                    TextMetrics {
+                        id: chosenText
+                        font: strengthMenu.font
+                        text: strengthMenu.displayText
+                    }
                     objectName: "strengthMenu"
                     implicitHeight: 26
                     Layout.maximumWidth: view.width * 0.55
