@@ -123,45 +123,75 @@
         <source>Done</source>
         <translation>Done</translation>
     </message>
-    <message id="common.filesSeen">
-        <source>%1 files looked at</source>
-        <translation>%1 files looked at</translation>
+    <message id="common.filesSeen" numerus="yes">
+        <source>%Ln files looked at</source>
+        <translation>
+            <numerusform>%Ln file looked at</numerusform>
+            <numerusform>%Ln files looked at</numerusform>
+        </translation>
     </message>
-    <message id="common.left.busy">
-        <source>%1 in use</source>
-        <translation>%1 in use</translation>
+    <message id="common.left.busy" numerus="yes">
+        <source>%Ln in use</source>
+        <translation>
+            <numerusform>%Ln in use</numerusform>
+            <numerusform>%Ln in use</numerusform>
+        </translation>
     </message>
-    <message id="common.left.changed">
-        <source>%1 changed since the scan</source>
-        <translation>%1 changed since the scan</translation>
+    <message id="common.left.changed" numerus="yes">
+        <source>%Ln changed since the scan</source>
+        <translation>
+            <numerusform>%Ln changed since the scan</numerusform>
+            <numerusform>%Ln changed since the scan</numerusform>
+        </translation>
     </message>
-    <message id="common.left.failed">
-        <source>%1 for another reason</source>
-        <translation>%1 for another reason</translation>
+    <message id="common.left.failed" numerus="yes">
+        <source>%Ln for another reason</source>
+        <translation>
+            <numerusform>%Ln for another reason</numerusform>
+            <numerusform>%Ln for another reason</numerusform>
+        </translation>
     </message>
-    <message id="common.left.noTrash">
-        <source>%1 with no Trash to take it</source>
-        <translation>%1 with no Trash to take it</translation>
+    <message id="common.left.noTrash" numerus="yes">
+        <source>%Ln with no Trash to take it</source>
+        <translation>
+            <numerusform>%Ln with no Trash to take it</numerusform>
+            <numerusform>%Ln with no Trash to take it</numerusform>
+        </translation>
     </message>
-    <message id="common.left.otherFileSystem">
-        <source>%1 on another file system</source>
-        <translation>%1 on another file system</translation>
+    <message id="common.left.otherFileSystem" numerus="yes">
+        <source>%Ln on another file system</source>
+        <translation>
+            <numerusform>%Ln on another file system</numerusform>
+            <numerusform>%Ln on another file system</numerusform>
+        </translation>
     </message>
-    <message id="common.left.permissionDenied">
-        <source>%1 not permitted</source>
-        <translation>%1 not permitted</translation>
+    <message id="common.left.permissionDenied" numerus="yes">
+        <source>%Ln not permitted</source>
+        <translation>
+            <numerusform>%Ln not permitted</numerusform>
+            <numerusform>%Ln not permitted</numerusform>
+        </translation>
     </message>
-    <message id="common.left.protected">
-        <source>%1 in a protected folder</source>
-        <translation>%1 in a protected folder</translation>
+    <message id="common.left.protected" numerus="yes">
+        <source>%Ln in a protected folder</source>
+        <translation>
+            <numerusform>%Ln in a protected folder</numerusform>
+            <numerusform>%Ln in a protected folder</numerusform>
+        </translation>
     </message>
-    <message id="common.left.stopped">
-        <source>%1 not reached before you stopped</source>
-        <translation>%1 not reached before you stopped</translation>
+    <message id="common.left.stopped" numerus="yes">
+        <source>%Ln not reached before you stopped</source>
+        <translation>
+            <numerusform>%Ln not reached before you stopped</numerusform>
+            <numerusform>%Ln not reached before you stopped</numerusform>
+        </translation>
     </message>
-    <message id="common.leftBehind">
-        <source>%1 stayed behind: %2.</source>
-        <translation>%1 stayed behind: %2.</translation>
+    <message id="common.leftBehind" numerus="yes">
+        <source>%Ln items stayed behind: %1.</source>
+        <translation>
+            <numerusform>%Ln item stayed behind: %1.</numerusform>
+            <numerusform>%Ln items stayed behind: %1.</numerusform>
+        </translation>
     </message>
     <message id="common.ok">
         <source>OK</source>
@@ -175,17 +205,23 @@
         <source>Refresh</source>
         <translation>Refresh</translation>
     </message>
-    <message id="common.refusedFolders">
-        <source>%1 folders left alone</source>
-        <translation>%1 folders left alone</translation>
+    <message id="common.refusedFolders" numerus="yes">
+        <source>%Ln folders left alone</source>
+        <translation>
+            <numerusform>%Ln folder left alone</numerusform>
+            <numerusform>%Ln folders left alone</numerusform>
+        </translation>
     </message>
     <message id="common.scanAgain">
         <source>Scan again</source>
         <translation>Scan again</translation>
     </message>
-    <message id="common.unreadFolders">
-        <source>%1 folders could not be read</source>
-        <translation>%1 folders could not be read</translation>
+    <message id="common.unreadFolders" numerus="yes">
+        <source>%Ln folders could not be read</source>
+        <translation>
+            <numerusform>%Ln folder could not be read</numerusform>
+            <numerusform>%Ln folders could not be read</numerusform>
+        </translation>
     </message>
     <message id="dev.activeLastOpened">
         <source>Active · last used %1</source>
@@ -199,9 +235,12 @@
         <source>Clean %1</source>
         <translation>Clean %1</translation>
     </message>
-    <message id="dev.days">
-        <source>%1 days</source>
-        <translation>%1 days</translation>
+    <message id="dev.days" numerus="yes">
+        <source>%Ln days</source>
+        <translation>
+            <numerusform>%Ln day</numerusform>
+            <numerusform>%Ln days</numerusform>
+        </translation>
     </message>
     <message id="dev.description">
         <source>Reclaim the build output of projects you have not worked on lately.</source>
@@ -267,9 +306,12 @@
         <source>Matched by content</source>
         <translation>Matched by content</translation>
     </message>
-    <message id="dup.copies">
-        <source>%1 copies</source>
-        <translation>%1 copies</translation>
+    <message id="dup.copies" numerus="yes">
+        <source>%Ln copies</source>
+        <translation>
+            <numerusform>%Ln copy</numerusform>
+            <numerusform>%Ln copies</numerusform>
+        </translation>
     </message>
     <message id="dup.description">
         <source>Find files with identical contents in your personal folders and keep one copy of each.</source>
@@ -583,21 +625,30 @@
         <source>The Trash is empty</source>
         <translation>The Trash is empty</translation>
     </message>
-    <message id="shred.eraseCount">
-        <source>Erase %1 items</source>
-        <translation>Erase %1 items</translation>
+    <message id="shred.eraseCount" numerus="yes">
+        <source>Erase %Ln items</source>
+        <translation>
+            <numerusform>Erase %Ln item</numerusform>
+            <numerusform>Erase %Ln items</numerusform>
+        </translation>
     </message>
-    <message id="shred.erasedCount">
-        <source>%1 items erased</source>
-        <translation>%1 items erased</translation>
+    <message id="shred.erasedCount" numerus="yes">
+        <source>%Ln items erased</source>
+        <translation>
+            <numerusform>%Ln item erased</numerusform>
+            <numerusform>%Ln items erased</numerusform>
+        </translation>
     </message>
     <message id="shred.erasing">
         <source>Overwriting and erasing…</source>
         <translation>Overwriting and erasing…</translation>
     </message>
-    <message id="shred.items">
-        <source>%1 items in the Trash</source>
-        <translation>%1 items in the Trash</translation>
+    <message id="shred.items" numerus="yes">
+        <source>%Ln items in the Trash</source>
+        <translation>
+            <numerusform>%Ln item in the Trash</numerusform>
+            <numerusform>%Ln items in the Trash</numerusform>
+        </translation>
     </message>
     <message id="shred.overwrite">
         <source>Overwrite</source>
@@ -651,9 +702,12 @@
         <source>Everything looks good.</source>
         <translation>Everything looks good.</translation>
     </message>
-    <message id="suggest.installers">
-        <source>%1 installers of installed applications take %2.</source>
-        <translation>%1 installers of installed applications take %2.</translation>
+    <message id="suggest.installers" numerus="yes">
+        <source>%Ln installers of installed applications take %1.</source>
+        <translation>
+            <numerusform>%Ln installer of an installed application takes %1.</numerusform>
+            <numerusform>%Ln installers of installed applications take %1.</numerusform>
+        </translation>
     </message>
     <message id="suggest.junkReady">
         <source>%1 of junk is ready to clean.</source>
@@ -895,9 +949,12 @@
         <source>Search applications</source>
         <translation>Search applications</translation>
     </message>
-    <message id="un.summary">
-        <source>%1 in total · %2 leftovers</source>
-        <translation>%1 in total · %2 leftovers</translation>
+    <message id="un.summary" numerus="yes">
+        <source>%1 in total · %Ln leftovers</source>
+        <translation>
+            <numerusform>%1 in total · %Ln leftover</numerusform>
+            <numerusform>%1 in total · %Ln leftovers</numerusform>
+        </translation>
     </message>
     <message id="un.systemManaged">
         <source>Installed by the system's package manager: the application stays; only the selected leftovers go to the Trash.</source>
@@ -951,13 +1008,19 @@
         <source>See what takes up space in your home folder, by kind of file.</source>
         <translation>See what takes up space in your home folder, by kind of file.</translation>
     </message>
-    <message id="xray.fileCount">
-        <source>%1 files</source>
-        <translation>%1 files</translation>
+    <message id="xray.fileCount" numerus="yes">
+        <source>%Ln files</source>
+        <translation>
+            <numerusform>%Ln file</numerusform>
+            <numerusform>%Ln files</numerusform>
+        </translation>
     </message>
-    <message id="xray.filesScanned">
-        <source>%1 files scanned</source>
-        <translation>%1 files scanned</translation>
+    <message id="xray.filesScanned" numerus="yes">
+        <source>%Ln files scanned</source>
+        <translation>
+            <numerusform>%Ln file scanned</numerusform>
+            <numerusform>%Ln files scanned</numerusform>
+        </translation>
     </message>
     <message id="xray.lastOpened">
         <source>Last opened %1</source>

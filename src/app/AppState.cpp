@@ -3,6 +3,9 @@
 #include <QJSEngine>
 #include <QQmlEngine>
 
+#include <algorithm>
+#include <climits>
+
 #include "BannerCenter.h"
 #include "Fmt.h"
 #include "RecordRoles.h"
@@ -444,14 +447,18 @@ std::vector<Suggestion> AppState::suggestions() const {
 QVariantList AppState::suggestionList() const {
     QVariantList list;
     for (const auto& s : suggestions()) {
-        QString message = qtTrId(s.messageKey.c_str());
+        // A count picks the plural form of the text and stands where it writes %Ln; the other
+        // arguments fill %1, %2... in order.
+        int count = -1;
+        for (const auto& argument : s.messageArguments)
+            if (auto* c = std::get_if<Count>(&argument))
+                count = static_cast<int>(std::clamp<std::int64_t>(c->value, 0, INT_MAX));
+        QString message = qtTrId(s.messageKey.c_str(), count);
         for (const auto& argument : s.messageArguments) {
             if (auto* text = std::get_if<std::string>(&argument))
                 message = message.arg(QString::fromStdString(*text));
             else if (auto* bytes = std::get_if<ByteAmount>(&argument))
                 message = message.arg(Fmt::bytes(bytes->bytes));
-            else if (auto* count = std::get_if<Count>(&argument))
-                message = message.arg(Fmt::integer(count->value));
         }
         auto action = rawValue(s.action);
         list << QVariantMap{

@@ -18,6 +18,7 @@
 #include "FolderChooser.h"
 #include "LocalizationManager.h"
 #include "QtWait.h"
+#include "RecordRoles.h"
 #include "SoundManager.h"
 #include "TempHome.h"
 #include "ThemeManager.h"
@@ -69,6 +70,17 @@ class PanelTest : public ::testing::Test {
                                         runningExecutable())};
     QQmlApplicationEngine engine;
     QStringList warnings;
+    QObject owner;  // of the lists and views made by the tests
+
+    template <class T>
+    RecordList<T>* list(std::vector<T> rows) {
+        auto* model = new RecordList<T>(&owner);
+        model->replace(std::move(rows));
+        return model;
+    }
+    static void set(QQuickItem* view, const char* name, QObject* value) {
+        view->setProperty(name, QVariant::fromValue(value));
+    }
 
     void SetUp() override {
         LocalizationManager::setShared(&l10n);

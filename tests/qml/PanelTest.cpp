@@ -142,6 +142,9 @@ TEST_F(PanelTest, ArabicTurnsThePanelRightToLeftAndEnglishTurnsItBack) {
     EXPECT_EQ(gear->property("help").toString(), qtTrId("header.settings"));
     EXPECT_NE(find(find(panel, "gauge-memory"), "percent")->property("text"), "0%")
         << "the percentage is written in Arabic digits";
+    EXPECT_EQ(find(panel, "suggestionMessage")->property("text").toString().toStdString(),
+              state.suggestionList().value(0).toMap().value("message").toString().toStdString())
+        << "the advice is worded in the new language at once";
 
     l10n.setCode("en");
     QTest::qWait(50);

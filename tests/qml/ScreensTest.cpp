@@ -7,7 +7,6 @@
 
 #include "DeveloperResultView.h"
 #include "PanelFixture.h"
-#include "RecordRoles.h"
 #include "UninstallTargetView.h"
 
 Q_IMPORT_QML_PLUGIN(TornivoPlugin)
@@ -17,17 +16,6 @@ namespace {
 
 class ScreensTest : public PanelTest {
   protected:
-    QObject owner;  // of the lists made here
-
-    template <class T>
-    RecordList<T>* list(std::vector<T> rows) {
-        auto* model = new RecordList<T>(&owner);
-        model->replace(std::move(rows));
-        return model;
-    }
-    static void set(QQuickItem* view, const char* name, QObject* value) {
-        view->setProperty(name, QVariant::fromValue(value));
-    }
     static QString text(QQuickItem* view, const char* name) {
         QQuickItem* item = find(view, name);
         return item ? item->property("text").toString() : QStringLiteral("<no %1>").arg(name);
@@ -120,7 +108,7 @@ TEST_F(ScreensTest, AGroupOfThreeCopiesSavesTwoThirdsOfItsBytes) {
     set(view.get(), "groups", list<DuplicateGroup>({group(3'000'000, 3), group(1'000'000, 2)}));
     QQuickItem* card = find(view.get(), "group-0");
     ASSERT_TRUE(card);
-    EXPECT_EQ(text(card, "copies"), qtTrId("dup.copies").arg(Fmt::integer(3)));
+    EXPECT_EQ(text(card, "copies"), qtTrId("dup.copies", 3));
     EXPECT_EQ(text(card, "eachSave"),
               qtTrId("dup.eachSave").arg(Fmt::bytes(3'000'000)).arg(Fmt::bytes(6'000'000)));
     EXPECT_EQ(text(view.get(), "reclaimable"),
@@ -201,8 +189,7 @@ TEST_F(ScreensTest, WithAnEmptyTrashNoEraseButtonIsOfferedAndEraseAsksFirst) {
     auto* dialog = view->findChild<QObject*>("shredConfirmation");
     ASSERT_TRUE(dialog && dialog->property("visible").toBool());
     EXPECT_TRUE(dialog->property("destructive").toBool());
-    EXPECT_EQ(dialog->property("confirmText").toString(),
-              qtTrId("shred.eraseCount").arg(Fmt::integer(2)));
+    EXPECT_EQ(dialog->property("confirmText").toString(), qtTrId("shred.eraseCount", 2));
     QMetaObject::invokeMethod(dialog, "close");
     EXPECT_FALSE(state.isShredding()) << "cancelled: nothing was erased";
 }
@@ -273,9 +260,7 @@ TEST_F(ScreensTest, ARemovalThatLeftFilesSaysHowManyAndWhyUntilTheNextScan) {
         return find(view.get(), "outcomeText") && find(view.get(), "outcomeText")->isVisible();
     }));
     EXPECT_EQ(text(view.get(), "outcomeText"),
-              qtTrId("common.leftBehind")
-                  .arg(Fmt::integer(1))
-                  .arg(qtTrId("common.left.changed").arg(Fmt::integer(1))));
+              qtTrId("common.leftBehind", 1).arg(qtTrId("common.left.changed", 1)));
 
     state.runInstallerScan();
     ASSERT_TRUE(waitUntil(

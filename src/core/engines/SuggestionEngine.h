@@ -41,7 +41,9 @@ struct RawEnumTable<SuggestionAction> {
 };
 
 // An argument of a message: ready text (a percentage), a byte count or a count, the last two
-// formatted by the application in the user's language.
+// formatted by the application in the user's language. A count is the number the message's
+// plural form follows, written where the text has its own place for it; a message has at most
+// one.
 struct ByteAmount {
     ByteCount bytes = 0;
     bool operator==(const ByteAmount&) const = default;

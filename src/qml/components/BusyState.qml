@@ -11,14 +11,14 @@ ColumnLayout {
     property string text
     // The section whose work this is ("large", "duplicates", ...).
     property string section
-    // Its latest report, absent before the first.
-    readonly property var progress: AppState.progress ? AppState.progress[section] : undefined
+    // Its latest report, absent before the first (a test may bind it to anything).
+    property var progress: AppState.progress ? AppState.progress[section] : undefined
     readonly property real files: progress && progress.files ? progress.files : 0
     readonly property string folder: progress && progress.folder ? progress.folder : ""
     readonly property real bytesDone: progress && progress.bytesDone ? progress.bytesDone : 0
     readonly property real bytesTotal: progress && progress.bytesTotal ? progress.bytesTotal : 0
     // The lines under the text; a screen may word them its own way.
-    property string filesLine: files >= 1 ? qsTrId("common.filesSeen").arg(Fmt.integer(files)) : ""
+    property string filesLine: files >= 1 ? qsTrId("common.filesSeen", files) : ""
     property string folderLine: folder !== "" ? qsTrId("common.readingFolder").arg(folder) : ""
     property string bytesLine: ""
     // Off where the work cannot be stopped halfway.
@@ -47,6 +47,7 @@ ColumnLayout {
     }
     ElidedLabel {
         objectName: "folderLine"
+        mayElide: true
         visible: text !== ""
         Layout.fillWidth: true
         Layout.leftMargin: 24

@@ -66,6 +66,7 @@ AbstractButton {
                 ElidedLabel {
                     id: titleLabel
                     objectName: "title"
+                    mayElide: true
                     anchors.left: parent.left
                     anchors.verticalCenter: parent.verticalCenter
                     width: Math.max(0, Math.min(Math.ceil(implicitWidth), titleRow.width - titleRow.extras))
@@ -107,16 +108,16 @@ AbstractButton {
                     }
                 }
             }
-            ElidedLabel {
+            WrappingLabel {
                 objectName: "subtitle"
                 visible: text !== ""
-                Layout.fillWidth: true
                 text: row.subtitle
                 font.pixelSize: PanelStyle.caption
                 color: row.subtitleColor
             }
             ElidedLabel {
                 objectName: "detail"
+                mayElide: true
                 visible: row.detail !== ""
                 Layout.fillWidth: true
                 // A path reads left to right in every language.

@@ -9,7 +9,8 @@ import Tornivo
 RowLayout {
     id: note
     property string section
-    readonly property var outcome: AppState.outcomes ? AppState.outcomes[section] : undefined
+    // Bound to AppState (a test may bind it to anything).
+    property var outcome: AppState.outcomes ? AppState.outcomes[section] : undefined
     readonly property string message: describe(outcome)
 
     function describe(o) {
@@ -18,17 +19,17 @@ RowLayout {
         if (!(o.left > 0)) return ""
         const r = o.reasons || {}
         const why = []
-        if (r.changed) why.push(qsTrId("common.left.changed").arg(Fmt.integer(r.changed)))
-        if (r["protected"]) why.push(qsTrId("common.left.protected").arg(Fmt.integer(r["protected"])))
+        if (r.changed) why.push(qsTrId("common.left.changed", r.changed))
+        if (r["protected"]) why.push(qsTrId("common.left.protected", r["protected"]))
         if (r.permissionDenied)
-            why.push(qsTrId("common.left.permissionDenied").arg(Fmt.integer(r.permissionDenied)))
-        if (r.busy) why.push(qsTrId("common.left.busy").arg(Fmt.integer(r.busy)))
+            why.push(qsTrId("common.left.permissionDenied", r.permissionDenied))
+        if (r.busy) why.push(qsTrId("common.left.busy", r.busy))
         if (r.otherFileSystem)
-            why.push(qsTrId("common.left.otherFileSystem").arg(Fmt.integer(r.otherFileSystem)))
-        if (r.noTrash) why.push(qsTrId("common.left.noTrash").arg(Fmt.integer(r.noTrash)))
-        if (r.stopped) why.push(qsTrId("common.left.stopped").arg(Fmt.integer(r.stopped)))
-        if (r.failed) why.push(qsTrId("common.left.failed").arg(Fmt.integer(r.failed)))
-        return qsTrId("common.leftBehind").arg(Fmt.integer(o.left)).arg(why.join(", "))
+            why.push(qsTrId("common.left.otherFileSystem", r.otherFileSystem))
+        if (r.noTrash) why.push(qsTrId("common.left.noTrash", r.noTrash))
+        if (r.stopped) why.push(qsTrId("common.left.stopped", r.stopped))
+        if (r.failed) why.push(qsTrId("common.left.failed", r.failed))
+        return qsTrId("common.leftBehind", o.left).arg(why.join(", "))
     }
 
     visible: message !== ""
@@ -44,8 +45,6 @@ RowLayout {
         Layout.fillWidth: true
         text: note.message
         wrapMode: Text.Wrap
-        maximumLineCount: 3
-        elide: Text.ElideRight
         font.pixelSize: PanelStyle.caption
         color: PanelStyle.orange
     }

@@ -64,6 +64,9 @@ Rectangle {
                     horizontalAlignment: Text.AlignHCenter
                     verticalAlignment: Text.AlignVCenter
                     elide: Text.ElideRight
+                    // A long word in a narrow segment is set a little smaller rather than cut.
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: PanelStyle.caption2 - 1
                     leftPadding: 4
                     rightPadding: 4
                 }

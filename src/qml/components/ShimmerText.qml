@@ -35,6 +35,9 @@ Item {
             clip: true
             opacity: modelData.o
             Text {
+                // A band of the text above, cut to the band on purpose; the text itself is
+                // held to fit.
+                readonly property bool mayElide: true
                 x: -parent.x
                 width: base.width
                 text: base.text

@@ -8,7 +8,12 @@ import Tornivo
 
 Rectangle {
     id: strip
-    readonly property var advice: AppState.suggestions.length > 0 ? AppState.suggestions[0] : null
+    // Read again when the language changes, so that the advice is worded in the new one at
+    // once (a test may bind it to anything).
+    property var advice: firstAdvice(LocalizationManager.code)
+    function firstAdvice(language) {
+        return AppState.suggestions.length > 0 ? AppState.suggestions[0] : null
+    }
 
     implicitHeight: 50
     radius: 12

@@ -8,7 +8,8 @@ import Tornivo
 RowLayout {
     id: note
     property string section
-    readonly property var report: AppState.unread ? AppState.unread[section] : undefined
+    // Bound to AppState (a test may bind it to anything).
+    property var report: AppState.unread ? AppState.unread[section] : undefined
     readonly property real unreadCount: report && report.unread ? report.unread : 0
     readonly property var refused: report && report.refused ? report.refused : []
     readonly property var folders: report && report.folders ? report.folders : []
@@ -16,19 +17,19 @@ RowLayout {
     visible: unreadCount > 0 || refused.length > 0
     spacing: 5
     SymbolIcon {
+        Layout.alignment: Qt.AlignTop
         symbol: "info.circle.fill"
         size: 12
         color: PanelStyle.secondaryText
     }
-    ElidedLabel {
+    WrappingLabel {
         objectName: "unreadText"
-        Layout.fillWidth: true
         text: {
             const parts = []
             if (note.refused.length > 0)
-                parts.push(qsTrId("common.refusedFolders").arg(Fmt.integer(note.refused.length)))
+                parts.push(qsTrId("common.refusedFolders", note.refused.length))
             if (note.unreadCount > 0)
-                parts.push(qsTrId("common.unreadFolders").arg(Fmt.integer(note.unreadCount)))
+                parts.push(qsTrId("common.unreadFolders", note.unreadCount))
             return parts.join(" · ")
         }
         font.pixelSize: PanelStyle.caption2

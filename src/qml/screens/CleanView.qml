@@ -158,6 +158,7 @@ Item {
                                     }
                                     ElidedLabel {
                                         objectName: "folder"
+                                        mayElide: true
                                         Layout.fillWidth: true
                                         // A path reads left to right in every language.
                                         text: "\u202A" + modelData.folder + "\u202C"
@@ -272,6 +273,7 @@ Item {
                 }
                 ElidedLabel {
                     Layout.maximumWidth: view.width - 70
+                    mayElide: true  // the names of the applications
                     text: qsTrId("clean.skipped").arg(view.skipped.join(", "))
                     font.pixelSize: PanelStyle.caption
                     color: PanelStyle.orange

@@ -91,9 +91,8 @@ Item {
             RowLayout {
                 Layout.fillWidth: true
                 spacing: 8
-                ElidedLabel {
+                WrappingLabel {
                     objectName: "reclaimable"
-                    Layout.fillWidth: true
                     text: qsTrId("dev.reclaimable").arg(Fmt.bytes(view.result.cleanableSize))
                     font.pixelSize: PanelStyle.headline
                     font.weight: Font.Bold
@@ -107,25 +106,33 @@ Item {
                     size: 14
                     color: PanelStyle.secondaryText
                 }
-                ElidedLabel {
-                    Layout.fillWidth: true
+                WrappingLabel {
                     text: qsTrId("dev.protectWindow")
                     font.pixelSize: PanelStyle.caption
                     color: PanelStyle.secondaryText
                 }
                 ComboBox {
                     id: windowMenu
+                    // As wide as the chosen entry's words, which the style's own width may not be.
+                    Layout.preferredWidth: Math.max(implicitWidth, chosenText.advanceWidth + leftPadding
+                                                    + rightPadding + contentItem.leftPadding
+                                                    + contentItem.rightPadding + 2)
+                    TextMetrics {
+                        id: chosenText
+                        font: windowMenu.font
+                        text: windowMenu.displayText
+                    }
                     objectName: "protectWindow"
                     implicitHeight: 26
                     model: view.windows
-                    displayText: qsTrId("dev.days").arg(Fmt.integer(AppState.developerProtectionDays))
+                    displayText: qsTrId("dev.days", AppState.developerProtectionDays)
                     currentIndex: view.windows.indexOf(AppState.developerProtectionDays)
                     font.pixelSize: PanelStyle.caption
                     Accessible.name: qsTrId("dev.protectWindow")
                     delegate: ItemDelegate {
                         required property int modelData
                         width: windowMenu.width
-                        text: qsTrId("dev.days").arg(Fmt.integer(modelData))
+                        text: qsTrId("dev.days", modelData)
                         font.pixelSize: PanelStyle.caption
                         highlighted: windowMenu.highlightedIndex === view.windows.indexOf(modelData)
                     }
@@ -144,6 +151,7 @@ Item {
                 }
                 ElidedLabel {
                     objectName: "protectedText"
+                    mayElide: true  // the names of the projects
                     Layout.fillWidth: true
                     text: view.result.activeNames.length > 0 ? view.protectedMessage(view.result.activeNames) : ""
                     font.pixelSize: PanelStyle.caption

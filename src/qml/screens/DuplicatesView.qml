@@ -79,21 +79,22 @@ Item {
             ColumnLayout {
                 Layout.fillWidth: true
                 spacing: 2
-                ElidedLabel {
+                WrappingLabel {
                     objectName: "reclaimable"
-                    Layout.fillWidth: true
                     text: qsTrId("dup.reclaimable").arg(Fmt.bytes(view.reclaimable))
                     font.pixelSize: PanelStyle.headline
                     font.weight: Font.Bold
                 }
                 RowLayout {
+                    Layout.fillWidth: true
                     spacing: 4
                     SymbolIcon {
+                        Layout.alignment: Qt.AlignTop
                         symbol: "checkmark.seal.fill"
                         size: 12
                         color: PanelStyle.green
                     }
-                    Label {
+                    WrappingLabel {
                         text: qsTrId("dup.contentMatched")
                         font.pixelSize: PanelStyle.caption
                         color: PanelStyle.secondaryText
@@ -129,16 +130,14 @@ Item {
                             ColumnLayout {
                                 Layout.fillWidth: true
                                 spacing: 1
-                                ElidedLabel {
+                                WrappingLabel {
                                     objectName: "copies"
-                                    Layout.fillWidth: true
-                                    text: qsTrId("dup.copies").arg(Fmt.integer(model.fileCount))
+                                    text: qsTrId("dup.copies", model.fileCount)
                                     font.pixelSize: PanelStyle.body
                                     font.weight: Font.DemiBold
                                 }
-                                ElidedLabel {
+                                WrappingLabel {
                                     objectName: "eachSave"
-                                    Layout.fillWidth: true
                                     text: qsTrId("dup.eachSave").arg(Fmt.bytes(model.size))
                                                                 .arg(Fmt.bytes(model.reclaimable))
                                     font.pixelSize: PanelStyle.caption
@@ -189,6 +188,7 @@ Item {
                                         Layout.fillWidth: true
                                         horizontalAlignment: Text.AlignHCenter
                                         elide: Text.ElideMiddle
+                                        mayElide: true
                                         text: view.nameOf(copy.path)
                                         font.pixelSize: PanelStyle.caption
                                         font.weight: Font.DemiBold
@@ -196,6 +196,7 @@ Item {
                                     ElidedLabel {
                                         Layout.fillWidth: true
                                         horizontalAlignment: Text.AlignHCenter
+                                        mayElide: true
                                         text: view.folderOf(copy.path)
                                         font.pixelSize: PanelStyle.caption2
                                         color: PanelStyle.secondaryText
@@ -204,7 +205,7 @@ Item {
                                         objectName: "keepButton"
                                         Layout.fillWidth: true
                                         implicitHeight: 24
-                                        leftPadding: 6
+                                        leftPadding: 2
                                         kind: "link"
                                         text: qsTrId("dup.keepThis")
                                         ToolTip.visible: hovered

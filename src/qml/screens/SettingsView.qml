@@ -135,6 +135,8 @@ ScrollView {
                 contentItem: RowLayout {
                     spacing: 6
                     Label {
+                        // A language's own name, or a stored code as it is.
+                        readonly property bool mayElide: true
                         Layout.fillWidth: true
                         text: languageButton.text
                         font: languageButton.font
@@ -202,7 +204,9 @@ ScrollView {
             }
             Label {
                 objectName: "protectedEmpty"
+                Layout.fillWidth: true
                 visible: folderRows.count === 0
+                wrapMode: Text.Wrap
                 text: qsTrId("settings.protectedEmpty")
                 horizontalAlignment: Text.AlignLeft
                 font.pixelSize: PanelStyle.caption
@@ -222,6 +226,7 @@ ScrollView {
                     }
                     ElidedLabel {
                         objectName: "protectedPath"
+                        mayElide: true
                         Layout.fillWidth: true
                         // A path reads left to right in every language.
                         text: "\u202A" + view.exclusions.shownPath(model.id) + "\u202C"
@@ -284,9 +289,8 @@ ScrollView {
             RowLayout {
                 Layout.fillWidth: true
                 spacing: 8
-                ElidedLabel {
+                WrappingLabel {
                     objectName: "lastRun"
-                    Layout.fillWidth: true
                     text: {
                         void view.minutes
                         const last = view.schedule.lastRun

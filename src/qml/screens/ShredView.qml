@@ -67,7 +67,7 @@ Item {
                 Layout.topMargin: 6
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.Wrap
-                text: qsTrId("shred.erasedCount").arg(Fmt.integer(view.outcome.count))
+                text: qsTrId("shred.erasedCount", view.outcome.count)
                 font.pixelSize: PanelStyle.headline + 5
                 font.weight: Font.Bold
                 color: PanelStyle.text
@@ -75,6 +75,7 @@ Item {
             Label {
                 Layout.fillWidth: true
                 horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.Wrap
                 text: qsTrId("shred.overwritten").arg(Fmt.bytes(view.outcome.bytes))
                 font.pixelSize: PanelStyle.caption
                 color: PanelStyle.secondaryText
@@ -133,7 +134,7 @@ Item {
                 objectName: "itemCount"
                 Layout.fillWidth: true
                 horizontalAlignment: Text.AlignHCenter
-                text: qsTrId("shred.items").arg(Fmt.integer(view.items.count))
+                text: qsTrId("shred.items", view.items.count)
                 font.pixelSize: PanelStyle.headline
                 font.weight: Font.DemiBold
                 color: PanelStyle.text
@@ -155,14 +156,22 @@ Item {
                     size: 14
                     color: PanelStyle.secondaryText
                 }
-                ElidedLabel {
-                    Layout.fillWidth: true
+                WrappingLabel {
                     text: qsTrId("shred.overwrite")
                     font.pixelSize: PanelStyle.caption
                     color: PanelStyle.secondaryText
                 }
                 ComboBox {
                     id: strengthMenu
+                    // As wide as the chosen entry's words, which the style's own width may not be.
+                    Layout.preferredWidth: Math.max(implicitWidth, chosenText.advanceWidth + leftPadding
+                                                    + rightPadding + contentItem.leftPadding
+                                                    + contentItem.rightPadding + 2)
+                    TextMetrics {
+                        id: chosenText
+                        font: strengthMenu.font
+                        text: strengthMenu.displayText
+                    }
                     objectName: "strengthMenu"
                     implicitHeight: 26
                     Layout.maximumWidth: view.width * 0.55
@@ -216,7 +225,7 @@ Item {
         title: qsTrId("shred.confirmTitle")
         message: qsTrId("shred.confirmMessage")
         buttonText: qsTrId("common.cancel")
-        confirmText: qsTrId("shred.eraseCount").arg(Fmt.integer(view.items ? view.items.count : 0))
+        confirmText: qsTrId("shred.eraseCount", view.items ? view.items.count : 0)
         destructive: true
         onConfirmed: AppState.runSecureEmptyTrash()
     }

@@ -21,15 +21,13 @@ Item {
         ColumnLayout {
             Layout.fillWidth: true
             spacing: 1
-            Label {
-                Layout.fillWidth: true
+            WrappingLabel {
                 text: qsTrId("tune.title")
                 font.pixelSize: PanelStyle.headline
                 font.weight: Font.Bold
                 color: PanelStyle.text
             }
-            Label {
-                Layout.fillWidth: true
+            WrappingLabel {
                 text: qsTrId("tune.subtitle")
                 font.pixelSize: PanelStyle.caption
                 color: PanelStyle.secondaryText
@@ -68,14 +66,12 @@ Item {
                     ColumnLayout {
                         Layout.fillWidth: true
                         spacing: 1
-                        ElidedLabel {
-                            Layout.fillWidth: true
+                        WrappingLabel {
                             text: qsTrId("tune." + modelData.id + ".title")
                             font.pixelSize: PanelStyle.body
                             font.weight: Font.DemiBold
                         }
-                        ElidedLabel {
-                            Layout.fillWidth: true
+                        WrappingLabel {
                             text: qsTrId("tune." + modelData.id + ".subtitle")
                             font.pixelSize: PanelStyle.caption
                             color: PanelStyle.secondaryText
@@ -83,14 +79,14 @@ Item {
                         RowLayout {
                             objectName: "adminNote"
                             visible: modelData.needsAdmin
+                            Layout.fillWidth: true
                             spacing: 4
                             SymbolIcon {
                                 symbol: "lock.fill"
                                 size: 11
                                 color: PanelStyle.orange
                             }
-                            ElidedLabel {
-                                Layout.fillWidth: true
+                            WrappingLabel {
                                 text: qsTrId("tune.adminNote")
                                 font.pixelSize: PanelStyle.caption2
                                 color: PanelStyle.orange

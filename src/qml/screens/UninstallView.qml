@@ -89,13 +89,14 @@ Item {
             Rectangle {
                 objectName: "dropZone"
                 Layout.fillWidth: true
-                implicitHeight: 58
+                implicitHeight: Math.max(58, dropRow.implicitHeight + 16)
                 radius: 12
                 color: view.isTargeted ? Qt.rgba(PanelStyle.accent.r, PanelStyle.accent.g, PanelStyle.accent.b, 0.14)
                                        : "transparent"
                 border.width: view.isTargeted ? 2 : 1
                 border.color: view.isTargeted ? PanelStyle.accent : PanelStyle.divider
                 RowLayout {
+                    id: dropRow
                     anchors.fill: parent
                     anchors.leftMargin: 14
                     anchors.rightMargin: 14
@@ -108,14 +109,12 @@ Item {
                     ColumnLayout {
                         Layout.fillWidth: true
                         spacing: 1
-                        ElidedLabel {
-                            Layout.fillWidth: true
+                        WrappingLabel {
                             text: qsTrId("un.dropTitle")
                             font.pixelSize: PanelStyle.body
                             font.weight: Font.DemiBold
                         }
-                        ElidedLabel {
-                            Layout.fillWidth: true
+                        WrappingLabel {
                             text: qsTrId("un.dropHint")
                             font.pixelSize: PanelStyle.caption
                             color: PanelStyle.secondaryText
@@ -178,6 +177,7 @@ Item {
                             }
                             ElidedLabel {
                                 Layout.fillWidth: true
+                                mayElide: true
                                 text: model.name
                                 font.pixelSize: PanelStyle.body
                             }
@@ -202,15 +202,14 @@ Item {
             ElidedLabel {
                 objectName: "appName"
                 Layout.fillWidth: true
+                mayElide: true
                 text: view.target.appName
                 font.pixelSize: PanelStyle.headline + 3
                 font.weight: Font.Bold
             }
-            ElidedLabel {
+            WrappingLabel {
                 objectName: "summary"
-                Layout.fillWidth: true
-                text: qsTrId("un.summary").arg(Fmt.bytes(view.target.totalSize))
-                                          .arg(Fmt.integer(view.target.leftovers.count))
+                text: qsTrId("un.summary", view.target.leftovers.count).arg(Fmt.bytes(view.target.totalSize))
                 font.pixelSize: PanelStyle.caption
                 color: PanelStyle.secondaryText
             }
@@ -222,9 +221,8 @@ Item {
                     size: 13
                     color: view.target.bundleID ? PanelStyle.green : PanelStyle.orange
                 }
-                ElidedLabel {
+                WrappingLabel {
                     objectName: "matchLabel"
-                    Layout.fillWidth: true
                     text: view.target.bundleID ? qsTrId("un.matchedSafe") : qsTrId("un.noBundleID")
                     font.pixelSize: PanelStyle.caption
                     color: PanelStyle.secondaryText
@@ -262,23 +260,22 @@ Item {
                                 spacing: 1
                                 ElidedLabel {
                                     Layout.fillWidth: true
+                                    mayElide: true
                                     text: view.target.appName
                                     font.pixelSize: PanelStyle.body
                                     font.weight: Font.DemiBold
                                 }
-                                ElidedLabel {
+                                WrappingLabel {
                                     objectName: "removalNote"
-                                    Layout.fillWidth: true
                                     text: view.target.noteKey !== "" ? qsTrId("un.systemManaged")
                                         : view.target.removal.startsWith("flatpak") ? qsTrId("un.flatpak")
                                         : qsTrId("un.appBundle")
-                                    wrapMode: Text.Wrap
-                                    maximumLineCount: 3
                                     font.pixelSize: PanelStyle.caption
                                     color: view.target.noteKey !== "" ? PanelStyle.orange : PanelStyle.secondaryText
                                 }
                                 ElidedLabel {
                                     Layout.fillWidth: true
+                                    mayElide: true
                                     text: "\u202A" + view.target.appPath + "\u202C"
                                     elide: Text.ElideMiddle
                                     font.pixelSize: PanelStyle.caption2

@@ -19,6 +19,8 @@ Item {
     property string folder: AppState.analysisFolder
     // The kind whose files are shown; empty for the overview.
     property string selectedKind: ""
+    // The listed files of the selected kind.
+    property var detailFiles: AppState.diskFiles(selectedKind)
 
     // Bumped whenever the categories change, for what reads them row by row.
     property int revision: 0
@@ -70,7 +72,7 @@ Item {
         BusyState {
             text: qsTrId("xray.analyzing")
             section: "xray"
-            filesLine: view.fileCount >= 1 ? qsTrId("xray.filesScanned").arg(Fmt.integer(view.fileCount)) : ""
+            filesLine: view.fileCount >= 1 ? qsTrId("xray.filesScanned", view.fileCount) : ""
             folderLine: view.folder !== "" ? qsTrId("xray.scanningIn").arg(view.folder) : ""
         }
     }
@@ -178,7 +180,7 @@ Item {
                                 }
                                 ElidedLabel {
                                     Layout.fillWidth: true
-                                    text: qsTrId("xray.fileCount").arg(Fmt.integer(model.fileCount))
+                                    text: qsTrId("xray.fileCount", model.fileCount)
                                     font.pixelSize: PanelStyle.caption
                                     color: PanelStyle.secondaryText
                                 }
@@ -251,7 +253,7 @@ Item {
                     anchors.fill: parent
                     anchors.margins: 4
                     clip: true
-                    model: AppState.diskFiles(view.selectedKind)
+                    model: view.detailFiles
                     boundsBehavior: Flickable.StopAtBounds
                     ScrollBar.vertical: ScrollBar {}
                     delegate: Item {
@@ -279,6 +281,7 @@ Item {
                                     spacing: 6
                                     ElidedLabel {
                                         Layout.fillWidth: true
+                                        mayElide: true
                                         text: model.name
                                         font.pixelSize: PanelStyle.body
                                         font.weight: Font.DemiBold
@@ -290,8 +293,7 @@ Item {
                                         color: PanelStyle.text
                                     }
                                 }
-                                ElidedLabel {
-                                    Layout.fillWidth: true
+                                WrappingLabel {
                                     text: model.lastUsed ? qsTrId("xray.lastOpened").arg(Fmt.relative(model.lastUsed))
                                                          : qsTrId("xray.neverOpened")
                                     font.pixelSize: PanelStyle.caption
@@ -303,6 +305,7 @@ Item {
                                     spacing: 5
                                     Label {
                                         objectName: "badge"
+                                        Layout.alignment: Qt.AlignTop
                                         text: model.badge
                                         leftPadding: 5
                                         rightPadding: 5
@@ -316,8 +319,7 @@ Item {
                                             color: Qt.rgba(parent.tone.r, parent.tone.g, parent.tone.b, 0.14)
                                         }
                                     }
-                                    ElidedLabel {
-                                        Layout.fillWidth: true
+                                    WrappingLabel {
                                         text: model.adviceMessage
                                         font.pixelSize: PanelStyle.caption2
                                         color: PanelStyle.secondaryText
