@@ -265,7 +265,7 @@
     </message>
     <message id="dev.lastOpenedSafe">
         <source>Last used %1 · safe to clean</source>
-        <translation>Naposledy použit %1 · lze bezpečně vyčistit</translation>
+        <translation>Použit %1 · lze vyčistit</translation>
     </message>
     <message id="dev.noJunkMessage">
         <source>Every project with build output was active recently.</source>
@@ -642,17 +642,17 @@
     <message id="shred.eraseCount" numerus="yes">
         <source>Erase %Ln items</source>
         <translation>
-            <numerusform>Vymazat %Ln položku</numerusform>
-            <numerusform>Vymazat %Ln položky</numerusform>
-            <numerusform>Vymazat %Ln položek</numerusform>
+            <numerusform>Smazat %Ln položku</numerusform>
+            <numerusform>Smazat %Ln položky</numerusform>
+            <numerusform>Smazat %Ln položek</numerusform>
         </translation>
     </message>
     <message id="shred.erasedCount" numerus="yes">
         <source>%Ln items erased</source>
         <translation>
-            <numerusform>Vymazána %Ln položka</numerusform>
-            <numerusform>Vymazány %Ln položky</numerusform>
-            <numerusform>Vymazáno %Ln položek</numerusform>
+            <numerusform>Smazána %Ln položka</numerusform>
+            <numerusform>Smazány %Ln položky</numerusform>
+            <numerusform>Smazáno %Ln položek</numerusform>
         </translation>
     </message>
     <message id="shred.erasing">
@@ -837,7 +837,7 @@
     </message>
     <message id="tune.finder.subtitle">
         <source>Fix a stuck or misbehaving file manager</source>
-        <translation>Opravit zaseknutého nebo zlobícího správce souborů</translation>
+        <translation>Opravit zaseknutého správce souborů</translation>
     </message>
     <message id="tune.finder.title">
         <source>Restart file manager</source>
@@ -845,7 +845,7 @@
     </message>
     <message id="tune.fonts.subtitle">
         <source>Rebuild the font cache to fix broken fonts</source>
-        <translation>Znovu sestavit mezipaměť písem a opravit poškozená písma</translation>
+        <translation>Opravit poškozená písma novou mezipamětí</translation>
     </message>
     <message id="tune.fonts.title">
         <source>Reset font cache</source>
@@ -853,7 +853,7 @@
     </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
-        <translation>Uvolnit paměť mezipamětí, které žádná aplikace nepoužívá</translation>
+        <translation>Uvolnit paměť nepoužívaných mezipamětí</translation>
     </message>
     <message id="tune.memory.title">
         <source>Free memory</source>
@@ -949,11 +949,11 @@
     </message>
     <message id="un.noBundleID">
         <source>No application ID: check the leftovers matched by name</source>
-        <translation>Chybí ID aplikace: zkontrolujte zbytky nalezené podle názvu</translation>
+        <translation>Chybí ID aplikace: zkontrolujte shody podle názvu</translation>
     </message>
     <message id="un.quitAndRemove">
         <source>Quit and uninstall</source>
-        <translation>Ukončit a odinstalovat</translation>
+        <translation>Ukončit a odebrat</translation>
     </message>
     <message id="un.runningMessage">
         <source>Quit it now and move it to the Trash with its leftovers?</source>
@@ -985,15 +985,15 @@
     </message>
     <message id="xray.advice.build">
         <source>Build output; it is made again when needed.</source>
-        <translation>Výstup sestavení; v případě potřeby se vytvoří znovu.</translation>
+        <translation>Výstup sestavení; lze jej znovu vytvořit.</translation>
     </message>
     <message id="xray.advice.cache">
         <source>Cache or log data; it is safe to remove.</source>
-        <translation>Mezipaměť nebo protokoly; lze bezpečně odstranit.</translation>
+        <translation>Mezipaměť nebo protokoly; lze odstranit.</translation>
     </message>
     <message id="xray.advice.huge">
         <source>A very large file; check whether you still need it.</source>
-        <translation>Velmi velký soubor; zvažte, zda ho ještě potřebujete.</translation>
+        <translation>Velmi velký soubor; potřebujete ho ještě?</translation>
     </message>
     <message id="xray.advice.installer">
         <source>An installer you probably no longer need.</source>

@@ -252,7 +252,7 @@
     </message>
     <message id="dev.lastOpenedSafe">
         <source>Last used %1 · safe to clean</source>
-        <translation>Laatst gebruikt %1 · veilig op te schonen</translation>
+        <translation>Gebruikt %1 · veilig op te schonen</translation>
     </message>
     <message id="dev.noJunkMessage">
         <source>Every project with build output was active recently.</source>
@@ -499,7 +499,7 @@
     </message>
     <message id="settings.interval.threeDays">
         <source>Every 3 days</source>
-        <translation>Om de 3 dagen</translation>
+        <translation>Elke 3 dagen</translation>
     </message>
     <message id="settings.interval.weekly">
         <source>Weekly</source>
@@ -819,15 +819,15 @@
     </message>
     <message id="tune.finder.subtitle">
         <source>Fix a stuck or misbehaving file manager</source>
-        <translation>Een vastgelopen of haperende bestandsbeheerder herstellen</translation>
+        <translation>Vastgelopen bestandsbeheerder herstellen</translation>
     </message>
     <message id="tune.finder.title">
         <source>Restart file manager</source>
-        <translation>Bestandsbeheerder herstarten</translation>
+        <translation>Bestandsbeheer herstarten</translation>
     </message>
     <message id="tune.fonts.subtitle">
         <source>Rebuild the font cache to fix broken fonts</source>
-        <translation>Lettertypecache opnieuw opbouwen bij kapotte lettertypen</translation>
+        <translation>Kapotte lettertypen herstellen</translation>
     </message>
     <message id="tune.fonts.title">
         <source>Reset font cache</source>
@@ -835,7 +835,7 @@
     </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
-        <translation>Geheugen vrijgeven van caches die geen toepassing gebruikt</translation>
+        <translation>Geheugen van ongebruikte caches vrijgeven</translation>
     </message>
     <message id="tune.memory.title">
         <source>Free memory</source>
@@ -843,7 +843,7 @@
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
-        <translation>De miniaturencache van bestandsvoorbeelden wissen</translation>
+        <translation>Miniaturencache van voorbeelden wissen</translation>
     </message>
     <message id="tune.quicklook.title">
         <source>Reset thumbnails</source>
@@ -931,11 +931,11 @@
     </message>
     <message id="un.noBundleID">
         <source>No application ID: check the leftovers matched by name</source>
-        <translation>Geen toepassings-ID: controleer de restanten gevonden op naam</translation>
+        <translation>Geen ID: controleer de restanten gevonden op naam</translation>
     </message>
     <message id="un.quitAndRemove">
         <source>Quit and uninstall</source>
-        <translation>Afsluiten en deïnstalleren</translation>
+        <translation>Deïnstalleren</translation>
     </message>
     <message id="un.runningMessage">
         <source>Quit it now and move it to the Trash with its leftovers?</source>
@@ -966,19 +966,19 @@
     </message>
     <message id="xray.advice.build">
         <source>Build output; it is made again when needed.</source>
-        <translation>Build-uitvoer; wordt opnieuw gemaakt als dat nodig is.</translation>
+        <translation>Build-uitvoer; wordt zo nodig opnieuw gemaakt.</translation>
     </message>
     <message id="xray.advice.cache">
         <source>Cache or log data; it is safe to remove.</source>
-        <translation>Cache- of logboekgegevens; veilig te verwijderen.</translation>
+        <translation>Cache- of loggegevens; veilig te verwijderen.</translation>
     </message>
     <message id="xray.advice.huge">
         <source>A very large file; check whether you still need it.</source>
-        <translation>Een erg groot bestand; ga na of je het nog nodig hebt.</translation>
+        <translation>Erg groot bestand; heb je het nog nodig?</translation>
     </message>
     <message id="xray.advice.installer">
         <source>An installer you probably no longer need.</source>
-        <translation>Een installatiebestand dat je vast niet meer nodig hebt.</translation>
+        <translation>Installatiebestand, waarschijnlijk overbodig.</translation>
     </message>
     <message id="xray.advice.stale">
         <source>Not opened since %1.</source>

@@ -265,7 +265,7 @@
     </message>
     <message id="dev.lastOpenedSafe">
         <source>Last used %1 · safe to clean</source>
-        <translation>Ostatnio używany %1 · można wyczyścić</translation>
+        <translation>Używany %1 · można wyczyścić</translation>
     </message>
     <message id="dev.noJunkMessage">
         <source>Every project with build output was active recently.</source>
@@ -642,17 +642,17 @@
     <message id="shred.eraseCount" numerus="yes">
         <source>Erase %Ln items</source>
         <translation>
-            <numerusform>Zniszcz %Ln element</numerusform>
-            <numerusform>Zniszcz %Ln elementy</numerusform>
-            <numerusform>Zniszcz %Ln elementów</numerusform>
+            <numerusform>Usuń %Ln pozycję</numerusform>
+            <numerusform>Usuń %Ln pozycje</numerusform>
+            <numerusform>Usuń %Ln pozycji</numerusform>
         </translation>
     </message>
     <message id="shred.erasedCount" numerus="yes">
         <source>%Ln items erased</source>
         <translation>
-            <numerusform>Zniszczono %Ln element</numerusform>
-            <numerusform>Zniszczono %Ln elementy</numerusform>
-            <numerusform>Zniszczono %Ln elementów</numerusform>
+            <numerusform>Zniszczono %Ln pozycję</numerusform>
+            <numerusform>Zniszczono %Ln pozycje</numerusform>
+            <numerusform>Zniszczono %Ln pozycji</numerusform>
         </translation>
     </message>
     <message id="shred.erasing">
@@ -662,9 +662,9 @@
     <message id="shred.items" numerus="yes">
         <source>%Ln items in the Trash</source>
         <translation>
-            <numerusform>%Ln element w koszu</numerusform>
-            <numerusform>%Ln elementy w koszu</numerusform>
-            <numerusform>%Ln elementów w koszu</numerusform>
+            <numerusform>%Ln pozycja w koszu</numerusform>
+            <numerusform>%Ln pozycje w koszu</numerusform>
+            <numerusform>%Ln pozycji w koszu</numerusform>
         </translation>
     </message>
     <message id="shred.overwrite">
@@ -833,19 +833,19 @@
     </message>
     <message id="tune.dock.title">
         <source>Restart panel</source>
-        <translation>Uruchom ponownie panel</translation>
+        <translation>Zrestartuj panel</translation>
     </message>
     <message id="tune.finder.subtitle">
         <source>Fix a stuck or misbehaving file manager</source>
-        <translation>Napraw zawieszony lub wadliwie działający menedżer plików</translation>
+        <translation>Napraw zawieszony menedżer plików</translation>
     </message>
     <message id="tune.finder.title">
         <source>Restart file manager</source>
-        <translation>Uruchom ponownie menedżer plików</translation>
+        <translation>Zrestartuj menedżer plików</translation>
     </message>
     <message id="tune.fonts.subtitle">
         <source>Rebuild the font cache to fix broken fonts</source>
-        <translation>Odbuduj pamięć podręczną czcionek, gdy są uszkodzone</translation>
+        <translation>Napraw uszkodzone czcionki</translation>
     </message>
     <message id="tune.fonts.title">
         <source>Reset font cache</source>
@@ -853,7 +853,7 @@
     </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
-        <translation>Zwolnij pamięć buforów, których nie używa żadna aplikacja</translation>
+        <translation>Zwolnij pamięć nieużywanych buforów</translation>
     </message>
     <message id="tune.memory.title">
         <source>Free memory</source>
@@ -861,7 +861,7 @@
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
-        <translation>Wyczyść pamięć podręczną miniatur podglądu plików</translation>
+        <translation>Wyczyść pamięć miniatur podglądu</translation>
     </message>
     <message id="tune.quicklook.title">
         <source>Reset thumbnails</source>
@@ -945,15 +945,15 @@
     </message>
     <message id="un.matchedSafe">
         <source>Leftovers matched by application ID</source>
-        <translation>Pozostałości dopasowane po identyfikatorze aplikacji</translation>
+        <translation>Pozostałości dopasowane po ID aplikacji</translation>
     </message>
     <message id="un.noBundleID">
         <source>No application ID: check the leftovers matched by name</source>
-        <translation>Brak identyfikatora aplikacji: sprawdź pozostałości dopasowane po nazwie</translation>
+        <translation>Brak ID aplikacji: sprawdź dopasowania po nazwie</translation>
     </message>
     <message id="un.quitAndRemove">
         <source>Quit and uninstall</source>
-        <translation>Zakończ i odinstaluj</translation>
+        <translation>Zamknij i usuń</translation>
     </message>
     <message id="un.runningMessage">
         <source>Quit it now and move it to the Trash with its leftovers?</source>
@@ -985,19 +985,19 @@
     </message>
     <message id="xray.advice.build">
         <source>Build output; it is made again when needed.</source>
-        <translation>Wynik kompilacji; zostanie odtworzony w razie potrzeby.</translation>
+        <translation>Wynik kompilacji; da się go odtworzyć.</translation>
     </message>
     <message id="xray.advice.cache">
         <source>Cache or log data; it is safe to remove.</source>
-        <translation>Pamięć podręczna lub dzienniki; można bezpiecznie usunąć.</translation>
+        <translation>Pamięć podręczna lub dzienniki; można usunąć.</translation>
     </message>
     <message id="xray.advice.huge">
         <source>A very large file; check whether you still need it.</source>
-        <translation>Bardzo duży plik; sprawdź, czy nadal go potrzebujesz.</translation>
+        <translation>Bardzo duży plik; czy nadal go potrzebujesz?</translation>
     </message>
     <message id="xray.advice.installer">
         <source>An installer you probably no longer need.</source>
-        <translation>Instalator, który prawdopodobnie nie jest już potrzebny.</translation>
+        <translation>Instalator, zapewne już niepotrzebny.</translation>
     </message>
     <message id="xray.advice.stale">
         <source>Not opened since %1.</source>

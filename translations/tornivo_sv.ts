@@ -252,7 +252,7 @@
     </message>
     <message id="dev.lastOpenedSafe">
         <source>Last used %1 · safe to clean</source>
-        <translation>Senast använt %1 · säkert att rensa</translation>
+        <translation>Använt %1 · säkert att rensa</translation>
     </message>
     <message id="dev.noJunkMessage">
         <source>Every project with build output was active recently.</source>
@@ -819,7 +819,7 @@
     </message>
     <message id="tune.finder.subtitle">
         <source>Fix a stuck or misbehaving file manager</source>
-        <translation>Åtgärda en filhanterare som har hängt sig eller krånglar</translation>
+        <translation>Laga en filhanterare som hängt sig</translation>
     </message>
     <message id="tune.finder.title">
         <source>Restart file manager</source>
@@ -827,7 +827,7 @@
     </message>
     <message id="tune.fonts.subtitle">
         <source>Rebuild the font cache to fix broken fonts</source>
-        <translation>Bygg om typsnittscachen för att laga trasiga typsnitt</translation>
+        <translation>Bygg om cachen för att laga typsnitt</translation>
     </message>
     <message id="tune.fonts.title">
         <source>Reset font cache</source>
@@ -835,7 +835,7 @@
     </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
-        <translation>Frigör minne som hålls av cacher som inget program använder</translation>
+        <translation>Frigör minne från oanvända cacher</translation>
     </message>
     <message id="tune.memory.title">
         <source>Free memory</source>
@@ -931,11 +931,11 @@
     </message>
     <message id="un.noBundleID">
         <source>No application ID: check the leftovers matched by name</source>
-        <translation>Inget program-ID: kontrollera resterna som matchats via namn</translation>
+        <translation>Inget program-ID: kontrollera namnträffarna</translation>
     </message>
     <message id="un.quitAndRemove">
         <source>Quit and uninstall</source>
-        <translation>Avsluta och avinstallera</translation>
+        <translation>Avsluta och ta bort</translation>
     </message>
     <message id="un.runningMessage">
         <source>Quit it now and move it to the Trash with its leftovers?</source>
@@ -974,11 +974,11 @@
     </message>
     <message id="xray.advice.huge">
         <source>A very large file; check whether you still need it.</source>
-        <translation>En mycket stor fil; kontrollera om du fortfarande behöver den.</translation>
+        <translation>Mycket stor fil; behöver du den fortfarande?</translation>
     </message>
     <message id="xray.advice.installer">
         <source>An installer you probably no longer need.</source>
-        <translation>En installationsfil du troligen inte behöver längre.</translation>
+        <translation>Installationsfil du nog inte behöver längre.</translation>
     </message>
     <message id="xray.advice.stale">
         <source>Not opened since %1.</source>
