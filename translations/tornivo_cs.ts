@@ -642,9 +642,9 @@
     <message id="shred.eraseCount" numerus="yes">
         <source>Erase %Ln items</source>
         <translation>
-            <numerusform>Smazat %Ln položku</numerusform>
-            <numerusform>Smazat %Ln položky</numerusform>
-            <numerusform>Smazat %Ln položek</numerusform>
+            <numerusform>Skartovat (%Ln)</numerusform>
+            <numerusform>Skartovat (%Ln)</numerusform>
+            <numerusform>Skartovat (%Ln)</numerusform>
         </translation>
     </message>
     <message id="shred.erasedCount" numerus="yes">

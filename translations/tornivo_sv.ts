@@ -935,7 +935,7 @@
     </message>
     <message id="un.quitAndRemove">
         <source>Quit and uninstall</source>
-        <translation>Avsluta och ta bort</translation>
+        <translation>Avinstallera</translation>
     </message>
     <message id="un.runningMessage">
         <source>Quit it now and move it to the Trash with its leftovers?</source>
