@@ -13,7 +13,7 @@
     </message>
     <message id="banner.folderRefusedMsg">
         <source>%1 was not read: it is, or holds, your home folder or another of your folders, or it is not yours.</source>
-        <translation>Složka %1 nebyla přečtena: je nebo obsahuje vaši domovskou či jinou vaši složku, nebo vám nepatří.</translation>
+        <translation>Složka %1 nebyla přečtena: je to (nebo obsahuje) vaše domovská či jiná vaše složka, nebo vám nepatří.</translation>
     </message>
     <message id="banner.folderRefusedTitle">
         <source>A folder was left alone</source>
@@ -485,7 +485,7 @@
     </message>
     <message id="settings.autoCleanHint">
         <source>Remove the junk a scheduled scan finds instead of only reporting it.</source>
-        <translation>Odstranit nepotřebná data nalezená plánovaným prohledáním, místo pouhého hlášení.</translation>
+        <translation>Nepotřebná data nalezená plánovaným prohledáním rovnou odstranit, ne jen ohlásit.</translation>
     </message>
     <message id="settings.checkUpdate">
         <source>Check for updates</source>
@@ -821,7 +821,7 @@
     </message>
     <message id="tune.dns.subtitle">
         <source>Forget cached name lookups</source>
-        <translation>Zapomenout uložené překlady jmen</translation>
+        <translation>Zapomenout uložené dotazy DNS</translation>
     </message>
     <message id="tune.dns.title">
         <source>Flush DNS cache</source>

@@ -21,7 +21,7 @@
     </message>
     <message id="banner.foundMessage">
         <source>%1 of junk is ready to clean.</source>
-        <translation>%1 άχρηστων αρχείων προς καθαρισμό.</translation>
+        <translation>Έτοιμα για καθαρισμό: %1 άχρηστων αρχείων.</translation>
     </message>
     <message id="banner.foundTitle">
         <source>Junk found</source>
@@ -85,7 +85,7 @@
     </message>
     <message id="clean.closeAppsMessage">
         <source>Everything selected belongs to applications that are running: %1. Quit them, then clean again.</source>
-        <translation>Όλα τα επιλεγμένα ανήκουν σε εφαρμογές που εκτελούνται: %1. Κλείστε τες και ξανακάντε καθαρισμό.</translation>
+        <translation>Όλα τα επιλεγμένα ανήκουν σε εφαρμογές που εκτελούνται: %1. Κλείστε τις και ξανακάντε καθαρισμό.</translation>
     </message>
     <message id="clean.closeAppsTitle">
         <source>Quit running applications</source>
@@ -696,7 +696,7 @@
     </message>
     <message id="suggest.diskFull">
         <source>Disk is %1 full; %2 free.</source>
-        <translation>Ο δίσκος είναι %1 γεμάτος· %2 ελεύθερα.</translation>
+        <translation>Ο δίσκος είναι γεμάτος κατά %1· %2 ελεύθερα.</translation>
     </message>
     <message id="suggest.healthy">
         <source>Everything looks good.</source>
@@ -711,11 +711,11 @@
     </message>
     <message id="suggest.junkReady">
         <source>%1 of junk is ready to clean.</source>
-        <translation>%1 άχρηστων αρχείων προς καθαρισμό.</translation>
+        <translation>Έτοιμα για καθαρισμό: %1 άχρηστων αρχείων.</translation>
     </message>
     <message id="suggest.ramHigh">
         <source>Memory is %1 full.</source>
-        <translation>Η μνήμη είναι %1 γεμάτη.</translation>
+        <translation>Η μνήμη είναι γεμάτη κατά %1.</translation>
     </message>
     <message id="suggest.review">
         <source>Review</source>

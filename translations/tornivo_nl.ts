@@ -13,7 +13,7 @@
     </message>
     <message id="banner.folderRefusedMsg">
         <source>%1 was not read: it is, or holds, your home folder or another of your folders, or it is not yours.</source>
-        <translation>%1 is niet gelezen: het is of bevat je persoonlijke map of een andere map van je, of het is niet van jou.</translation>
+        <translation>Map %1 is niet gelezen: dit is (of bevat) je persoonlijke map of een andere map van je, of hij is niet van jou.</translation>
     </message>
     <message id="banner.folderRefusedTitle">
         <source>A folder was left alone</source>
@@ -81,7 +81,7 @@
     </message>
     <message id="clean.cleaning">
         <source>Cleaning…</source>
-        <translation>Bezig met opschonen…</translation>
+        <translation>Opschonen…</translation>
     </message>
     <message id="clean.closeAppsMessage">
         <source>Everything selected belongs to applications that are running: %1. Quit them, then clean again.</source>
@@ -292,7 +292,7 @@
     </message>
     <message id="dev.title">
         <source>Developer build folders</source>
-        <translation>Buildmappen van ontwikkelaars</translation>
+        <translation>Buildmappen van projecten</translation>
     </message>
     <message id="dup.autoResolve">
         <source>Keep first</source>
@@ -315,7 +315,7 @@
     </message>
     <message id="dup.description">
         <source>Find files with identical contents in your personal folders and keep one copy of each.</source>
-        <translation>Vind bestanden met identieke inhoud in je persoonlijke mappen en houd van elk één kopie.</translation>
+        <translation>Zoek bestanden met identieke inhoud in je persoonlijke mappen en houd van elk één kopie.</translation>
     </message>
     <message id="dup.eachSave">
         <source>%1 each · saves %2</source>
@@ -367,7 +367,7 @@
     </message>
     <message id="inst.description">
         <source>Find disk images and installer packages left in Downloads and on the Desktop.</source>
-        <translation>Vind schijfkopieën en installatiepakketten die in Downloads en op het bureaublad zijn blijven staan.</translation>
+        <translation>Zoek schijfkopieën en installatiepakketten die in Downloads en op het bureaublad zijn blijven staan.</translation>
     </message>
     <message id="inst.find">
         <source>Find installers</source>
@@ -427,7 +427,7 @@
     </message>
     <message id="large.emptyHint">
         <source>Find big files in your personal folders that you have not opened for three months.</source>
-        <translation>Vind grote bestanden in je persoonlijke mappen die je al drie maanden niet hebt geopend.</translation>
+        <translation>Zoek grote bestanden in je persoonlijke mappen die je al drie maanden niet hebt geopend.</translation>
     </message>
     <message id="large.find">
         <source>Find large files</source>
@@ -591,7 +591,7 @@
     </message>
     <message id="settings.updateFailed">
         <source>Could not check for updates.</source>
-        <translation>Kan niet op updates controleren.</translation>
+        <translation>Controleren op updates is mislukt.</translation>
     </message>
     <message id="settings.updates">
         <source>Updates</source>
@@ -1006,7 +1006,7 @@
     </message>
     <message id="xray.emptyHint">
         <source>See what takes up space in your home folder, by kind of file.</source>
-        <translation>Zie wat ruimte inneemt in je persoonlijke map, per soort bestand.</translation>
+        <translation>Bekijk wat ruimte inneemt in je persoonlijke map, per soort bestand.</translation>
     </message>
     <message id="xray.fileCount" numerus="yes">
         <source>%Ln files</source>

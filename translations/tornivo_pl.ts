@@ -13,7 +13,7 @@
     </message>
     <message id="banner.folderRefusedMsg">
         <source>%1 was not read: it is, or holds, your home folder or another of your folders, or it is not yours.</source>
-        <translation>Nie odczytano %1: jest lub zawiera twój katalog domowy albo inny z twoich katalogów, albo nie należy do ciebie.</translation>
+        <translation>Nie odczytano katalogu %1: jest to (lub zawiera) twój katalog domowy albo inny twój katalog, albo nie należy do ciebie.</translation>
     </message>
     <message id="banner.folderRefusedTitle">
         <source>A folder was left alone</source>
@@ -569,7 +569,7 @@
     </message>
     <message id="settings.protectedUnreadable">
         <source>The protected folders in %1 cannot be read, so nothing is removed until that file is mended or removed.</source>
-        <translation>Nie można odczytać chronionych katalogów z %1, więc nic nie zostanie usunięte, dopóki ten plik nie zostanie naprawiony lub usunięty.</translation>
+        <translation>Nie można odczytać chronionych katalogów zapisanych w %1, więc nic nie zostanie usunięte, dopóki ten plik nie zostanie naprawiony lub usunięty.</translation>
     </message>
     <message id="settings.schedule">
         <source>Schedule</source>
@@ -650,9 +650,9 @@
     <message id="shred.erasedCount" numerus="yes">
         <source>%Ln items erased</source>
         <translation>
-            <numerusform>Zniszczono %Ln pozycję</numerusform>
-            <numerusform>Zniszczono %Ln pozycje</numerusform>
-            <numerusform>Zniszczono %Ln pozycji</numerusform>
+            <numerusform>Usunięto %Ln pozycję</numerusform>
+            <numerusform>Usunięto %Ln pozycje</numerusform>
+            <numerusform>Usunięto %Ln pozycji</numerusform>
         </translation>
     </message>
     <message id="shred.erasing">
@@ -821,7 +821,7 @@
     </message>
     <message id="tune.dns.subtitle">
         <source>Forget cached name lookups</source>
-        <translation>Zapomnij zapamiętane wyszukiwania nazw</translation>
+        <translation>Zapomnij zapamiętane zapytania DNS</translation>
     </message>
     <message id="tune.dns.title">
         <source>Flush DNS cache</source>

@@ -61,7 +61,7 @@
     </message>
     <message id="banner.updateMsg">
         <source>Tornivo %1 is ready to download.</source>
-        <translation>Tornivo %1 готово к загрузке.</translation>
+        <translation>Tornivo %1 можно загрузить.</translation>
     </message>
     <message id="banner.updateTitle">
         <source>Update available</source>

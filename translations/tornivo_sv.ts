@@ -13,7 +13,7 @@
     </message>
     <message id="banner.folderRefusedMsg">
         <source>%1 was not read: it is, or holds, your home folder or another of your folders, or it is not yours.</source>
-        <translation>%1 lästes inte: den är eller innehåller din hemmapp eller någon annan av dina mappar, eller så är den inte din.</translation>
+        <translation>Mappen %1 lästes inte: den är (eller innehåller) din hemmapp eller en annan av dina mappar, eller så är den inte din.</translation>
     </message>
     <message id="banner.folderRefusedTitle">
         <source>A folder was left alone</source>
@@ -109,7 +109,7 @@
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>
-        <translation>Orört eftersom de körs: %1</translation>
+        <translation>Hoppade över program som körs: %1</translation>
     </message>
     <message id="common.cancel">
         <source>Cancel</source>
