@@ -720,7 +720,7 @@
     </message>
     <message id="shred.overwrite">
         <source>Overwrite</source>
-        <translation>الكتابة فوق البيانات</translation>
+        <translation>مستوى المحو</translation>
     </message>
     <message id="shred.overwritten">
         <source>%1 overwritten</source>
@@ -799,7 +799,7 @@
     </message>
     <message id="suggest.xray">
         <source>X-Ray</source>
-        <translation>الأشعة السينية</translation>
+        <translation>أشعة إكس</translation>
     </message>
     <message id="tab.clean">
         <source>Clean</source>
@@ -835,7 +835,7 @@
     </message>
     <message id="tab.xray">
         <source>X-Ray</source>
-        <translation>الأشعة السينية</translation>
+        <translation>أشعة إكس</translation>
     </message>
     <message id="theme.blue">
         <source>Blue</source>

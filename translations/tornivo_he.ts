@@ -455,7 +455,7 @@
     </message>
     <message id="settings.about">
         <source>About</source>
-        <translation>על אודות</translation>
+        <translation>אודות</translation>
     </message>
     <message id="settings.accent">
         <source>Accent color</source>
@@ -571,7 +571,7 @@
     </message>
     <message id="settings.startAtLogin">
         <source>Start at login</source>
-        <translation>הפעלה בכניסה למערכת</translation>
+        <translation>הפעלה בעת הכניסה</translation>
     </message>
     <message id="settings.startAtLoginHint">
         <source>Opens Tornivo in the tray when you log in, so that scheduled scans keep running.</source>
@@ -895,7 +895,7 @@
     </message>
     <message id="un.kind.launch">
         <source>Autostart entry</source>
-        <translation>רשומת הפעלה אוטומטית</translation>
+        <translation>הפעלה אוטומטית</translation>
     </message>
     <message id="un.kind.logs">
         <source>Logs</source>
@@ -1006,7 +1006,7 @@
     </message>
     <message id="xray.emptyHint">
         <source>See what takes up space in your home folder, by kind of file.</source>
-        <translation>מה תופס מקום בתיקיית הבית, לפי סוג קובץ.</translation>
+        <translation>הצגת מה שתופס מקום בתיקיית הבית, לפי סוג קובץ.</translation>
     </message>
     <message id="xray.fileCount" numerus="yes">
         <source>%Ln files</source>

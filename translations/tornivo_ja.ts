@@ -25,7 +25,7 @@
     </message>
     <message id="banner.foundTitle">
         <source>Junk found</source>
-        <translation>不要ファイルが見つかりました</translation>
+        <translation>不要ファイルを検出</translation>
     </message>
     <message id="banner.leftoversRemovedMessage">
         <source>The leftovers of %1 were moved to the Trash; the application stays installed.</source>
@@ -37,7 +37,7 @@
     </message>
     <message id="banner.testMessage">
         <source>This is how Tornivo reports background work.</source>
-        <translation>Tornivoはバックグラウンド処理の結果をこのようにお知らせします。</translation>
+        <translation>Tornivoはバックグラウンド処理をこのようにお知らせします。</translation>
     </message>
     <message id="banner.testTitle">
         <source>Test banner</source>
@@ -57,7 +57,7 @@
     </message>
     <message id="banner.uninstalledTitle">
         <source>Uninstalled</source>
-        <translation>アンインストールしました</translation>
+        <translation>アンインストール完了</translation>
     </message>
     <message id="banner.updateMsg">
         <source>Tornivo %1 is ready to download.</source>
@@ -150,7 +150,7 @@
     <message id="common.left.noTrash" numerus="yes">
         <source>%Ln with no Trash to take it</source>
         <translation>
-            <numerusform>%Ln個は使えるゴミ箱がない</numerusform>
+            <numerusform>%Ln個は使えるゴミ箱なし</numerusform>
         </translation>
     </message>
     <message id="common.left.otherFileSystem" numerus="yes">
@@ -247,7 +247,7 @@
     </message>
     <message id="dev.noJunkTitle">
         <source>Nothing to clean</source>
-        <translation>クリーンアップするものはありません</translation>
+        <translation>不要なものはありません</translation>
     </message>
     <message id="dev.protectWindow">
         <source>Protect projects active within</source>
@@ -275,7 +275,7 @@
     </message>
     <message id="dev.selectPrompt">
         <source>Select projects to clean</source>
-        <translation>クリーンアップするプロジェクトを選択</translation>
+        <translation>対象のプロジェクトを選択</translation>
     </message>
     <message id="dev.title">
         <source>Developer build folders</source>
@@ -429,7 +429,7 @@
     </message>
     <message id="large.neverOpened">
         <source>Never opened</source>
-        <translation>一度も開いていません</translation>
+        <translation>開いた記録なし</translation>
     </message>
     <message id="large.searching">
         <source>Searching for large files…</source>
@@ -505,7 +505,7 @@
     </message>
     <message id="settings.lastRunNever">
         <source>Not run yet</source>
-        <translation>まだ実行していません</translation>
+        <translation>未実行</translation>
     </message>
     <message id="settings.mode.dark">
         <source>Dark</source>
@@ -801,7 +801,7 @@
     </message>
     <message id="tune.finder.subtitle">
         <source>Fix a stuck or misbehaving file manager</source>
-        <translation>固まったり不安定になったファイルマネージャーを修復</translation>
+        <translation>固まったファイルマネージャーを修復</translation>
     </message>
     <message id="tune.finder.title">
         <source>Restart file manager</source>
@@ -998,7 +998,7 @@
     <message id="xray.filesScanned" numerus="yes">
         <source>%Ln files scanned</source>
         <translation>
-            <numerusform>%Ln個のファイルをスキャン済み</numerusform>
+            <numerusform>%Ln個のファイルをスキャン</numerusform>
         </translation>
     </message>
     <message id="xray.lastOpened">
@@ -1007,7 +1007,7 @@
     </message>
     <message id="xray.neverOpened">
         <source>Never opened</source>
-        <translation>一度も開いていません</translation>
+        <translation>開いた記録なし</translation>
     </message>
     <message id="xray.rescan">
         <source>Analyze again</source>

@@ -33,7 +33,7 @@
     </message>
     <message id="banner.removalRefusedTitle">
         <source>Nothing was removed</source>
-        <translation>아무것도 삭제하지 않았습니다</translation>
+        <translation>삭제된 항목 없음</translation>
     </message>
     <message id="banner.testMessage">
         <source>This is how Tornivo reports background work.</source>
@@ -593,7 +593,7 @@
     </message>
     <message id="shred.bytesWritten">
         <source>%1 of %2 written</source>
-        <translation>%1 / %2 씀</translation>
+        <translation>%1 / %2 기록됨</translation>
     </message>
     <message id="shred.confirmMessage">
         <source>Everything in the Trash is overwritten and deleted. This cannot be undone.</source>
@@ -849,7 +849,7 @@
     </message>
     <message id="un.byName">
         <source>By name</source>
-        <translation>이름으로 일치</translation>
+        <translation>이름 일치</translation>
     </message>
     <message id="un.dropHint">
         <source>Or choose one from the list.</source>
