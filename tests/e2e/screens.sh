@@ -35,7 +35,7 @@ done
 # thumbnail task.
 readonly BOTTOM=(190 526) FIRST_ROW=(190 262) FIRST_CATEGORY=(190 280) DETAIL_TRASH=(342 311)
 readonly SEARCH=(190 244) FIRST_APP=(190 358) UNINSTALL=(270 526) DIALOG_CONFIRM=(271 321)
-readonly THUMBNAILS_RUN=(326 496)
+readonly THUMBNAILS_RUN=(326 516)
 # The tabs in their order.
 readonly TABS=(clean tuneup developer xray duplicates large installers uninstall shred)
 

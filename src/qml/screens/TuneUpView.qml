@@ -76,19 +76,23 @@ Item {
                             font.pixelSize: PanelStyle.caption
                             color: PanelStyle.secondaryText
                         }
-                        RowLayout {
+                        // One label with the lock drawn in its margin: a wrapping text inside a
+                        // row of its own inside this column was measured at no width at all, and
+                        // its height (one word a line) stretched the whole row, shown or not.
+                        WrappingLabel {
                             objectName: "adminNote"
                             visible: modelData.needsAdmin
-                            Layout.fillWidth: true
-                            spacing: 4
+                            leftPadding: LayoutMirroring.enabled ? 0 : 15
+                            rightPadding: LayoutMirroring.enabled ? 15 : 0
+                            text: qsTrId("tune.adminNote")
+                            font.pixelSize: PanelStyle.caption2
+                            color: PanelStyle.orange
                             SymbolIcon {
+                                anchors.left: parent.left
+                                anchors.top: parent.top
+                                anchors.topMargin: 2
                                 symbol: "lock.fill"
                                 size: 11
-                                color: PanelStyle.orange
-                            }
-                            WrappingLabel {
-                                text: qsTrId("tune.adminNote")
-                                font.pixelSize: PanelStyle.caption2
                                 color: PanelStyle.orange
                             }
                         }
