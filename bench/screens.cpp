@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickStyle>
@@ -23,6 +24,7 @@
 #include <QtQml/QQmlExtensionPlugin>
 
 #include <cstdio>
+#include <ctime>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -49,21 +51,33 @@ double residentMB() {
     return 0;
 }
 
-// Runs the event loop until `done` holds (checked every 10 ms) or `seconds` pass.
+// Runs the event loop until `done` holds (checked every 10 ms) or `seconds` pass. The loop
+// sleeps between events as the application's does: spinning here would take a core from the
+// walk and measure the benchmark instead of the panel.
 bool waitFor(const std::function<bool()>& done, int seconds) {
     QElapsedTimer clock;
     clock.start();
-    while (!done()) {
-        if (clock.elapsed() > seconds * 1000) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (done() || clock.elapsed() > seconds * 1000) loop.quit();
+    });
+    poll.start(10);
+    if (!done()) loop.exec();
+    return done();
 }
 
 void settle(int ms) {
     QElapsedTimer clock;
     clock.start();
-    while (clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    waitFor([&] { return clock.elapsed() >= ms; }, ms / 1000 + 1);
+}
+
+// Processor time the calling thread has used, in seconds.
+double threadCpuSeconds() {
+    timespec t{};
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
 }
 
 // The items below `item` whose object name starts with `prefix`, along the visual tree.
@@ -109,10 +123,12 @@ int measureXRay(AppState& state, QQuickWindow* panel) {
     auto link = QObject::connect(panel, &QQuickWindow::frameSwapped, [&] { frames.tick(); });
     QElapsedTimer walk;
     walk.start();
+    const double cpuBefore = threadCpuSeconds();
     timer.start();
     state.runDiskAnalysis();
     const bool done = waitFor([&] { return !state.isAnalyzing(); }, 900);
     const double seconds = walk.elapsed() / 1e3;
+    const double cpu = threadCpuSeconds() - cpuBefore;
     timer.stop();
     QObject::disconnect(link);
     settle(2000);
@@ -124,6 +140,7 @@ int measureXRay(AppState& state, QQuickWindow* panel) {
                 ticks.longestMs(), static_cast<long long>(ticks.count));
     std::printf("longest gap between frames: %.1f ms (%lld frames)\n", frames.longestMs(),
                 static_cast<long long>(frames.count));
+    std::printf("main thread busy %.2f s of the walk's %.2f s\n", cpu, seconds);
     std::printf("resident memory: idle %.1f MB, after the walk %.1f MB (+%.1f MB)\n", idle, after,
                 after - idle);
     return done ? 0 : 1;
