@@ -671,7 +671,7 @@
     </message>
     <message id="suggest.clean">
         <source>Clean</source>
-        <translation>クリーンアップ</translation>
+        <translation>掃除</translation>
     </message>
     <message id="suggest.devCaches">
         <source>%1 of old build output can go.</source>

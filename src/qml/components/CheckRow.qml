@@ -53,13 +53,17 @@ AbstractButton {
             size: 18
             color: PanelStyle.secondaryText
         }
-        ColumnLayout {
+        // A plain column rather than a layout: a wrapped line's height follows the width it
+        // finally gets, where a layout keeps the height it measured at a passing width.
+        Column {
+            id: texts
             Layout.fillWidth: true
+            Layout.preferredWidth: 0
             spacing: 1
             // The title as wide as its text, short of what the mark and the badge after it need.
             Item {
                 id: titleRow
-                Layout.fillWidth: true
+                width: texts.width
                 implicitHeight: titleLabel.implicitHeight
                 readonly property real extras: (mark.visible ? mark.implicitWidth + 5 : 0)
                                                + (badgeLabel.visible ? badgeLabel.implicitWidth + 5 : 0)
@@ -111,6 +115,7 @@ AbstractButton {
             WrappingLabel {
                 objectName: "subtitle"
                 visible: text !== ""
+                width: texts.width
                 text: row.subtitle
                 font.pixelSize: PanelStyle.caption
                 color: row.subtitleColor
@@ -119,7 +124,7 @@ AbstractButton {
                 objectName: "detail"
                 mayElide: true
                 visible: row.detail !== ""
-                Layout.fillWidth: true
+                width: texts.width
                 // A path reads left to right in every language.
                 text: "\u202A" + row.detail + "\u202C"
                 elide: Text.ElideMiddle

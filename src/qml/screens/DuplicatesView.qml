@@ -127,17 +127,21 @@ Item {
                         RowLayout {
                             Layout.fillWidth: true
                             spacing: 8
-                            ColumnLayout {
+                            Column {
+                                id: groupTexts
                                 Layout.fillWidth: true
+                                Layout.preferredWidth: 0
                                 spacing: 1
                                 WrappingLabel {
                                     objectName: "copies"
+                                    width: groupTexts.width
                                     text: qsTrId("dup.copies", model.fileCount)
                                     font.pixelSize: PanelStyle.body
                                     font.weight: Font.DemiBold
                                 }
                                 WrappingLabel {
                                     objectName: "eachSave"
+                                    width: groupTexts.width
                                     text: qsTrId("dup.eachSave").arg(Fmt.bytes(model.size))
                                                                 .arg(Fmt.bytes(model.reclaimable))
                                     font.pixelSize: PanelStyle.caption

@@ -122,7 +122,7 @@ Item {
                 implicitWidth: 64
                 implicitHeight: 64
                 radius: 18
-                color: PanelStyle.red
+                tint: PanelStyle.red
                 SymbolIcon {
                     anchors.centerIn: parent
                     symbol: "flame.fill"

@@ -63,25 +63,30 @@ Item {
                             color: "white"
                         }
                     }
-                    ColumnLayout {
+                    // A plain column: a wrapped line's height follows the width it finally
+                    // gets, where a layout keeps what it measured at a passing width.
+                    Column {
+                        id: texts
                         Layout.fillWidth: true
+                        Layout.preferredWidth: 0
                         spacing: 1
                         WrappingLabel {
+                            width: texts.width
                             text: qsTrId("tune." + modelData.id + ".title")
                             font.pixelSize: PanelStyle.body
                             font.weight: Font.DemiBold
                         }
                         WrappingLabel {
+                            width: texts.width
                             text: qsTrId("tune." + modelData.id + ".subtitle")
                             font.pixelSize: PanelStyle.caption
                             color: PanelStyle.secondaryText
                         }
-                        // One label with the lock drawn in its margin: a wrapping text inside a
-                        // row of its own inside this column was measured at no width at all, and
-                        // its height (one word a line) stretched the whole row, shown or not.
+                        // One label with the lock drawn in its margin.
                         WrappingLabel {
                             objectName: "adminNote"
                             visible: modelData.needsAdmin
+                            width: texts.width
                             leftPadding: LayoutMirroring.enabled ? 0 : 15
                             rightPadding: LayoutMirroring.enabled ? 15 : 0
                             text: qsTrId("tune.adminNote")

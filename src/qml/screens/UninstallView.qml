@@ -255,11 +255,15 @@ Item {
                                 sourceSize: Qt.size(44, 44)
                                 source: FileImages.appIcon(view.target.appId)
                             }
-                            ColumnLayout {
+                            // A plain column: a wrapped line's height follows the width it
+                            // finally gets, where a layout keeps what it measured on the way.
+                            Column {
+                                id: appTexts
                                 Layout.fillWidth: true
+                                Layout.preferredWidth: 0
                                 spacing: 1
                                 ElidedLabel {
-                                    Layout.fillWidth: true
+                                    width: appTexts.width
                                     mayElide: true
                                     text: view.target.appName
                                     font.pixelSize: PanelStyle.body
@@ -267,6 +271,7 @@ Item {
                                 }
                                 WrappingLabel {
                                     objectName: "removalNote"
+                                    width: appTexts.width
                                     text: view.target.noteKey !== "" ? qsTrId("un.systemManaged")
                                         : view.target.removal.startsWith("flatpak") ? qsTrId("un.flatpak")
                                         : qsTrId("un.appBundle")
@@ -274,7 +279,7 @@ Item {
                                     color: view.target.noteKey !== "" ? PanelStyle.orange : PanelStyle.secondaryText
                                 }
                                 ElidedLabel {
-                                    Layout.fillWidth: true
+                                    width: appTexts.width
                                     mayElide: true
                                     text: "\u202A" + view.target.appPath + "\u202C"
                                     elide: Text.ElideMiddle

@@ -272,12 +272,15 @@ Item {
                                 pathId: model.pathId
                                 placeholder: view.styleOf(view.selectedKind).symbol
                             }
-                            ColumnLayout {
+                            // A plain column: a wrapped line's height follows the width it
+                            // finally gets, where a layout keeps what it measured on the way.
+                            Column {
                                 id: fileColumn
                                 Layout.fillWidth: true
+                                Layout.preferredWidth: 0
                                 spacing: 1
                                 RowLayout {
-                                    Layout.fillWidth: true
+                                    width: fileColumn.width
                                     spacing: 6
                                     ElidedLabel {
                                         Layout.fillWidth: true
@@ -294,6 +297,7 @@ Item {
                                     }
                                 }
                                 WrappingLabel {
+                                    width: fileColumn.width
                                     text: model.lastUsed ? qsTrId("xray.lastOpened").arg(Fmt.relative(model.lastUsed))
                                                          : qsTrId("xray.neverOpened")
                                     font.pixelSize: PanelStyle.caption
@@ -301,7 +305,7 @@ Item {
                                 }
                                 RowLayout {
                                     visible: model.advice !== ""
-                                    Layout.fillWidth: true
+                                    width: fileColumn.width
                                     spacing: 5
                                     Label {
                                         objectName: "badge"
