@@ -166,8 +166,11 @@ TEST_F(ScreenshotExporterTest, AFolderThatCannotBeMadeIsSaidShotByShotAndStillEn
 }  // namespace
 }  // namespace tornivo::app
 
-// The mode sets up the process before the application object exists, as the program does.
+// The mode sets up the process before the application object exists, as the program does. It
+// stores its language and appearance: in a scratch home, never the user's.
 int main(int argc, char** argv) {
+    qputenv("HOME", TORNIVO_SHOTS_SCRATCH "/home");
+    qputenv("XDG_CONFIG_HOME", TORNIVO_SHOTS_SCRATCH "/config");
     qunsetenv(tornivo::app::ScreenshotExporter::kLanguageVariable);
     qunsetenv(tornivo::app::ScreenshotExporter::kAppearanceVariable);
     tornivo::app::ScreenshotExporter::prepareProcess();
