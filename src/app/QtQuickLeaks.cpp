@@ -12,6 +12,11 @@ extern "C" const char* __asan_default_options() {
     return "fast_unwind_on_malloc=0";
 }
 
+// Quiet about the suppressions it used: the end-to-end runs read the program's standard error.
+extern "C" const char* __lsan_default_options() {
+    return "print_suppressions=0";
+}
+
 extern "C" const char* __lsan_default_suppressions() {
     return "leak:QSGRenderContext::textureForFactory\n"
            "leak:QQuickPixmap::load\n";
