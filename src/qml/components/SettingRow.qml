@@ -15,11 +15,15 @@ RowLayout {
 
     spacing: 10
 
-    ColumnLayout {
+    // A plain column: a wrapped line's height follows the width it finally gets, where a layout
+    // keeps what it measured on the way.
+    Column {
+        id: texts
         Layout.fillWidth: true
+        Layout.preferredWidth: 0
         spacing: 1
         Label {
-            Layout.fillWidth: true
+            width: texts.width
             text: row.text
             wrapMode: Text.Wrap
             horizontalAlignment: Text.AlignLeft
@@ -27,7 +31,7 @@ RowLayout {
             color: PanelStyle.text
         }
         Label {
-            Layout.fillWidth: true
+            width: texts.width
             visible: row.hint.length > 0
             text: row.hint
             wrapMode: Text.Wrap

@@ -76,28 +76,33 @@ Item {
         id: contentState
         ColumnLayout {
             spacing: 8
-            ColumnLayout {
+            // A plain column, with the seal in the note's margin: a wrapped line's height follows
+            // the width it finally gets, where a layout keeps what it measured on the way.
+            Column {
+                id: header
                 Layout.fillWidth: true
                 spacing: 2
                 WrappingLabel {
                     objectName: "reclaimable"
+                    width: header.width
                     text: qsTrId("dup.reclaimable").arg(Fmt.bytes(view.reclaimable))
                     font.pixelSize: PanelStyle.headline
                     font.weight: Font.Bold
                 }
-                RowLayout {
-                    Layout.fillWidth: true
-                    spacing: 4
+                WrappingLabel {
+                    width: header.width
+                    leftPadding: LayoutMirroring.enabled ? 0 : 16
+                    rightPadding: LayoutMirroring.enabled ? 16 : 0
+                    text: qsTrId("dup.contentMatched")
+                    font.pixelSize: PanelStyle.caption
+                    color: PanelStyle.secondaryText
                     SymbolIcon {
-                        Layout.alignment: Qt.AlignTop
+                        anchors.left: parent.left
+                        anchors.top: parent.top
+                        anchors.topMargin: 1
                         symbol: "checkmark.seal.fill"
                         size: 12
                         color: PanelStyle.green
-                    }
-                    WrappingLabel {
-                        text: qsTrId("dup.contentMatched")
-                        font.pixelSize: PanelStyle.caption
-                        color: PanelStyle.secondaryText
                     }
                 }
             }
@@ -127,21 +132,17 @@ Item {
                         RowLayout {
                             Layout.fillWidth: true
                             spacing: 8
-                            Column {
-                                id: groupTexts
+                            ColumnLayout {
                                 Layout.fillWidth: true
-                                Layout.preferredWidth: 0
                                 spacing: 1
                                 WrappingLabel {
                                     objectName: "copies"
-                                    width: groupTexts.width
                                     text: qsTrId("dup.copies", model.fileCount)
                                     font.pixelSize: PanelStyle.body
                                     font.weight: Font.DemiBold
                                 }
                                 WrappingLabel {
                                     objectName: "eachSave"
-                                    width: groupTexts.width
                                     text: qsTrId("dup.eachSave").arg(Fmt.bytes(model.size))
                                                                 .arg(Fmt.bytes(model.reclaimable))
                                     font.pixelSize: PanelStyle.caption

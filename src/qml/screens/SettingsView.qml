@@ -286,11 +286,18 @@ ScrollView {
                 checked: view.schedule.autoClean
                 onToggled: (on) => view.schedule.autoClean = on
             }
-            RowLayout {
+            // Anchored rather than laid out in a row: a wrapped line's height follows the width
+            // it finally gets, where a row layout keeps what it measured on the way.
+            Item {
                 Layout.fillWidth: true
-                spacing: 8
+                implicitHeight: Math.max(lastRunLabel.implicitHeight, testBannerButton.implicitHeight)
                 WrappingLabel {
+                    id: lastRunLabel
                     objectName: "lastRun"
+                    anchors.left: parent.left
+                    anchors.right: testBannerButton.left
+                    anchors.rightMargin: 8
+                    anchors.verticalCenter: parent.verticalCenter
                     text: {
                         void view.minutes
                         const last = view.schedule.lastRun
@@ -302,7 +309,10 @@ ScrollView {
                     color: PanelStyle.secondaryText
                 }
                 PanelButton {
+                    id: testBannerButton
                     objectName: "testBanner"
+                    anchors.right: parent.right
+                    anchors.verticalCenter: parent.verticalCenter
                     kind: "link"
                     rightPadding: 0
                     text: qsTrId("settings.testBanner")
