@@ -1,12 +1,10 @@
 #include "engines/QuickCleanEngine.h"
 
 #include <fcntl.h>
-#include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <sys/mman.h>
 
 #include <atomic>
 #include <functional>
@@ -144,12 +142,10 @@ TEST_P(QuickCleanEngineTest, AnEntryReplacedSinceTheScanStaysAndALinkGoesAsALink
 TEST_P(QuickCleanEngineTest, CleanRefusesItemsThatAreNotDirectEntriesOfAJunkRoot) {
     writeFile(home / "Documents/precious", 20000);
     writeFile(caches() / "app/nested", 20000);
-    const std::vector<JunkItem> forged = {
-        {Uuid::random(), home / "Documents", 1, CleanCategory::appCache, true, {}},
-        {Uuid::random(), caches() / "app/nested", 1, CleanCategory::appCache, true, {}},
-        {Uuid::random(), caches() / "app/..", 1, CleanCategory::appCache, true, {}},
-        {Uuid::random(), caches(), 1, CleanCategory::appCache, true, {}},
-    };
+    std::vector<JunkItem> forged;
+    for (const Path& url :
+         {home / "Documents", caches() / "app/nested", caches() / "app/..", caches()})
+        forged.push_back({Uuid::random(), url, 1, CleanCategory::appCache, true, {}});
     EXPECT_EQ(engine().clean(forged).freed, 0);
     EXPECT_TRUE(test::exists(home / "Documents/precious"));
     EXPECT_TRUE(test::exists(caches() / "app/nested"));
@@ -320,9 +316,8 @@ TEST(JunkSplitTest, OnlyAnExactNameOfARunningApplicationBlocksAnItem) {
                             item("Editor"), item("org.beta.app"), item("ORG.ALPHA.APP"),
                             item("org.alpha.app"), item("thunderbird", false), item("plain")},
                            running);
-    std::vector<std::string> cleaned;
-    for (const auto& i : split.toClean) cleaned.push_back(i.url.filename());
-    EXPECT_EQ(cleaned, (std::vector<std::string>{"com.example.editor.agent", "Editor", "plain"}));
+    EXPECT_EQ(urls(split.toClean), (std::vector<Path>{"/h/.cache/com.example.editor.agent",
+                                                      "/h/.cache/Editor", "/h/.cache/plain"}));
     EXPECT_EQ(split.skippedApps, (std::vector<std::string>{"Alpha", "Editor", "beta"}))
         << "each name once, in code-point order; unselected items name nothing";
 }
