@@ -170,24 +170,19 @@ TEST(SafeRemoverTest, FoldersSwappedForLinksMidwayLeadNowhere) {
         for (std::size_t n = 0; !stop.load(std::memory_order_relaxed); ++n) {
             const Path& folder = swapped[n % std::size(swapped)];
             const Path link = folder.native() + ".link";
-            for (int i = 0; i < 2; ++i) {
+            for (int i = 0; i < 2; ++i)
                 if (::renameat2(AT_FDCWD, folder.c_str(), AT_FDCWD, link.c_str(),
                                 RENAME_EXCHANGE) == 0)
                     swaps.fetch_add(1, std::memory_order_relaxed);
-            }
         }
     });
 
     int rounds = 0, successes = 0;
     while ((swaps.load() < kSwaps || rounds < kMinRounds) && !HasFailure()) {
         // Built aside and moved in whole, so that the builder never writes through a link.
-        for (int i = 0; i < 6; ++i) {
-            const std::string n = std::to_string(i);
-            writeText(staging / "a" / "sub" / "inner" / ("i" + n), "i");
-            writeText(staging / "a" / "sub" / ("s" + n), "s");
-            writeText(staging / "a" / ("f" + n), "f");
-            writeText(staging / ("t" + n), "t");
-        }
+        for (int i = 0; i < 6; ++i)
+            for (const std::string file : {"a/sub/inner/i", "a/sub/s", "a/f", "t"})
+                writeText(staging / (file + std::to_string(i)), file);
         for (const Path& folder : swapped)
             makeSymlink(victim, (staging / folder.lexically_relative(tree)).native() + ".link");
         if (::rename(staging.c_str(), tree.c_str()) != 0) {
