@@ -201,7 +201,7 @@ TEST(RunningAppsTest, ALaterProcessWithTheSameKeyReplacesTheName) {
     EXPECT_EQ(proc.current(names).at("org.example.app"), "Last");
 }
 
-TEST(RunningAppsTest, ProgramsAreNamedByTheLinkElseTheCommandNameAndHalfProcessesSkipped) {
+TEST(RunningAppsTest, ProgramsAreNamedByTheLinkElseTheCommandNameHalfProcessesAndGarbageSkipped) {
     FakeProc proc;
     proc.add(1, kMe, "/usr/lib/systemd/systemd");
     proc.add(14, kMe, "/usr/lib/thunderbird/thunderbird (deleted)");
@@ -228,23 +228,19 @@ TEST(RunningAppsTest, ProgramsAreNamedByTheLinkElseTheCommandNameAndHalfProcesse
     // Missing optional files leave the rest.
     std::filesystem::remove(
         proc.add(13, kMe, "/usr/bin/plain", scope("app-gnome-org.x.Plain-1.scope")) / "cgroup");
-    EXPECT_EQ(proc.current(),
-              unnamed({"systemd", "plain", "thunderbird", "gvfsd", "Caf\xc9-Tool"}));
-
-    EXPECT_TRUE(RunningApps::current(proc / "missing", kMe, {}).empty());
-}
-
-TEST(RunningAppsTest, GarbageCgroupLinesAreIgnored) {
-    FakeProc proc;
-    std::string garbage = "garbage\n::\n0::\n0::relative/app-gnome-org.x.A-1.scope\n"s +
-                          "\xff\xfe\x01\n" + std::string(100'000, 'x') + "\n";
-    proc.add(1, kMe, "/usr/bin/noise", garbage);
-    // A well-formed line after garbage, in a cgroup-v1 hierarchy, is still read.
-    proc.add(2, kMe, "/usr/bin/mixed",
+    // Garbage in a cgroup file is ignored; a well-formed line after it, in a cgroup-v1
+    // hierarchy, is still read.
+    proc.add(17, kMe, "/usr/bin/noise",
+             "garbage\n::\n0::\n0::relative/app-gnome-org.x.A-1.scope\n"s + "\xff\xfe\x01\n" +
+                 std::string(100'000, 'x') + "\n");
+    proc.add(18, kMe, "/usr/bin/mixed",
              "garbage\n\n12:cpu,cpuacct:\n1:name=systemd:/user.slice/user-1000.slice/"
              "user@1000.service/app.slice/app-gnome-org.example.Mixed-2.scope\n");
-    proc.add(3, kMe, "/usr/bin/binary", "\0\0\0:\0:/\0"sv);
-    EXPECT_EQ(proc.current(), unnamed({"noise", "mixed", "org.example.mixed", "binary"}));
+    proc.add(19, kMe, "/usr/bin/binary", "\0\0\0:\0:/\0"sv);
+    EXPECT_EQ(proc.current(), unnamed({"systemd", "plain", "thunderbird", "gvfsd", "Caf\xc9-Tool",
+                                       "noise", "mixed", "org.example.mixed", "binary"}));
+
+    EXPECT_TRUE(RunningApps::current(proc / "missing", kMe, {}).empty());
 }
 
 // --- lower-casing ---
