@@ -39,8 +39,7 @@ TEST_F(ExclusionsTest, AFolderReachedOrProtectedThroughALinkIsStillProtected) {
     EXPECT_TRUE(byLink.isProtected(real / "a.txt")) << "protected as a link, reached directly";
     EXPECT_TRUE(byLink.isProtected(dir / "real-home/Documents")) << "it holds the folder";
 
-    TempDir other;
-    PreferencesStore second(other / "settings.json");
+    PreferencesStore second(dir / "second.json");
     Exclusions byPath(second);
     byPath.add(real);
     EXPECT_TRUE(byPath.isProtected(linkedHome / "Documents/keep/a.txt"))
