@@ -1,21 +1,17 @@
 #include "engines/DiskAnalyzer.h"
 
-#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <random>
 #include <set>
 
-#include "TempHome.h"
+#include "CoreChecks.h"
 
 namespace tornivo {
 namespace {
 
 using namespace test;
-namespace fs = std::filesystem;
-using namespace std::chrono_literals;
 
 constexpr ByteCount MiB = 1'048'576;
 const TimePoint kNow = Clock::now();

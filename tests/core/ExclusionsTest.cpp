@@ -1,10 +1,6 @@
 #include "platform/Exclusions.h"
 
-#include <gtest/gtest.h>
-
-#include <functional>
-
-#include "TempHome.h"
+#include "CoreChecks.h"
 #include "platform/PreferencesStore.h"
 
 namespace tornivo {
@@ -43,8 +39,7 @@ TEST_F(ExclusionsTest, AFolderReachedOrProtectedThroughALinkIsStillProtected) {
     EXPECT_TRUE(byLink.isProtected(real / "a.txt")) << "protected as a link, reached directly";
     EXPECT_TRUE(byLink.isProtected(dir / "real-home/Documents")) << "it holds the folder";
 
-    TempDir other;
-    PreferencesStore second(other / "settings.json");
+    PreferencesStore second(dir / "second.json");
     Exclusions byPath(second);
     byPath.add(real);
     EXPECT_TRUE(byPath.isProtected(linkedHome / "Documents/keep/a.txt"))
@@ -89,24 +84,20 @@ TEST_F(ExclusionsTest, FoldersSurviveARestartInOrderAndRemovalWritesEvenWhenNoth
 }
 
 TEST_F(ExclusionsTest, AListThatCannotBeReadWhollyKeepsItsGoodEntriesAndRefusesToBeWritten) {
-    const std::vector<std::pair<std::function<void()>, std::string>> cases = {
-        {[&] { store.set(Exclusions::kKey, "/not/a/list"); },
-         "holds a \"protectedFolders\" that is not a list"},
-        {[&] {
-             store.set(Exclusions::kKey, nlohmann::json::array({"/ok", 5, "/fine"}));
-         },
+    // Each value as stored under the key; a null one stands for a file cut short.
+    const std::pair<nlohmann::json, std::string> cases[] = {
+        {"/not/a/list", "holds a \"protectedFolders\" that is not a list"},
+        {nlohmann::json::array({"/ok", 5, "/fine"}),
          "holds an entry of \"protectedFolders\" that is not an absolute path (entry 2)"},
-        {[&] {
-             store.set(Exclusions::kKey, nlohmann::json::array({"/ok", "relative", "/fine"}));
-         },
+        {nlohmann::json::array({"/ok", "relative", "/fine"}),
          "holds an entry of \"protectedFolders\" that is not an absolute path (entry 2)"},
-        {[&] { test::writeText(store.file(), "{\"protectedFolders\": [\"/ok\""); },
-         "is not valid JSON"},
+        {nullptr, "is not valid JSON"},
     };
-    for (const auto& [make, what] : cases) {
+    for (const auto& [value, what] : cases) {
         SCOPED_TRACE(what);
         std::filesystem::remove(store.file());
-        make();
+        if (value.is_null()) writeText(store.file(), "{\"protectedFolders\": [\"/ok\"");
+        if (!value.is_null()) store.set(Exclusions::kKey, value);
         const std::string before = test::readText(store.file());
         Exclusions ex(store);
         EXPECT_EQ(ex.problem(), (ProtectionProblem{store.file(), what}));

@@ -1,10 +1,6 @@
 #include "platform/FileSystemHelper.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
-#include "TempHome.h"
+#include "CoreChecks.h"
 
 namespace tornivo {
 namespace {

@@ -1,7 +1,5 @@
 #include "engines/InstallerScanner.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 
 #include "CoreChecks.h"
@@ -42,7 +40,6 @@ TEST(InstallerScannerTest, TheFirstInstalledNameContainingOrContainedMatchesFrom
 
 class InstallerScannerLayoutTest : public ::testing::Test {
   protected:
-    static Path write(const Path& file, std::size_t size) { return writeFile(file, size); }
     static Names names(const std::vector<InstallerFile>& files) {
         return mapped(files, [](const InstallerFile& f) {
             return f.url.filename().native() + " " + f.kind + " " + f.matchedApp.value_or("-") +
@@ -60,16 +57,16 @@ TEST_F(InstallerScannerLayoutTest, MacosTopLevelInstallersAreMatchedToBundles) {
     makeDir(layout.applicationFolders[1] / "ab.app");
     makeDir(layout.applicationFolders[1] / "Notes.APP");  // the suffix test is case-sensitive
 
-    write(downloads / "Firefox 120.0.dmg", 30000);
-    write(downloads / "Setup.PKG", 25000);
-    write(downloads / "ab.dmg", 10000);
-    write(downloads / "Notes.dmg", 5000);
-    write(downloads / Path("caf\xe9.iso"), 20000);
-    write(desktop / "Other.iso", 20000);
-    write(downloads / "sub/Inner.dmg", 50000);
-    write(downloads / ".Hidden.dmg", 50000);
-    write(downloads / "Tool.xip", 50000);
-    write(downloads / "Bundle.pkg/Contents/Archive", 50000);  // a package kept as a folder
+    writeFile(downloads / "Firefox 120.0.dmg", 30000);
+    writeFile(downloads / "Setup.PKG", 25000);
+    writeFile(downloads / "ab.dmg", 10000);
+    writeFile(downloads / "Notes.dmg", 5000);
+    writeFile(downloads / Path("caf\xe9.iso"), 20000);
+    writeFile(desktop / "Other.iso", 20000);
+    writeFile(downloads / "sub/Inner.dmg", 50000);
+    writeFile(downloads / ".Hidden.dmg", 50000);
+    writeFile(downloads / "Tool.xip", 50000);
+    writeFile(downloads / "Bundle.pkg/Contents/Archive", 50000);  // a package kept as a folder
     makeSymlink(downloads / "Firefox 120.0.dmg", desktop / "Link.dmg");
 
     InstallerScanner scanner(layout, {"dmg", "pkg", "iso"});
@@ -101,10 +98,10 @@ TEST_F(InstallerScannerLayoutTest, FreedesktopNamesComeFromVisibleDesktopEntries
     entry("system", "broken.desktop", "Name=Repaired\n");  // the user's copy could not load
     entry("system", "org.mozilla.firefox.desktop", "Name=Old Firefox\n");
 
-    write(*layout.downloads / "firefox_120.0_amd64.DEB", 40000);
-    write(*layout.downloads / "okular-23.rpm", 30000);
-    write(*layout.downloads / "editor.snap", 20000);
-    write(*layout.desktop / "disk.dmg", 10000);  // not an installer here
+    writeFile(*layout.downloads / "firefox_120.0_amd64.DEB", 40000);
+    writeFile(*layout.downloads / "okular-23.rpm", 30000);
+    writeFile(*layout.downloads / "editor.snap", 20000);
+    writeFile(*layout.desktop / "disk.dmg", 10000);  // not an installer here
 
     InstallerScanner scanner(layout, layout.installerExtensions);
     auto installed = scanner.installedAppNames();

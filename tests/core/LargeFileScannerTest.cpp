@@ -72,8 +72,7 @@ TEST_F(LargeFileScannerTest, ListsFilesFromTheMinimumOnDiskNotOpenedSinceTheCuto
     const Path real = allocateFile(downloads() / "disk.img", 524'288'000);
     const ByteCount onDisk = allocatedSize(real);
     ASSERT_GE(onDisk, 524'288'000);
-    const Path sparse = downloads() / "sparse.img";
-    writeFile(sparse, 4096);
+    const Path sparse = writeFile(downloads() / "sparse.img", 4096);
     ASSERT_EQ(::truncate(sparse.c_str(), 1LL << 30), 0);
     for (const Path& p : {real, sparse}) setTimes(p, kOld, kOld);
     auto found = scan(524'288'000);

@@ -1,14 +1,11 @@
 #include "platform/Layout.h"
 
-#include <gtest/gtest.h>
-
-#include "TempHome.h"
+#include "CoreChecks.h"
 
 namespace tornivo {
 namespace {
 
-using test::TempHome;
-using test::writeText;
+using namespace test;
 
 TEST(LayoutTest, XdgVariablesMoveTheFoldersButRelativeValuesAreIgnored) {
     TempHome h(LayoutKind::freedesktop, {{"XDG_CACHE_HOME", "/srv/cache"},

@@ -7,9 +7,7 @@
 
 #include <atomic>
 #include <functional>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include "CoreChecks.h"
 
@@ -18,36 +16,30 @@ namespace {
 
 namespace fs = std::filesystem;
 using nlohmann::json;
-using test::readText;
-using test::TempDir;
-using test::writeText;
+using namespace test;
 
 TEST(PreferencesStoreTest, TypedReadsAnswerOnlyForTheirOwnTypeAndMissingFoldersAreMade) {
     TempDir dir;
     const Path file = dir / "config/tornivo/settings.json";
     PreferencesStore store(file);
-    for (const auto& [key, value] : {std::pair<const char*, json>{"count", 42},
-                                     {"name", "tornivo"},
-                                     {"enabled", true},
-                                     {"ratio", 0.5},
-                                     {"folders", json::array({"/a", "/b\xc3\xa9"})},
-                                     {"mixed", json::array({"/a", 1})},
-                                     {"huge", json(std::uint64_t{1} << 63)}})
-        ASSERT_TRUE(store.set(key, value));
+    // Each value, and the typed reads that answer for it.
+    const std::tuple<const char*, json, const char*> values[] = {
+        {"count", 42, "integer number "},
+        {"name", "tornivo", "string "},
+        {"enabled", true, "boolean "},
+        {"ratio", 0.5, "number "},
+        {"folders", json::array({"/a", "/b\xc3\xa9"}), "list"},
+        {"mixed", json::array({"/a", 1}), ""},
+        {"huge", json(std::uint64_t{1} << 63), "number "}};  // beyond a signed 64-bit integer
+    for (const auto& [key, value, answer] : values) ASSERT_TRUE(store.set(key, value));
     auto answers = [&](std::string_view key) {
         return std::string(store.integer(key) ? "integer " : "") +
                (store.number(key) ? "number " : "") + (store.boolean(key) ? "boolean " : "") +
                (store.string(key) ? "string " : "") + (store.stringList(key) ? "list" : "");
     };
+    for (const auto& [key, value, answer] : values) EXPECT_EQ(answers(key), answer) << key;
     EXPECT_EQ(answers("missing"), "");
     EXPECT_FALSE(store.value("missing"));
-    EXPECT_EQ(answers("count"), "integer number ");
-    EXPECT_EQ(answers("name"), "string ");
-    EXPECT_EQ(answers("enabled"), "boolean ");
-    EXPECT_EQ(answers("ratio"), "number ");
-    EXPECT_EQ(answers("folders"), "list");
-    EXPECT_EQ(answers("mixed"), "");
-    EXPECT_FALSE(store.integer("huge")) << "does not fit a signed 64-bit integer";
     EXPECT_EQ(store.integer("count"), 42);
     EXPECT_EQ(store.number("count"), 42.0);
     EXPECT_EQ(store.number("ratio"), 0.5);

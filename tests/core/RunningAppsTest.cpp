@@ -1,14 +1,10 @@
 #include "platform/RunningApps.h"
 
-#include <gtest/gtest.h>
 #include <unicode/uloc.h>
 
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
-#include <string>
-#include <vector>
 
 #include "CoreChecks.h"
 
@@ -67,6 +63,12 @@ RunningApps::NameLookup namesFrom(std::map<std::string, std::string> table) {
     };
 }
 
+// The keys no desktop entry names, each standing for itself, and the keys that are named.
+Map unnamed(std::initializer_list<std::string> keys, Map named = {}) {
+    for (const auto& key : keys) named.emplace(key, key);
+    return named;
+}
+
 AppIdentifier entry(std::string id, std::string desktopId) {
     return {std::move(id), IdentifierKind::desktopEntry, std::move(desktopId)};
 }
@@ -107,27 +109,14 @@ TEST(RunningAppsTest, ApplicationUnitsGiveTheDesktopFileIdWithoutLauncherOrInsta
     for (const auto& [unit, id] : cases) EXPECT_EQ(RunningApps::unitApplication(unit), id) << unit;
     // Other units and malformed names give nothing; among them: bare prefixes, no random part, a
     // slash, a NUL, bytes that are not UTF-8.
-    const char* const units[] = {"",
-                                 "app-",
-                                 "snap.",
-                                 "dbus-",
-                                 "session-2.scope",
-                                 "app-org.gnome.Terminal.slice",
-                                 "app-gnome-org.x.scope",
-                                 "app-gnome-org.x-12.34.scope",
-                                 "app-gnome--1.scope",
-                                 "app-gnome-org.x-1.socket",
-                                 "app-gnome-bad\\x2-1.scope",
-                                 "app-gnome-bad\\q-1.scope",
-                                 "app-gnome-a\\x2fb-1.scope",
-                                 "app-gnome-a\\x00b-1.scope",
-                                 "app-gnome-a\\x0ab-1.scope",
-                                 "app-gnome-\\xff\\xfe-1.scope",
-                                 "snap.Firefox.firefox.service",
-                                 "snap.firefox.scope",
-                                 "dbus-:1.2-@0.service",
-                                 "dbus-:1.2-org/x@0.service"};
-    for (std::string_view unit : units)
+    EXPECT_EQ(RunningApps::unitApplication(""), std::nullopt);
+    for (std::string_view unit :
+         {"app-", "snap.", "dbus-", "session-2.scope", "app-org.gnome.Terminal.slice",
+          "app-gnome-org.x.scope", "app-gnome-org.x-12.34.scope", "app-gnome--1.scope",
+          "app-gnome-org.x-1.socket", "app-gnome-bad\\x2-1.scope", "app-gnome-bad\\q-1.scope",
+          "app-gnome-a\\x2fb-1.scope", "app-gnome-a\\x00b-1.scope", "app-gnome-a\\x0ab-1.scope",
+          "app-gnome-\\xff\\xfe-1.scope", "snap.Firefox.firefox.service", "snap.firefox.scope",
+          "dbus-:1.2-@0.service", "dbus-:1.2-org/x@0.service"})
         EXPECT_EQ(RunningApps::unitApplication(unit), std::nullopt) << unit;
 }
 
@@ -153,11 +142,8 @@ TEST(RunningAppsTest, OnlyTheCurrentUsersProcessesCountInProcessIdOrder) {
     EXPECT_EQ(list[1].identifiers, (std::vector{program("nautilus"), entry("org.gnome.Nautilus")}));
 
     EXPECT_EQ(proc.current(namesFrom({{"org.gnome.Nautilus", "Files"}})),
-              (Map{{"org.gnome.nautilus", "Files"},
-                   {"nautilus", "nautilus"},
-                   {"thunderbird", "thunderbird"}}));
-    EXPECT_EQ(RunningApps::current(proc.root(), kOther, {}),
-              (Map{{"gedit", "gedit"}, {"org.gnome.gedit", "org.gnome.gedit"}}));
+              unnamed({"nautilus", "thunderbird"}, {{"org.gnome.nautilus", "Files"}}));
+    EXPECT_EQ(RunningApps::current(proc.root(), kOther, {}), unnamed({"gedit", "org.gnome.gedit"}));
 }
 
 TEST(RunningAppsTest, EveryKindOfApplicationIsFoundByItsIdentifier) {
@@ -195,19 +181,13 @@ TEST(RunningAppsTest, EveryKindOfApplicationIsFoundByItsIdentifier) {
                             {"firefox-esr", "Firefox ESR"},
                             {"exe:firefox-esr", "Firefox ESR (by program)"},
                             {"org.gnome.Maps", "Maps"}});
-    EXPECT_EQ(proc.current(names), (Map{{"firefox", "firefox"},
-                                        {"org.mozilla.firefox", "Firefox"},
-                                        {"konsole", "konsole"},
-                                        {"org.kde.konsole", "org.kde.konsole"},
-                                        {"spotify", "Spotify"},
-                                        {"firefox-esr", "Firefox ESR"},
-                                        {"helper", "helper"},
-                                        {"com.example.paint", "com.example.paint"},
-                                        {"code_insiders", "code_insiders"},
-                                        {"bash", "bash"},
-                                        {"org.gnome.terminal", "org.gnome.terminal"},
-                                        {"gnome-maps", "gnome-maps"},
-                                        {"org.gnome.maps", "Maps"}}));
+    EXPECT_EQ(proc.current(names),
+              unnamed({"firefox", "konsole", "org.kde.konsole", "helper", "com.example.paint",
+                       "code_insiders", "bash", "org.gnome.terminal", "gnome-maps"},
+                      {{"org.mozilla.firefox", "Firefox"},
+                       {"spotify", "Spotify"},
+                       {"firefox-esr", "Firefox ESR"},
+                       {"org.gnome.maps", "Maps"}}));
 }
 
 TEST(RunningAppsTest, ALaterProcessWithTheSameKeyReplacesTheName) {
@@ -221,7 +201,7 @@ TEST(RunningAppsTest, ALaterProcessWithTheSameKeyReplacesTheName) {
     EXPECT_EQ(proc.current(names).at("org.example.app"), "Last");
 }
 
-TEST(RunningAppsTest, ProgramsAreNamedByTheLinkElseTheCommandNameAndHalfProcessesSkipped) {
+TEST(RunningAppsTest, ProgramsAreNamedByTheLinkElseTheCommandNameHalfProcessesAndGarbageSkipped) {
     FakeProc proc;
     proc.add(1, kMe, "/usr/lib/systemd/systemd");
     proc.add(14, kMe, "/usr/lib/thunderbird/thunderbird (deleted)");
@@ -231,14 +211,11 @@ TEST(RunningAppsTest, ProgramsAreNamedByTheLinkElseTheCommandNameAndHalfProcesse
     Path kthread = proc.add(2, kMe, "/kthreadd");
     writeText(kthread / "cmdline", "");
     std::filesystem::remove(kthread / "exe");
-    Path zombie = proc.add(3, kMe, "/usr/bin/zombie");
-    writeText(zombie / "cmdline", "");
+    writeText(proc.add(3, kMe, "/usr/bin/zombie") / "cmdline", "");
     // Gone between listing and reading (or unreadable: the same failed read): a process folder
     // without its files, a dangling entry.
-    Path gone = proc.add(4, kMe, "/usr/bin/gone");
-    std::filesystem::remove(gone / "status");
-    Path noCmdline = proc.add(5, kMe, "/usr/bin/half-gone");
-    std::filesystem::remove(noCmdline / "cmdline");
+    std::filesystem::remove(proc.add(4, kMe, "/usr/bin/gone") / "status");
+    std::filesystem::remove(proc.add(5, kMe, "/usr/bin/half-gone") / "cmdline");
     makeSymlink("/nonexistent/6", proc / "6");
     writeText(proc / "7", "a file, not a folder");
     // A status without a readable real user.
@@ -246,36 +223,24 @@ TEST(RunningAppsTest, ProgramsAreNamedByTheLinkElseTheCommandNameAndHalfProcesse
                                {9, "Uid:\tabc\t1\t1\t1\n"},
                                {10, "Uid:\n"},
                                {11, "Uid:\t1000x\t1000\n"},
-                               {12, "Uid:\t99999999999\n"}}) {
-        Path p = proc.add(pid, kMe, "/usr/bin/garbled-" + std::to_string(pid));
-        writeText(p / "status", status);
-    }
+                               {12, "Uid:\t99999999999\n"}})
+        writeText(proc.add(pid, kMe, "/usr/bin/garbled-" + std::to_string(pid)) / "status", status);
     // Missing optional files leave the rest.
-    Path plain = proc.add(13, kMe, "/usr/bin/plain", scope("app-gnome-org.x.Plain-1.scope"));
-    std::filesystem::remove(plain / "cgroup");
-    EXPECT_EQ(proc.current(), (Map{{"systemd", "systemd"},
-                                   {"plain", "plain"},
-                                   {"thunderbird", "thunderbird"},
-                                   {"gvfsd", "gvfsd"},
-                                   {"Caf\xc9-Tool", "Caf\xc9-Tool"}}));
-
-    EXPECT_TRUE(RunningApps::current(proc / "missing", kMe, {}).empty());
-}
-
-TEST(RunningAppsTest, GarbageCgroupLinesAreIgnored) {
-    FakeProc proc;
-    std::string garbage = "garbage\n::\n0::\n0::relative/app-gnome-org.x.A-1.scope\n"s +
-                          "\xff\xfe\x01\n" + std::string(100'000, 'x') + "\n";
-    proc.add(1, kMe, "/usr/bin/noise", garbage);
-    // A well-formed line after garbage, in a cgroup-v1 hierarchy, is still read.
-    proc.add(2, kMe, "/usr/bin/mixed",
+    std::filesystem::remove(
+        proc.add(13, kMe, "/usr/bin/plain", scope("app-gnome-org.x.Plain-1.scope")) / "cgroup");
+    // Garbage in a cgroup file is ignored; a well-formed line after it, in a cgroup-v1
+    // hierarchy, is still read.
+    proc.add(17, kMe, "/usr/bin/noise",
+             "garbage\n::\n0::\n0::relative/app-gnome-org.x.A-1.scope\n"s + "\xff\xfe\x01\n" +
+                 std::string(100'000, 'x') + "\n");
+    proc.add(18, kMe, "/usr/bin/mixed",
              "garbage\n\n12:cpu,cpuacct:\n1:name=systemd:/user.slice/user-1000.slice/"
              "user@1000.service/app.slice/app-gnome-org.example.Mixed-2.scope\n");
-    proc.add(3, kMe, "/usr/bin/binary", "\0\0\0:\0:/\0"sv);
-    EXPECT_EQ(proc.current(), (Map{{"noise", "noise"},
-                                   {"mixed", "mixed"},
-                                   {"org.example.mixed", "org.example.mixed"},
-                                   {"binary", "binary"}}));
+    proc.add(19, kMe, "/usr/bin/binary", "\0\0\0:\0:/\0"sv);
+    EXPECT_EQ(proc.current(), unnamed({"systemd", "plain", "thunderbird", "gvfsd", "Caf\xc9-Tool",
+                                       "noise", "mixed", "org.example.mixed", "binary"}));
+
+    EXPECT_TRUE(RunningApps::current(proc / "missing", kMe, {}).empty());
 }
 
 // --- lower-casing ---
@@ -311,27 +276,17 @@ TEST(RunningAppsTest, LowerCasingIsFullUnicodeAndIndependentOfTheLocale) {
     EXPECT_EQ(RunningApps::lowerCased("ORG.ÉXAMPLE.Ünïcode"), "org.éxample.ünïcode");
     EXPECT_EQ(RunningApps::lowerCased("İSTANBUL"), "i\u0307stanbul");  // full mapping: two chars
     EXPECT_EQ(RunningApps::lowerCased("ΟΔΟΣ"), "οδος");                // final sigma
-    EXPECT_EQ(RunningApps::lowerCased("\xff\xfe"
-                                      "ABC"),
-              "\xff\xfe"
-              "ABC");
+    EXPECT_EQ(RunningApps::lowerCased("\xff\xfeXYZ"), "\xff\xfeXYZ");
 
     TurkishLocale turkish;
     EXPECT_EQ(RunningApps::lowerCased("IDEA"), "idea");
     EXPECT_EQ(RunningApps::lowerCased("DIŞ"), "diş");
     FakeProc proc;
     proc.add(1, kMe, "/usr/bin/LINUX-TOOL", scope("app-gnome-ORG.ÉXAMPLE.Ünïcode-1.scope"));
-    EXPECT_EQ(proc.current(),
-              (Map{{"linux-tool", "linux-tool"}, {"org.éxample.ünïcode", "org.éxample.ünïcode"}}));
+    EXPECT_EQ(proc.current(), unnamed({"linux-tool", "org.éxample.ünïcode"}));
 }
 
 // --- desktop entries, through GIO ---
-
-std::string mapText(const Map& map) {
-    std::string out;
-    for (const auto& [key, value] : map) out += "  " + key + " = " + value + "\n";
-    return out;
-}
 
 // Runs in a fresh process (GIO reads the XDG variables once): 0 when every name is right.
 int desktopEntryNamesChild() {
@@ -391,7 +346,8 @@ int desktopEntryNamesChild() {
         proc.root(), kMe,
         RunningApps::desktopEntryNames({data / "home/applications", data / "system/applications"}));
     if (got == expected) return 0;
-    std::fprintf(stderr, "expected:\n%sgot:\n%s", mapText(expected).c_str(), mapText(got).c_str());
+    for (const auto& [key, name] : got)
+        std::fprintf(stderr, "got: %s = %s\n", key.c_str(), name.c_str());
     return 1;
 }
 

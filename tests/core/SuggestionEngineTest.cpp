@@ -10,12 +10,10 @@ std::vector<std::string> keys(const std::vector<Suggestion>& list) {
 }
 
 SystemStats stats(double memory, double disk, ByteCount diskUsed = 0, ByteCount diskTotal = 0) {
-    SystemStats s;
-    s.memoryUsedFraction = memory;
-    s.diskUsedFraction = disk;
-    s.diskUsedBytes = diskUsed;
-    s.diskTotalBytes = diskTotal;
-    return s;
+    return {.memoryUsedFraction = memory,
+            .diskUsedFraction = disk,
+            .diskUsedBytes = diskUsed,
+            .diskTotalBytes = diskTotal};
 }
 
 ScanResult scanOf(std::vector<ByteCount> sizes) {

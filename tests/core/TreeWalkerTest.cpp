@@ -8,9 +8,7 @@
 #include <map>
 #include <random>
 #include <set>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include "CoreChecks.h"
 #include "platform/ParallelTreeWalk.h"
@@ -63,18 +61,12 @@ TEST(TreeWalkerTest, MatchesReferenceListingInPreOrderByteForByte) {
         std::string name = "n" + std::to_string(i);
         if (i % 37 == 0) name += "\xff\xe9";
         const Path entry = parent / name;
-        unsigned kind = random() % 20;
-        if (kind < 4) {
-            folders.push_back(makeDir(entry));
-        } else if (kind == 4) {
-            makeSymlink(folders[random() % folders.size()], entry);
-        } else if (kind == 5) {
-            makeSymlink("..", entry);
-        } else if (kind == 6) {
-            makeSymlink(dir / "nowhere", entry);
-        } else {
-            writeText(entry, name);
-        }
+        const unsigned kind = random() % 20;
+        if (kind < 4) folders.push_back(makeDir(entry));
+        if (kind == 4) makeSymlink(folders[random() % folders.size()], entry);
+        if (kind == 5) makeSymlink("..", entry);
+        if (kind == 6) makeSymlink(dir / "nowhere", entry);
+        if (kind > 6) writeText(entry, name);
     }
 
     std::set<std::string> reference;
@@ -194,12 +186,7 @@ TEST(TreeWalkerTest, NeverEntersOtherMountsIncludingBindMountsOfSameFileSystem) 
             return kSkipExit;
         writeText(root / "scratch" / "scratch.txt", "on tmpfs");
         std::set<std::string> expected = relative(root, {"plain", "plain/file.txt", "nested"});
-        std::set<std::string> got;
-        TreeWalker walker;
-        walker.walk(root, [&](const TreeWalker::Entry& e) {
-            got.insert(walker.pathOf(e).native());
-            return true;
-        });
+        std::set<std::string> got = pathsOf(walkAll(root));
         // Threads that hand folders to each other keep out of the mounts too.
         struct Paths {
             std::set<std::string> seen;

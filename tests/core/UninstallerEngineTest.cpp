@@ -1,6 +1,5 @@
 #include "engines/UninstallerEngine.h"
 
-#include <gtest/gtest.h>
 #include <plist/plist.h>
 
 #include <cstdlib>
@@ -14,7 +13,10 @@ namespace tornivo {
 namespace {
 
 using namespace test;
+using namespace std::literals;
 using Names = std::vector<std::string>;
+// The start of an AppImage: an ELF header marked "AI", type 2.
+const std::string kAppImageMagic = std::string("\x7f") + "ELF\2\1\1" + '\0' + "AI\2";
 
 // Each leftover as "<path below root> <kind>", then "+" when selected and "~" when found by name.
 Names listed(const UninstallTarget& t, const Path& root) {
@@ -124,19 +126,17 @@ TEST_F(MacosInspectTest, TheNamePassOffersExactNamesOfThreeOrMoreUnselectedAndAP
     EXPECT_EQ(unread.bundleID, std::nullopt);
     EXPECT_EQ(listed(unread, home / "Library"), (Names{"Application Support/Editor support ~"}));
 
-    // Identifiers and names shorter than three characters match nothing.
-    writeFile(lib("Caches/ab"), 10);
-    writeFile(lib("Caches/ab.cache"), 10);
-    writeFile(lib("Caches/Ed"), 10);
-    writeFile(lib("Caches/\xe6\x97\xa5\xe6\x9c\xac"), 10);  // two characters, six bytes
-    writeFile(lib("Caches/\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e"), 10);
-    EXPECT_TRUE(engine.inspect(bundle(home / "Applications", "Ed", "ab")).leftovers.empty());
-    EXPECT_TRUE(engine.inspect(bundle(home / "Applications", "\xe6\x97\xa5\xe6\x9c\xac", "x.y"))
-                    .leftovers.empty());
-    EXPECT_EQ(listed(engine.inspect(bundle(home / "Applications",
-                                           "\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e", "x.y")),
-                     home / "Library"),
-              (Names{"Caches/\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e cache ~"}));
+    // Identifiers and names shorter than three characters match nothing (in Japanese, two
+    // characters take six bytes).
+    const std::string two = "\xe6\x97\xa5\xe6\x9c\xac", three = two + "\xe8\xaa\x9e";
+    for (const std::string& name : {"ab"s, "ab.cache"s, "Ed"s, two, three})
+        writeFile(lib("Caches") / name, 10);
+    auto found = [&](const std::string& name, const std::string& id) {
+        return listed(engine.inspect(bundle(home / "Applications", name, id)), home / "Library");
+    };
+    EXPECT_EQ(found("Ed", "ab"), Names{});
+    EXPECT_EQ(found(two, "x.y"), Names{});
+    EXPECT_EQ(found(three, "x.y"), (Names{"Caches/" + three + " cache ~"}));
 }
 
 TEST(UninstallerEngineTest, MacosBundlesAreListedByNameCaseInsensitivelyAndStably) {
@@ -242,30 +242,21 @@ TEST_F(FreedesktopPlanTest, AUsersEntryGoesWithTheAppImageItLaunchesFromTheHome)
         << "the entry itself is not a leftover";
 
     // Only an AppImage of the home goes: not a script of the user's, not one kept elsewhere.
-    const Path magic = executable(home / "Apps/paint", std::string("\x7f"
-                                                                   "ELF\2\1\1\0AI\2",
-                                                                   11));
-    const Path script = executable(home / "bin/paint");
-    const Path outside = executable(sys / "Paint.AppImage");
-    for (const auto& [program, kept] : {std::pair{magic, true}, {script, false}, {outside, false}})
-        EXPECT_EQ(
-            engine.inspect(entry(layout.dataHome / "applications", "p", "Exec=" + program.native()))
-                .appFiles.size(),
-            kept ? 2u : 1u)
-            << program;
+    auto filesOf = [&](const Path& program) {
+        const Path file = entry(layout.dataHome / "applications", "p", "Exec=" + program.native());
+        return engine.inspect(file).appFiles.size();
+    };
+    EXPECT_EQ(filesOf(executable(home / "Apps/paint", kAppImageMagic)), 2u);
+    EXPECT_EQ(filesOf(executable(home / "bin/paint")), 1u);
+    EXPECT_EQ(filesOf(executable(sys / "Paint.AppImage")), 1u);
 }
 
 TEST_F(FreedesktopPlanTest, ADroppedFileIsInspectedOnlyWhenItIsAnApplication) {
-    const std::string magic(
-        "\x7f"
-        "ELF\2\1\1\0AI\2",
-        11);
-    const Path launched = executable(home / "Apps/Paint.bin", magic);
+    const Path launched = executable(home / "Apps/Paint.bin", kAppImageMagic);
     const Path entryFile = entry(layout.dataHome / "applications", "org.example.Paint",
                                  "Exec=" + launched.native() + "\n");
-    const Path alone = executable(home / "Apps/Tool-2.0", magic);
-    const Path link = home / "Apps/link-to-tool";
-    std::filesystem::create_symlink(alone, link);
+    const Path alone = executable(home / "Apps/Tool-2.0", kAppImageMagic);
+    const Path link = makeSymlink(alone, home / "Apps/link-to-tool");
     const Path linkEntry =
         writeText(home / "Desktop/site.desktop", "[Desktop Entry]\nType=Link\nURL=x\n");
     const std::pair<Path, std::optional<Path>> cases[] = {

@@ -17,8 +17,7 @@ namespace fs = std::filesystem;
 
 DescriptorLimit::DescriptorLimit(rlim_t limit) {
     ::getrlimit(RLIMIT_NOFILE, &saved_);
-    rlimit lowered = saved_;
-    lowered.rlim_cur = limit;
+    const rlimit lowered{limit, saved_.rlim_max};
     ok_ = ::setrlimit(RLIMIT_NOFILE, &lowered) == 0;
 }
 
@@ -127,21 +126,16 @@ ChildOutcome inMountNamespace(const std::function<int(std::string&)>& body) {
         ::_exit(code);
     }
     ::close(pipeFds[1]);
-    std::string report;
+    ChildOutcome out;
     char buf[4096];
-    ssize_t n;
-    while ((n = ::read(pipeFds[0], buf, sizeof buf)) > 0) report.append(buf, n);
+    for (ssize_t n; (n = ::read(pipeFds[0], buf, sizeof buf)) > 0;) out.report.append(buf, n);
     ::close(pipeFds[0]);
     int status = 0;
     ::waitpid(pid, &status, 0);
-    ChildOutcome out;
-    out.report = report;
-    if (!WIFEXITED(status)) {
+    if (!WIFEXITED(status))
         out.report += " (child died with status " + std::to_string(status) + ")";
-        return out;
-    }
-    out.skipped = WEXITSTATUS(status) == kSkipExit;
-    out.passed = WEXITSTATUS(status) == 0;
+    out.skipped = WIFEXITED(status) && WEXITSTATUS(status) == kSkipExit;
+    out.passed = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return out;
 }
 

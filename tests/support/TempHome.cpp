@@ -8,7 +8,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <vector>
 
@@ -66,12 +65,9 @@ std::map<std::string, std::string> snapshot(const Path& folder) {
 Path writeFile(const Path& file, std::size_t size, char fill) {
     fs::create_directories(file.parent_path());
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    std::string chunk(64 * 1024, fill);
-    while (size > 0) {
-        std::size_t n = std::min(size, chunk.size());
-        out.write(chunk.data(), static_cast<std::streamsize>(n));
-        size -= n;
-    }
+    const std::string chunk(64 * 1024, fill);
+    for (std::size_t n; size > 0; size -= n)
+        out.write(chunk.data(), static_cast<std::streamsize>(n = std::min(size, chunk.size())));
     if (!out) throw std::runtime_error("cannot write " + file.string());
     return file;
 }
@@ -86,9 +82,7 @@ Path writeText(const Path& file, std::string_view text) {
 
 std::string readText(const Path& file) {
     std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 Path makeDir(const Path& folder) {
@@ -105,16 +99,10 @@ Path makeSymlink(const Path& target, const Path& link) {
 
 void setTimes(const Path& file, TimePoint access, TimePoint modification) {
     auto ts = [](TimePoint t) {
-        auto ns =
-            std::chrono::duration_cast<std::chrono::nanoseconds>(t.time_since_epoch()).count();
-        timespec s{};
-        s.tv_sec = static_cast<time_t>(ns / 1'000'000'000);
-        s.tv_nsec = static_cast<long>(ns % 1'000'000'000);
-        if (s.tv_nsec < 0) {
-            s.tv_nsec += 1'000'000'000;
-            --s.tv_sec;
-        }
-        return s;
+        const auto since = t.time_since_epoch();
+        const auto whole = std::chrono::floor<std::chrono::seconds>(since);
+        return timespec{static_cast<time_t>(whole.count()),
+                        static_cast<long>(std::chrono::nanoseconds(since - whole).count())};
     };
     timespec times[2] = {ts(access), ts(modification)};
     if (::utimensat(AT_FDCWD, file.c_str(), times, AT_SYMLINK_NOFOLLOW) != 0)
@@ -156,19 +144,16 @@ namespace {
 constexpr unsigned kOverrides =
     (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER);
 
-bool getCaps(__user_cap_data_struct (&data)[2]) {
+// Reads (SYS_capget) or sets (SYS_capset) this thread's capabilities.
+bool caps(long call, __user_cap_data_struct (&data)[2]) {
     __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-    return syscall(SYS_capget, &header, data) == 0;
-}
-bool setCaps(__user_cap_data_struct (&data)[2]) {
-    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-    return syscall(SYS_capset, &header, data) == 0;
+    return syscall(call, &header, data) == 0;
 }
 }  // namespace
 
 PermissionsApply::PermissionsApply() {
     __user_cap_data_struct data[2]{};
-    if (!getCaps(data)) {
+    if (!caps(SYS_capget, data)) {
         reason_ = "cannot read this thread's capabilities";
         return;
     }
@@ -178,21 +163,19 @@ PermissionsApply::PermissionsApply() {
         return;
     }
     data[0].effective &= ~kOverrides;
-    if (!setCaps(data)) {
+    if (!caps(SYS_capset, data)) {
         reason_ = "cannot drop the capabilities that override file permissions";
         return;
     }
-    dropped_ = true;
-    active_ = true;
+    dropped_ = active_ = true;
 }
 
 PermissionsApply::~PermissionsApply() {
     if (!dropped_) return;
     __user_cap_data_struct data[2]{};
-    if (getCaps(data)) {
-        data[0].effective = saved_[0];
-        setCaps(data);
-    }
+    if (!caps(SYS_capget, data)) return;
+    data[0].effective = saved_[0];
+    caps(SYS_capset, data);
 }
 
 }  // namespace tornivo::test
