@@ -20,7 +20,6 @@ TEST_F(AppStateTest, SettingsArePublishedStoredAtOnceAndReadAfterARestart) {
     state->setDeveloperProtectionDays(21);
     state->setSoundEnabled(false);
     EXPECT_EQ(days.count(), 1);
-    EXPECT_EQ(store->integer(setting::developerProtectionDays.key), 21);
     EXPECT_EQ(restarted().developerProtectionDays(), 21);
     EXPECT_FALSE(restarted().soundEnabled());
 

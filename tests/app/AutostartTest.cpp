@@ -18,8 +18,8 @@ using namespace tornivo::test;
 // field codes ("%%" is a percent sign), then the quoting of the arguments.
 std::vector<std::string> command(const Path& entry) {
     g_autoptr(GKeyFile) keys = g_key_file_new();
-    if (!g_key_file_load_from_file(keys, entry.c_str(), G_KEY_FILE_NONE, nullptr)) return {};
-    if (!g_key_file_get_boolean(keys, "Desktop Entry", "X-GNOME-Autostart-enabled", nullptr))
+    if (!g_key_file_load_from_file(keys, entry.c_str(), G_KEY_FILE_NONE, nullptr) ||
+        !g_key_file_get_boolean(keys, "Desktop Entry", "X-GNOME-Autostart-enabled", nullptr))
         return {};
     g_autofree char* exec = g_key_file_get_string(keys, "Desktop Entry", "Exec", nullptr);
     std::string expanded;
@@ -30,9 +30,8 @@ std::vector<std::string> command(const Path& entry) {
     int argc = 0;
     char** argv = nullptr;
     if (!g_shell_parse_argv(expanded.c_str(), &argc, &argv, nullptr)) return {};
-    std::vector<std::string> args(argv, argv + argc);
-    g_strfreev(argv);
-    return args;
+    g_auto(GStrv) owned = argv;
+    return std::vector<std::string>(argv, argv + argc);
 }
 
 TEST(AutostartTest, TheEntryStartsTheProgramWhateverItsPathHolds) {

@@ -39,7 +39,7 @@ class DeveloperWorkflowTest : public AppStateFixture {
     }
 };
 
-TEST_F(DeveloperWorkflowTest, AnIdleProjectsOutputGoesWhileAProjectTouchedYesterdayStays) {
+TEST_F(DeveloperWorkflowTest, TheTickedIdleOutputGoesWhileAProjectTouchedYesterdayStays) {
     state->runDeveloperClean();
     EXPECT_FALSE(state->isScanningDev()) << "no result: nothing to do";
     EXPECT_TRUE(cues.empty());
@@ -47,24 +47,33 @@ TEST_F(DeveloperWorkflowTest, AnIdleProjectsOutputGoesWhileAProjectTouchedYester
     const Path idle = project(home / "code/site", kNow - 24h * 60, 65536);
     const Path busy = project(home / "code/app", kNow - 24h);
     scan();
-    ASSERT_TRUE(state->developerResult());
     EXPECT_EQ(cues, (std::vector{SoundCue::scanStart, SoundCue::scanDone}));
     const auto& projects = state->developerResult()->projects;
     ASSERT_EQ(projects.size(), 2u);
-    EXPECT_EQ(projects[0].name, "site (node_modules)");
-    EXPECT_TRUE(projects[0].isSelected);
-    EXPECT_FALSE(projects[0].isActive);
-    EXPECT_EQ(projects[1].name, "app (node_modules)");
-    EXPECT_TRUE(projects[1].isActive);
-    EXPECT_FALSE(projects[1].isSelected);
-    const ByteCount size = projects[0].size;
-    EXPECT_EQ(size, FileSystemHelper::directorySize(idle));
-    EXPECT_EQ(state->developerResultView()->selectedSize(), size);
+    const DeveloperProject site = projects[0], app = projects[1];
+    EXPECT_EQ(site.name, "site (node_modules)");
+    EXPECT_TRUE(site.isSelected && !site.isActive);
+    EXPECT_EQ(app.name, "app (node_modules)");
+    EXPECT_TRUE(app.isActive && !app.isSelected);
+    EXPECT_EQ(site.size, FileSystemHelper::directorySize(idle));
+
+    // Only the tick of a current, inactive project flips.
+    state->toggleDeveloperProject(site);
+    EXPECT_FALSE(listed(site.name).isSelected);
+    EXPECT_EQ(state->developerResultView()->selectedSize(), 0);
+    state->toggleDeveloperProject(site);
+    EXPECT_FALSE(listed(site.name).isSelected) << "a stale copy changes nothing";
+    state->toggleDeveloperProject(QString::fromStdString(app.id.toString()));
+    EXPECT_FALSE(listed(app.name).isSelected) << "an active project is never ticked";
+    state->toggleDeveloperProject(QString::fromStdString(site.id.toString()));
+    state->toggleDeveloperProject(QString::fromStdString(Uuid::random().toString()));
+    EXPECT_TRUE(listed(site.name).isSelected);
+    EXPECT_EQ(state->developerResultView()->selectedSize(), site.size);
 
     cues.clear();
     QSignalSpy sampled(state->monitor(), &SystemMonitor::statsChanged);
     clean();
-    EXPECT_EQ(state->lastDevFreed(), size);
+    EXPECT_EQ(state->lastDevFreed(), site.size);
     EXPECT_EQ(state->developerResultView(), nullptr);
     EXPECT_EQ(sampled.count(), 1) << "the figures are sampled again at once";
     EXPECT_EQ(cues, (std::vector{SoundCue::removeStart, SoundCue::removeDone}));
@@ -74,28 +83,6 @@ TEST_F(DeveloperWorkflowTest, AnIdleProjectsOutputGoesWhileAProjectTouchedYester
 
     scan();
     EXPECT_FALSE(state->lastDevFreed()) << "a new scan clears the last freed total";
-}
-
-TEST_F(DeveloperWorkflowTest, TogglesFlipTheTickOfACurrentInactiveProjectOnly) {
-    project(home / "code/site", kNow - 24h * 60);
-    project(home / "code/app", kNow - 24h);
-    scan();
-    const DeveloperProject idle = listed("site (node_modules)");
-    const DeveloperProject busy = listed("app (node_modules)");
-
-    state->toggleDeveloperProject(idle);
-    EXPECT_FALSE(listed("site (node_modules)").isSelected);
-    EXPECT_EQ(state->developerResultView()->selectedSize(), 0);
-    state->toggleDeveloperProject(idle);
-    EXPECT_FALSE(listed("site (node_modules)").isSelected) << "a stale copy changes nothing";
-
-    state->toggleDeveloperProject(QString::fromStdString(busy.id.toString()));
-    EXPECT_FALSE(listed("app (node_modules)").isSelected) << "an active project is never ticked";
-
-    state->toggleDeveloperProject(QString::fromStdString(idle.id.toString()));
-    EXPECT_TRUE(listed("site (node_modules)").isSelected);
-    state->toggleDeveloperProject(QString::fromStdString(Uuid::random().toString()));
-    EXPECT_TRUE(listed("site (node_modules)").isSelected);
 }
 
 TEST_F(DeveloperWorkflowTest, ChangingTheWindowReclassifiesAndReplacesManualTicks) {

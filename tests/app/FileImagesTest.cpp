@@ -54,8 +54,7 @@ TEST_F(FileImagesTest, AnImageIsDecodedSmallAndAnythingButARegularFileGetsAnIcon
     const Path image = redImage(dir / "photo.png");
     const Path oddName = dir / Path("caf\xe9 #1%.png");  // not UTF-8, and URL delimiters
     std::filesystem::copy_file(image, oddName);
-    const Path link = dir / "link.png";
-    std::filesystem::create_symlink(image, link);
+    const Path link = makeSymlink(image, dir / "link.png");
     const Path fifo = dir / "pipe.png";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
 
@@ -70,12 +69,10 @@ TEST_F(FileImagesTest, AnImageIsDecodedSmallAndAnythingButARegularFileGetsAnIcon
 
 TEST_F(FileImagesTest, AnApplicationShowsTheIconItsEntryNamesOnlyFromARegularFile) {
     const Path icon = redImage(dir / "paint.png", {64, 48});
-    const Path link = dir / "paint-link.png";
-    std::filesystem::create_symlink(icon, link);
+    const Path link = makeSymlink(icon, dir / "paint-link.png");
     auto entry = [&](const char* name, const Path& iconFile) {
         return writeText(dir / name,
-                         "[Desktop Entry]\nType=Application\nName=Paint\nExec=true\n"
-                         "Icon=" +
+                         "[Desktop Entry]\nType=Application\nName=Paint\nExec=true\nIcon=" +
                              iconFile.native() + "\n");
     };
     EXPECT_TRUE(isRedThumbnail(picture(FileImages::appIcon(pathId(entry("a.desktop", icon))))));

@@ -38,18 +38,6 @@ class InstallersWorkflowTest : public AppStateFixture {
     }
 };
 
-TEST_F(InstallersWorkflowTest, AScanPublishesUnprotectedInstallersWithMatchedOnesTicked) {
-    scan();
-    EXPECT_EQ(listed(), (std::vector<std::string>{"firefox-120.0.deb Firefox+", "tool.rpm -"}));
-    EXPECT_EQ(state->installerFilesModel()->get(0, "matchedApp").toString(), "Firefox");
-    EXPECT_EQ(cues, (std::vector{SoundCue::scanStart, SoundCue::scanDone}));
-
-    std::filesystem::remove_all(downloads());
-    scan();
-    EXPECT_TRUE(state->installerFiles().empty());
-    EXPECT_EQ(cues, std::vector{SoundCue::scanStart}) << "nothing found, no found cue";
-}
-
 TEST_F(InstallersWorkflowTest, EachInstallerSaysWhichAppItInstalledOrItsKindInTheChosenLanguage) {
     store->set(LocalizationManager::kKey, "en");
     LocalizationManager l10n(*store);
@@ -66,8 +54,12 @@ TEST_F(InstallersWorkflowTest, EachInstallerSaysWhichAppItInstalledOrItsKindInTh
     LocalizationManager::setShared(nullptr);
 }
 
-TEST_F(InstallersWorkflowTest, TickedInstallersGoToTheTrashAndLeaveTheListEvenWhenTheMoveFails) {
+TEST_F(InstallersWorkflowTest,
+       MatchedInstallersAreTickedAndTickedOnesGoToTheTrashEvenIfTheMoveFails) {
     scan();
+    EXPECT_EQ(listed(), (std::vector<std::string>{"firefox-120.0.deb Firefox+", "tool.rpm -"}));
+    EXPECT_EQ(state->installerFilesModel()->get(0, "matchedApp").toString(), "Firefox");
+    EXPECT_EQ(cues, (std::vector{SoundCue::scanStart, SoundCue::scanDone}));
     const InstallerFile stale = state->installerFiles()[0];
     state->toggleInstaller(state->installerFilesModel()->get(1, "id").toString());
     state->toggleInstaller(state->installerFiles()[0]);
@@ -83,6 +75,10 @@ TEST_F(InstallersWorkflowTest, TickedInstallersGoToTheTrashAndLeaveTheListEvenWh
     EXPECT_TRUE(state->installerFiles().empty());
     EXPECT_TRUE(test::exists(trashFiles() / "firefox-120.0.deb"));
     EXPECT_FALSE(test::exists(downloads() / "firefox-120.0.deb"));
+
+    scan();
+    EXPECT_TRUE(state->installerFiles().empty());
+    EXPECT_EQ(cues, std::vector{SoundCue::scanStart}) << "nothing found, no found cue";
 }
 
 }  // namespace

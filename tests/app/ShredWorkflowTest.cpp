@@ -25,18 +25,15 @@ class ShredWorkflowTest : public AppStateFixture {
 };
 
 TEST_F(ShredWorkflowTest, LoadingListsTheTrashAndASecureEmptyErasesItReportsAndClearsTheList) {
-    const Path folder = trash("caf\xe9");
-    writeFile(folder / "a", 5000);
+    const Path folder = writeFile(trash("caf\xe9/a"), 5000).parent_path();
     const Path normal = writeFile(trash("normal.bin"), 40000, 'n');
     load();
     const auto& items = state->trashItems();
     EXPECT_EQ(std::set<Path>(items.begin(), items.end()), (std::set<Path>{folder, normal}));
     const ByteCount bytes = allocatedSize(folder / "a") + allocatedSize(normal);
     EXPECT_EQ(state->trashBytes(), bytes);
-    auto* model = state->trashItemsModel();
-    QStringList names;
-    for (int row = 0; row < model->rowCount(); ++row)
-        names << model->data(model->index(row), model->roleNames().key("name")).toString();
+    const auto* model = state->trashItemsModel();
+    const QStringList names{model->get(0, "name").toString(), model->get(1, "name").toString()};
     EXPECT_TRUE(names.contains(displayName(folder))) << names.join(',').toStdString();
     EXPECT_TRUE(cues.empty()) << "listing is silent";
 

@@ -31,13 +31,7 @@ std::string meminfoText(long totalKib, long availableKib) {
 class SystemMonitorTest : public ::testing::Test {
   protected:
     TempDir dir;
-    SystemMonitor::Sources sources() const {
-        SystemMonitor::Sources s;
-        s.procStat = dir / "stat";
-        s.meminfo = dir / "meminfo";
-        s.diskFolder = dir.path();
-        return s;
-    }
+    SystemMonitor::Sources sources() const { return {dir / "stat", dir / "meminfo", dir.path()}; }
 };
 
 TEST_F(SystemMonitorTest, AFirstSampleOfThisMachineHasRealFiguresButNoProcessorShareYet) {
@@ -81,9 +75,7 @@ TEST_F(SystemMonitorTest, EveryRefreshPublishesAndAnUnreadableSourceKeepsTheShar
     monitor.refresh();  // the same figures: observers still hear of the new sample
     EXPECT_EQ(published.count(), 4);
 
-    SystemMonitor::Sources gone;
-    gone.procStat = gone.meminfo = gone.diskFolder = dir / "none";
-    SystemMonitor nowhere(gone);
+    SystemMonitor nowhere(SystemMonitor::Sources{dir / "none", dir / "none", dir / "none"});
     nowhere.refresh();
     EXPECT_EQ(nowhere.stats(), SystemStats{});
 }

@@ -74,7 +74,8 @@ class UpdateCheckerTest : public ::testing::Test {
     }
 };
 
-TEST_F(UpdateCheckerTest, OnlyANewerVersionIsAvailableAndItIsAnnouncedOnlyWhenAsked) {
+TEST_F(UpdateCheckerTest,
+       OnlyANewerVersionIsAvailableOnlyAnHttpsLinkIsFollowedAndAnnouncedWhenAsked) {
     server.answer(200, R"({"version": "1.3.1", "notes": "x", "extra": [1, 2]})");
     checkAndWait(true);
     EXPECT_EQ(checker.stateId(), "upToDate");
@@ -90,9 +91,7 @@ TEST_F(UpdateCheckerTest, OnlyANewerVersionIsAvailableAndItIsAnnouncedOnlyWhenAs
     ASSERT_EQ(banners.size(), 1);
     EXPECT_TRUE(banners[0].startsWith("arrow.down.circle.fill|"));
     EXPECT_TRUE(banners[0].contains("1.3.2"));
-}
 
-TEST_F(UpdateCheckerTest, OnlyAnHttpsDownloadLinkIsFollowed) {
     server.answer(200, R"({"version": "2.0", "url": "https://tornivo.invalid/get/2.0"})");
     checkAndWait(false);
     EXPECT_EQ(checker.downloadAddress(), QUrl("https://tornivo.invalid/get/2.0"));
@@ -130,13 +129,13 @@ TEST_F(UpdateCheckerTest, AnythingButAGoodManifestInTimeFails) {
 }
 
 TEST(UpdateVersionTest, VersionsCompareAsDottedNumbers) {
-    EXPECT_FALSE(UpdateChecker::isNewer("1.3.1.0", "1.3.1"));
-    EXPECT_TRUE(UpdateChecker::isNewer("1.10", "1.9"));
-    EXPECT_TRUE(UpdateChecker::isNewer("2", "1.99.99"));
-    EXPECT_TRUE(UpdateChecker::isNewer("1..4", "1.3.9"));
-    EXPECT_FALSE(UpdateChecker::isNewer("beta2.0", "1.3.1"));
-    EXPECT_FALSE(UpdateChecker::isNewer("1.3.1-rc1", "1.3.1")) << "3-beta style pieces count 0";
-    EXPECT_FALSE(UpdateChecker::isNewer("", "1"));
+    for (const auto& [newer, older] :
+         {std::pair{"1.10", "1.9"}, {"2", "1.99.99"}, {"1..4", "1.3.9"}})
+        EXPECT_TRUE(UpdateChecker::isNewer(newer, older)) << newer;
+    // "3-beta" style pieces count 0.
+    for (const auto& [same, older] :
+         {std::pair{"1.3.1.0", "1.3.1"}, {"beta2.0", "1.3.1"}, {"1.3.1-rc1", "1.3.1"}, {"", "1"}})
+        EXPECT_FALSE(UpdateChecker::isNewer(same, older)) << same;
 }
 
 }  // namespace

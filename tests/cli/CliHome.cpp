@@ -14,6 +14,7 @@
 #include <optional>
 #include <regex>
 #include <stdexcept>
+#include <thread>
 
 namespace tornivo::test {
 
@@ -40,14 +41,6 @@ void CliHome::setVariable(const std::string& name, const std::string& value) {
     variables_[name] = value;
 }
 
-CliResult CliHome::run(const std::vector<std::string>& args) const {
-    return launch(args, false);
-}
-
-CliResult CliHome::runOnTerminal(const std::vector<std::string>& args) const {
-    return launch(args, true);
-}
-
 Json CliHome::json(const std::vector<std::string>& args) const {
     std::vector<std::string> all{"--json"};
     all.insert(all.end(), args.begin(), args.end());
@@ -57,24 +50,21 @@ Json CliHome::json(const std::vector<std::string>& args) const {
     return Json::parse(r.out);
 }
 
-CliResult CliHome::runSignalled(const std::vector<std::string>& args, int signal,
-                                std::chrono::milliseconds after) const {
-    return launch(args, false, signal, after);
+// A null-terminated array of pointers into `texts`, as execve takes it.
+static std::vector<char*> pointers(std::vector<std::string>& texts) {
+    std::vector<char*> all;
+    for (auto& text : texts) all.push_back(text.data());
+    all.push_back(nullptr);
+    return all;
 }
 
-CliResult CliHome::launch(const std::vector<std::string>& args, bool terminal, int signal,
-                          std::chrono::milliseconds after) const {
-    std::vector<std::string> argvText{TORNIVO_CLI, "--layout",
-                                      kind_ == LayoutKind::macos ? "macos" : "freedesktop"};
+CliResult CliHome::run(const std::vector<std::string>& args, bool terminal, int signal,
+                       std::chrono::milliseconds after) const {
+    std::vector<std::string> argvText{TORNIVO_CLI, "--layout", std::string(rawValue(kind_))};
     argvText.insert(argvText.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (auto& a : argvText) argv.push_back(a.data());
-    argv.push_back(nullptr);
     std::vector<std::string> envText;
     for (const auto& [k, v] : environment()) envText.push_back(k + "=" + v);
-    std::vector<char*> envp;
-    for (auto& e : envText) envp.push_back(e.data());
-    envp.push_back(nullptr);
+    const std::vector<char*> argv = pointers(argvText), envp = pointers(envText);
 
     int out[2], err[2];
     if (::pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
@@ -103,23 +93,18 @@ CliResult CliHome::launch(const std::vector<std::string>& args, bool terminal, i
     CliResult result;
     pollfd fds[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
     std::string* sinks[2] = {&result.out, &result.err};
-    int open = 2;
     using Clock = std::chrono::steady_clock;
-    const auto started = Clock::now();
     std::optional<Clock::time_point> signalled;
-    while (open > 0) {
-        int wait = -1;
-        if (signal != 0 && !signalled) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                started + after - Clock::now());
-            if (left.count() <= 0) {
-                ::kill(pid, signal);
-                signalled = Clock::now();
-            } else {
-                wait = static_cast<int>(left.count());
-            }
-        }
-        if (::poll(fds, 2, signalled || signal == 0 ? -1 : wait) < 0) break;
+    // The child is reaped only after this thread is joined, so its pid cannot be reused yet.
+    std::jthread signaller;
+    if (signal != 0)
+        signaller = std::jthread([&] {
+            std::this_thread::sleep_for(after);
+            ::kill(pid, signal);
+            signalled = Clock::now();
+        });
+    for (int open = 2; open > 0;) {
+        if (::poll(fds, 2, -1) < 0) break;
         for (int i = 0; i < 2; ++i) {
             if (fds[i].fd < 0 || fds[i].revents == 0) continue;
             char buffer[65536];
@@ -133,6 +118,7 @@ CliResult CliHome::launch(const std::vector<std::string>& args, bool terminal, i
             }
         }
     }
+    signaller = {};
     int status = 0;
     ::waitpid(pid, &status, 0);
     if (signalled)
@@ -146,15 +132,15 @@ CliResult CliHome::launch(const std::vector<std::string>& args, bool terminal, i
 std::string CliHome::masked(std::string text) const {
     const Layout& l = layout();
     std::vector<std::pair<Path, std::string>> names = {{l.junkRoots.at(0).folder, "CACHES"},
-                                                       {l.junkRoots.at(1).folder, "LOGS"}};
+                                                       {l.junkRoots.at(1).folder, "LOGS"},
+                                                       {l.trashFiles, "TRASH"},
+                                                       {home(), "HOME"},
+                                                       {systemData(), "SYSTEM"}};
     for (const auto& [folder, name] :
          {std::pair{l.downloads, "DOWNLOADS"}, std::pair{l.documents, "DOCUMENTS"},
           std::pair{l.desktop, "DESKTOP"}, std::pair{l.pictures, "PICTURES"},
           std::pair{l.movies, "MOVIES"}, std::pair{l.music, "MUSIC"}})
         if (folder) names.emplace_back(*folder, name);
-    names.emplace_back(l.trashFiles, "TRASH");
-    names.emplace_back(home(), "HOME");
-    names.emplace_back(systemData(), "SYSTEM");
     // The longest locations first, so that a folder inside another is named by itself.
     std::stable_sort(names.begin(), names.end(), [](const auto& a, const auto& b) {
         return a.first.native().size() > b.first.native().size();

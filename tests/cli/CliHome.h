@@ -28,11 +28,16 @@ using Json = nlohmann::ordered_json;
 
 struct CliResult {
     int status = -1;
+    std::string out{}, err{};
     bool killed = false;  // ended by a signal rather than exiting
-    std::string out, err;
-    // From the signal that runSignalled sent to the end of the child.
+    // From the signal that run sent to the end of the child.
     std::chrono::milliseconds afterSignal{0};
+    bool operator==(const CliResult&) const = default;
 };
+inline void PrintTo(const CliResult& r, std::ostream* out) {
+    *out << "status " << r.status << ", out " << ::testing::PrintToString(r.out) << ", err "
+         << ::testing::PrintToString(r.err);
+}
 
 class CliHome {
   public:
@@ -55,13 +60,10 @@ class CliHome {
     // layout() does not follow it.
     void setVariable(const std::string& name, const std::string& value);
 
-    // Runs `tornivo-cli --layout KIND ARGS...`.
-    CliResult run(const std::vector<std::string>& args) const;
-    // The same with standard error on a pseudo-terminal (standard output stays a pipe).
-    CliResult runOnTerminal(const std::vector<std::string>& args) const;
-    // Runs it and sends it `signal` `after` it started.
-    CliResult runSignalled(const std::vector<std::string>& args, int signal,
-                           std::chrono::milliseconds after) const;
+    // Runs `tornivo-cli --layout KIND ARGS...`, with standard error on a pseudo-terminal when
+    // `terminal` (standard output stays a pipe), and sends it `signal` `after` it started.
+    CliResult run(const std::vector<std::string>& args, bool terminal = false, int signal = 0,
+                  std::chrono::milliseconds after = {}) const;
     // Runs with --json, expects status 0 and one JSON document.
     Json json(const std::vector<std::string>& args) const;
 
@@ -73,9 +75,6 @@ class CliHome {
     Json masked(const Json& document) const;
 
   private:
-    CliResult launch(const std::vector<std::string>& args, bool terminal, int signal = 0,
-                     std::chrono::milliseconds after = {}) const;
-
     TempDir system_;
     TempHome home_;
     LayoutKind kind_;

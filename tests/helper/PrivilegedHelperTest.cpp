@@ -43,25 +43,14 @@ int runHelper(std::vector<std::string> arguments) {
 }
 
 TEST(PrivilegedHelperTest, RefusesAnythingButTheExactNameOfOneAction) {
-    const std::vector<std::vector<std::string>> refused = {
-        {},
-        {""},
-        {"drop-page-cache", "extra"},
-        {"drop-page-cache", ""},
-        {"--help"},
-        {"DROP-PAGE-CACHE"},
-        {" drop-page-cache"},
-        {"drop-page-cache;id"},
-        {"/bin/sh"},
-        {"-c", "id"},
-        {"../drop-page-cache"},
-        {"memory"},  // the task's name in the application, not the helper's
-    };
-    for (const auto& arguments : refused) {
-        std::string shown;
-        for (const auto& a : arguments) shown += "[" + a + "]";
-        EXPECT_EQ(runHelper(arguments), 2) << shown;
-    }
+    // "memory" is the task's name in the application, not the helper's.
+    for (const char* one : {"", "--help", "DROP-PAGE-CACHE", " drop-page-cache",
+                            "drop-page-cache;id", "/bin/sh", "../drop-page-cache", "memory"})
+        EXPECT_EQ(runHelper({one}), 2) << one;
+    const std::vector<std::string> none, extra{"drop-page-cache", "extra"},
+        empty{"drop-page-cache", ""}, shell{"-c", "id"};
+    for (const auto& arguments : {none, extra, empty, shell})
+        EXPECT_EQ(runHelper(arguments), 2) << ::testing::PrintToString(arguments);
 }
 
 std::set<std::string> helperActions() {
@@ -76,9 +65,8 @@ TEST(PrivilegedHelperTest, EveryAdministratorTaskIsAHelperActionWithAPolicyActio
         if (action.needsAdmin) tasks.insert(action.command);
     EXPECT_EQ(tasks, helperActions());
 
-    std::ifstream file(TORNIVO_SOURCE_DIR "/data/polkit/tornivo.policy.in");
     std::stringstream text;
-    text << file.rdbuf();
+    text << std::ifstream(TORNIVO_SOURCE_DIR "/data/polkit/tornivo.policy.in").rdbuf();
     const std::string policy = text.str();
     ASSERT_FALSE(policy.empty());
     // Each action: the helper's path, then the action's one argument.
