@@ -76,8 +76,8 @@ Item {
         id: contentState
         ColumnLayout {
             spacing: 8
-            // A plain column, with the seal in the note's margin: a wrapped line's height follows
-            // the width it finally gets, where a layout keeps what it measured on the way.
+            // A plain column: a wrapped line's height follows the width it finally gets, where a
+            // layout keeps what it measured on the way.
             Column {
                 id: header
                 Layout.fillWidth: true
@@ -89,21 +89,15 @@ Item {
                     font.pixelSize: PanelStyle.headline
                     font.weight: Font.Bold
                 }
-                WrappingLabel {
+                MarkedNote {
                     width: header.width
-                    leftPadding: LayoutMirroring.enabled ? 0 : 16
-                    rightPadding: LayoutMirroring.enabled ? 16 : 0
+                    symbol: "checkmark.seal.fill"
+                    symbolSize: 12
+                    symbolTop: 1
+                    symbolColor: PanelStyle.green
                     text: qsTrId("dup.contentMatched")
                     font.pixelSize: PanelStyle.caption
                     color: PanelStyle.secondaryText
-                    SymbolIcon {
-                        anchors.left: parent.left
-                        anchors.top: parent.top
-                        anchors.topMargin: 1
-                        symbol: "checkmark.seal.fill"
-                        size: 12
-                        color: PanelStyle.green
-                    }
                 }
             }
             ListView {

@@ -82,24 +82,14 @@ Item {
                             font.pixelSize: PanelStyle.caption
                             color: PanelStyle.secondaryText
                         }
-                        // One label with the lock drawn in its margin.
-                        WrappingLabel {
+                        MarkedNote {
                             objectName: "adminNote"
                             visible: modelData.needsAdmin
                             width: texts.width
-                            leftPadding: LayoutMirroring.enabled ? 0 : 15
-                            rightPadding: LayoutMirroring.enabled ? 15 : 0
+                            symbol: "lock.fill"
                             text: qsTrId("tune.adminNote")
                             font.pixelSize: PanelStyle.caption2
                             color: PanelStyle.orange
-                            SymbolIcon {
-                                anchors.left: parent.left
-                                anchors.top: parent.top
-                                anchors.topMargin: 2
-                                symbol: "lock.fill"
-                                size: 11
-                                color: PanelStyle.orange
-                            }
                         }
                     }
                     Item {
