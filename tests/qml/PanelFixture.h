@@ -1,29 +1,36 @@
 #pragma once
 // The panel's views driven offscreen: every shared object they use, on a temporary home, in
-// English; the panel loaded as the application loads it, or one view made from QML text. Every
-// QML warning fails the test.
+// English; the panel loaded as the application loads it, or one view made from QML text; every
+// screen in its main states over the sample data the screenshot mode shows. Every QML warning
+// fails the test.
 
 #include <gtest/gtest.h>
 
+#include <QtQuickTest/quicktest.h>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
+#include <QQmlProperty>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTest>
 
 #include "AppState.h"
 #include "Autostart.h"
+#include "DeveloperResultView.h"
 #include "FileImages.h"
 #include "Fmt.h"
 #include "FolderChooser.h"
 #include "LocalizationManager.h"
 #include "QtWait.h"
 #include "RecordRoles.h"
+#include "ScanResultView.h"
+#include "ScreenshotExporter.h"
 #include "SoundManager.h"
 #include "TempHome.h"
 #include "ThemeManager.h"
 #include "TrayDetector.h"
 #include "TrayShell.h"
+#include "UninstallTargetView.h"
 
 namespace tornivo::app {
 
@@ -44,6 +51,16 @@ class ScriptedPortal : public FolderPortal {
   public:
     void chooseFolders(const QString&, const QString&, const QString&) override { ++requests; }
     int requests = 0;
+};
+
+// A screen in one of its states ("section/screenState"; the section alone for a screen of one
+// state), a control that state shows, the properties that put it there over the sample AppState
+// holds, and the progress its busy state reports.
+struct Scene {
+    const char* screen;
+    const char* control;  // empty where the state has none
+    std::vector<std::pair<const char*, QVariant>> properties;
+    QVariantMap progress = {};
 };
 
 // Every shared object the views use, on a temporary home, in English; the panel loaded as the
@@ -170,6 +187,178 @@ class PanelTest : public ::testing::Test {
         ASSERT_TRUE(item && item->isVisible());
         QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier,
                           item->mapToScene({item->width() / 2, item->height() / 2}).toPoint());
+    }
+
+    // The screenshot mode's sample in AppState, one large file ticked, and the settings with
+    // every row they can show.
+    void fillSample() {
+        ScreenshotExporter::populate(state, Clock::now());
+        state.toggleSelection(state.largeFiles().at(1));
+        state.exclusions()->add(home / "Documents/Tax returns/2019 — 2023 scans");
+        state.schedule()->setProperty("interval", "weekly");
+    }
+    // Lets the bindings, the layouts and the lists settle.
+    static void settle(QQuickWindow* panel) {
+        for (int round = 0; round < 4 && QQuickTest::qIsPolishScheduled(panel); ++round)
+            if (!QQuickTest::qWaitForPolish(panel, 1000)) break;
+    }
+    // The scene's screen made afresh on the panel and put in its state, with the notes (what a
+    // removal left, what a scan could not read) it can show.
+    QQuickItem* show(QQuickWindow* panel, const Scene& scene) {
+        state.setSectionId(QString::fromLatin1(scene.screen).section('/', 0, 0));
+        QQuickItem* loader = find(panel, "sectionScreen");
+        loader->setProperty("active", false);
+        loader->setProperty("active", true);
+        auto* screen = loader->property("item").value<QQuickItem*>();
+        // Written as QML writes them, the bindings to AppState replaced.
+        for (const auto& [name, value] : scene.properties) QQmlProperty(screen, name).write(value);
+        const QVariantMap outcome{{"left", 3},
+                                  {"reasons", QVariantMap{{"changed", 1}, {"busy", 2}}}};
+        const QVariantMap unread{{"unread", 12},
+                                 {"refused", QVariantList{"~/Private"}},
+                                 {"folders", QVariantList{"~/.local/share/containers"}}};
+        const std::tuple<const char*, const char*, QVariantMap> around[] = {
+            {"outcomeText", "outcome", outcome},
+            {"unreadText", "report", unread},
+            {"busyText", "progress", scene.progress}};
+        for (const auto& [name, property, value] : around)
+            if (QQuickItem* item = value.isEmpty() ? nullptr : find(screen, name))
+                item->parentItem()->setProperty(property, value);
+        settle(panel);
+        return screen;
+    }
+
+    // The screens in their main states, with sample data of realistic lengths; where a state
+    // goes before others, the others' data is there too.
+    std::vector<Scene> scenes() {
+        const Path home = state.layout().home;
+        const auto object = [](QObject* o) { return QVariant::fromValue(o); };
+        const auto daysAgo = [](int days) { return Clock::now() - std::chrono::hours(24 * days); };
+        auto* found = new ScanResultView(&owner);
+        ScanResult junk{{}, Clock::now()};
+        for (const auto& [path, size, category] :
+             {std::tuple{".cache/mozilla", 1'840'000'000, CleanCategory::appCache},
+              {".cache/thumbnails", 412'000'000, CleanCategory::appCache},
+              {"/var/log/Xorg.0.log.old", 48'000'000, CleanCategory::systemLogs}})
+            junk.items.push_back({Uuid::random(), home / path, size, category, true, {}});
+        found->show(junk);
+
+        auto* noJunk = new DeveloperResultView(&owner);
+        DeveloperScanResult activeOnly = *state.developerResult();
+        std::erase_if(activeOnly.projects, [](const auto& p) { return !p.isActive; });
+        noJunk->show(activeOnly);
+
+        std::vector<DiskFile> videos;
+        const std::tuple<const char*, int, FileAdvice> advised[] = {
+            {"Videos/Trip 2023 — Master.mov", 210, FileAdvice::stale(daysAgo(210))},
+            {"Downloads/ubuntu-24.04-desktop-amd64.iso", 30,
+             FileAdvice::of(FileAdvice::Case::installer)},
+            {"Videos/Screen recording 2024-02-11.webm", 12, FileAdvice::of(FileAdvice::Case::huge)},
+            {".cache/yarn/npm-typescript.tgz", 5, FileAdvice::of(FileAdvice::Case::cacheJunk)},
+            {"Developer/PhotoEditor/build/app.o", 3,
+             FileAdvice::of(FileAdvice::Case::buildArtifact)}};
+        for (const auto& [path, days, advice] : advised)
+            videos.push_back(
+                {Uuid::random(), home / path, 2'400'000'000, daysAgo(days), advice, {}});
+
+        auto group = [&](ByteCount size, std::vector<const char*> paths) {
+            DuplicateGroup g{Uuid::random(), std::string(64, 'a'), size, {}, {}};
+            for (const char* path : paths) g.files.push_back(home / path);
+            return g;
+        };
+        const QVariant groups = object(
+            list<DuplicateGroup>({group(4'800'000, {"Pictures/Camera/IMG_20230814_183522.jpg",
+                                                    "Pictures/Backup 2023/IMG_20230814_183522.jpg",
+                                                    "Downloads/IMG_20230814_183522.jpg"}),
+                                  group(2'300'000, {"Documents/Quarterly report — final.pdf",
+                                                    "Desktop/Quarterly report — final.pdf"})}));
+        const QVariant installers =
+            object(list<InstallerFile>({{Uuid::random(),
+                                         home / "Downloads/google-chrome-stable_current_amd64.deb",
+                                         112'000'000,
+                                         "deb",
+                                         "Google Chrome",
+                                         true,
+                                         {}},
+                                        {Uuid::random(),
+                                         home / "Downloads/VSCode-linux-x64-1.85.1.tar.gz",
+                                         146'000'000,
+                                         "gz",
+                                         std::nullopt,
+                                         false,
+                                         {}}}));
+        const QVariant apps = object(list<InstalledApp>(
+            {{"GNU Image Manipulation Program", "/usr/share/applications/gimp.desktop"},
+             {"LibreOffice Writer", "/usr/share/applications/writer.desktop"}}));
+
+        auto* gimp = new UninstallTargetView(&owner);
+        UninstallTarget plan{"/usr/share/applications/org.gimp.GIMP.desktop",
+                             "GNU Image Manipulation Program",
+                             "org.gimp.GIMP",
+                             312'000'000,
+                             {},
+                             AppRemoval::systemManaged,
+                             {},
+                             ""};
+        for (const auto& [path, size, kind, byName] :
+             {std::tuple{".config/GIMP/2.10", 18'000'000, LeftoverKind::preferences, false},
+              {".cache/gimp", 240'000'000, LeftoverKind::cache, false},
+              {".local/share/gimp-plugins", 6'000'000, LeftoverKind::support, true}})
+            plan.leftovers.push_back(
+                {Uuid::random(), home / path, size, kind, byName, !byName, {}});
+        gimp->show(plan);
+
+        const QVariantMap walking{{"files", 48213},
+                                  {"folder", "~/Pictures/Holidays 2023/Italy — Rome/raw"}};
+        const QVariantMap comparing{
+            {"files", 1822}, {"bytesDone", 1'400'000'000.0}, {"bytesTotal", 5'200'000'000.0}};
+        const QVariantMap erasing{{"bytesDone", 900'000'000.0}, {"bytesTotal", 2'400'000'000.0}};
+        const QVariant none = object(list<Path>({})), null = object(nullptr), yes = true;
+        const QVariant result = object(found), target = object(gimp);
+        const QVariant trash = object(list<Path>({home / ".local/share/Trash/files/old-backup.tar",
+                                                  home / ".local/share/Trash/files/notes.txt"}));
+        const QVariant erased = QVariantMap{{"count", 128}, {"bytes", 2'400'000'000.0}};
+        const QVariant firstTask =
+            QStringList{state.tuneUpActionList().value(0).toMap().value("id").toString()};
+        const QVariant freed = 19'300'000'000.0, skipped = QStringList{"Firefox", "Thunderbird"};
+        return {
+            {"clean/idle", "scanOrb", {}},
+            {"clean/scanning", "cancelButton", {{"scanning", yes}, {"result", result}}},
+            {"clean/results", "cleanButton", {{"result", result}, {"freed", freed}}},
+            {"clean/cleaning", "", {{"cleaning", yes}, {"scanning", yes}, {"result", result}}},
+            {"clean/cleaned", "scanAgainButton", {{"freed", freed}, {"skipped", skipped}}},
+            {"tuneup", "", {{"running", firstTask}}},
+            {"developer/idle", "scanButton", {{"result", null}}},
+            {"developer/busy", "busyText", {{"busy", yes}}, walking},
+            {"developer/result", "cleanButton", {{"freed", freed}}},
+            {"developer/result", "scanAgainButton", {{"result", object(noJunk)}}},
+            {"developer/cleaned", "reclaimed", {{"result", null}, {"freed", freed}}},
+            {"xray/empty", "analyzeButton", {{"categories", none}}},
+            {"xray/busy",
+             "busyText",
+             {{"busy", yes}, {"fileCount", 48213}, {"folder", walking["folder"]}}},
+            {"xray/overview", "rescanButton", {}},
+            {"xray/detail",
+             "xrayDetail",
+             {{"selectedKind", "videos"}, {"detailFiles", object(list(videos))}}},
+            {"duplicates/empty", "findButton", {{"groups", none}}},
+            {"duplicates/busy", "busyText", {{"busy", yes}, {"groups", groups}}, comparing},
+            {"duplicates/content", "removeAllButton", {{"groups", groups}}},
+            {"large/empty", "findButton", {{"files", none}}},
+            {"large/busy", "busyText", {{"busy", yes}}, walking},
+            {"large/content", "removeButton", {}},
+            {"installers/empty", "findButton", {{"files", none}}},
+            {"installers/busy", "busyText", {{"busy", yes}, {"files", installers}}},
+            {"installers/content", "removeButton", {{"files", installers}}},
+            {"uninstall/picker", "appList", {{"apps", apps}}},
+            {"uninstall/inspecting", "busyText", {{"busy", yes}, {"target", target}}},
+            {"uninstall/results", "uninstallButton", {{"target", target}}},
+            {"shred/empty", "refreshButton", {{"items", none}}},
+            {"shred/listed", "shredButton", {{"items", trash}, {"bytes", 2'400'000'000.0}}},
+            {"shred/shredding", "busyText", {{"busy", yes}, {"items", trash}}, erasing},
+            {"shred/outcome", "doneButton", {{"outcome", erased}, {"items", trash}}},
+            {"settings", "", {}},
+        };
     }
 };
 

@@ -40,39 +40,6 @@ TEST_F(PanelTest, ScanShowsBothRowsAndCleanRemovesTheJunk) {
     EXPECT_FALSE(find(panel, "skippedLine")->isVisible()) << "no application was running";
 }
 
-TEST_F(PanelTest, TheCleanScreenShowsTheFirstStateThatHoldsAndOnlyItsControls) {
-    struct Case {
-        const char* bindings;
-        const char* state;
-        std::vector<const char*> controls;  // of scanOrb, cleanButton, scanAgainButton
-    };
-    const char* result = "({ totalSize: 0, selectedSize: 0, sizeFor: c => 0 })";
-    const Case cases[] = {
-        {"cleaning: true; scanning: true; result: %1; freed: 5", "cleaning", {}},
-        {"scanning: true; result: %1; freed: 5", "scanning", {}},
-        {"result: %1; freed: 5", "results", {"cleanButton"}},
-        {"result: null; freed: 0", "cleaned", {"scanAgainButton"}},
-        {"result: null; freed: undefined", "idle", {"scanOrb"}},
-    };
-    for (const auto& c : cases) {
-        auto view = make(QStringLiteral("CleanView { width: 380; height: 340; %1 }")
-                             .arg(QString::fromLatin1(c.bindings).replace("%1", result))
-                             .toUtf8());
-        ASSERT_TRUE(view);
-        EXPECT_EQ(view->property("screenState").toString(), c.state) << c.bindings;
-        std::vector<const char*> shown;
-        for (const char* control : {"scanOrb", "cleanButton", "scanAgainButton"})
-            if (find(view.get(), control)) shown.push_back(control);
-        EXPECT_EQ(shown.size(), c.controls.size()) << c.bindings;
-        for (std::size_t i = 0; i < std::min(shown.size(), c.controls.size()); ++i)
-            EXPECT_STREQ(shown[i], c.controls[i]) << c.bindings;
-        if (QQuickItem* clean = find(view.get(), "cleanButton")) {
-            EXPECT_FALSE(clean->isEnabled()) << "nothing selected, nothing to clean";
-            EXPECT_EQ(find(view.get(), "foundTotal")->property("bytes").toLongLong(), 0);
-        }
-    }
-}
-
 TEST_F(PanelTest, GaugesRoundTheirPercentageClampTheirBarAndColourByLevel) {
     const std::tuple<double, const char*, double, const char*> cases[] = {
         {1.2, "120%", 1.0, "red"},      {0.9, "90%", 0.9, "red"},     {0.7, "70%", 0.7, "orange"},

@@ -41,39 +41,22 @@ DeveloperProject project(const std::string& name, bool active, bool selected = f
 }
 
 TEST_F(ScreensTest, EachListScreenShowsBusyThenItsListThenItsEmptyState) {
-    struct Case {
-        const char* view;
-        const char* list;
-        QObject* full;
-        const char* emptyControl;
-        const char* contentControl;
-    };
-    const Case cases[] = {
-        {"LargeFilesView", "files", list<LargeFile>({largeFile(10, false)}), "findButton",
-         "removeButton"},
-        {"InstallerView", "files", list<InstallerFile>({installer(10, true)}), "findButton",
-         "removeButton"},
-        {"DuplicatesView", "groups", list<DuplicateGroup>({group(10, 2)}), "findButton",
-         "removeAllButton"},
-        {"XRayView", "categories", list<DiskCategory>({category(FileKind::videos, 10)}),
-         "analyzeButton", "rescanButton"},
-        {"ShredView", "items", list<Path>({"/home/u/.local/share/Trash/files/a"}), "refreshButton",
-         "shredButton"},
-    };
-    for (const auto& c : cases) {
-        auto view = make(QStringLiteral("%1 { width: 380; height: 350; busy: true }")
-                             .arg(QLatin1String(c.view))
-                             .toUtf8());
-        ASSERT_TRUE(view);
-        set(view.get(), c.list, c.full);
-        EXPECT_TRUE(find(view.get(), "busyText")) << c.view;
-        EXPECT_FALSE(find(view.get(), c.contentControl)) << c.view << ": no second run while busy";
-        view->setProperty("busy", false);
-        EXPECT_TRUE(find(view.get(), c.contentControl)) << c.view;
-        set(view.get(), c.list, list<Path>({}));
-        EXPECT_TRUE(find(view.get(), c.emptyControl)) << c.view;
-        EXPECT_FALSE(find(view.get(), c.contentControl)) << c.view;
+    fillSample();
+    QQuickWindow* panel = openPanel();
+    ASSERT_TRUE(panel);
+    for (const Scene& scene : scenes()) {
+        QQuickItem* screen = show(panel, scene);
+        EXPECT_EQ(screen->property("screenState").toString(),
+                  QString::fromLatin1(scene.screen).section('/', 1))
+            << scene.screen;
+        EXPECT_TRUE(!*scene.control || find(screen, scene.control))
+            << scene.screen << ": no " << scene.control;
     }
+    auto* unticked = new ScanResultView(&owner);
+    unticked->show({{{Uuid::random(), home / "a", 1, CleanCategory::appCache, false, {}}}, {}});
+    QQuickItem* clean =
+        show(panel, {"clean/results", "", {{"result", QVariant::fromValue(unticked)}}});
+    EXPECT_FALSE(find(clean, "cleanButton")->isEnabled()) << "nothing ticked, nothing to clean";
 }
 
 TEST_F(ScreensTest, TheRemoveButtonStaysDisabledUntilTheTickedFilesHoldABytes) {
@@ -136,25 +119,6 @@ TEST_F(ScreensTest, TheProtectedMessageNamesTwoActiveProjectsAndCountsTheOthers)
         EXPECT_FALSE(clean->isEnabled()) << "nothing ticked";
         EXPECT_EQ(clean->property("text").toString(), qtTrId("dev.selectPrompt"));
     }
-}
-
-TEST_F(ScreensTest, TheDeveloperScreenPrefersBusyThenResultThenCleanedThenIdle) {
-    DeveloperScanResult onlyActive{{project("live", true)}};
-    auto* activeOnly = new DeveloperResultView(&owner);
-    activeOnly->show(onlyActive);
-    auto view = make("DeveloperView { width: 380; height: 350; busy: true; freed: 5 }");
-    set(view.get(), "result", activeOnly);
-    const std::tuple<const char*, QVariant, const char*> steps[] = {
-        {"busy", true, "busyText"},
-        {"busy", false, "scanAgainButton"},  // a result with nothing to clean, and a way on
-        {"result", QVariant::fromValue<QObject*>(nullptr), "reclaimed"},
-        {"freed", QVariant(), "scanButton"},
-    };
-    for (const auto& [property, value, shown] : steps) {
-        view->setProperty(property, value);
-        EXPECT_TRUE(find(view.get(), shown)) << property << " -> " << shown;
-    }
-    EXPECT_EQ(view->property("screenState").toString(), "idle");
 }
 
 TEST_F(ScreensTest, XRayDetailReturnsToTheOverviewWhenItsCategoryGoes) {
