@@ -55,12 +55,13 @@ class ScriptedPortal : public FolderPortal {
 
 // A screen in one of its states ("section/screenState"; the section alone for a screen of one
 // state), a control that state shows, the properties that put it there over the sample AppState
-// holds, and the progress its busy state reports.
+// holds, the progress its busy state reports, and texts it derives (by item name).
 struct Scene {
     const char* screen;
     const char* control;  // empty where the state has none
     std::vector<std::pair<const char*, QVariant>> properties;
     QVariantMap progress = {};
+    std::vector<std::pair<const char*, QString>> texts = {};
 };
 
 // Every shared object the views use, on a temporary home, in English; the panel loaded as the
@@ -343,7 +344,14 @@ class PanelTest : public ::testing::Test {
              {{"selectedKind", "videos"}, {"detailFiles", object(list(videos))}}},
             {"duplicates/empty", "findButton", {{"groups", none}}},
             {"duplicates/busy", "busyText", {{"busy", yes}, {"groups", groups}}, comparing},
-            {"duplicates/content", "removeAllButton", {{"groups", groups}}},
+            {"duplicates/content",
+             "removeAllButton",
+             {{"groups", groups}},
+             {},
+             {{"copies", qtTrId("dup.copies", 3)},
+              {"eachSave",
+               qtTrId("dup.eachSave").arg(Fmt::bytes(4'800'000), Fmt::bytes(9'600'000))},
+              {"reclaimable", qtTrId("dup.reclaimable").arg(Fmt::bytes(11'900'000))}}},
             {"large/empty", "findButton", {{"files", none}}},
             {"large/busy", "busyText", {{"busy", yes}}, walking},
             {"large/content", "removeButton", {}},
@@ -352,7 +360,12 @@ class PanelTest : public ::testing::Test {
             {"installers/content", "removeButton", {{"files", installers}}},
             {"uninstall/picker", "appList", {{"apps", apps}}},
             {"uninstall/inspecting", "busyText", {{"busy", yes}, {"target", target}}},
-            {"uninstall/results", "uninstallButton", {{"target", target}}},
+            {"uninstall/results",
+             "uninstallButton",
+             {{"target", target}},
+             {},
+             {{"removalNote", qtTrId("un.systemManaged")},
+              {"matchLabel", qtTrId("un.matchedSafe")}}},
             {"shred/empty", "refreshButton", {{"items", none}}},
             {"shred/listed", "shredButton", {{"items", trash}, {"bytes", 2'400'000'000.0}}},
             {"shred/shredding", "busyText", {{"busy", yes}, {"items", trash}}, erasing},

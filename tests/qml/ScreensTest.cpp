@@ -26,11 +26,6 @@ LargeFile largeFile(ByteCount size, bool selected) {
 InstallerFile installer(ByteCount size, bool selected) {
     return {Uuid::random(), "/home/u/Downloads/a.deb", size, "deb", std::nullopt, selected, {}};
 }
-DuplicateGroup group(ByteCount size, int copies) {
-    DuplicateGroup g{Uuid::random(), std::string(64, 'a'), size, {}, {}};
-    for (int i = 0; i < copies; ++i) g.files.push_back("/home/u/Pictures/" + std::to_string(i));
-    return g;
-}
 DiskCategory category(FileKind kind, ByteCount size) {
     return {kind, size, 1, {DiskFile{Uuid::random(), "/home/u/x", size, std::nullopt, {}, {}}}};
 }
@@ -49,6 +44,8 @@ TEST_F(ScreensTest, EachListScreenShowsBusyThenItsListThenItsEmptyState) {
             << scene.screen;
         EXPECT_TRUE(!*scene.control || find(screen, scene.control))
             << scene.screen << ": no " << scene.control;
+        for (const auto& [name, expected] : scene.texts)
+            EXPECT_EQ(text(screen, name), expected) << scene.screen << ": " << name;
     }
     auto* unticked = new ScanResultView(&owner);
     unticked->show({{{Uuid::random(), home / "a", 1, CleanCategory::appCache, false, {}}}, {}});
@@ -82,18 +79,6 @@ TEST_F(ScreensTest, TheRemoveButtonStaysDisabledUntilTheTickedFilesHoldABytes) {
         EXPECT_TRUE(button->isEnabled()) << type;
         EXPECT_EQ(button->property("text").toString(), qtTrId(move).arg(Fmt::bytes(4000)));
     }
-}
-
-TEST_F(ScreensTest, AGroupOfThreeCopiesSavesTwoThirdsOfItsBytes) {
-    auto view = make("DuplicatesView { width: 380; height: 350; busy: false }");
-    set(view.get(), "groups", list<DuplicateGroup>({group(3'000'000, 3), group(1'000'000, 2)}));
-    QQuickItem* card = find(view.get(), "group-0");
-    ASSERT_TRUE(card);
-    EXPECT_EQ(text(card, "copies"), qtTrId("dup.copies", 3));
-    EXPECT_EQ(text(card, "eachSave"),
-              qtTrId("dup.eachSave").arg(Fmt::bytes(3'000'000)).arg(Fmt::bytes(6'000'000)));
-    EXPECT_EQ(text(view.get(), "reclaimable"),
-              qtTrId("dup.reclaimable").arg(Fmt::bytes(7'000'000)));
 }
 
 TEST_F(ScreensTest, TheProtectedMessageNamesTwoActiveProjectsAndCountsTheOthers) {
@@ -185,23 +170,6 @@ TEST_F(ScreensTest, SearchMatchesNamesWithoutCaseAndADropInspectsTheFirstApplica
                               Q_ARG(QVariant, QVariant(QVariantList{url(first), url(second)})));
     ASSERT_TRUE(waitUntil([&] { return state.uninstallTarget().has_value(); }));
     EXPECT_EQ(state.uninstallTarget()->appName, "First");
-}
-
-TEST_F(ScreensTest, TheUninstallResultSaysWhenThePackageManagerKeepsTheApplication) {
-    UninstallTarget target{"/usr/share/applications/x.desktop",
-                           "Paint",
-                           std::nullopt,
-                           0,
-                           {},
-                           AppRemoval::systemManaged,
-                           {},
-                           ""};
-    auto* shown = new UninstallTargetView(&owner);
-    shown->show(target);
-    auto view = make("UninstallView { width: 380; height: 350; busy: false }");
-    set(view.get(), "target", shown);
-    EXPECT_EQ(text(view.get(), "removalNote"), qtTrId("un.systemManaged"));
-    EXPECT_EQ(text(view.get(), "matchLabel"), qtTrId("un.noBundleID"));
 }
 
 TEST_F(ScreensTest, ARemovalThatLeftFilesSaysHowManyAndWhyUntilTheNextScan) {
