@@ -166,6 +166,10 @@ class PanelTest : public ::testing::Test {
         }
         return found;
     }
+    static QString text(QQuickItem* view, const char* name) {
+        QQuickItem* item = find(view, name);
+        return item ? item->property("text").toString() : QStringLiteral("<no %1>").arg(name);
+    }
     // The panel on the settings, once they are laid out.
     QQuickWindow* openSettings() {
         state.setSection(Section::settings);
@@ -327,7 +331,8 @@ class PanelTest : public ::testing::Test {
             {"clean/scanning", "cancelButton", {{"scanning", yes}, {"result", result}}},
             {"clean/results", "cleanButton", {{"result", result}, {"freed", freed}}},
             {"clean/cleaning", "", {{"cleaning", yes}, {"scanning", yes}, {"result", result}}},
-            {"clean/cleaned", "scanAgainButton", {{"freed", freed}, {"skipped", skipped}}},
+            // A clean that freed nothing has cleaned all the same.
+            {"clean/cleaned", "scanAgainButton", {{"freed", 0.0}, {"skipped", skipped}}},
             {"tuneup", "", {{"running", firstTask}}},
             {"developer/idle", "scanButton", {{"result", null}}},
             {"developer/busy", "busyText", {{"busy", yes}}, walking},

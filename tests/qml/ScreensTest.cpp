@@ -12,13 +12,7 @@ Q_IMPORT_QML_PLUGIN(TornivoPlugin)
 namespace tornivo::app {
 namespace {
 
-class ScreensTest : public PanelTest {
-  protected:
-    static QString text(QQuickItem* view, const char* name) {
-        QQuickItem* item = find(view, name);
-        return item ? item->property("text").toString() : QStringLiteral("<no %1>").arg(name);
-    }
-};
+using ScreensTest = PanelTest;
 
 LargeFile largeFile(ByteCount size, bool selected) {
     return {Uuid::random(), "/home/u/Videos/a.mkv", size, std::nullopt, selected, {}};
