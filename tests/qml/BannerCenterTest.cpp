@@ -2,47 +2,32 @@
 
 #include "BannerCenter.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QQuickItem>
 #include <QScreen>
 #include <QSignalSpy>
-#include <QTest>
 #include <QtQml/QQmlExtensionPlugin>
 
-#include "LocalizationManager.h"
-#include "QtWait.h"
-#include "TempHome.h"
-#include "ThemeManager.h"
+#include "PanelFixture.h"
 
 Q_IMPORT_QML_PLUGIN(TornivoPlugin)
 
 namespace tornivo::app {
 namespace {
 
-using namespace tornivo::test;
-
-class BannerCenterTest : public ::testing::Test {
+class BannerCenterTest : public PanelTest {
   protected:
-    TempDir dir;
-    PreferencesStore store{dir / "settings.json"};
-    LocalizationManager l10n{store};
-    ThemeManager theme{store};
     BannerCenter center{nullptr};
 
     void SetUp() override {
-        LocalizationManager::setShared(&l10n);
-        ThemeManager::setShared(&theme);
+        PanelTest::SetUp();
         center.setTimings({50, 50, 400});
     }
     void TearDown() override {
         center.dismiss(false);
-        LocalizationManager::setShared(nullptr);
-        ThemeManager::setShared(nullptr);
+        PanelTest::TearDown();
     }
     QQuickItem* item(const char* name) const {
         return center.panel()->rootObject()->findChild<QQuickItem*>(name);
