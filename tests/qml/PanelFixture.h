@@ -166,6 +166,7 @@ class PanelTest : public ::testing::Test {
         }
         return found;
     }
+    // The text of the item of that name below `view`, or a word for its absence.
     static QString text(QQuickItem* view, const char* name) {
         QQuickItem* item = find(view, name);
         return item ? item->property("text").toString() : QStringLiteral("<no %1>").arg(name);
