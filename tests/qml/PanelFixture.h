@@ -96,8 +96,10 @@ class PanelTest : public ::testing::Test {
         model->replace(std::move(rows));
         return model;
     }
+    // Written as QML writes it: the view's binding to AppState is replaced, not overwritten at
+    // AppState's next change.
     static void set(QQuickItem* view, const char* name, QObject* value) {
-        view->setProperty(name, QVariant::fromValue(value));
+        QQmlProperty(view, name).write(QVariant::fromValue(value));
     }
 
     void SetUp() override {
@@ -216,7 +218,6 @@ class PanelTest : public ::testing::Test {
         loader->setProperty("active", false);
         loader->setProperty("active", true);
         auto* screen = loader->property("item").value<QQuickItem*>();
-        // Written as QML writes them, the bindings to AppState replaced.
         for (const auto& [name, value] : scene.properties) QQmlProperty(screen, name).write(value);
         const QVariantMap outcome{{"left", 3},
                                   {"reasons", QVariantMap{{"changed", 1}, {"busy", 2}}}};
