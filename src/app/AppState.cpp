@@ -23,8 +23,13 @@ AppState::AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObje
       store_(std::move(store)),
       now_([] { return Clock::now(); }),
       runningApps_([] { return RunningApps::current(); }),
-      showBanner_([](const QString& icon, const QString& title, const QString& message) {
-          BannerCenter::shared().show(icon, title, message);
+      showBanner_([](const QString& icon, const QString& title, const QString& message,
+                     std::function<void()> undo) {
+          if (undo)
+              BannerCenter::shared().show(icon, title, message, qtTrId("banner.undo"),
+                                          std::move(undo));
+          else
+              BannerCenter::shared().show(icon, title, message);
       }),
       tuneUpActions_(allTuneUpActions(layout_, processEnvironment())),
       scanResultView_(new ScanResultView(this)),
@@ -47,6 +52,7 @@ AppState::AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObje
       duplicateFinder_(std::make_shared<DuplicateFinder>(kDuplicateMinSize)),
       largeScanner_(std::make_shared<LargeFileScanner>(layout_)),
       uninstaller_(std::make_shared<UninstallerEngine>(layout_)),
+      restorer_(std::make_shared<Layout>(layout_)),
       tuneUp_(new TuneUpEngine(layout_.kind, this)),
       schedule_(new ScheduleManager(
           quickClean_, *store_, [this] { return exclusions_->protection(); }, this)) {
@@ -253,8 +259,11 @@ void AppState::runClean() {
 
 void AppState::publishOutcome(Section section, RemovalOutcome outcome) {
     if (outcome.refused)
-        showBanner_("exclamationmark.triangle.fill", qtTrId("banner.removalRefusedTitle"),
-                    exclusions_->problemText());
+        showBanner("exclamationmark.triangle.fill", qtTrId("banner.removalRefusedTitle"),
+                   exclusions_->problemText());
+    // The uninstall says so in a banner of its own once the application is dealt with.
+    else if (section != Section::uninstall)
+        offerUndo(outcome);
     outcomes_[section] = std::move(outcome);
     emit outcomesChanged();
 }
@@ -263,9 +272,9 @@ void AppState::publishReport(Section section, ScanReport report) {
     // What the last removal left behind belongs to the list it acted on; a new list retires it.
     forgetOutcome(section);
     for (const auto& problem : report.refused)
-        showBanner_("exclamationmark.triangle.fill", qtTrId("banner.folderRefusedTitle"),
-                    qtTrId("banner.folderRefusedMsg")
-                        .arg(QString::fromStdString(displayText(problem.folder))));
+        showBanner("exclamationmark.triangle.fill", qtTrId("banner.folderRefusedTitle"),
+                   qtTrId("banner.folderRefusedMsg")
+                       .arg(QString::fromStdString(displayText(problem.folder))));
     reports_[section] = std::move(report);
     emit unreadChanged();
 }
@@ -419,9 +428,9 @@ void AppState::runTuneUp(const TuneUpAction& action) {
         if (ok) {
             monitor_->refresh();
             play(SoundCue::removeDone);
-            showBanner_(QString::fromStdString(action.icon), title, qtTrId("banner.tuneDoneMsg"));
+            showBanner(QString::fromStdString(action.icon), title, qtTrId("banner.tuneDoneMsg"));
         } else {
-            showBanner_("exclamationmark.triangle.fill", title, qtTrId("banner.tuneFailMsg"));
+            showBanner("exclamationmark.triangle.fill", title, qtTrId("banner.tuneFailMsg"));
         }
     });
 }

@@ -15,6 +15,7 @@ const std::map<QString, char16_t>& table() {
         {"archivebox.fill", 0xe1a1},                // inventory_2
         {"arrow.down.circle.fill", 0xf000},         // download_for_offline
         {"arrow.triangle.2.circlepath", 0xe627},    // sync
+        {"arrow.uturn.backward", 0xe166},           // undo
         {"bolt.fill", 0xea0b},                      // bolt
         {"chart.pie.fill", 0xe6c4},                 // pie_chart
         {"checkmark", 0xe5ca},                      // check
