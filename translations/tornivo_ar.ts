@@ -178,6 +178,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>انقر لفحص الذاكرة المؤقتة والسجلات بحثًا عن الملفات غير الضرورية.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>يستخدمه %1</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>من الملفات غير الضرورية</translation>
@@ -185,6 +189,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>جارٍ فحص الذاكرة المؤقتة والسجلات…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>%1 محدد</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

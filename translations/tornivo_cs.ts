@@ -163,6 +163,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>Klepnutím vyhledáte nepotřebná data v mezipamětech a protokolech.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>Používá %1</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>nalezených nepotřebných dat</translation>
@@ -170,6 +174,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>Prohledávání mezipamětí a protokolů…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>Vybráno %1</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

@@ -158,6 +158,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>Klicken, um Caches und Protokolle nach Datenmüll zu durchsuchen.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>Verwendet von %1</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>Datenmüll gefunden</translation>
@@ -165,6 +169,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>Caches und Protokolle werden durchsucht …</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>%1 ausgewählt</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

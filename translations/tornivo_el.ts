@@ -158,6 +158,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>Κάντε κλικ για σάρωση κρυφών μνημών και καταγραφών για άχρηστα αρχεία.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>Σε χρήση από %1</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>σε άχρηστα αρχεία</translation>
@@ -165,6 +169,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>Σάρωση κρυφών μνημών και καταγραφών…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>Επιλέχθηκαν %1</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

@@ -158,6 +158,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>Pulse para buscar archivos basura en sus cachés y registros.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>En uso por %1</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>de archivos basura encontrados</translation>
@@ -165,6 +169,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>Analizando cachés y registros…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>%1 seleccionados</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

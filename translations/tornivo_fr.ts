@@ -158,6 +158,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>Cliquez pour chercher des fichiers inutiles dans vos caches et journaux.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>Utilisé par %1</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>de fichiers inutiles trouvés</translation>
@@ -165,6 +169,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>Analyse des caches et journaux…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>%1 sélectionnés</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

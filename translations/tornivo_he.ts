@@ -158,6 +158,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>לחיצה תסרוק את המטמון והיומנים לאיתור קבצים מיותרים.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>בשימוש על ידי %1</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>קבצים מיותרים שנמצאו</translation>
@@ -165,6 +169,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>סריקת מטמון ויומנים…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>%1 נבחרו</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

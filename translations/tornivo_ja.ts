@@ -153,6 +153,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>クリックすると、キャッシュとログの不要ファイルをスキャンします。</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>%1 が使用中</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>見つかった不要ファイル</translation>
@@ -160,6 +164,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>キャッシュとログをスキャン中…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>%1 を選択</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

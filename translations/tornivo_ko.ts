@@ -153,6 +153,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>클릭하면 캐시와 로그에서 불필요한 파일을 검사합니다.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>%1에서 사용 중</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>불필요한 파일 발견</translation>
@@ -160,6 +164,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>캐시와 로그를 검사하는 중…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>%1 선택됨</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

@@ -163,6 +163,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>Kliknij, aby wyszukać śmieci w pamięci podręcznej i dziennikach.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>Używane przez %1</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>znalezionych śmieci</translation>
@@ -170,6 +174,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>Skanowanie pamięci podręcznej i dzienników…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>Zaznaczono %1</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

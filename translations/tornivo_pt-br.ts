@@ -158,6 +158,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>Clique para procurar arquivos inúteis nos seus caches e logs.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>Em uso por %1</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>de arquivos inúteis encontrados</translation>
@@ -165,6 +169,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>Analisando caches e logs…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>%1 selecionados</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

@@ -163,6 +163,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>Нажмите, чтобы найти мусор в кэшах и журналах.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>Используется: %1</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>мусора найдено</translation>
@@ -170,6 +174,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>Сканирование кэшей и журналов…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>Выбрано %1</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

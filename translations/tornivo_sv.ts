@@ -158,6 +158,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>Klicka för att söka igenom cacher och loggar efter skräp.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>Används av %1</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>skräp hittat</translation>
@@ -165,6 +169,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>Söker igenom cacher och loggar…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>%1 valt</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

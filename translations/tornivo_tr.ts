@@ -153,6 +153,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>Önbellek ve günlüklerde gereksiz dosya taramak için tıklayın.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>%1 kullanıyor</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>gereksiz dosya bulundu</translation>
@@ -160,6 +164,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>Önbellekler ve günlükler taranıyor…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>%1 seçildi</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

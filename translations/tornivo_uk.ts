@@ -163,6 +163,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>Натисніть, щоб знайти сміття в кешах і журналах.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>Використовує %1</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>сміття знайдено</translation>
@@ -170,6 +174,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>Сканування кешів і журналів…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>Вибрано %1</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

@@ -153,6 +153,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>点击扫描缓存和日志中的垃圾文件。</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>%1 正在使用</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>已发现垃圾文件</translation>
@@ -160,6 +164,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>正在扫描缓存和日志…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>已选 %1</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

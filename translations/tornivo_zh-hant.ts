@@ -153,6 +153,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>按一下即可掃描快取和記錄檔中的垃圾檔案。</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>%1 正在使用</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>已發現垃圾檔案</translation>
@@ -160,6 +164,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>正在掃描快取和記錄檔…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>已選 %1</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

@@ -200,20 +200,43 @@ void AppState::runQuickScan() {
     const Operation operation = start(Section::clean);
     quickClean_
         .run([protection = exclusions_->protection(), stop = operation.stop.get_token(),
-              progress = operation.callback()](QuickCleanEngine& engine) {
-            return findJunk(engine, protection, stop, progress);
+              progress = operation.callback(), running = runningApps_](QuickCleanEngine& engine) {
+            JunkScan scan = findJunk(engine, protection, stop, progress);
+            // Which application keeps an item, for the list; the clean looks again.
+            QVariantMap keptBy;
+            const RunningApps::Map apps = running();
+            for (const auto& item : scan.items)
+                if (const std::string* app = runningAppOf(item, apps))
+                    keptBy.insert(QString::fromStdString(item.id.toString()),
+                                  QString::fromStdString(*app));
+            return std::pair{std::move(scan), std::move(keptBy)};
         })
-        .then(this, [this, stop = operation.stop](JunkScan scan) {
+        .then(this, [this, stop = operation.stop](std::pair<JunkScan, QVariantMap> scanned) {
             finish(Section::clean, stop);
             if (!stop.stop_requested()) {  // stopped: the earlier result stays
+                auto& [scan, keptBy] = scanned;
                 publishReport(Section::clean, std::move(scan.report));
                 ScanResult result{std::move(scan.items), now_()};
                 const bool found = result.totalSize() >= 1;
+                scanResultView_->setRunningApps(std::move(keptBy));
                 setScanResult(std::move(result));
                 if (found) play(SoundCue::scanDone);
             }
             assign(isScanning_, false, &AppState::isScanningChanged);
         });
+}
+
+void AppState::toggleJunkItem(const QString& id) {
+    // Not while a clean is planned or running: what is shown ticked is what it removes.
+    if (!scanResult_ || isCleaning_ || cleanPlanned_) return;
+    const Uuid wanted = Uuid::fromString(id.toStdString());
+    for (auto& item : scanResult_->items)
+        if (!wanted.isNull() && item.id == wanted) {
+            item.isSelected = !item.isSelected;
+            scanResultView_->show(*scanResult_);
+            emit scanResultChanged();
+            return;
+        }
 }
 
 void AppState::runClean() {

@@ -264,6 +264,8 @@ class AppState : public QObject {
     // Removes the selected junk permanently, except the items of running applications, whose
     // names it reports; raises the running-applications alert when nothing is left to clean.
     Q_INVOKABLE void runClean();
+    // Flips the tick of the scan result's item with this id; runClean removes the ticked ones.
+    Q_INVOKABLE void toggleJunkItem(const QString& id);
 
     // X-Ray (AppStateDiskAnalysis.cpp)
     // Walks the home; publishes the categories without protected files (their bytes still

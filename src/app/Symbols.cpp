@@ -22,6 +22,7 @@ const std::map<QString, char16_t>& table() {
         {"checkmark.circle.fill", 0xe86c},          // check_circle
         {"checkmark.seal.fill", 0xef76},            // verified
         {"checkmark.shield.fill", 0xe8e8},          // verified_user
+        {"chevron.down", 0xe5cf},                   // expand_more
         {"chevron.left", 0xe5cb},                   // chevron_left
         {"chevron.right", 0xe5cc},                  // chevron_right
         {"chevron.up.chevron.down", 0xe5d7},        // unfold_more
