@@ -31,9 +31,69 @@
         <source>The leftovers of %1 were moved to the Trash; the application stays installed.</source>
         <translation>نُقلت بقايا %1 إلى سلة المهملات، وبقي التطبيق مثبّتًا.</translation>
     </message>
+    <message id="banner.notRestoredTitle">
+        <source>Nothing put back</source>
+        <translation>لم يُعَد شيء</translation>
+    </message>
+    <message id="banner.nothingToRestore">
+        <source>Nothing from the last move is left to put back.</source>
+        <translation>لم يبقَ شيء من آخر عملية نقل لإرجاعه.</translation>
+    </message>
     <message id="banner.removalRefusedTitle">
         <source>Nothing was removed</source>
         <translation>لم تتم إزالة أي شيء</translation>
+    </message>
+    <message id="banner.restoreUnreadable">
+        <source>The record of the last move cannot be read.</source>
+        <translation>تعذّرت قراءة سجل آخر عملية نقل.</translation>
+    </message>
+    <message id="banner.restoredMessage" numerus="yes">
+        <source>%Ln items are back in their places.</source>
+        <translation>
+            <numerusform>عاد %Ln عنصر إلى مكانه.</numerusform>
+            <numerusform>عاد %Ln عنصر إلى مكانه.</numerusform>
+            <numerusform>عاد %Ln عنصران إلى مكانيهما.</numerusform>
+            <numerusform>عادت %Ln عناصر إلى أماكنها.</numerusform>
+            <numerusform>عاد %Ln عنصرًا إلى أماكنها.</numerusform>
+            <numerusform>عاد %Ln عنصر إلى أماكنها.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.restoredTitle">
+        <source>Put back</source>
+        <translation>أُعيد إلى مكانه</translation>
+    </message>
+    <message id="banner.stayedNotInTrash" numerus="yes">
+        <source>%Ln are no longer in the Trash.</source>
+        <translation>
+            <numerusform>%Ln عنصر لم يعد في سلة المهملات.</numerusform>
+            <numerusform>%Ln عنصر لم يعد في سلة المهملات.</numerusform>
+            <numerusform>%Ln عنصران لم يعودا في سلة المهملات.</numerusform>
+            <numerusform>%Ln عناصر لم تعد في سلة المهملات.</numerusform>
+            <numerusform>%Ln عنصرًا لم تعد في سلة المهملات.</numerusform>
+            <numerusform>%Ln عنصر لم تعد في سلة المهملات.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOccupied" numerus="yes">
+        <source>%Ln stayed in the Trash: their places are taken.</source>
+        <translation>
+            <numerusform>بقي %Ln عنصر في سلة المهملات: مكانه مشغول.</numerusform>
+            <numerusform>بقي %Ln عنصر في سلة المهملات: مكانه مشغول.</numerusform>
+            <numerusform>بقي %Ln عنصران في سلة المهملات: مكانهما مشغول.</numerusform>
+            <numerusform>بقيت %Ln عناصر في سلة المهملات: أماكنها مشغولة.</numerusform>
+            <numerusform>بقي %Ln عنصرًا في سلة المهملات: أماكنها مشغولة.</numerusform>
+            <numerusform>بقي %Ln عنصر في سلة المهملات: أماكنها مشغولة.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOther" numerus="yes">
+        <source>%Ln could not be put back.</source>
+        <translation>
+            <numerusform>تعذّر إرجاع %Ln عنصر.</numerusform>
+            <numerusform>تعذّر إرجاع %Ln عنصر.</numerusform>
+            <numerusform>تعذّر إرجاع %Ln عنصرين.</numerusform>
+            <numerusform>تعذّر إرجاع %Ln عناصر.</numerusform>
+            <numerusform>تعذّر إرجاع %Ln عنصرًا.</numerusform>
+            <numerusform>تعذّر إرجاع %Ln عنصر.</numerusform>
+        </translation>
     </message>
     <message id="banner.testMessage">
         <source>This is how Tornivo reports background work.</source>
@@ -43,6 +103,21 @@
         <source>Test banner</source>
         <translation>إشعار تجريبي</translation>
     </message>
+    <message id="banner.trashedMessage" numerus="yes">
+        <source>%Ln items, %1</source>
+        <translation>
+            <numerusform>%Ln عنصر، %1</numerusform>
+            <numerusform>%Ln عنصر، %1</numerusform>
+            <numerusform>%Ln عنصران، %1</numerusform>
+            <numerusform>%Ln عناصر، %1</numerusform>
+            <numerusform>%Ln عنصرًا، %1</numerusform>
+            <numerusform>%Ln عنصر، %1</numerusform>
+        </translation>
+    </message>
+    <message id="banner.trashedTitle">
+        <source>Moved to the Trash</source>
+        <translation>نُقل إلى سلة المهملات</translation>
+    </message>
     <message id="banner.tuneDoneMsg">
         <source>The task finished.</source>
         <translation>اكتملت المهمة.</translation>
@@ -50,6 +125,10 @@
     <message id="banner.tuneFailMsg">
         <source>The task failed or was cancelled.</source>
         <translation>فشلت المهمة أو أُلغيت.</translation>
+    </message>
+    <message id="banner.undo">
+        <source>Undo</source>
+        <translation>تراجع</translation>
     </message>
     <message id="banner.uninstalledMessage">
         <source>%1 and its leftovers were moved to the Trash.</source>
@@ -99,6 +178,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>انقر لفحص الذاكرة المؤقتة والسجلات بحثًا عن الملفات غير الضرورية.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>يستخدمه %1</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>من الملفات غير الضرورية</translation>
@@ -106,6 +189,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>جارٍ فحص الذاكرة المؤقتة والسجلات…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>%1 محدد</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

@@ -31,9 +31,57 @@
         <source>The leftovers of %1 were moved to the Trash; the application stays installed.</source>
         <translation>Zbytky aplikace %1 byly přesunuty do koše; aplikace zůstává nainstalovaná.</translation>
     </message>
+    <message id="banner.notRestoredTitle">
+        <source>Nothing put back</source>
+        <translation>Nic nebylo vráceno</translation>
+    </message>
+    <message id="banner.nothingToRestore">
+        <source>Nothing from the last move is left to put back.</source>
+        <translation>Z posledního přesunu už není co vrátit.</translation>
+    </message>
     <message id="banner.removalRefusedTitle">
         <source>Nothing was removed</source>
         <translation>Nic nebylo odstraněno</translation>
+    </message>
+    <message id="banner.restoreUnreadable">
+        <source>The record of the last move cannot be read.</source>
+        <translation>Záznam posledního přesunu nelze přečíst.</translation>
+    </message>
+    <message id="banner.restoredMessage" numerus="yes">
+        <source>%Ln items are back in their places.</source>
+        <translation>
+            <numerusform>%Ln položka je zpět na svém místě.</numerusform>
+            <numerusform>%Ln položky jsou zpět na svých místech.</numerusform>
+            <numerusform>%Ln položek je zpět na svých místech.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.restoredTitle">
+        <source>Put back</source>
+        <translation>Vráceno zpět</translation>
+    </message>
+    <message id="banner.stayedNotInTrash" numerus="yes">
+        <source>%Ln are no longer in the Trash.</source>
+        <translation>
+            <numerusform>%Ln už v koši není.</numerusform>
+            <numerusform>%Ln už v koši nejsou.</numerusform>
+            <numerusform>%Ln už v koši není.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOccupied" numerus="yes">
+        <source>%Ln stayed in the Trash: their places are taken.</source>
+        <translation>
+            <numerusform>%Ln zůstala v koši: její místo je obsazené.</numerusform>
+            <numerusform>%Ln zůstaly v koši: jejich místa jsou obsazená.</numerusform>
+            <numerusform>%Ln zůstalo v koši: jejich místa jsou obsazená.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOther" numerus="yes">
+        <source>%Ln could not be put back.</source>
+        <translation>
+            <numerusform>%Ln nešla vrátit.</numerusform>
+            <numerusform>%Ln nešly vrátit.</numerusform>
+            <numerusform>%Ln nešlo vrátit.</numerusform>
+        </translation>
     </message>
     <message id="banner.testMessage">
         <source>This is how Tornivo reports background work.</source>
@@ -43,6 +91,18 @@
         <source>Test banner</source>
         <translation>Zkušební oznámení</translation>
     </message>
+    <message id="banner.trashedMessage" numerus="yes">
+        <source>%Ln items, %1</source>
+        <translation>
+            <numerusform>%Ln položka, %1</numerusform>
+            <numerusform>%Ln položky, %1</numerusform>
+            <numerusform>%Ln položek, %1</numerusform>
+        </translation>
+    </message>
+    <message id="banner.trashedTitle">
+        <source>Moved to the Trash</source>
+        <translation>Přesunuto do koše</translation>
+    </message>
     <message id="banner.tuneDoneMsg">
         <source>The task finished.</source>
         <translation>Úloha byla dokončena.</translation>
@@ -50,6 +110,10 @@
     <message id="banner.tuneFailMsg">
         <source>The task failed or was cancelled.</source>
         <translation>Úloha selhala nebo byla zrušena.</translation>
+    </message>
+    <message id="banner.undo">
+        <source>Undo</source>
+        <translation>Zpět</translation>
     </message>
     <message id="banner.uninstalledMessage">
         <source>%1 and its leftovers were moved to the Trash.</source>
@@ -99,6 +163,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>Klepnutím vyhledáte nepotřebná data v mezipamětech a protokolech.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>Používá %1</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>nalezených nepotřebných dat</translation>
@@ -106,6 +174,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>Prohledávání mezipamětí a protokolů…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>Vybráno %1</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

@@ -31,9 +31,53 @@
         <source>The leftovers of %1 were moved to the Trash; the application stays installed.</source>
         <translation>Die Reste von %1 wurden in den Papierkorb verschoben; die Anwendung bleibt installiert.</translation>
     </message>
+    <message id="banner.notRestoredTitle">
+        <source>Nothing put back</source>
+        <translation>Nichts zurückgelegt</translation>
+    </message>
+    <message id="banner.nothingToRestore">
+        <source>Nothing from the last move is left to put back.</source>
+        <translation>Vom letzten Verschieben ist nichts mehr zurückzulegen.</translation>
+    </message>
     <message id="banner.removalRefusedTitle">
         <source>Nothing was removed</source>
         <translation>Es wurde nichts entfernt</translation>
+    </message>
+    <message id="banner.restoreUnreadable">
+        <source>The record of the last move cannot be read.</source>
+        <translation>Die Aufzeichnung des letzten Verschiebens ist nicht lesbar.</translation>
+    </message>
+    <message id="banner.restoredMessage" numerus="yes">
+        <source>%Ln items are back in their places.</source>
+        <translation>
+            <numerusform>%Ln Element ist wieder an seinem Platz.</numerusform>
+            <numerusform>%Ln Elemente sind wieder an ihrem Platz.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.restoredTitle">
+        <source>Put back</source>
+        <translation>Zurückgelegt</translation>
+    </message>
+    <message id="banner.stayedNotInTrash" numerus="yes">
+        <source>%Ln are no longer in the Trash.</source>
+        <translation>
+            <numerusform>%Ln ist nicht mehr im Papierkorb.</numerusform>
+            <numerusform>%Ln sind nicht mehr im Papierkorb.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOccupied" numerus="yes">
+        <source>%Ln stayed in the Trash: their places are taken.</source>
+        <translation>
+            <numerusform>%Ln blieb im Papierkorb: Sein Platz ist belegt.</numerusform>
+            <numerusform>%Ln blieben im Papierkorb: Ihr Platz ist belegt.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOther" numerus="yes">
+        <source>%Ln could not be put back.</source>
+        <translation>
+            <numerusform>%Ln konnte nicht zurückgelegt werden.</numerusform>
+            <numerusform>%Ln konnten nicht zurückgelegt werden.</numerusform>
+        </translation>
     </message>
     <message id="banner.testMessage">
         <source>This is how Tornivo reports background work.</source>
@@ -43,6 +87,17 @@
         <source>Test banner</source>
         <translation>Testbanner</translation>
     </message>
+    <message id="banner.trashedMessage" numerus="yes">
+        <source>%Ln items, %1</source>
+        <translation>
+            <numerusform>%Ln Element, %1</numerusform>
+            <numerusform>%Ln Elemente, %1</numerusform>
+        </translation>
+    </message>
+    <message id="banner.trashedTitle">
+        <source>Moved to the Trash</source>
+        <translation>In den Papierkorb verschoben</translation>
+    </message>
     <message id="banner.tuneDoneMsg">
         <source>The task finished.</source>
         <translation>Die Aufgabe ist abgeschlossen.</translation>
@@ -50,6 +105,10 @@
     <message id="banner.tuneFailMsg">
         <source>The task failed or was cancelled.</source>
         <translation>Die Aufgabe ist fehlgeschlagen oder wurde abgebrochen.</translation>
+    </message>
+    <message id="banner.undo">
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
     </message>
     <message id="banner.uninstalledMessage">
         <source>%1 and its leftovers were moved to the Trash.</source>
@@ -99,6 +158,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>Klicken, um Caches und Protokolle nach Datenmüll zu durchsuchen.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>Verwendet von %1</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>Datenmüll gefunden</translation>
@@ -106,6 +169,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>Caches und Protokolle werden durchsucht …</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>%1 ausgewählt</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

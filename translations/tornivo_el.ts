@@ -31,9 +31,53 @@
         <source>The leftovers of %1 were moved to the Trash; the application stays installed.</source>
         <translation>Τα υπολείμματα του %1 μεταφέρθηκαν στον κάδο απορριμμάτων· η εφαρμογή μένει εγκατεστημένη.</translation>
     </message>
+    <message id="banner.notRestoredTitle">
+        <source>Nothing put back</source>
+        <translation>Δεν επαναφέρθηκε τίποτα</translation>
+    </message>
+    <message id="banner.nothingToRestore">
+        <source>Nothing from the last move is left to put back.</source>
+        <translation>Δεν έμεινε τίποτα από την τελευταία μετακίνηση για επαναφορά.</translation>
+    </message>
     <message id="banner.removalRefusedTitle">
         <source>Nothing was removed</source>
         <translation>Δεν αφαιρέθηκε τίποτα</translation>
+    </message>
+    <message id="banner.restoreUnreadable">
+        <source>The record of the last move cannot be read.</source>
+        <translation>Η καταγραφή της τελευταίας μετακίνησης δεν διαβάζεται.</translation>
+    </message>
+    <message id="banner.restoredMessage" numerus="yes">
+        <source>%Ln items are back in their places.</source>
+        <translation>
+            <numerusform>%Ln στοιχείο επέστρεψε στη θέση του.</numerusform>
+            <numerusform>%Ln στοιχεία επέστρεψαν στη θέση τους.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.restoredTitle">
+        <source>Put back</source>
+        <translation>Επαναφέρθηκε</translation>
+    </message>
+    <message id="banner.stayedNotInTrash" numerus="yes">
+        <source>%Ln are no longer in the Trash.</source>
+        <translation>
+            <numerusform>%Ln δεν είναι πια στον κάδο.</numerusform>
+            <numerusform>%Ln δεν είναι πια στον κάδο.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOccupied" numerus="yes">
+        <source>%Ln stayed in the Trash: their places are taken.</source>
+        <translation>
+            <numerusform>%Ln έμεινε στον κάδο: η θέση του είναι πιασμένη.</numerusform>
+            <numerusform>%Ln έμειναν στον κάδο: οι θέσεις τους είναι πιασμένες.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOther" numerus="yes">
+        <source>%Ln could not be put back.</source>
+        <translation>
+            <numerusform>%Ln δεν επαναφέρθηκε.</numerusform>
+            <numerusform>%Ln δεν επαναφέρθηκαν.</numerusform>
+        </translation>
     </message>
     <message id="banner.testMessage">
         <source>This is how Tornivo reports background work.</source>
@@ -43,6 +87,17 @@
         <source>Test banner</source>
         <translation>Δοκιμαστική ειδοποίηση</translation>
     </message>
+    <message id="banner.trashedMessage" numerus="yes">
+        <source>%Ln items, %1</source>
+        <translation>
+            <numerusform>%Ln στοιχείο, %1</numerusform>
+            <numerusform>%Ln στοιχεία, %1</numerusform>
+        </translation>
+    </message>
+    <message id="banner.trashedTitle">
+        <source>Moved to the Trash</source>
+        <translation>Μεταφέρθηκε στον κάδο</translation>
+    </message>
     <message id="banner.tuneDoneMsg">
         <source>The task finished.</source>
         <translation>Η εργασία ολοκληρώθηκε.</translation>
@@ -50,6 +105,10 @@
     <message id="banner.tuneFailMsg">
         <source>The task failed or was cancelled.</source>
         <translation>Η εργασία απέτυχε ή ακυρώθηκε.</translation>
+    </message>
+    <message id="banner.undo">
+        <source>Undo</source>
+        <translation>Αναίρεση</translation>
     </message>
     <message id="banner.uninstalledMessage">
         <source>%1 and its leftovers were moved to the Trash.</source>
@@ -99,6 +158,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>Κάντε κλικ για σάρωση κρυφών μνημών και καταγραφών για άχρηστα αρχεία.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>Σε χρήση από %1</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>σε άχρηστα αρχεία</translation>
@@ -106,6 +169,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>Σάρωση κρυφών μνημών και καταγραφών…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>Επιλέχθηκαν %1</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

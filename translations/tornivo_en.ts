@@ -31,9 +31,53 @@
         <source>The leftovers of %1 were moved to the Trash; the application stays installed.</source>
         <translation>The leftovers of %1 were moved to the Trash; the application stays installed.</translation>
     </message>
+    <message id="banner.notRestoredTitle">
+        <source>Nothing put back</source>
+        <translation>Nothing put back</translation>
+    </message>
+    <message id="banner.nothingToRestore">
+        <source>Nothing from the last move is left to put back.</source>
+        <translation>Nothing from the last move is left to put back.</translation>
+    </message>
     <message id="banner.removalRefusedTitle">
         <source>Nothing was removed</source>
         <translation>Nothing was removed</translation>
+    </message>
+    <message id="banner.restoreUnreadable">
+        <source>The record of the last move cannot be read.</source>
+        <translation>The record of the last move cannot be read.</translation>
+    </message>
+    <message id="banner.restoredMessage" numerus="yes">
+        <source>%Ln items are back in their places.</source>
+        <translation>
+            <numerusform>%Ln item is back in its place.</numerusform>
+            <numerusform>%Ln items are back in their places.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.restoredTitle">
+        <source>Put back</source>
+        <translation>Put back</translation>
+    </message>
+    <message id="banner.stayedNotInTrash" numerus="yes">
+        <source>%Ln are no longer in the Trash.</source>
+        <translation>
+            <numerusform>%Ln is no longer in the Trash.</numerusform>
+            <numerusform>%Ln are no longer in the Trash.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOccupied" numerus="yes">
+        <source>%Ln stayed in the Trash: their places are taken.</source>
+        <translation>
+            <numerusform>%Ln stayed in the Trash: its place is taken.</numerusform>
+            <numerusform>%Ln stayed in the Trash: their places are taken.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOther" numerus="yes">
+        <source>%Ln could not be put back.</source>
+        <translation>
+            <numerusform>%Ln could not be put back.</numerusform>
+            <numerusform>%Ln could not be put back.</numerusform>
+        </translation>
     </message>
     <message id="banner.testMessage">
         <source>This is how Tornivo reports background work.</source>
@@ -43,6 +87,17 @@
         <source>Test banner</source>
         <translation>Test banner</translation>
     </message>
+    <message id="banner.trashedMessage" numerus="yes">
+        <source>%Ln items, %1</source>
+        <translation>
+            <numerusform>%Ln item, %1</numerusform>
+            <numerusform>%Ln items, %1</numerusform>
+        </translation>
+    </message>
+    <message id="banner.trashedTitle">
+        <source>Moved to the Trash</source>
+        <translation>Moved to the Trash</translation>
+    </message>
     <message id="banner.tuneDoneMsg">
         <source>The task finished.</source>
         <translation>The task finished.</translation>
@@ -50,6 +105,10 @@
     <message id="banner.tuneFailMsg">
         <source>The task failed or was cancelled.</source>
         <translation>The task failed or was cancelled.</translation>
+    </message>
+    <message id="banner.undo">
+        <source>Undo</source>
+        <translation>Undo</translation>
     </message>
     <message id="banner.uninstalledMessage">
         <source>%1 and its leftovers were moved to the Trash.</source>
@@ -99,6 +158,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>Click to scan your caches and logs for junk.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>In use by %1</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>of junk found</translation>
@@ -106,6 +169,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>Scanning caches and logs…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>%1 selected</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

@@ -31,9 +31,53 @@
         <source>The leftovers of %1 were moved to the Trash; the application stays installed.</source>
         <translation>Los restos de %1 se movieron a la papelera; la aplicación sigue instalada.</translation>
     </message>
+    <message id="banner.notRestoredTitle">
+        <source>Nothing put back</source>
+        <translation>No se restauró nada</translation>
+    </message>
+    <message id="banner.nothingToRestore">
+        <source>Nothing from the last move is left to put back.</source>
+        <translation>No queda nada del último traslado por restaurar.</translation>
+    </message>
     <message id="banner.removalRefusedTitle">
         <source>Nothing was removed</source>
         <translation>No se eliminó nada</translation>
+    </message>
+    <message id="banner.restoreUnreadable">
+        <source>The record of the last move cannot be read.</source>
+        <translation>No se puede leer el registro del último traslado.</translation>
+    </message>
+    <message id="banner.restoredMessage" numerus="yes">
+        <source>%Ln items are back in their places.</source>
+        <translation>
+            <numerusform>%Ln elemento ha vuelto a su lugar.</numerusform>
+            <numerusform>%Ln elementos han vuelto a su lugar.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.restoredTitle">
+        <source>Put back</source>
+        <translation>Restaurado</translation>
+    </message>
+    <message id="banner.stayedNotInTrash" numerus="yes">
+        <source>%Ln are no longer in the Trash.</source>
+        <translation>
+            <numerusform>%Ln ya no está en la papelera.</numerusform>
+            <numerusform>%Ln ya no están en la papelera.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOccupied" numerus="yes">
+        <source>%Ln stayed in the Trash: their places are taken.</source>
+        <translation>
+            <numerusform>%Ln sigue en la papelera: su lugar está ocupado.</numerusform>
+            <numerusform>%Ln siguen en la papelera: su lugar está ocupado.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOther" numerus="yes">
+        <source>%Ln could not be put back.</source>
+        <translation>
+            <numerusform>%Ln no se pudo restaurar.</numerusform>
+            <numerusform>%Ln no se pudieron restaurar.</numerusform>
+        </translation>
     </message>
     <message id="banner.testMessage">
         <source>This is how Tornivo reports background work.</source>
@@ -43,6 +87,17 @@
         <source>Test banner</source>
         <translation>Aviso de prueba</translation>
     </message>
+    <message id="banner.trashedMessage" numerus="yes">
+        <source>%Ln items, %1</source>
+        <translation>
+            <numerusform>%Ln elemento, %1</numerusform>
+            <numerusform>%Ln elementos, %1</numerusform>
+        </translation>
+    </message>
+    <message id="banner.trashedTitle">
+        <source>Moved to the Trash</source>
+        <translation>Movido a la papelera</translation>
+    </message>
     <message id="banner.tuneDoneMsg">
         <source>The task finished.</source>
         <translation>La tarea ha terminado.</translation>
@@ -50,6 +105,10 @@
     <message id="banner.tuneFailMsg">
         <source>The task failed or was cancelled.</source>
         <translation>La tarea falló o se canceló.</translation>
+    </message>
+    <message id="banner.undo">
+        <source>Undo</source>
+        <translation>Deshacer</translation>
     </message>
     <message id="banner.uninstalledMessage">
         <source>%1 and its leftovers were moved to the Trash.</source>
@@ -99,6 +158,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>Pulse para buscar archivos basura en sus cachés y registros.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>En uso por %1</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>de archivos basura encontrados</translation>
@@ -106,6 +169,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>Analizando cachés y registros…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>%1 seleccionados</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

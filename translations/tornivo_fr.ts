@@ -31,9 +31,53 @@
         <source>The leftovers of %1 were moved to the Trash; the application stays installed.</source>
         <translation>Les résidus de %1 ont été mis à la corbeille ; l’application reste installée.</translation>
     </message>
+    <message id="banner.notRestoredTitle">
+        <source>Nothing put back</source>
+        <translation>Rien n’a été remis en place</translation>
+    </message>
+    <message id="banner.nothingToRestore">
+        <source>Nothing from the last move is left to put back.</source>
+        <translation>Il ne reste rien du dernier déplacement à remettre en place.</translation>
+    </message>
     <message id="banner.removalRefusedTitle">
         <source>Nothing was removed</source>
         <translation>Rien n’a été supprimé</translation>
+    </message>
+    <message id="banner.restoreUnreadable">
+        <source>The record of the last move cannot be read.</source>
+        <translation>L’enregistrement du dernier déplacement est illisible.</translation>
+    </message>
+    <message id="banner.restoredMessage" numerus="yes">
+        <source>%Ln items are back in their places.</source>
+        <translation>
+            <numerusform>%Ln élément est revenu à sa place.</numerusform>
+            <numerusform>%Ln éléments sont revenus à leur place.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.restoredTitle">
+        <source>Put back</source>
+        <translation>Remis en place</translation>
+    </message>
+    <message id="banner.stayedNotInTrash" numerus="yes">
+        <source>%Ln are no longer in the Trash.</source>
+        <translation>
+            <numerusform>%Ln n’est plus dans la corbeille.</numerusform>
+            <numerusform>%Ln ne sont plus dans la corbeille.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOccupied" numerus="yes">
+        <source>%Ln stayed in the Trash: their places are taken.</source>
+        <translation>
+            <numerusform>%Ln reste dans la corbeille : sa place est prise.</numerusform>
+            <numerusform>%Ln restent dans la corbeille : leur place est prise.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOther" numerus="yes">
+        <source>%Ln could not be put back.</source>
+        <translation>
+            <numerusform>%Ln n’a pas pu être remis en place.</numerusform>
+            <numerusform>%Ln n’ont pas pu être remis en place.</numerusform>
+        </translation>
     </message>
     <message id="banner.testMessage">
         <source>This is how Tornivo reports background work.</source>
@@ -43,6 +87,17 @@
         <source>Test banner</source>
         <translation>Bannière de test</translation>
     </message>
+    <message id="banner.trashedMessage" numerus="yes">
+        <source>%Ln items, %1</source>
+        <translation>
+            <numerusform>%Ln élément, %1</numerusform>
+            <numerusform>%Ln éléments, %1</numerusform>
+        </translation>
+    </message>
+    <message id="banner.trashedTitle">
+        <source>Moved to the Trash</source>
+        <translation>Déplacé dans la corbeille</translation>
+    </message>
     <message id="banner.tuneDoneMsg">
         <source>The task finished.</source>
         <translation>La tâche est terminée.</translation>
@@ -50,6 +105,10 @@
     <message id="banner.tuneFailMsg">
         <source>The task failed or was cancelled.</source>
         <translation>La tâche a échoué ou a été annulée.</translation>
+    </message>
+    <message id="banner.undo">
+        <source>Undo</source>
+        <translation>Annuler</translation>
     </message>
     <message id="banner.uninstalledMessage">
         <source>%1 and its leftovers were moved to the Trash.</source>
@@ -99,6 +158,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>Cliquez pour chercher des fichiers inutiles dans vos caches et journaux.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>Utilisé par %1</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>de fichiers inutiles trouvés</translation>
@@ -106,6 +169,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>Analyse des caches et journaux…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>%1 sélectionnés</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

@@ -31,9 +31,53 @@
         <source>The leftovers of %1 were moved to the Trash; the application stays installed.</source>
         <translation>השאריות של %1 הועברו לאשפה; היישום נשאר מותקן.</translation>
     </message>
+    <message id="banner.notRestoredTitle">
+        <source>Nothing put back</source>
+        <translation>לא הוחזר דבר</translation>
+    </message>
+    <message id="banner.nothingToRestore">
+        <source>Nothing from the last move is left to put back.</source>
+        <translation>לא נשאר דבר מההעברה האחרונה להחזיר.</translation>
+    </message>
     <message id="banner.removalRefusedTitle">
         <source>Nothing was removed</source>
         <translation>דבר לא הוסר</translation>
+    </message>
+    <message id="banner.restoreUnreadable">
+        <source>The record of the last move cannot be read.</source>
+        <translation>לא ניתן לקרוא את רישום ההעברה האחרונה.</translation>
+    </message>
+    <message id="banner.restoredMessage" numerus="yes">
+        <source>%Ln items are back in their places.</source>
+        <translation>
+            <numerusform>%Ln פריט חזר למקומו.</numerusform>
+            <numerusform>%Ln פריטים חזרו למקומם.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.restoredTitle">
+        <source>Put back</source>
+        <translation>הוחזר למקומו</translation>
+    </message>
+    <message id="banner.stayedNotInTrash" numerus="yes">
+        <source>%Ln are no longer in the Trash.</source>
+        <translation>
+            <numerusform>%Ln כבר לא באשפה.</numerusform>
+            <numerusform>%Ln כבר לא באשפה.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOccupied" numerus="yes">
+        <source>%Ln stayed in the Trash: their places are taken.</source>
+        <translation>
+            <numerusform>%Ln נשאר באשפה: מקומו תפוס.</numerusform>
+            <numerusform>%Ln נשארו באשפה: מקומם תפוס.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOther" numerus="yes">
+        <source>%Ln could not be put back.</source>
+        <translation>
+            <numerusform>%Ln לא הוחזר.</numerusform>
+            <numerusform>%Ln לא הוחזרו.</numerusform>
+        </translation>
     </message>
     <message id="banner.testMessage">
         <source>This is how Tornivo reports background work.</source>
@@ -43,6 +87,17 @@
         <source>Test banner</source>
         <translation>התראת בדיקה</translation>
     </message>
+    <message id="banner.trashedMessage" numerus="yes">
+        <source>%Ln items, %1</source>
+        <translation>
+            <numerusform>%Ln פריט, %1</numerusform>
+            <numerusform>%Ln פריטים, %1</numerusform>
+        </translation>
+    </message>
+    <message id="banner.trashedTitle">
+        <source>Moved to the Trash</source>
+        <translation>הועבר לאשפה</translation>
+    </message>
     <message id="banner.tuneDoneMsg">
         <source>The task finished.</source>
         <translation>המשימה הסתיימה.</translation>
@@ -50,6 +105,10 @@
     <message id="banner.tuneFailMsg">
         <source>The task failed or was cancelled.</source>
         <translation>המשימה נכשלה או בוטלה.</translation>
+    </message>
+    <message id="banner.undo">
+        <source>Undo</source>
+        <translation>ביטול</translation>
     </message>
     <message id="banner.uninstalledMessage">
         <source>%1 and its leftovers were moved to the Trash.</source>
@@ -99,6 +158,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>לחיצה תסרוק את המטמון והיומנים לאיתור קבצים מיותרים.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>בשימוש על ידי %1</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>קבצים מיותרים שנמצאו</translation>
@@ -106,6 +169,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>סריקת מטמון ויומנים…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>%1 נבחרו</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

@@ -31,9 +31,49 @@
         <source>The leftovers of %1 were moved to the Trash; the application stays installed.</source>
         <translation>%1の残留ファイルをゴミ箱に移動しました。アプリはインストールされたままです。</translation>
     </message>
+    <message id="banner.notRestoredTitle">
+        <source>Nothing put back</source>
+        <translation>何も戻しませんでした</translation>
+    </message>
+    <message id="banner.nothingToRestore">
+        <source>Nothing from the last move is left to put back.</source>
+        <translation>前回の移動で戻せるものは残っていません。</translation>
+    </message>
     <message id="banner.removalRefusedTitle">
         <source>Nothing was removed</source>
         <translation>何も削除されませんでした</translation>
+    </message>
+    <message id="banner.restoreUnreadable">
+        <source>The record of the last move cannot be read.</source>
+        <translation>前回の移動の記録を読み取れません。</translation>
+    </message>
+    <message id="banner.restoredMessage" numerus="yes">
+        <source>%Ln items are back in their places.</source>
+        <translation>
+            <numerusform>%Ln個の項目を元の場所に戻しました。</numerusform>
+        </translation>
+    </message>
+    <message id="banner.restoredTitle">
+        <source>Put back</source>
+        <translation>元に戻しました</translation>
+    </message>
+    <message id="banner.stayedNotInTrash" numerus="yes">
+        <source>%Ln are no longer in the Trash.</source>
+        <translation>
+            <numerusform>%Ln個はもうゴミ箱にありません。</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOccupied" numerus="yes">
+        <source>%Ln stayed in the Trash: their places are taken.</source>
+        <translation>
+            <numerusform>%Ln個はゴミ箱に残しました：元の場所が使われています。</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOther" numerus="yes">
+        <source>%Ln could not be put back.</source>
+        <translation>
+            <numerusform>%Ln個は戻せませんでした。</numerusform>
+        </translation>
     </message>
     <message id="banner.testMessage">
         <source>This is how Tornivo reports background work.</source>
@@ -43,6 +83,16 @@
         <source>Test banner</source>
         <translation>テストバナー</translation>
     </message>
+    <message id="banner.trashedMessage" numerus="yes">
+        <source>%Ln items, %1</source>
+        <translation>
+            <numerusform>%Ln個の項目、%1</numerusform>
+        </translation>
+    </message>
+    <message id="banner.trashedTitle">
+        <source>Moved to the Trash</source>
+        <translation>ゴミ箱に移動しました</translation>
+    </message>
     <message id="banner.tuneDoneMsg">
         <source>The task finished.</source>
         <translation>タスクが完了しました。</translation>
@@ -50,6 +100,10 @@
     <message id="banner.tuneFailMsg">
         <source>The task failed or was cancelled.</source>
         <translation>タスクが失敗したか、キャンセルされました。</translation>
+    </message>
+    <message id="banner.undo">
+        <source>Undo</source>
+        <translation>取り消す</translation>
     </message>
     <message id="banner.uninstalledMessage">
         <source>%1 and its leftovers were moved to the Trash.</source>
@@ -99,6 +153,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>クリックすると、キャッシュとログの不要ファイルをスキャンします。</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>%1 が使用中</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>見つかった不要ファイル</translation>
@@ -106,6 +164,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>キャッシュとログをスキャン中…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>%1 を選択</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

@@ -31,9 +31,49 @@
         <source>The leftovers of %1 were moved to the Trash; the application stays installed.</source>
         <translation>%1의 잔여 파일을 휴지통으로 옮겼습니다. 앱은 설치된 상태로 남아 있습니다.</translation>
     </message>
+    <message id="banner.notRestoredTitle">
+        <source>Nothing put back</source>
+        <translation>되돌린 항목 없음</translation>
+    </message>
+    <message id="banner.nothingToRestore">
+        <source>Nothing from the last move is left to put back.</source>
+        <translation>마지막 이동에서 되돌릴 항목이 없습니다.</translation>
+    </message>
     <message id="banner.removalRefusedTitle">
         <source>Nothing was removed</source>
         <translation>삭제된 항목 없음</translation>
+    </message>
+    <message id="banner.restoreUnreadable">
+        <source>The record of the last move cannot be read.</source>
+        <translation>마지막 이동 기록을 읽을 수 없습니다.</translation>
+    </message>
+    <message id="banner.restoredMessage" numerus="yes">
+        <source>%Ln items are back in their places.</source>
+        <translation>
+            <numerusform>항목 %Ln개를 원래 위치로 되돌렸습니다.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.restoredTitle">
+        <source>Put back</source>
+        <translation>되돌림</translation>
+    </message>
+    <message id="banner.stayedNotInTrash" numerus="yes">
+        <source>%Ln are no longer in the Trash.</source>
+        <translation>
+            <numerusform>%Ln개는 더 이상 휴지통에 없습니다.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOccupied" numerus="yes">
+        <source>%Ln stayed in the Trash: their places are taken.</source>
+        <translation>
+            <numerusform>%Ln개는 휴지통에 남았습니다: 원래 위치가 사용 중입니다.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOther" numerus="yes">
+        <source>%Ln could not be put back.</source>
+        <translation>
+            <numerusform>%Ln개는 되돌리지 못했습니다.</numerusform>
+        </translation>
     </message>
     <message id="banner.testMessage">
         <source>This is how Tornivo reports background work.</source>
@@ -43,6 +83,16 @@
         <source>Test banner</source>
         <translation>테스트 배너</translation>
     </message>
+    <message id="banner.trashedMessage" numerus="yes">
+        <source>%Ln items, %1</source>
+        <translation>
+            <numerusform>항목 %Ln개, %1</numerusform>
+        </translation>
+    </message>
+    <message id="banner.trashedTitle">
+        <source>Moved to the Trash</source>
+        <translation>휴지통으로 이동함</translation>
+    </message>
     <message id="banner.tuneDoneMsg">
         <source>The task finished.</source>
         <translation>작업을 마쳤습니다.</translation>
@@ -50,6 +100,10 @@
     <message id="banner.tuneFailMsg">
         <source>The task failed or was cancelled.</source>
         <translation>작업이 실패했거나 취소되었습니다.</translation>
+    </message>
+    <message id="banner.undo">
+        <source>Undo</source>
+        <translation>실행 취소</translation>
     </message>
     <message id="banner.uninstalledMessage">
         <source>%1 and its leftovers were moved to the Trash.</source>
@@ -99,6 +153,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>클릭하면 캐시와 로그에서 불필요한 파일을 검사합니다.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>%1에서 사용 중</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>불필요한 파일 발견</translation>
@@ -106,6 +164,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>캐시와 로그를 검사하는 중…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>%1 선택됨</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

@@ -31,9 +31,53 @@
         <source>The leftovers of %1 were moved to the Trash; the application stays installed.</source>
         <translation>De restanten van %1 zijn naar de prullenbak verplaatst; de toepassing blijft geïnstalleerd.</translation>
     </message>
+    <message id="banner.notRestoredTitle">
+        <source>Nothing put back</source>
+        <translation>Niets teruggezet</translation>
+    </message>
+    <message id="banner.nothingToRestore">
+        <source>Nothing from the last move is left to put back.</source>
+        <translation>Van de laatste verplaatsing valt niets meer terug te zetten.</translation>
+    </message>
     <message id="banner.removalRefusedTitle">
         <source>Nothing was removed</source>
         <translation>Er is niets verwijderd</translation>
+    </message>
+    <message id="banner.restoreUnreadable">
+        <source>The record of the last move cannot be read.</source>
+        <translation>Het verslag van de laatste verplaatsing is onleesbaar.</translation>
+    </message>
+    <message id="banner.restoredMessage" numerus="yes">
+        <source>%Ln items are back in their places.</source>
+        <translation>
+            <numerusform>%Ln item staat weer op zijn plaats.</numerusform>
+            <numerusform>%Ln items staan weer op hun plaats.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.restoredTitle">
+        <source>Put back</source>
+        <translation>Teruggezet</translation>
+    </message>
+    <message id="banner.stayedNotInTrash" numerus="yes">
+        <source>%Ln are no longer in the Trash.</source>
+        <translation>
+            <numerusform>%Ln staat niet meer in de prullenbak.</numerusform>
+            <numerusform>%Ln staan niet meer in de prullenbak.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOccupied" numerus="yes">
+        <source>%Ln stayed in the Trash: their places are taken.</source>
+        <translation>
+            <numerusform>%Ln bleef in de prullenbak: zijn plaats is bezet.</numerusform>
+            <numerusform>%Ln bleven in de prullenbak: hun plaats is bezet.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOther" numerus="yes">
+        <source>%Ln could not be put back.</source>
+        <translation>
+            <numerusform>%Ln kon niet worden teruggezet.</numerusform>
+            <numerusform>%Ln konden niet worden teruggezet.</numerusform>
+        </translation>
     </message>
     <message id="banner.testMessage">
         <source>This is how Tornivo reports background work.</source>
@@ -43,6 +87,17 @@
         <source>Test banner</source>
         <translation>Testmelding</translation>
     </message>
+    <message id="banner.trashedMessage" numerus="yes">
+        <source>%Ln items, %1</source>
+        <translation>
+            <numerusform>%Ln item, %1</numerusform>
+            <numerusform>%Ln items, %1</numerusform>
+        </translation>
+    </message>
+    <message id="banner.trashedTitle">
+        <source>Moved to the Trash</source>
+        <translation>Naar de prullenbak verplaatst</translation>
+    </message>
     <message id="banner.tuneDoneMsg">
         <source>The task finished.</source>
         <translation>De taak is voltooid.</translation>
@@ -50,6 +105,10 @@
     <message id="banner.tuneFailMsg">
         <source>The task failed or was cancelled.</source>
         <translation>De taak is mislukt of geannuleerd.</translation>
+    </message>
+    <message id="banner.undo">
+        <source>Undo</source>
+        <translation>Ongedaan maken</translation>
     </message>
     <message id="banner.uninstalledMessage">
         <source>%1 and its leftovers were moved to the Trash.</source>
@@ -99,6 +158,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>Klik om je caches en logboeken op rommel te scannen.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>In gebruik door %1</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>aan rommel gevonden</translation>
@@ -106,6 +169,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>Caches en logboeken scannen…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>%1 geselecteerd</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

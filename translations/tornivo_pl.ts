@@ -31,9 +31,57 @@
         <source>The leftovers of %1 were moved to the Trash; the application stays installed.</source>
         <translation>Pozostałości po aplikacji %1 przeniesiono do kosza; aplikacja pozostaje zainstalowana.</translation>
     </message>
+    <message id="banner.notRestoredTitle">
+        <source>Nothing put back</source>
+        <translation>Nic nie przywrócono</translation>
+    </message>
+    <message id="banner.nothingToRestore">
+        <source>Nothing from the last move is left to put back.</source>
+        <translation>Z ostatniego przeniesienia nie ma już nic do przywrócenia.</translation>
+    </message>
     <message id="banner.removalRefusedTitle">
         <source>Nothing was removed</source>
         <translation>Niczego nie usunięto</translation>
+    </message>
+    <message id="banner.restoreUnreadable">
+        <source>The record of the last move cannot be read.</source>
+        <translation>Nie można odczytać zapisu ostatniego przeniesienia.</translation>
+    </message>
+    <message id="banner.restoredMessage" numerus="yes">
+        <source>%Ln items are back in their places.</source>
+        <translation>
+            <numerusform>%Ln pozycja wróciła na miejsce.</numerusform>
+            <numerusform>%Ln pozycje wróciły na miejsce.</numerusform>
+            <numerusform>%Ln pozycji wróciło na miejsce.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.restoredTitle">
+        <source>Put back</source>
+        <translation>Przywrócono</translation>
+    </message>
+    <message id="banner.stayedNotInTrash" numerus="yes">
+        <source>%Ln are no longer in the Trash.</source>
+        <translation>
+            <numerusform>%Ln nie ma już w koszu.</numerusform>
+            <numerusform>%Ln nie ma już w koszu.</numerusform>
+            <numerusform>%Ln nie ma już w koszu.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOccupied" numerus="yes">
+        <source>%Ln stayed in the Trash: their places are taken.</source>
+        <translation>
+            <numerusform>%Ln została w koszu: jej miejsce jest zajęte.</numerusform>
+            <numerusform>%Ln zostały w koszu: ich miejsca są zajęte.</numerusform>
+            <numerusform>%Ln zostało w koszu: ich miejsca są zajęte.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOther" numerus="yes">
+        <source>%Ln could not be put back.</source>
+        <translation>
+            <numerusform>%Ln nie udało się przywrócić.</numerusform>
+            <numerusform>%Ln nie udało się przywrócić.</numerusform>
+            <numerusform>%Ln nie udało się przywrócić.</numerusform>
+        </translation>
     </message>
     <message id="banner.testMessage">
         <source>This is how Tornivo reports background work.</source>
@@ -43,6 +91,18 @@
         <source>Test banner</source>
         <translation>Powiadomienie testowe</translation>
     </message>
+    <message id="banner.trashedMessage" numerus="yes">
+        <source>%Ln items, %1</source>
+        <translation>
+            <numerusform>%Ln pozycja, %1</numerusform>
+            <numerusform>%Ln pozycje, %1</numerusform>
+            <numerusform>%Ln pozycji, %1</numerusform>
+        </translation>
+    </message>
+    <message id="banner.trashedTitle">
+        <source>Moved to the Trash</source>
+        <translation>Przeniesiono do kosza</translation>
+    </message>
     <message id="banner.tuneDoneMsg">
         <source>The task finished.</source>
         <translation>Zadanie zostało ukończone.</translation>
@@ -50,6 +110,10 @@
     <message id="banner.tuneFailMsg">
         <source>The task failed or was cancelled.</source>
         <translation>Zadanie nie powiodło się lub zostało anulowane.</translation>
+    </message>
+    <message id="banner.undo">
+        <source>Undo</source>
+        <translation>Cofnij</translation>
     </message>
     <message id="banner.uninstalledMessage">
         <source>%1 and its leftovers were moved to the Trash.</source>
@@ -99,6 +163,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>Kliknij, aby wyszukać śmieci w pamięci podręcznej i dziennikach.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>Używane przez %1</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>znalezionych śmieci</translation>
@@ -106,6 +174,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>Skanowanie pamięci podręcznej i dzienników…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>Zaznaczono %1</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

@@ -31,9 +31,57 @@
         <source>The leftovers of %1 were moved to the Trash; the application stays installed.</source>
         <translation>Остатки приложения %1 перемещены в корзину; само приложение осталось установленным.</translation>
     </message>
+    <message id="banner.notRestoredTitle">
+        <source>Nothing put back</source>
+        <translation>Ничего не возвращено</translation>
+    </message>
+    <message id="banner.nothingToRestore">
+        <source>Nothing from the last move is left to put back.</source>
+        <translation>От последнего перемещения нечего возвращать.</translation>
+    </message>
     <message id="banner.removalRefusedTitle">
         <source>Nothing was removed</source>
         <translation>Ничего не удалено</translation>
+    </message>
+    <message id="banner.restoreUnreadable">
+        <source>The record of the last move cannot be read.</source>
+        <translation>Не удаётся прочитать запись о последнем перемещении.</translation>
+    </message>
+    <message id="banner.restoredMessage" numerus="yes">
+        <source>%Ln items are back in their places.</source>
+        <translation>
+            <numerusform>%Ln объект возвращён на место.</numerusform>
+            <numerusform>%Ln объекта возвращены на место.</numerusform>
+            <numerusform>%Ln объектов возвращено на место.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.restoredTitle">
+        <source>Put back</source>
+        <translation>Возвращено</translation>
+    </message>
+    <message id="banner.stayedNotInTrash" numerus="yes">
+        <source>%Ln are no longer in the Trash.</source>
+        <translation>
+            <numerusform>%Ln уже нет в корзине.</numerusform>
+            <numerusform>%Ln уже нет в корзине.</numerusform>
+            <numerusform>%Ln уже нет в корзине.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOccupied" numerus="yes">
+        <source>%Ln stayed in the Trash: their places are taken.</source>
+        <translation>
+            <numerusform>%Ln остался в корзине: его место занято.</numerusform>
+            <numerusform>%Ln осталось в корзине: их места заняты.</numerusform>
+            <numerusform>%Ln осталось в корзине: их места заняты.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOther" numerus="yes">
+        <source>%Ln could not be put back.</source>
+        <translation>
+            <numerusform>%Ln не удалось вернуть.</numerusform>
+            <numerusform>%Ln не удалось вернуть.</numerusform>
+            <numerusform>%Ln не удалось вернуть.</numerusform>
+        </translation>
     </message>
     <message id="banner.testMessage">
         <source>This is how Tornivo reports background work.</source>
@@ -43,6 +91,18 @@
         <source>Test banner</source>
         <translation>Тестовое уведомление</translation>
     </message>
+    <message id="banner.trashedMessage" numerus="yes">
+        <source>%Ln items, %1</source>
+        <translation>
+            <numerusform>%Ln объект, %1</numerusform>
+            <numerusform>%Ln объекта, %1</numerusform>
+            <numerusform>%Ln объектов, %1</numerusform>
+        </translation>
+    </message>
+    <message id="banner.trashedTitle">
+        <source>Moved to the Trash</source>
+        <translation>Перемещено в корзину</translation>
+    </message>
     <message id="banner.tuneDoneMsg">
         <source>The task finished.</source>
         <translation>Задача выполнена.</translation>
@@ -50,6 +110,10 @@
     <message id="banner.tuneFailMsg">
         <source>The task failed or was cancelled.</source>
         <translation>Задача не выполнена или отменена.</translation>
+    </message>
+    <message id="banner.undo">
+        <source>Undo</source>
+        <translation>Отменить</translation>
     </message>
     <message id="banner.uninstalledMessage">
         <source>%1 and its leftovers were moved to the Trash.</source>
@@ -99,6 +163,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>Нажмите, чтобы найти мусор в кэшах и журналах.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>Используется: %1</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>мусора найдено</translation>
@@ -106,6 +174,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>Сканирование кэшей и журналов…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>Выбрано %1</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

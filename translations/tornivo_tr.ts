@@ -31,9 +31,49 @@
         <source>The leftovers of %1 were moved to the Trash; the application stays installed.</source>
         <translation>%1 uygulamasının kalıntıları Çöp Kutusuna taşındı; uygulama yüklü kalıyor.</translation>
     </message>
+    <message id="banner.notRestoredTitle">
+        <source>Nothing put back</source>
+        <translation>Hiçbir şey geri yüklenmedi</translation>
+    </message>
+    <message id="banner.nothingToRestore">
+        <source>Nothing from the last move is left to put back.</source>
+        <translation>Son taşımadan geri yüklenecek bir şey kalmadı.</translation>
+    </message>
     <message id="banner.removalRefusedTitle">
         <source>Nothing was removed</source>
         <translation>Hiçbir şey kaldırılmadı</translation>
+    </message>
+    <message id="banner.restoreUnreadable">
+        <source>The record of the last move cannot be read.</source>
+        <translation>Son taşımanın kaydı okunamıyor.</translation>
+    </message>
+    <message id="banner.restoredMessage" numerus="yes">
+        <source>%Ln items are back in their places.</source>
+        <translation>
+            <numerusform>%Ln öğe yerine geri döndü.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.restoredTitle">
+        <source>Put back</source>
+        <translation>Geri yüklendi</translation>
+    </message>
+    <message id="banner.stayedNotInTrash" numerus="yes">
+        <source>%Ln are no longer in the Trash.</source>
+        <translation>
+            <numerusform>%Ln öğe artık Çöp Kutusunda değil.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOccupied" numerus="yes">
+        <source>%Ln stayed in the Trash: their places are taken.</source>
+        <translation>
+            <numerusform>%Ln öğe Çöp Kutusunda kaldı: yeri dolu.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOther" numerus="yes">
+        <source>%Ln could not be put back.</source>
+        <translation>
+            <numerusform>%Ln öğe geri yüklenemedi.</numerusform>
+        </translation>
     </message>
     <message id="banner.testMessage">
         <source>This is how Tornivo reports background work.</source>
@@ -43,6 +83,16 @@
         <source>Test banner</source>
         <translation>Deneme bildirimi</translation>
     </message>
+    <message id="banner.trashedMessage" numerus="yes">
+        <source>%Ln items, %1</source>
+        <translation>
+            <numerusform>%Ln öğe, %1</numerusform>
+        </translation>
+    </message>
+    <message id="banner.trashedTitle">
+        <source>Moved to the Trash</source>
+        <translation>Çöp Kutusuna taşındı</translation>
+    </message>
     <message id="banner.tuneDoneMsg">
         <source>The task finished.</source>
         <translation>Görev tamamlandı.</translation>
@@ -50,6 +100,10 @@
     <message id="banner.tuneFailMsg">
         <source>The task failed or was cancelled.</source>
         <translation>Görev başarısız oldu veya iptal edildi.</translation>
+    </message>
+    <message id="banner.undo">
+        <source>Undo</source>
+        <translation>Geri al</translation>
     </message>
     <message id="banner.uninstalledMessage">
         <source>%1 and its leftovers were moved to the Trash.</source>
@@ -99,6 +153,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>Önbellek ve günlüklerde gereksiz dosya taramak için tıklayın.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>%1 kullanıyor</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>gereksiz dosya bulundu</translation>
@@ -106,6 +164,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>Önbellekler ve günlükler taranıyor…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>%1 seçildi</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

@@ -31,9 +31,57 @@
         <source>The leftovers of %1 were moved to the Trash; the application stays installed.</source>
         <translation>Залишки програми %1 пересунуто до смітника; сама програма лишається встановленою.</translation>
     </message>
+    <message id="banner.notRestoredTitle">
+        <source>Nothing put back</source>
+        <translation>Нічого не повернуто</translation>
+    </message>
+    <message id="banner.nothingToRestore">
+        <source>Nothing from the last move is left to put back.</source>
+        <translation>Від останнього переміщення нічого повертати.</translation>
+    </message>
     <message id="banner.removalRefusedTitle">
         <source>Nothing was removed</source>
         <translation>Нічого не вилучено</translation>
+    </message>
+    <message id="banner.restoreUnreadable">
+        <source>The record of the last move cannot be read.</source>
+        <translation>Не вдається прочитати запис про останнє переміщення.</translation>
+    </message>
+    <message id="banner.restoredMessage" numerus="yes">
+        <source>%Ln items are back in their places.</source>
+        <translation>
+            <numerusform>%Ln об’єкт повернуто на місце.</numerusform>
+            <numerusform>%Ln об’єкти повернуто на місце.</numerusform>
+            <numerusform>%Ln об’єктів повернуто на місце.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.restoredTitle">
+        <source>Put back</source>
+        <translation>Повернуто</translation>
+    </message>
+    <message id="banner.stayedNotInTrash" numerus="yes">
+        <source>%Ln are no longer in the Trash.</source>
+        <translation>
+            <numerusform>%Ln уже немає в смітнику.</numerusform>
+            <numerusform>%Ln уже немає в смітнику.</numerusform>
+            <numerusform>%Ln уже немає в смітнику.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOccupied" numerus="yes">
+        <source>%Ln stayed in the Trash: their places are taken.</source>
+        <translation>
+            <numerusform>%Ln залишився в смітнику: його місце зайняте.</numerusform>
+            <numerusform>%Ln залишилися в смітнику: їхні місця зайняті.</numerusform>
+            <numerusform>%Ln залишилося в смітнику: їхні місця зайняті.</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOther" numerus="yes">
+        <source>%Ln could not be put back.</source>
+        <translation>
+            <numerusform>%Ln не вдалося повернути.</numerusform>
+            <numerusform>%Ln не вдалося повернути.</numerusform>
+            <numerusform>%Ln не вдалося повернути.</numerusform>
+        </translation>
     </message>
     <message id="banner.testMessage">
         <source>This is how Tornivo reports background work.</source>
@@ -43,6 +91,18 @@
         <source>Test banner</source>
         <translation>Тестове сповіщення</translation>
     </message>
+    <message id="banner.trashedMessage" numerus="yes">
+        <source>%Ln items, %1</source>
+        <translation>
+            <numerusform>%Ln об’єкт, %1</numerusform>
+            <numerusform>%Ln об’єкти, %1</numerusform>
+            <numerusform>%Ln об’єктів, %1</numerusform>
+        </translation>
+    </message>
+    <message id="banner.trashedTitle">
+        <source>Moved to the Trash</source>
+        <translation>Переміщено до смітника</translation>
+    </message>
     <message id="banner.tuneDoneMsg">
         <source>The task finished.</source>
         <translation>Завдання виконано.</translation>
@@ -50,6 +110,10 @@
     <message id="banner.tuneFailMsg">
         <source>The task failed or was cancelled.</source>
         <translation>Завдання не виконано або скасовано.</translation>
+    </message>
+    <message id="banner.undo">
+        <source>Undo</source>
+        <translation>Скасувати</translation>
     </message>
     <message id="banner.uninstalledMessage">
         <source>%1 and its leftovers were moved to the Trash.</source>
@@ -99,6 +163,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>Натисніть, щоб знайти сміття в кешах і журналах.</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>Використовує %1</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>сміття знайдено</translation>
@@ -106,6 +174,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>Сканування кешів і журналів…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>Вибрано %1</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

@@ -31,9 +31,49 @@
         <source>The leftovers of %1 were moved to the Trash; the application stays installed.</source>
         <translation>%1 的殘留檔案已移至垃圾桶，應用程式本身仍保留。</translation>
     </message>
+    <message id="banner.notRestoredTitle">
+        <source>Nothing put back</source>
+        <translation>未放回任何項目</translation>
+    </message>
+    <message id="banner.nothingToRestore">
+        <source>Nothing from the last move is left to put back.</source>
+        <translation>上次移動的內容已無可放回。</translation>
+    </message>
     <message id="banner.removalRefusedTitle">
         <source>Nothing was removed</source>
         <translation>未移除任何項目</translation>
+    </message>
+    <message id="banner.restoreUnreadable">
+        <source>The record of the last move cannot be read.</source>
+        <translation>無法讀取上次移動的記錄。</translation>
+    </message>
+    <message id="banner.restoredMessage" numerus="yes">
+        <source>%Ln items are back in their places.</source>
+        <translation>
+            <numerusform>%Ln 個項目已放回原處。</numerusform>
+        </translation>
+    </message>
+    <message id="banner.restoredTitle">
+        <source>Put back</source>
+        <translation>已放回</translation>
+    </message>
+    <message id="banner.stayedNotInTrash" numerus="yes">
+        <source>%Ln are no longer in the Trash.</source>
+        <translation>
+            <numerusform>%Ln 個項目已不在垃圾桶中。</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOccupied" numerus="yes">
+        <source>%Ln stayed in the Trash: their places are taken.</source>
+        <translation>
+            <numerusform>%Ln 個項目留在垃圾桶：原位置已被佔用。</numerusform>
+        </translation>
+    </message>
+    <message id="banner.stayedOther" numerus="yes">
+        <source>%Ln could not be put back.</source>
+        <translation>
+            <numerusform>%Ln 個項目無法放回。</numerusform>
+        </translation>
     </message>
     <message id="banner.testMessage">
         <source>This is how Tornivo reports background work.</source>
@@ -43,6 +83,16 @@
         <source>Test banner</source>
         <translation>測試橫幅</translation>
     </message>
+    <message id="banner.trashedMessage" numerus="yes">
+        <source>%Ln items, %1</source>
+        <translation>
+            <numerusform>%Ln 個項目，%1</numerusform>
+        </translation>
+    </message>
+    <message id="banner.trashedTitle">
+        <source>Moved to the Trash</source>
+        <translation>已移到垃圾桶</translation>
+    </message>
     <message id="banner.tuneDoneMsg">
         <source>The task finished.</source>
         <translation>工作已完成。</translation>
@@ -50,6 +100,10 @@
     <message id="banner.tuneFailMsg">
         <source>The task failed or was cancelled.</source>
         <translation>工作失敗或已取消。</translation>
+    </message>
+    <message id="banner.undo">
+        <source>Undo</source>
+        <translation>復原</translation>
     </message>
     <message id="banner.uninstalledMessage">
         <source>%1 and its leftovers were moved to the Trash.</source>
@@ -99,6 +153,10 @@
         <source>Click to scan your caches and logs for junk.</source>
         <translation>按一下即可掃描快取和記錄檔中的垃圾檔案。</translation>
     </message>
+    <message id="clean.inUseBy">
+        <source>In use by %1</source>
+        <translation>%1 正在使用</translation>
+    </message>
     <message id="clean.junkFound">
         <source>of junk found</source>
         <translation>已發現垃圾檔案</translation>
@@ -106,6 +164,10 @@
     <message id="clean.scanning">
         <source>Scanning caches and logs…</source>
         <translation>正在掃描快取和記錄檔…</translation>
+    </message>
+    <message id="clean.selectedTotal">
+        <source>%1 selected</source>
+        <translation>已選 %1</translation>
     </message>
     <message id="clean.skipped">
         <source>Left alone while running: %1</source>

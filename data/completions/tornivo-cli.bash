@@ -44,6 +44,11 @@ _tornivo_cli() {
             [[ $cur != -* ]] && { _filedir -d; return; } ;;
         developer) options="--days --clean" ;;
         shred) options="--passes --yes" ;;
+        trash)
+            options="--last"
+            local action=""
+            for i in "${after[@]}"; do [[ $i != -* ]] && { action=$i; break; }; done
+            [[ -z $action && $cur != -* ]] && { COMPREPLY=($(compgen -W "restore" -- "$cur")); return; } ;;
         inspect)
             [[ $cur != -* ]] && { _filedir; return; } ;;
         protect)

@@ -17,7 +17,7 @@ complete -c tornivo-cli -n "not __fish_seen_subcommand_from $commands" -a instal
 complete -c tornivo-cli -n "not __fish_seen_subcommand_from $commands" -a developer -d 'Build outputs of your projects'
 complete -c tornivo-cli -n "not __fish_seen_subcommand_from $commands" -a apps -d 'Installed applications'
 complete -c tornivo-cli -n "not __fish_seen_subcommand_from $commands" -a inspect -d 'What uninstalling an application would remove'
-complete -c tornivo-cli -n "not __fish_seen_subcommand_from $commands" -a trash -d 'The items in the Trash'
+complete -c tornivo-cli -n "not __fish_seen_subcommand_from $commands" -a trash -d 'The items in the Trash, or put back the last move'
 complete -c tornivo-cli -n "not __fish_seen_subcommand_from $commands" -a shred -d 'Securely empty the Trash'
 complete -c tornivo-cli -n "not __fish_seen_subcommand_from $commands" -a stats -d 'Processor, memory and disk figures'
 complete -c tornivo-cli -n "not __fish_seen_subcommand_from $commands" -a protect -d 'The protected folders'
@@ -30,6 +30,8 @@ complete -c tornivo-cli -n "__fish_seen_subcommand_from duplicates" -a '(__fish_
 complete -c tornivo-cli -n "__fish_seen_subcommand_from developer" -l days -x -d 'Days within which an output is active'
 complete -c tornivo-cli -n "__fish_seen_subcommand_from developer" -l clean -d 'Delete the inactive outputs'
 complete -c tornivo-cli -n "__fish_seen_subcommand_from inspect" -F
+complete -c tornivo-cli -n "__fish_seen_subcommand_from trash; and not __fish_seen_subcommand_from restore" -a restore -d 'Put back what the last move to the Trash took'
+complete -c tornivo-cli -n "__fish_seen_subcommand_from trash" -l last -d 'The last move to the Trash'
 complete -c tornivo-cli -n "__fish_seen_subcommand_from shred" -l passes -x -a '1 3 7' -d 'Overwrite passes'
 complete -c tornivo-cli -n "__fish_seen_subcommand_from shred" -l yes -d 'Really erase the Trash'
 complete -c tornivo-cli -n "__fish_seen_subcommand_from protect; and not __fish_seen_subcommand_from list add remove" -a 'list add remove'

@@ -23,8 +23,13 @@ AppState::AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObje
       store_(std::move(store)),
       now_([] { return Clock::now(); }),
       runningApps_([] { return RunningApps::current(); }),
-      showBanner_([](const QString& icon, const QString& title, const QString& message) {
-          BannerCenter::shared().show(icon, title, message);
+      showBanner_([](const QString& icon, const QString& title, const QString& message,
+                     std::function<void()> undo) {
+          if (undo)
+              BannerCenter::shared().show(icon, title, message, qtTrId("banner.undo"),
+                                          std::move(undo));
+          else
+              BannerCenter::shared().show(icon, title, message);
       }),
       tuneUpActions_(allTuneUpActions(layout_, processEnvironment())),
       scanResultView_(new ScanResultView(this)),
@@ -47,6 +52,7 @@ AppState::AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObje
       duplicateFinder_(std::make_shared<DuplicateFinder>(kDuplicateMinSize)),
       largeScanner_(std::make_shared<LargeFileScanner>(layout_)),
       uninstaller_(std::make_shared<UninstallerEngine>(layout_)),
+      restorer_(std::make_shared<Layout>(layout_)),
       tuneUp_(new TuneUpEngine(layout_.kind, this)),
       schedule_(new ScheduleManager(
           quickClean_, *store_, [this] { return exclusions_->protection(); }, this)) {
@@ -194,20 +200,43 @@ void AppState::runQuickScan() {
     const Operation operation = start(Section::clean);
     quickClean_
         .run([protection = exclusions_->protection(), stop = operation.stop.get_token(),
-              progress = operation.callback()](QuickCleanEngine& engine) {
-            return findJunk(engine, protection, stop, progress);
+              progress = operation.callback(), running = runningApps_](QuickCleanEngine& engine) {
+            JunkScan scan = findJunk(engine, protection, stop, progress);
+            // Which application keeps an item, for the list; the clean looks again.
+            QVariantMap keptBy;
+            const RunningApps::Map apps = running();
+            for (const auto& item : scan.items)
+                if (const std::string* app = runningAppOf(item, apps))
+                    keptBy.insert(QString::fromStdString(item.id.toString()),
+                                  QString::fromStdString(*app));
+            return std::pair{std::move(scan), std::move(keptBy)};
         })
-        .then(this, [this, stop = operation.stop](JunkScan scan) {
+        .then(this, [this, stop = operation.stop](std::pair<JunkScan, QVariantMap> scanned) {
             finish(Section::clean, stop);
             if (!stop.stop_requested()) {  // stopped: the earlier result stays
+                auto& [scan, keptBy] = scanned;
                 publishReport(Section::clean, std::move(scan.report));
                 ScanResult result{std::move(scan.items), now_()};
                 const bool found = result.totalSize() >= 1;
+                scanResultView_->setRunningApps(std::move(keptBy));
                 setScanResult(std::move(result));
                 if (found) play(SoundCue::scanDone);
             }
             assign(isScanning_, false, &AppState::isScanningChanged);
         });
+}
+
+void AppState::toggleJunkItem(const QString& id) {
+    // Not while a clean is planned or running: what is shown ticked is what it removes.
+    if (!scanResult_ || isCleaning_ || cleanPlanned_) return;
+    const Uuid wanted = Uuid::fromString(id.toStdString());
+    for (auto& item : scanResult_->items)
+        if (!wanted.isNull() && item.id == wanted) {
+            item.isSelected = !item.isSelected;
+            scanResultView_->show(*scanResult_);
+            emit scanResultChanged();
+            return;
+        }
 }
 
 void AppState::runClean() {
@@ -253,8 +282,11 @@ void AppState::runClean() {
 
 void AppState::publishOutcome(Section section, RemovalOutcome outcome) {
     if (outcome.refused)
-        showBanner_("exclamationmark.triangle.fill", qtTrId("banner.removalRefusedTitle"),
-                    exclusions_->problemText());
+        showBanner("exclamationmark.triangle.fill", qtTrId("banner.removalRefusedTitle"),
+                   exclusions_->problemText());
+    // The uninstall says so in a banner of its own once the application is dealt with.
+    else if (section != Section::uninstall)
+        offerUndo(outcome);
     outcomes_[section] = std::move(outcome);
     emit outcomesChanged();
 }
@@ -263,9 +295,9 @@ void AppState::publishReport(Section section, ScanReport report) {
     // What the last removal left behind belongs to the list it acted on; a new list retires it.
     forgetOutcome(section);
     for (const auto& problem : report.refused)
-        showBanner_("exclamationmark.triangle.fill", qtTrId("banner.folderRefusedTitle"),
-                    qtTrId("banner.folderRefusedMsg")
-                        .arg(QString::fromStdString(displayText(problem.folder))));
+        showBanner("exclamationmark.triangle.fill", qtTrId("banner.folderRefusedTitle"),
+                   qtTrId("banner.folderRefusedMsg")
+                       .arg(QString::fromStdString(displayText(problem.folder))));
     reports_[section] = std::move(report);
     emit unreadChanged();
 }
@@ -419,9 +451,9 @@ void AppState::runTuneUp(const TuneUpAction& action) {
         if (ok) {
             monitor_->refresh();
             play(SoundCue::removeDone);
-            showBanner_(QString::fromStdString(action.icon), title, qtTrId("banner.tuneDoneMsg"));
+            showBanner(QString::fromStdString(action.icon), title, qtTrId("banner.tuneDoneMsg"));
         } else {
-            showBanner_("exclamationmark.triangle.fill", title, qtTrId("banner.tuneFailMsg"));
+            showBanner("exclamationmark.triangle.fill", title, qtTrId("banner.tuneFailMsg"));
         }
     });
 }

@@ -44,6 +44,7 @@
 #include "models/FinderModels.h"
 #include "models/InstallerModels.h"
 #include "models/ShredModels.h"
+#include "platform/LastTrashMove.h"
 #include "platform/Layout.h"
 #include "platform/PreferencesStore.h"
 #include "platform/ProtectedFilter.h"
@@ -149,8 +150,9 @@ class AppState : public QObject {
     void setRunningApps(std::function<RunningApps::Map()> provider) {
         runningApps_ = std::move(provider);
     }
-    using BannerPresenter =
-        std::function<void(const QString& icon, const QString& title, const QString& message)>;
+    // `undo`, when given, is offered on the banner for as long as it shows.
+    using BannerPresenter = std::function<void(const QString& icon, const QString& title,
+                                               const QString& message, std::function<void()> undo)>;
     void setBannerPresenter(BannerPresenter presenter) { showBanner_ = std::move(presenter); }
 
     const Layout& layout() const { return layout_; }
@@ -262,6 +264,8 @@ class AppState : public QObject {
     // Removes the selected junk permanently, except the items of running applications, whose
     // names it reports; raises the running-applications alert when nothing is left to clean.
     Q_INVOKABLE void runClean();
+    // Flips the tick of the scan result's item with this id; runClean removes the ticked ones.
+    Q_INVOKABLE void toggleJunkItem(const QString& id);
 
     // X-Ray (AppStateDiskAnalysis.cpp)
     // Walks the home; publishes the categories without protected files (their bytes still
@@ -362,8 +366,21 @@ class AppState : public QObject {
 
   private:
     void setUninstallTarget(std::optional<UninstallTarget> target);
-    void finishUninstall(const UninstallTarget& plan, bool appRemoved);
+    // `undoable`: its files went to the Trash, and the application did not go by a package tool.
+    void finishUninstall(const UninstallTarget& plan, bool appRemoved, bool undoable);
     CommandRunner runUninstallCommand_;
+
+  public:
+    // The way back (AppStateUndo.cpp): puts back, off the main thread, what the last move to the
+    // Trash took (LastTrashMove.h), then says in a banner what came back and what stayed, and why.
+    Q_INVOKABLE void undoLastTrashMove();
+
+  private:
+    // After a move to the Trash that took something: a banner that offers Undo.
+    void offerUndo(const RemovalOutcome& outcome);
+    // What the Undo of a banner runs; nothing once this state is gone.
+    std::function<void()> undoAction();
+    void reportRestore(const RestoreOutcome& outcome);
 
   public:
     // Shred (AppStateShred.cpp)
@@ -437,6 +454,10 @@ class AppState : public QObject {
     }
     void play(SoundCue cue) const {
         if (playCue_) playCue_(cue);
+    }
+    void showBanner(const QString& icon, const QString& title, const QString& message,
+                    std::function<void()> undo = {}) const {
+        if (showBanner_) showBanner_(icon, title, message, std::move(undo));
     }
     void setScanResult(std::optional<ScanResult> result);
     // Keeps a section's last removal for the screens; a removal refused because the protected
@@ -542,6 +563,7 @@ class AppState : public QObject {
     SerialExecutor<DuplicateFinder> duplicateFinder_;
     SerialExecutor<LargeFileScanner> largeScanner_;
     SerialExecutor<UninstallerEngine> uninstaller_;
+    SerialExecutor<Layout> restorer_;  // puts back what a move to the Trash took
     TuneUpEngine* tuneUp_;
     ScheduleManager* schedule_;
 };

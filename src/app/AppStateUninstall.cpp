@@ -134,6 +134,7 @@ void AppState::confirmUninstall(bool force) {
         .then(this, [this, plan = *uninstallTarget_](UninstallStep step) {
             if (step.stillRunning) return setShowAppRunningAlert(true);
             const bool refused = step.outcome.refused.has_value();
+            const bool moved = !step.outcome.trashed.empty();
             // The application's own files went when none of them was left behind.
             bool filesGone = plan.removal == AppRemoval::trash && !plan.appFiles.empty();
             for (const auto& left : step.outcome.left)
@@ -142,14 +143,15 @@ void AppState::confirmUninstall(bool force) {
             publishOutcome(Section::uninstall, std::move(step.outcome));
             if (refused) return;
             const auto command = UninstallerEngine::removalCommand(plan);
-            if (!command) return finishUninstall(plan, filesGone);
+            if (!command) return finishUninstall(plan, filesGone, moved);
             QFuture<bool> done =
                 runUninstallCommand_ ? runUninstallCommand_(*command) : tuneUp_->start(*command);
-            done.then(this, [this, plan](bool ok) { finishUninstall(plan, ok); });
+            // Gone by its package tool, the application cannot come back: no Undo.
+            done.then(this, [this, plan](bool ok) { finishUninstall(plan, ok, false); });
         });
 }
 
-void AppState::finishUninstall(const UninstallTarget& plan, bool appRemoved) {
+void AppState::finishUninstall(const UninstallTarget& plan, bool appRemoved, bool undoable) {
     setUninstallTarget(std::nullopt);
     monitor_->refresh();
     play(SoundCue::removeDone);
@@ -158,7 +160,8 @@ void AppState::finishUninstall(const UninstallTarget& plan, bool appRemoved) {
     // said to be gone.
     const QString message = appRemoved ? qtTrId("banner.uninstalledMessage").arg(name)
                                        : qtTrId("banner.leftoversRemovedMessage").arg(name);
-    showBanner_("trash.fill", qtTrId("banner.uninstalledTitle"), message);
+    showBanner("trash.fill", qtTrId("banner.uninstalledTitle"), message,
+               undoable ? undoAction() : std::function<void()>());
     loadInstalledApps();
 }
 

@@ -52,6 +52,11 @@ int BannerCenter::fadingCount() const {
 }
 
 void BannerCenter::show(const QString& icon, const QString& title, const QString& message) {
+    show(icon, title, message, QString(), {});
+}
+
+void BannerCenter::show(const QString& icon, const QString& title, const QString& message,
+                        const QString& actionLabel, std::function<void()> action) {
     dismiss(false);
     QScreen* screen = screen_ ? screen_() : nullptr;
     if (!screen) return;  // nowhere to show it; nothing is reported
@@ -61,7 +66,11 @@ void BannerCenter::show(const QString& icon, const QString& title, const QString
                    Qt::WindowDoesNotAcceptFocus);
     view->setColor(Qt::transparent);
     view->setResizeMode(QQuickView::SizeViewToRootObject);
-    view->setInitialProperties({{"icon", icon}, {"title", title}, {"message", message}});
+    const bool acts = action && !actionLabel.isEmpty();
+    view->setInitialProperties({{"icon", icon},
+                                {"title", title},
+                                {"message", message},
+                                {"actionLabel", acts ? actionLabel : QString()}});
     view->setSource(QUrl(QStringLiteral("qrc:/Tornivo/Banner.qml")));
     QQuickItem* root = view->rootObject();
     if (!root) {
@@ -70,6 +79,7 @@ void BannerCenter::show(const QString& icon, const QString& title, const QString
     }
     // A click anywhere on the card fades it out (Banner.qml's `tapped` signal).
     connect(root, SIGNAL(tapped()), this, SLOT(onTapped()));
+    connect(root, SIGNAL(actionClicked()), this, SLOT(onAction()));
 
     const QRect free = screen->availableGeometry();
     const int width = kPanelWidth;
@@ -98,12 +108,14 @@ void BannerCenter::show(const QString& icon, const QString& title, const QString
     slide->start(QAbstractAnimation::DeleteWhenStopped);
 
     panel_ = view;
+    if (acts) action_ = std::move(action);
     dismissTimer_.start(timings_.dismissAfterMs);
     emit shown();
 }
 
 void BannerCenter::dismiss(bool animated) {
     dismissTimer_.stop();
+    action_ = nullptr;
     if (!panel_) return;
     QQuickView* view = panel_;
     panel_ = nullptr;  // a new banner during the fade starts cleanly
@@ -118,6 +130,14 @@ void BannerCenter::dismiss(bool animated) {
 void BannerCenter::onTapped() {
     // Only the banner on screen answers; a click on one already fading changes nothing.
     if (panel_ && sender() == panel_->rootObject()) dismiss(true);
+}
+
+void BannerCenter::onAction() {
+    if (!panel_ || sender() != panel_->rootObject()) return;
+    // Taken before the fade: the action may show a banner of its own, which must not lose it.
+    std::function<void()> action = std::move(action_);
+    dismiss(true);
+    if (action) action();
 }
 
 void BannerCenter::removeWhenFaded(QQuickView* view) {

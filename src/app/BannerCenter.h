@@ -41,6 +41,11 @@ class BannerCenter : public QObject {
 
     // The caller localizes and formats the texts; `icon` is a symbol identifier.
     Q_INVOKABLE void show(const QString& icon, const QString& title, const QString& message);
+    // The same with a button labelled `actionLabel` that runs `action` (on the main thread) and
+    // fades the banner out. It is offered only while the banner shows: once it is dismissed or
+    // replaced, `action` is dropped unrun.
+    void show(const QString& icon, const QString& title, const QString& message,
+              const QString& actionLabel, std::function<void()> action);
     Q_INVOKABLE void dismiss(bool animated);
 
     // The banner on screen (sliding in or shown), or null; a fading banner is no longer it.
@@ -58,6 +63,7 @@ class BannerCenter : public QObject {
 
   private slots:
     void onTapped();
+    void onAction();
 
   private:
     QQmlEngine* engine();
@@ -69,6 +75,7 @@ class BannerCenter : public QObject {
     QPointer<QQuickView> panel_;
     QList<QPointer<QQuickView>> fading_;
     QTimer dismissTimer_;
+    std::function<void()> action_;  // of the banner on screen
 };
 
 }  // namespace tornivo::app

@@ -15,12 +15,14 @@ const std::map<QString, char16_t>& table() {
         {"archivebox.fill", 0xe1a1},                // inventory_2
         {"arrow.down.circle.fill", 0xf000},         // download_for_offline
         {"arrow.triangle.2.circlepath", 0xe627},    // sync
+        {"arrow.uturn.backward", 0xe166},           // undo
         {"bolt.fill", 0xea0b},                      // bolt
         {"chart.pie.fill", 0xe6c4},                 // pie_chart
         {"checkmark", 0xe5ca},                      // check
         {"checkmark.circle.fill", 0xe86c},          // check_circle
         {"checkmark.seal.fill", 0xef76},            // verified
         {"checkmark.shield.fill", 0xe8e8},          // verified_user
+        {"chevron.down", 0xe5cf},                   // expand_more
         {"chevron.left", 0xe5cb},                   // chevron_left
         {"chevron.right", 0xe5cc},                  // chevron_right
         {"chevron.up.chevron.down", 0xe5d7},        // unfold_more

@@ -1,5 +1,6 @@
 // The card of a banner: an icon tile in the accent colour, a title and a message of at most two
-// lines, on a translucent rounded card with a soft shadow. The window around it is sized to
+// lines, and an optional button at the trailing edge (Undo), on a translucent rounded card with a
+// soft shadow. The window around it is sized to
 // this item: 370 wide, as tall as the text needs.
 import QtQuick
 import Qt5Compat.GraphicalEffects
@@ -11,7 +12,10 @@ Item {
     property string icon
     property string title
     property string message
+    // Empty: no button.
+    property string actionLabel
     signal tapped()
+    signal actionClicked()
 
     readonly property int outerPadding: 20
     SystemPalette { id: palette }
@@ -85,7 +89,7 @@ Item {
             id: texts
             x: tile.x + tile.width + 10
             y: (card.height - height) / 2
-            width: card.width - x - 12
+            width: (actionButton.visible ? actionButton.x - 8 : card.width - 12) - x
             height: titleText.height + 2 + messageText.height
 
             Text {
@@ -118,6 +122,41 @@ Item {
         MouseArea {
             anchors.fill: parent
             onClicked: banner.tapped()
+        }
+
+        // Above the card's own click area, so that a click here acts instead of dismissing.
+        Rectangle {
+            id: actionButton
+            objectName: "action"
+            visible: banner.actionLabel !== ""
+            width: Math.min(actionText.implicitWidth + 20, 110)
+            height: 26
+            x: card.width - 12 - width
+            y: (card.height - height) / 2
+            radius: 7
+            color: Qt.rgba(banner.accent.r, banner.accent.g, banner.accent.b,
+                           actionArea.pressed ? 0.28 : actionArea.containsMouse ? 0.2 : 0.13)
+            Accessible.role: Accessible.Button
+            Accessible.name: banner.actionLabel
+            Accessible.onPressAction: banner.actionClicked()
+
+            Text {
+                id: actionText
+                anchors.centerIn: parent
+                width: Math.min(implicitWidth, parent.width - 12)
+                text: banner.actionLabel
+                font.pixelSize: 12
+                font.weight: Font.DemiBold
+                color: banner.accent
+                elide: Text.ElideRight
+            }
+            MouseArea {
+                id: actionArea
+                anchors.fill: parent
+                hoverEnabled: true
+                cursorShape: Qt.PointingHandCursor
+                onClicked: banner.actionClicked()
+            }
         }
     }
 }

@@ -19,7 +19,8 @@ class AppStateFixture : public ::testing::Test {
     std::shared_ptr<PreferencesStore> store =
         std::make_shared<PreferencesStore>(home.layout().settingsFile);
     std::vector<SoundCue> cues;
-    QStringList banners;  // "icon|title|message"
+    QStringList banners;         // "icon|title|message"
+    std::function<void()> undo;  // what the last banner's Undo runs; empty when it offers none
     std::unique_ptr<AppState> state;
 
     void SetUp() override { makeState(home.layout()); }
@@ -32,10 +33,11 @@ class AppStateFixture : public ::testing::Test {
     void makeState(const Layout& layout) {
         state = std::make_unique<AppState>(layout, store);
         state->setCuePlayer([this](SoundCue cue) { cues.push_back(cue); });
-        state->setBannerPresenter(
-            [this](const QString& icon, const QString& title, const QString& message) {
-                banners << icon + "|" + title + "|" + message;
-            });
+        state->setBannerPresenter([this](const QString& icon, const QString& title,
+                                         const QString& message, std::function<void()> offered) {
+            banners << icon + "|" + title + "|" + message;
+            undo = std::move(offered);
+        });
     }
 
     // Starts an operation and waits for it to finish; the busy flag must have been raised and

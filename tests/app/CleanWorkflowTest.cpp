@@ -71,6 +71,39 @@ TEST_F(CleanWorkflowTest, WhenEverySelectedItemIsBlockedTheAlertRisesAndNothingI
     EXPECT_TRUE(test::exists(caches() / "thumbnails/normal/a.png"));
 }
 
+TEST_F(CleanWorkflowTest, TheCleanRemovesExactlyTheItemsTheListShowsTickedAndNothingFoundSince) {
+    running = {{"org.example.editor", "Editor"}};
+    state->runQuickScan();
+    ASSERT_TRUE(waitUntil([&] { return !state->isScanning(); }));
+    ScanResultView* shown = state->scanResultView();
+    RecordListModel* list = shown->itemsIn("appCache");
+    ASSERT_EQ(list->count(), 3);
+    auto row = [&](const QString& name) {
+        for (int i = 0; i < list->count(); ++i)
+            if (list->get(i, "name") == name) return i;
+        return -1;
+    };
+    const QString editor = list->get(row("org.example.Editor"), "id").toString();
+    EXPECT_EQ(shown->runningApps(), (QVariantMap{{editor, "Editor"}}));
+
+    const qint64 total = shown->totalSize();
+    const int helper = row("org.example.Editor.helper");
+    state->toggleJunkItem(list->get(helper, "id").toString());
+    EXPECT_FALSE(list->get(helper, "isSelected").toBool());
+    EXPECT_EQ(shown->totalSize(), total) << "the header keeps the total of all items";
+    EXPECT_EQ(shown->selectedSize(), total - list->get(helper, "size").toLongLong());
+
+    running = {};  // the editor quit: the clean looks again, and its cache may go
+    writeFile(caches() / "appeared-since/x", 1000);
+    std::map<std::string, bool> ticked;
+    for (int i = 0; i < list->count(); ++i)
+        ticked[list->get(i, "name").toString().toStdString()] = list->get(i, "isSelected").toBool();
+    clean();
+    for (const auto& [name, wasTicked] : ticked)
+        EXPECT_NE(test::exists(caches() / name), wasTicked) << name;
+    EXPECT_TRUE(test::exists(caches() / "appeared-since/x")) << "the clean never scans again";
+}
+
 TEST_F(CleanWorkflowTest, ProtectionAddedOrUnreadableSinceTheScanIsHonoured) {
     // A folder inside an item, protected after the scan, keeps the whole item.
     state->exclusions()->add(caches() / "org.example.Editor/keep");

@@ -1,6 +1,7 @@
 // The large-files workflow as its screen drives it: scan, tick, move to the Trash.
 
 #include "AppStateFixture.h"
+#include "Fmt.h"
 
 namespace tornivo::app {
 namespace {
@@ -77,6 +78,29 @@ TEST_F(LargeFilesWorkflowTest, TheUnprotectedFilesAreListedLargestFirstAndTicked
     scan();
     EXPECT_TRUE(state->largeFiles().empty());
     EXPECT_EQ(cues, std::vector{SoundCue::scanStart}) << "nothing found, no found cue";
+}
+
+TEST_F(LargeFilesWorkflowTest, TheBannerOfAMoveOffersUndoWhichNeverReplacesWhatTookAPlace) {
+    scan();
+    state->toggleSelection(state->largeFiles()[0]);
+    state->toggleSelection(state->largeFiles()[1]);
+    removeSelected();
+    ASSERT_EQ(banners.size(), 1);
+    EXPECT_EQ(banners[0], "trash.fill|" + qtTrId("banner.trashedTitle") + "|" +
+                              qtTrId("banner.trashedMessage", 2).arg(Fmt::bytes(1300 * kMiB)));
+    ASSERT_TRUE(undo);
+    writeText(documents() / "b.mkv", "made since");
+
+    const auto offered = std::exchange(undo, nullptr);
+    offered();
+    ASSERT_TRUE(waitUntil([&] { return banners.size() == 2; }));
+    EXPECT_EQ(banners[1], "arrow.uturn.backward|" + qtTrId("banner.restoredTitle") + "|" +
+                              qtTrId("banner.restoredMessage", 1) + " " +
+                              qtTrId("banner.stayedOccupied", 1));
+    EXPECT_FALSE(undo) << "the report of an Undo offers none";
+    EXPECT_TRUE(test::exists(downloads() / "a.iso"));
+    EXPECT_EQ(readText(documents() / "b.mkv"), "made since");
+    EXPECT_TRUE(test::exists(trashFiles() / "b.mkv"));
 }
 
 }  // namespace

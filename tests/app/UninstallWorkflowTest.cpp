@@ -93,6 +93,7 @@ TEST_F(UninstallWorkflowTest, ConfirmingMovesTheAppAndTickedLeftoversThenReports
 
     confirm(false);
     EXPECT_EQ(banners, QStringList{banner("banner.uninstalledMessage", "Paint")});
+    EXPECT_TRUE(undo) << "what went to the Trash can come back";
     EXPECT_EQ(cues, std::vector{SoundCue::removeDone});
     EXPECT_TRUE(test::exists(trashFiles() / "Paint.AppImage"));
     EXPECT_TRUE(test::exists(trashFiles() / "org.example.Paint.desktop"));
@@ -120,6 +121,7 @@ TEST_F(UninstallWorkflowTest, AFlatpakIsRemovedByItsCommandAfterItsLeftovers) {
     EXPECT_TRUE(leftoversFirst);
     EXPECT_EQ(commands, 1);
     EXPECT_EQ(banners.value(0), banner("banner.uninstalledMessage", "Draw"));
+    EXPECT_FALSE(undo) << "an application removed by flatpak has no way back";
 
     commandSucceeds = false;  // the user refused, or flatpak failed: the application stays
     banners.clear();

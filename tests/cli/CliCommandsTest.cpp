@@ -230,6 +230,24 @@ TEST_P(CliCommandsTest, TrashListsItsItemsAndWhatTheyTakeOnDisk) {
     expectOutputs("trash", {"trash"});
 }
 
+TEST_P(CliCommandsTest, TrashRestoreLastPutsBackWhatTheLastMoveTookAndNeverReplaces) {
+    EXPECT_EQ(home.run({"trash", "restore", "--last"}), (CliResult{0, "Nothing to put back.\n"}));
+    ASSERT_EQ(home.run({"duplicates", "--keep-first"}).status, 0);
+    const CliResult plain = home.run({"trash", "restore", "--last"});
+    EXPECT_EQ(plain.status, 0) << plain.err;
+    const std::string table = home.masked(plain.out);
+    EXPECT_EQ(table, expected("trash-restore.txt", table));
+
+    // Moved again, and a file made at its original place since: that copy stays in the Trash.
+    ASSERT_EQ(home.run({"duplicates", "--keep-first"}).status, 0);
+    writeText(*home.layout().documents / "copy-a.bin", "new");
+    const CliResult stayed = home.run({"--json", "trash", "restore", "--last"});
+    EXPECT_EQ(stayed.status, 1);
+    const std::string json = home.masked(Json::parse(stayed.out)).dump(2) + "\n";
+    EXPECT_EQ(json, expected("trash-restore.json", json));
+    EXPECT_EQ(readText(*home.layout().documents / "copy-a.bin"), "new");
+}
+
 TORNIVO_IN_BOTH_LAYOUTS(CliCommandsTest);
 
 TEST(CliHelpTest, HelpListsTheCommandsAndTheRulesAndEachCommandHasItsOwn) {

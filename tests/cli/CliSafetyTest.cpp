@@ -75,6 +75,8 @@ TEST_P(CliSafetyTest, EveryUsageErrorExitsWith2AndOneLineNamingItAndTouchesNothi
         {{"inspect", ""}, "APP is empty"},
         {{"inspect", "Editor", "Viewer"}, "unexpected argument 'Viewer'"},
         {{"trash", "--all"}, "unknown option '--all'"},
+        {{"trash", "restore"}, "restore needs --last: only the last move can be put back"},
+        {{"trash", "--last"}, "--last goes with restore"},
         {{"shred"}, "--yes is needed: what shred erases cannot be brought back"},
         {{"shred", "--passes", "2", "--yes"},
          "--passes '2' is not a pass count on offer: give 1, 3 or 7"},

@@ -29,8 +29,11 @@ TEST_F(TrashTest, MovesFilesFoldersAndLinksRestorablyKeepingTheirBytes) {
     writeText(home / "target", "target");
     const Path link = makeSymlink(home / "target", home / "Desktop/link");
 
-    EXPECT_EQ(move(odd), (TrashedItem{odd, files(), "r\xe9sum\xe9.pdf"}));
-    EXPECT_EQ(move(twin), (TrashedItem{twin, files(), "r\xe9sum\xe9.pdf.2"}))
+    const FileIdentity oddId = identityOf(odd), twinId = identityOf(twin);
+    EXPECT_EQ(move(odd),
+              (TrashedItem{odd, files(), "r\xe9sum\xe9.pdf", oddId.device, oddId.inode}));
+    EXPECT_EQ(move(twin),
+              (TrashedItem{twin, files(), "r\xe9sum\xe9.pdf.2", twinId.device, twinId.inode}))
         << "a name taken in the Trash gets a number";
     EXPECT_TRUE(move(home / "Pictures/album"));
     EXPECT_TRUE(move(link));

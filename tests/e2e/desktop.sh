@@ -49,7 +49,8 @@ make_home() {
   export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_CACHE_HOME=$home/.cache \
     XDG_DATA_HOME=$home/.local/share XDG_STATE_HOME=$home/.local/state \
     XDG_RUNTIME_DIR=$scratch/run
-  mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CACHE_HOME/org.example.Editor" "$XDG_DATA_HOME/xorg"
+  mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CACHE_HOME/org.example.Editor" "$XDG_DATA_HOME/xorg" \
+    "$XDG_STATE_HOME"
   chmod 700 "$XDG_RUNTIME_DIR"
   head -c 3000000 /dev/urandom >"$XDG_CACHE_HOME/org.example.Editor/cache.db"
   head -c 200000 /dev/urandom >"$XDG_DATA_HOME/xorg/Xorg.0.log.old"

@@ -133,9 +133,11 @@ plant() {
 }
 
 # Every file and folder of the home with its size and modification time, except the Trash and
-# what the programs of the session keep for themselves (caches, Tornivo's own settings).
+# what the programs of the session keep for themselves (caches, state such as Tornivo's record of
+# the last move to the Trash, Tornivo's own settings).
 inventory() {
   find "$HOME" -xdev \( -path "$XDG_DATA_HOME/Trash" -o -path "$XDG_CONFIG_HOME/tornivo" \
+    -o -path "$XDG_STATE_HOME" \
     -o -path "$XDG_CACHE_HOME" -o -path "$XDG_DATA_HOME/recently-used.xbel" \) -prune \
     -o -printf '%P\t%s\t%T@\n' | sort
 }

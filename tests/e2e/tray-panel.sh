@@ -26,7 +26,7 @@ tornivo=$(realpath "$1")
 shots=${2:-}
 
 # Where the clean screen's parts are, from the panel's top-left corner (see desktop.sh).
-readonly ORB=(190 376) CLEAN=(40 526) ROW_TILE=(34 313) MARK=(190 312)
+readonly ORB=(190 376) CLEAN=(40 526) ROW_TILE=(34 337) MARK=(190 312)
 readonly ACCENT_BLUE="51,122,255"  # the default accent, as the clean button is filled with it
 
 fail() {

@@ -115,6 +115,29 @@ TEST_F(BannerCenterTest, ALongMessageWrapsToTwoLinesAndTheWidthStays) {
     EXPECT_EQ(center.panel()->width(), BannerCenter::kPanelWidth);
 }
 
+TEST_F(BannerCenterTest, ItsActionRunsOnceFromItsButtonAndNeverAfterTheBannerIsGone) {
+    int runs = 0;
+    center.show("trash.fill", "Moved", "2 items", "Undo", [&] { ++runs; });
+    QPointer<QQuickView> view = center.panel();
+    QTest::qWait(120);
+    QQuickItem* action = item("action");
+    ASSERT_TRUE(action && action->isVisible());
+    const QPointF middle = action->mapToScene(QPointF(action->width() / 2, action->height() / 2));
+    QTest::mouseClick(view.data(), Qt::LeftButton, Qt::NoModifier, middle.toPoint());
+    EXPECT_EQ(runs, 1);
+    EXPECT_FALSE(center.panel()) << "acting fades the banner";
+    QTest::mouseClick(view.data(), Qt::LeftButton, Qt::NoModifier, middle.toPoint());
+    EXPECT_EQ(runs, 1) << "a fading banner's button does nothing";
+
+    // Replaced, a banner takes its action with it; one without an action has no button.
+    center.show("trash.fill", "Moved", "1 item", "Undo", [&] { ++runs; });
+    QPointer<QQuickView> replaced = center.panel();
+    center.show("sparkles", "Other", "news");
+    EXPECT_FALSE(item("action")->isVisible());
+    EXPECT_FALSE(replaced);
+    EXPECT_EQ(runs, 1);
+}
+
 TEST_F(BannerCenterTest, WithoutAScreenNothingIsShownOrReported) {
     QSignalSpy shown(&center, &BannerCenter::shown);
     center.setScreenProvider([] { return nullptr; });

@@ -47,6 +47,8 @@ class DiskAnalyzer {
     // `threads` walk the home side by side; the result does not depend on how many.
     explicit DiskAnalyzer(Layout layout, unsigned threads = defaultThreads());
 
+    const Layout& layout() const { return layout_; }
+
     // Metadata reads from a cold cache wait on the disk, so the walk keeps more of them in
     // flight than there are cores (16 on two cores: cold walks took half the time of two
     // threads); with a warm cache the extra threads cost a few per cent in switching.

@@ -21,6 +21,7 @@ class InstallerScanner {
     InstallerScanner(Layout layout, std::vector<std::string> installerExtensions);
 
     const std::vector<std::string>& installerExtensions() const { return extensions_; }
+    const Layout& layout() const { return layout_; }
 
     // Regular files of Downloads then Desktop (not recursive, hidden entries skipped) whose
     // extension, lower-cased, is an installer extension; largest first (on-disk size), equal

@@ -19,6 +19,8 @@ class LargeFileScanner {
   public:
     explicit LargeFileScanner(Layout layout, unsigned threads = defaultWalkThreads());
 
+    const Layout& layout() const { return layout_; }
+
     // Downloads, Documents, Desktop, Movies and Music, those the layout has, in that order.
     std::vector<Path> roots() const;
 

@@ -14,16 +14,20 @@
 
 namespace tornivo {
 
+const std::string* runningAppOf(const JunkItem& item, const RunningApps::Map& running) {
+    auto app = running.find(RunningApps::lowerCased(item.url.filename().native()));
+    return app == running.end() ? nullptr : &app->second;
+}
+
 JunkSplit splitByRunningApps(const std::vector<JunkItem>& items, const RunningApps::Map& running) {
     JunkSplit split;
     std::set<std::string> names;
     for (const auto& item : items) {
         if (!item.isSelected) continue;
-        auto app = running.find(RunningApps::lowerCased(item.url.filename().native()));
-        if (app == running.end())
-            split.toClean.push_back(item);
+        if (const std::string* app = runningAppOf(item, running))
+            names.insert(*app);
         else
-            names.insert(app->second);
+            split.toClean.push_back(item);
     }
     // std::string compares bytes, and byte order of UTF-8 is code-point order.
     split.skippedApps.assign(names.begin(), names.end());

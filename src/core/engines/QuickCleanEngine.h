@@ -28,6 +28,8 @@ struct JunkSplit {
     std::vector<std::string> skippedApps;  // names of the applications, unique, in code-point order
 };
 JunkSplit splitByRunningApps(const std::vector<JunkItem>& items, const RunningApps::Map& running);
+// The display name of the running application that keeps `item` (by that same rule), or null.
+const std::string* runningAppOf(const JunkItem& item, const RunningApps::Map& running);
 
 // What a junk scan found, and the junk folders it refused to read (never those that are simply
 // missing).

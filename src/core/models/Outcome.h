@@ -49,11 +49,13 @@ struct LeftItem {
 };
 
 // Where a move put an entry: the Trash's files folder and the name it has there (the restore
-// record, on freedesktop, is info/NAME.trashinfo beside it).
+// record, on freedesktop, is info/NAME.trashinfo beside it), and which entry it was: a rename
+// keeps device and inode, so the Trash's entry can be told from one that took its name later.
 struct TrashedItem {
     Path original;
     Path filesFolder;
     std::string name;
+    std::uint64_t device = 0, inode = 0;
 
     bool operator==(const TrashedItem&) const = default;
 };

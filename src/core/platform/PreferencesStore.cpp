@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "platform/Descriptor.h"
+#include "platform/AtomicFile.h"
 #include "platform/RegularFile.h"
 
 namespace tornivo {
@@ -32,25 +32,6 @@ Json parseObject(const std::string& text, std::optional<std::string>& problem) {
         return Json::object();
     }
     return doc;
-}
-
-bool makeFolders(const Path& folder) {
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    return std::filesystem::is_directory(folder, ec);
-}
-
-// The lock lives in a file of its own so that the rename of the settings file never drops it.
-// Never through a link (root would otherwise create a file wherever one points), and only a
-// regular file: anything else put there makes the write fail.
-UniqueFd openLockFile(const Path& lockPath) {
-    UniqueFd fd(retryOnInterrupt([&] {
-        return ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
-                      0600);
-    }));
-    struct stat st {};
-    if (!fd || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return UniqueFd();
-    return fd;
 }
 
 }  // namespace
@@ -169,36 +150,17 @@ bool PreferencesStore::update(std::string_view key, const Json* value) {
     if (!makeFolders(folder)) return false;
 
     // One writer at a time, across processes.
-    UniqueFd lock = openLockFile(file_.native() + ".lock");
+    UniqueFd lock = lockExclusively(file_.native() + ".lock");
     if (!lock) return false;
-    if (retryOnInterrupt([&] { return ::flock(lock.get(), LOCK_EX); }) != 0) return false;
 
     Contents contents = read(file_);
-    bool written = false;
-    if (!contents.problem) {
-        Json& doc = contents.document;
-        if (value)
-            doc[std::string(key)] = *value;
-        else
-            doc.erase(std::string(key));
-        std::string data = doc.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
-
-        std::string tmpl = file_.native() + ".tmp-XXXXXX";
-        int fd = ::mkostemp(tmpl.data(), O_CLOEXEC);
-        if (fd >= 0) {
-            bool good = ::fchmod(fd, 0600) == 0 && writeAll(fd, data) && ::fsync(fd) == 0;
-            good = (::close(fd) == 0) && good;
-            if (good && ::rename(tmpl.c_str(), file_.c_str()) == 0) {
-                UniqueFd dirFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-                if (dirFd) ::fsync(dirFd.get());
-                written = true;
-            } else {
-                ::unlink(tmpl.c_str());
-            }
-        }
-    }
-    ::flock(lock.get(), LOCK_UN);
-    return written;
+    if (contents.problem) return false;
+    Json& doc = contents.document;
+    if (value)
+        doc[std::string(key)] = *value;
+    else
+        doc.erase(std::string(key));
+    return replaceFile(file_, doc.dump(2, ' ', false, Json::error_handler_t::replace) + "\n");
 }
 
 }  // namespace tornivo

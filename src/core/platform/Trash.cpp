@@ -198,7 +198,7 @@ std::optional<TrashedItem> Trash::moveAt(int folderFd, const std::string& name,
     Bin& home = homeBin();
     if (home.usable && home.device == device) {
         if (auto moved = moveInto(home, folderFd, name, original, listed))
-            return TrashedItem{original, home.filesPath, *moved};
+            return TrashedItem{original, home.filesPath, *moved, listed.device, listed.inode};
         // A bind mount of the same file system goes on to its own Trash; anything else stays.
         if (errno != EXDEV) return fail(leftReasonOf(errno));
     } else {
@@ -211,7 +211,7 @@ std::optional<TrashedItem> Trash::moveAt(int folderFd, const std::string& name,
     Bin& bin = mountBin(folderFd, device);
     if (!bin.usable) return fail(LeftReason::noTrash);
     if (auto moved = moveInto(bin, folderFd, name, original, listed))
-        return TrashedItem{original, bin.filesPath, *moved};
+        return TrashedItem{original, bin.filesPath, *moved, listed.device, listed.inode};
     return fail(leftReasonOf(errno));
 }
 

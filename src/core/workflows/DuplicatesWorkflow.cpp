@@ -1,5 +1,6 @@
 #include "workflows/DuplicatesWorkflow.h"
 
+#include "platform/LastTrashMove.h"
 #include "platform/PersonalFolders.h"
 #include "platform/ProtectedFilter.h"
 #include "platform/Trash.h"
@@ -55,6 +56,7 @@ DuplicatesOutcome keepOneCopy(const DuplicateFinder& finder, const Layout& layou
                     outcome.removal.leave(file, LeftReason::changed);
         }
     }
+    recordTrashMove(layout, outcome.removal);
     return outcome;
 }
 

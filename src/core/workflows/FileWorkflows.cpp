@@ -1,11 +1,18 @@
 #include "workflows/FileWorkflows.h"
 
+#include "platform/LastTrashMove.h"
 #include "platform/ProtectedFilter.h"
 #include "workflows/Removal.h"
 
 namespace tornivo {
 
 namespace {
+
+// Every move to the Trash replaces the record that the way back reads.
+RemovalOutcome recorded(const Layout& layout, RemovalOutcome outcome) {
+    recordTrashMove(layout, outcome);
+    return outcome;
+}
 
 template <class Record>
 std::vector<Record> selected(std::vector<Record> records) {
@@ -28,8 +35,10 @@ Findings<LargeFile> findLargeFiles(const LargeFileScanner& scanner, ByteCount mi
 
 RemovalOutcome trashLargeFiles(const LargeFileScanner& scanner, std::vector<LargeFile> files,
                                const ProtectedFolders& protection, std::stop_token stop) {
-    return carryOut(planRemoval(selected(std::move(files)), protection),
-                    [&](const std::vector<LargeFile>& act) { return scanner.remove(act, stop); });
+    return recorded(scanner.layout(), carryOut(planRemoval(selected(std::move(files)), protection),
+                                               [&](const std::vector<LargeFile>& act) {
+                                                   return scanner.remove(act, stop);
+                                               }));
 }
 
 Findings<InstallerFile> findInstallers(const InstallerScanner& scanner,
@@ -41,9 +50,10 @@ Findings<InstallerFile> findInstallers(const InstallerScanner& scanner,
 
 RemovalOutcome trashInstallers(const InstallerScanner& scanner, std::vector<InstallerFile> files,
                                const ProtectedFolders& protection, std::stop_token stop) {
-    return carryOut(
-        planRemoval(selected(std::move(files)), protection),
-        [&](const std::vector<InstallerFile>& act) { return scanner.remove(act, stop); });
+    return recorded(scanner.layout(), carryOut(planRemoval(selected(std::move(files)), protection),
+                                               [&](const std::vector<InstallerFile>& act) {
+                                                   return scanner.remove(act, stop);
+                                               }));
 }
 
 Findings<DiskCategory> analyzeDisk(const DiskAnalyzer& analyzer, const ProtectedFolders& protection,
@@ -57,8 +67,10 @@ Findings<DiskCategory> analyzeDisk(const DiskAnalyzer& analyzer, const Protected
 
 RemovalOutcome trashDiskFile(const DiskAnalyzer& analyzer, const DiskFile& file,
                              const ProtectedFolders& protection, std::stop_token) {
-    return carryOut(planRemoval(std::vector{file}, protection),
-                    [&](const std::vector<DiskFile>& act) { return analyzer.trashFile(act[0]); });
+    return recorded(analyzer.layout(), carryOut(planRemoval(std::vector{file}, protection),
+                                                [&](const std::vector<DiskFile>& act) {
+                                                    return analyzer.trashFile(act[0]);
+                                                }));
 }
 
 DeveloperScanResult findBuildOutputs(const DeveloperCleanEngine& engine, int protectionDays,
@@ -112,6 +124,12 @@ RemovalOutcome uninstallApplication(const UninstallerEngine& engine, UninstallTa
         return true;
     });
     kept.merge(engine.uninstall(plan, true, std::move(stop)));
+    // Removed by flatpak, the application cannot come back with its leftovers: that uninstall
+    // has no way back, and no older move may be undone in its place.
+    if (plan.removal == AppRemoval::flatpakUser || plan.removal == AppRemoval::flatpakSystem)
+        forgetTrashMove(engine.layout());
+    else
+        recordTrashMove(engine.layout(), kept);
     return kept;
 }
 

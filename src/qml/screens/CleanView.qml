@@ -1,5 +1,6 @@
-// The clean section: scan the caches and logs, see what was found, clean it, see what was freed
-// and which running applications were left alone. Everything shown comes from AppState; the
+// The clean section: scan the caches and logs, see what was found (each category opens to list
+// its items, each with a tick: what is ticked is exactly what the clean removes), clean it, see
+// what was freed and which running applications were left alone. Everything shown comes from AppState; the
 // five states take precedence in this order: cleaning, scanning, results, cleaned, idle.
 import QtQuick
 import QtQuick.Controls
@@ -16,6 +17,8 @@ Item {
     property var result: AppState.scanResult
     property var freed: AppState.lastFreed
     property var skipped: AppState.skippedRunningApps
+    // The category whose items are listed (one at a time, so that the list has room); view-local.
+    property string openCategory: ""
 
     readonly property string screenState: cleaning ? "cleaning"
                                         : scanning ? "scanning"
@@ -89,101 +92,181 @@ Item {
         id: resultsState
         ColumnLayout {
             spacing: 0
-            ByteCountText {
-                objectName: "foundTotal"
+            // The totals and the categories scroll, an open list with them; the clean button stays.
+            Flickable {
+                objectName: "resultsScroll"
                 Layout.fillWidth: true
-                Layout.topMargin: 4
-                bytes: view.result ? view.result.totalSize : 0
-            }
-            Label {
-                Layout.fillWidth: true
-                horizontalAlignment: Text.AlignHCenter
-                text: qsTrId("clean.junkFound")
-                font.pixelSize: PanelStyle.caption
-                color: PanelStyle.secondaryText
-            }
-            Rectangle {
-                objectName: "categoryRows"
-                Layout.fillWidth: true
-                Layout.topMargin: 16
-                implicitHeight: rows.implicitHeight
-                radius: 12
-                color: PanelStyle.surface
-                border.width: 1
-                border.color: PanelStyle.border
+                Layout.fillHeight: true
+                contentHeight: resultsColumn.implicitHeight
+                clip: true
+                boundsBehavior: Flickable.StopAtBounds
+                ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
                 ColumnLayout {
-                    id: rows
-                    anchors.left: parent.left
-                    anchors.right: parent.right
+                    id: resultsColumn
+                    width: parent.width
                     spacing: 0
-                    Repeater {
-                        model: AppState.junkFolders
-                        delegate: ColumnLayout {
+                    ByteCountText {
+                        objectName: "foundTotal"
+                        Layout.fillWidth: true
+                        Layout.topMargin: 4
+                        bytes: view.result ? view.result.totalSize : 0
+                    }
+                    Label {
+                        Layout.fillWidth: true
+                        horizontalAlignment: Text.AlignHCenter
+                        text: qsTrId("clean.junkFound")
+                        font.pixelSize: PanelStyle.caption
+                        color: PanelStyle.secondaryText
+                    }
+                    Label {
+                        objectName: "selectedTotal"
+                        Layout.fillWidth: true
+                        Layout.topMargin: 2
+                        horizontalAlignment: Text.AlignHCenter
+                        text: qsTrId("clean.selectedTotal").arg(
+                                  Fmt.bytes(view.result ? view.result.selectedSize : 0))
+                        font.pixelSize: PanelStyle.caption
+                        font.weight: Font.DemiBold
+                        color: PanelStyle.accent
+                    }
+                    Rectangle {
+                        objectName: "categoryRows"
+                        Layout.fillWidth: true
+                        Layout.topMargin: 16
+                        implicitHeight: rows.implicitHeight
+                        radius: 12
+                        color: PanelStyle.surface
+                        border.width: 1
+                        border.color: PanelStyle.border
+                        ColumnLayout {
+                            id: rows
+                            anchors.left: parent.left
+                            anchors.right: parent.right
                             spacing: 0
-                            Layout.fillWidth: true
-                            Rectangle {
-                                visible: index > 0
-                                Layout.fillWidth: true
-                                Layout.leftMargin: 52
-                                implicitHeight: 1
-                                color: PanelStyle.divider
-                            }
-                            RowLayout {
-                                objectName: "row-" + modelData.category
-                                Layout.fillWidth: true
-                                Layout.margins: 10
-                                Layout.leftMargin: 12
-                                Layout.rightMargin: 14
-                                spacing: 12
-                                AccentTile {
-                                    implicitWidth: 30
-                                    implicitHeight: 30
-                                    radius: 8
-                                    SymbolIcon {
-                                        anchors.centerIn: parent
-                                        symbol: modelData.category === "appCache" ? "shippingbox.fill"
-                                                                                  : "doc.text.fill"
-                                        size: 16
-                                        color: "white"
-                                    }
-                                }
-                                ColumnLayout {
+                            Repeater {
+                                model: AppState.junkFolders
+                                delegate: ColumnLayout {
+                                    id: category
+                                    readonly property bool open: view.openCategory === modelData.category
+                                    readonly property var items: view.result && view.result.itemsIn
+                                                                 ? view.result.itemsIn(modelData.category)
+                                                                 : null
+                                    spacing: 0
                                     Layout.fillWidth: true
-                                    spacing: 1
-                                    ElidedLabel {
+                                    Rectangle {
+                                        visible: index > 0
                                         Layout.fillWidth: true
-                                        text: qsTrId("clean.category." + modelData.category)
-                                        font.pixelSize: PanelStyle.body
-                                        font.weight: Font.DemiBold
+                                        Layout.leftMargin: 52
+                                        implicitHeight: 1
+                                        color: PanelStyle.divider
                                     }
-                                    ElidedLabel {
-                                        objectName: "folder"
-                                        mayElide: true
+                                    AbstractButton {
+                                        id: categoryButton
+                                        objectName: "row-" + modelData.category
                                         Layout.fillWidth: true
-                                        // A path reads left to right in every language.
-                                        text: "\u202A" + modelData.folder + "\u202C"
-                                        elide: Text.ElideMiddle
-                                        font.pixelSize: PanelStyle.caption
-                                        color: PanelStyle.secondaryText
+                                        implicitHeight: categoryRow.implicitHeight + 20
+                                        hoverEnabled: true
+                                        Accessible.role: Accessible.Button
+                                        Accessible.name: qsTrId("clean.category." + modelData.category)
+                                        onClicked: view.openCategory = category.open ? "" : modelData.category
+                                        background: Rectangle {
+                                            radius: 12
+                                            color: categoryButton.down ? PanelStyle.pressed
+                                                 : categoryButton.hovered ? PanelStyle.hover : "transparent"
+                                            border.width: categoryButton.visualFocus ? 2 : 0
+                                            border.color: PanelStyle.accent
+                                        }
+                                        RowLayout {
+                                            id: categoryRow
+                                            anchors.fill: parent
+                                            anchors.margins: 10
+                                            anchors.leftMargin: 12
+                                            anchors.rightMargin: 10
+                                            spacing: 12
+                                            AccentTile {
+                                                implicitWidth: 30
+                                                implicitHeight: 30
+                                                radius: 8
+                                                SymbolIcon {
+                                                    anchors.centerIn: parent
+                                                    symbol: modelData.category === "appCache" ? "shippingbox.fill"
+                                                                                              : "doc.text.fill"
+                                                    size: 16
+                                                    color: "white"
+                                                }
+                                            }
+                                            ColumnLayout {
+                                                Layout.fillWidth: true
+                                                spacing: 1
+                                                ElidedLabel {
+                                                    Layout.fillWidth: true
+                                                    text: qsTrId("clean.category." + modelData.category)
+                                                    font.pixelSize: PanelStyle.body
+                                                    font.weight: Font.DemiBold
+                                                }
+                                                ElidedLabel {
+                                                    objectName: "folder"
+                                                    mayElide: true
+                                                    Layout.fillWidth: true
+                                                    // A path reads left to right in every language.
+                                                    text: "\u202A" + modelData.folder + "\u202C"
+                                                    elide: Text.ElideMiddle
+                                                    font.pixelSize: PanelStyle.caption
+                                                    color: PanelStyle.secondaryText
+                                                }
+                                            }
+                                            Label {
+                                                objectName: "size"
+                                                text: Fmt.bytes(view.result ? view.result.sizeFor(modelData.category) : 0)
+                                                font.pixelSize: PanelStyle.body
+                                                font.weight: Font.DemiBold
+                                                color: PanelStyle.text
+                                            }
+                                            SymbolIcon {
+                                                symbol: category.open ? "chevron.down" : "chevron.right"
+                                                size: 16
+                                                color: PanelStyle.secondaryText
+                                            }
+                                        }
                                     }
-                                }
-                                Label {
-                                    objectName: "size"
-                                    text: Fmt.bytes(view.result ? view.result.sizeFor(modelData.category) : 0)
-                                    font.pixelSize: PanelStyle.body
-                                    font.weight: Font.DemiBold
-                                    color: PanelStyle.text
+                                    // Its items, each with its tick; an item of a running application
+                                    // names it (the clean leaves such an item alone while it runs).
+                                    Column {
+                                        objectName: "items-" + modelData.category
+                                        visible: category.open
+                                        Layout.fillWidth: true
+                                        Layout.leftMargin: 6
+                                        Layout.rightMargin: 6
+                                        Layout.bottomMargin: 6
+                                        Repeater {
+                                            model: category.items
+                                            delegate: CheckRow {
+                                                objectName: "item-" + index
+                                                width: parent.width
+                                                checked: model.isSelected
+                                                title: model.name
+                                                readonly property string app:
+                                                    view.result && view.result.runningApps
+                                                    && view.result.runningApps[model.id] !== undefined
+                                                    ? view.result.runningApps[model.id] : ""
+                                                subtitle: app !== "" ? qsTrId("clean.inUseBy").arg(app) : ""
+                                                subtitleColor: PanelStyle.orange
+                                                trailing: Fmt.bytes(model.size)
+                                                onClicked: AppState.toggleJunkItem(model.id)
+                                            }
+                                        }
+                                    }
                                 }
                             }
                         }
                     }
                 }
             }
-            Item { Layout.fillHeight: true }
             PanelButton {
                 id: cleanButton
                 objectName: "cleanButton"
                 Layout.fillWidth: true
+                Layout.topMargin: 8
                 kind: "prominent"
                 text: qsTrId("clean.cleanButton")
                 enabled: view.result !== null && view.result.selectedSize > 0
