@@ -1,7 +1,7 @@
 // The card of a banner: an icon tile in the accent colour, a title and a message of at most two
 // lines, and an optional button at the trailing edge (Undo), on a translucent rounded card with a
-// soft shadow. The window around it is sized to
-// this item: 370 wide, as tall as the text needs.
+// soft shadow, in the panel's own colours and appearance. The window around it is sized to this
+// item: 370 wide, as tall as the text needs.
 import QtQuick
 import Qt5Compat.GraphicalEffects
 import Tornivo
@@ -18,7 +18,6 @@ Item {
     signal actionClicked()
 
     readonly property int outerPadding: 20
-    SystemPalette { id: palette }
     readonly property color accent: ThemeManager.accent
 
     width: 370
@@ -34,10 +33,9 @@ Item {
         width: 330
         height: Math.max(tile.height, texts.height) + 24
         radius: 14
-        color: Qt.rgba(palette.window.r, palette.window.g, palette.window.b, 0.94)
+        color: Qt.rgba(PanelStyle.window.r, PanelStyle.window.g, PanelStyle.window.b, 0.94)
         border.width: 1
-        border.color: Qt.rgba(palette.windowText.r, palette.windowText.g, palette.windowText.b,
-                              0.08)
+        border.color: PanelStyle.divider
         // The soft shadow needs shaders; drawn by the processor the card goes without.
         layer.enabled: GraphicsInfo.api !== GraphicsInfo.Software
         layer.effect: DropShadow {
@@ -57,25 +55,10 @@ Item {
             width: 34
             height: 34
 
-            Rectangle {
-                id: tileShape
+            AccentTile {
                 anchors.fill: parent
                 radius: 9
-                visible: false
-            }
-            // From the accent at the top left to the accent at 70 % at the bottom right.
-            LinearGradient {
-                anchors.fill: parent
-                source: tileShape
-                start: Qt.point(0, 0)
-                end: Qt.point(width, height)
-                gradient: Gradient {
-                    GradientStop { position: 0.0; color: banner.accent }
-                    GradientStop {
-                        position: 1.0
-                        color: Qt.rgba(banner.accent.r, banner.accent.g, banner.accent.b, 0.7)
-                    }
-                }
+                tint: banner.accent
             }
             SymbolIcon {
                 anchors.centerIn: parent
@@ -99,7 +82,7 @@ Item {
                 text: banner.title
                 font.pixelSize: 13
                 font.weight: Font.DemiBold
-                color: palette.windowText
+                color: PanelStyle.text
                 elide: Text.ElideRight
                 horizontalAlignment: Text.AlignLeft
             }
@@ -110,8 +93,7 @@ Item {
                 width: parent.width
                 text: banner.message
                 font.pixelSize: 11
-                color: Qt.rgba(palette.windowText.r, palette.windowText.g,
-                               palette.windowText.b, 0.65)
+                color: PanelStyle.secondaryText
                 wrapMode: Text.Wrap
                 maximumLineCount: 2
                 elide: Text.ElideRight
