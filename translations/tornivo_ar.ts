@@ -309,6 +309,17 @@
             <numerusform>%Ln لم تصلها المعالجة قبل الإيقاف</numerusform>
         </translation>
     </message>
+    <message id="common.left.systemFolder" numerus="yes">
+        <source>%Ln folders that are never removed</source>
+        <translation>
+            <numerusform>%Ln مجلد لا يُحذف أبدًا</numerusform>
+            <numerusform>%Ln مجلد لا يُحذف أبدًا</numerusform>
+            <numerusform>%Ln مجلد لا يُحذف أبدًا</numerusform>
+            <numerusform>%Ln مجلد لا يُحذف أبدًا</numerusform>
+            <numerusform>%Ln مجلد لا يُحذف أبدًا</numerusform>
+            <numerusform>%Ln مجلد لا يُحذف أبدًا</numerusform>
+        </translation>
+    </message>
     <message id="common.leftBehind" numerus="yes">
         <source>%Ln items stayed behind: %1.</source>
         <translation>

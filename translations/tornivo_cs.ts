@@ -267,6 +267,14 @@
             <numerusform>%Ln nedosaženo před zastavením</numerusform>
         </translation>
     </message>
+    <message id="common.left.systemFolder" numerus="yes">
+        <source>%Ln folders that are never removed</source>
+        <translation>
+            <numerusform>%Ln složka, která se nikdy neodstraňuje</numerusform>
+            <numerusform>%Ln složky, které se nikdy neodstraňují</numerusform>
+            <numerusform>%Ln složek, které se nikdy neodstraňují</numerusform>
+        </translation>
+    </message>
     <message id="common.leftBehind" numerus="yes">
         <source>%Ln items stayed behind: %1.</source>
         <translation>

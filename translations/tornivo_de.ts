@@ -253,6 +253,13 @@
             <numerusform>%Ln vor dem Abbruch nicht erreicht</numerusform>
         </translation>
     </message>
+    <message id="common.left.systemFolder" numerus="yes">
+        <source>%Ln folders that are never removed</source>
+        <translation>
+            <numerusform>%Ln Ordner, der nie entfernt wird</numerusform>
+            <numerusform>%Ln Ordner, die nie entfernt werden</numerusform>
+        </translation>
+    </message>
     <message id="common.leftBehind" numerus="yes">
         <source>%Ln items stayed behind: %1.</source>
         <translation>

@@ -253,6 +253,13 @@
             <numerusform>%Ln δεν εξετάστηκαν πριν τη διακοπή</numerusform>
         </translation>
     </message>
+    <message id="common.left.systemFolder" numerus="yes">
+        <source>%Ln folders that are never removed</source>
+        <translation>
+            <numerusform>%Ln φάκελος που δεν αφαιρείται ποτέ</numerusform>
+            <numerusform>%Ln φάκελοι που δεν αφαιρούνται ποτέ</numerusform>
+        </translation>
+    </message>
     <message id="common.leftBehind" numerus="yes">
         <source>%Ln items stayed behind: %1.</source>
         <translation>

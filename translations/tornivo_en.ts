@@ -253,6 +253,13 @@
             <numerusform>%Ln not reached before you stopped</numerusform>
         </translation>
     </message>
+    <message id="common.left.systemFolder" numerus="yes">
+        <source>%Ln folders that are never removed</source>
+        <translation>
+            <numerusform>%Ln folder that is never removed</numerusform>
+            <numerusform>%Ln folders that are never removed</numerusform>
+        </translation>
+    </message>
     <message id="common.leftBehind" numerus="yes">
         <source>%Ln items stayed behind: %1.</source>
         <translation>

@@ -253,6 +253,13 @@
             <numerusform>%Ln sin alcanzar al detenerse</numerusform>
         </translation>
     </message>
+    <message id="common.left.systemFolder" numerus="yes">
+        <source>%Ln folders that are never removed</source>
+        <translation>
+            <numerusform>%Ln carpeta que nunca se elimina</numerusform>
+            <numerusform>%Ln carpetas que nunca se eliminan</numerusform>
+        </translation>
+    </message>
     <message id="common.leftBehind" numerus="yes">
         <source>%Ln items stayed behind: %1.</source>
         <translation>

@@ -253,6 +253,13 @@
             <numerusform>%Ln non atteints avant l’arrêt</numerusform>
         </translation>
     </message>
+    <message id="common.left.systemFolder" numerus="yes">
+        <source>%Ln folders that are never removed</source>
+        <translation>
+            <numerusform>%Ln dossier jamais supprimé</numerusform>
+            <numerusform>%Ln dossiers jamais supprimés</numerusform>
+        </translation>
+    </message>
     <message id="common.leftBehind" numerus="yes">
         <source>%Ln items stayed behind: %1.</source>
         <translation>

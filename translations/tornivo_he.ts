@@ -253,6 +253,13 @@
             <numerusform>%Ln לא טופלו לפני העצירה</numerusform>
         </translation>
     </message>
+    <message id="common.left.systemFolder" numerus="yes">
+        <source>%Ln folders that are never removed</source>
+        <translation>
+            <numerusform>%Ln תיקייה שלעולם אינה נמחקת</numerusform>
+            <numerusform>%Ln תיקיות שלעולם אינן נמחקות</numerusform>
+        </translation>
+    </message>
     <message id="common.leftBehind" numerus="yes">
         <source>%Ln items stayed behind: %1.</source>
         <translation>

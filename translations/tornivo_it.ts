@@ -253,6 +253,13 @@
             <numerusform>%Ln non raggiunti prima dell'interruzione</numerusform>
         </translation>
     </message>
+    <message id="common.left.systemFolder" numerus="yes">
+        <source>%Ln folders that are never removed</source>
+        <translation>
+            <numerusform>%Ln cartella mai rimossa</numerusform>
+            <numerusform>%Ln cartelle mai rimosse</numerusform>
+        </translation>
+    </message>
     <message id="common.leftBehind" numerus="yes">
         <source>%Ln items stayed behind: %1.</source>
         <translation>

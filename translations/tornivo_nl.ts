@@ -253,6 +253,13 @@
             <numerusform>%Ln niet bereikt voordat je stopte</numerusform>
         </translation>
     </message>
+    <message id="common.left.systemFolder" numerus="yes">
+        <source>%Ln folders that are never removed</source>
+        <translation>
+            <numerusform>%Ln map die nooit wordt verwijderd</numerusform>
+            <numerusform>%Ln mappen die nooit worden verwijderd</numerusform>
+        </translation>
+    </message>
     <message id="common.leftBehind" numerus="yes">
         <source>%Ln items stayed behind: %1.</source>
         <translation>

@@ -267,6 +267,14 @@
             <numerusform>%Ln nieosiągniętych przed zatrzymaniem</numerusform>
         </translation>
     </message>
+    <message id="common.left.systemFolder" numerus="yes">
+        <source>%Ln folders that are never removed</source>
+        <translation>
+            <numerusform>%Ln folder, który nigdy nie jest usuwany</numerusform>
+            <numerusform>%Ln foldery, które nigdy nie są usuwane</numerusform>
+            <numerusform>%Ln folderów, które nigdy nie są usuwane</numerusform>
+        </translation>
+    </message>
     <message id="common.leftBehind" numerus="yes">
         <source>%Ln items stayed behind: %1.</source>
         <translation>

@@ -253,6 +253,13 @@
             <numerusform>%Ln não alcançados antes da interrupção</numerusform>
         </translation>
     </message>
+    <message id="common.left.systemFolder" numerus="yes">
+        <source>%Ln folders that are never removed</source>
+        <translation>
+            <numerusform>%Ln pasta que nunca é removida</numerusform>
+            <numerusform>%Ln pastas que nunca são removidas</numerusform>
+        </translation>
+    </message>
     <message id="common.leftBehind" numerus="yes">
         <source>%Ln items stayed behind: %1.</source>
         <translation>

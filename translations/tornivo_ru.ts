@@ -267,6 +267,14 @@
             <numerusform>%Ln не обработаны до остановки</numerusform>
         </translation>
     </message>
+    <message id="common.left.systemFolder" numerus="yes">
+        <source>%Ln folders that are never removed</source>
+        <translation>
+            <numerusform>%Ln папка, которая никогда не удаляется</numerusform>
+            <numerusform>%Ln папки, которые никогда не удаляются</numerusform>
+            <numerusform>%Ln папок, которые никогда не удаляются</numerusform>
+        </translation>
+    </message>
     <message id="common.leftBehind" numerus="yes">
         <source>%Ln items stayed behind: %1.</source>
         <translation>

@@ -253,6 +253,13 @@
             <numerusform>%Ln nåddes inte innan du avbröt</numerusform>
         </translation>
     </message>
+    <message id="common.left.systemFolder" numerus="yes">
+        <source>%Ln folders that are never removed</source>
+        <translation>
+            <numerusform>%Ln mapp som aldrig tas bort</numerusform>
+            <numerusform>%Ln mappar som aldrig tas bort</numerusform>
+        </translation>
+    </message>
     <message id="common.leftBehind" numerus="yes">
         <source>%Ln items stayed behind: %1.</source>
         <translation>

@@ -267,6 +267,14 @@
             <numerusform>%Ln не оброблено до зупинки</numerusform>
         </translation>
     </message>
+    <message id="common.left.systemFolder" numerus="yes">
+        <source>%Ln folders that are never removed</source>
+        <translation>
+            <numerusform>%Ln тека, яка ніколи не видаляється</numerusform>
+            <numerusform>%Ln теки, які ніколи не видаляються</numerusform>
+            <numerusform>%Ln тек, які ніколи не видаляються</numerusform>
+        </translation>
+    </message>
     <message id="common.leftBehind" numerus="yes">
         <source>%Ln items stayed behind: %1.</source>
         <translation>

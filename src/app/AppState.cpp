@@ -246,8 +246,8 @@ void AppState::runClean() {
     // before anything is removed, and a folder protected since the scan keeps what it holds.
     quickClean_
         .run([items = scanResult_->items, protection = exclusions_->protection(),
-              running = runningApps_](QuickCleanEngine&) {
-            return planJunkClean(items, protection, running());
+              running = runningApps_](QuickCleanEngine& engine) {
+            return planJunkClean(items, protection, running(), engine.layout());
         })
         .then(this, [this](JunkCleanPlan plan) {
             cleanPlanned_ = false;

@@ -140,7 +140,7 @@ void ScheduleManager::finishWithScan(JunkScan scan) {
     engine_
         .run([items = result.items, protection = protection_ ? protection_() : ProtectedFolders(),
               running = runningApps_, stop = stop_.get_token()](QuickCleanEngine& engine) {
-            const JunkCleanPlan plan = planJunkClean(items, protection, running());
+            const JunkCleanPlan plan = planJunkClean(items, protection, running(), engine.layout());
             return cleanJunk(engine, plan, stop);
         })
         .then(this, [this, report](RemovalOutcome outcome) {

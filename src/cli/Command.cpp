@@ -75,6 +75,10 @@ const char* reasonText(LeftReason reason) {
             return "no Trash could take it";
         case LeftReason::stopped:
             return "stopped before it was reached";
+        case LeftReason::systemFolder:
+            return "it is the root of the file system, a mount point, the home folder or one of "
+                   "its "
+                   "set folders, or holds one";
         case LeftReason::failed:
             break;
     }

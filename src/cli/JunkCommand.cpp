@@ -51,7 +51,7 @@ int run(Context& context, const ParsedArguments& arguments) {
     if (!context.mayRemove()) return kFailure;
 
     const JunkCleanPlan plan =
-        planJunkClean(scan.items, context.protection(), RunningApps::current());
+        planJunkClean(scan.items, context.protection(), RunningApps::current(), engine.layout());
     const RemovalOutcome outcome = cleanJunk(engine, plan, context.stop());
     if (context.json()) {
         writeJson(std::cout, {{"freed", outcome.freed},

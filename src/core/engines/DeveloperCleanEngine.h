@@ -35,6 +35,7 @@ class DeveloperCleanEngine {
 
     // `threads` walk the home side by side; the result does not depend on how many.
     explicit DeveloperCleanEngine(Layout layout, unsigned threads = defaultThreads());
+    const Layout& layout() const { return layout_; }
     // The X-Ray's choice: the project walk has the same shape (metadata reads, mostly waiting on
     // the disk when the cache is cold).
     static unsigned defaultThreads();

@@ -21,12 +21,13 @@ enum class LeftReason {
     otherFileSystem,   // it, or something in it, lies on another file system
     noTrash,           // no Trash could take it so that it can be restored
     stopped,           // the removal was stopped before it was done
+    systemFolder,      // "/", a mount point, the home, a folder of the layout or one holding them
     failed,            // anything else
 };
 
 template <>
 struct RawEnumTable<LeftReason> {
-    static constexpr std::array<std::pair<LeftReason, std::string_view>, 8> cases{{
+    static constexpr std::array<std::pair<LeftReason, std::string_view>, 9> cases{{
         {LeftReason::changed, "changed"},
         {LeftReason::protectedFolder, "protected"},
         {LeftReason::permissionDenied, "permissionDenied"},
@@ -34,6 +35,7 @@ struct RawEnumTable<LeftReason> {
         {LeftReason::otherFileSystem, "otherFileSystem"},
         {LeftReason::noTrash, "noTrash"},
         {LeftReason::stopped, "stopped"},
+        {LeftReason::systemFolder, "systemFolder"},
         {LeftReason::failed, "failed"},
     }};
 };

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <cerrno>
 #include <cstdlib>
@@ -80,6 +81,7 @@ LayoutRoots::LayoutRoots(const Layout& layout) : owner_(homeOwner(layout)) {
     learn("data", layout.dataHome);
     learn("state", layout.stateHome);
     learn("Trash", layout.trash);
+    learn("Trash", layout.trashFiles);
     const std::pair<const char*, const std::optional<Path>*> personal[] = {
         {"Downloads", &layout.downloads}, {"Documents", &layout.documents},
         {"Desktop", &layout.desktop},     {"Pictures", &layout.pictures},
@@ -131,6 +133,22 @@ std::variant<CheckedRoot, RootProblem> LayoutRoots::open(const Path& folder, Roo
     if (::fstat(fd.get(), &owner) != 0 || owner.st_uid != owner_)
         return refuse(RootRefusal::notOwned);
     return CheckedRoot{std::move(fd), folder, *st};
+}
+
+bool LayoutRoots::isSystemFolder(const Path& target) const {
+    struct statx sx {};
+    if (::statx(AT_FDCWD, target.c_str(), AT_SYMLINK_NOFOLLOW, STATX_TYPE | STATX_INO, &sx) != 0 ||
+        !S_ISDIR(sx.stx_mode))
+        return false;
+    const std::uint64_t dev = makedev(sx.stx_dev_major, sx.stx_dev_minor);
+    if (rootKnown_ && dev == rootDev_ && sx.stx_ino == rootIno_) return true;
+    for (const Known& k : known_)
+        if (k.dev == dev && k.ino == sx.stx_ino) return true;
+    if (sx.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT)
+        return (sx.stx_attributes & STATX_ATTR_MOUNT_ROOT) != 0;
+    // Kernels before 5.8 do not say: a folder on another device than its parent is mounted.
+    struct stat parent {};
+    return ::stat((target / "..").c_str(), &parent) != 0 || parent.st_dev != dev;
 }
 
 }  // namespace tornivo

@@ -52,6 +52,12 @@ class LayoutRoots {
     // Opens `folder` (links in it followed) for a root of `role`, or says why not.
     std::variant<CheckedRoot, RootProblem> open(const Path& folder, RootRole role) const;
 
+    // Whether removing `target` itself would remove a folder no removal may take, whoever asks:
+    // "/", a mount point, the home, a folder of the layout (the Trash's files folder included) or
+    // a folder above one of them. A final link is not followed: a link goes as a link. What
+    // cannot be looked at is no such folder here; the removal itself then fails on it.
+    bool isSystemFolder(const Path& target) const;
+
   private:
     struct Known {
         std::string label;  // "home", "cache", "Documents", ...

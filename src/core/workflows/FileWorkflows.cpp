@@ -35,10 +35,10 @@ Findings<LargeFile> findLargeFiles(const LargeFileScanner& scanner, ByteCount mi
 
 RemovalOutcome trashLargeFiles(const LargeFileScanner& scanner, std::vector<LargeFile> files,
                                const ProtectedFolders& protection, std::stop_token stop) {
-    return recorded(scanner.layout(), carryOut(planRemoval(selected(std::move(files)), protection),
-                                               [&](const std::vector<LargeFile>& act) {
-                                                   return scanner.remove(act, stop);
-                                               }));
+    return recorded(
+        scanner.layout(),
+        carryOut(planRemoval(selected(std::move(files)), protection, scanner.layout()),
+                 [&](const std::vector<LargeFile>& act) { return scanner.remove(act, stop); }));
 }
 
 Findings<InstallerFile> findInstallers(const InstallerScanner& scanner,
@@ -50,10 +50,10 @@ Findings<InstallerFile> findInstallers(const InstallerScanner& scanner,
 
 RemovalOutcome trashInstallers(const InstallerScanner& scanner, std::vector<InstallerFile> files,
                                const ProtectedFolders& protection, std::stop_token stop) {
-    return recorded(scanner.layout(), carryOut(planRemoval(selected(std::move(files)), protection),
-                                               [&](const std::vector<InstallerFile>& act) {
-                                                   return scanner.remove(act, stop);
-                                               }));
+    return recorded(
+        scanner.layout(),
+        carryOut(planRemoval(selected(std::move(files)), protection, scanner.layout()),
+                 [&](const std::vector<InstallerFile>& act) { return scanner.remove(act, stop); }));
 }
 
 Findings<DiskCategory> analyzeDisk(const DiskAnalyzer& analyzer, const ProtectedFolders& protection,
@@ -67,10 +67,10 @@ Findings<DiskCategory> analyzeDisk(const DiskAnalyzer& analyzer, const Protected
 
 RemovalOutcome trashDiskFile(const DiskAnalyzer& analyzer, const DiskFile& file,
                              const ProtectedFolders& protection, std::stop_token) {
-    return recorded(analyzer.layout(), carryOut(planRemoval(std::vector{file}, protection),
-                                                [&](const std::vector<DiskFile>& act) {
-                                                    return analyzer.trashFile(act[0]);
-                                                }));
+    return recorded(
+        analyzer.layout(),
+        carryOut(planRemoval(std::vector{file}, protection, analyzer.layout()),
+                 [&](const std::vector<DiskFile>& act) { return analyzer.trashFile(act[0]); }));
 }
 
 DeveloperScanResult findBuildOutputs(const DeveloperCleanEngine& engine, int protectionDays,
@@ -90,7 +90,7 @@ RemovalOutcome cleanBuildOutputs(const DeveloperCleanEngine& engine,
     for (const auto& p : projects)
         if (p.isSelected && !p.isActive) chosen.push_back(p);
     return carryOut(
-        planRemoval(std::move(chosen), protection),
+        planRemoval(std::move(chosen), protection, engine.layout()),
         [&](const std::vector<DeveloperProject>& act) { return engine.clean(act, stop); });
 }
 
@@ -113,15 +113,16 @@ RemovalOutcome uninstallApplication(const UninstallerEngine& engine, UninstallTa
         kept.refused = protection.problem();
         return kept;
     }
+    const LayoutRoots roots(engine.layout());
     std::erase_if(plan.leftovers, [&](const AppLeftover& l) {
-        if (!l.isSelected || !protection.isProtected(l.url)) return false;
-        kept.leave(l.url, LeftReason::protectedFolder);
-        return true;
+        const auto reason = l.isSelected ? mustStay(l.url, protection, roots) : std::nullopt;
+        if (reason) kept.leave(l.url, *reason);
+        return reason.has_value();
     });
     std::erase_if(plan.appFiles, [&](const AppFile& f) {
-        if (!protection.isProtected(f.url)) return false;
-        kept.leave(f.url, LeftReason::protectedFolder);
-        return true;
+        const auto reason = mustStay(f.url, protection, roots);
+        if (reason) kept.leave(f.url, *reason);
+        return reason.has_value();
     });
     kept.merge(engine.uninstall(plan, true, std::move(stop)));
     // Removed by flatpak, the application cannot come back with its leftovers: that uninstall

@@ -13,11 +13,11 @@ JunkScan findJunk(const QuickCleanEngine& engine, const ProtectedFolders& protec
 }
 
 JunkCleanPlan planJunkClean(const std::vector<JunkItem>& items, const ProtectedFolders& protection,
-                            const RunningApps::Map& running) {
+                            const RunningApps::Map& running, const Layout& layout) {
     std::vector<JunkItem> selected;
     for (const auto& item : items)
         if (item.isSelected) selected.push_back(item);
-    RemovalPlan<JunkItem> protectedSplit = planRemoval(std::move(selected), protection);
+    RemovalPlan<JunkItem> protectedSplit = planRemoval(std::move(selected), protection, layout);
     JunkSplit split = splitByRunningApps(protectedSplit.act, running);
     return {std::move(split.toClean), std::move(split.skippedApps), std::move(protectedSplit.kept)};
 }

@@ -26,9 +26,10 @@ struct JunkCleanPlan {
     RemovalOutcome kept;                   // items protected since the scan, or why none may go
 };
 
-// One snapshot of the running applications, taken before anything is removed.
+// One snapshot of the running applications, taken before anything is removed; `layout` names the
+// folders no clean may take.
 JunkCleanPlan planJunkClean(const std::vector<JunkItem>& items, const ProtectedFolders& protection,
-                            const RunningApps::Map& running);
+                            const RunningApps::Map& running, const Layout& layout);
 
 RemovalOutcome cleanJunk(const QuickCleanEngine& engine, const JunkCleanPlan& plan,
                          std::stop_token stop = {});

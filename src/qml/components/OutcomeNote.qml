@@ -28,6 +28,7 @@ RowLayout {
             why.push(qsTrId("common.left.otherFileSystem", r.otherFileSystem))
         if (r.noTrash) why.push(qsTrId("common.left.noTrash", r.noTrash))
         if (r.stopped) why.push(qsTrId("common.left.stopped", r.stopped))
+        if (r.systemFolder) why.push(qsTrId("common.left.systemFolder", r.systemFolder))
         if (r.failed) why.push(qsTrId("common.left.failed", r.failed))
         return qsTrId("common.leftBehind", o.left).arg(why.join(", "))
     }
