@@ -64,6 +64,8 @@ std::string describe(const RootProblem& problem, const std::string& folderText) 
             return folderText + " holds the " + problem.other + " folder";
         case RootRefusal::notOwned:
             return folderText + " is not owned by the owner of the home folder";
+        case RootRefusal::insideTrash:
+            return folderText + " is in the Trash";
     }
     return folderText;
 }
