@@ -31,6 +31,7 @@ bool skipped(RootRole role, const std::string& label) {
             return isPersonal(label);
         case RootRole::logs:
         case RootRole::outputs:
+        case RootRole::sandboxCache:
             return false;
         case RootRole::projects:
             return label != "home";
