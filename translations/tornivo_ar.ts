@@ -541,6 +541,14 @@
         <source>Version %1</source>
         <translation>الإصدار %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>إشعارات سطح المكتب</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>اعرض اللافتات عبر إشعارات سطح المكتب بدلًا من نافذة Tornivo.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>تنزيل</translation>

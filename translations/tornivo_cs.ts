@@ -499,6 +499,14 @@
         <source>Version %1</source>
         <translation>Verze %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>Oznámení plochy</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Zobrazovat upozornění jako oznámení plochy místo vlastního okna Tornivo.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>Stáhnout</translation>

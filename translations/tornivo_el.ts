@@ -485,6 +485,14 @@
         <source>Version %1</source>
         <translation>Έκδοση %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>Ειδοποιήσεις επιφάνειας εργασίας</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Εμφάνιση ειδοποιήσεων μέσω της επιφάνειας εργασίας αντί για το παράθυρο του Tornivo.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>Λήψη</translation>

@@ -485,6 +485,14 @@
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>Desktop notifications</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Show banners through the desktop's notifications instead of Tornivo's own window.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>Download</translation>

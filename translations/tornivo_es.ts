@@ -485,6 +485,14 @@
         <source>Version %1</source>
         <translation>Versión %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>Notificaciones del escritorio</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Mostrar los avisos con las notificaciones del escritorio en lugar de la ventana de Tornivo.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>Descargar</translation>

@@ -485,6 +485,14 @@
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>Notifications du bureau</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Afficher les bannières via les notifications du bureau plutôt que dans la fenêtre de Tornivo.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>Télécharger</translation>

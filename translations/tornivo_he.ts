@@ -485,6 +485,14 @@
         <source>Version %1</source>
         <translation>גרסה %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>התראות שולחן העבודה</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>הצגת הודעות דרך התראות שולחן העבודה במקום בחלון של Tornivo.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>הורדה</translation>

@@ -485,6 +485,14 @@
         <source>Version %1</source>
         <translation>Versione %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>Notifiche del desktop</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Mostra i banner con le notifiche del desktop invece che nella finestra di Tornivo.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>Scarica</translation>

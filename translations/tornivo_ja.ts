@@ -471,6 +471,14 @@
         <source>Version %1</source>
         <translation>バージョン %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>デスクトップ通知</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Tornivo 独自のウィンドウではなく、デスクトップの通知でバナーを表示します。</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>ダウンロード</translation>

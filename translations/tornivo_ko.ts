@@ -471,6 +471,14 @@
         <source>Version %1</source>
         <translation>버전 %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>데스크톱 알림</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Tornivo 자체 창 대신 데스크톱 알림으로 배너를 표시합니다.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>다운로드</translation>

@@ -485,6 +485,14 @@
         <source>Version %1</source>
         <translation>Versie %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>Bureaubladmeldingen</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Meldingen via de bureaubladmeldingen tonen in plaats van in het eigen venster van Tornivo.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>Downloaden</translation>

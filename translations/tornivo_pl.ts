@@ -499,6 +499,14 @@
         <source>Version %1</source>
         <translation>Wersja %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>Powiadomienia pulpitu</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Pokazuj komunikaty jako powiadomienia pulpitu zamiast we własnym oknie Tornivo.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>Pobierz</translation>

@@ -485,6 +485,14 @@
         <source>Version %1</source>
         <translation>Versão %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>Notificações da área de trabalho</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Mostrar os avisos pelas notificações da área de trabalho em vez da janela do Tornivo.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>Baixar</translation>

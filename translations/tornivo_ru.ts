@@ -499,6 +499,14 @@
         <source>Version %1</source>
         <translation>Версия %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>Уведомления рабочего стола</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Показывать баннеры через уведомления рабочего стола, а не в окне Tornivo.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>Загрузить</translation>

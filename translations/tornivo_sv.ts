@@ -485,6 +485,14 @@
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>Skrivbordsaviseringar</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Visa banderoller som skrivbordsaviseringar i stället för i Tornivos eget fönster.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>Hämta</translation>

@@ -471,6 +471,14 @@
         <source>Version %1</source>
         <translation>Sürüm %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>Masaüstü bildirimleri</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Afişleri Tornivo'nun kendi penceresi yerine masaüstü bildirimleriyle göster.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>İndir</translation>

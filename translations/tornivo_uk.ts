@@ -499,6 +499,14 @@
         <source>Version %1</source>
         <translation>Версія %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>Сповіщення робочого столу</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Показувати банери через сповіщення робочого столу, а не у вікні Tornivo.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>Завантажити</translation>

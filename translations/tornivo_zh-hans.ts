@@ -471,6 +471,14 @@
         <source>Version %1</source>
         <translation>版本 %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>桌面通知</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>通过桌面通知显示横幅，而不是使用 Tornivo 自己的窗口。</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>下载</translation>

@@ -51,7 +51,28 @@ int BannerCenter::fadingCount() const {
     return n;
 }
 
+void BannerCenter::setNotificationBus(const QDBusConnection& bus) {
+    notices_ = std::make_unique<DesktopNotices>(bus);
+}
+
 void BannerCenter::show(const QString& icon, const QString& title, const QString& message) {
+    show(icon, title, message, std::nullopt);
+}
+
+void BannerCenter::show(const QString& icon, const QString& title, const QString& message,
+                        std::optional<BannerAction> action) {
+    if (!style_ || style_() != BannerStyle::desktop)
+        return showPanel(icon, title, message, std::move(action));
+    dismiss(false);  // the window's banner, if the style changed while it was shown
+    if (!notices_) notices_ = std::make_unique<DesktopNotices>(QDBusConnection::sessionBus());
+    QPointer<BannerCenter> self(this);
+    notices_->send(title, message, action, [self, icon, title, message, action] {
+        if (self) self->showPanel(icon, title, message, action);
+    });
+}
+
+void BannerCenter::showPanel(const QString& icon, const QString& title, const QString& message,
+                             std::optional<BannerAction> action) {
     dismiss(false);
     QScreen* screen = screen_ ? screen_() : nullptr;
     if (!screen) return;  // nowhere to show it; nothing is reported
@@ -98,6 +119,7 @@ void BannerCenter::show(const QString& icon, const QString& title, const QString
     slide->start(QAbstractAnimation::DeleteWhenStopped);
 
     panel_ = view;
+    panelAction_ = std::move(action);
     dismissTimer_.start(timings_.dismissAfterMs);
     emit shown();
 }
@@ -105,6 +127,7 @@ void BannerCenter::show(const QString& icon, const QString& title, const QString
 void BannerCenter::dismiss(bool animated) {
     dismissTimer_.stop();
     if (!panel_) return;
+    panelAction_.reset();
     QQuickView* view = panel_;
     panel_ = nullptr;  // a new banner during the fade starts cleanly
     if (!animated) {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include <QDBusConnection>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QQuickItem>
@@ -15,6 +16,7 @@
 #include <QtQml/QQmlExtensionPlugin>
 
 #include "LocalizationManager.h"
+#include "PrivateBus.h"
 #include "QtWait.h"
 #include "TempHome.h"
 #include "ThemeManager.h"
@@ -136,6 +138,17 @@ TEST_F(BannerCenterTest, WithoutAScreenNothingIsShownOrReported) {
     center.show("sparkles", "Nowhere", "to go");
     EXPECT_FALSE(center.panel());
     EXPECT_EQ(shown.count(), 0);
+}
+
+TEST_F(BannerCenterTest, ChosenDesktopNoticesFallBackToTheWindowWithoutAServer) {
+    PrivateBus bus;
+    if (!bus.installed()) GTEST_SKIP() << "dbus-daemon is not installed";
+    center.setNotificationBus(QDBusConnection::connectToBus(bus.address(), "banners"));
+    center.setStyleSource([] { return BannerStyle::desktop; });
+    center.show("sparkles", "Junk found", "1.2 GB can be cleaned");
+    EXPECT_EQ(center.panel(), nullptr) << "the window waits for the server's answer";
+    EXPECT_TRUE(waitUntil([&] { return center.panel() != nullptr; }));
+    QDBusConnection::disconnectFromBus("banners");
 }
 
 }  // namespace
