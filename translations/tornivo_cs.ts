@@ -51,6 +51,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>Úloha selhala nebo byla zrušena.</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>Úloha skončila a uvolnila %1.</translation>
+    </message>
     <message id="banner.uninstalledMessage">
         <source>%1 and its leftovers were moved to the Trash.</source>
         <translation>Aplikace %1 a její zbytky byly přesunuty do koše.</translation>
@@ -859,6 +863,14 @@
         <source>Reset font cache</source>
         <translation>Obnovit mezipaměť písem</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>Smazat staré systémové záznamy, ponechat nejnovějších 200 MB</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>Zmenšit systémový žurnál</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>Uvolnit paměť nepoužívaných mezipamětí</translation>
@@ -866,6 +878,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>Uvolnit paměť</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>Smazat balíčky uchované po instalaci aktualizací</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>Vyčistit mezipaměť balíčků</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -878,6 +898,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>Spustit</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>Odinstalovat prostředí Flatpak, která žádná aplikace nepotřebuje</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>Odebrat nepoužívaná prostředí</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

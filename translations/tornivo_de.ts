@@ -51,6 +51,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>Die Aufgabe ist fehlgeschlagen oder wurde abgebrochen.</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>Die Aufgabe ist abgeschlossen und hat %1 freigegeben.</translation>
+    </message>
     <message id="banner.uninstalledMessage">
         <source>%1 and its leftovers were moved to the Trash.</source>
         <translation>%1 wurde samt Resten in den Papierkorb verschoben.</translation>
@@ -841,6 +845,14 @@
         <source>Reset font cache</source>
         <translation>Schriften-Cache zurücksetzen</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>Alte Systemprotokolle löschen, die neuesten 200 MB bleiben</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>Systemjournal verkleinern</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>Speicher von Caches freigeben, die keine Anwendung nutzt</translation>
@@ -848,6 +860,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>Speicher freigeben</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>Nach Updates aufbewahrte Paketdateien löschen</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>Paketcache leeren</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -860,6 +880,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>Ausführen</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>Flatpak-Laufzeiten entfernen, die keine Anwendung mehr braucht</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>Unbenutzte Laufzeiten entfernen</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

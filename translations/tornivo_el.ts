@@ -51,6 +51,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>Η εργασία απέτυχε ή ακυρώθηκε.</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>Η εργασία ολοκληρώθηκε και ελευθέρωσε %1.</translation>
+    </message>
     <message id="banner.uninstalledMessage">
         <source>%1 and its leftovers were moved to the Trash.</source>
         <translation>Το %1 και τα υπολείμματά του μεταφέρθηκαν στον κάδο απορριμμάτων.</translation>
@@ -841,6 +845,14 @@
         <source>Reset font cache</source>
         <translation>Επαναφορά γραμματοσειρών</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>Διαγραφή παλιών αρχείων καταγραφής, κρατώντας τα νεότερα 200 MB</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>Σμίκρυνση ημερολογίου συστήματος</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>Ελευθερώνει μνήμη που δεν χρειάζεται</translation>
@@ -848,6 +860,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>Αποδέσμευση μνήμης</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>Διαγραφή αρχείων πακέτων που μένουν μετά τις ενημερώσεις</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>Καθαρισμός κρυφής μνήμης πακέτων</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -860,6 +880,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>Εκτέλεση</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>Απεγκατάσταση runtime Flatpak που δεν χρειάζεται καμία εφαρμογή</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>Αφαίρεση αχρησιμοποίητων runtime</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

@@ -51,6 +51,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>The task failed or was cancelled.</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>The task finished and freed %1.</translation>
+    </message>
     <message id="banner.uninstalledMessage">
         <source>%1 and its leftovers were moved to the Trash.</source>
         <translation>%1 and its leftovers were moved to the Trash.</translation>
@@ -841,6 +845,14 @@
         <source>Reset font cache</source>
         <translation>Reset font cache</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>Delete old system logs, keeping the newest 200 MB</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>Shrink system journal</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>Release memory held by caches no application is using</translation>
@@ -848,6 +860,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>Free memory</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>Delete package files kept after installing updates</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>Clean package cache</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -860,6 +880,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>Run</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>Uninstall Flatpak runtimes no installed application needs</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>Remove unused runtimes</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

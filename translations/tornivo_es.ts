@@ -51,6 +51,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>La tarea falló o se canceló.</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>La tarea terminó y liberó %1.</translation>
+    </message>
     <message id="banner.uninstalledMessage">
         <source>%1 and its leftovers were moved to the Trash.</source>
         <translation>%1 y sus restos se movieron a la papelera.</translation>
@@ -841,6 +845,14 @@
         <source>Reset font cache</source>
         <translation>Restablecer caché de fuentes</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>Borra los registros antiguos y conserva los 200 MB más recientes</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>Reducir registro del sistema</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>Liberar la memoria de cachés que ninguna aplicación usa</translation>
@@ -848,6 +860,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>Liberar memoria</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>Borra los paquetes guardados tras instalar actualizaciones</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>Limpiar caché de paquetes</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -860,6 +880,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>Ejecutar</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>Desinstala los entornos Flatpak que ninguna aplicación necesita</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>Quitar entornos sin usar</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

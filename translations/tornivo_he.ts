@@ -51,6 +51,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>המשימה נכשלה או בוטלה.</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>המשימה הסתיימה ופינתה %1.</translation>
+    </message>
     <message id="banner.uninstalledMessage">
         <source>%1 and its leftovers were moved to the Trash.</source>
         <translation>%1 והשאריות שלו הועברו לאשפה.</translation>
@@ -841,6 +845,14 @@
         <source>Reset font cache</source>
         <translation>איפוס מטמון הגופנים</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>מחיקת יומני מערכת ישנים תוך שמירת 200 MB האחרונים</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>כיווץ יומן המערכת</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>שחרור זיכרון שתופסים מטמונים שאף יישום אינו משתמש בהם</translation>
@@ -848,6 +860,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>שחרור זיכרון</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>מחיקת קובצי חבילות שנשמרו אחרי התקנת עדכונים</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>ניקוי מטמון החבילות</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -860,6 +880,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>הפעלה</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>הסרת סביבות Flatpak שאף יישום מותקן אינו צריך</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>הסרת סביבות ריצה שאינן בשימוש</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

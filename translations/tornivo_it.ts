@@ -51,6 +51,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>L'operazione non è riuscita o è stata annullata.</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>L'attività è terminata e ha liberato %1.</translation>
+    </message>
     <message id="banner.uninstalledMessage">
         <source>%1 and its leftovers were moved to the Trash.</source>
         <translation>%1 e i suoi residui sono stati spostati nel cestino.</translation>
@@ -841,6 +845,14 @@
         <source>Reset font cache</source>
         <translation>Reimposta la cache dei caratteri</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>Elimina i vecchi log di sistema, mantenendo gli ultimi 200 MB</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>Riduci journal di sistema</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>Libera la memoria occupata da cache che nessuna applicazione usa</translation>
@@ -848,6 +860,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>Libera memoria</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>Elimina i pacchetti conservati dopo gli aggiornamenti</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>Pulisci cache dei pacchetti</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -860,6 +880,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>Esegui</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>Disinstalla i runtime Flatpak che nessuna applicazione usa</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>Rimuovi runtime inutilizzati</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

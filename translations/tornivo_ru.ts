@@ -51,6 +51,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>Задача не выполнена или отменена.</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>Задача выполнена, освобождено %1.</translation>
+    </message>
     <message id="banner.uninstalledMessage">
         <source>%1 and its leftovers were moved to the Trash.</source>
         <translation>Приложение %1 и его остатки перемещены в корзину.</translation>
@@ -859,6 +863,14 @@
         <source>Reset font cache</source>
         <translation>Сбросить кэш шрифтов</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>Удалить старые журналы, оставив последние 200 МБ</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>Сжать системный журнал</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>Освободить память неиспользуемых кэшей</translation>
@@ -866,6 +878,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>Освободить память</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>Удалить пакеты, оставшиеся после обновлений</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>Очистить кеш пакетов</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -878,6 +898,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>Запуск</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>Удалить среды Flatpak, не нужные ни одному приложению</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>Удалить ненужные среды</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

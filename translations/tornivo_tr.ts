@@ -51,6 +51,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>Görev başarısız oldu veya iptal edildi.</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>Görev tamamlandı ve %1 boşaltıldı.</translation>
+    </message>
     <message id="banner.uninstalledMessage">
         <source>%1 and its leftovers were moved to the Trash.</source>
         <translation>%1 ve kalıntıları Çöp Kutusuna taşındı.</translation>
@@ -823,6 +827,14 @@
         <source>Reset font cache</source>
         <translation>Yazı tipi önbelleğini sıfırla</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>Eski sistem kayıtlarını silin, en yeni 200 MB kalsın</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>Sistem günlüğünü küçült</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>Hiçbir uygulamanın kullanmadığı önbelleklerin belleğini boşalt</translation>
@@ -830,6 +842,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>Belleği boşalt</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>Güncellemelerden sonra saklanan paketleri silin</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>Paket önbelleğini temizle</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -842,6 +862,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>Çalıştır</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>Hiçbir uygulamanın kullanmadığı Flatpak ortamlarını kaldırın</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>Kullanılmayan ortamları kaldır</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

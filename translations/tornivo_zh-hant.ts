@@ -51,6 +51,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>工作失敗或已取消。</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>工作已完成，釋放了 %1。</translation>
+    </message>
     <message id="banner.uninstalledMessage">
         <source>%1 and its leftovers were moved to the Trash.</source>
         <translation>%1 及其殘留檔案已移至垃圾桶。</translation>
@@ -823,6 +827,14 @@
         <source>Reset font cache</source>
         <translation>重設字型快取</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>刪除舊的系統日誌，保留最新的 200 MB</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>縮減系統日誌</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>釋放沒有任何程式在用的快取所占的記憶體</translation>
@@ -830,6 +842,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>釋放記憶體</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>刪除安裝更新後保留的套件檔案</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>清理套件快取</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -842,6 +862,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>執行</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>解除安裝沒有應用程式需要的 Flatpak 執行環境</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>移除未使用的執行環境</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

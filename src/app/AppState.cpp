@@ -26,7 +26,7 @@ AppState::AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObje
       showBanner_([](const QString& icon, const QString& title, const QString& message) {
           BannerCenter::shared().show(icon, title, message);
       }),
-      tuneUpActions_(allTuneUpActions(layout_, processEnvironment())),
+      tuneUpActions_(availableTuneUpActions(layout_, processEnvironment())),
       scanResultView_(new ScanResultView(this)),
       developerResultView_(new DeveloperResultView(this)),
       uninstallTargetView_(new UninstallTargetView(this)),
@@ -412,15 +412,18 @@ void AppState::runTuneUp(const TuneUpAction& action) {
     runningTuneUp_.insert(action.id);
     emit runningTuneUpChanged();
     play(SoundCue::removeStart);
-    tuneUp_->run(action).then(this, [this, action](bool ok) {
+    tuneUp_->run(action).then(this, [this, action](const TuneUpOutcome& outcome) {
         runningTuneUp_.erase(action.id);
         emit runningTuneUpChanged();
         const QByteArray titleKey = QByteArray("tune.") + action.id.c_str() + ".title";
         const QString title = qtTrId(titleKey.constData());
-        if (ok) {
+        if (outcome.ok) {
             monitor_->refresh();
             play(SoundCue::removeDone);
-            showBanner_(QString::fromStdString(action.icon), title, qtTrId("banner.tuneDoneMsg"));
+            showBanner_(QString::fromStdString(action.icon), title,
+                        outcome.freed
+                            ? qtTrId("banner.tuneFreedMsg").arg(Fmt::bytes(*outcome.freed))
+                            : qtTrId("banner.tuneDoneMsg"));
         } else {
             showBanner_("exclamationmark.triangle.fill", title, qtTrId("banner.tuneFailMsg"));
         }
