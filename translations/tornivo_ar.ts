@@ -126,6 +126,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>فشلت المهمة أو أُلغيت.</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>انتهت المهمة وحرّرت %1.</translation>
+    </message>
     <message id="banner.undo">
         <source>Undo</source>
         <translation>تراجع</translation>
@@ -639,6 +643,14 @@
         <source>Version %1</source>
         <translation>الإصدار %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>إشعارات سطح المكتب</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>اعرض اللافتات عبر إشعارات سطح المكتب بدلًا من نافذة Tornivo.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>تنزيل</translation>
@@ -1003,6 +1015,14 @@
         <source>Reset font cache</source>
         <translation>إعادة ضبط ذاكرة الخطوط</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>احذف سجلات النظام القديمة مع الإبقاء على أحدث 200 ميغابايت</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>تقليص سجل النظام</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>تحرير ذاكرة تحجزها بيانات مؤقتة لا يستخدمها أي تطبيق</translation>
@@ -1010,6 +1030,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>تحرير الذاكرة</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>احذف ملفات الحزم المحفوظة بعد تثبيت التحديثات</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>تنظيف ذاكرة الحزم</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -1022,6 +1050,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>تشغيل</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>أزل بيئات Flatpak التي لا يحتاجها أي تطبيق مثبّت</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>إزالة بيئات التشغيل غير المستخدمة</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

@@ -111,6 +111,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>Úloha selhala nebo byla zrušena.</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>Úloha skončila a uvolnila %1.</translation>
+    </message>
     <message id="banner.undo">
         <source>Undo</source>
         <translation>Zpět</translation>
@@ -579,6 +583,14 @@
         <source>Version %1</source>
         <translation>Verze %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>Oznámení plochy</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Zobrazovat upozornění jako oznámení plochy místo vlastního okna Tornivo.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>Stáhnout</translation>
@@ -931,6 +943,14 @@
         <source>Reset font cache</source>
         <translation>Obnovit mezipaměť písem</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>Smazat staré systémové záznamy, ponechat nejnovějších 200 MB</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>Zmenšit systémový žurnál</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>Uvolnit paměť nepoužívaných mezipamětí</translation>
@@ -938,6 +958,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>Uvolnit paměť</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>Smazat balíčky uchované po instalaci aktualizací</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>Vyčistit mezipaměť balíčků</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -950,6 +978,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>Spustit</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>Odinstalovat prostředí Flatpak, která žádná aplikace nepotřebuje</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>Odebrat nepoužívaná prostředí</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

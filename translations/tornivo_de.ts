@@ -106,6 +106,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>Die Aufgabe ist fehlgeschlagen oder wurde abgebrochen.</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>Die Aufgabe ist abgeschlossen und hat %1 freigegeben.</translation>
+    </message>
     <message id="banner.undo">
         <source>Undo</source>
         <translation>Rückgängig</translation>
@@ -559,6 +563,14 @@
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>Desktop-Benachrichtigungen</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Hinweise über die Benachrichtigungen des Desktops statt im eigenen Fenster von Tornivo zeigen.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>Herunterladen</translation>
@@ -907,6 +919,14 @@
         <source>Reset font cache</source>
         <translation>Schriften-Cache zurücksetzen</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>Alte Systemprotokolle löschen, die neuesten 200 MB bleiben</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>Systemjournal verkleinern</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>Speicher von Caches freigeben, die keine Anwendung nutzt</translation>
@@ -914,6 +934,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>Speicher freigeben</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>Nach Updates aufbewahrte Paketdateien löschen</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>Paketcache leeren</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -926,6 +954,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>Ausführen</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>Flatpak-Laufzeiten entfernen, die keine Anwendung mehr braucht</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>Unbenutzte Laufzeiten entfernen</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

@@ -106,6 +106,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>Η εργασία απέτυχε ή ακυρώθηκε.</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>Η εργασία ολοκληρώθηκε και ελευθέρωσε %1.</translation>
+    </message>
     <message id="banner.undo">
         <source>Undo</source>
         <translation>Αναίρεση</translation>
@@ -559,6 +563,14 @@
         <source>Version %1</source>
         <translation>Έκδοση %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>Ειδοποιήσεις επιφάνειας εργασίας</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Εμφάνιση ειδοποιήσεων μέσω της επιφάνειας εργασίας αντί για το παράθυρο του Tornivo.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>Λήψη</translation>
@@ -907,6 +919,14 @@
         <source>Reset font cache</source>
         <translation>Επαναφορά γραμματοσειρών</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>Διαγραφή παλιών αρχείων καταγραφής, κρατώντας τα νεότερα 200 MB</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>Σμίκρυνση ημερολογίου συστήματος</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>Ελευθερώνει μνήμη που δεν χρειάζεται</translation>
@@ -914,6 +934,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>Αποδέσμευση μνήμης</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>Διαγραφή αρχείων πακέτων που μένουν μετά τις ενημερώσεις</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>Καθαρισμός κρυφής μνήμης πακέτων</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -926,6 +954,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>Εκτέλεση</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>Απεγκατάσταση runtime Flatpak που δεν χρειάζεται καμία εφαρμογή</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>Αφαίρεση αχρησιμοποίητων runtime</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

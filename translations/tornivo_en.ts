@@ -106,6 +106,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>The task failed or was cancelled.</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>The task finished and freed %1.</translation>
+    </message>
     <message id="banner.undo">
         <source>Undo</source>
         <translation>Undo</translation>
@@ -559,6 +563,14 @@
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>Desktop notifications</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Show banners through the desktop's notifications instead of Tornivo's own window.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>Download</translation>
@@ -907,6 +919,14 @@
         <source>Reset font cache</source>
         <translation>Reset font cache</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>Delete old system logs, keeping the newest 200 MB</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>Shrink system journal</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>Release memory held by caches no application is using</translation>
@@ -914,6 +934,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>Free memory</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>Delete package files kept after installing updates</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>Clean package cache</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -926,6 +954,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>Run</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>Uninstall Flatpak runtimes no installed application needs</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>Remove unused runtimes</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

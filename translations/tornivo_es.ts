@@ -106,6 +106,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>La tarea falló o se canceló.</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>La tarea terminó y liberó %1.</translation>
+    </message>
     <message id="banner.undo">
         <source>Undo</source>
         <translation>Deshacer</translation>
@@ -559,6 +563,14 @@
         <source>Version %1</source>
         <translation>Versión %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>Notificaciones del escritorio</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Mostrar los avisos con las notificaciones del escritorio en lugar de la ventana de Tornivo.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>Descargar</translation>
@@ -907,6 +919,14 @@
         <source>Reset font cache</source>
         <translation>Restablecer caché de fuentes</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>Borra los registros antiguos y conserva los 200 MB más recientes</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>Reducir registro del sistema</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>Liberar la memoria de cachés que ninguna aplicación usa</translation>
@@ -914,6 +934,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>Liberar memoria</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>Borra los paquetes guardados tras instalar actualizaciones</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>Limpiar caché de paquetes</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -926,6 +954,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>Ejecutar</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>Desinstala los entornos Flatpak que ninguna aplicación necesita</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>Quitar entornos sin usar</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

@@ -106,6 +106,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>La tâche a échoué ou a été annulée.</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>La tâche est terminée et a libéré %1.</translation>
+    </message>
     <message id="banner.undo">
         <source>Undo</source>
         <translation>Annuler</translation>
@@ -559,6 +563,14 @@
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>Notifications du bureau</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Afficher les bannières via les notifications du bureau plutôt que dans la fenêtre de Tornivo.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>Télécharger</translation>
@@ -907,6 +919,14 @@
         <source>Reset font cache</source>
         <translation>Vider le cache des polices</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>Supprime les anciens journaux en gardant les 200 Mo les plus récents</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>Réduire le journal système</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>Libérer la mémoire des caches qu’aucune application n’utilise</translation>
@@ -914,6 +934,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>Libérer de la mémoire</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>Supprime les paquets conservés après les mises à jour</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>Vider le cache des paquets</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -926,6 +954,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>Lancer</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>Désinstalle les runtimes Flatpak dont aucune application n'a besoin</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>Supprimer les runtimes inutilisés</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

@@ -106,6 +106,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>המשימה נכשלה או בוטלה.</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>המשימה הסתיימה ופינתה %1.</translation>
+    </message>
     <message id="banner.undo">
         <source>Undo</source>
         <translation>ביטול</translation>
@@ -559,6 +563,14 @@
         <source>Version %1</source>
         <translation>גרסה %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>התראות שולחן העבודה</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>הצגת הודעות דרך התראות שולחן העבודה במקום בחלון של Tornivo.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>הורדה</translation>
@@ -907,6 +919,14 @@
         <source>Reset font cache</source>
         <translation>איפוס מטמון הגופנים</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>מחיקת יומני מערכת ישנים תוך שמירת 200 MB האחרונים</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>כיווץ יומן המערכת</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>שחרור זיכרון שתופסים מטמונים שאף יישום אינו משתמש בהם</translation>
@@ -914,6 +934,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>שחרור זיכרון</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>מחיקת קובצי חבילות שנשמרו אחרי התקנת עדכונים</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>ניקוי מטמון החבילות</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -926,6 +954,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>הפעלה</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>הסרת סביבות Flatpak שאף יישום מותקן אינו צריך</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>הסרת סביבות ריצה שאינן בשימוש</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

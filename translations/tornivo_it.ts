@@ -106,6 +106,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>L'operazione non è riuscita o è stata annullata.</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>L'attività è terminata e ha liberato %1.</translation>
+    </message>
     <message id="banner.undo">
         <source>Undo</source>
         <translation>Annulla</translation>
@@ -559,6 +563,14 @@
         <source>Version %1</source>
         <translation>Versione %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>Notifiche del desktop</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Mostra i banner con le notifiche del desktop invece che nella finestra di Tornivo.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>Scarica</translation>
@@ -907,6 +919,14 @@
         <source>Reset font cache</source>
         <translation>Reimposta la cache dei caratteri</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>Elimina i vecchi log di sistema, mantenendo gli ultimi 200 MB</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>Riduci journal di sistema</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>Libera la memoria occupata da cache che nessuna applicazione usa</translation>
@@ -914,6 +934,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>Libera memoria</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>Elimina i pacchetti conservati dopo gli aggiornamenti</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>Pulisci cache dei pacchetti</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -926,6 +954,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>Esegui</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>Disinstalla i runtime Flatpak che nessuna applicazione usa</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>Rimuovi runtime inutilizzati</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

@@ -101,6 +101,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>タスクが失敗したか、キャンセルされました。</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>タスクが完了し、%1 を解放しました。</translation>
+    </message>
     <message id="banner.undo">
         <source>Undo</source>
         <translation>取り消す</translation>
@@ -539,6 +543,14 @@
         <source>Version %1</source>
         <translation>バージョン %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>デスクトップ通知</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Tornivo 独自のウィンドウではなく、デスクトップの通知でバナーを表示します。</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>ダウンロード</translation>
@@ -883,6 +895,14 @@
         <source>Reset font cache</source>
         <translation>フォントキャッシュをリセット</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>古いシステムログを削除し、新しい 200 MB を残します</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>システムジャーナルを縮小</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>どのアプリも使っていないキャッシュのメモリを解放</translation>
@@ -890,6 +910,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>メモリを解放</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>更新のインストール後に残ったパッケージを削除します</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>パッケージキャッシュを消去</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -902,6 +930,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>実行</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>どのアプリも使っていない Flatpak ランタイムを削除します</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>未使用のランタイムを削除</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

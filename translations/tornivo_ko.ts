@@ -101,6 +101,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>작업이 실패했거나 취소되었습니다.</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>작업이 끝나 %1을(를) 확보했습니다.</translation>
+    </message>
     <message id="banner.undo">
         <source>Undo</source>
         <translation>실행 취소</translation>
@@ -539,6 +543,14 @@
         <source>Version %1</source>
         <translation>버전 %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>데스크톱 알림</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Tornivo 자체 창 대신 데스크톱 알림으로 배너를 표시합니다.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>다운로드</translation>
@@ -883,6 +895,14 @@
         <source>Reset font cache</source>
         <translation>글꼴 캐시 초기화</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>오래된 시스템 로그를 지우고 최신 200MB는 남깁니다</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>시스템 저널 줄이기</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>어떤 앱도 쓰지 않는 캐시가 차지한 메모리 해제</translation>
@@ -890,6 +910,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>메모리 확보</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>업데이트 설치 후 남은 패키지 파일을 지웁니다</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>패키지 캐시 정리</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -902,6 +930,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>실행</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>설치된 앱이 쓰지 않는 Flatpak 런타임을 제거합니다</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>사용하지 않는 런타임 제거</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

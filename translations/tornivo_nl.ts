@@ -106,6 +106,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>De taak is mislukt of geannuleerd.</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>De taak is voltooid en heeft %1 vrijgemaakt.</translation>
+    </message>
     <message id="banner.undo">
         <source>Undo</source>
         <translation>Ongedaan maken</translation>
@@ -559,6 +563,14 @@
         <source>Version %1</source>
         <translation>Versie %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>Bureaubladmeldingen</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Meldingen via de bureaubladmeldingen tonen in plaats van in het eigen venster van Tornivo.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>Downloaden</translation>
@@ -907,6 +919,14 @@
         <source>Reset font cache</source>
         <translation>Lettertypecache herstellen</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>Oude systeemlogboeken wissen, de nieuwste 200 MB blijven</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>Systeemjournaal verkleinen</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>Geheugen van ongebruikte caches vrijgeven</translation>
@@ -914,6 +934,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>Geheugen vrijmaken</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>Pakketbestanden wissen die na updates bewaard zijn</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>Pakketcache legen</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -926,6 +954,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>Uitvoeren</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>Flatpak-runtimes verwijderen die geen app meer nodig heeft</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>Ongebruikte runtimes verwijderen</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

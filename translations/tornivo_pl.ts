@@ -111,6 +111,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>Zadanie nie powiodło się lub zostało anulowane.</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>Zadanie zakończone, zwolniono %1.</translation>
+    </message>
     <message id="banner.undo">
         <source>Undo</source>
         <translation>Cofnij</translation>
@@ -579,6 +583,14 @@
         <source>Version %1</source>
         <translation>Wersja %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>Powiadomienia pulpitu</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Pokazuj komunikaty jako powiadomienia pulpitu zamiast we własnym oknie Tornivo.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>Pobierz</translation>
@@ -931,6 +943,14 @@
         <source>Reset font cache</source>
         <translation>Zresetuj pamięć czcionek</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>Usuń stare logi systemu, zachowując najnowsze 200 MB</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>Zmniejsz dziennik systemu</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>Zwolnij pamięć nieużywanych buforów</translation>
@@ -938,6 +958,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>Zwolnij pamięć</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>Usuń pakiety zachowane po instalacji aktualizacji</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>Wyczyść pamięć pakietów</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -950,6 +978,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>Uruchom</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>Odinstaluj środowiska Flatpak, których nie używa żadna aplikacja</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>Usuń nieużywane środowiska</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

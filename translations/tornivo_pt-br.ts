@@ -106,6 +106,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>A tarefa falhou ou foi cancelada.</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>A tarefa terminou e liberou %1.</translation>
+    </message>
     <message id="banner.undo">
         <source>Undo</source>
         <translation>Desfazer</translation>
@@ -559,6 +563,14 @@
         <source>Version %1</source>
         <translation>Versão %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>Notificações da área de trabalho</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Mostrar os avisos pelas notificações da área de trabalho em vez da janela do Tornivo.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>Baixar</translation>
@@ -907,6 +919,14 @@
         <source>Reset font cache</source>
         <translation>Redefinir cache de fontes</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>Apaga registros antigos e mantém os 200 MB mais recentes</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>Reduzir registro do sistema</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>Liberar a memória de caches que nenhum aplicativo usa</translation>
@@ -914,6 +934,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>Liberar memória</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>Apaga pacotes guardados após instalar atualizações</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>Limpar cache de pacotes</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -926,6 +954,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>Executar</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>Desinstala runtimes Flatpak que nenhum aplicativo usa</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>Remover runtimes não usados</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

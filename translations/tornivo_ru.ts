@@ -111,6 +111,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>Задача не выполнена или отменена.</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>Задача выполнена, освобождено %1.</translation>
+    </message>
     <message id="banner.undo">
         <source>Undo</source>
         <translation>Отменить</translation>
@@ -579,6 +583,14 @@
         <source>Version %1</source>
         <translation>Версия %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>Уведомления рабочего стола</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Показывать баннеры через уведомления рабочего стола, а не в окне Tornivo.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>Загрузить</translation>
@@ -931,6 +943,14 @@
         <source>Reset font cache</source>
         <translation>Сбросить кэш шрифтов</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>Удалить старые журналы, оставив последние 200 МБ</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>Сжать системный журнал</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>Освободить память неиспользуемых кэшей</translation>
@@ -938,6 +958,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>Освободить память</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>Удалить пакеты, оставшиеся после обновлений</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>Очистить кеш пакетов</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -950,6 +978,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>Запуск</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>Удалить среды Flatpak, не нужные ни одному приложению</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>Удалить ненужные среды</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

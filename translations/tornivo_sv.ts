@@ -106,6 +106,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>Uppgiften misslyckades eller avbröts.</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>Uppgiften är klar och frigjorde %1.</translation>
+    </message>
     <message id="banner.undo">
         <source>Undo</source>
         <translation>Ångra</translation>
@@ -559,6 +563,14 @@
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>Skrivbordsaviseringar</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Visa banderoller som skrivbordsaviseringar i stället för i Tornivos eget fönster.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>Hämta</translation>
@@ -907,6 +919,14 @@
         <source>Reset font cache</source>
         <translation>Återställ typsnittscachen</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>Radera gamla systemloggar och behåll de senaste 200 MB</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>Krymp systemjournalen</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>Frigör minne från oanvända cacher</translation>
@@ -914,6 +934,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>Frigör minne</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>Radera paketfiler som sparats efter uppdateringar</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>Rensa paketcachen</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -926,6 +954,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>Kör</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>Avinstallera Flatpak-körtider som inget program behöver</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>Ta bort oanvända körtider</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

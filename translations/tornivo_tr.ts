@@ -101,6 +101,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>Görev başarısız oldu veya iptal edildi.</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>Görev tamamlandı ve %1 boşaltıldı.</translation>
+    </message>
     <message id="banner.undo">
         <source>Undo</source>
         <translation>Geri al</translation>
@@ -539,6 +543,14 @@
         <source>Version %1</source>
         <translation>Sürüm %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>Masaüstü bildirimleri</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Afişleri Tornivo'nun kendi penceresi yerine masaüstü bildirimleriyle göster.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>İndir</translation>
@@ -883,6 +895,14 @@
         <source>Reset font cache</source>
         <translation>Yazı tipi önbelleğini sıfırla</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>Eski sistem kayıtlarını silin, en yeni 200 MB kalsın</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>Sistem günlüğünü küçült</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>Hiçbir uygulamanın kullanmadığı önbelleklerin belleğini boşalt</translation>
@@ -890,6 +910,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>Belleği boşalt</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>Güncellemelerden sonra saklanan paketleri silin</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>Paket önbelleğini temizle</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -902,6 +930,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>Çalıştır</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>Hiçbir uygulamanın kullanmadığı Flatpak ortamlarını kaldırın</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>Kullanılmayan ortamları kaldır</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

@@ -111,6 +111,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>Завдання не виконано або скасовано.</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>Завдання виконано, звільнено %1.</translation>
+    </message>
     <message id="banner.undo">
         <source>Undo</source>
         <translation>Скасувати</translation>
@@ -579,6 +583,14 @@
         <source>Version %1</source>
         <translation>Версія %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>Сповіщення робочого столу</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>Показувати банери через сповіщення робочого столу, а не у вікні Tornivo.</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>Завантажити</translation>
@@ -931,6 +943,14 @@
         <source>Reset font cache</source>
         <translation>Скинути кеш шрифтів</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>Видалити старі журнали, залишивши останні 200 МБ</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>Зменшити системний журнал</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>Звільнити пам’ять невикористаних кешів</translation>
@@ -938,6 +958,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>Звільнити пам’ять</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>Видалити пакунки, що лишилися після оновлень</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>Очистити кеш пакунків</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -950,6 +978,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>Запуск</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>Вилучити середовища Flatpak, не потрібні жодній програмі</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>Вилучити непотрібні середовища</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

@@ -101,6 +101,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>任务失败或已取消。</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>任务已完成，释放了 %1。</translation>
+    </message>
     <message id="banner.undo">
         <source>Undo</source>
         <translation>撤销</translation>
@@ -539,6 +543,14 @@
         <source>Version %1</source>
         <translation>版本 %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>桌面通知</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>通过桌面通知显示横幅，而不是使用 Tornivo 自己的窗口。</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>下载</translation>
@@ -883,6 +895,14 @@
         <source>Reset font cache</source>
         <translation>重置字体缓存</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>删除旧的系统日志，保留最新的 200 MB</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>缩减系统日志</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>释放没有任何应用在用的缓存所占的内存</translation>
@@ -890,6 +910,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>释放内存</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>删除安装更新后保留的软件包文件</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>清理软件包缓存</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -902,6 +930,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>运行</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>卸载已安装应用都不需要的 Flatpak 运行时</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>移除未使用的运行时</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

@@ -101,6 +101,10 @@
         <source>The task failed or was cancelled.</source>
         <translation>工作失敗或已取消。</translation>
     </message>
+    <message id="banner.tuneFreedMsg">
+        <source>The task finished and freed %1.</source>
+        <translation>工作已完成，釋放了 %1。</translation>
+    </message>
     <message id="banner.undo">
         <source>Undo</source>
         <translation>復原</translation>
@@ -539,6 +543,14 @@
         <source>Version %1</source>
         <translation>版本 %1</translation>
     </message>
+    <message id="settings.desktopBanners">
+        <source>Desktop notifications</source>
+        <translation>桌面通知</translation>
+    </message>
+    <message id="settings.desktopBannersHint">
+        <source>Show banners through the desktop's notifications instead of Tornivo's own window.</source>
+        <translation>透過桌面通知顯示橫幅，而非使用 Tornivo 自己的視窗。</translation>
+    </message>
     <message id="settings.download">
         <source>Download</source>
         <translation>下載</translation>
@@ -883,6 +895,14 @@
         <source>Reset font cache</source>
         <translation>重設字型快取</translation>
     </message>
+    <message id="tune.journal.subtitle">
+        <source>Delete old system logs, keeping the newest 200 MB</source>
+        <translation>刪除舊的系統日誌，保留最新的 200 MB</translation>
+    </message>
+    <message id="tune.journal.title">
+        <source>Shrink system journal</source>
+        <translation>縮減系統日誌</translation>
+    </message>
     <message id="tune.memory.subtitle">
         <source>Release memory held by caches no application is using</source>
         <translation>釋放沒有任何程式在用的快取所占的記憶體</translation>
@@ -890,6 +910,14 @@
     <message id="tune.memory.title">
         <source>Free memory</source>
         <translation>釋放記憶體</translation>
+    </message>
+    <message id="tune.packages.subtitle">
+        <source>Delete package files kept after installing updates</source>
+        <translation>刪除安裝更新後保留的套件檔案</translation>
+    </message>
+    <message id="tune.packages.title">
+        <source>Clean package cache</source>
+        <translation>清理套件快取</translation>
     </message>
     <message id="tune.quicklook.subtitle">
         <source>Clear the thumbnail cache of file previews</source>
@@ -902,6 +930,14 @@
     <message id="tune.run">
         <source>Run</source>
         <translation>執行</translation>
+    </message>
+    <message id="tune.runtimes.subtitle">
+        <source>Uninstall Flatpak runtimes no installed application needs</source>
+        <translation>解除安裝沒有應用程式需要的 Flatpak 執行環境</translation>
+    </message>
+    <message id="tune.runtimes.title">
+        <source>Remove unused runtimes</source>
+        <translation>移除未使用的執行環境</translation>
     </message>
     <message id="tune.subtitle">
         <source>One-click maintenance tasks</source>

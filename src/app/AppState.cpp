@@ -25,13 +25,11 @@ AppState::AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObje
       runningApps_([] { return RunningApps::current(); }),
       showBanner_([](const QString& icon, const QString& title, const QString& message,
                      std::function<void()> undo) {
-          if (undo)
-              BannerCenter::shared().show(icon, title, message, qtTrId("banner.undo"),
-                                          std::move(undo));
-          else
-              BannerCenter::shared().show(icon, title, message);
+          std::optional<BannerAction> action;
+          if (undo) action = BannerAction{qtTrId("banner.undo"), std::move(undo)};
+          BannerCenter::shared().show(icon, title, message, std::move(action));
       }),
-      tuneUpActions_(allTuneUpActions(layout_, processEnvironment())),
+      tuneUpActions_(availableTuneUpActions(layout_, processEnvironment())),
       scanResultView_(new ScanResultView(this)),
       developerResultView_(new DeveloperResultView(this)),
       uninstallTargetView_(new UninstallTargetView(this)),
@@ -49,7 +47,8 @@ AppState::AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObje
       installerScanner_(std::make_shared<InstallerScanner>(layout_, layout_.installerExtensions)),
       secureEraser_(std::make_shared<SecureEraser>(layout_, 1'048'576)),
       diskAnalyzer_(std::make_shared<DiskAnalyzer>(layout_)),
-      duplicateFinder_(std::make_shared<DuplicateFinder>(kDuplicateMinSize)),
+      duplicateFinder_(std::make_shared<DuplicateFinder>(kDuplicateMinSize, defaultWalkThreads(),
+                                                         layout_.trash)),
       largeScanner_(std::make_shared<LargeFileScanner>(layout_)),
       uninstaller_(std::make_shared<UninstallerEngine>(layout_)),
       restorer_(std::make_shared<Layout>(layout_)),
@@ -443,15 +442,17 @@ void AppState::runTuneUp(const TuneUpAction& action) {
     runningTuneUp_.insert(action.id);
     emit runningTuneUpChanged();
     play(SoundCue::removeStart);
-    tuneUp_->run(action).then(this, [this, action](bool ok) {
+    tuneUp_->run(action).then(this, [this, action](const TuneUpOutcome& outcome) {
         runningTuneUp_.erase(action.id);
         emit runningTuneUpChanged();
         const QByteArray titleKey = QByteArray("tune.") + action.id.c_str() + ".title";
         const QString title = qtTrId(titleKey.constData());
-        if (ok) {
+        if (outcome.ok) {
             monitor_->refresh();
             play(SoundCue::removeDone);
-            showBanner(QString::fromStdString(action.icon), title, qtTrId("banner.tuneDoneMsg"));
+            showBanner(QString::fromStdString(action.icon), title,
+                       outcome.freed ? qtTrId("banner.tuneFreedMsg").arg(Fmt::bytes(*outcome.freed))
+                                     : qtTrId("banner.tuneDoneMsg"));
         } else {
             showBanner("exclamationmark.triangle.fill", title, qtTrId("banner.tuneFailMsg"));
         }

@@ -51,12 +51,28 @@ int BannerCenter::fadingCount() const {
     return n;
 }
 
+void BannerCenter::setNotificationBus(const QDBusConnection& bus) {
+    notices_ = std::make_unique<DesktopNotices>(bus);
+}
+
 void BannerCenter::show(const QString& icon, const QString& title, const QString& message) {
-    show(icon, title, message, QString(), {});
+    show(icon, title, message, std::nullopt);
 }
 
 void BannerCenter::show(const QString& icon, const QString& title, const QString& message,
-                        const QString& actionLabel, std::function<void()> action) {
+                        std::optional<BannerAction> action) {
+    if (!style_ || style_() != BannerStyle::desktop)
+        return showPanel(icon, title, message, std::move(action));
+    dismiss(false);  // the window's banner, if the style changed while it was shown
+    if (!notices_) notices_ = std::make_unique<DesktopNotices>(QDBusConnection::sessionBus());
+    QPointer<BannerCenter> self(this);
+    notices_->send(title, message, action, [self, icon, title, message, action] {
+        if (self) self->showPanel(icon, title, message, action);
+    });
+}
+
+void BannerCenter::showPanel(const QString& icon, const QString& title, const QString& message,
+                             std::optional<BannerAction> action) {
     dismiss(false);
     QScreen* screen = screen_ ? screen_() : nullptr;
     if (!screen) return;  // nowhere to show it; nothing is reported
@@ -66,11 +82,11 @@ void BannerCenter::show(const QString& icon, const QString& title, const QString
                    Qt::WindowDoesNotAcceptFocus);
     view->setColor(Qt::transparent);
     view->setResizeMode(QQuickView::SizeViewToRootObject);
-    const bool acts = action && !actionLabel.isEmpty();
+    const bool acts = action && action->run && !action->label.isEmpty();
     view->setInitialProperties({{"icon", icon},
                                 {"title", title},
                                 {"message", message},
-                                {"actionLabel", acts ? actionLabel : QString()}});
+                                {"actionLabel", acts ? action->label : QString()}});
     view->setSource(QUrl(QStringLiteral("qrc:/Tornivo/Banner.qml")));
     QQuickItem* root = view->rootObject();
     if (!root) {
@@ -108,15 +124,15 @@ void BannerCenter::show(const QString& icon, const QString& title, const QString
     slide->start(QAbstractAnimation::DeleteWhenStopped);
 
     panel_ = view;
-    if (acts) action_ = std::move(action);
+    if (acts) panelAction_ = std::move(action);
     dismissTimer_.start(timings_.dismissAfterMs);
     emit shown();
 }
 
 void BannerCenter::dismiss(bool animated) {
     dismissTimer_.stop();
-    action_ = nullptr;
     if (!panel_) return;
+    panelAction_.reset();
     QQuickView* view = panel_;
     panel_ = nullptr;  // a new banner during the fade starts cleanly
     if (!animated) {
@@ -135,9 +151,9 @@ void BannerCenter::onTapped() {
 void BannerCenter::onAction() {
     if (!panel_ || sender() != panel_->rootObject()) return;
     // Taken before the fade: the action may show a banner of its own, which must not lose it.
-    std::function<void()> action = std::move(action_);
+    std::optional<BannerAction> action = std::move(panelAction_);
     dismiss(true);
-    if (action) action();
+    if (action && action->run) action->run();
 }
 
 void BannerCenter::removeWhenFaded(QQuickView* view) {

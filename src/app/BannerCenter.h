@@ -2,6 +2,8 @@
 // Short, self-dismissing notices in a small floating window at the top right of the primary
 // screen, above other windows and never taking the keyboard focus. One banner at a time, no
 // queue: a new banner replaces the one on screen at once. Main thread only.
+// Where the user chose it, banners go through the desktop's notification service instead
+// (DesktopNotices.h), and back to the window when that service is absent.
 
 #include <QtQml/qqmlregistration.h>
 #include <QObject>
@@ -11,6 +13,10 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+
+#include "BannerStyle.h"
+#include "DesktopNotices.h"
 
 class QQmlEngine;
 class QJSEngine;
@@ -41,11 +47,10 @@ class BannerCenter : public QObject {
 
     // The caller localizes and formats the texts; `icon` is a symbol identifier.
     Q_INVOKABLE void show(const QString& icon, const QString& title, const QString& message);
-    // The same with a button labelled `actionLabel` that runs `action` (on the main thread) and
-    // fades the banner out. It is offered only while the banner shows: once it is dismissed or
-    // replaced, `action` is dropped unrun.
+    // The same with a button (an Undo, say) and what it does, run on the main thread. It is
+    // offered only while the banner shows: once it is dismissed or replaced, it is dropped unrun.
     void show(const QString& icon, const QString& title, const QString& message,
-              const QString& actionLabel, std::function<void()> action);
+              std::optional<BannerAction> action);
     Q_INVOKABLE void dismiss(bool animated);
 
     // The banner on screen (sliding in or shown), or null; a fading banner is no longer it.
@@ -56,6 +61,12 @@ class BannerCenter : public QObject {
     // Test seams: shorter timings, and where the screen comes from (null: no screen).
     void setTimings(Timings timings) { timings_ = timings; }
     void setScreenProvider(std::function<QScreen*()> provider) { screen_ = std::move(provider); }
+    // Which style to use, asked at every banner (the window when nobody says).
+    void setStyleSource(std::function<BannerStyle()> style) { style_ = std::move(style); }
+    // The bus the desktop's notification service is reached on (the session bus by default).
+    void setNotificationBus(const QDBusConnection& bus);
+    // The action of the banner in the window, for its button; none when it carries none.
+    const std::optional<BannerAction>& panelAction() const { return panelAction_; }
 
   signals:
     void shown();
@@ -67,15 +78,19 @@ class BannerCenter : public QObject {
 
   private:
     QQmlEngine* engine();
+    void showPanel(const QString& icon, const QString& title, const QString& message,
+                   std::optional<BannerAction> action);
     void removeWhenFaded(QQuickView* view);
 
     Timings timings_;
     std::function<QScreen*()> screen_;
+    std::function<BannerStyle()> style_;
+    std::unique_ptr<DesktopNotices> notices_;  // made when first needed
+    std::optional<BannerAction> panelAction_;
     std::unique_ptr<QQmlEngine> engine_;
     QPointer<QQuickView> panel_;
     QList<QPointer<QQuickView>> fading_;
     QTimer dismissTimer_;
-    std::function<void()> action_;  // of the banner on screen
 };
 
 }  // namespace tornivo::app

@@ -55,6 +55,12 @@ const char* const kBuiltKeys[] = {
     QT_TRID_NOOP("tune.finder.subtitle"),
     QT_TRID_NOOP("tune.quicklook.title"),
     QT_TRID_NOOP("tune.quicklook.subtitle"),
+    QT_TRID_NOOP("tune.journal.title"),
+    QT_TRID_NOOP("tune.journal.subtitle"),
+    QT_TRID_NOOP("tune.runtimes.title"),
+    QT_TRID_NOOP("tune.runtimes.subtitle"),
+    QT_TRID_NOOP("tune.packages.title"),
+    QT_TRID_NOOP("tune.packages.subtitle"),
 };
 
 }  // namespace tornivo::app

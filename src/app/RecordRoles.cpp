@@ -50,6 +50,7 @@ QVariant fileRole(const Record& r, int i) {
 }  // namespace
 
 QVariant RecordRoles<JunkItem>::value(const JunkItem& r, int i) {
+    if (i == 1 && !r.appName.empty()) return QString::fromStdString(r.appName);
     if (i < kFileRoles) return fileRole(r, i);
     switch (i) {
         case 4:

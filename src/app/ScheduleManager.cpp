@@ -8,8 +8,9 @@ namespace tornivo::app {
 
 namespace {
 
-QString raw(ScheduleInterval interval) {
-    auto text = rawValue(interval);
+template <class Enum>
+QString raw(Enum value) {
+    auto text = rawValue(value);
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
@@ -62,6 +63,7 @@ ScheduleManager::ScheduleManager(SerialExecutor<QuickCleanEngine>& junk, Prefere
       }) {
     interval_ = setting::readChoice<ScheduleInterval>(store_, setting::scheduleInterval);
     autoClean_ = setting::read(store_, setting::scheduleAutoClean);
+    bannerStyle_ = setting::readChoice<BannerStyle>(store_, setting::bannerStyle);
     lastRun_ = readDate(store_, kLastRunKey);
     timer_.setInterval(kCheckSeconds * 1000);
     connect(&timer_, &QTimer::timeout, this, &ScheduleManager::tick);
@@ -94,6 +96,19 @@ void ScheduleManager::setAutoClean(bool on) {
     if (on == autoClean_) return;
     autoClean_ = on;
     emit autoCleanChanged();
+}
+
+QString ScheduleManager::bannerStyleId() const {
+    return raw(bannerStyle_);
+}
+
+void ScheduleManager::setBannerStyleId(const QString& id) {
+    const auto style = fromRawValue<BannerStyle>(id.toStdString());
+    if (!style) return;
+    setting::write(store_, setting::bannerStyle, std::string(rawValue(*style)));
+    if (*style == bannerStyle_) return;
+    bannerStyle_ = *style;
+    emit bannerStyleChanged();
 }
 
 QDateTime ScheduleManager::lastRunValue() const {

@@ -13,6 +13,7 @@
 #include <optional>
 #include <stop_token>
 
+#include "BannerStyle.h"
 #include "SerialExecutor.h"
 #include "engines/QuickCleanEngine.h"
 #include "models/RawEnum.h"
@@ -50,6 +51,9 @@ class ScheduleManager : public QObject {
     Q_PROPERTY(QVariantList intervals READ intervalList CONSTANT)
     Q_PROPERTY(bool autoClean READ autoClean WRITE setAutoClean NOTIFY autoCleanChanged)
     Q_PROPERTY(QDateTime lastRun READ lastRunValue NOTIFY lastRunChanged)
+    // Where its banners, and every other, appear: "window" or "desktop" (BannerCenter.h).
+    Q_PROPERTY(
+        QString bannerStyle READ bannerStyleId WRITE setBannerStyleId NOTIFY bannerStyleChanged)
 
   public:
     static constexpr const char* kIntervalKey = setting::scheduleInterval.key;
@@ -76,6 +80,9 @@ class ScheduleManager : public QObject {
     bool autoClean() const { return autoClean_; }
     void setAutoClean(bool on);
     const std::optional<TimePoint>& lastRun() const { return lastRun_; }
+    BannerStyle bannerStyle() const { return bannerStyle_; }
+    QString bannerStyleId() const;
+    void setBannerStyleId(const QString& id);
     QDateTime lastRunValue() const;
 
     // The 30-minute check plus one check at once; a second call does nothing.
@@ -97,6 +104,7 @@ class ScheduleManager : public QObject {
     void intervalChanged();
     void autoCleanChanged();
     void lastRunChanged();
+    void bannerStyleChanged();
     // Every check ends with this, whatever it did.
     void tickFinished();
 
@@ -107,6 +115,7 @@ class ScheduleManager : public QObject {
     std::function<ProtectedFolders()> protection_;
     ScheduleInterval interval_ = ScheduleInterval::off;
     bool autoClean_ = false;
+    BannerStyle bannerStyle_ = BannerStyle::window;
     std::optional<TimePoint> lastRun_;
     SerialExecutor<QuickCleanEngine>& engine_;
     std::stop_source stop_;

@@ -2,9 +2,13 @@
 
 #include <QProcess>
 #include <QPromise>
+#include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
+
+#include "platform/FileSystemHelper.h"
 
 namespace tornivo::app {
 
@@ -29,17 +33,62 @@ Path TuneUpEngine::privilegedHelper(const Path& programFolder) {
         .lexically_normal();
 }
 
-QFuture<bool> TuneUpEngine::run(const TuneUpAction& action) {
-    return start(tuneUpInvocation(action, kind_, helper_));
+QFuture<TuneUpOutcome> TuneUpEngine::run(const TuneUpAction& action) {
+    auto promise = std::make_shared<QPromise<TuneUpOutcome>>();
+    QFuture<TuneUpOutcome> future = promise->future();
+    promise->start();
+    auto finish = [promise](TuneUpOutcome outcome) {
+        promise->addResult(outcome);
+        promise->finish();
+    };
+    const std::vector<Path> folders = action.measured;
+    auto measure = [folders] {
+        return QtConcurrent::run([folders] {
+            ByteCount total = 0;
+            for (const Path& folder : folders) total += FileSystemHelper::directorySize(folder);
+            return total;
+        });
+    };
+    // The helper's output carries its report; other programs' output is never kept.
+    const bool fromHelper = action.needsAdmin && kind_ == LayoutKind::freedesktop;
+    const ProcessInvocation main = tuneUpInvocation(action, kind_, helper_);
+    auto runMain = [=, this](ByteCount before) {
+        launch(main, fromHelper && action.reportsFreed).then(this, [=, this](const Finished& done) {
+            if (!done.ok) return finish({false, std::nullopt});
+            if (!action.reportsFreed) return finish({true, std::nullopt});
+            measure().then(this, [=](ByteCount after) {
+                const ByteCount reported = reportedFreed(done.output.toStdString()).value_or(0);
+                finish({true, std::max<ByteCount>(0, before - after) + reported});
+            });
+        });
+    };
+    measure().then(this, [=, this](ByteCount before) {
+        if (action.userCommand.empty()) return runMain(before);
+        start({"/bin/sh", {"-c", action.userCommand}}).then(this, [=, this](bool ok) {
+            if (ok)
+                runMain(before);
+            else
+                finish({false, std::nullopt});
+        });
+    });
+    return future;
 }
 
 QFuture<bool> TuneUpEngine::start(const ProcessInvocation& invocation) {
-    auto promise = std::make_shared<QPromise<bool>>();
-    QFuture<bool> future = promise->future();
+    return launch(invocation, false).then([](const Finished& done) { return done.ok; });
+}
+
+QFuture<TuneUpEngine::Finished> TuneUpEngine::launch(const ProcessInvocation& invocation,
+                                                     bool keepOutput) {
+    // A report is a line; more than this is not one, and is not kept.
+    constexpr qint64 kOutputKept = 64 * 1024;
+    auto promise = std::make_shared<QPromise<Finished>>();
+    QFuture<Finished> future = promise->future();
     promise->start();
-    auto finish = [promise](bool ok) {
+    auto output = std::make_shared<QByteArray>();
+    auto finish = [promise, output](bool ok) {
         if (promise->future().isFinished()) return;
-        promise->addResult(ok);
+        promise->addResult(Finished{ok, *output});
         promise->finish();
     };
 
@@ -49,10 +98,21 @@ QFuture<bool> TuneUpEngine::start(const ProcessInvocation& invocation) {
     for (const auto& a : invocation.arguments) arguments << QString::fromStdString(a);
     process->setArguments(arguments);
     process->setStandardInputFile(QProcess::nullDevice());
-    process->setStandardOutputFile(QProcess::nullDevice());
+    if (keepOutput) {
+        connect(process, &QProcess::readyReadStandardOutput, this, [process, output] {
+            const QByteArray more = process->readAllStandardOutput();
+            if (output->size() + more.size() <= kOutputKept) output->append(more);
+        });
+    } else {
+        process->setStandardOutputFile(QProcess::nullDevice());
+    }
     process->setStandardErrorFile(QProcess::nullDevice());
     connect(process, &QProcess::finished, this,
-            [process, finish](int code, QProcess::ExitStatus status) {
+            [process, finish, output, keepOutput](int code, QProcess::ExitStatus status) {
+                if (keepOutput) {
+                    const QByteArray rest = process->readAllStandardOutput();
+                    if (output->size() + rest.size() <= kOutputKept) output->append(rest);
+                }
                 finish(status == QProcess::NormalExit && code == 0);
                 process->deleteLater();
             });

@@ -15,6 +15,7 @@
 
 #include "AppState.h"
 #include "Autostart.h"
+#include "BannerCenter.h"
 #include "FileImages.h"
 #include "FolderChooser.h"
 #include "LocalizationManager.h"
@@ -110,6 +111,9 @@ int main(int argc, char* argv[]) {
     tornivo::app::SoundManager sound([&state] { return state.soundEnabled(); });
     tornivo::app::SoundManager::setShared(&sound);
     state.setCuePlayer(sound.cuePlayer());
+    // The banner style belongs to the schedule card; banners ask it at every banner.
+    tornivo::app::BannerCenter::shared().setStyleSource(
+        [schedule = state.schedule()] { return schedule->bannerStyle(); });
 
     // The settings screen's start at login and its chooser of folders to protect.
     tornivo::app::Autostart autostart(tornivo::app::AutostartFolder(

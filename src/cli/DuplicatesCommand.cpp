@@ -67,7 +67,7 @@ int run(Context& context, const ParsedArguments& arguments) {
     // none that leads to the home, above it or to another folder of the layout is walked.
     const std::vector<Path> roots =
         given.empty() ? DuplicateFinder::personalRoots(context.layout()) : given;
-    const DuplicateFinder finder(minSize);
+    const DuplicateFinder finder(minSize, defaultWalkThreads(), context.layout().trash);
     DuplicateFindings found;
     {
         ProgressLine progress(context.progress());

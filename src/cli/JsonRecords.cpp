@@ -20,11 +20,17 @@ Json toJson(const std::optional<TimePoint>& date) {
 }
 
 Json toJson(const JunkItem& item) {
-    return {{"id", item.id.toString()},
-            {"url", toJson(item.url)},
-            {"size", item.size},
-            {"category", raw(rawValue(item.category))},
-            {"isSelected", item.isSelected}};
+    Json json = {{"id", item.id.toString()},
+                 {"url", toJson(item.url)},
+                 {"size", item.size},
+                 {"category", raw(rawValue(item.category))},
+                 {"isSelected", item.isSelected}};
+    // A sandboxed application's cache says whose it is.
+    if (!item.app.empty()) {
+        json["app"] = item.app;
+        json["name"] = item.appName;
+    }
+    return json;
 }
 
 Json toJson(const LargeFile& file) {

@@ -8,11 +8,10 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
-#include <QProcess>
-#include <QStandardPaths>
 
 #include "Exclusions.h"
 #include "FolderChooser.h"
+#include "PrivateBus.h"
 #include "QtWait.h"
 #include "TempHome.h"
 #include "platform/PreferencesStore.h"
@@ -62,32 +61,18 @@ class StandInPortal : public QObject {
 class FolderPortalTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
-        if (daemon.isEmpty()) GTEST_SKIP() << "dbus-daemon is not installed";
-        // A bus of its own that starts no service: a real portal installed here stays out of it.
-        const Path config = writeText(
-            dir / "bus.conf",
-            "<busconfig><type>session</type><listen>unix:tmpdir=" + dir.path().native() +
-                "</listen><auth>EXTERNAL</auth><policy context=\"default\"><allow "
-                "send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/><allow "
-                "own=\"*\"/></policy></busconfig>\n");
-        bus.start(daemon, {"--config-file=" + QString::fromStdString(config.native()), "--nofork",
-                           "--print-address=1"});
-        ASSERT_TRUE(bus.waitForReadyRead(10000));
-        address = QString::fromUtf8(bus.readLine()).trimmed();
+        if (!bus.installed()) GTEST_SKIP() << "dbus-daemon is not installed";
+        ASSERT_FALSE(bus.address().isEmpty()) << "the bus did not start";
     }
     void TearDown() override {
         QDBusConnection::disconnectFromBus(QStringLiteral("portal"));
         QDBusConnection::disconnectFromBus(QStringLiteral("tornivo"));
-        bus.kill();
-        bus.waitForFinished();
     }
     QDBusConnection connect(const QString& name) {
-        return QDBusConnection::connectToBus(address, name);
+        return QDBusConnection::connectToBus(bus.address(), name);
     }
 
-    QProcess bus;
-    QString address;
+    PrivateBus bus;
     TempDir dir;
     PreferencesStore store{dir / "settings.json"};
     Exclusions exclusions{store, dir / "home"};

@@ -56,7 +56,9 @@ TEST_F(ScheduleManagerTest, UnreadableSettingsMeanOffWhichNeverScansAndChoicesAr
     store.set(ScheduleManager::kIntervalKey, "fortnightly");
     store.set(ScheduleManager::kAutoCleanKey, "yes");
     store.set(ScheduleManager::kLastRunKey, 12);
+    store.set("bannerStyle", "popup");
     auto m = make();
+    EXPECT_EQ(m->bannerStyle(), BannerStyle::window);
     EXPECT_EQ(m->interval(), ScheduleInterval::off);
     EXPECT_FALSE(m->autoClean());
     EXPECT_FALSE(m->lastRun());
@@ -67,7 +69,10 @@ TEST_F(ScheduleManagerTest, UnreadableSettingsMeanOffWhichNeverScansAndChoicesAr
 
     m->setInterval(ScheduleInterval::threeDays);
     m->setAutoClean(true);
+    m->setBannerStyleId("desktop");
+    m->setBannerStyleId("popup");  // not a style: nothing changes
     EXPECT_EQ(store.string(ScheduleManager::kIntervalKey), "threeDays");
+    EXPECT_EQ(make()->bannerStyle(), BannerStyle::desktop);
     EXPECT_EQ(make()->interval(), ScheduleInterval::threeDays);
     EXPECT_TRUE(make()->autoClean());
 }

@@ -1,6 +1,7 @@
 // Maintenance tasks run as real processes through the same code path as the application's.
 
 #include "AppStateFixture.h"
+#include "Fmt.h"
 #include "TuneUpEngine.h"
 
 namespace tornivo::app {
@@ -49,6 +50,39 @@ TEST_F(TuneUpStateTest, OnlySuccessPlaysTheDoneCueAndEachOutcomeShowsItsBanner) 
     ASSERT_EQ(banners.size(), 2);
     EXPECT_TRUE(banners[1].startsWith("exclamationmark.triangle.fill|"));
     EXPECT_TRUE(banners[1].endsWith(qtTrId("banner.tuneFailMsg")));
+}
+
+TEST_F(TuneUpStateTest, AMeasuredTaskSaysWhatItFreedAndAFailingUserPartStopsIt) {
+    const Path cache = home / "cache";
+    writeFile(cache / "kept", 5000);
+    const Path blob = writeFile(cache / "blob", 300000);
+    const ByteCount freed = allocatedSize(blob);
+    state->runTuneUp({"packages",
+                      "archivebox.fill",
+                      "rm " + shellQuote(blob.native()),
+                      false,
+                      "",
+                      "",
+                      true,
+                      {cache}});
+    ASSERT_TRUE(waitUntil([&] { return state->runningTuneUp().empty(); }));
+    EXPECT_EQ(banners, QStringList{"archivebox.fill|" + qtTrId("tune.packages.title") + "|" +
+                                   qtTrId("banner.tuneFreedMsg").arg(Fmt::bytes(freed))})
+        << banners.join('\n').toStdString();
+
+    const Path marker = home / "marker";
+    state->runTuneUp({"runtimes",
+                      "shippingbox.fill",
+                      "touch " + shellQuote(marker.native()),
+                      false,
+                      "",
+                      "exit 1",
+                      true,
+                      {}});
+    ASSERT_TRUE(waitUntil([&] { return state->runningTuneUp().empty(); }));
+    ASSERT_EQ(banners.size(), 2);
+    EXPECT_TRUE(banners[1].endsWith(qtTrId("banner.tuneFailMsg")));
+    EXPECT_FALSE(test::exists(marker)) << "the system's part never ran";
 }
 
 TEST_F(TuneUpStateTest, TheSameActionNeverRunsTwiceAtOnceButOthersRunBeside) {

@@ -193,6 +193,30 @@ TEST_F(DuplicateFinderTest, APersonalFolderLeadingAboveTheHomeIsNeitherWalkedNor
     EXPECT_TRUE(anySize.scan(folders).empty());
 }
 
+TEST_F(DuplicateFinderTest, NothingInATrashIsCompared) {
+    const DuplicateFinder finder(1, 2, home.layout().trash);
+    const Path data = home.layout().dataHome;
+    writeFile(a / "kept", 6000);
+    writeFile(home.layout().trashFiles / "thrown", 6000);
+    writeFile(dir / "usb/.Trash-1000/files/thrown", 6000);
+    writeFile(dir / "usb/.Trash/1000/files/thrown", 6000);
+    makeSymlink(home.layout().trashFiles, dir / "link-to-trash");
+    // A root that holds the home Trash is walked around it; roots in a Trash are refused.
+    ScanReport report;
+    EXPECT_TRUE(finder.scan({a, data}, {}, &report).empty());
+    EXPECT_TRUE(report.refused.empty());
+    const std::vector<Path> inTrash = {home.layout().trashFiles, dir / "link-to-trash",
+                                       dir / "usb/.Trash-1000/files", dir / "usb/.Trash/1000"};
+    for (const Path& root : inTrash) {
+        EXPECT_TRUE(finder.scan({a, root}, {}, &report).empty()) << root;
+        EXPECT_EQ(report.refused,
+                  (std::vector<RootProblem>{{root, RootRefusal::insideTrash, "Trash"}}));
+    }
+    // Another folder with the same contents still pairs up.
+    writeFile(data / "other/copy", 6000);
+    EXPECT_EQ(finder.scan({a, data}).size(), 1u);
+}
+
 TEST_F(DuplicateFinderTest, SparseFilesCompareByTheirBytes) {
     const std::string data = content(5000, 3);
     makeDir(a);

@@ -297,23 +297,89 @@ TEST(QuickCleanRootsTest, ACachesFolderLinkedToAnotherDiskIsStillCleaned) {
     EXPECT_FALSE(test::exists(disk / "cache/app"));
 }
 
+TEST(QuickCleanRootsTest, ASandboxCacheIsOneNamedItemCheckedAsAJunkFolderAndEmptied) {
+    TempHome home;
+    const Path apps = home / ".var/app";
+    writeFile(apps / "org.gimp.GIMP/cache/fontconfig/cache-7", 30000);
+    writeText(apps / "org.gimp.GIMP/config/gimprc", "keep");
+    writeText(home / ".local/share/applications/org.gimp.GIMP.desktop",
+              "[Desktop Entry]\nType=Application\nName=GNU Image Manipulation Program\n"
+              "Exec=sh\n");
+    writeFile(apps / "org.example.Unnamed/cache/blob", 10000);
+    makeDir(apps / "org.example.Empty/cache");
+    makeDir(apps / "org.example.NoCache/data");
+    writeFile(home / ".cache/shared/blob", 5000);
+    makeDir(apps / "org.example.Linked");
+    makeSymlink(home / ".cache", apps / "org.example.Linked/cache");
+
+    const QuickCleanEngine engine(home.layout());
+    const JunkScan scan = engine.scan();
+    ASSERT_EQ(urls(scan.items),
+              (std::vector<Path>{apps / "org.gimp.GIMP/cache", apps / "org.example.Unnamed/cache",
+                                 home / ".cache/shared"}));
+    EXPECT_EQ(scan.items[0].app, "org.gimp.GIMP");
+    EXPECT_EQ(scan.items[0].appName, "GNU Image Manipulation Program");
+    EXPECT_EQ(scan.items[1].appName, "org.example.Unnamed") << "no entry: the ID is the name";
+    EXPECT_EQ(scan.items[0].size, FileSystemHelper::directorySize(apps / "org.gimp.GIMP/cache"));
+    EXPECT_EQ(scan.report.refused,
+              (std::vector<RootProblem>{
+                  {apps / "org.example.Linked/cache", RootRefusal::layoutFolder, "cache"}}));
+
+    // Emptied, not removed: the application finds its folder where it left it.
+    writeFile(apps / "org.example.Unnamed/cache/new-since", 100);
+    const RemovalOutcome outcome = engine.clean({scan.items[0], scan.items[1]});
+    EXPECT_EQ(outcome.freed, scan.items[0].size);
+    ASSERT_EQ(outcome.left.size(), 1u) << "a cache that changed since the scan stays";
+    EXPECT_EQ(outcome.left[0].url, apps / "org.example.Unnamed/cache");
+    EXPECT_TRUE(test::exists(apps / "org.gimp.GIMP/cache"));
+    EXPECT_FALSE(test::exists(apps / "org.gimp.GIMP/cache/fontconfig"));
+    EXPECT_EQ(readText(apps / "org.gimp.GIMP/config/gimprc"), "keep");
+    EXPECT_TRUE(test::exists(home / ".cache/shared/blob"));
+    // An item pointing elsewhere than its application's own cache folder is never acted on.
+    JunkItem forged = scan.items[1];
+    forged.app = "org.example.Linked";
+    forged.url = apps / "org.example.Linked/cache";
+    EXPECT_EQ(engine.clean({forged}).done, 0);
+    EXPECT_TRUE(test::exists(home / ".cache/shared/blob"));
+}
+
 TEST(JunkSplitTest, OnlyAnExactNameOfARunningApplicationBlocksAnItem) {
     auto item = [](const char* name, bool selected = true) {
-        return JunkItem{
-            Uuid::random(), Path("/h/.cache") / name, 10, CleanCategory::appCache, selected, {}};
+        return JunkItem{Uuid::random(),
+                        Path("/h/.cache") / name,
+                        10,
+                        CleanCategory::appCache,
+                        selected,
+                        {},
+                        {},
+                        {}};
     };
     const RunningApps::Map running{{"com.example.editor", "Editor"},
                                    {"org.beta.app", "beta"},
                                    {"org.alpha.app", "Alpha"},
-                                   {"thunderbird", "Thunderbird"}};
+                                   {"thunderbird", "Thunderbird"},
+                                   {"org.flat.running", "Flat"}};
+    // A sandbox cache goes by its application's ID, whatever its folder is called.
+    auto sandbox = [](const char* id) {
+        return JunkItem{Uuid::random(),
+                        Path("/h/.var/app") / id / "cache",
+                        10,
+                        CleanCategory::appCache,
+                        true,
+                        {},
+                        id,
+                        id};
+    };
     auto split =
         splitByRunningApps({item("com.example.Editor"), item("com.example.editor.agent"),
                             item("Editor"), item("org.beta.app"), item("ORG.ALPHA.APP"),
-                            item("org.alpha.app"), item("thunderbird", false), item("plain")},
+                            item("org.alpha.app"), item("thunderbird", false), item("plain"),
+                            sandbox("org.Flat.Running"), sandbox("org.flat.Idle")},
                            running);
-    EXPECT_EQ(urls(split.toClean), (std::vector<Path>{"/h/.cache/com.example.editor.agent",
-                                                      "/h/.cache/Editor", "/h/.cache/plain"}));
-    EXPECT_EQ(split.skippedApps, (std::vector<std::string>{"Alpha", "Editor", "beta"}))
+    EXPECT_EQ(urls(split.toClean),
+              (std::vector<Path>{"/h/.cache/com.example.editor.agent", "/h/.cache/Editor",
+                                 "/h/.cache/plain", "/h/.var/app/org.flat.Idle/cache"}));
+    EXPECT_EQ(split.skippedApps, (std::vector<std::string>{"Alpha", "Editor", "Flat", "beta"}))
         << "each name once, in code-point order; unselected items name nothing";
 }
 

@@ -17,15 +17,45 @@ const TuneUpAction& find(const std::vector<TuneUpAction>& actions, const std::st
     throw std::out_of_range(id);
 }
 
-TEST(TuneUpCommandsTest, BothLayoutsListTheSixActionsInOrderWithTheirRights) {
+TEST(TuneUpCommandsTest, BothLayoutsListTheirActionsInOrderWithTheirRights) {
+    const std::vector<std::string> six{"memory", "dns", "finder", "dock", "quicklook", "fonts"};
+    std::vector<std::string> linux = six;
+    linux.insert(linux.end(), {"journal", "runtimes", "packages"});
     for (const Layout& layout : {Layout::macos("/Users/a"), Layout::freedesktop("/home/a", {})}) {
         const auto actions = allTuneUpActions(layout, {});
-        EXPECT_EQ(ids(actions), (std::vector<std::string>{"memory", "dns", "finder", "dock",
-                                                          "quicklook", "fonts"}));
-        const std::vector<bool> admin{true, true, false, false, false, true};
+        EXPECT_EQ(ids(actions), layout.kind == LayoutKind::macos ? six : linux);
+        const std::vector<bool> admin{true, true, false, false, false, true, true, true, true};
         for (std::size_t i = 0; i < actions.size(); ++i)
             EXPECT_EQ(actions[i].needsAdmin, admin[i]) << actions[i].id;
     }
+}
+
+TEST(TuneUpCommandsTest, ATaskWhoseToolIsNotOnThePathIsNotOffered) {
+    test::TempDir dir;
+    const Layout layout = Layout::freedesktop("/home/a", {});
+    for (const char* tool : {"journalctl", "apt-get"}) {
+        test::writeText(dir / "bin" / tool, "#!/bin/sh\n");
+        test::setMode(dir / "bin" / tool, 0755);
+    }
+    test::writeText(dir / "other/flatpak", "not a program");  // not executable
+    const Environment env{{"PATH", (dir / "missing").native() + "::" + (dir / "bin").native() +
+                                       ":" + (dir / "other").native()}};
+    auto offered = ids(availableTuneUpActions(layout, env));
+    EXPECT_EQ(std::vector<std::string>(offered.end() - 2, offered.end()),
+              (std::vector<std::string>{"journal", "packages"}));
+    EXPECT_EQ(availableTuneUpActions(layout, {}).size(), 6u) << "no PATH: only the six";
+}
+
+TEST(TuneUpCommandsTest, TheHelpersReportOfWhatItFreedIsReadFromItsOwnLine) {
+    const std::vector<std::pair<std::string, std::optional<ByteCount>>> cases = {
+        {"freed 1048576\n", 1048576},
+        {"Vacuuming done\nfreed 0\n", 0},
+        {"freed 12 bytes\n", std::nullopt},
+        {"freed -5\n", std::nullopt},
+        {"the tool said freed 7\n", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& [output, freed] : cases) EXPECT_EQ(reportedFreed(output), freed) << output;
 }
 
 TEST(TuneUpCommandsTest, RestartsFollowTheCurrentDesktopAndAnUnknownOneFails) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include <QDBusConnection>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
@@ -11,6 +12,8 @@
 #include <QtQml/QQmlExtensionPlugin>
 
 #include "PanelFixture.h"
+#include "PrivateBus.h"
+#include "QtWait.h"
 
 Q_IMPORT_QML_PLUGIN(TornivoPlugin)
 
@@ -117,7 +120,7 @@ TEST_F(BannerCenterTest, ALongMessageWrapsToTwoLinesAndTheWidthStays) {
 
 TEST_F(BannerCenterTest, ItsActionRunsOnceFromItsButtonAndNeverAfterTheBannerIsGone) {
     int runs = 0;
-    center.show("trash.fill", "Moved", "2 items", "Undo", [&] { ++runs; });
+    center.show("trash.fill", "Moved", "2 items", BannerAction{"Undo", [&] { ++runs; }});
     QPointer<QQuickView> view = center.panel();
     QTest::qWait(120);
     QQuickItem* action = item("action");
@@ -130,7 +133,7 @@ TEST_F(BannerCenterTest, ItsActionRunsOnceFromItsButtonAndNeverAfterTheBannerIsG
     EXPECT_EQ(runs, 1) << "a fading banner's button does nothing";
 
     // Replaced, a banner takes its action with it; one without an action has no button.
-    center.show("trash.fill", "Moved", "1 item", "Undo", [&] { ++runs; });
+    center.show("trash.fill", "Moved", "1 item", BannerAction{"Undo", [&] { ++runs; }});
     QPointer<QQuickView> replaced = center.panel();
     center.show("sparkles", "Other", "news");
     EXPECT_FALSE(item("action")->isVisible());
@@ -144,6 +147,17 @@ TEST_F(BannerCenterTest, WithoutAScreenNothingIsShownOrReported) {
     center.show("sparkles", "Nowhere", "to go");
     EXPECT_FALSE(center.panel());
     EXPECT_EQ(shown.count(), 0);
+}
+
+TEST_F(BannerCenterTest, ChosenDesktopNoticesFallBackToTheWindowWithoutAServer) {
+    PrivateBus bus;
+    if (!bus.installed()) GTEST_SKIP() << "dbus-daemon is not installed";
+    center.setNotificationBus(QDBusConnection::connectToBus(bus.address(), "banners"));
+    center.setStyleSource([] { return BannerStyle::desktop; });
+    center.show("sparkles", "Junk found", "1.2 GB can be cleaned");
+    EXPECT_EQ(center.panel(), nullptr) << "the window waits for the server's answer";
+    EXPECT_TRUE(waitUntil([&] { return center.panel() != nullptr; }));
+    QDBusConnection::disconnectFromBus("banners");
 }
 
 }  // namespace

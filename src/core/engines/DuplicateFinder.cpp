@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <openssl/evp.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -343,12 +344,15 @@ struct Collector {
         DuplicateFinder::Candidate candidate;
     };
 
-    Collector(ByteCount minSize, ProgressMeter& meter, std::string rootName)
-        : minSize(minSize), files(meter, std::move(rootName)) {}
+    Collector(ByteCount minSize, std::optional<Identity> trash, ProgressMeter& meter,
+              std::string rootName)
+        : minSize(minSize), trash(trash), files(meter, std::move(rootName)) {}
 
     bool operator()(const TreeWalker& walker, const TreeWalker::Entry& e) {
-        if (e.name[0] == '.') return false;  // hidden: neither listed nor entered
+        // Hidden: neither listed nor entered; that covers the Trash folders of other mounts.
+        if (e.name[0] == '.') return false;
         const FileStatus& st = e.status;
+        if (st.isDirectory()) return !(trash && *trash == Identity{st.dev, st.ino});
         if (!st.isRegular()) return true;
         files.count(walker);
         if (st.logicalSize >= minSize)
@@ -363,6 +367,7 @@ struct Collector {
     }
 
     ByteCount minSize;
+    std::optional<Identity> trash;  // the home Trash, wherever it lies
     FileTally files;
     std::vector<Hit> hits;
     ScanReport report;
@@ -370,8 +375,14 @@ struct Collector {
 
 }  // namespace
 
-DuplicateFinder::DuplicateFinder(ByteCount minSize, unsigned threads)
-    : minSize_(minSize), threads_(std::max(1u, threads)) {}
+DuplicateFinder::DuplicateFinder(ByteCount minSize, unsigned threads, Path homeTrash)
+    : minSize_(minSize), threads_(std::max(1u, threads)), homeTrash_(std::move(homeTrash)) {}
+
+bool DuplicateFinder::inTrash(const Path& root, ScanReport* report) const {
+    if (!insideTrash(root, homeTrash_)) return false;
+    if (report) report->refused.push_back({root, RootRefusal::insideTrash, "Trash"});
+    return true;
+}
 
 std::vector<Path> DuplicateFinder::personalRoots(const Layout& layout) {
     return Layout::present(
@@ -383,13 +394,14 @@ std::vector<DuplicateGroup> DuplicateFinder::scan(const std::vector<Path>& roots
                                                   ScanReport* report, std::stop_token stop) const {
     // A root is where the user keeps the files: when it is a link (Documents on another disk),
     // it is followed; nothing below it ever is.
+    if (report) *report = {};
     std::vector<OpenRoot> open;
     for (const Path& root : roots) {
+        if (inTrash(root, report)) continue;
         const int fd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd >= 0) open.push_back({root, fd});
     }
     ProgressMeter meter(progress);
-    if (report) *report = {};
     auto groups = groupCandidates(listCandidates(open, meter, report, stop), meter, stop);
     for (const auto& root : open) ::close(root.fd);
     meter.finish();
@@ -399,10 +411,11 @@ std::vector<DuplicateGroup> DuplicateFinder::scan(const std::vector<Path>& roots
 std::vector<DuplicateGroup> DuplicateFinder::scan(const PersonalFolders& folders,
                                                   const ScanProgressCallback& progress,
                                                   ScanReport* report, std::stop_token stop) const {
-    std::vector<OpenRoot> open;
-    for (const auto& folder : folders.folders()) open.push_back({folder.path, folder.fd});
-    ProgressMeter meter(progress);
     if (report) *report = ScanReport{folders.refused(), {}, 0};
+    std::vector<OpenRoot> open;
+    for (const auto& folder : folders.folders())
+        if (!inTrash(folder.path, report)) open.push_back({folder.path, folder.fd});
+    ProgressMeter meter(progress);
     auto groups = groupCandidates(listCandidates(open, meter, report, stop), meter, stop);
     meter.finish();
     return groups;
@@ -412,6 +425,7 @@ std::vector<DuplicateFinder::Candidate> DuplicateFinder::listCandidates(
     const std::vector<Path>& roots) const {
     std::vector<OpenRoot> open;
     for (const Path& root : roots) {
+        if (inTrash(root, nullptr)) continue;
         const int fd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd >= 0) open.push_back({root, fd});
     }
@@ -432,12 +446,18 @@ std::vector<DuplicateFinder::Candidate> DuplicateFinder::listCandidates(
     const std::stop_token& stop) const {
     std::vector<Candidate> found;
     std::unordered_set<Identity, IdentityHash> seen;
+    // Looked up at each scan: the Trash may have been made since the finder was.
+    std::optional<Identity> trash;
+    struct stat trashStatus {};
+    if (!homeTrash_.empty() && ::stat(homeTrash_.c_str(), &trashStatus) == 0)
+        trash = Identity{trashStatus.st_dev, trashStatus.st_ino};
     for (const auto& [root, fd] : roots) {
         const std::string rootName = folderName(root);
         meter.enter(rootName);
         std::vector<Collector::Hit> hits;
         for (auto& part : parallelTreeWalk(
-                 fd, root, threads_, [&] { return Collector(minSize_, meter, rootName); }, stop)) {
+                 fd, root, threads_, [&] { return Collector(minSize_, trash, meter, rootName); },
+                 stop)) {
             part.files.flush();
             std::move(part.hits.begin(), part.hits.end(), std::back_inserter(hits));
             if (report) report->merge(part.report);

@@ -12,6 +12,9 @@
 //     is hashed once (SHA-256), since equal bytes have equal digests. The groups are exactly
 //     those that hashing every same-size file whole would give.
 //
+// Nothing inside a Trash folder is compared: the home Trash given at construction, and the Trash
+// folders of other mounts (hidden, so never entered). A root that is in a Trash is refused.
+//
 // A file that cannot be opened or read to its end, that is no longer the file that was listed
 // (another inode put in its place), or whose size changes during the scan is left out.
 
@@ -43,7 +46,7 @@ class DuplicateFinder {
     };
 
     explicit DuplicateFinder(ByteCount minSize = kDuplicateMinSize,
-                             unsigned threads = defaultWalkThreads());
+                             unsigned threads = defaultWalkThreads(), Path homeTrash = {});
 
     ByteCount minSize() const { return minSize_; }
 
@@ -94,12 +97,15 @@ class DuplicateFinder {
     };
     std::vector<Candidate> listCandidates(const std::vector<OpenRoot>& roots, ProgressMeter& meter,
                                           ScanReport* report, const std::stop_token& stop) const;
+    // Whether `root` is in a Trash; when it is, it is refused in `report`.
+    bool inTrash(const Path& root, ScanReport* report) const;
     std::vector<DuplicateGroup> groupCandidates(const std::vector<Candidate>& candidates,
                                                 ProgressMeter& meter,
                                                 const std::stop_token& stop) const;
 
     ByteCount minSize_;
     unsigned threads_;
+    Path homeTrash_;
 };
 
 }  // namespace tornivo

@@ -7,6 +7,7 @@
 #include <set>
 #include <variant>
 
+#include "platform/Descriptor.h"
 #include "platform/DirectoryReader.h"
 #include "platform/FileStatus.h"
 #include "platform/FileSystemHelper.h"
@@ -15,7 +16,9 @@
 namespace tornivo {
 
 const std::string* runningAppOf(const JunkItem& item, const RunningApps::Map& running) {
-    auto app = running.find(RunningApps::lowerCased(item.url.filename().native()));
+    // A sandboxed application's cache is named by its folder's application, not its own name.
+    auto app = running.find(
+        RunningApps::lowerCased(item.app.empty() ? item.url.filename().native() : item.app));
     return app == running.end() ? nullptr : &app->second;
 }
 
@@ -48,11 +51,12 @@ JunkScan QuickCleanEngine::scan(std::stop_token stop, const ScanProgressCallback
         auto opened = roots.open(root.folder, role(root.category));
         if (auto* problem = std::get_if<RootProblem>(&opened)) {
             if (problem->reason != RootRefusal::missing) result.report.refused.push_back(*problem);
-            continue;
+        } else {
+            auto found = children(std::get<CheckedRoot>(opened), root.category, stop, meter);
+            result.items.insert(result.items.end(), std::make_move_iterator(found.begin()),
+                                std::make_move_iterator(found.end()));
         }
-        auto found = children(std::get<CheckedRoot>(opened), root.category, stop, meter);
-        result.items.insert(result.items.end(), std::make_move_iterator(found.begin()),
-                            std::make_move_iterator(found.end()));
+        if (root.category == CleanCategory::appCache) sandboxCaches(roots, result, stop, meter);
     }
     std::stable_sort(result.items.begin(), result.items.end(),
                      [](const JunkItem& a, const JunkItem& b) { return a.size > b.size; });
@@ -90,6 +94,71 @@ std::vector<JunkItem> QuickCleanEngine::children(const CheckedRoot& root, CleanC
     return items;
 }
 
+void QuickCleanEngine::sandboxCaches(const LayoutRoots& roots, JunkScan& result,
+                                     const std::stop_token& stop, ProgressMeter& meter) const {
+    if (!layout_.sandboxApps) return;
+    UniqueFd apps(::open(layout_.sandboxApps->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!apps) return;
+    RunningApps::NameLookup names;  // read only when there is a cache to name
+    DirectoryReader reader;
+    reader.reset(apps.get());
+    DirectoryReader::Entry e;
+    while (!stop.stop_requested() && reader.next(e)) {
+        if (e.name[0] == '.') continue;
+        const std::string id(e.name, e.length);
+        const Path folder = *layout_.sandboxApps / id / "cache";
+        auto opened = roots.open(folder, RootRole::sandboxCache);
+        if (auto* problem = std::get_if<RootProblem>(&opened)) {
+            if (problem->reason != RootRefusal::missing) result.report.refused.push_back(*problem);
+            continue;
+        }
+        const auto& root = std::get<CheckedRoot>(opened);
+        const auto owner = statEntry(apps.get(), e.name);
+        if (!owner) continue;
+        meter.enter(id);
+        const ByteCount size = FileSystemHelper::directorySize(root.fd.get(), ".", folder, stop);
+        if (size <= 0) continue;
+        if (!names) names = RunningApps::desktopEntryNames(layout_.applicationFolders);
+        const auto name = names({id, IdentifierKind::desktopEntry, id});
+        result.items.push_back(JunkItem{Uuid::random(), folder, size, CleanCategory::appCache, true,
+                                        identityOf(root.status, owner->dev, owner->ino), id,
+                                        name.value_or(id)});
+    }
+}
+
+void QuickCleanEngine::emptySandboxCache(const LayoutRoots& roots, const JunkItem& item,
+                                         RemovalOutcome& outcome) const {
+    // Only the cache folder of the application the item names, still the folder that was listed.
+    const bool plain = item.app != "." && item.app != ".." &&
+                       item.app.find('/') == std::string::npos && layout_.sandboxApps &&
+                       item.url == *layout_.sandboxApps / item.app / "cache";
+    auto opened = plain ? roots.open(item.url, RootRole::sandboxCache)
+                        : std::variant<CheckedRoot, RootProblem>(RootProblem{});
+    const auto* checked = std::get_if<CheckedRoot>(&opened);
+    if (!checked || !isStill(checked->status, item.identity)) {
+        outcome.leave(item.url, LeftReason::changed);
+        return;
+    }
+    std::vector<std::string> entries;
+    DirectoryReader reader;
+    reader.reset(checked->fd.get());
+    DirectoryReader::Entry e;
+    while (reader.next(e)) entries.emplace_back(e.name, e.length);
+    std::optional<LeftReason> stayed;
+    for (const auto& name : entries) {
+        const auto removed = SafeRemover::removeAt(checked->fd.get(), name.c_str(),
+                                                   SafeRemover::GivenLink::removeAsLink);
+        if (!removed && !stayed) stayed = removed.reason;
+    }
+    // As for any junk folder: what is not gone in full frees nothing.
+    if (stayed) {
+        outcome.leave(item.url, *stayed);
+        return;
+    }
+    outcome.freed += item.size;
+    ++outcome.done;
+}
+
 RemovalOutcome QuickCleanEngine::clean(const std::vector<JunkItem>& items,
                                        std::stop_token stop) const {
     RemovalOutcome outcome;
@@ -101,8 +170,8 @@ RemovalOutcome QuickCleanEngine::clean(const std::vector<JunkItem>& items,
         for (const auto& item : items) {
             const Path normal = item.url.lexically_normal();
             const std::string name = normal.filename().native();
-            if (item.isSelected && item.category == root.category && !name.empty() && name != "." &&
-                name != ".." && normal.parent_path() == folder)
+            if (item.isSelected && item.app.empty() && item.category == root.category &&
+                !name.empty() && name != "." && name != ".." && normal.parent_path() == folder)
                 mine.push_back(&item);
         }
         if (mine.empty()) continue;
@@ -136,6 +205,13 @@ RemovalOutcome QuickCleanEngine::clean(const std::vector<JunkItem>& items,
             outcome.freed += item->size;
             ++outcome.done;
         }
+    }
+    for (const auto& item : items) {
+        if (!item.isSelected || item.app.empty()) continue;
+        if (stop.stop_requested())
+            outcome.leave(item.url, LeftReason::stopped);
+        else
+            emptySandboxCache(roots, item, outcome);
     }
     return outcome;
 }

@@ -7,6 +7,10 @@
 // nothing in it is listed or removed. A clean opens each junk folder once, makes sure it is the
 // folder that was scanned, and removes every item relative to that one descriptor, so a folder on
 // the way swapped for a link mid-clean leads nowhere.
+//
+// Sandboxed applications keep their caches in a folder of their own (~/.var/app/ID/cache): each
+// is one item of the application-cache category, named after the application and checked as a
+// junk folder is. Cleaning it empties it; the folder itself stays for the application.
 
 #include <stop_token>
 #include <vector>
@@ -20,9 +24,9 @@
 
 namespace tornivo {
 
-// The selected items of a clean, split by the running applications: an item whose name,
-// lower-cased, is exactly a key of the running-applications map is left alone while that
-// application runs.
+// The selected items of a clean, split by the running applications: an item whose name (for a
+// sandbox cache, its application's ID), lower-cased, is exactly a key of the running-applications
+// map is left alone while that application runs.
 struct JunkSplit {
     std::vector<JunkItem> toClean;         // in their order
     std::vector<std::string> skippedApps;  // names of the applications, unique, in code-point order
@@ -60,6 +64,10 @@ class QuickCleanEngine {
     static RootRole role(CleanCategory category);
     std::vector<JunkItem> children(const CheckedRoot& root, CleanCategory category,
                                    const std::stop_token& stop, ProgressMeter& meter) const;
+    void sandboxCaches(const LayoutRoots& roots, JunkScan& result, const std::stop_token& stop,
+                       ProgressMeter& meter) const;
+    void emptySandboxCache(const LayoutRoots& roots, const JunkItem& item,
+                           RemovalOutcome& outcome) const;
 
     Layout layout_;
 };

@@ -1,6 +1,10 @@
 #include "engines/TuneUpCommands.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <charconv>
 
 namespace tornivo {
 
@@ -97,7 +101,7 @@ std::vector<TuneUpAction> allTuneUpActions(const Layout& layout, const Environme
     }
     const DesktopCommands* desktop = desktopCommands(env);
     const Path thumbnails = layout.thumbnailCache.value_or(layout.cacheHome / "thumbnails");
-    return {
+    std::vector<TuneUpAction> actions = {
         {"memory", "memorychip.fill", "drop-page-cache", true},
         {"dns", "network", "flush-dns-cache", true},
         {"finder", "folder.fill", desktop ? desktop->fileManager : kUnknownDesktop, false},
@@ -105,7 +109,66 @@ std::vector<TuneUpAction> allTuneUpActions(const Layout& layout, const Environme
         {"quicklook", "eye.fill", "rm -rf --one-file-system -- " + shellQuote(thumbnails.native()),
          false},
         {"fonts", "textformat", "rebuild-font-caches", true},
+        {"journal", "doc.text.fill", "vacuum-journal", true, "journalctl", {}, true, {}},
+        // The user's own installation first, as the user; then the system's, through the helper.
+        {"runtimes",
+         "shippingbox.fill",
+         "remove-unused-runtimes",
+         true,
+         "flatpak",
+         "flatpak uninstall --user --unused --noninteractive",
+         true,
+         {layout.dataHome / "flatpak"}},
+        {"packages", "archivebox.fill", "clean-package-cache", true, "apt-get", {}, true, {}},
     };
+    return actions;
+}
+
+bool isOnPath(const std::string& program, const Environment& env) {
+    auto path = env.find("PATH");
+    if (program.empty() || program.find('/') != std::string::npos || path == env.end())
+        return false;
+    std::string_view rest(path->second);
+    while (true) {
+        const auto colon = rest.find(':');
+        // An empty entry is the current folder, which a program's lookup should never trust.
+        const std::string_view folder = rest.substr(0, colon);
+        if (!folder.empty()) {
+            const std::string candidate = std::string(folder) + "/" + program;
+            struct stat st {};
+            if (::stat(candidate.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+                ::access(candidate.c_str(), X_OK) == 0)
+                return true;
+        }
+        if (colon == std::string_view::npos) return false;
+        rest.remove_prefix(colon + 1);
+    }
+}
+
+std::vector<TuneUpAction> availableTuneUpActions(const Layout& layout, const Environment& env) {
+    std::vector<TuneUpAction> actions = allTuneUpActions(layout, env);
+    std::erase_if(actions,
+                  [&](const TuneUpAction& a) { return !a.tool.empty() && !isOnPath(a.tool, env); });
+    return actions;
+}
+
+std::optional<ByteCount> reportedFreed(std::string_view output) {
+    std::optional<ByteCount> freed;
+    while (!output.empty()) {
+        const auto end = output.find('\n');
+        const std::string_view line = output.substr(0, end);
+        if (line.starts_with("freed ")) {
+            ByteCount value = 0;
+            const auto digits = line.substr(6);
+            const auto [at, error] =
+                std::from_chars(digits.data(), digits.data() + digits.size(), value);
+            if (error == std::errc() && at == digits.data() + digits.size() && value >= 0)
+                freed = value;
+        }
+        if (end == std::string_view::npos) break;
+        output.remove_prefix(end + 1);
+    }
+    return freed;
 }
 
 ProcessInvocation tuneUpInvocation(const TuneUpAction& action, LayoutKind kind,

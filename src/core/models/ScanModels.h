@@ -28,6 +28,9 @@ struct JunkItem {
     CleanCategory category = CleanCategory::appCache;
     bool isSelected = true;
     FileIdentity identity;  // the entry and its junk folder when scanned
+    // For the cache folder of a sandboxed application: its ID, by which a running application
+    // is known (empty for an entry named after its application), and the name shown for it.
+    std::string app = {}, appName = {};
 
     bool operator==(const JunkItem&) const = default;
 };

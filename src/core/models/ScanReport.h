@@ -22,11 +22,12 @@ enum class RootRefusal {
     layoutFolder,       // another folder of the layout (`other` names it)
     holdsLayoutFolder,  // a folder that holds another folder of the layout (`other` names it)
     notOwned,           // not owned by the owner of the home
+    insideTrash,        // a Trash folder or a folder in one: what was thrown away is not scanned
 };
 
 template <>
 struct RawEnumTable<RootRefusal> {
-    static constexpr std::array<std::pair<RootRefusal, std::string_view>, 8> cases{{
+    static constexpr std::array<std::pair<RootRefusal, std::string_view>, 9> cases{{
         {RootRefusal::missing, "missing"},
         {RootRefusal::unreadable, "unreadable"},
         {RootRefusal::fileSystemRoot, "fileSystemRoot"},
@@ -35,6 +36,7 @@ struct RawEnumTable<RootRefusal> {
         {RootRefusal::layoutFolder, "layoutFolder"},
         {RootRefusal::holdsLayoutFolder, "holdsLayoutFolder"},
         {RootRefusal::notOwned, "notOwned"},
+        {RootRefusal::insideTrash, "insideTrash"},
     }};
 };
 

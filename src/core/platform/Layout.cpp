@@ -176,6 +176,7 @@ Layout Layout::freedesktop(const Path& home, const Environment& env) {
     l.stateHome = xdgBase(env, "XDG_STATE_HOME", home / ".local/state");
     l.junkRoots = {{CleanCategory::appCache, l.cacheHome},
                    {CleanCategory::systemLogs, l.dataHome / "xorg"}};
+    l.sandboxApps = home / ".var/app";
 
     // Personal folders: user-dirs.dirs, else the names xdg-user-dirs creates by default.
     auto userDirs = parseUserDirs(readSmallFile(l.configHome / "user-dirs.dirs"), home);

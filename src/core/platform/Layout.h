@@ -40,6 +40,9 @@ struct Layout {
 
     // Junk: the caches folder, then the logs folder.
     std::vector<JunkRoot> junkRoots;
+    // Where sandboxed applications keep their own folders, one per application ID (Flatpak's
+    // ~/.var/app); the cache folder in each is junk of the application-cache category.
+    std::optional<Path> sandboxApps;
 
     // Personal folders. Absent when the user's configuration points it at the home itself.
     std::optional<Path> downloads, documents, desktop, pictures, movies, music;

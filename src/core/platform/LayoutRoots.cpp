@@ -32,6 +32,7 @@ bool skipped(RootRole role, const std::string& label) {
             return isPersonal(label);
         case RootRole::logs:
         case RootRole::outputs:
+        case RootRole::sandboxCache:
             return false;
         case RootRole::projects:
             return label != "home";
@@ -65,6 +66,8 @@ std::string describe(const RootProblem& problem, const std::string& folderText) 
             return folderText + " holds the " + problem.other + " folder";
         case RootRefusal::notOwned:
             return folderText + " is not owned by the owner of the home folder";
+        case RootRefusal::insideTrash:
+            return folderText + " is in the Trash";
     }
     return folderText;
 }

@@ -25,12 +25,13 @@ namespace tornivo {
 
 // What a root is, so that it is not compared with itself, and what it may be.
 enum class RootRole {
-    cache,     // the junk folder of application caches (the layout's cache folder)
-    logs,      // the junk folder of logs
-    trash,     // the Trash folder
-    personal,  // a personal folder (Downloads, Documents, ...): may coincide with another one
-    projects,  // where the walk for build outputs starts: the home itself is allowed
-    outputs,   // a folder whose entries are build outputs (the IDE's derived-data folder)
+    cache,         // the junk folder of application caches (the layout's cache folder)
+    logs,          // the junk folder of logs
+    trash,         // the Trash folder
+    personal,      // a personal folder (Downloads, Documents, ...): may coincide with another one
+    projects,      // where the walk for build outputs starts: the home itself is allowed
+    outputs,       // a folder whose entries are build outputs (the IDE's derived-data folder)
+    sandboxCache,  // the cache folder of one sandboxed application (~/.var/app/ID/cache)
 };
 
 // One line for people: "/home/al/.cache is the home folder". The path is shown as it is; callers

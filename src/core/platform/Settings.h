@@ -39,6 +39,7 @@ inline constexpr Boolean soundEnabled{"soundEnabled", true};
 inline constexpr Text scheduleInterval{"schedule.interval", "off"};
 inline constexpr Boolean scheduleAutoClean{"schedule.autoClean", false};
 inline constexpr Text scheduleLastRun{"schedule.lastRun", nullptr};  // ISO 8601
+inline constexpr Text bannerStyle{"bannerStyle", "window"};          // "window" or "desktop"
 inline constexpr Text appLanguage{"appLanguage", "system"};
 inline constexpr Text themeAppearance{"themeAppearance", "system"};
 inline constexpr Text themeAccent{"themeAccent", "blue"};

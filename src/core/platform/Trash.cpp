@@ -6,7 +6,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <ctime>
+#include <memory>
 #include <variant>
 
 #include "platform/FileStatus.h"
@@ -213,6 +215,29 @@ std::optional<TrashedItem> Trash::moveAt(int folderFd, const std::string& name,
     if (auto moved = moveInto(bin, folderFd, name, original, listed))
         return TrashedItem{original, bin.filesPath, *moved, listed.device, listed.inode};
     return fail(leftReasonOf(errno));
+}
+
+bool isMountTrashName(std::string_view name) {
+    return name == ".Trash" || name.starts_with(".Trash-");
+}
+
+bool insideTrash(const Path& folder, const Path& homeTrash) {
+    std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(folder.c_str(), nullptr),
+                                                         &std::free);
+    if (!resolved) return false;
+    // The home Trash by identity, so that any spelling of it (a link, a bind mount) is known.
+    struct stat trash {};
+    const bool trashKnown = !homeTrash.empty() && ::stat(homeTrash.c_str(), &trash) == 0;
+    Path prefix("/");
+    for (const Path& part : Path(resolved.get()).relative_path()) {
+        if (isMountTrashName(part.native())) return true;
+        prefix /= part;
+        struct stat st {};
+        if (trashKnown && ::stat(prefix.c_str(), &st) == 0 && st.st_dev == trash.st_dev &&
+            st.st_ino == trash.st_ino)
+            return true;
+    }
+    return false;
 }
 
 std::optional<TrashedItem> Trash::moveListed(const Path& location, const FileIdentity& listed) {

@@ -18,6 +18,7 @@
 #include <optional>
 #include <stop_token>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "models/FileIdentity.h"
@@ -27,6 +28,13 @@
 #include "platform/Layout.h"
 
 namespace tornivo {
+
+// Whether a folder named `name` holds a mount's Trash: $topdir/.Trash (one folder per user in
+// it) or $topdir/.Trash-$uid, of any user.
+bool isMountTrashName(std::string_view name);
+// Whether `folder` (links in it resolved) is a Trash folder or lies inside one: the home Trash
+// `homeTrash` or the Trash of any mount. What lies there was thrown away already.
+bool insideTrash(const Path& folder, const Path& homeTrash);
 
 class Trash {
   public:

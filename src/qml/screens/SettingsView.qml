@@ -286,6 +286,15 @@ ScrollView {
                 checked: view.schedule.autoClean
                 onToggled: (on) => view.schedule.autoClean = on
             }
+            // Shown whatever the interval: every banner follows it, not only the schedule's.
+            SettingRow {
+                objectName: "desktopBannersRow"
+                Layout.fillWidth: true
+                text: qsTrId("settings.desktopBanners")
+                hint: qsTrId("settings.desktopBannersHint")
+                checked: view.schedule.bannerStyle === "desktop"
+                onToggled: (on) => view.schedule.bannerStyle = on ? "desktop" : "window"
+            }
             // Anchored rather than laid out in a row: a wrapped line's height follows the width
             // it finally gets, where a row layout keeps what it measured on the way.
             Item {
