@@ -22,8 +22,10 @@ Item {
 
     width: 370
     height: card.height + 2 * outerPadding
-    LayoutMirroring.enabled: LocalizationManager.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.enabled: mirrored
     LayoutMirroring.childrenInherit: true
+    // Mirroring moves anchored items only: the card's own places are mirrored by hand.
+    readonly property bool mirrored: LocalizationManager.layoutDirection === Qt.RightToLeft
 
     Rectangle {
         id: card
@@ -50,7 +52,7 @@ Item {
         // (which the window takes) as soon as it is made, before anything is drawn.
         Item {
             id: tile
-            x: 12
+            x: banner.mirrored ? card.width - 12 - width : 12
             y: (card.height - height) / 2
             width: 34
             height: 34
@@ -70,9 +72,16 @@ Item {
 
         Item {
             id: texts
-            x: tile.x + tile.width + 10
+            // Between the tile and the button (or the card's edge), on either side.
+            readonly property real start: banner.mirrored
+                ? (actionButton.visible ? actionButton.x + actionButton.width + 8 : 12)
+                : tile.x + tile.width + 10
+            readonly property real end: banner.mirrored
+                ? tile.x - 10
+                : (actionButton.visible ? actionButton.x - 8 : card.width - 12)
+            x: start
             y: (card.height - height) / 2
-            width: (actionButton.visible ? actionButton.x - 8 : card.width - 12) - x
+            width: end - start
             height: titleText.height + 2 + messageText.height
 
             Text {
@@ -113,7 +122,7 @@ Item {
             visible: banner.actionLabel !== ""
             width: Math.min(actionText.implicitWidth + 20, 110)
             height: 26
-            x: card.width - 12 - width
+            x: banner.mirrored ? 12 : card.width - 12 - width
             y: (card.height - height) / 2
             radius: 7
             color: Qt.rgba(banner.accent.r, banner.accent.g, banner.accent.b,
