@@ -45,7 +45,7 @@ std::vector<std::string> names(const DeveloperScanResult& result) {
 DeveloperProject recordFor(const Path& folder, const Path& whose) {
     const FileIdentity identity = identityOf(whose);
     if (!identity.known()) throw std::runtime_error("no status for " + whose.string());
-    return {Uuid::random(), "forged", folder, 4096, {}, false, true, identity};
+    return {Uuid::random(), "forged", folder, 4096, {}, false, true, identity, {}};
 }
 
 // --- Display names ----------------------------------------------------------------------------
@@ -69,6 +69,42 @@ TEST(DeveloperProjectNameTest, CutsOnlyAGeneratedSuffixOfTwentyOrMoreLettersOrDi
     };
     for (const auto& [folder, name] : cases)
         EXPECT_EQ(DeveloperCleanEngine::projectName(folder), name) << folder;
+}
+
+// --- Projects as the screen lists them --------------------------------------------------------
+
+TEST(DeveloperGroupsTest, EachProjectShowsOncePerSideAndItsTickCoversOnlyItsIdleOutputs) {
+    auto out = [](const char* project, const char* place, ByteCount size, bool active) {
+        const Path folder(project);
+        return DeveloperProject{Uuid::random(), "", folder / place, size, {}, active,
+                                !active,        {}, folder};
+    };
+    DeveloperScanResult result{{out("/h/a", "target", 50, false), out("/h/b", "build", 40, false),
+                                out("/h/a", "node_modules", 30, false),
+                                out("/h/a", "build", 20, true)}};
+    // An output that is a project of its own (the IDE's folders) keeps its record's name.
+    result.projects.push_back(
+        {Uuid::random(), "Legacy", "/h/DD/Legacy-x", 10, {}, false, true, {}, {}});
+    result.projects[2].lastActivity = kYesterday;
+
+    auto groups = result.groups();
+    ASSERT_EQ(groups.size(), 4u);
+    EXPECT_EQ(mapped(groups, [](const auto& g) { return g.name(); }),
+              (std::vector<std::string>{"a", "b", "Legacy", "a"}));
+    EXPECT_EQ(mapped(groups, [](const auto& g) { return g.isActive; }),
+              (std::vector<bool>{false, false, false, true}));
+    EXPECT_EQ(groups[0].outputs, (std::vector{result.projects[0], result.projects[2]}));
+    EXPECT_EQ(groups[0].size(), 80);
+    EXPECT_EQ(groups[0].lastActivity(), kYesterday);
+
+    result.toggleGroup("/h/a");  // all ticked: all go
+    EXPECT_EQ(mapped(result.projects, [](const auto& p) { return p.isSelected; }),
+              (std::vector<bool>{false, true, false, false, true}));
+    result.projects[2].isSelected = true;  // some ticked: all come
+    EXPECT_EQ(result.groups()[0].selectedCount(), 1u);
+    result.toggleGroup("/h/a");
+    EXPECT_EQ(result.groups()[0].selectedSize(), 80);
+    EXPECT_FALSE(result.projects[3].isSelected) << "an output in use is never ticked";
 }
 
 // --- Activity and the protection window -------------------------------------------------------
@@ -222,9 +258,14 @@ TEST_F(ProjectWalkTest, NestedProjectsAreFoundNamedByTheirPlaceButNothingInsideA
     project(home / ".local/share/app", "package.json", "node_modules");
     age(home / "mono/node_modules", kLongAgo);
     age(home / "rust/target", kLongAgo);
-    EXPECT_EQ(names(scan()),
+    const auto result = scan();
+    EXPECT_EQ(names(result),
               (std::vector<std::string>{"mono (node_modules)", "rust (target)",
                                         "web (node_modules)", "tool (tool/sub/__pycache__)"}));
+    // Each output belongs to the folder with its marker, however deep below it it lies.
+    EXPECT_EQ(mapped(result.projects, [](const DeveloperProject& p) { return p.project; }),
+              (std::vector<Path>{home / "mono", home / "rust", home / "mono/packages/web",
+                                 home / "code/tool"}));
 }
 
 TEST_F(ProjectWalkTest, TheOrderOfEqualSizesIsTheSameWhateverTheThreadCount) {

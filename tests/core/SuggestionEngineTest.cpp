@@ -55,9 +55,9 @@ TEST(SuggestionEngineTest, PercentRoundsHalvesAwayFromZero) {
 
 TEST(SuggestionEngineTest, InstallersThenDeveloperCachesGoInFront) {
     DeveloperScanResult dev;
-    dev.projects = {{Uuid::random(), "a", "/a", 1'500'000'000, {}, false, true, {}},
-                    {Uuid::random(), "b", "/b", 500'000'000, {}, false, true, {}},
-                    {Uuid::random(), "c", "/c", 9'000'000'000, {}, true, false, {}}};
+    dev.projects = {{Uuid::random(), "a", "/a", 1'500'000'000, {}, false, true, {}, {}},
+                    {Uuid::random(), "b", "/b", 500'000'000, {}, false, true, {}, {}},
+                    {Uuid::random(), "c", "/c", 9'000'000'000, {}, true, false, {}, {}}};
     std::vector<InstallerFile> installers{
         {Uuid::random(), "/d/x.deb", 150'000'000, "deb", "Xed", true, {}},
         {Uuid::random(), "/d/y.iso", 50'000'000, "iso", "Yak", true, {}},

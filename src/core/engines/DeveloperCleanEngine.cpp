@@ -146,10 +146,11 @@ class ProjectFinder {
     bool recognise(const TreeWalker& walker, const TreeWalker::Entry& e, std::string_view name) {
         std::string path;
         std::string label;
+        std::string project;
         if (name == kPythonCache) {
             path = walker.pathOf(e).native();
             const std::string folder = parentOf(path);
-            const std::string project = nearest(
+            project = nearest(
                 pythonProjects_, e.dirfd, folder, levelsAbove(path),
                 [](int fd, const std::string& up) { return hasMarker(fd, up, kPythonMarkers); });
             if (project.empty()) return false;
@@ -161,13 +162,15 @@ class ProjectFinder {
             if (!marked) return false;
             path = walker.pathOf(e).native();
             label = std::string(walker.currentFolderName()) + " (" + std::string(name) + ")";
+            project = parentOf(path);
         }
         std::string repository =
             nearest(repositories_, e.dirfd, parentOf(path), levelsAbove(path),
                     [](int fd, const std::string& up) {
                         return statEntry(fd, (up + ".git").c_str()).has_value();
                     });
-        found_.push_back({{Path(std::move(path)), std::move(label), e.status.dev, e.status.ino},
+        found_.push_back({{Path(std::move(path)), std::move(label), e.status.dev, e.status.ino,
+                           Path(std::move(project))},
                           walker.orderKey(e),
                           std::move(repository)});
         return true;
@@ -470,7 +473,7 @@ std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::findBuildOu
                 auto st = statEntry(fd.get(), name.c_str());
                 if (!st || st->isSymlink()) continue;
                 if (st->isDirectory() && (st->isMountRoot || st->dev != rootStatus->dev)) continue;
-                part.push_back({folder / name, projectName(name), st->dev, st->ino});
+                part.push_back({folder / name, projectName(name), st->dev, st->ino, {}});
             }
         }
         for (auto& output : part)
@@ -550,6 +553,7 @@ DeveloperScanResult DeveloperCleanEngine::scan(int protectionDays, TimePoint now
         project.id = Uuid::random();
         project.name = std::move(output.name);
         project.url = std::move(output.folder);
+        project.project = std::move(output.project);
         project.size = size;
         project.identity = identityOf(*st, folderSt->dev, folderSt->ino);
         result.projects.push_back(std::move(project));

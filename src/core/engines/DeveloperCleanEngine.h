@@ -76,6 +76,7 @@ class DeveloperCleanEngine {
         Path folder;
         std::string name;  // "site (node_modules)", or the folder's own name on macos
         std::uint64_t device = 0, inode = 0;
+        Path project;  // the folder with the marker ("site"); empty on macos
     };
     // The outputs below the layout's build-output folders, in the order a single walk (or
     // listing) meets them, without those git tracks.

@@ -23,8 +23,29 @@ struct DeveloperProject {
     // What it was when it was listed: a removal goes ahead only while the location still holds
     // that very folder, unchanged. Unknown records are never removed.
     FileIdentity identity;
+    // The project the output belongs to (the folder holding its marker file); empty where each
+    // output stands for a project of its own.
+    Path project;
 
+    const Path& projectFolder() const { return project.empty() ? url : project; }
     bool operator==(const DeveloperProject&) const = default;
+};
+
+// The outputs of one project on one side of the protection window, as the screen lists them:
+// a project with outputs both idle and in use shows once on each side.
+struct DeveloperProjectGroup {
+    Path project;
+    bool isActive = false;
+    std::vector<DeveloperProject> outputs;  // in the result's order
+
+    // The project folder's name; an output that is a project of its own keeps its name.
+    std::string name() const;
+    ByteCount size() const;
+    ByteCount selectedSize() const;
+    std::size_t selectedCount() const;
+    TimePoint lastActivity() const;  // the latest of its outputs'
+
+    bool operator==(const DeveloperProjectGroup&) const = default;
 };
 
 struct DeveloperScanResult {
@@ -63,6 +84,13 @@ struct DeveloperScanResult {
             if (!p.isActive && p.isSelected) total += p.size;
         return total;
     }
+
+    // The outputs by project and side, idle projects first, each in the order of its first
+    // output (so the one with the largest output leads).
+    std::vector<DeveloperProjectGroup> groups() const;
+    // Ticks every idle output of `project` when any of them is unticked, else unticks them all.
+    // Outputs in use stay unticked.
+    void toggleGroup(const Path& project);
 
     bool operator==(const DeveloperScanResult&) const = default;
 };
