@@ -329,6 +329,9 @@ class AppState : public QObject {
     // project, a stale copy or when there is no result.
     void toggleDeveloperProject(const DeveloperProject& project);
     Q_INVOKABLE void toggleDeveloperProject(const QString& id);
+    // Ticks every idle output of a project (by the `id` of its group) when any is unticked, else
+    // unticks them all.
+    Q_INVOKABLE void toggleDeveloperGroup(const QString& id);
     // Deletes the outputs of the ticked inactive projects (not those protected since the scan);
     // publishes lastDevFreed and clears the result.
     Q_INVOKABLE void runDeveloperClean();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "AppState.h"
+#include "platform/PathText.h"
 
 namespace tornivo::app {
 
@@ -50,6 +51,13 @@ void AppState::toggleDeveloperProject(const QString& id) {
     auto it = std::find_if(projects.begin(), projects.end(),
                            [&](const DeveloperProject& p) { return p.id == wanted; });
     if (it != projects.end()) toggleDeveloperProject(DeveloperProject(*it));
+}
+
+void AppState::toggleDeveloperGroup(const QString& id) {
+    if (!developerResult_) return;
+    DeveloperScanResult result = *developerResult_;
+    result.toggleGroup(decodePathText(id.toStdString()));
+    if (result != *developerResult_) setDeveloperResult(std::move(result));
 }
 
 void AppState::runDeveloperClean() {

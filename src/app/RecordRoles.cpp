@@ -208,6 +208,39 @@ QVariant RecordRoles<DeveloperProject>::value(const DeveloperProject& r, int i) 
             return r.isActive;
         case 6:
             return r.isSelected;
+        case 7: {
+            // Where the output lies in its project ("node_modules", "app/__pycache__").
+            const std::string& folder = r.projectFolder().native();
+            const std::string& url = r.url.native();
+            if (url.size() <= folder.size() + 1 || url.compare(0, folder.size(), folder) != 0)
+                return QString::fromStdString(r.name);
+            return QString::fromStdString(
+                displayText(std::string_view(url).substr(folder.size() + 1)));
+        }
+    }
+    return {};
+}
+
+QVariant RecordRoles<DeveloperProjectGroup>::value(const DeveloperProjectGroup& r, int i) {
+    switch (i) {
+        case 0:
+            return pathId(r.project);
+        case 1:
+            return QString::fromStdString(displayText(std::string_view(r.name())));
+        case 2:
+            return displayPath(r.project);
+        case 3:
+            return QVariant::fromValue<qint64>(r.size());
+        case 4:
+            return QVariant::fromValue<qint64>(r.selectedSize());
+        case 5:
+            return dateValue(r.lastActivity());
+        case 6:
+            return r.isActive;
+        case 7:
+            return static_cast<int>(r.outputs.size());
+        case 8:
+            return static_cast<int>(r.selectedCount());
     }
     return {};
 }

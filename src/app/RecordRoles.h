@@ -84,9 +84,18 @@ struct RecordRoles<InstalledApp> {
 template <>
 struct RecordRoles<DeveloperProject> {
     static QList<QByteArray> names() {
-        return {"id", "name", "path", "size", "lastActivity", "isActive", "isSelected"};
+        return {"id", "name", "path", "size", "lastActivity", "isActive", "isSelected", "place"};
     }
     static QVariant value(const DeveloperProject& r, int i);
+};
+// A project's outputs on one side of the protection window; `id` is the project folder's.
+template <>
+struct RecordRoles<DeveloperProjectGroup> {
+    static QList<QByteArray> names() {
+        return {"id",           "name",     "path",  "size",         "selectedSize",
+                "lastActivity", "isActive", "count", "selectedCount"};
+    }
+    static QVariant value(const DeveloperProjectGroup& r, int i);
 };
 template <>
 struct RecordRoles<AppLeftover> {

@@ -213,14 +213,26 @@ void ScreenshotExporter::populate(AppState& state, TimePoint now) {
           std::tuple{"Downloads/dataset-2022.zip", 3'300'000'000LL, 300}})
         largeFiles.push_back({Uuid::random(), home / name, size, daysAgo(days), false, {}});
 
+    // Idle outputs first, largest first, then those in use, as a scan lists them.
     DeveloperScanResult developer;
-    for (const auto& [name, location, size, days, active] :
-         {std::tuple{"LegacyBank-iOS", "DD/a", 9'400'000'000LL, 96, false},
-          std::tuple{"PhotoEditor", "DD/b", 6'800'000'000LL, 61, false},
-          std::tuple{"old-prototype", "DD/c", 3'100'000'000LL, 140, false},
-          std::tuple{"Tornivo", "DD/d", 2'200'000'000LL, 1, true}})
-        developer.projects.push_back(
-            {Uuid::random(), name, home / location, size, daysAgo(days), active, !active, {}});
+    for (const auto& [project, output, size, days] :
+         {std::tuple{"Projects/rust-tracer", "target", 9'400'000'000LL, 96},
+          std::tuple{"Projects/PhotoEditor", "build", 5'500'000'000LL, 61},
+          std::tuple{"Projects/old-prototype", "node_modules", 3'100'000'000LL, 140},
+          std::tuple{"Projects/PhotoEditor", ".gradle", 1'300'000'000LL, 61},
+          std::tuple{"Projects/tornivo", "build", 2'200'000'000LL, 1}}) {
+        const Path folder = home / project;
+        const bool active = days < 7;
+        developer.projects.push_back({Uuid::random(),
+                                      folder.filename().native() + " (" + output + ")",
+                                      folder / output,
+                                      size,
+                                      daysAgo(days),
+                                      active,
+                                      !active,
+                                      {},
+                                      folder});
+    }
 
     state.showSample(std::move(categories), std::move(largeFiles), std::move(developer));
 }

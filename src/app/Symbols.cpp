@@ -52,6 +52,7 @@ const std::map<QString, char16_t>& table() {
         {"memorychip", 0xe322},                     // memory
         {"memorychip.fill", 0xe322},                // memory
         {"menubar.dock.rectangle", 0xe30e},         // dock
+        {"minus.circle.fill", 0xe15c},              // remove_circle
         {"music.note", 0xe405},                     // music_note
         {"network", 0xeb2f},                        // lan
         {"opticaldiscdrive.fill", 0xe019},          // album

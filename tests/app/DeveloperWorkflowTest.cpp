@@ -85,6 +85,32 @@ TEST_F(DeveloperWorkflowTest, TheTickedIdleOutputGoesWhileAProjectTouchedYesterd
     EXPECT_FALSE(state->lastDevFreed()) << "a new scan clears the last freed total";
 }
 
+TEST_F(DeveloperWorkflowTest, AProjectsTickCoversAllItsOutputsAndItsOpenListUpdatesInPlace) {
+    project(home / "code/site", kNow - 24h * 60);
+    writeText(home / "code/site/pyproject.toml", "");
+    writeFile(home / "code/site/lib/__pycache__/a.pyc", 4096);
+    setTreeTimes(home / "code/site/lib/__pycache__", kNow - 24h * 60);
+    scan();
+    DeveloperResultView* view = state->developerResultView();
+    RecordListModel* groups = view->idleGroups();
+    RecordListModel* outputs = view->outputsIn(false, 0);
+    ASSERT_EQ(groups->count(), 1);
+    ASSERT_EQ(outputs->count(), 2);
+    EXPECT_EQ(groups->get(0, "name"), "site");
+    EXPECT_EQ(outputs->get(1, "place"), "lib/__pycache__");
+
+    QSignalSpy reset(outputs, &QAbstractItemModel::modelReset);
+    const QString id = groups->get(0, "id").toString();
+    state->toggleDeveloperGroup(id);
+    EXPECT_EQ(view->selectedSize(), 0);
+    EXPECT_EQ(outputs->get(1, "isSelected"), false);
+    state->toggleDeveloperProject(outputs->get(1, "id").toString());
+    EXPECT_EQ(groups->get(0, "selectedCount"), 1);
+    state->toggleDeveloperGroup(id);
+    EXPECT_EQ(view->selectedSize(), view->cleanableSize());
+    EXPECT_EQ(reset.count(), 0) << "an open project keeps its place";
+}
+
 TEST_F(DeveloperWorkflowTest, ChangingTheWindowReclassifiesAndReplacesManualTicks) {
     project(home / "code/site", kNow - 24h * 5);
     scan();

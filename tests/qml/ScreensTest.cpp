@@ -24,7 +24,8 @@ DiskCategory category(FileKind kind, ByteCount size) {
     return {kind, size, 1, {DiskFile{Uuid::random(), "/home/u/x", size, std::nullopt, {}, {}}}};
 }
 DeveloperProject project(const std::string& name, bool active, bool selected = false) {
-    return {Uuid::random(), name, "/home/u/dev/" + name, 1000, Clock::now(), active, selected, {}};
+    return {
+        Uuid::random(), name, "/home/u/dev/" + name, 1000, Clock::now(), active, selected, {}, {}};
 }
 
 TEST_F(ScreensTest, EachListScreenShowsBusyThenItsListThenItsEmptyState) {
@@ -96,6 +97,30 @@ TEST_F(ScreensTest, TheProtectedMessageNamesTwoActiveProjectsAndCountsTheOthers)
         EXPECT_FALSE(clean->isEnabled()) << "nothing ticked";
         EXPECT_EQ(clean->property("text").toString(), qtTrId("dev.selectPrompt"));
     }
+}
+
+TEST_F(ScreensTest, AProjectOpensToItsOutputsOneAtATimeAndItsTickShowsWhenOnlySomeAreTicked) {
+    DeveloperScanResult result;
+    for (const auto& [folder, place, ticked] :
+         {std::tuple{"/h/a", "target", true}, {"/h/b", "build", true}, {"/h/a", "build", false}}) {
+        DeveloperProject p = project(place, false, ticked);
+        p.url = Path(folder) / place;
+        p.project = folder;
+        result.projects.push_back(p);
+    }
+    auto* shown = new DeveloperResultView(&owner);
+    shown->show(result);
+    auto view = make("DeveloperView { width: 380; height: 350; busy: false }");
+    set(view.get(), "result", shown);
+    QQuickItem* a = find(view.get(), "cleanable-0");
+    EXPECT_TRUE(a->property("partial").toBool() && !a->property("checked").toBool());
+    EXPECT_TRUE(find(view.get(), "cleanable-1")->property("checked").toBool());
+
+    QMetaObject::invokeMethod(a, "clicked");
+    EXPECT_TRUE(find(view.get(), "outputs-0")->isVisible());
+    QMetaObject::invokeMethod(find(view.get(), "cleanable-1"), "clicked");
+    EXPECT_FALSE(find(view.get(), "outputs-0")->isVisible()) << "one project open at a time";
+    EXPECT_TRUE(find(view.get(), "outputs-1")->isVisible());
 }
 
 TEST_F(ScreensTest, XRayDetailReturnsToTheOverviewWhenItsCategoryGoes) {

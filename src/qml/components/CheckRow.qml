@@ -1,6 +1,8 @@
 // One row of a list the user picks from: the tick (or a lock where the row cannot be picked),
 // a title with an optional mark and badge, up to two lines under it, and a figure at the end.
-// Pressing it (a click, Space or Enter) flips the tick through `clicked`.
+// Pressing it (a click, Space or Enter) flips the tick through `clicked`. A row that opens to
+// list rows of its own (`openable`) ends in a chevron and opens through `clicked`; its tick is
+// then a button of its own, which says `tickToggled`.
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -17,19 +19,24 @@ AbstractButton {
     // A green seal after the title (an installer of an installed application).
     property bool verified: false
     property color subtitleColor: PanelStyle.secondaryText
+    property bool openable: false
+    property bool open: false
+    // Some of what the row stands for is ticked, not all.
+    property bool partial: false
+    signal tickToggled()
 
     checked: false
-    focusPolicy: selectable ? Qt.StrongFocus : Qt.NoFocus
-    hoverEnabled: selectable
+    focusPolicy: selectable || openable ? Qt.StrongFocus : Qt.NoFocus
+    hoverEnabled: selectable || openable
     implicitHeight: content.implicitHeight + 14
     leftPadding: 10
     rightPadding: 12
-    Accessible.role: selectable ? Accessible.CheckBox : Accessible.StaticText
+    Accessible.role: openable ? Accessible.Button : selectable ? Accessible.CheckBox : Accessible.StaticText
     Accessible.name: title
     Accessible.description: subtitle
     Accessible.checked: checked
-    Keys.onReturnPressed: if (selectable) clicked()
-    Keys.onEnterPressed: if (selectable) clicked()
+    Keys.onReturnPressed: if (selectable || openable) clicked()
+    Keys.onEnterPressed: if (selectable || openable) clicked()
 
     background: Rectangle {
         radius: 8
@@ -40,10 +47,28 @@ AbstractButton {
     contentItem: RowLayout {
         id: content
         spacing: 10
-        TickMark {
-            objectName: "tick"
+        // Disabled unless the row opens: then a press anywhere reaches the row.
+        AbstractButton {
+            objectName: "tickButton"
             visible: row.selectable
-            checked: row.checked
+            enabled: row.openable
+            padding: 0
+            focusPolicy: Qt.StrongFocus
+            Accessible.role: Accessible.CheckBox
+            Accessible.name: row.title
+            Accessible.checked: row.checked
+            onClicked: row.tickToggled()
+            contentItem: TickMark {
+                objectName: "tick"
+                checked: row.checked
+                partial: row.partial
+            }
+            background: Rectangle {
+                radius: width / 2
+                color: "transparent"
+                border.width: parent.visualFocus ? 2 : 0
+                border.color: PanelStyle.accent
+            }
         }
         SymbolIcon {
             objectName: "lock"
@@ -138,6 +163,12 @@ AbstractButton {
             font.pixelSize: PanelStyle.body
             font.weight: Font.DemiBold
             color: PanelStyle.text
+        }
+        SymbolIcon {
+            visible: row.openable
+            symbol: row.open ? "chevron.down" : "chevron.right"
+            size: 16
+            color: PanelStyle.secondaryText
         }
     }
 }

@@ -1,5 +1,5 @@
-// The developer section: build outputs of projects, those of projects used within the
-// protection window kept out of reach; the ticked outputs are deleted. Everything shown comes
+// The developer section: build outputs by project, those used within the protection window kept
+// out of reach; each project opens to list its outputs, and the ticked outputs are deleted. Everything shown comes
 // from AppState; the states take precedence in this order: busy, result, cleaned, idle.
 import QtQuick
 import QtQuick.Controls
@@ -16,6 +16,8 @@ Item {
     property var freed: AppState.lastDevFreed
     // The windows the protection menu offers, in days.
     readonly property var windows: [3, 7, 10, 14, 30]
+    // The project whose outputs are listed ("idle:" or "active:" and its id); view-local.
+    property string openProject: ""
 
     readonly property string screenState: busy ? "busy"
                                         : result ? "result"
@@ -169,35 +171,87 @@ Item {
                     contentHeight: projectColumn.height
                     boundsBehavior: Flickable.StopAtBounds
                     ScrollBar.vertical: ScrollBar {}
-                    // The cleanable projects first, then the active ones, each in list order.
+                    // The idle projects first, then those in use, each in list order; a project
+                    // opens to list its outputs, each with its tick (one project open at a time).
                     Column {
                         id: projectColumn
                         width: parent.width
                         Repeater {
-                            model: view.result.projects
-                            delegate: CheckRow {
-                                objectName: "cleanable-" + index
-                                visible: !model.isActive
+                            model: view.result.idleGroups
+                            delegate: Column {
+                                id: idleProject
+                                readonly property string key: "idle:" + model.id
                                 width: projectColumn.width
-                                checked: model.isSelected
-                                title: model.name
-                                subtitle: qsTrId("dev.lastOpenedSafe").arg(Fmt.relative(model.lastActivity))
-                                detail: model.path
-                                trailing: Fmt.bytes(model.size)
-                                onClicked: AppState.toggleDeveloperProject(model.id)
+                                CheckRow {
+                                    objectName: "cleanable-" + index
+                                    width: parent.width
+                                    openable: true
+                                    open: view.openProject === idleProject.key
+                                    checked: model.selectedCount === model.count
+                                    partial: model.selectedCount > 0 && !checked
+                                    title: model.name
+                                    subtitle: qsTrId("dev.lastOpenedSafe").arg(Fmt.relative(model.lastActivity))
+                                    detail: model.path
+                                    trailing: Fmt.bytes(model.size)
+                                    onClicked: view.openProject = open ? "" : idleProject.key
+                                    onTickToggled: AppState.toggleDeveloperGroup(model.id)
+                                }
+                                Column {
+                                    objectName: "outputs-" + index
+                                    visible: view.openProject === idleProject.key
+                                    anchors.left: parent.left
+                                    anchors.right: parent.right
+                                    anchors.leftMargin: 24
+                                    anchors.rightMargin: 26  // the sizes in line with the project's
+                                    Repeater {
+                                        model: view.result.outputsIn(false, index)
+                                        delegate: CheckRow {
+                                            objectName: "output-" + index
+                                            width: parent.width
+                                            checked: model.isSelected
+                                            // A place in the project reads left to right in every language.
+                                            title: "\u202A" + model.place + "\u202C"
+                                            trailing: Fmt.bytes(model.size)
+                                            onClicked: AppState.toggleDeveloperProject(model.id)
+                                        }
+                                    }
+                                }
                             }
                         }
                         Repeater {
-                            model: view.result.projects
-                            delegate: CheckRow {
-                                objectName: "active-" + index
-                                visible: model.isActive
+                            model: view.result.activeGroups
+                            delegate: Column {
+                                id: activeProject
+                                readonly property string key: "active:" + model.id
                                 width: projectColumn.width
-                                selectable: false
-                                title: model.name
-                                subtitle: qsTrId("dev.activeLastOpened").arg(Fmt.relative(model.lastActivity))
-                                detail: model.path
-                                trailing: Fmt.bytes(model.size)
+                                CheckRow {
+                                    objectName: "active-" + index
+                                    width: parent.width
+                                    selectable: false
+                                    openable: true
+                                    open: view.openProject === activeProject.key
+                                    title: model.name
+                                    subtitle: qsTrId("dev.activeLastOpened").arg(Fmt.relative(model.lastActivity))
+                                    detail: model.path
+                                    trailing: Fmt.bytes(model.size)
+                                    onClicked: view.openProject = open ? "" : activeProject.key
+                                }
+                                Column {
+                                    visible: view.openProject === activeProject.key
+                                    anchors.left: parent.left
+                                    anchors.right: parent.right
+                                    anchors.leftMargin: 24
+                                    anchors.rightMargin: 26  // the sizes in line with the project's
+                                    Repeater {
+                                        model: view.result.outputsIn(true, index)
+                                        delegate: CheckRow {
+                                            width: parent.width
+                                            selectable: false
+                                            title: "\u202A" + model.place + "\u202C"
+                                            trailing: Fmt.bytes(model.size)
+                                        }
+                                    }
+                                }
                             }
                         }
                     }
