@@ -344,38 +344,23 @@ TEST(QuickCleanRootsTest, ASandboxCacheIsOneNamedItemCheckedAsAJunkFolderAndEmpt
 }
 
 TEST(JunkSplitTest, OnlyAnExactNameOfARunningApplicationBlocksAnItem) {
-    auto item = [](const char* name, bool selected = true) {
-        return JunkItem{Uuid::random(),
-                        Path("/h/.cache") / name,
-                        10,
-                        CleanCategory::appCache,
-                        selected,
-                        {},
-                        {},
-                        {}};
+    // A sandbox cache goes by its application's ID, whatever its folder is called.
+    auto item = [](const std::string& name, bool selected = true, bool sandbox = false) {
+        const std::string app = sandbox ? name : "";
+        const Path url = sandbox ? "/h/.var/app/" + name + "/cache" : "/h/.cache/" + name;
+        return JunkItem{Uuid::random(), url, 10, CleanCategory::appCache, selected, {}, app, app};
     };
     const RunningApps::Map running{{"com.example.editor", "Editor"},
                                    {"org.beta.app", "beta"},
                                    {"org.alpha.app", "Alpha"},
                                    {"thunderbird", "Thunderbird"},
                                    {"org.flat.running", "Flat"}};
-    // A sandbox cache goes by its application's ID, whatever its folder is called.
-    auto sandbox = [](const char* id) {
-        return JunkItem{Uuid::random(),
-                        Path("/h/.var/app") / id / "cache",
-                        10,
-                        CleanCategory::appCache,
-                        true,
-                        {},
-                        id,
-                        id};
-    };
-    auto split =
-        splitByRunningApps({item("com.example.Editor"), item("com.example.editor.agent"),
-                            item("Editor"), item("org.beta.app"), item("ORG.ALPHA.APP"),
-                            item("org.alpha.app"), item("thunderbird", false), item("plain"),
-                            sandbox("org.Flat.Running"), sandbox("org.flat.Idle")},
-                           running);
+    auto split = splitByRunningApps(
+        {item("com.example.Editor"), item("com.example.editor.agent"), item("Editor"),
+         item("org.beta.app"), item("ORG.ALPHA.APP"), item("org.alpha.app"),
+         item("thunderbird", false), item("plain"), item("org.Flat.Running", true, true),
+         item("org.flat.Idle", true, true)},
+        running);
     EXPECT_EQ(urls(split.toClean),
               (std::vector<Path>{"/h/.cache/com.example.editor.agent", "/h/.cache/Editor",
                                  "/h/.cache/plain", "/h/.var/app/org.flat.Idle/cache"}));
