@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "SampleHome.h"
+#include "CliHome.h"
 #include "platform/Exclusions.h"
 #include "platform/PathText.h"
 #include "platform/PreferencesStore.h"
@@ -14,7 +14,7 @@ namespace {
 
 class CliCommandsTest : public ::testing::TestWithParam<LayoutKind> {
   protected:
-    SampleHome home{GetParam()};
+    CliHome home{GetParam(), true};
 
     // The table against NAME.txt and the JSON document against NAME.json; NAME-freedesktop.txt,
     // NAME-macos.json, ... `perLayout`, for what differs between the layouts.
@@ -158,7 +158,7 @@ TEST_P(CliCommandsTest, AppsListsTheVisibleApplicationsByNameIgnoringCase) {
 }
 
 TEST_P(CliCommandsTest, InspectShowsThePlanOfAnApplicationGivenByNameOrPath) {
-    // Leftovers of the editor beside the cache SampleHome gives it: its preferences (found by
+    // Leftovers of the editor beside the cache of the sample home: its preferences (found by
     // its identifier) and a folder named after it (found by its name).
     const Layout& l = home.layout();
     if (macos())

@@ -20,8 +20,63 @@ namespace tornivo::test {
 
 namespace fs = std::filesystem;
 
-CliHome::CliHome(LayoutKind kind)
-    : home_(kind, {{"XDG_DATA_DIRS", system_.path().native()}}), kind_(kind) {}
+namespace {
+constexpr ByteCount kMiB = 1'048'576;
+const TimePoint kLongAgo = utc(2024, 3, 4, 10);
+// Changed "in the future": active whatever the protection window.
+const TimePoint kLater = utc(2099, 12, 31, 12);
+
+void dated(const Path& file) {
+    setTimes(file, kLongAgo, kLongAgo);
+}
+}  // namespace
+
+CliHome::CliHome(LayoutKind kind, bool sample)
+    : home_(kind, {{"XDG_DATA_DIRS", system_.path().native()}}), kind_(kind) {
+    if (!sample) return;
+    const Layout& l = layout();
+    const Path logs = l.junkRoots.at(1).folder;
+    dated(writeFile(caches() / "org.example.Editor/cache.db", 11 * kMiB, 'c'));
+    dated(writeFile(caches() / "thumbnails.db", 128 * 1024, 't'));
+    dated(writeFile(logs / "Xorg.0.log", 64 * 1024, 'l'));
+    dated(writeFile(*l.downloads / "Editor-2.0.iso", 11 * kMiB, 'e'));
+    dated(writeFile(*l.downloads / "tool.iso", 192 * 1024, 'i'));
+    dated(writeFile(*l.downloads / "copy-b.bin", 17 * 64 * 1024, 'd'));
+    dated(writeFile(*l.documents / "copy-a.bin", 17 * 64 * 1024, 'd'));
+    dated(allocateFile(*l.documents / "old-movie.mkv", 100 * kMiB));
+    // The installed application, both ways: a desktop entry and a bundle.
+    dated(writeText(home() / ".local/share/applications/org.example.Editor.desktop",
+                    "[Desktop Entry]\nType=Application\nName=Editor\nExec=true\n"));
+    makeDir(home() / "Applications/Editor.app");
+}
+
+CliHome::BuildOutputs CliHome::addBuildOutputs() const {
+    BuildOutputs b;
+    if (kind_ == LayoutKind::macos) {
+        const Path derived = home() / "Library/Developer/Xcode/DerivedData";
+        b.inactive = {derived / "App-abcdefghijklmnopqrstuvwxyzab", derived / "Tool"};
+        b.active = derived / "Site-0123456789abcdefghijklmnop";
+        writeFile(b.inactive[0] / "Build/app", 256 * 1024, 'a');
+        writeFile(b.inactive[1] / "Logs/build.log", 8 * 1024, 't');
+        writeFile(b.active / "Index/data", 64 * 1024, 's');
+        b.sources = {writeText(home() / "Projects/App/main.swift", "print(1)\n")};
+    } else {
+        const Path code = home() / "code";
+        b.inactive = {code / "app/target", code / "tool/tool/__pycache__"};
+        b.active = code / "site/node_modules";
+        writeFile(b.inactive[0] / "debug/app", 256 * 1024, 'a');
+        writeFile(b.inactive[1] / "core.cpython-312.pyc", 8 * 1024, 't');
+        writeFile(b.active / "lib/index.js", 64 * 1024, 's');
+        b.sources = {writeText(code / "app/Cargo.toml", "[package]\nname = \"app\"\n"),
+                     writeText(code / "app/src/main.rs", "fn main() {}\n"),
+                     writeText(code / "tool/pyproject.toml", "[project]\nname = \"tool\"\n"),
+                     writeText(code / "tool/tool/__init__.py", ""),
+                     writeText(code / "site/package.json", "{}\n")};
+    }
+    for (const Path& output : b.inactive) setTreeTimes(output, kLongAgo);
+    setTreeTimes(b.active, kLater);
+    return b;
+}
 
 Path CliHome::settingsFile() const {
     return Layout::freedesktop(home(), {{"XDG_DATA_DIRS", system_.path().native()}}).settingsFile;

@@ -41,7 +41,10 @@ inline void PrintTo(const CliResult& r, std::ostream* out) {
 
 class CliHome {
   public:
-    explicit CliHome(LayoutKind kind);
+    // With `sample`, the home most tests run against, the same files in either layout: junk in
+    // the caches and logs folders, installers (one of an installed application), two identical
+    // copies, big old files, every date fixed.
+    explicit CliHome(LayoutKind kind, bool sample = false);
 
     const Layout& layout() const { return home_.layout(); }
     const Path& home() const { return home_.home(); }
@@ -49,6 +52,15 @@ class CliHome {
     Path settingsFile() const;
     Path trashFiles() const { return layout().trashFiles; }
     Path caches() const { return layout().junkRoots.at(0).folder; }
+    // Build outputs of three projects, with their sources: two idle for long, largest first,
+    // and one active. freedesktop finds them by their markers anywhere in the home; macos lists
+    // the IDE's DerivedData, the sources lying elsewhere.
+    struct BuildOutputs {
+        std::vector<Path> inactive;
+        Path active;
+        std::vector<Path> sources;
+    };
+    BuildOutputs addBuildOutputs() const;
     // Runs `protect add FOLDER`; whether it succeeded.
     bool protect(const Path& folder) const {
         return run({"protect", "add", folder.native()}).status == 0;

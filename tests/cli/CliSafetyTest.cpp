@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <map>
 
-#include "SampleHome.h"
+#include "CliHome.h"
 #include "SystemFixtures.h"
 #include "platform/PathText.h"
 
@@ -19,7 +19,7 @@ namespace {
 
 class CliSafetyTest : public ::testing::TestWithParam<LayoutKind> {
   protected:
-    SampleHome home{GetParam()};
+    CliHome home{GetParam(), true};
     Path downloads() const { return *home.layout().downloads; }
     Path documents() const { return *home.layout().documents; }
 };
@@ -323,7 +323,7 @@ TORNIVO_IN_BOTH_LAYOUTS(CliSafetyTest);
 // Ctrl-C and SIGTERM stop the work at its next mark: the command says what it did, touches
 // nothing more and ends at once with 128 + the signal, never killed by it.
 TEST(CliSignalTest, ASignalStopsTheWorkAtOnceWith128PlusItsNumber) {
-    SampleHome home(LayoutKind::freedesktop);
+    CliHome home(LayoutKind::freedesktop, true);
     // Two identical sparse files take the duplicate finder many seconds to read.
     for (const char* name : {"big-a.img", "big-b.img"}) {
         writeFile(*home.layout().downloads / name);
