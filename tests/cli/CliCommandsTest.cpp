@@ -97,16 +97,12 @@ TEST_P(CliCommandsTest, ProtectKeepsTheFoldersInTheApplicationsPreferences) {
     EXPECT_EQ(home.run({"protect", "add", downloads.native()}).out,
               "Already protected: " + downloads.native() + "\n");
 
-    // The application reads them from its own preferences, whichever layout was analysed.
-    PreferencesStore store(home.settingsFile());
-    EXPECT_EQ(Exclusions(store).folders(), (std::vector<Path>{downloads, home.home()}));
     EXPECT_EQ(home.json({"protect", "list"}),
               Json({{"folders", {encodePathText(downloads), encodePathText(home.home())}}}));
 
     EXPECT_EQ(home.json({"protect", "remove", home.home().native()}),
               Json({{"folders", {encodePathText(downloads)}}}));
     EXPECT_EQ(home.run({"protect", "list"}).out, downloads.native() + "\n");
-    EXPECT_EQ(Exclusions(store).folders(), std::vector<Path>{downloads});
 
     // A folder inside a protected one stays protected: removing it fails.
     ASSERT_EQ(home.run({"protect", "remove", downloads.native()}).status, 0);
@@ -115,6 +111,8 @@ TEST_P(CliCommandsTest, ProtectKeepsTheFoldersInTheApplicationsPreferences) {
               (CliResult{1, "",
                          "tornivo-cli protect: " + downloads.native() +
                              " is still protected: it lies inside a protected folder\n"}));
+    // The application reads them from its own preferences, whichever layout was analysed.
+    PreferencesStore store(home.settingsFile());
     EXPECT_EQ(Exclusions(store).folders(), std::vector<Path>{home.home()});
 }
 
@@ -172,7 +170,6 @@ TEST_P(CliCommandsTest, InspectShowsThePlanOfAnApplicationGivenByNameOrPath) {
     expectOutputs("inspect", {"inspect", "Editor"}, true);
     const Json unmasked = home.json({"inspect", "Editor"});
     const Json plan = home.masked(unmasked);
-    EXPECT_EQ(home.masked(home.json({"inspect", "eDITOR"})), plan) << "any case";
     const Json byPath = home.json({"inspect", "--", unmasked["appURL"].get<std::string>()});
     EXPECT_EQ(home.masked(byPath), plan);
     // A path relative to the current folder, the home, needs its "./".
