@@ -235,7 +235,10 @@ TEST_P(CliSafetyTest, ShredErasesEveryItemOfTheTrashTheEnvironmentNamesAndNothin
     writeFile(trash / "b.txt", 4 * 1024, 'b');
     EXPECT_EQ(home.run({"shred", "--yes"}),
               (CliResult{0, "Erased 2 items of 2, 12 KB overwritten once.\n"}));
-    EXPECT_EQ(home.run({"shred", "--yes", "--passes=7"}), (CliResult{0, "The Trash is empty.\n"}));
+    writeFile(trash / "c.txt", 4 * 1024, 'c');
+    EXPECT_EQ(home.run({"shred", "--yes", "--passes=7"}),
+              (CliResult{0, "Erased 1 item of 1, 4 KB overwritten 7 times.\n"}));
+    EXPECT_EQ(home.run({"shred", "--yes"}), (CliResult{0, "The Trash is empty.\n"}));
 }
 
 TEST_P(CliSafetyTest, AnItemHoldingAProtectedFolderStaysWhateverRemovesIt) {
