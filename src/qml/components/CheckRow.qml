@@ -58,6 +58,8 @@ AbstractButton {
             Accessible.name: row.title
             Accessible.checked: row.checked
             onClicked: row.tickToggled()
+            // A finger's width around the mark, without widening the row's first column.
+            containmentMask: Item { x: -8; y: -8; width: 36; height: 36 }
             contentItem: TickMark {
                 objectName: "tick"
                 checked: row.checked
