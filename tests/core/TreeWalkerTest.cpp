@@ -249,17 +249,18 @@ TEST(ParallelTreeWalkTest, ThreadsTogetherMeetEveryEntryOnceAndKeysRestoreTheSeq
     makeSymlink(root / "a0", root / "a1/link");
 
     using Found = std::pair<TreeWalker::OrderKey, std::string>;
+    // Keeps out of every "b3", as a visitor that leaves some folders out does.
     struct Collector {
         std::vector<Found> found;
         bool operator()(const TreeWalker& walker, const TreeWalker::Entry& e) {
             found.emplace_back(walker.orderKey(e), walker.pathOf(e).native());
-            return true;
+            return std::string_view(e.name) != "b3";
         }
     };
     Collector sequential;
     TreeWalker walker;
     walker.walk(root, [&](const TreeWalker::Entry& e) { return sequential(walker, e); });
-    ASSERT_GT(sequential.found.size(), 600u);
+    ASSERT_GT(sequential.found.size(), 500u);
     ASSERT_EQ(
         std::ranges::adjacent_find(sequential.found, std::ranges::greater_equal{}, &Found::first),
         sequential.found.end())

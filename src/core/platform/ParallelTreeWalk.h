@@ -1,9 +1,10 @@
 #pragma once
 // The tree walk of TreeWalker spread over several threads for visitors whose results do not
 // depend on the order of entries (sums, counts, per-kind totals). Each thread walks with its own
-// visitor; a thread that meets a subdirectory while another thread is idle hands it over as an
-// open, verified descriptor instead of descending into it. The same rules hold as for one
-// thread: links never followed, other mounts never entered, unreadable folders skipped.
+// visitor; while another thread is idle, a walking thread hands it a folder as an open, verified
+// descriptor instead of descending into it: the shallowest one it has listed and not reached
+// yet, or else the subdirectory it is at. The same rules hold as for one thread: links never
+// followed, other mounts never entered, unreadable folders skipped.
 //
 //   auto visitors = parallelTreeWalk(root, threads, [] { return SizeSum{}; });
 //   // one visitor per thread; merge them.
@@ -81,11 +82,9 @@ class WalkQueue {
         return idle_.load(std::memory_order_relaxed) > queued_.load(std::memory_order_relaxed);
     }
 
-    struct Item {
-        int fd;
-        Path path;
-        TreeWalker::OrderKey key;  // of the directory, so its entries sort where they belong
-    };
+    // A directory with its status as it was opened, and its order key (so that its entries
+    // sort where they belong).
+    using Item = TreeWalker::SharedFolder;
 
     void push(Item item) {
         {
@@ -147,21 +146,30 @@ auto parallelTreeWalk(int rootFd, const Path& root, unsigned threads, MakeVisito
     if (ownFd < 0) return visitors;
 
     detail::WalkQueue queue(threads);
-    queue.push({ownFd, root, {}});
+    queue.push({ownFd, *rootStatus, root, {}});
     auto work = [&](Visitor& visitor) {
         TreeWalker walker;
         walker.setStop(stop);
         detail::listenForSkips(visitor, walker);
+        auto visitOne = [&](const TreeWalker::Entry& e) {
+            return detail::visit(visitor, walker, e);
+        };
         auto handOff = [&](const TreeWalker::Entry& e) {
-            bool descend = detail::visit(visitor, walker, e);
-            if (!descend || !e.status.isDirectory() || !queue.hungry()) return descend;
-            int fd = walker.takeFolder(e);
-            if (fd < 0) {  // unreadable, or swapped since it was listed: nowhere to go
+            bool descend = visitOne(e);
+            if (!queue.hungry()) return descend;
+            TreeWalker::SharedFolder shared;
+            if (walker.shareShallowFolder(visitOne, shared)) {
+                queue.push(std::move(shared));
+                return descend;
+            }
+            if (!descend || !e.status.isDirectory()) return descend;
+            shared.fd = walker.takeFolder(e);
+            if (shared.fd < 0) {  // unreadable, or swapped since it was listed: nowhere to go
                 if constexpr (detail::HearsSkips<Visitor>)
                     visitor.skipped(walker, e, UnreadReason::unreadable);
                 return false;
             }
-            queue.push({fd, walker.pathOf(e), walker.orderKey(e)});
+            queue.push({shared.fd, e.status, walker.pathOf(e), walker.orderKey(e)});
             return false;
         };
         detail::WalkQueue::Item item;
@@ -169,7 +177,7 @@ auto parallelTreeWalk(int rootFd, const Path& root, unsigned threads, MakeVisito
             // Stopped: the folders still queued are closed unread.
             if (!stop.stop_requested()) {
                 walker.setOrderPrefix(std::move(item.key));
-                walker.walk(item.fd, item.path, handOff);
+                walker.walk(item.fd, item.path, item.status, handOff);
             }
             ::close(item.fd);
         }

@@ -14,6 +14,8 @@ bool TreeWalker::readNames(Frame& frame) {
     frame.names.clear();
     frame.next = 0;
     frame.position = 0;
+    frame.shareFrom = 0;
+    frame.sharePosition = 0;
     reader_.reset(frame.fd);
     DirectoryReader::Entry e;
     while (reader_.next(e)) {
@@ -22,6 +24,26 @@ bool TreeWalker::readNames(Frame& frame) {
         frame.names.push_back('\0');
     }
     return !reader_.failed();
+}
+
+bool TreeWalker::nextListedFolder(Frame& frame, std::size_t& offset, std::uint32_t& position) {
+    if (frame.shareFrom < frame.next) {
+        frame.shareFrom = frame.next;
+        frame.sharePosition = frame.next > 0 ? frame.position + 1 : 0;
+    }
+    while (frame.shareFrom < frame.names.size()) {
+        const auto type = static_cast<unsigned char>(frame.names[frame.shareFrom]);
+        const std::size_t at = frame.shareFrom + 1;
+        const std::uint32_t here = frame.sharePosition;
+        frame.shareFrom = at + std::char_traits<char>::length(frame.names.data() + at) + 1;
+        ++frame.sharePosition;
+        if (type == DT_DIR) {
+            offset = at;
+            position = here;
+            return true;
+        }
+    }
+    return false;
 }
 
 std::optional<FileStatus> TreeWalker::statOrOpen(int dirfd, const char* name, unsigned char type) {
@@ -114,7 +136,15 @@ TreeWalker::OrderKey TreeWalker::orderKey(const Entry&) const {
 }
 
 std::string_view TreeWalker::currentFolderName() const {
-    if (depth_ <= 1) return rootName_;
+    if (depth_ <= 1) {
+        if (!rootNamed_) {
+            const Path normal = rootPath_.lexically_normal();
+            rootName_ = normal.filename().native();
+            if (rootName_.empty()) rootName_ = normal.parent_path().filename().native();
+            rootNamed_ = true;
+        }
+        return rootName_;
+    }
     const Frame& f = frames_[depth_ - 1];
     return std::string_view(frames_[depth_ - 2].names).substr(f.nameOffset, f.nameLength);
 }

@@ -16,6 +16,7 @@
 // - Open descriptors stay bounded whatever the depth: ancestors beyond the budget are closed and
 //   re-opened through ".." (checked against their recorded identity) on the way back up.
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -23,6 +24,7 @@
 #include <functional>
 #include <stop_token>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "models/ScanReport.h"
@@ -61,6 +63,10 @@ class TreeWalker {
     // The same below a directory already open (the descriptor stays the caller's).
     template <class Visitor>
     bool walk(int rootFd, const Path& rootPath, Visitor&& visitor);
+    // The same when the open directory's status is already known (a folder handed over by
+    // another walker, read as it was opened): no second status read.
+    template <class Visitor>
+    bool walk(int rootFd, const Path& rootPath, const FileStatus& rootStatus, Visitor&& visitor);
 
     // An open descriptor of the folder `entry`, which the caller then owns, for a visitor that
     // hands the folder elsewhere instead of letting the walk descend: the one the walk already
@@ -82,6 +88,23 @@ class TreeWalker {
     // Name of the directory the walk is in (the root's last component at depth 0).
     std::string_view currentFolderName() const;
 
+    // A folder given away by shareShallowFolder: an open descriptor the receiver owns, with
+    // the folder's status, path and order key.
+    struct SharedFolder {
+        int fd = -1;
+        FileStatus status;
+        Path path;
+        OrderKey key;
+    };
+    // Gives away the shallowest folder this walk has listed but not reached yet, strictly above
+    // the entry being visited, for a walker with nothing to do: the shallower a folder, the more
+    // work it usually holds, so walkers hand each other work less often. The folder is visited
+    // now (`visitor`, told of it as the walk would have, with its own path, key and depth; its
+    // answer says whether to give it away) and skipped when the walk gets to it. Only from
+    // within the visitor's call for an entry; false when there is no such folder to give.
+    template <class Visitor>
+    bool shareShallowFolder(Visitor&& visitor, SharedFolder& out);
+
   private:
     struct Frame {
         int fd = -1;
@@ -92,7 +115,20 @@ class TreeWalker {
         std::uint32_t position = 0;  // listing position of the entry last taken from `names`
         std::size_t nameOffset = 0;  // of this directory's own name in the parent's `names`
         std::size_t nameLength = 0;
+        // Where shareShallowFolder looks next for a folder to give away, and that entry's
+        // listing position: nothing before it is a folder still to give.
+        std::size_t shareFrom = 0;
+        std::uint32_t sharePosition = 0;
     };
+    // The type byte of an entry given away: the walk counts it and goes past.
+    static constexpr unsigned char kGivenAway = 0xff;
+
+    template <class Visitor>
+    bool walkFrom(int rootFd, const Path& rootPath, const FileStatus& rootStatus,
+                  Visitor&& visitor);
+    // The next entry listed as a folder in `frame`, from its shareFrom on: its offset in
+    // `names` (of the name, past the type byte) and position; false when none is left.
+    bool nextListedFolder(Frame& frame, std::size_t& offset, std::uint32_t& position);
 
     bool readNames(Frame& frame);
     // The status of `name` in `dirfd`; a folder named as one is opened first, kept in opened_.
@@ -111,7 +147,10 @@ class TreeWalker {
     int opened_ = -1;        // the folder entry being visited, when opened ahead
     std::uint64_t rootDev_ = 0;
     Path rootPath_;
-    std::string rootName_;
+    // The root's last component, worked out when first asked for: walks handed from thread to
+    // thread start often and most never ask.
+    mutable std::string rootName_;
+    mutable bool rootNamed_ = false;
     OrderKey prefix_;
     DirectoryReader reader_;
     SkipObserver onSkip_;
@@ -130,20 +169,31 @@ bool TreeWalker::walk(const Path& root, Visitor&& visitor) {
 template <class Visitor>
 bool TreeWalker::walk(int rootFd, const Path& rootPath, Visitor&& visitor) {
     auto rootStatus = statDescriptor(rootFd);
-    if (!rootStatus || !rootStatus->isDirectory()) return false;
-    rootDev_ = rootStatus->dev;
+    if (!rootStatus) return false;
+    return walkFrom(rootFd, rootPath, *rootStatus, std::forward<Visitor>(visitor));
+}
+
+template <class Visitor>
+bool TreeWalker::walk(int rootFd, const Path& rootPath, const FileStatus& rootStatus,
+                      Visitor&& visitor) {
+    return walkFrom(rootFd, rootPath, rootStatus, std::forward<Visitor>(visitor));
+}
+
+template <class Visitor>
+bool TreeWalker::walkFrom(int rootFd, const Path& rootPath, const FileStatus& rootStatus,
+                          Visitor&& visitor) {
+    if (!rootStatus.isDirectory()) return false;
+    rootDev_ = rootStatus.dev;
     rootPath_ = rootPath;
-    rootName_ = rootPath.lexically_normal().filename().native();
-    if (rootName_.empty())
-        rootName_ = rootPath.lexically_normal().parent_path().filename().native();
+    rootNamed_ = false;
     openCount_ = 0;
     depth_ = 1;
     if (frames_.empty()) frames_.emplace_back();
     Frame& root = frames_[0];
     root.fd = rootFd;
     root.ownsFd = false;
-    root.dev = rootStatus->dev;
-    root.ino = rootStatus->ino;
+    root.dev = rootStatus.dev;
+    root.ino = rootStatus.ino;
     readNames(root);
 
     while (depth_ > 0) {
@@ -167,6 +217,7 @@ bool TreeWalker::walk(int rootFd, const Path& rootPath, Visitor&& visitor) {
         std::size_t offset = frame.next + 1;
         if (frame.next > 0) ++frame.position;
         frame.next += length + 2;
+        if (type == kGivenAway) continue;
 
         auto st = statOrOpen(frame.fd, name, type);
         if (!st) continue;
@@ -199,6 +250,53 @@ bool TreeWalker::walk(int rootFd, const Path& rootPath, Visitor&& visitor) {
         readNames(child);
     }
     return true;
+}
+
+template <class Visitor>
+bool TreeWalker::shareShallowFolder(Visitor&& visitor, SharedFolder& out) {
+    if (depth_ < 2 || stop_.stop_requested()) return false;
+    // Frames above the entry being visited (the last one's rest lies no higher than the entry).
+    for (std::size_t level = 0; level + 1 < depth_; ++level) {
+        Frame& frame = frames_[level];
+        if (frame.fd < 0) continue;  // closed for the descriptor budget: its folders wait
+        std::size_t offset;
+        std::uint32_t position;
+        while (nextListedFolder(frame, offset, position)) {
+            frame.names[offset - 1] = static_cast<char>(kGivenAway);
+            const char* name = frame.names.data() + offset;
+            const int visiting = std::exchange(opened_, -1);  // the entry being visited's
+            auto st = statOrOpen(frame.fd, name, DT_DIR);
+            if (!st) {
+                opened_ = visiting;
+                continue;
+            }
+            // Told of as the walk would have told: as if it stood at that folder's level.
+            const std::size_t depth = std::exchange(depth_, level + 1);
+            const std::uint32_t taken = std::exchange(frame.position, position);
+            Entry entry{frame.fd,
+                        name,
+                        std::char_traits<char>::length(name),
+                        *st,
+                        static_cast<int>(level + 1),
+                        frame.dev,
+                        frame.ino};
+            int fd = -1;
+            if (st->isDirectory() && (st->isMountRoot || st->dev != rootDev_)) {
+                dropOpened();
+                if (onSkip_) onSkip_(*this, entry, UnreadReason::otherFileSystem);
+            } else if (visitor(static_cast<const Entry&>(entry)) && st->isDirectory()) {
+                fd = takeFolder(entry);
+                if (fd < 0 && onSkip_) onSkip_(*this, entry, UnreadReason::unreadable);
+                if (fd >= 0) out = {fd, *st, pathOf(entry), orderKey(entry)};
+            }
+            dropOpened();
+            opened_ = visiting;
+            frame.position = taken;
+            depth_ = depth;
+            if (fd >= 0) return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace tornivo
