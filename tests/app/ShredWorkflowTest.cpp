@@ -1,5 +1,6 @@
 // The shred workflow as its screen drives it: list the Trash, erase it securely, report.
 
+#include <fstream>
 #include <set>
 
 #include "AppStateFixture.h"
@@ -17,6 +18,13 @@ class ShredWorkflowTest : public AppStateFixture {
         QSignalSpy listed(state.get(), &AppState::trashItemsChanged);
         state->loadTrash();
         ASSERT_TRUE(waitUntil([&] { return listed.count() > 0; }));
+    }
+    // The bytes this process has handed to write calls so far, on every thread.
+    static std::uint64_t bytesWritten() {
+        std::ifstream io("/proc/self/io");
+        for (std::string key; io >> key;)
+            if (key == "wchar:" && io >> key) return std::stoull(key);
+        return 0;
     }
     void shred() {
         runBusy([&] { state->runSecureEmptyTrash(); }, &AppState::isShredding,
@@ -39,7 +47,11 @@ TEST_F(ShredWorkflowTest, LoadingListsTheTrashAndASecureEmptyErasesItReportsAndC
 
     state->setShredStrengthPasses(static_cast<int>(ShredStrength::standard));
     QSignalSpy sampled(state->monitor(), &SystemMonitor::statsChanged);
+    const std::uint64_t before = bytesWritten();
     shred();
+    const std::uint64_t written = bytesWritten() - before, length = 45000;
+    EXPECT_GE(written, 3 * length) << "three passes, as chosen";
+    EXPECT_LT(written, 4 * length);
     EXPECT_EQ(state->lastShredOutcome(), (ShredOutcome{2, bytes, {}, {}}));
     EXPECT_TRUE(state->trashItems().empty());
     EXPECT_EQ(state->trashBytes(), 0);
