@@ -101,7 +101,8 @@ Library/Developer/Xcode/DerivedData. An output whose folder or direct contents c
 the last --days days (default: the window set in the application, else 10) is active and
 kept; the others come first, largest first. With --clean the inactive outputs are deleted for
 good (they are made again by the next build); sources are never touched.
-JSON: {"projects": [...], "unread": {...}}, with --clean {"freed": BYTES, "left": [...]}. Exit status 1 when there were
+JSON: {"projects": [...], "unread": {...}}, each output with the folder of its project
+("project"); with --clean {"freed": BYTES, "left": [...]}. Exit status 1 when there were
 outputs to delete and none of them could be deleted.
 )",
     kOptions,

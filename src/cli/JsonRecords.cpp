@@ -89,13 +89,10 @@ Json toJson(const SystemStats& stats) {
 }
 
 Json toJson(const DeveloperProject& project) {
-    return {{"id", project.id.toString()},
-            {"name", project.name},
-            {"url", toJson(project.url)},
-            {"size", project.size},
-            {"lastActivity", isoDate(project.lastActivity)},
-            {"isActive", project.isActive},
-            {"isSelected", project.isSelected}};
+    return {{"id", project.id.toString()},  {"name", project.name},
+            {"url", toJson(project.url)},   {"project", toJson(project.projectFolder())},
+            {"size", project.size},         {"lastActivity", isoDate(project.lastActivity)},
+            {"isActive", project.isActive}, {"isSelected", project.isSelected}};
 }
 
 Json toJson(const InstalledApp& app) {
