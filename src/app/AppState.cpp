@@ -442,7 +442,9 @@ void AppState::runTuneUp(const TuneUpAction& action) {
     runningTuneUp_.insert(action.id);
     emit runningTuneUpChanged();
     play(SoundCue::removeStart);
-    tuneUp_->run(action).then(this, [this, action](const TuneUpOutcome& outcome) {
+    // The engine goes before this object's guards do (it is a child): a task under way when
+    // the application quits ends without an answer.
+    continueOnMainThread(tuneUp_->run(action), this, [this, action](const TuneUpOutcome& outcome) {
         runningTuneUp_.erase(action.id);
         emit runningTuneUpChanged();
         const QByteArray titleKey = QByteArray("tune.") + action.id.c_str() + ".title";

@@ -54,4 +54,14 @@ auto mainThreadCallback(QObject* receiver, Handler handler) {
     };
 }
 
+// Continues `future` on the main thread: `handler(result)` runs there unless `receiver` is gone
+// by then or the work was cancelled. For work that its receiver does not wait for as it goes:
+// QFuture::then(context, ...) wants the context to outlive the work.
+template <class T, class Handler>
+void continueOnMainThread(QFuture<T> future, QObject* receiver, Handler handler) {
+    future.then([callback = mainThreadCallback<T>(receiver, std::move(handler))](T result) {
+        callback(std::move(result));
+    });
+}
+
 }  // namespace tornivo::app

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "SerialExecutor.h"
 #include "platform/FileSystemHelper.h"
 
 namespace tornivo::app {
@@ -53,18 +54,21 @@ QFuture<TuneUpOutcome> TuneUpEngine::run(const TuneUpAction& action) {
     const bool fromHelper = action.needsAdmin && kind_ == LayoutKind::freedesktop;
     const ProcessInvocation main = tuneUpInvocation(action, kind_, helper_);
     auto runMain = [=, this](ByteCount before) {
-        launch(main, fromHelper && action.reportsFreed).then(this, [=, this](const Finished& done) {
+        const bool keep = fromHelper && action.reportsFreed;
+        continueOnMainThread(launch(main, keep), this, [=, this](const Finished& done) {
             if (!done.ok) return finish({false, std::nullopt});
             if (!action.reportsFreed) return finish({true, std::nullopt});
-            measure().then(this, [=](ByteCount after) {
+            continueOnMainThread(measure(), this, [=](ByteCount after) {
                 const ByteCount reported = reportedFreed(done.output.toStdString()).value_or(0);
                 finish({true, std::max<ByteCount>(0, before - after) + reported});
             });
         });
     };
-    measure().then(this, [=, this](ByteCount before) {
+    // Each step goes on only while this engine is there: one that goes first (its owner
+    // quitting mid-task) leaves the task cancelled.
+    continueOnMainThread(measure(), this, [=, this](ByteCount before) {
         if (action.userCommand.empty()) return runMain(before);
-        start({"/bin/sh", {"-c", action.userCommand}}).then(this, [=, this](bool ok) {
+        continueOnMainThread(start({"/bin/sh", {"-c", action.userCommand}}), this, [=](bool ok) {
             if (ok)
                 runMain(before);
             else

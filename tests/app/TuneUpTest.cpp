@@ -52,6 +52,19 @@ TEST_F(TuneUpStateTest, OnlySuccessPlaysTheDoneCueAndEachOutcomeShowsItsBanner) 
     EXPECT_TRUE(banners[1].endsWith(qtTrId("banner.tuneFailMsg")));
 }
 
+TEST_F(TuneUpStateTest, QuittingMidTaskStopsItWithoutAnAnswer) {
+    const Path started = home / "started", finished = home / "finished";
+    state->runTuneUp(
+        {"dns", "network",
+         "touch '" + started.string() + "'; sleep 0.5; touch '" + finished.string() + "'", false});
+    ASSERT_TRUE(waitUntil([&] { return test::exists(started); }));
+    state.reset();
+    waitUntil([] { return false; }, 800);  // longer than the task had left
+    EXPECT_EQ(cues, std::vector<SoundCue>{SoundCue::removeStart});
+    EXPECT_TRUE(banners.isEmpty());
+    EXPECT_FALSE(test::exists(finished)) << "the task went with the application";
+}
+
 TEST_F(TuneUpStateTest, AMeasuredTaskSaysWhatItFreedAndAFailingUserPartStopsIt) {
     const Path cache = home / "cache";
     writeFile(cache / "kept", 5000);
