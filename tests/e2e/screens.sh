@@ -40,8 +40,17 @@ readonly THUMBNAILS_RUN=(326 516)
 readonly TABS=(clean tuneup developer xray duplicates large installers uninstall shred)
 
 fail() {
-  echo "FAIL: $*" >&2
+  echo "FAIL: $* (after step $step)" >&2
   shot failure
+  # What became of the panel: the program gone, or its windows elsewhere or of another size.
+  if [[ -n ${tornivo_pid:-} ]] && ! kill -0 "$tornivo_pid" 2>/dev/null; then
+    wait "$tornivo_pid" 2>/dev/null && echo "  tornivo had quit, status 0" >&2 ||
+      echo "  tornivo had ended, status $?" >&2
+  fi
+  local w
+  for w in $(xdotool search --name '^Tornivo$' 2>/dev/null); do
+    echo "  window $w: $(xdotool getwindowgeometry "$w" 2>/dev/null | tr -s '\n ' ' ')" >&2
+  done
   sed 's/^/  tornivo: /' "$scratch/tornivo.log" >&2
   keep=yes
   echo "kept: $scratch" >&2
