@@ -309,8 +309,10 @@ TEST(QuickCleanRootsTest, ASandboxCacheIsOneNamedItemCheckedAsAJunkFolderAndEmpt
     makeDir(apps / "org.example.Empty/cache");
     makeDir(apps / "org.example.NoCache/data");
     writeFile(home / ".cache/shared/blob", 5000);
+    // The application writes its own folder: a link there to the user's work is never followed.
+    writeFile(home / "Projects/thesis.tex", 40000);
     makeDir(apps / "org.example.Linked");
-    makeSymlink(home / ".cache", apps / "org.example.Linked/cache");
+    makeSymlink(home / "Projects", apps / "org.example.Linked/cache");
 
     const QuickCleanEngine engine(home.layout());
     const JunkScan scan = engine.scan();
@@ -321,9 +323,8 @@ TEST(QuickCleanRootsTest, ASandboxCacheIsOneNamedItemCheckedAsAJunkFolderAndEmpt
     EXPECT_EQ(scan.items[0].appName, "GNU Image Manipulation Program");
     EXPECT_EQ(scan.items[1].appName, "org.example.Unnamed") << "no entry: the ID is the name";
     EXPECT_EQ(scan.items[0].size, FileSystemHelper::directorySize(apps / "org.gimp.GIMP/cache"));
-    EXPECT_EQ(scan.report.refused,
-              (std::vector<RootProblem>{
-                  {apps / "org.example.Linked/cache", RootRefusal::layoutFolder, "cache"}}));
+    EXPECT_EQ(scan.report.refused, (std::vector<RootProblem>{{apps / "org.example.Linked/cache",
+                                                              RootRefusal::unreadable, ""}}));
 
     // Emptied, not removed: the application finds its folder where it left it.
     writeFile(apps / "org.example.Unnamed/cache/new-since", 100);
@@ -341,6 +342,7 @@ TEST(QuickCleanRootsTest, ASandboxCacheIsOneNamedItemCheckedAsAJunkFolderAndEmpt
     forged.url = apps / "org.example.Linked/cache";
     EXPECT_EQ(engine.clean({forged}).done, 0);
     EXPECT_TRUE(test::exists(home / ".cache/shared/blob"));
+    EXPECT_TRUE(test::exists(home / "Projects/thesis.tex"));
 }
 
 TEST(JunkSplitTest, OnlyAnExactNameOfARunningApplicationBlocksAnItem) {

@@ -107,7 +107,9 @@ void QuickCleanEngine::sandboxCaches(const LayoutRoots& roots, JunkScan& result,
         if (e.name[0] == '.') continue;
         const std::string id(e.name, e.length);
         const Path folder = *layout_.sandboxApps / id / "cache";
-        auto opened = roots.open(folder, RootRole::sandboxCache);
+        // The application may write its own folder: a link or a mount it put there leads nowhere.
+        auto opened =
+            roots.openBelow(apps.get(), Path(id) / "cache", folder, RootRole::sandboxCache);
         if (auto* problem = std::get_if<RootProblem>(&opened)) {
             if (problem->reason != RootRefusal::missing) result.report.refused.push_back(*problem);
             continue;
@@ -132,8 +134,11 @@ void QuickCleanEngine::emptySandboxCache(const LayoutRoots& roots, const JunkIte
     const bool plain = item.app != "." && item.app != ".." &&
                        item.app.find('/') == std::string::npos && layout_.sandboxApps &&
                        item.url == *layout_.sandboxApps / item.app / "cache";
-    auto opened = plain ? roots.open(item.url, RootRole::sandboxCache)
-                        : std::variant<CheckedRoot, RootProblem>(RootProblem{});
+    UniqueFd apps(plain ? ::open(layout_.sandboxApps->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)
+                        : -1);
+    auto opened = apps ? roots.openBelow(apps.get(), Path(item.app) / "cache", item.url,
+                                         RootRole::sandboxCache)
+                       : std::variant<CheckedRoot, RootProblem>(RootProblem{});
     const auto* checked = std::get_if<CheckedRoot>(&opened);
     if (!checked || !isStill(checked->status, item.identity)) {
         outcome.leave(item.url, LeftReason::changed);

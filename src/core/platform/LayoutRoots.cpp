@@ -109,14 +109,28 @@ void LayoutRoots::learn(const std::string& label, const Path& folder) {
 }
 
 std::variant<CheckedRoot, RootProblem> LayoutRoots::open(const Path& folder, RootRole role) const {
-    auto refuse = [&](RootRefusal reason, std::string other = {}) {
-        return RootProblem{folder, reason, std::move(other)};
-    };
     // Resolved once; what is opened is what gets checked and used, whatever changes after.
     std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(folder.c_str(), nullptr),
                                                          &std::free);
-    if (!resolved) return refuse(errno == ENOENT ? RootRefusal::missing : RootRefusal::unreadable);
-    UniqueFd fd(::open(resolved.get(), kNoFollow));
+    if (!resolved)
+        return RootProblem{
+            folder, errno == ENOENT ? RootRefusal::missing : RootRefusal::unreadable, {}};
+    return check(UniqueFd(::open(resolved.get(), kNoFollow)), folder, role);
+}
+
+std::variant<CheckedRoot, RootProblem> LayoutRoots::openBelow(int dirfd, const Path& relative,
+                                                              const Path& folder,
+                                                              RootRole role) const {
+    if (relative.empty() || relative.is_absolute())
+        return RootProblem{folder, RootRefusal::unreadable, {}};
+    return check(UniqueFd(openFolderEntry(dirfd, relative.c_str())), folder, role);
+}
+
+std::variant<CheckedRoot, RootProblem> LayoutRoots::check(UniqueFd fd, const Path& folder,
+                                                          RootRole role) const {
+    auto refuse = [&](RootRefusal reason, std::string other = {}) {
+        return RootProblem{folder, reason, std::move(other)};
+    };
     auto st = fd ? statDescriptor(fd.get()) : std::nullopt;
     if (!st) return refuse(errno == ENOENT ? RootRefusal::missing : RootRefusal::unreadable);
 

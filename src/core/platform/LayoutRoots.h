@@ -52,6 +52,12 @@ class LayoutRoots {
 
     // Opens `folder` (links in it followed) for a root of `role`, or says why not.
     std::variant<CheckedRoot, RootProblem> open(const Path& folder, RootRole role) const;
+    // Opens `relative` below the open folder `dirfd` for a root of `role` (`folder` is its full
+    // path, for records and messages), with the same checks, for a root whose place others may
+    // write to: no link is followed and no mount crossed on the way, or it is refused as
+    // unreadable.
+    std::variant<CheckedRoot, RootProblem> openBelow(int dirfd, const Path& relative,
+                                                     const Path& folder, RootRole role) const;
 
     // Whether removing `target` itself would remove a folder no removal may take, whoever asks:
     // "/", a mount point, the home, a folder of the layout (the Trash's files folder included) or
@@ -66,6 +72,8 @@ class LayoutRoots {
         std::uint64_t dev, ino;
     };
     void learn(const std::string& label, const Path& folder);
+    std::variant<CheckedRoot, RootProblem> check(UniqueFd fd, const Path& folder,
+                                                 RootRole role) const;
 
     std::vector<Known> known_;
     std::uint64_t rootDev_ = 0, rootIno_ = 0;
