@@ -206,13 +206,19 @@ TEST_F(SecureEraserTest, OnlyWhatIsGoneCountsAsErasedAndAnotherUsersFileStaysUnw
     setMode(mine, 0444);
     ASSERT_EQ(::chown(theirs.c_str(), 65534, 65534), 0);
     setMode(stuck.parent_path(), 0555);  // its file can be overwritten, not unlinked
+    // A folder is not erased around a file that could not be written.
+    const Path foreign = writeFile(trashed("mixed", kFolder) / "theirs", 4000);
+    const std::string foreignBytes = readText(foreign);
+    ASSERT_EQ(::chown(foreign.c_str(), 65534, 65534), 0);
     TORNIVO_SKIP_UNLESS_PERMISSIONS_APPLY();
     const ShredOutcome outcome = eraser.erase(listed(), 1);
     EXPECT_EQ(outcome.count, 1) << "only mine is gone";
     EXPECT_EQ(outcome.bytes, written);
     EXPECT_THAT(outcome.left, testing::UnorderedElementsAre(
                                   LeftItem{trash("stuck"), LeftReason::permissionDenied},
-                                  LeftItem{theirs, LeftReason::failed}));
+                                  LeftItem{theirs, LeftReason::failed},
+                                  LeftItem{trash("mixed"), LeftReason::failed}));
+    EXPECT_EQ(readText(foreign), foreignBytes);
     EXPECT_FALSE(test::exists(mine));
     EXPECT_EQ(readText(theirs), std::string(8192, 'x')) << "cannot be written: stays untouched";
     EXPECT_TRUE(test::exists(stuck));
@@ -244,13 +250,13 @@ TEST_F(SecureEraserTest, WritesOnlyIntoTheVeryFileItListed) {
     ShredOutcome out = eraser.erase(only({trash("top"), other, gains, trash("folder")}), 2, &rec);
     EXPECT_FALSE(watch.touched());
     EXPECT_TRUE(rec.writes.empty());
-    EXPECT_EQ(out.count, 1) << "only the folder counts: the three files stay";
+    EXPECT_EQ(out.count, 0) << "each stays, the folder too: a file in it was not overwritten";
     EXPECT_EQ(out.bytes, 0);
-    EXPECT_EQ(out.left.size(), 3u);
+    EXPECT_EQ(out.left.size(), 4u);
     EXPECT_EQ(readText(victim), "victim");
     EXPECT_EQ(readText(other), "victim");
     EXPECT_EQ(readText(secondName), std::string(5000, 'g'));
-    EXPECT_FALSE(test::exists(trash("folder")));
+    EXPECT_TRUE(test::exists(trash("folder")));
 }
 
 TEST_F(SecureEraserTest, ActsOnlyOnItemsOfTheTrash) {

@@ -473,6 +473,7 @@ ShredOutcome SecureEraser::erase(const TrashContents& listed, int passes, ShredO
                 leave(leftReasonOf(errno));
                 continue;
             }
+            bool unwritten = false;  // a file in it could not be overwritten
             walker.walk(folder.get(), item, [&](const TreeWalker::Entry& entry) {
                 const FileStatus& s = entry.status;
                 if (eraser.interrupted()) return false;
@@ -483,6 +484,8 @@ ShredOutcome SecureEraser::erase(const TrashContents& listed, int passes, ShredO
                         outcome.bytes += s.allocatedSize;
                     else if (eraser.interrupted())
                         removeListed(entry.dirfd, entry.name, s);  // never kept half-written
+                    else
+                        unwritten = true;
                 }
                 return true;
             });
@@ -490,6 +493,13 @@ ShredOutcome SecureEraser::erase(const TrashContents& listed, int passes, ShredO
             // the folder holding them.
             if (stop.stop_requested()) {
                 leave(LeftReason::stopped);
+                continue;
+            }
+            // A file in it was not overwritten (not ours to write, an error, or changed under
+            // the walk): removing the folder would free what it held unwritten and call it
+            // erased. Like such a file on its own, the folder stays.
+            if (unwritten) {
+                leave(LeftReason::failed);
                 continue;
             }
             why = SafeRemover::removeAt(files, name->c_str()).reason;
