@@ -1,6 +1,9 @@
 #include "platform/Exclusions.h"
 
+#include <sys/mount.h>
+
 #include "CoreChecks.h"
+#include "SystemFixtures.h"
 #include "platform/PreferencesStore.h"
 
 namespace tornivo {
@@ -47,6 +50,23 @@ TEST_F(ExclusionsTest, AFolderReachedOrProtectedThroughALinkIsStillProtected) {
     EXPECT_TRUE(byPath.isProtected(linkedHome / "Documents"));
     EXPECT_FALSE(byPath.isProtected(linkedHome / "Music"));
     EXPECT_FALSE(byPath.isProtected(linkToKeep)) << "a link is removed as a link, not its target";
+
+    // Spellings the kernel resolves otherwise than the text reads: ".." after a link leaves
+    // its target, and a bind mount shows the same folders elsewhere.
+    test::makeSymlink(dir / "real-home/Documents", dir / "hop");
+    EXPECT_TRUE(byPath.isProtected(dir / "hop/../Documents/keep/a.txt"));
+    EXPECT_TRUE(byPath.isProtected(dir / "hop/../Documents")) << "it holds the folder";
+    const Path alias = test::makeDir(dir / "alias");
+    const ChildOutcome outcome = inMountNamespace([&](std::string& report) {
+        if (!mountOrSay((dir / "real-home").c_str(), alias, nullptr, MS_BIND, nullptr, report))
+            return kSkipExit;
+        for (const Path& p : {alias / "Documents/keep/a.txt", alias / "Documents"})
+            if (!byPath.isProtected(p)) report += p.native() + " is not protected\n";
+        if (byPath.isProtected(alias / "Music")) report += "Music is protected\n";
+        return report.empty() ? 0 : 1;
+    });
+    if (outcome.skipped) GTEST_SKIP() << outcome.report;
+    EXPECT_TRUE(outcome.passed) << outcome.report;
 }
 
 TEST_F(ExclusionsTest, AnEqualFolderIsNotAddedAgainNorWritten) {

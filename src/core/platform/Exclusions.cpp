@@ -3,9 +3,14 @@
 #include <unicode/bytestream.h>
 #include <unicode/normalizer2.h>
 
+#include <fcntl.h>
+
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
+#include "platform/Descriptor.h"
+#include "platform/FileStatus.h"
 #include "platform/PathText.h"
 #include "platform/PreferencesStore.h"
 
@@ -28,6 +33,24 @@ bool isWithin(const std::string& path, const std::string& folder) {
     return path.size() > folder.size() && path.starts_with(folder) && path[folder.size()] == '/';
 }
 
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+
+// Calls `visit` with the status of the open folder `fd` (which it takes), then of each folder
+// above it up to "/", until `visit` says true; returns whether it did.
+template <class Visit>
+bool upFrom(int fd, Visit visit) {
+    UniqueFd folder(fd);
+    std::optional<FileStatus> last;
+    for (int level = 0; folder && level < 4096; ++level) {
+        auto st = statDescriptor(folder.get());
+        if (!st || (last && last->sameFile(*st))) break;  // ".." of "/" is "/"
+        if (visit(*st)) return true;
+        last = st;
+        folder.reset(::openat(folder.get(), "..", kFolderFlags));
+    }
+    return false;
+}
+
 }  // namespace
 
 ProtectedFolders::ProtectedFolders(std::vector<Path> folders,
@@ -37,6 +60,13 @@ ProtectedFolders::ProtectedFolders(std::vector<Path> folders,
         Key key{comparisonKey(folder), std::nullopt};
         if (auto real = realPath(folder)) key.resolved = comparisonKey(*real);
         keys_.push_back(std::move(key));
+        bool itself = true;
+        upFrom(::open(folder.c_str(), kFolderFlags), [&](const FileStatus& st) {
+            if (itself) protectedIds_.push_back({st.dev, st.ino});
+            itself = false;
+            holderIds_.push_back({st.dev, st.ino});
+            return false;
+        });
     }
 }
 
@@ -81,7 +111,21 @@ bool ProtectedFolders::matches(const Path& location, bool holding) const {
             if (key.resolved && related(*path, *key.resolved)) return true;
         }
     }
-    return false;
+    return matchesIdentity(location, holding);
+}
+
+bool ProtectedFolders::matchesIdentity(const Path& location, bool holding) const {
+    if (protectedIds_.empty()) return false;
+    auto among = [](const std::vector<Identity>& ids, const FileStatus& st) {
+        return std::find(ids.begin(), ids.end(), Identity{st.dev, st.ino}) != ids.end();
+    };
+    // The entry itself, not followed: a link goes as a link.
+    if (auto st = statEntry(AT_FDCWD, location.c_str()); st && st->isDirectory())
+        if (among(holding ? holderIds_ : protectedIds_, *st)) return true;
+    // The folders above it, as the kernel reaches them.
+    const Path parent = location.has_relative_path() ? location.parent_path() : location;
+    return upFrom(::open(parent.c_str(), kFolderFlags),
+                  [&](const FileStatus& st) { return among(protectedIds_, st); });
 }
 
 bool ProtectedFolders::isProtected(const Path& location) const {

@@ -29,6 +29,9 @@ class ProtectedFolders {
     // resolved (links followed; for `location` its folder, since a link is removed as a link),
     // so a folder reached or protected through a link is still protected. Compared after
     // standardisation: case matters, canonically equivalent Unicode spellings are the same.
+    // The folders are also compared by identity (device and inode, read when the list was), so
+    // that no spelling the kernel resolves differently (a bind mount of the same folder, ".."
+    // after a link) passes for another folder.
     bool isProtected(const Path& location) const;
     // Whether `location` is a protected folder or lies below one (holding one does not count).
     bool covers(const Path& location) const;
@@ -48,9 +51,16 @@ class ProtectedFolders {
         std::optional<std::string> resolved;
     };
     bool matches(const Path& location, bool holding) const;
+    bool matchesIdentity(const Path& location, bool holding) const;
 
+    struct Identity {
+        std::uint64_t dev, ino;
+        bool operator==(const Identity&) const = default;
+    };
     std::vector<Path> folders_;
     std::vector<Key> keys_;
+    std::vector<Identity> protectedIds_;  // each protected folder that could be opened
+    std::vector<Identity> holderIds_;     // those, and every folder above them
     std::optional<ProtectionProblem> problem_;
 };
 
