@@ -95,6 +95,8 @@ class AppState : public QObject {
     Q_PROPERTY(
         tornivo::app::RecordListModel* largeFiles READ largeFilesModel NOTIFY largeFilesChanged)
     Q_PROPERTY(bool isInspecting READ isInspecting NOTIFY isInspectingChanged)
+    // From a confirmed uninstall until its answer: the plan can no longer be changed or dropped.
+    Q_PROPERTY(bool isUninstalling READ isUninstalling NOTIFY isUninstallingChanged)
     Q_PROPERTY(tornivo::app::UninstallTargetView* uninstallTarget READ uninstallTargetView NOTIFY
                    uninstallTargetChanged)
     Q_PROPERTY(tornivo::app::RecordListModel* installedApps READ installedAppsModel NOTIFY
@@ -203,6 +205,7 @@ class AppState : public QObject {
 
     // Uninstall
     bool isInspecting() const { return isInspecting_; }
+    bool isUninstalling() const { return isUninstalling_; }
     const std::optional<UninstallTarget>& uninstallTarget() const { return uninstallTarget_; }
     const std::vector<InstalledApp>& installedApps() const;
     bool showAppRunningAlert() const { return showAppRunningAlert_; }
@@ -429,6 +432,7 @@ class AppState : public QObject {
     void isFindingLargeChanged();
     void largeFilesChanged();
     void isInspectingChanged();
+    void isUninstallingChanged();
     void uninstallTargetChanged();
     void installedAppsChanged();
     void showAppRunningAlertChanged();
@@ -499,6 +503,7 @@ class AppState : public QObject {
     bool isFindingDuplicates_ = false;
     bool isFindingLarge_ = false;
     bool isInspecting_ = false;
+    bool isUninstalling_ = false;
     std::optional<UninstallTarget> uninstallTarget_;
     bool showAppRunningAlert_ = false;
     bool isScanningInstallers_ = false;

@@ -78,7 +78,7 @@ void AppState::inspectDroppedFile(const QUrl& url) {
 }
 
 void AppState::toggleLeftover(const AppLeftover& leftover) {
-    if (!uninstallTarget_) return;
+    if (!uninstallTarget_ || isUninstalling_) return;
     auto& leftovers = uninstallTarget_->leftovers;
     auto it = std::find(leftovers.begin(), leftovers.end(), leftover);
     if (it == leftovers.end()) return;  // a stale copy: the plan changed meanwhile
@@ -98,11 +98,14 @@ void AppState::toggleLeftover(const QString& id) {
 }
 
 void AppState::cancelUninstall() {
+    // Confirmed, the plan is under way: hiding it would not stop it.
+    if (isUninstalling_) return;
     setUninstallTarget(std::nullopt);
 }
 
 void AppState::confirmUninstall(bool force) {
-    if (!uninstallTarget_) return;
+    if (!uninstallTarget_ || isUninstalling_) return;
+    assign(isUninstalling_, true, &AppState::isUninstallingChanged);
     // Everything that reads the processes, and the wait for a polite quit, happens on the
     // uninstaller's worker, never on the main thread.
     uninstaller_
@@ -132,7 +135,10 @@ void AppState::confirmUninstall(bool force) {
             return step;
         })
         .then(this, [this, plan = *uninstallTarget_](UninstallStep step) {
-            if (step.stillRunning) return setShowAppRunningAlert(true);
+            if (step.stillRunning) {
+                assign(isUninstalling_, false, &AppState::isUninstallingChanged);
+                return setShowAppRunningAlert(true);
+            }
             const bool refused = step.outcome.refused.has_value();
             const bool moved = !step.outcome.trashed.empty();
             // The application's own files went when none of them was left behind.
@@ -141,7 +147,7 @@ void AppState::confirmUninstall(bool force) {
                 for (const auto& file : plan.appFiles)
                     if (left.url == file.url) filesGone = false;
             publishOutcome(Section::uninstall, std::move(step.outcome));
-            if (refused) return;
+            if (refused) return assign(isUninstalling_, false, &AppState::isUninstallingChanged);
             const auto command = UninstallerEngine::removalCommand(plan);
             if (!command) return finishUninstall(plan, filesGone, moved);
             QFuture<bool> done =
@@ -152,6 +158,7 @@ void AppState::confirmUninstall(bool force) {
 }
 
 void AppState::finishUninstall(const UninstallTarget& plan, bool appRemoved, bool undoable) {
+    assign(isUninstalling_, false, &AppState::isUninstallingChanged);
     setUninstallTarget(std::nullopt);
     monitor_->refresh();
     play(SoundCue::removeDone);

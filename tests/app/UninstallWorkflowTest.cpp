@@ -91,7 +91,16 @@ TEST_F(UninstallWorkflowTest, ConfirmingMovesTheAppAndTickedLeftoversThenReports
     state->toggleLeftover(QString::fromStdString(stale.id.toString()));
     EXPECT_FALSE(state->uninstallTarget()->leftovers[1].isSelected);
 
+    state->confirmUninstall(false);
+    EXPECT_TRUE(state->isUninstalling());
+    // Under way, the plan can be neither dropped nor changed, nor confirmed again.
+    state->cancelUninstall();
+    state->toggleLeftover(QString::fromStdString(stale.id.toString()));
+    state->confirmUninstall(false);
+    ASSERT_TRUE(state->uninstallTarget());
+    EXPECT_FALSE(state->uninstallTarget()->leftovers[1].isSelected);
     confirm(false);
+    EXPECT_FALSE(state->isUninstalling());
     EXPECT_EQ(banners, QStringList{banner("banner.uninstalledMessage", "Paint")});
     EXPECT_TRUE(undo) << "what went to the Trash can come back";
     EXPECT_EQ(cues, std::vector{SoundCue::removeDone});
@@ -101,6 +110,7 @@ TEST_F(UninstallWorkflowTest, ConfirmingMovesTheAppAndTickedLeftoversThenReports
     EXPECT_TRUE(test::exists(layout.cacheHome / "org.example.Paint")) << "not ticked";
     ASSERT_TRUE(waitUntil([&] { return state->installedApps().size() == 1; }));
     EXPECT_EQ(state->installedApps()[0].name, "Viewer");
+    EXPECT_EQ(banners.size(), 1) << "confirmed twice, done once";
 }
 
 TEST_F(UninstallWorkflowTest, AFlatpakIsRemovedByItsCommandAfterItsLeftovers) {

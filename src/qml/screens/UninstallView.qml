@@ -13,6 +13,8 @@ Item {
 
     // What the screen shows, bound to AppState (a test may bind them to anything).
     property bool busy: AppState.isInspecting
+    // Confirmed and under way: the plan stays as it is until the answer.
+    property bool uninstalling: AppState.isUninstalling
     property var target: AppState.uninstallTarget
     property var apps: AppState.installedApps
     // The search text, and whether a drag hovers over the drop zone.
@@ -306,6 +308,7 @@ Item {
                                 detail: model.path
                                 badge: model.matchedByName ? qsTrId("un.byName") : ""
                                 trailing: Fmt.bytes(model.size)
+                                enabled: !view.uninstalling
                                 onClicked: AppState.toggleLeftover(model.id)
                             }
                         }
@@ -320,6 +323,7 @@ Item {
                     Layout.fillWidth: true
                     Layout.preferredWidth: 1
                     text: qsTrId("common.cancel")
+                    enabled: !view.uninstalling
                     onClicked: AppState.cancelUninstall()
                 }
                 PanelButton {
@@ -329,6 +333,7 @@ Item {
                     kind: "prominent"
                     symbol: "trash.fill"
                     text: qsTrId("un.uninstall")
+                    enabled: !view.uninstalling
                     onClicked: AppState.confirmUninstall(false)
                 }
             }
