@@ -116,6 +116,9 @@ tray_icon_shown() { [[ -n $(tray_icon_at) ]]; }
 
 click_panel() {  # OFFSET_X OFFSET_Y
   local at
+  # A search of the window tree can miss a window while another one comes or goes (a popup,
+  # a tooltip): looked for again for a moment before giving up.
+  wait_for 3 panel_shown || true
   read -r -a at <<<"$(panel_at)"
   [[ ${#at[@]} -eq 2 ]] || fail "no panel to click in"
   xdotool mousemove $((at[0] + $1)) $((at[1] + $2)) click 1
