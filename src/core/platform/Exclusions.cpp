@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <memory>
 
-#include "platform/Descriptor.h"
 #include "platform/FileStatus.h"
 #include "platform/PathText.h"
 #include "platform/PreferencesStore.h"
@@ -35,22 +34,6 @@ bool isWithin(const std::string& path, const std::string& folder) {
 
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 
-// Calls `visit` with the status of the open folder `fd` (which it takes), then of each folder
-// above it up to "/", until `visit` says true; returns whether it did.
-template <class Visit>
-bool upFrom(int fd, Visit visit) {
-    UniqueFd folder(fd);
-    std::optional<FileStatus> last;
-    for (int level = 0; folder && level < 4096; ++level) {
-        auto st = statDescriptor(folder.get());
-        if (!st || (last && last->sameFile(*st))) break;  // ".." of "/" is "/"
-        if (visit(*st)) return true;
-        last = st;
-        folder.reset(::openat(folder.get(), "..", kFolderFlags));
-    }
-    return false;
-}
-
 }  // namespace
 
 ProtectedFolders::ProtectedFolders(std::vector<Path> folders,
@@ -61,7 +44,7 @@ ProtectedFolders::ProtectedFolders(std::vector<Path> folders,
         if (auto real = realPath(folder)) key.resolved = comparisonKey(*real);
         keys_.push_back(std::move(key));
         bool itself = true;
-        upFrom(::open(folder.c_str(), kFolderFlags), [&](const FileStatus& st) {
+        climbFolders(::open(folder.c_str(), kFolderFlags), [&](const FileStatus& st) {
             if (itself) protectedIds_.push_back({st.dev, st.ino});
             itself = false;
             holderIds_.push_back({st.dev, st.ino});
@@ -124,8 +107,8 @@ bool ProtectedFolders::matchesIdentity(const Path& location, bool holding) const
         if (among(holding ? holderIds_ : protectedIds_, *st)) return true;
     // The folders above it, as the kernel reaches them.
     const Path parent = location.has_relative_path() ? location.parent_path() : location;
-    return upFrom(::open(parent.c_str(), kFolderFlags),
-                  [&](const FileStatus& st) { return among(protectedIds_, st); });
+    return climbFolders(::open(parent.c_str(), kFolderFlags),
+                        [&](const FileStatus& st) { return among(protectedIds_, st); });
 }
 
 bool ProtectedFolders::isProtected(const Path& location) const {

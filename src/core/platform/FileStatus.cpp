@@ -1,5 +1,7 @@
 #include "platform/FileStatus.h"
 
+#include "platform/Descriptor.h"
+
 #include <fcntl.h>
 #include <linux/openat2.h>
 #include <sys/syscall.h>
@@ -110,6 +112,19 @@ int openFolderEntry(int dirfd, const char* name) {
     const long fd = ::syscall(SYS_openat2, dirfd, name, &how, sizeof how);
     if (fd < 0 && errno == ENOSYS) missing.store(true, std::memory_order_relaxed);
     return static_cast<int>(fd);
+}
+
+bool climbFolders(int fd, const std::function<bool(const FileStatus&)>& visit) {
+    UniqueFd folder(fd);
+    std::optional<FileStatus> last;
+    for (int level = 0; folder && level < 4096; ++level) {
+        auto st = statDescriptor(folder.get());
+        if (!st || (last && last->sameFile(*st))) break;  // ".." of "/" is "/"
+        if (visit(*st)) return true;
+        last = st;
+        folder.reset(::openat(folder.get(), "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    }
+    return false;
 }
 
 int openKnownParent(int fd, std::uint64_t dev, std::uint64_t ino) {

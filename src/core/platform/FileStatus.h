@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "models/FileIdentity.h"
@@ -53,6 +54,10 @@ int openListedDirectory(int dirfd, const char* name, const FileStatus& expected)
 // crossing into another mount (also a bind mount; an automount point is not triggered). -1 on
 // any failure, and always where the kernel lacks openat2.
 int openFolderEntry(int dirfd, const char* name);
+// Calls `visit` with the status of the open folder `fd` (which it closes), then with that of
+// each folder above it, through "..", up to "/" as the kernel reaches it, until `visit` answers
+// true; returns whether it did.
+bool climbFolders(int fd, const std::function<bool(const FileStatus&)>& visit);
 // Opens the parent of the open directory `fd` through "..", only when it is the directory with
 // the given identity (the tree has not moved). -1 otherwise.
 int openKnownParent(int fd, std::uint64_t dev, std::uint64_t ino);

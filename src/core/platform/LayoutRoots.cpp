@@ -96,16 +96,12 @@ LayoutRoots::LayoutRoots(const Layout& layout) : owner_(homeOwner(layout)) {
 
 // Notes the identity of `folder` and of every folder above it, up to "/".
 void LayoutRoots::learn(const std::string& label, const Path& folder) {
-    UniqueFd fd(::open(folder.c_str(), kFollow));
     bool itself = true;
-    for (int level = 0; fd && level < 4096; ++level) {
-        auto st = statDescriptor(fd.get());
-        if (!st) break;
-        if (!itself && known_.back().dev == st->dev && known_.back().ino == st->ino) break;
-        known_.push_back({label, itself, st->dev, st->ino});
+    climbFolders(::open(folder.c_str(), kFollow), [&](const FileStatus& st) {
+        known_.push_back({label, itself, st.dev, st.ino});
         itself = false;
-        fd.reset(::openat(fd.get(), "..", kFollow));
-    }
+        return false;
+    });
 }
 
 std::variant<CheckedRoot, RootProblem> LayoutRoots::open(const Path& folder, RootRole role) const {
