@@ -2,6 +2,7 @@
 
 #include <QJSEngine>
 #include <QQmlEngine>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 #include <climits>
@@ -10,6 +11,7 @@
 #include "Fmt.h"
 #include "RecordRoles.h"
 #include "platform/PathText.h"
+#include "workflows/FileWorkflows.h"
 
 namespace tornivo::app {
 
@@ -71,8 +73,8 @@ AppState::AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObje
     // Progress is read a few times a second rather than sent with every file.
     progressTimer_.setInterval(250);
     connect(&progressTimer_, &QTimer::timeout, this, &AppState::readProgress);
-
-    schedule_->start();
+    // The schedule is started by the application alone (ScheduleManager::start): a state made
+    // for something else, the screenshot mode's, never cleans the user's home unattended.
 }
 
 AppState::~AppState() {
@@ -444,7 +446,14 @@ void AppState::runTuneUp(const TuneUpAction& action) {
     play(SoundCue::removeStart);
     // The engine goes before this object's guards do (it is a child): a task under way when
     // the application quits ends without an answer.
-    continueOnMainThread(tuneUp_->run(action), this, [this, action](const TuneUpOutcome& outcome) {
+    QFuture<TuneUpOutcome> task =
+        action.clearsThumbnails
+            ? QtConcurrent::run([layout = layout_, protection = exclusions_->protection()] {
+                  const RemovalOutcome done = clearThumbnailCache(layout, protection);
+                  return TuneUpOutcome{done.left.empty() && !done.refused, std::nullopt};
+              })
+            : tuneUp_->run(action);
+    continueOnMainThread(task, this, [this, action](const TuneUpOutcome& outcome) {
         runningTuneUp_.erase(action.id);
         emit runningTuneUpChanged();
         const QByteArray titleKey = QByteArray("tune.") + action.id.c_str() + ".title";

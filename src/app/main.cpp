@@ -140,5 +140,7 @@ int main(int argc, char* argv[]) {
     if (!panel) return 1;
     shell.setPanel(panel);
     shell.start();
+    // Only once this process holds the single instance: one scheduler per user.
+    state.schedule()->start();
     return QApplication::exec();
 }

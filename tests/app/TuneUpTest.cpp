@@ -50,6 +50,13 @@ TEST_F(TuneUpStateTest, OnlySuccessPlaysTheDoneCueAndEachOutcomeShowsItsBanner) 
     ASSERT_EQ(banners.size(), 2);
     EXPECT_TRUE(banners[1].startsWith("exclamationmark.triangle.fill|"));
     EXPECT_TRUE(banners[1].endsWith(qtTrId("banner.tuneFailMsg")));
+
+    // The thumbnail reset is the program's own removal, on its worker.
+    const Path thumbnail = writeFile(*home.layout().thumbnailCache / "normal/a.png", 10);
+    state->runTuneUp({"quicklook", "eye.fill", {}, false, {}, {}, false, {}, true});
+    ASSERT_TRUE(waitUntil([&] { return state->runningTuneUp().empty(); }));
+    EXPECT_FALSE(test::exists(thumbnail));
+    EXPECT_TRUE(banners.last().endsWith(qtTrId("banner.tuneDoneMsg")));
 }
 
 TEST_F(TuneUpStateTest, QuittingMidTaskStopsItWithoutAnAnswer) {
@@ -72,7 +79,7 @@ TEST_F(TuneUpStateTest, AMeasuredTaskSaysWhatItFreedAndAFailingUserPartStopsIt) 
     const ByteCount freed = allocatedSize(blob);
     state->runTuneUp({"packages",
                       "archivebox.fill",
-                      "rm " + shellQuote(blob.native()),
+                      "rm '" + blob.native() + "'",
                       false,
                       "",
                       "",
@@ -86,7 +93,7 @@ TEST_F(TuneUpStateTest, AMeasuredTaskSaysWhatItFreedAndAFailingUserPartStopsIt) 
     const Path marker = home / "marker";
     state->runTuneUp({"runtimes",
                       "shippingbox.fill",
-                      "touch " + shellQuote(marker.native()),
+                      "touch '" + marker.native() + "'",
                       false,
                       "",
                       "exit 1",

@@ -1,8 +1,10 @@
 #include "engines/TuneUpCommands.h"
 
 #include <gmock/gmock.h>
+#include <sys/mount.h>
 
 #include "CoreChecks.h"
+#include "workflows/FileWorkflows.h"
 
 namespace tornivo {
 namespace {
@@ -70,10 +72,34 @@ TEST(TuneUpCommandsTest, RestartsFollowTheCurrentDesktopAndAnUnknownOneFails) {
     EXPECT_NE(command("Hyprland", "dock").find("exit 1"), std::string::npos);
 }
 
-TEST(TuneUpCommandsTest, TheThumbnailCacheIsQuotedForTheShell) {
-    Layout odd = Layout::freedesktop("/home/a", {{"XDG_CACHE_HOME", "/srv/it's cache"}});
-    EXPECT_EQ(find(allTuneUpActions(odd, {}), "quicklook").command,
-              "rm -rf --one-file-system -- '/srv/it'\\''s cache/thumbnails'");
+// The thumbnail reset is the program's own removal, not a shell's `rm -rf`: that one went into a
+// bind mount of the same file system and past protected folders.
+TEST(TuneUpCommandsTest, TheThumbnailResetLeavesProtectedFoldersAndMountsInsideTheCache) {
+    test::TempHome home;
+    const Layout& layout = home.layout();
+    EXPECT_TRUE(find(allTuneUpActions(layout, {}), "quicklook").clearsThumbnails);
+    const Path cache = *layout.thumbnailCache, outside = home / "Pictures/keep";
+    EXPECT_EQ(clearThumbnailCache(layout, {}).left.size(), 0u) << "no cache: nothing to do";
+    test::writeFile(cache / "large/a.png", 100);
+    test::writeFile(outside / "photo.jpg", 100);
+    test::makeDir(cache / "normal/bound");
+    const ProtectedFolders protection({cache / "large"});
+    const RemovalOutcome kept = clearThumbnailCache(layout, protection);
+    EXPECT_EQ(kept.left, (std::vector<LeftItem>{{cache, LeftReason::protectedFolder}}));
+    EXPECT_TRUE(test::exists(cache / "large/a.png"));
+
+    TORNIVO_EXPECT_IN_MOUNT_NAMESPACE([&](std::string& report) {
+        if (!test::mountOrSay(outside.c_str(), cache / "normal/bound", nullptr, MS_BIND, nullptr,
+                              report))
+            return test::kSkipExit;
+        const RemovalOutcome bound = clearThumbnailCache(layout, {});
+        if (bound.done != 0 || !test::exists(outside / "photo.jpg"))
+            report += "went into a bind mount inside the cache\n";
+        return report.empty() ? 0 : 1;
+    });
+    EXPECT_TRUE(test::exists(outside / "photo.jpg"));
+    EXPECT_EQ(clearThumbnailCache(layout, {}).done, 1);
+    EXPECT_FALSE(test::exists(cache));
 }
 
 TEST(TuneUpCommandsTest, AdministratorRightsComeFromTheLayoutsElevationQuotedForIt) {

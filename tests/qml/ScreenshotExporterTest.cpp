@@ -89,8 +89,11 @@ class ScreenshotExporterTest : public ::testing::Test {
         char* text = nullptr;
         std::size_t size = 0;
         std::FILE* log = open_memstream(&text, &size);
-        const int status = ScreenshotExporter::run(
-            folder, layout, store, log, [](AppState& s) { s.monitor()->setSampler(fixedFigures); });
+        const int status = ScreenshotExporter::run(folder, layout, store, log, [](AppState& s) {
+            s.monitor()->setSampler(fixedFigures);
+            // The mode draws the user's real state: its schedule must never clean it.
+            EXPECT_FALSE(s.schedule()->isStarted());
+        });
         std::fclose(log);
         std::string lines(text, size);
         std::free(text);

@@ -8,18 +8,6 @@
 
 namespace tornivo {
 
-std::string shellQuote(std::string_view text) {
-    std::string out = "'";
-    for (char c : text) {
-        if (c == '\'')
-            out += "'\\''";
-        else
-            out.push_back(c);
-    }
-    out.push_back('\'');
-    return out;
-}
-
 std::string escapeForAppleScript(std::string_view command) {
     std::string backslashes;
     for (char c : command) {
@@ -100,14 +88,12 @@ std::vector<TuneUpAction> allTuneUpActions(const Layout& layout, const Environme
         };
     }
     const DesktopCommands* desktop = desktopCommands(env);
-    const Path thumbnails = layout.thumbnailCache.value_or(layout.cacheHome / "thumbnails");
     std::vector<TuneUpAction> actions = {
         {"memory", "memorychip.fill", "drop-page-cache", true},
         {"dns", "network", "flush-dns-cache", true},
         {"finder", "folder.fill", desktop ? desktop->fileManager : kUnknownDesktop, false},
         {"dock", "menubar.dock.rectangle", desktop ? desktop->panel : kUnknownDesktop, false},
-        {"quicklook", "eye.fill", "rm -rf --one-file-system -- " + shellQuote(thumbnails.native()),
-         false},
+        {"quicklook", "eye.fill", {}, false, {}, {}, false, {}, true},
         {"fonts", "textformat", "rebuild-font-caches", true},
         {"journal", "doc.text.fill", "vacuum-journal", true, "journalctl", {}, true, {}},
         // The user's own installation first, as the user; then the system's, through the helper.

@@ -42,7 +42,5 @@ ProcessInvocation tuneUpInvocation(const TuneUpAction& action, LayoutKind kind, 
 
 // For an AppleScript string literal: each backslash doubled, then each double quote escaped.
 std::string escapeForAppleScript(std::string_view command);
-// A single-quoted shell word that stands for exactly `text`.
-std::string shellQuote(std::string_view text);
 
 }  // namespace tornivo

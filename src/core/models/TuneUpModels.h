@@ -22,6 +22,9 @@ struct TuneUpAction {
     // the program), plus what the privileged helper reports for the folders only root may read.
     bool reportsFreed = false;
     std::vector<Path> measured = {};
+    // Done by the program itself rather than by a command: the thumbnail cache removed as a junk
+    // item is (clearThumbnailCache), so no protected folder, link or other mount is reached.
+    bool clearsThumbnails = false;
 
     bool operator==(const TuneUpAction&) const = default;
 };

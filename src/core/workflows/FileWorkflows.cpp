@@ -1,7 +1,11 @@
 #include "workflows/FileWorkflows.h"
 
+#include <cerrno>
+
+#include "platform/FileStatus.h"
 #include "platform/LastTrashMove.h"
 #include "platform/ProtectedFilter.h"
+#include "platform/SafeRemover.h"
 #include "workflows/Removal.h"
 
 namespace tornivo {
@@ -172,6 +176,31 @@ ShredOutcome shredTrash(const SecureEraser& eraser, TrashContents listed, int pa
     outcome = eraser.erase(chosen, passes, observer, std::move(stop));
     outcome.left.insert(outcome.left.begin(), kept.begin(), kept.end());
     return outcome;
+}
+
+RemovalOutcome clearThumbnailCache(const Layout& layout, const ProtectedFolders& protection) {
+    struct Folder {
+        Path url;
+    };
+    if (!layout.thumbnailCache) return {};
+    const Path& cache = *layout.thumbnailCache;
+    return carryOut(planRemoval(std::vector{Folder{cache}}, protection, layout), [&](const auto&) {
+        RemovalOutcome outcome;
+        auto opened = LayoutRoots(layout).open(cache.parent_path(), RootRole::cache);
+        if (auto* problem = std::get_if<RootProblem>(&opened)) {
+            if (problem->reason != RootRefusal::missing) outcome.leave(cache, LeftReason::failed);
+            return outcome;
+        }
+        const int folder = std::get<CheckedRoot>(opened).fd.get();
+        const std::string name = cache.filename().native();
+        errno = 0;
+        if (!statEntry(folder, name.c_str()) && errno == ENOENT) return outcome;
+        if (const auto removed = SafeRemover::removeAt(folder, name.c_str()))
+            ++outcome.done;
+        else
+            outcome.leave(cache, removed.reason);
+        return outcome;
+    });
 }
 
 }  // namespace tornivo

@@ -78,4 +78,9 @@ ShredOutcome shredTrash(const SecureEraser& eraser, TrashContents listed, int pa
                         const ProtectedFolders& protection, ShredObserver* observer = nullptr,
                         std::stop_token stop = {});
 
+// The thumbnail-reset task: the layout's thumbnail cache removed whole, as a junk item is (the
+// thumbnailers make it again). Its folder is checked as the cache folder is, and nothing in a
+// protected folder, behind a link or on another mount goes. A cache that is not there is done.
+RemovalOutcome clearThumbnailCache(const Layout& layout, const ProtectedFolders& protection);
+
 }  // namespace tornivo
