@@ -45,7 +45,8 @@ std::vector<std::string> names(const DeveloperScanResult& result) {
 DeveloperProject recordFor(const Path& folder, const Path& whose) {
     const FileIdentity identity = identityOf(whose);
     if (!identity.known()) throw std::runtime_error("no status for " + whose.string());
-    return {Uuid::random(), "forged", folder, 4096, {}, false, true, identity, {}};
+    return {Uuid::random(), "forged", folder,   4096, DeveloperCleanEngine::latestActivity(whose),
+            false,          true,     identity, {}};
 }
 
 // --- Display names ----------------------------------------------------------------------------
@@ -227,6 +228,14 @@ TEST_F(ProjectWalkTest, AMarkerBesideItsOutputMakesOneProjectNamedByteForByteAnd
         if (cmake) writeText(home / "code/lonely-output" / out / "CMakeCache.txt", "cache");
         if (cmake) writeText(home / "code/no-cache" / marker, "marker");
         if (cmake) output(home / "code/no-cache" / out);  // a build folder without a CMakeCache.txt
+        // Built in place: sources, whatever its name.
+        if (cmake) writeText(home / "code/in-place" / marker, "marker");
+        if (cmake) writeText(home / "code/in-place" / out / "CMakeLists.txt", "sources");
+        if (cmake) writeText(home / "code/in-place" / out / "CMakeCache.txt", "cache");
+        // The home is no project, whatever lies in it (Gradle's own ~/.gradle, a ~/build).
+        writeText(home / marker, "marker");
+        output(home / out);
+        if (cmake) writeText(home / out / "CMakeCache.txt", "cache");
 
         const auto result = scan();
         ASSERT_EQ(names(result),
@@ -363,6 +372,11 @@ TEST_F(ProjectWalkTest, AnOutputReplacedBetweenScanAndCleanIsNotTouched) {
     const auto result = scan();
     ASSERT_EQ(result.projects.size(), 1u);
 
+    // Rebuilt since: the folder's own entry unchanged, a file directly in it newer.
+    writeText(site / "node_modules/artifact.bin", "rebuilt");
+    EXPECT_EQ(clean(result.projects), 0);
+    age(site / "node_modules", kLongAgo);
+
     // Swapped for a link to a folder outside the home.
     fs::rename(site / "node_modules", site / "moved");
     makeSymlink(outside(), site / "node_modules");
@@ -398,6 +412,9 @@ TEST_F(ProjectWalkTest, ARecordThatNoScanCouldHaveMadeDeletesNothing) {
     EXPECT_EQ(clean({recordFor(outside() / "node_modules", outside() / "node_modules")}), 0)
         << "outside the home";
     EXPECT_EQ(clean({recordFor(home / ".hidden/node_modules", folder)}), 0);
+    writeText(home / "package.json", "the home is no project");
+    EXPECT_EQ(clean({recordFor(output(home / "node_modules"), home / "node_modules")}), 0);
+    EXPECT_TRUE(test::exists(home / "node_modules/artifact.bin"));
     EXPECT_TRUE(test::exists(site / "src/index.js"));
     EXPECT_TRUE(test::exists(folder / "artifact.bin"));
     EXPECT_TRUE(test::exists(outside() / "node_modules/artifact.bin"));

@@ -115,8 +115,8 @@ struct Found {
 // answers are remembered per folder, since outputs cluster in the same projects.
 class ProjectFinder {
   public:
-    ProjectFinder(const std::string& root, ProgressMeter& meter)
-        : root_(root), files_(meter, folderName(root)) {}
+    ProjectFinder(const std::string& root, bool rootIsHome, ProgressMeter& meter)
+        : root_(root), rootIsHome_(rootIsHome), files_(meter, folderName(root)) {}
 
     bool operator()(const TreeWalker& walker, const TreeWalker::Entry& e) {
         if (!e.status.isDirectory()) {
@@ -156,11 +156,12 @@ class ProjectFinder {
             if (project.empty()) return false;
             label = lastComponent(project) + " (" + path.substr(childOffset(project)) + ")";
         } else {
+            path = walker.pathOf(e).native();
+            if (rootIsHome_ && levelsAbove(path) == 0) return false;
             const OutputRule* rule = ruleFor(name);
             const bool marked = (rule && hasMarker(e.dirfd, {}, rule->markers)) ||
                                 (mayBeCMakeBuild(name) && isCMakeBuild(e));
             if (!marked) return false;
-            path = walker.pathOf(e).native();
             label = std::string(walker.currentFolderName()) + " (" + std::string(name) + ")";
             project = parentOf(path);
         }
@@ -176,11 +177,13 @@ class ProjectFinder {
         return true;
     }
 
-    // CMakeLists.txt beside the folder and CMakeCache.txt inside it.
+    // CMakeLists.txt beside the folder and CMakeCache.txt inside it, but no CMakeLists.txt of
+    // its own: a folder built in place (a subproject named "buildtools") is sources.
     static bool isCMakeBuild(const TreeWalker::Entry& e) {
         if (!isRegularFile(e.dirfd, "CMakeLists.txt")) return false;
         UniqueFd folder(openListedDirectory(e.dirfd, e.name, e.status));
-        return folder && isRegularFile(folder.get(), "CMakeCache.txt");
+        return folder && isRegularFile(folder.get(), "CMakeCache.txt") &&
+               !statEntry(folder.get(), "CMakeLists.txt");
     }
 
     // How many times ".." may be taken from the entry's folder without leaving the walk (0 in
@@ -229,6 +232,7 @@ class ProjectFinder {
     }
 
     std::string root_;
+    bool rootIsHome_;
     FileTally files_;
     std::vector<Found> found_;
     Cache pythonProjects_, repositories_;
@@ -375,6 +379,24 @@ std::vector<std::string> componentsBelow(const std::string& root, const std::str
     return parts;
 }
 
+// latestActivity of the entry `name` of the open folder `dirfd`.
+TimePoint latestActivityAt(int dirfd, const char* name) {
+    TimePoint latest{};
+    if (auto st = statEntry(dirfd, name); st && st->modificationTime)
+        latest = *st->modificationTime;
+    UniqueFd fd(::openat(dirfd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!fd) return latest;
+    DirectoryReader reader;
+    reader.reset(fd.get());
+    DirectoryReader::Entry e;
+    while (reader.next(e)) {
+        auto st = statEntry(fd.get(), e.name);
+        if (st && st->modificationTime && *st->modificationTime > latest)
+            latest = *st->modificationTime;
+    }
+    return latest;
+}
+
 }  // namespace
 
 DeveloperCleanEngine::DeveloperCleanEngine(Layout layout, unsigned threads)
@@ -409,20 +431,7 @@ std::string DeveloperCleanEngine::projectName(std::string_view folderName) {
 }
 
 TimePoint DeveloperCleanEngine::latestActivity(const Path& location) {
-    TimePoint latest{};
-    if (auto st = statEntry(AT_FDCWD, location.c_str()); st && st->modificationTime)
-        latest = *st->modificationTime;
-    UniqueFd fd(::open(location.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (!fd) return latest;
-    DirectoryReader reader;
-    reader.reset(fd.get());
-    DirectoryReader::Entry e;
-    while (reader.next(e)) {
-        auto st = statEntry(fd.get(), e.name);
-        if (st && st->modificationTime && *st->modificationTime > latest)
-            latest = *st->modificationTime;
-    }
-    return latest;
+    return latestActivityAt(AT_FDCWD, location.c_str());
 }
 
 TimePoint DeveloperCleanEngine::protectionCutoff(int protectionDays, TimePoint now) {
@@ -487,9 +496,12 @@ std::vector<DeveloperCleanEngine::BuildOutput> DeveloperCleanEngine::walkForProj
     const Path& root, ProgressMeter& meter, ScanReport* report, const std::stop_token& stop) const {
     const std::string rootText = normalText(root);
     UniqueFd fd = openRoot(root, report);
-    if (!fd) return {};
+    auto rootStatus = fd ? statDescriptor(fd.get()) : std::nullopt;
+    if (!rootStatus) return {};
+    const bool rootIsHome = isHome(*rootStatus);
     auto finders = parallelTreeWalk(
-        fd.get(), Path(rootText), threads_, [&] { return ProjectFinder(rootText, meter); }, stop);
+        fd.get(), Path(rootText), threads_,
+        [&] { return ProjectFinder(rootText, rootIsHome, meter); }, stop);
     std::vector<Found> found;
     for (auto& finder : finders) {
         finder.flush();
@@ -592,6 +604,11 @@ RemovalOutcome DeveloperCleanEngine::clean(const std::vector<DeveloperProject>& 
     return outcome;
 }
 
+bool DeveloperCleanEngine::isHome(const FileStatus& st) const {
+    const auto home = statEntry(AT_FDCWD, layout_.home.c_str());
+    return !home || (home->dev == st.dev && home->ino == st.ino);
+}
+
 SafeRemover::Result DeveloperCleanEngine::removeListed(const DeveloperProject& project) const {
     const SafeRemover::Result changed{false, LeftReason::changed};
     // Not from a scan: nothing says what it was.
@@ -614,6 +631,9 @@ SafeRemover::Result DeveloperCleanEngine::removeListed(const DeveloperProject& p
         UniqueFd fd = openRoot(root, nullptr);
         auto rootStatus = fd ? statDescriptor(fd.get()) : std::nullopt;
         if (!rootStatus) return changed;
+        if (layout_.findsProjectsByWalking && parts.size() == 1 && parts[0] != kPythonCache &&
+            isHome(*rootStatus))
+            return changed;
         for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
             auto st = statEntry(fd.get(), parts[i].c_str());
             if (!st || !st->isDirectory() || st->isMountRoot || st->dev != rootStatus->dev)
@@ -631,6 +651,8 @@ SafeRemover::Result DeveloperCleanEngine::removeListed(const DeveloperProject& p
         if (!folderSt || folderSt->dev != listed.folderDevice ||
             folderSt->ino != listed.folderInode || !st || st->isSymlink() || !isStill(*st, listed))
             return changed;
+        // Worked on since the scan (the folder or anything directly in it written): it stays.
+        if (latestActivityAt(fd.get(), name.c_str()) > project.lastActivity) return changed;
         if (st->isDirectory() && (st->isMountRoot || st->dev != rootStatus->dev))
             return {false, LeftReason::otherFileSystem};
         // Removed relative to the very folder reached above, so no folder on the way can be

@@ -19,6 +19,7 @@
 #include "models/DeveloperModels.h"
 #include "models/ScanReport.h"
 #include "platform/Descriptor.h"
+#include "platform/FileStatus.h"
 #include "platform/Layout.h"
 #include "platform/SafeRemover.h"
 #include "platform/ScanProgress.h"
@@ -93,6 +94,10 @@ class DeveloperCleanEngine {
     std::vector<BuildOutput> walkForProjects(const Path& root, ProgressMeter& meter,
                                              ScanReport* report, const std::stop_token& stop) const;
     SafeRemover::Result removeListed(const DeveloperProject& project) const;
+    // Whether the open root `st` is the home. The home is no project: a build file left there (a
+    // build.gradle, a Cargo.toml) would make ~/build, ~/target or Gradle's own ~/.gradle outputs,
+    // so nothing directly in it is one.
+    bool isHome(const FileStatus& st) const;
 
     Layout layout_;
     unsigned threads_;
