@@ -373,19 +373,22 @@ class AppState : public QObject {
   private:
     void setUninstallTarget(std::optional<UninstallTarget> target);
     // `undoable`: its files went to the Trash, and the application did not go by a package tool.
-    void finishUninstall(const UninstallTarget& plan, bool appRemoved, bool undoable);
+    void finishUninstall(const UninstallTarget& plan, bool appRemoved,
+                         std::vector<TrashedItem> undoable = {});
     CommandRunner runUninstallCommand_;
 
   public:
-    // The way back (AppStateUndo.cpp): puts back, off the main thread, what the last move to the
-    // Trash took (LastTrashMove.h), then says in a banner what came back and what stayed, and why.
-    Q_INVOKABLE void undoLastTrashMove();
+    // The way back (AppStateUndo.cpp): puts back, off the main thread, what the move to the Trash
+    // that took `moved` took, while it is the last one recorded (LastTrashMove.h), then says in a
+    // banner what came back and what stayed, and why.
+    void undoTrashMove(std::vector<TrashedItem> moved);
 
   private:
     // After a move to the Trash that took something: a banner that offers Undo.
     void offerUndo(const RemovalOutcome& outcome);
-    // What the Undo of a banner runs; nothing once this state is gone.
-    std::function<void()> undoAction();
+    // What the Undo of a banner that moved `moved` runs: that move put back, if it is still the
+    // last one recorded; nothing once this state is gone.
+    std::function<void()> undoAction(std::vector<TrashedItem> moved);
     void reportRestore(const RestoreOutcome& outcome);
 
   public:

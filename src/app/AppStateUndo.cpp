@@ -7,9 +7,9 @@
 
 namespace tornivo::app {
 
-std::function<void()> AppState::undoAction() {
-    return [state = QPointer<AppState>(this)] {
-        if (state) state->undoLastTrashMove();
+std::function<void()> AppState::undoAction(std::vector<TrashedItem> moved) {
+    return [state = QPointer<AppState>(this), moved = std::move(moved)] {
+        if (state) state->undoTrashMove(moved);
     };
 }
 
@@ -17,11 +17,15 @@ void AppState::offerUndo(const RemovalOutcome& outcome) {
     if (outcome.trashed.empty()) return;
     const int moved = static_cast<int>(outcome.trashed.size());
     showBanner("trash.fill", qtTrId("banner.trashedTitle"),
-               qtTrId("banner.trashedMessage", moved).arg(Fmt::bytes(outcome.freed)), undoAction());
+               qtTrId("banner.trashedMessage", moved).arg(Fmt::bytes(outcome.freed)),
+               undoAction(outcome.trashed));
 }
 
-void AppState::undoLastTrashMove() {
-    restorer_.run([](Layout& layout) { return restoreLastTrashMove(layout); })
+void AppState::undoTrashMove(std::vector<TrashedItem> moved) {
+    restorer_
+        .run([moved = std::move(moved)](Layout& layout) {
+            return restoreLastTrashMove(layout, &moved);
+        })
         .then(this, [this](RestoreOutcome outcome) {
             reportRestore(outcome);
             if (!outcome.restored.empty()) monitor_->refresh();

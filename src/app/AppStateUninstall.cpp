@@ -140,7 +140,7 @@ void AppState::confirmUninstall(bool force) {
                 return setShowAppRunningAlert(true);
             }
             const bool refused = step.outcome.refused.has_value();
-            const bool moved = !step.outcome.trashed.empty();
+            std::vector<TrashedItem> moved = step.outcome.trashed;
             // The application's own files went when none of them was left behind.
             bool filesGone = plan.removal == AppRemoval::trash && !plan.appFiles.empty();
             for (const auto& left : step.outcome.left)
@@ -149,15 +149,16 @@ void AppState::confirmUninstall(bool force) {
             publishOutcome(Section::uninstall, std::move(step.outcome));
             if (refused) return assign(isUninstalling_, false, &AppState::isUninstallingChanged);
             const auto command = UninstallerEngine::removalCommand(plan);
-            if (!command) return finishUninstall(plan, filesGone, moved);
+            if (!command) return finishUninstall(plan, filesGone, std::move(moved));
             QFuture<bool> done =
                 runUninstallCommand_ ? runUninstallCommand_(*command) : tuneUp_->start(*command);
             // Gone by its package tool, the application cannot come back: no Undo.
-            done.then(this, [this, plan](bool ok) { finishUninstall(plan, ok, false); });
+            done.then(this, [this, plan](bool ok) { finishUninstall(plan, ok); });
         });
 }
 
-void AppState::finishUninstall(const UninstallTarget& plan, bool appRemoved, bool undoable) {
+void AppState::finishUninstall(const UninstallTarget& plan, bool appRemoved,
+                               std::vector<TrashedItem> undoable) {
     assign(isUninstalling_, false, &AppState::isUninstallingChanged);
     setUninstallTarget(std::nullopt);
     monitor_->refresh();
@@ -168,7 +169,7 @@ void AppState::finishUninstall(const UninstallTarget& plan, bool appRemoved, boo
     const QString message = appRemoved ? qtTrId("banner.uninstalledMessage").arg(name)
                                        : qtTrId("banner.leftoversRemovedMessage").arg(name);
     showBanner("trash.fill", qtTrId("banner.uninstalledTitle"), message,
-               undoable ? undoAction() : std::function<void()>());
+               undoable.empty() ? std::function<void()>() : undoAction(std::move(undoable)));
     loadInstalledApps();
 }
 

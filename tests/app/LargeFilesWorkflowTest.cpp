@@ -2,6 +2,9 @@
 
 #include "AppStateFixture.h"
 #include "Fmt.h"
+#include "platform/FileStatus.h"
+#include "platform/LastTrashMove.h"
+#include "platform/Trash.h"
 
 namespace tornivo::app {
 namespace {
@@ -101,6 +104,16 @@ TEST_F(LargeFilesWorkflowTest, TheBannerOfAMoveOffersUndoWhichNeverReplacesWhatT
     EXPECT_TRUE(test::exists(downloads() / "a.iso"));
     EXPECT_EQ(readText(documents() / "b.mkv"), "made since");
     EXPECT_TRUE(test::exists(trashFiles() / "b.mkv"));
+
+    // A banner's Undo puts back its own move only, never one made since (the command line's).
+    const Path later = writeText(home / "later.txt", "later");
+    RemovalOutcome moved;
+    moved.trashed.push_back(*Trash(home.layout()).moveListed(later, identityOf(later)));
+    ASSERT_TRUE(recordTrashMove(home.layout(), moved));
+    offered();
+    ASSERT_TRUE(waitUntil([&] { return banners.size() == 3; }));
+    EXPECT_TRUE(banners[2].endsWith(qtTrId("banner.nothingToRestore")));
+    EXPECT_FALSE(test::exists(later));
 }
 
 }  // namespace

@@ -75,8 +75,10 @@ TEST_F(LastTrashMoveTest, AFileMadeAtTheOriginalPlaceIsNeverReplaced) {
 TEST_F(LastTrashMoveTest, OnlyTheLastOperationComesBack) {
     const Path first = writeText(home / "Downloads/first.deb", "1");
     const Path second = writeText(home / "Downloads/second.deb", "2");
-    trashAll({first});
+    const RemovalOutcome firstMove = trashAll({first});
     trashAll({second});
+    EXPECT_TRUE(restoreLastTrashMove(layout(), &firstMove.trashed).restored.empty())
+        << "the way back of one move never puts back another";
     EXPECT_EQ(restoreLastTrashMove(layout()).restored.size(), 1u);
     EXPECT_TRUE(test::exists(second));
     EXPECT_FALSE(test::exists(first));
@@ -88,6 +90,21 @@ TEST_F(LastTrashMoveTest, OnlyTheLastOperationComesBack) {
     EXPECT_TRUE(forgetTrashMove(layout()));
     EXPECT_TRUE(restoreLastTrashMove(layout()).restored.empty())
         << "after an operation without a way back, no older one is undone";
+
+    // A move whose record cannot be written leaves no older record in its place.
+    const Path fourth = writeText(home / "Downloads/fourth.deb", "4");
+    const Path fifth = writeText(home / "Downloads/fifth.deb", "5");
+    trashAll({fourth});
+    const Path lock = lastTrashMoveFile(layout()).native() + ".lock";
+    std::filesystem::remove(lock);
+    makeDir(lock);  // no lock can be taken
+    Trash trash(layout());
+    RemovalOutcome unrecorded;
+    unrecorded.trashed.push_back(*trash.moveListed(fifth, identityOf(fifth)));
+    EXPECT_FALSE(recordTrashMove(layout(), unrecorded));
+    std::filesystem::remove(lock);
+    EXPECT_TRUE(restoreLastTrashMove(layout()).restored.empty());
+    EXPECT_FALSE(test::exists(fourth));
 }
 
 TEST_F(LastTrashMoveTest, ARecordThatNoLongerMatchesTheTrashLeavesThoseItemsAlone) {

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <nlohmann/json.hpp>
@@ -168,7 +169,10 @@ Path lastTrashMoveFile(const Layout& layout) {
 
 bool recordTrashMove(const Layout& layout, const RemovalOutcome& outcome) {
     if (outcome.trashed.empty()) return true;
-    if (!makeFolders(lastTrashMoveFile(layout).parent_path())) return false;
+    if (!makeFolders(lastTrashMoveFile(layout).parent_path())) {
+        ::unlink(lastTrashMoveFile(layout).c_str());
+        return false;
+    }
     std::vector<Entry> entries;
     for (const auto& item : outcome.trashed) {
         UniqueFd files(::open(item.filesFolder.c_str(), kFolder));
@@ -176,7 +180,9 @@ bool recordTrashMove(const Layout& layout, const RemovalOutcome& outcome) {
         entries.push_back({item, st && st->ino == item.inode ? stampOf(*st) : std::nullopt});
     }
     UniqueFd lock = lockExclusively(lockFile(layout));
-    return lock && write(layout, entries);
+    if (lock && write(layout, entries)) return true;
+    ::unlink(lastTrashMoveFile(layout).c_str());
+    return false;
 }
 
 bool forgetTrashMove(const Layout& layout) {
@@ -192,7 +198,8 @@ TrashMoveRecord readTrashMove(const Layout& layout) {
     return out;
 }
 
-RestoreOutcome restoreLastTrashMove(const Layout& layout) {
+RestoreOutcome restoreLastTrashMove(const Layout& layout,
+                                    const std::vector<TrashedItem>* onlyThis) {
     RestoreOutcome outcome;
     if (!makeFolders(lastTrashMoveFile(layout).parent_path())) {
         outcome.problem = "cannot be reached";
@@ -208,6 +215,10 @@ RestoreOutcome restoreLastTrashMove(const Layout& layout) {
         outcome.problem = record.problem;
         return outcome;
     }
+    if (onlyThis &&
+        !std::ranges::equal(record.entries, *onlyThis,
+                            [](const Entry& e, const TrashedItem& i) { return e.item == i; }))
+        return outcome;
     std::vector<Entry> remaining;
     for (const auto& entry : record.entries) {
         const auto refusal = restore(layout, entry);

@@ -25,7 +25,8 @@ namespace tornivo {
 Path lastTrashMoveFile(const Layout& layout);
 
 // Replaces the record with the items `outcome` moved; an outcome that moved nothing leaves the
-// record of the operation before. False when the record could not be written.
+// record of the operation before. False when the record could not be written: then there is no
+// record at all, so that no older move is undone in place of this one.
 bool recordTrashMove(const Layout& layout, const RemovalOutcome& outcome);
 // Drops the record: the last operation cannot be undone (an application removed by its package
 // tool took the rest with it), so no older one may be undone in its place either.
@@ -73,6 +74,9 @@ struct RestoreOutcome {
 };
 
 // Puts back the items of the record, in order.
-RestoreOutcome restoreLastTrashMove(const Layout& layout);
+// With `onlyThis`, the record is restored only while it is exactly that move (a banner's way back
+// puts back its own move, never a later or an older one); otherwise nothing is done.
+RestoreOutcome restoreLastTrashMove(const Layout& layout,
+                                    const std::vector<TrashedItem>* onlyThis = nullptr);
 
 }  // namespace tornivo
