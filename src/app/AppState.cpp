@@ -360,7 +360,8 @@ QVariantMap AppState::unreadList() const {
 // --- Developer ---
 
 void AppState::setDeveloperProtectionDays(int days) {
-    if (days < 0) return;  // no window can be negative
+    // No window can be negative; choosing the window shown again keeps the user's ticks.
+    if (days < 0 || days == developerProtectionDays_) return;
     assign(developerProtectionDays_, days, &AppState::developerProtectionDaysChanged);
     setting::write(*store_, setting::developerProtectionDays, days);
     reclassifyDeveloperResult();

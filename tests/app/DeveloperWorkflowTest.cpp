@@ -128,6 +128,9 @@ TEST_F(DeveloperWorkflowTest, ChangingTheWindowReclassifiesAndReplacesManualTick
     EXPECT_FALSE(listed("site (node_modules)").isSelected);
     state->setDeveloperProtectionDays(3);
     EXPECT_TRUE(listed("site (node_modules)").isSelected) << "the untick is replaced";
+    state->toggleDeveloperProject(listed("site (node_modules)"));
+    state->setDeveloperProtectionDays(3);
+    EXPECT_FALSE(listed("site (node_modules)").isSelected) << "the same window: ticks kept";
 
     scan();
     EXPECT_FALSE(listed("site (node_modules)").isActive) << "the next scan uses 3 days";
