@@ -300,12 +300,17 @@ TEST_F(FreedesktopPlanTest, AFlatpakIsUninstalledFromItsOwnInstallation) {
                   "pkexec",
                   {"flatpak", "uninstall", "--noninteractive", "--system", "org.example.Draw"}}));
 
-    // The user's own copy of the entry names the installed Flatpak and goes with it.
-    const Path copy = entry(layout.dataHome / "applications", "paint",
+    // The user's own copy of the entry names the installed Flatpak and goes with it; an entry
+    // of another name that claims to be it is only the user's entry.
+    const Path copy = entry(layout.dataHome / "applications", "org.example.Paint",
                             "Exec=true\nX-Flatpak=org.example.Paint\n");
     t = engine.inspect(copy);
     EXPECT_EQ(t.removal, AppRemoval::flatpakUser);
     EXPECT_EQ(t.appFiles, (std::vector<AppFile>{{copy, allocatedSize(copy), identityOf(copy)}}));
+    const Path claim = entry(layout.dataHome / "applications", "coolgame",
+                             "Exec=true\nX-Flatpak=org.example.Paint\n");
+    EXPECT_EQ(UninstallerEngine::removalCommand(engine.inspect(claim)), std::nullopt);
+    EXPECT_EQ(engine.inspect(claim).removal, AppRemoval::trash);
 
     // Something that could pass for an option is never handed to flatpak.
     t.flatpakID = "--help";

@@ -415,6 +415,12 @@ AppFacts entryFacts(const Path& appURL, const Layout& layout) {
     std::optional<FlatpakInstallation> installation;
     for (const auto& i : installations)
         if (isEntryFile && isBelow(appURL, i.root / "exports/share/applications")) installation = i;
+    // A Flatpak's entries are named after it; an entry of another name (anyone may write one)
+    // that says it is a Flatpak does not get that Flatpak uninstalled.
+    if (flatpakKey && !installation &&
+        !(facts.identifier == *flatpakKey ||
+          facts.identifier.value_or("").starts_with(*flatpakKey + ".")))
+        flatpakKey.reset();
     if (installation || flatpakKey) {
         facts.flatpakID = flatpakKey ? *flatpakKey : facts.identifier.value_or("");
         if (isFlatpakID(facts.flatpakID)) {
