@@ -20,8 +20,12 @@ std::optional<TimePoint> readDate(const PreferencesStore& store, const char* key
     if (!text) return std::nullopt;
     QDateTime date = QDateTime::fromString(QString::fromStdString(*text), Qt::ISODateWithMs);
     if (!date.isValid()) return std::nullopt;
-    return TimePoint(std::chrono::duration_cast<Clock::duration>(
-        std::chrono::milliseconds(date.toMSecsSinceEpoch())));
+    // A date the clock cannot hold (after 2262, before 1678) is no date.
+    constexpr auto kLimit =
+        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::duration::max()).count();
+    const qint64 ms = date.toMSecsSinceEpoch();
+    if (ms >= kLimit || ms <= -kLimit) return std::nullopt;
+    return TimePoint(std::chrono::duration_cast<Clock::duration>(std::chrono::milliseconds(ms)));
 }
 
 QDateTime toDateTime(TimePoint t) {
@@ -134,7 +138,12 @@ void ScheduleManager::tick() {
     lastRun_ = now;
     store_.set(kLastRunKey, toDateTime(now).toString(Qt::ISODateWithMs).toStdString());
     emit lastRunChanged();
-    engine_.run([stop = stop_.get_token()](QuickCleanEngine& engine) { return engine.scan(stop); })
+    // What the clean section would show: protected junk is neither reported nor cleaned.
+    engine_
+        .run([protection = protection_ ? protection_() : ProtectedFolders(),
+              stop = stop_.get_token()](QuickCleanEngine& engine) {
+            return findJunk(engine, protection, stop);
+        })
         .then(this, [this](JunkScan scan) { finishWithScan(std::move(scan)); });
 }
 

@@ -108,6 +108,9 @@ TEST_F(ScheduleManagerTest, DueExactlyAWholePeriodAfterTheLastRunEvenOneInTheFut
     tickAndWait(*m);
     EXPECT_EQ(m->lastRun(), now);
     EXPECT_EQ(banners.size(), 1);
+
+    store.set(ScheduleManager::kLastRunKey, "2300-01-01T00:00:00.000Z");
+    EXPECT_FALSE(make()->lastRun()) << "beyond what the clock holds: never run";
 }
 
 TEST_F(ScheduleManagerTest, TheBannerNeedsAHundredMebibytesAtLeast) {
@@ -123,6 +126,11 @@ TEST_F(ScheduleManagerTest, TheBannerNeedsAHundredMebibytesAtLeast) {
     now += seconds(86'400);
     tickAndWait(*m);
     EXPECT_EQ(banners.size(), 1);
+
+    protectedPaths = {caches() / "b"};
+    now += seconds(86'400);
+    tickAndWait(*m);
+    EXPECT_EQ(banners.size(), 1) << "protected junk counts for nothing";
 }
 
 TEST_F(ScheduleManagerTest, AutoCleanLeavesRunningAndProtectedJunkAndReportsWhatItFreed) {
