@@ -256,10 +256,11 @@ void AppState::runClean() {
             for (const auto& name : plan.skippedApps) skipped << QString::fromStdString(name);
             assign(skippedRunningApps_, skipped, &AppState::skippedRunningAppsChanged);
             if (plan.kept.refused) return publishOutcome(Section::clean, plan.kept);
-            if (plan.toClean.empty()) {
-                assign(showRunningAppsAlert_, true, &AppState::showRunningAppsAlertChanged);
-                return;
-            }
+            // Nothing left to clean: kept by running applications (the alert names them), or
+            // by folders protected since the scan (the outcome says so).
+            if (plan.toClean.empty() && !skipped.isEmpty())
+                return assign(showRunningAppsAlert_, true, &AppState::showRunningAppsAlertChanged);
+            if (plan.toClean.empty()) return publishOutcome(Section::clean, plan.kept);
             assign(isCleaning_, true, &AppState::isCleaningChanged);
             play(SoundCue::removeStart);
             const Operation operation = start(Section::clean);

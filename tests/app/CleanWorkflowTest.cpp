@@ -112,6 +112,17 @@ TEST_F(CleanWorkflowTest, ProtectionAddedOrUnreadableSinceTheScanIsHonoured) {
     EXPECT_TRUE(test::exists(caches() / "org.example.Editor/cache.db"));
     EXPECT_FALSE(test::exists(caches() / "org.example.Editor.helper"));
 
+    // Every ticked item (the thumbnails: the editor's is no longer listed) protected since: the
+    // outcome says so, no alert of running applications.
+    state->runQuickScan();
+    ASSERT_TRUE(waitUntil([&] { return state->scanResult().has_value(); }));
+    state->exclusions()->add(caches());
+    state->runClean();
+    ASSERT_TRUE(waitUntil([&] { return state->outcomeList().contains("clean"); }));
+    EXPECT_EQ(state->outcomeList()["clean"].toMap()["reasons"].toMap()["protected"], 1);
+    EXPECT_FALSE(state->showRunningAppsAlert());
+    state->exclusions()->remove(caches());
+
     // A list that cannot be read refuses every removal and says why.
     store->set(tornivo::Exclusions::kKey, nlohmann::json::array({"/ok", 5}));
     makeState(home.layout());
