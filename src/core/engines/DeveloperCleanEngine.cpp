@@ -150,8 +150,9 @@ class ProjectFinder {
         if (name == kPythonCache) {
             path = walker.pathOf(e).native();
             const std::string folder = parentOf(path);
+            // The home is no project: its markers are looked for only below it.
             project = nearest(
-                pythonProjects_, e.dirfd, folder, levelsAbove(path),
+                pythonProjects_, e.dirfd, folder, levelsAbove(path) - (rootIsHome_ ? 1 : 0),
                 [](int fd, const std::string& up) { return hasMarker(fd, up, kPythonMarkers); });
             if (project.empty()) return false;
             label = lastComponent(project) + " (" + path.substr(childOffset(project)) + ")";
@@ -631,8 +632,7 @@ SafeRemover::Result DeveloperCleanEngine::removeListed(const DeveloperProject& p
         UniqueFd fd = openRoot(root, nullptr);
         auto rootStatus = fd ? statDescriptor(fd.get()) : std::nullopt;
         if (!rootStatus) return changed;
-        if (layout_.findsProjectsByWalking && parts.size() == 1 && parts[0] != kPythonCache &&
-            isHome(*rootStatus))
+        if (layout_.findsProjectsByWalking && parts.size() == 1 && isHome(*rootStatus))
             return changed;
         for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
             auto st = statEntry(fd.get(), parts[i].c_str());
