@@ -181,6 +181,10 @@ TEST_F(DuplicateFinderTest, ACopyMovesOnlyWhileItIsTheFileThatWasHashedInItsFold
     EXPECT_TRUE(test::exists(outside / "moved-away"));
     EXPECT_FALSE(anySize.removeCopies(groups[0], a / "resized", trash))
         << "a kept copy that changed keeps every copy";
+    std::stop_source stop;
+    stop.request_stop();
+    const auto stopped = anySize.removeCopies(groups[0], a / "keep", trash, stop.get_token());
+    EXPECT_EQ(stopped->count(LeftReason::stopped), 6) << "a stop is heard between copies";
 }
 
 TEST_F(DuplicateFinderTest, APersonalFolderLeadingAboveTheHomeIsNeitherWalkedNorTrusted) {

@@ -544,16 +544,19 @@ std::vector<DuplicateGroup> DuplicateFinder::groupCandidates(
 }
 
 std::optional<RemovalOutcome> DuplicateFinder::removeCopies(const DuplicateGroup& group,
-                                                            const Path& keeping,
-                                                            Trash& trash) const {
+                                                            const Path& keeping, Trash& trash,
+                                                            std::stop_token stop) const {
     const auto kept = std::find_if(group.files.begin(), group.files.end(),
                                    [&](const Path& p) { return p.native() == keeping.native(); });
     if (kept == group.files.end()) return std::nullopt;
     // The copy that stays must still be the file that was hashed, with the group's size.
     const FileIdentity keptIdentity =
         group.identityAt(static_cast<std::size_t>(kept - group.files.begin()));
-    auto keptNow = statEntry(AT_FDCWD, keeping.c_str());
-    if (!keptNow || !keptNow->isRegular() || !isStill(*keptNow, keptIdentity)) return std::nullopt;
+    auto keptStill = [&] {
+        auto st = statEntry(AT_FDCWD, keeping.c_str());
+        return st && st->isRegular() && isStill(*st, keptIdentity);
+    };
+    if (!keptStill()) return std::nullopt;
     // Each copy moves only while it is still the very file that was hashed: same file, same
     // length, same modification time (Trash::moveListed), so its bytes are the group's.
     struct Copy {
@@ -562,12 +565,20 @@ std::optional<RemovalOutcome> DuplicateFinder::removeCopies(const DuplicateGroup
         FileIdentity identity;
     };
     RemovalOutcome outcome;
+    std::optional<LeftReason> halt;
     for (std::size_t i = 0; i < group.files.size(); ++i) {
         const FileIdentity identity = group.identityAt(i);
         if (group.files[i].native() == keeping.native()) continue;
         if (identity.device == keptIdentity.device && identity.inode == keptIdentity.inode)
             continue;  // another name of the kept file is the kept file
+        if (!halt && stop.stop_requested()) halt = LeftReason::stopped;
+        if (halt) {
+            outcome.leave(group.files[i], *halt);
+            continue;
+        }
+        const std::int64_t moved = outcome.done;
         trashRecord(Copy{group.files[i], group.size, identity}, trash, outcome);
+        if (outcome.done != moved && !keptStill()) halt = LeftReason::changed;
     }
     return outcome;
 }

@@ -86,9 +86,11 @@ class DuplicateFinder {
     // is one of the group's files and is still the file that was hashed, with the group's size:
     // one copy always survives. A copy moves only while it is still the file that was hashed:
     // same file, length and modification time (Trash::moveListed); what stays is left with its
-    // reason. Empty when refused (nothing was moved).
+    // reason. A stop leaves the copies not yet moved (as "stopped"), and so does a kept copy that
+    // is no longer the file hashed after a move (one file system seen through another, as an
+    // overlay shows its lower folder), as "changed". Empty when refused (nothing was moved).
     std::optional<RemovalOutcome> removeCopies(const DuplicateGroup& group, const Path& keeping,
-                                               Trash& trash) const;
+                                               Trash& trash, std::stop_token stop = {}) const;
 
   private:
     struct OpenRoot {

@@ -33,7 +33,7 @@ DuplicatesOutcome keepOneCopy(const DuplicateFinder& finder, const Layout& layou
     for (const auto& [listed, chosen] : choices) {
         if (listed.files.empty()) continue;
         const Path keeping = chosen.empty() ? listed.files.front() : chosen;
-        if (stop.stop_requested()) {  // between groups: each is done whole or not at all
+        if (stop.stop_requested()) {
             for (const Path& file : listed.files)
                 if (file.native() != keeping.native())
                     outcome.removal.leave(file, LeftReason::stopped);
@@ -46,7 +46,7 @@ DuplicatesOutcome keepOneCopy(const DuplicateFinder& finder, const Layout& layou
             return true;
         });
         if (group.files.size() < 2) continue;
-        if (auto moved = finder.removeCopies(group, keeping, trash)) {
+        if (auto moved = finder.removeCopies(group, keeping, trash, stop)) {
             outcome.removal.merge(*moved);
             outcome.resolved.push_back(listed.id);
         } else {
