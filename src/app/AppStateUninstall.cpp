@@ -152,8 +152,16 @@ void AppState::confirmUninstall(bool force) {
             if (!command) return finishUninstall(plan, filesGone, std::move(moved));
             QFuture<bool> done =
                 runUninstallCommand_ ? runUninstallCommand_(*command) : tuneUp_->start(*command);
-            // Gone by its package tool, the application cannot come back: no Undo.
-            done.then(this, [this, plan](bool ok) { finishUninstall(plan, ok); });
+            done.then(this, [this, plan, moved = std::move(moved)](bool ok) {
+                // Refused or failed, the application stays: its leftovers can come back.
+                if (!ok) return finishUninstall(plan, false, moved);
+                // Gone by its package tool, it cannot come back with them: no Undo, and no older
+                // move may be undone in its place.
+                restorer_.run([moved](Layout& layout) {
+                    return forgetTrashMove(layout, moved.empty() ? nullptr : &moved);
+                });
+                finishUninstall(plan, true);
+            });
         });
 }
 

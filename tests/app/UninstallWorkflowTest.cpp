@@ -134,10 +134,15 @@ TEST_F(UninstallWorkflowTest, AFlatpakIsRemovedByItsCommandAfterItsLeftovers) {
     EXPECT_FALSE(undo) << "an application removed by flatpak has no way back";
 
     commandSucceeds = false;  // the user refused, or flatpak failed: the application stays
+    writeFile(data / "x", 10);
     banners.clear();
     inspect(draw);
     confirm(false);
     EXPECT_EQ(banners.value(0), banner("banner.leftoversRemovedMessage", "Draw"));
+    ASSERT_TRUE(undo) << "its leftovers can come back";
+    std::exchange(undo, nullptr)();
+    ASSERT_TRUE(waitUntil([&] { return banners.size() == 2; }));
+    EXPECT_TRUE(test::exists(data / "x"));
 }
 
 TEST_F(UninstallWorkflowTest, ARunningApplicationRaisesTheAlertUnlessForced) {

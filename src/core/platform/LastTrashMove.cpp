@@ -113,6 +113,13 @@ Record read(const Layout& layout) {
     return record;
 }
 
+// Whether the record is exactly the move that took `items`.
+bool isMove(const Record& record, const std::vector<TrashedItem>& items) {
+    return !record.problem &&
+           std::ranges::equal(record.entries, items,
+                              [](const Entry& e, const TrashedItem& i) { return e.item == i; });
+}
+
 // Only a Trash's own files folder is ever taken from: the layout's, or the files folder of a
 // mount's $topdir/.Trash-$uid or $topdir/.Trash/$uid. A record edited to name another folder
 // moves nothing out of it.
@@ -185,10 +192,12 @@ bool recordTrashMove(const Layout& layout, const RemovalOutcome& outcome) {
     return false;
 }
 
-bool forgetTrashMove(const Layout& layout) {
+bool forgetTrashMove(const Layout& layout, const std::vector<TrashedItem>* onlyThis) {
     if (!makeFolders(lastTrashMoveFile(layout).parent_path())) return false;
     UniqueFd lock = lockExclusively(lockFile(layout));
-    return lock && write(layout, {});
+    if (!lock) return false;
+    if (onlyThis && !isMove(read(layout), *onlyThis)) return true;
+    return write(layout, {});
 }
 
 TrashMoveRecord readTrashMove(const Layout& layout) {
@@ -215,10 +224,7 @@ RestoreOutcome restoreLastTrashMove(const Layout& layout,
         outcome.problem = record.problem;
         return outcome;
     }
-    if (onlyThis &&
-        !std::ranges::equal(record.entries, *onlyThis,
-                            [](const Entry& e, const TrashedItem& i) { return e.item == i; }))
-        return outcome;
+    if (onlyThis && !isMove(record, *onlyThis)) return outcome;
     std::vector<Entry> remaining;
     for (const auto& entry : record.entries) {
         const auto refusal = restore(layout, entry);

@@ -29,8 +29,9 @@ Path lastTrashMoveFile(const Layout& layout);
 // record at all, so that no older move is undone in place of this one.
 bool recordTrashMove(const Layout& layout, const RemovalOutcome& outcome);
 // Drops the record: the last operation cannot be undone (an application removed by its package
-// tool took the rest with it), so no older one may be undone in its place either.
-bool forgetTrashMove(const Layout& layout);
+// tool took the rest with it), so no older one may be undone in its place either. With
+// `onlyThis`, only while the record is exactly that move.
+bool forgetTrashMove(const Layout& layout, const std::vector<TrashedItem>* onlyThis = nullptr);
 
 struct TrashMoveRecord {
     std::vector<TrashedItem> items;

@@ -129,12 +129,9 @@ RemovalOutcome uninstallApplication(const UninstallerEngine& engine, UninstallTa
         return reason.has_value();
     });
     kept.merge(engine.uninstall(plan, true, std::move(stop)));
-    // Removed by flatpak, the application cannot come back with its leftovers: that uninstall
-    // has no way back, and no older move may be undone in its place.
-    if (plan.removal == AppRemoval::flatpakUser || plan.removal == AppRemoval::flatpakSystem)
-        forgetTrashMove(engine.layout());
-    else
-        recordTrashMove(engine.layout(), kept);
+    // A Flatpak's leftovers can come back until flatpak has removed the application; the caller
+    // then forgets this move (forgetTrashMove).
+    recordTrashMove(engine.layout(), kept);
     return kept;
 }
 
