@@ -284,6 +284,10 @@ TEST_F(FreedesktopPlanTest, AFlatpakIsUninstalledFromItsOwnInstallation) {
     writeFile(home / ".var/app/org.example.Paint/config/x", 10);
     const Path user = entry(layout.dataHome / "flatpak/exports/share/applications",
                             "org.example.Paint", "Exec=true\nX-Flatpak=org.example.Paint\n");
+    // Its nightly build is another application, with data of its own.
+    writeFile(home / ".var/app/org.example.Paint.Devel/config/x", 10);
+    entry(layout.dataHome / "flatpak/exports/share/applications", "org.example.Paint.Devel",
+          "Exec=true\n");
     UninstallTarget t = engine.inspect(user);
     EXPECT_EQ(t.removal, AppRemoval::flatpakUser);
     EXPECT_TRUE(t.appFiles.empty()) << "flatpak removes its own exports";

@@ -518,6 +518,18 @@ UninstallTarget UninstallerEngine::inspect(const Path& appURL, std::stop_token s
     if (facts.identifier && longEnough(*facts.identifier)) {
         const std::string id = lowerName(*facts.identifier);
         const std::string idDot = id + ".";
+        // What the pass would give to another application whose identifier extends this one
+        // (org.example.Editor.Devel beside org.example.Editor) is that application's.
+        std::vector<std::string> longer;
+        if (layout_.kind == LayoutKind::freedesktop)
+            for (const auto& entry : desktopEntries(layout_.applicationFolders))
+                if (auto other = lowerName(desktopFileID(entry.path, layout_.applicationFolders));
+                    other.starts_with(idDot))
+                    longer.push_back(std::move(other));
+        auto matches = [](const std::string& full, const std::string& stem, const std::string& id) {
+            const std::string dot = id + ".";
+            return stem == id || full == id || full.starts_with(dot) || stem.starts_with(dot);
+        };
         std::vector<Path> folders = layout_.leftoverUserFolders;
         folders.insert(folders.end(), layout_.leftoverSystemFolders.begin(),
                        layout_.leftoverSystemFolders.end());
@@ -525,7 +537,10 @@ UninstallTarget UninstallerEngine::inspect(const Path& appURL, std::stop_token s
             for (const auto& name : childNames(folder)) {
                 const std::string full = lowerName(name);
                 const std::string stem = lowerName(stemOf(name));
-                if (stem == id || full == id || full.starts_with(idDot) || stem.starts_with(idDot))
+                if (matches(full, stem, id) &&
+                    std::none_of(longer.begin(), longer.end(), [&](const std::string& other) {
+                        return matches(full, stem, other);
+                    }))
                     offer(folder / name, false);
             }
         }
