@@ -543,6 +543,9 @@ class AppState : public QObject {
     void finish(Section section, const std::stop_source& stop);
     void readProgress();
     std::map<Section, Operation> operations_;
+    // Sections whose move to the Trash is under way: a second confirm meanwhile does nothing
+    // (it would find the same files gone and report them as changed).
+    std::set<Section> removing_;
     QTimer progressTimer_;
     QVariantMap progress_;
 

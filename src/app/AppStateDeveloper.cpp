@@ -61,7 +61,7 @@ void AppState::toggleDeveloperGroup(const QString& id) {
 }
 
 void AppState::runDeveloperClean() {
-    if (!developerResult_) return;
+    if (!developerResult_ || isScanningDev_) return;  // a second confirm while it cleans
     assign(isScanningDev_, true, &AppState::isScanningDevChanged);
     play(SoundCue::removeStart);
     const Operation operation = start(Section::developer);

@@ -40,6 +40,7 @@ void AppState::toggleInstaller(const QString& id) {
 }
 
 void AppState::removeSelectedInstallers() {
+    if (!removing_.insert(Section::installers).second) return;
     std::set<Uuid> ticked;
     for (const auto& f : installerFiles())
         if (f.isSelected) ticked.insert(f.id);
@@ -52,6 +53,7 @@ void AppState::removeSelectedInstallers() {
             return trashInstallers(engine, files, protection);
         })
         .then(this, [this, ticked = std::move(ticked)](RemovalOutcome outcome) {
+            removing_.erase(Section::installers);
             // The records that were ticked when the removal started, moved or not (the outcome
             // says what stayed); all of them stay listed when nothing could be attempted.
             if (!outcome.refused)

@@ -44,6 +44,7 @@ void AppState::toggleSelection(const QString& id) {
 }
 
 void AppState::removeSelectedLargeFiles() {
+    if (!removing_.insert(Section::large).second) return;
     std::set<Uuid> ticked;
     for (const auto& f : largeFiles())
         if (f.isSelected) ticked.insert(f.id);
@@ -58,6 +59,7 @@ void AppState::removeSelectedLargeFiles() {
         .then(this, [this, ticked = std::move(ticked),
                      stop = operation.stop](RemovalOutcome outcome) {
             finish(Section::large, stop);
+            removing_.erase(Section::large);
             // The records that were ticked when the removal started, moved or not: a later scan
             // shows again what stayed on disk, and the outcome says what and why. All of them
             // stay listed when nothing could be attempted.

@@ -72,7 +72,12 @@ TEST_F(DeveloperWorkflowTest, TheTickedIdleOutputGoesWhileAProjectTouchedYesterd
 
     cues.clear();
     QSignalSpy sampled(state->monitor(), &SystemMonitor::statsChanged);
-    clean();
+    runBusy(  // confirmed twice: cleaned once
+        [&] {
+            state->runDeveloperClean();
+            state->runDeveloperClean();
+        },
+        &AppState::isScanningDev, &AppState::isScanningDevChanged);
     EXPECT_EQ(state->lastDevFreed(), site.size);
     EXPECT_EQ(state->developerResultView(), nullptr);
     EXPECT_EQ(sampled.count(), 1) << "the figures are sampled again at once";

@@ -70,6 +70,7 @@ TEST_F(InstallersWorkflowTest,
     std::filesystem::remove(downloads() / "tool.rpm");  // gone: its move fails
     cues.clear();
     state->removeSelectedInstallers();
+    state->removeSelectedInstallers();  // confirmed twice: removed once
     ASSERT_TRUE(waitUntil([&] { return cues.size() == 2; }));
     EXPECT_EQ(cues, (std::vector{SoundCue::removeStart, SoundCue::removeDone}));
     EXPECT_TRUE(state->installerFiles().empty());
