@@ -73,6 +73,15 @@ TEST_F(TrashTest, OnlyTheListedEntryInTheListedFolderMoves) {
     makeSymlink(outside.path(), home / "Music");
     EXPECT_FALSE(trash.moveListed(kept, song));
     EXPECT_EQ(readText(outside / "song.ogg"), "la");
+
+    // A folder listed through a link (Documents kept on another disk): its file goes, recorded
+    // under the folder's own path.
+    const Path far = writeText(outside / "far.odt", "far");
+    makeSymlink(outside.path(), home / "Linked");
+    const auto moved = trash.moveListed(home / "Linked/far.odt", identityOf(far));
+    ASSERT_TRUE(moved);
+    EXPECT_EQ(moved->original, far);
+    EXPECT_FALSE(test::exists(far));
 }
 
 TEST_F(TrashTest, ATrashFolderThatLeadsOutsideItsPlaceIsNeverUsed) {

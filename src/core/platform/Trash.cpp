@@ -245,11 +245,21 @@ std::optional<TrashedItem> Trash::moveListed(const Path& location, const FileIde
     std::string text = location.lexically_normal().native();
     while (text.size() > 1 && text.back() == '/') text.pop_back();
     const Path normal(text);
-    UniqueFd folder(::open(normal.parent_path().c_str(), kFolder));
+    // The folder however its path leads (a personal folder may be a link to another disk), as
+    // long as it is the very folder the entry was listed in. Reached through a final link, the
+    // move is recorded under the folder's own path, which the way back reaches without one.
+    const Path parent = normal.parent_path();
+    Path where = normal;
+    UniqueFd folder(::open(parent.c_str(), kFolder));
+    if (!folder && (errno == ELOOP || errno == ENOTDIR)) {
+        folder = UniqueFd(::open(parent.c_str(), kFolder & ~O_NOFOLLOW));
+        if (const Path real = folder ? descriptorPath(folder.get()) : Path(); real.is_absolute())
+            where = real / normal.filename();
+    }
     auto st = folder ? statDescriptor(folder.get()) : std::nullopt;
     if (!st || st->dev != listed.folderDevice || st->ino != listed.folderInode)
         return fail(LeftReason::changed);
-    return moveAt(folder.get(), normal.filename().native(), normal, listed);
+    return moveAt(folder.get(), normal.filename().native(), where, listed);
 }
 
 }  // namespace tornivo
