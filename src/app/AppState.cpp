@@ -73,6 +73,19 @@ AppState::AppState(Layout layout, std::shared_ptr<PreferencesStore> store, QObje
     // Progress is read a few times a second rather than sent with every file.
     progressTimer_.setInterval(250);
     connect(&progressTimer_, &QTimer::timeout, this, &AppState::readProgress);
+
+    // An automatic clean leaves what the user unticked on the clean screen, and the list shown
+    // goes once it has removed junk (it would name what is gone).
+    schedule_->setUntickedJunk([this] {
+        std::vector<Path> unticked;
+        if (scanResult_)
+            for (const auto& item : scanResult_->items)
+                if (!item.isSelected) unticked.push_back(item.url);
+        return unticked;
+    });
+    connect(schedule_, &ScheduleManager::junkCleaned, this, [this] {
+        if (!isCleaning_ && !cleanPlanned_) setScanResult(std::nullopt);
+    });
     // The schedule is started by the application alone (ScheduleManager::start): a state made
     // for something else, the screenshot mode's, never cleans the user's home unattended.
 }

@@ -161,14 +161,21 @@ void ScheduleManager::finishWithScan(JunkScan scan) {
     // The same clean as the clean section's: never what the user protected (and nothing at all
     // while the protected folders cannot be read), never a running application's junk; planned
     // and run on the junk engine's worker.
+    std::vector<JunkItem> items = result.items;
+    if (unticked_)
+        for (const Path& kept : unticked_())
+            for (auto& item : items)
+                if (item.url == kept) item.isSelected = false;
     engine_
-        .run([items = result.items, protection = protection_ ? protection_() : ProtectedFolders(),
-              running = runningApps_, stop = stop_.get_token()](QuickCleanEngine& engine) {
+        .run([items = std::move(items),
+              protection = protection_ ? protection_() : ProtectedFolders(), running = runningApps_,
+              stop = stop_.get_token()](QuickCleanEngine& engine) {
             const JunkCleanPlan plan = planJunkClean(items, protection, running(), engine.layout());
             return cleanJunk(engine, plan, stop);
         })
         .then(this, [this, report](RemovalOutcome outcome) {
             if (outcome.refused || outcome.done == 0) return report();
+            emit junkCleaned();
             if (outcome.freed >= 1)
                 showBanner_("sparkles", qtTrId("banner.cleanedTitle"),
                             qtTrId("banner.cleanedMessage").arg(Fmt::bytes(outcome.freed)));

@@ -99,6 +99,10 @@ class ScheduleManager : public QObject {
         runningApps_ = std::move(provider);
     }
     void setBannerPresenter(BannerPresenter presenter) { showBanner_ = std::move(presenter); }
+    // The junk the clean screen shows unticked: an automatic clean leaves it, as the user chose.
+    void setUntickedJunk(std::function<std::vector<Path>()> unticked) {
+        unticked_ = std::move(unticked);
+    }
 
   signals:
     void intervalChanged();
@@ -107,6 +111,8 @@ class ScheduleManager : public QObject {
     void bannerStyleChanged();
     // Every check ends with this, whatever it did.
     void tickFinished();
+    // An automatic clean removed junk: a list of junk shown before is out of date.
+    void junkCleaned();
 
   private:
     void finishWithScan(JunkScan scan);
@@ -123,6 +129,7 @@ class ScheduleManager : public QObject {
     std::function<TimePoint()> now_;
     std::function<RunningApps::Map()> runningApps_;
     BannerPresenter showBanner_;
+    std::function<std::vector<Path>()> unticked_;
 };
 
 }  // namespace tornivo::app

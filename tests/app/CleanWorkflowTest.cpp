@@ -140,6 +140,22 @@ TEST_F(CleanWorkflowTest, ProtectionAddedOrUnreadableSinceTheScanIsHonoured) {
     EXPECT_TRUE(banners[0].endsWith(state->exclusions()->problemText()));
 }
 
+TEST_F(CleanWorkflowTest, AnAutomaticCleanLeavesWhatTheScreenShowsUntickedAndRetiresTheList) {
+    for (const auto& item : state->scanResult()->items)
+        if (item.url.filename() == "thumbnails")
+            state->toggleJunkItem(QString::fromStdString(item.id.toString()));
+    writeFile(caches() / "big/blob", 100 << 20);  // enough for the schedule to act
+    ScheduleManager* schedule = state->schedule();
+    schedule->setInterval(ScheduleInterval::daily);
+    schedule->setAutoClean(true);
+    QSignalSpy done(schedule, &ScheduleManager::tickFinished);
+    schedule->tick();
+    ASSERT_TRUE(waitUntil([&] { return done.count() > 0; }));
+    EXPECT_TRUE(test::exists(caches() / "thumbnails/normal/a.png"));
+    EXPECT_FALSE(test::exists(caches() / "big"));
+    EXPECT_FALSE(state->scanResult()) << "the list named what is gone";
+}
+
 TEST_F(CleanWorkflowTest, RemovalsThatAllFailStillEndInTheCleanedStateWithZero) {
     std::filesystem::remove_all(caches());  // gone before the clean: nothing can be freed
     clean();

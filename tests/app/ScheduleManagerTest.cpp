@@ -157,11 +157,16 @@ TEST_F(ScheduleManagerTest, AutoCleanLeavesRunningAndProtectedJunkAndReportsWhat
     protectionProblem.reset();
     running = {{"org.example.editor", "Editor"}};
     protectedPaths = {caches() / "mine/keep"};  // a folder inside an item protects the item
+    junk("unticked", 4096);
+    m->setUntickedJunk([&] { return std::vector<Path>{caches() / "unticked"}; });
+    QSignalSpy cleaned(m.get(), &ScheduleManager::junkCleaned);
     now += seconds(86'400);
     tickAndWait(*m);
     EXPECT_TRUE(test::exists(caches() / "org.example.Editor/blob"));
     EXPECT_TRUE(test::exists(caches() / "mine/blob"));
+    EXPECT_TRUE(test::exists(caches() / "unticked/blob")) << "unticked on the clean screen";
     EXPECT_FALSE(test::exists(caches() / "old"));
+    EXPECT_EQ(cleaned.count(), 1);
     EXPECT_TRUE(banners.value(1).startsWith("sparkles|" + qtTrId("banner.cleanedTitle")));
     EXPECT_EQ(banners.size(), 2);
 }
