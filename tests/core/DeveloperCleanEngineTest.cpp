@@ -414,6 +414,13 @@ TEST_F(ProjectWalkTest, ARecordThatNoScanCouldHaveMadeDeletesNothing) {
     EXPECT_EQ(clean({recordFor(home / ".hidden/node_modules", folder)}), 0);
     writeText(home / "package.json", "the home is no project");
     EXPECT_EQ(clean({recordFor(output(home / "node_modules"), home / "node_modules")}), 0);
+    Layout linked = home.layout();  // a home whose path is a link
+    linked.home = linked.buildOutputFolders[0] = home.home().parent_path() / "linked-home";
+    makeSymlink(home.home(), linked.home);
+    EXPECT_EQ(DeveloperCleanEngine(linked)
+                  .clean({recordFor(linked.home / "node_modules", home / "node_modules")})
+                  .freed,
+              0);
     EXPECT_TRUE(test::exists(home / "node_modules/artifact.bin"));
     EXPECT_TRUE(test::exists(site / "src/index.js"));
     EXPECT_TRUE(test::exists(folder / "artifact.bin"));

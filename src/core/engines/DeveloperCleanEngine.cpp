@@ -606,7 +606,9 @@ RemovalOutcome DeveloperCleanEngine::clean(const std::vector<DeveloperProject>& 
 }
 
 bool DeveloperCleanEngine::isHome(const FileStatus& st) const {
-    const auto home = statEntry(AT_FDCWD, layout_.home.c_str());
+    // The home's path may be a link (to another disk), as a root's may.
+    UniqueFd fd(::open(layout_.home.c_str(), kRootFlags));
+    const auto home = fd ? statDescriptor(fd.get()) : std::nullopt;
     return !home || (home->dev == st.dev && home->ino == st.ino);
 }
 
