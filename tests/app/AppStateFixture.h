@@ -5,7 +5,8 @@
 
 #include <QSignalSpy>
 
-#include <cstdlib>
+#include <algorithm>
+#include <filesystem>
 
 #include "AppState.h"
 #include "QtWait.h"
@@ -30,6 +31,19 @@ class AppStateFixture : public ::testing::Test {
     Path documents() const { return home.layout().documents.value(); }
     Path pictures() const { return home.layout().pictures.value(); }
     Path desktop() const { return home.layout().desktop.value(); }
+    // What is left in the folders, as "Folder/name", sorted.
+    static std::vector<std::string> left(std::initializer_list<Path> folders) {
+        std::vector<std::string> found;
+        for (const Path& folder : folders)
+            for (const auto& entry : std::filesystem::directory_iterator(folder))
+                found.push_back((folder.filename() / entry.path().filename()).string());
+        std::ranges::sort(found);
+        return found;
+    }
+    void quickScan() {
+        runBusy([&] { state->runQuickScan(); }, &AppState::isScanning,
+                &AppState::isScanningChanged);
+    }
     void makeState(const Layout& layout) {
         state = std::make_unique<AppState>(layout, store);
         state->setCuePlayer([this](SoundCue cue) { cues.push_back(cue); });

@@ -57,11 +57,7 @@ TEST_F(AppStateTest, QuickScanPublishesUnprotectedItemsLargestFirstWithItsCues) 
     TimePoint fixed = Clock::now() - std::chrono::hours(5);
     state->setClock([fixed] { return fixed; });
 
-    const auto scan = [&] {
-        runBusy([&] { state->runQuickScan(); }, &AppState::isScanning,
-                &AppState::isScanningChanged);
-    };
-    scan();
+    quickScan();
     ASSERT_TRUE(state->scanResult());
     const auto& items = state->scanResult()->items;
     ASSERT_EQ(items.size(), 2u);
@@ -74,7 +70,7 @@ TEST_F(AppStateTest, QuickScanPublishesUnprotectedItemsLargestFirstWithItsCues) 
 
     state->exclusions()->add(caches());
     cues.clear();
-    scan();
+    quickScan();
     ASSERT_TRUE(state->scanResult());
     EXPECT_TRUE(state->scanResult()->items.empty());
     EXPECT_EQ(cues, std::vector<SoundCue>{SoundCue::scanStart}) << "nothing found, no found cue";

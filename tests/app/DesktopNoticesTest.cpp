@@ -93,8 +93,7 @@ TEST_F(DesktopNoticesTest, TheServerGetsTheBannerAndUndoOnlyWhenItAnnouncesActio
         ASSERT_TRUE(waitUntil([&] { return server.notices.size() == 2; }));
         EXPECT_EQ(server.notices[1].replaces, 41u);
         EXPECT_EQ(fellBack, 0);
-        QDBusConnection::disconnectFromBus(QStringLiteral("server"));
-        QDBusConnection::disconnectFromBus(QStringLiteral("tornivo"));
+        TearDown();  // the next round starts on fresh connections
     }
 }
 

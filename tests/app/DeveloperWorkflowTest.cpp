@@ -26,9 +26,13 @@ class DeveloperWorkflowTest : public AppStateFixture {
         setTreeTimes(folder / "node_modules", when);
         return folder / "node_modules";
     }
-    void await(void (AppState::*operation)()) {
-        runBusy([&] { (state.get()->*operation)(); }, &AppState::isScanningDev,
-                &AppState::isScanningDevChanged);
+    // Runs the operation `times` in a row and waits for the one run they make.
+    void await(void (AppState::*operation)(), int times = 1) {
+        runBusy(
+            [&] {
+                for (int i = 0; i < times; ++i) (state.get()->*operation)();
+            },
+            &AppState::isScanningDev, &AppState::isScanningDevChanged);
     }
     void scan() { await(&AppState::runDeveloperScan); }
     void clean() { await(&AppState::runDeveloperClean); }
@@ -72,12 +76,7 @@ TEST_F(DeveloperWorkflowTest, TheTickedIdleOutputGoesWhileAProjectTouchedYesterd
 
     cues.clear();
     QSignalSpy sampled(state->monitor(), &SystemMonitor::statsChanged);
-    runBusy(  // confirmed twice: cleaned once
-        [&] {
-            state->runDeveloperClean();
-            state->runDeveloperClean();
-        },
-        &AppState::isScanningDev, &AppState::isScanningDevChanged);
+    await(&AppState::runDeveloperClean, 2);  // confirmed twice: cleaned once
     EXPECT_EQ(state->lastDevFreed(), site.size);
     EXPECT_EQ(state->developerResultView(), nullptr);
     EXPECT_EQ(sampled.count(), 1) << "the figures are sampled again at once";

@@ -50,7 +50,9 @@ class FileImagesTest : public ::testing::Test {
     }
 };
 
-TEST_F(FileImagesTest, AnImageIsDecodedSmallAndAnythingButARegularFileGetsAnIcon) {
+// An image is decoded small, and an application shows the icon its entry names; anything but a
+// regular file gets a stand-in icon.
+TEST_F(FileImagesTest, ImagesAndTheIconsEntriesNameAreDecodedSmallOnlyFromARegularFile) {
     const Path image = redImage(dir / "photo.png");
     const Path oddName = dir / Path("caf\xe9 #1%.png");  // not UTF-8, and URL delimiters
     std::filesystem::copy_file(image, oddName);
@@ -65,17 +67,15 @@ TEST_F(FileImagesTest, AnImageIsDecodedSmallAndAnythingButARegularFileGetsAnIcon
         EXPECT_FALSE(icon.isNull()) << other << ": an icon stands in";
         EXPECT_FALSE(isRedThumbnail(icon)) << other << ": never read through a link or a FIFO";
     }
-}
 
-TEST_F(FileImagesTest, AnApplicationShowsTheIconItsEntryNamesOnlyFromARegularFile) {
     const Path icon = redImage(dir / "paint.png", {64, 48});
-    const Path link = makeSymlink(icon, dir / "paint-link.png");
     auto entry = [&](const char* name, const Path& iconFile) {
         return writeText(dir / name,
                          "[Desktop Entry]\nType=Application\nName=Paint\nExec=true\nIcon=" +
                              iconFile.native() + "\n");
     };
     EXPECT_TRUE(isRedThumbnail(picture(FileImages::appIcon(pathId(entry("a.desktop", icon))))));
+    // Through the link to photo.png, the entry gets the generic icon.
     const QImage generic = picture(FileImages::appIcon(pathId(entry("b.desktop", link))));
     EXPECT_FALSE(generic.isNull());
     EXPECT_FALSE(isRedThumbnail(generic));

@@ -74,8 +74,8 @@ TEST_F(InstallersWorkflowTest,
     ASSERT_TRUE(waitUntil([&] { return cues.size() == 2; }));
     EXPECT_EQ(cues, (std::vector{SoundCue::removeStart, SoundCue::removeDone}));
     EXPECT_TRUE(state->installerFiles().empty());
-    EXPECT_TRUE(test::exists(trashFiles() / "firefox-120.0.deb"));
-    EXPECT_FALSE(test::exists(downloads() / "firefox-120.0.deb"));
+    EXPECT_EQ(left({downloads(), trashFiles()}),
+              std::vector<std::string>{"files/firefox-120.0.deb"});
 
     scan();
     EXPECT_TRUE(state->installerFiles().empty());

@@ -10,7 +10,7 @@ const QRect kScreen(0, 0, 1280, 800);
 const QRect kTop(0, 30, 1280, 770), kBottom(0, 0, 1280, 770), kTopAndBottom(0, 30, 1280, 740);
 const QSize kPanel(380, 560);
 
-TEST(PanelPlacementTest, OpensBesideTheIconOrInTheCornerNearestTheTraysEdge) {
+TEST(PanelPlacementTest, OpensBesideTheIconOrInTheCornerNearestTheTraysEdgeAndStaysOnScreen) {
     struct Case {
         const char* what;
         QRect available;
@@ -37,9 +37,8 @@ TEST(PanelPlacementTest, OpensBesideTheIconOrInTheCornerNearestTheTraysEdge) {
     for (const auto& c : cases)
         EXPECT_EQ(panelPosition(kPanel, {kScreen, c.available}, c.icon, c.pointer), c.expected)
             << c.what;
-}
 
-TEST(PanelPlacementTest, APanelLargerThanTheScreenKeepsItsTopLeftCornerOnIt) {
+    // A panel larger than the screen keeps its top left corner on it.
     const QRect small(100, 50, 300, 400);
     EXPECT_EQ(panelPosition(kPanel, {small, small}, {380, 60, 16, 16}, {}), QPoint(100, 50));
 }

@@ -14,8 +14,7 @@
 namespace tornivo::app {
 namespace {
 
-using test::waitFor;
-using test::waitUntil;
+using namespace test;
 
 struct Recorder {
     std::mutex mutex;
@@ -28,7 +27,7 @@ TEST(SerialExecutorTest, CallsRunOneAtATimeInOrderOffTheMainThread) {
     SerialExecutor<Recorder> executor(recorder);
     QThread* main = QThread::currentThread();
     std::vector<QFuture<bool>> futures;
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < 20; ++i)
         futures.push_back(executor.run([i, main](Recorder& r) {
             const bool alone = ++r.running == 1;
             QThread::usleep(500);
@@ -39,7 +38,6 @@ TEST(SerialExecutorTest, CallsRunOneAtATimeInOrderOffTheMainThread) {
             --r.running;
             return alone && QThread::currentThread() != main;
         }));
-    }
     for (auto& f : futures) {
         ASSERT_TRUE(waitFor(f));
         EXPECT_TRUE(f.result()) << "ran beside another call or on the main thread";
@@ -70,7 +68,6 @@ TEST(SerialExecutorTest, ProgressReachesTheMainThreadAndIsDroppedOnceTheReceiver
         progress(99);
         return true;
     });
-    first.waitForFinished();
     late.waitForFinished();
     receiver.reset();
     QCoreApplication::processEvents();

@@ -13,6 +13,8 @@ namespace {
 using namespace tornivo::test;
 
 constexpr auto kId = "org.tornivo.Test";
+constexpr auto kSocket = SingleInstance::Transport::localSocket;
+using Outcome = SingleInstance::Outcome;
 
 // Without a session bus: the socket in the runtime folder. The first instance answers on its
 // own thread, as a first process would, while the second waits for the answer.
@@ -23,17 +25,15 @@ TEST(SingleInstanceTest, ASecondStartAsksTheFirstToShowItsPanelAndEnds) {
     thread.start();
     auto* first = new SingleInstance(kId, folder);
     first->moveToThread(&thread);
-    SingleInstance::Outcome firstOutcome{};
+    Outcome firstOutcome{};
     QMetaObject::invokeMethod(
-        first, [&] { firstOutcome = first->claim(SingleInstance::Transport::localSocket); },
-        Qt::BlockingQueuedConnection);
-    EXPECT_EQ(firstOutcome, SingleInstance::Outcome::claimed);
+        first, [&] { firstOutcome = first->claim(kSocket); }, Qt::BlockingQueuedConnection);
+    EXPECT_EQ(firstOutcome, Outcome::claimed);
     std::atomic<int> shows = 0;
     QObject::connect(first, &SingleInstance::showRequested, first, [&] { ++shows; });
 
     SingleInstance second(kId, folder);
-    EXPECT_EQ(second.claim(SingleInstance::Transport::localSocket),
-              SingleInstance::Outcome::forwarded);
+    EXPECT_EQ(second.claim(kSocket), Outcome::forwarded);
     EXPECT_TRUE(waitUntil([&] { return shows == 1; }));
 
     QMetaObject::invokeMethod(
@@ -42,8 +42,7 @@ TEST(SingleInstanceTest, ASecondStartAsksTheFirstToShowItsPanelAndEnds) {
     thread.wait();
     // The first has gone: its name is free again.
     SingleInstance third(kId, folder);
-    EXPECT_EQ(third.claim(SingleInstance::Transport::localSocket),
-              SingleInstance::Outcome::claimed);
+    EXPECT_EQ(third.claim(kSocket), Outcome::claimed);
 }
 
 TEST(SingleInstanceTest, ASocketLeftByAProcessThatDiedIsTakenOver) {
@@ -52,8 +51,7 @@ TEST(SingleInstanceTest, ASocketLeftByAProcessThatDiedIsTakenOver) {
     SingleInstance probe(kId, folder);
     // What a killed process leaves: its socket's file, with nobody listening.
     writeFile(probe.socketPath().toStdString(), 0);
-    EXPECT_EQ(probe.claim(SingleInstance::Transport::localSocket),
-              SingleInstance::Outcome::claimed);
+    EXPECT_EQ(probe.claim(kSocket), Outcome::claimed);
 }
 
 }  // namespace

@@ -16,22 +16,20 @@ namespace {
 
 using namespace tornivo::test;
 
-std::string statText(int user, int system, int idle, int nice) {
-    return "cpu  " + std::to_string(user) + " " + std::to_string(nice) + " " +
-           std::to_string(system) + " " + std::to_string(idle) + " 0 0 0 0 0 0\n" +
-           "cpu0 1 1 1 1 0 0 0 0 0 0\n";
-}
-
-std::string meminfoText(long totalKib, long availableKib) {
-    return "MemTotal: " + std::to_string(totalKib) +
-           " kB\nMemFree: 1 kB\nMemAvailable: " + std::to_string(availableKib) + " kB\n";
-}
-
 // `sources()` reads recorded /proc files, which a test rewrites between samples.
 class SystemMonitorTest : public ::testing::Test {
   protected:
     TempDir dir;
     SystemMonitor::Sources sources() const { return {dir / "stat", dir / "meminfo", dir.path()}; }
+    // Records the processor's times and the memory in KiB, as /proc has them.
+    void record(int user, int system, int idle, int nice, long totalKib, long availableKib) {
+        writeText(dir / "stat", "cpu  " + std::to_string(user) + " " + std::to_string(nice) + " " +
+                                    std::to_string(system) + " " + std::to_string(idle) +
+                                    " 0 0 0 0 0 0\ncpu0 1 1 1 1 0 0 0 0 0 0\n");
+        writeText(dir / "meminfo", "MemTotal: " + std::to_string(totalKib) +
+                                       " kB\nMemFree: 1 kB\nMemAvailable: " +
+                                       std::to_string(availableKib) + " kB\n");
+    }
 };
 
 TEST_F(SystemMonitorTest, AFirstSampleOfThisMachineHasRealFiguresButNoProcessorShareYet) {
@@ -48,8 +46,7 @@ TEST_F(SystemMonitorTest, AFirstSampleOfThisMachineHasRealFiguresButNoProcessorS
 // How the figures are worked out from /proc is the core's; here, that every refresh publishes
 // and that a failed reading keeps the last processor share.
 TEST_F(SystemMonitorTest, EveryRefreshPublishesAndAnUnreadableSourceKeepsTheShareNotTheUsage) {
-    writeText(dir / "stat", statText(1000, 500, 8000, 100));
-    writeText(dir / "meminfo", meminfoText(1000, 750));
+    record(1000, 500, 8000, 100, 1000, 750);
     SystemMonitor monitor(sources());
     QSignalSpy published(&monitor, &SystemMonitor::statsChanged);
     monitor.refresh();
@@ -58,8 +55,7 @@ TEST_F(SystemMonitorTest, EveryRefreshPublishesAndAnUnreadableSourceKeepsTheShar
     EXPECT_DOUBLE_EQ(monitor.stats().memoryUsedFraction, 0.25);
 
     // +60 user, +20 system, +100 idle, +20 nice: 100 busy of 200.
-    writeText(dir / "stat", statText(1060, 520, 8100, 120));
-    writeText(dir / "meminfo", meminfoText(1000, 400));
+    record(1060, 520, 8100, 120, 1000, 400);
     monitor.refresh();
     EXPECT_DOUBLE_EQ(monitor.stats().cpuUsageFraction, 0.5);
     EXPECT_EQ(monitor.stats().memoryUsedBytes, 600 * 1024);
@@ -81,8 +77,7 @@ TEST_F(SystemMonitorTest, EveryRefreshPublishesAndAnUnreadableSourceKeepsTheShar
 }
 
 TEST_F(SystemMonitorTest, StartSamplesAtOnceThenByItsOneTimerWhateverThePeriod) {
-    writeText(dir / "stat", statText(1, 1, 1, 1));
-    writeText(dir / "meminfo", meminfoText(10, 5));
+    record(1, 1, 1, 1, 10, 5);
     for (double period : {0.2, 0.0, -3.0, std::numeric_limits<double>::quiet_NaN(),
                           std::numeric_limits<double>::infinity(), 1e300}) {
         SystemMonitor monitor(sources());

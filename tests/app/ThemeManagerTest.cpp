@@ -88,9 +88,8 @@ TEST_F(ThemeManagerTest, DefaultsAreWrittenNowhereAndOnlyKnownChoicesAreStoredAn
     EXPECT_TRUE(manager->forcesColorScheme());
     EXPECT_FALSE(manager->dark());
 
-    auto restarted = makeManager();
-    EXPECT_EQ(restarted->appearance(), AppearanceMode::light);
-    EXPECT_EQ(restarted->accentID(), "pink");
+    EXPECT_EQ(makeManager()->appearance(), AppearanceMode::light) << "after a restart";
+    EXPECT_EQ(makeManager()->accentID(), "pink");
 
     // A stored word other than a known one is read as the system's and left as it is.
     for (const nlohmann::json& bad :

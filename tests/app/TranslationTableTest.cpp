@@ -5,8 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QDirIterator>
-#include <QFile>
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -20,6 +19,7 @@
 
 #include "LocalizationManager.h"
 #include "Section.h"
+#include "TempHome.h"
 #include "ThemeManager.h"
 #include "TsTable.h"
 #include "engines/TuneUpCommands.h"
@@ -30,11 +30,15 @@
 namespace tornivo::app {
 namespace {
 
-using test::readTsTable;
-using test::TsMessage;
-using test::TsTable;
+using namespace test;
 
 const QString kRoot = QStringLiteral(TORNIVO_SOURCE_DIR);
+
+bool runLupdate(const QStringList& arguments) {
+    QProcess lupdate;
+    lupdate.start(QStringLiteral(TORNIVO_LUPDATE), arguments);
+    return lupdate.waitForFinished(120000) && lupdate.exitCode() == 0;
+}
 
 // One use of a key: the key, the number of `.arg(` calls chained to it (-1 where the key is only
 // named, as with QT_TRID_NOOP), whether a count comes with it and where it stands.
@@ -48,19 +52,14 @@ struct KeyUse {
 // The `.arg(` calls chained to the lookup whose key literal ends at `from`.
 int chainedArgs(const QString& code, qsizetype from) {
     static const QRegularExpression arg(QStringLiteral(R"(\s*\.\s*arg\s*\()"));
-    const auto pastClose = [&code](qsizetype i, int depth) {
-        for (; i < code.size(); ++i) {
-            if (code[i] == '(') ++depth;
-            if (code[i] == ')' && --depth == 0) return i + 1;
-        }
-        return code.size();
-    };
     int args = 0;
-    for (qsizetype p = pastClose(from, 1);; ++args) {
+    for (qsizetype p = from;; ++args) {
+        for (int depth = 1; depth > 0 && p < code.size(); ++p)  // past the closing parenthesis
+            depth += code[p] == '(' ? 1 : code[p] == ')' ? -1 : 0;
         const auto chained = arg.match(code, p, QRegularExpression::NormalMatch,
                                        QRegularExpression::AnchorAtOffsetMatchOption);
         if (!chained.hasMatch()) return args;
-        p = pastClose(chained.capturedEnd(), 1);
+        p = chained.capturedEnd();
     }
 }
 
@@ -69,16 +68,12 @@ int chainedArgs(const QString& code, qsizetype from) {
 std::vector<KeyUse> extractKeys() {
     QTemporaryDir dir;
     const QString ts = dir.filePath(QStringLiteral("keys.ts"));
-    QProcess lupdate;
-    lupdate.start(QStringLiteral(TORNIVO_LUPDATE),
-                  {"-silent", "-locations", "absolute", "-extensions", "cpp,h,qml", kRoot + "/src",
-                   "-ts", ts});
-    if (!lupdate.waitForFinished(120000) || lupdate.exitCode() != 0) return {};
-    QFile file(ts);
-    if (!file.open(QIODevice::ReadOnly)) return {};
+    if (!runLupdate({"-silent", "-locations", "absolute", "-extensions", "cpp,h,qml",
+                     kRoot + "/src", "-ts", ts}))
+        return {};
     std::map<QString, QString> sources;  // read once each
     std::vector<KeyUse> uses;
-    QXmlStreamReader xml(&file);
+    QXmlStreamReader xml(QByteArray::fromStdString(readText(ts.toStdString())));
     QString key;
     bool counted = false;
     while (!xml.atEnd()) {
@@ -91,19 +86,15 @@ std::vector<KeyUse> extractKeys() {
         const QString path = QDir::cleanPath(
             QDir(dir.path()).filePath(xml.attributes().value("filename").toString()));
         const int line = xml.attributes().value("line").toInt();
-        auto [it, fresh] = sources.try_emplace(path);
-        if (fresh) {
-            QFile source(path);
-            if (source.open(QIODevice::ReadOnly)) it->second = QString::fromUtf8(source.readAll());
-        }
-        const QString& code = it->second;
+        if (!sources.contains(path))
+            sources[path] = QString::fromUtf8(readText(path.toStdString()).c_str());
+        const QString& code = sources[path];
         qsizetype at = 0;
         for (int n = 1; n < line && at >= 0; ++n) at = code.indexOf('\n', at) + 1;
         // The lookup on that line: its key literal, then what is chained to it.
         static const QRegularExpression lookup(
             QStringLiteral(R"((qsTrId|qtTrId|QT_TRID_NOOP)\s*\(\s*["']([^"']*)["'])"));
-        for (auto m = lookup.match(code, at); m.hasMatch();
-             m = lookup.match(code, m.capturedEnd())) {
+        for (const auto& m : lookup.globalMatch(code, at)) {
             if (m.captured(2) != key) continue;
             uses.push_back(
                 {key, m.captured(1) == u"QT_TRID_NOOP" ? -1 : chainedArgs(code, m.capturedEnd()),
@@ -129,36 +120,26 @@ std::set<QString> placeholders(const QString& text) {
     return found;
 }
 
-// The table file of a language code and the language its plural rules are taken from.
-QString tableCode(const char* code) {
-    return QString::fromUtf8(code).toLower();
-}
+// The language a table's plural rules are taken from (its file is named by the code in lower case).
 QString tsLanguage(const char* code) {
-    static const std::map<QString, QString> regional{
-        {"pt-BR", "pt_BR"}, {"zh-Hans", "zh_CN"}, {"zh-Hant", "zh_TW"}};
-    const auto it = regional.find(QString::fromUtf8(code));
-    return it == regional.end() ? QString::fromUtf8(code) : it->second;
+    const QString c = QString::fromUtf8(code);
+    return c == "pt-BR" ? "pt_BR" : c == "zh-Hans" ? "zh_CN" : c == "zh-Hant" ? "zh_TW" : c;
 }
 
 // The number of plural forms Qt's own lupdate gives each language.
 std::map<QString, int> pluralFormCounts() {
     QTemporaryDir dir;
-    QFile source(dir.filePath("counted.cpp"));
-    if (!source.open(QIODevice::WriteOnly)) return {};
-    source.write("void f(int n) { qtTrId(\"k\", n); }\n");
-    source.close();
-    QStringList arguments{"-silent", source.fileName(), "-ts"};
+    const QString source = dir.filePath("counted.cpp");
+    writeText(source.toStdString(), "void f(int n) { qtTrId(\"k\", n); }\n");
+    QStringList arguments{"-silent", source, "-ts"};
     for (const auto& l : LocalizationManager::table())
         arguments << dir.filePath("forms_" + tsLanguage(l.code) + ".ts");
-    QProcess lupdate;
-    lupdate.start(QStringLiteral(TORNIVO_LUPDATE), arguments);
     std::map<QString, int> counts;
-    if (!lupdate.waitForFinished(120000)) return counts;
-    for (const auto& l : LocalizationManager::table()) {
-        const TsTable made = readTsTable(dir.filePath("forms_" + tsLanguage(l.code) + ".ts"));
-        if (!made.messages.empty())
-            counts[tsLanguage(l.code)] = int(made.messages.begin()->second.forms.size());
-    }
+    if (runLupdate(arguments))
+        for (const auto& l : LocalizationManager::table())
+            for (const auto& [key, message] :
+                 readTsTable(dir.filePath("forms_" + tsLanguage(l.code) + ".ts")).messages)
+                counts[tsLanguage(l.code)] = int(message.forms.size());
     return counts;
 }
 
@@ -169,14 +150,14 @@ std::string listed(const QStringList& lines) {
 // The code's lookups, the keys it builds from enumerations, the required keys and the tables
 // (code -> key -> text), read once per run.
 struct Sources {
-    std::vector<KeyUse> uses;
+    std::vector<KeyUse> uses = extractKeys();
     std::set<QString> keys;   // every key that must have an English text
     std::set<QString> built;  // the keys the code puts together at run time
     std::size_t required = 0;
     std::map<QString, TsTable> tables;  // by file code: "de", "pt-br"
+    std::map<QString, TsMessage> en;    // the English table
 
     Sources() {
-        uses = extractKeys();
         for (Section s : tabs()) built.insert("tab." + QString::fromUtf8(rawValue(s)));
         addFamily<CleanCategory>(built, "clean.category.");
         addFamily<FileKind>(built, "kind.");
@@ -191,32 +172,24 @@ struct Sources {
                     built.insert(QString::fromStdString("tune." + action.id + part));
         keys.insert(built.begin(), built.end());
 
-        QFile list(kRoot + "/tests/app/data/required-keys.txt");
-        if (list.open(QIODevice::ReadOnly | QIODevice::Text)) {
-            for (const QString& line : QString::fromUtf8(list.readAll()).split('\n')) {
-                const QString key = line.trimmed();
-                if (key.isEmpty() || key.startsWith('#')) continue;
+        const std::string list =
+            readText(kRoot.toStdString() + "/tests/app/data/required-keys.txt");
+        for (const QString& line : QString::fromUtf8(list.c_str()).split('\n'))
+            if (const QString key = line.trimmed(); !key.isEmpty() && !key.startsWith('#')) {
                 keys.insert(key);
                 ++required;
             }
-        }
 
-        QDirIterator ts(kRoot + "/translations", {"tornivo_*.ts"}, QDir::Files);
-        while (ts.hasNext()) {
-            const QString path = ts.next();
-            tables[QFileInfo(path).completeBaseName().section('_', 1)] = readTsTable(path);
-        }
+        for (const QFileInfo& ts :
+             QDir(kRoot + "/translations").entryInfoList({"tornivo_*.ts"}, QDir::Files))
+            tables[ts.completeBaseName().section('_', 1)] = readTsTable(ts.filePath());
+        if (tables.contains("en")) en = tables.at("en").messages;
     }
 
-    const std::map<QString, TsMessage>& englishTable() const {
-        static const std::map<QString, TsMessage> none;
-        const auto it = tables.find("en");
-        return it == tables.end() ? none : it->second.messages;
-    }
     // The English text of a key (its first form), or empty.
     QString english(const QString& key) const {
-        const auto it = englishTable().find(key);
-        return it == englishTable().end() ? QString() : it->second.forms.first();
+        const auto it = en.find(key);
+        return it == en.end() ? QString() : it->second.forms.first();
     }
 };
 
@@ -225,35 +198,23 @@ const Sources& sources() {
     return s;
 }
 
-TEST(EnglishTable, HasATextForEveryKeyTheInterfaceNamesOrTheCodeLooksUp) {
+// Every key the interface names or the code looks up has an English text; the keys built at run
+// time are named where lupdate finds them; every lookup chains one .arg() per placeholder and
+// passes a count where the text has plural forms.
+TEST(KeyUses, HaveAnEnglishTextWithOneArgumentPerPlaceholderAndACountWhereItHasPluralForms) {
     const auto& s = sources();
     ASSERT_GT(s.required, 100u) << "tests/app/data/required-keys.txt is missing";
     ASSERT_GT(s.uses.size(), 20u) << "the sources were not found";
     QStringList missing;
     for (const auto& key : s.keys)
         if (s.english(key).isEmpty()) missing << key;
-    for (const auto& use : s.uses)
-        if (s.english(use.key).isEmpty()) missing << use.key + "  (" + use.where + ")";
-    EXPECT_TRUE(missing.isEmpty()) << "keys without an English text, " << listed(missing);
-}
-
-TEST(BuiltKeys, AreNamedWhereLupdateFindsThem) {
-    const auto& s = sources();
     std::set<QString> named;
-    for (const auto& use : s.uses) named.insert(use.key);
-    QStringList missing;
-    for (const auto& key : s.built)
-        if (!named.contains(key)) missing << key;
-    EXPECT_TRUE(missing.isEmpty())
-        << "keys built at run time that no QT_TRID_NOOP names, " << listed(missing);
-}
-
-TEST(KeyUses, ChainOneArgumentPerPlaceholderAndPassACountWhereTheTextHasPluralForms) {
-    const auto& s = sources();
     QStringList wrong;
     for (const auto& use : s.uses) {
-        const auto it = s.englishTable().find(use.key);
-        if (use.args < 0 || it == s.englishTable().end()) continue;
+        named.insert(use.key);
+        if (s.english(use.key).isEmpty()) missing << use.key + "  (" + use.where + ")";
+        const auto it = s.en.find(use.key);
+        if (use.args < 0 || it == s.en.end()) continue;
         const QString text = it->second.forms.first();
         if (int(placeholders(text).size()) != use.args || use.counted != it->second.numerus)
             wrong << QStringLiteral("%1 at %2: %3 .arg call(s)%4 for \"%5\"%6")
@@ -261,61 +222,60 @@ TEST(KeyUses, ChainOneArgumentPerPlaceholderAndPassACountWhereTheTextHasPluralFo
                               use.counted ? " and a count" : "", text,
                               it->second.numerus ? " (plural forms)" : "");
     }
+    EXPECT_TRUE(missing.isEmpty()) << "keys without an English text, " << listed(missing);
     EXPECT_TRUE(wrong.isEmpty()) << "lookups whose arguments do not fit the text, "
                                  << listed(wrong);
+    QStringList unnamed;
+    for (const auto& key : s.built)
+        if (!named.contains(key)) unnamed << key;
+    EXPECT_TRUE(unnamed.isEmpty())
+        << "keys built at run time that no QT_TRID_NOOP names, " << listed(unnamed);
 }
 
-TEST(Tables, HoldEveryEnglishKeyAndNoOther) {
-    const auto& s = sources();
-    ASSERT_FALSE(s.englishTable().empty());
-    QStringList wrong;
-    for (const auto& [code, table] : s.tables) {
-        for (const auto& [key, message] : s.englishTable())
-            if (!table.messages.contains(key)) wrong << code + " lacks " + key;
-        for (const auto& [key, message] : table.messages)
-            if (!s.englishTable().contains(key)) wrong << code + " has " + key + ", unknown";
-    }
-    EXPECT_TRUE(wrong.isEmpty()) << "keys missing or left over, " << listed(wrong);
-}
-
-// Every language of the picker has a table in the sources and a compiled one in the resources.
+// Every language of the picker has a table in the sources and a compiled one in the resources,
+// holding every English key and no other.
 // Each text, each plural form of it, keeps the English placeholders and is words rather than
 // its key; a plural message has the forms its language's rules number, neither more nor fewer.
-TEST(Tables, KeepThePlaceholdersAndThePluralFormsOfTheirLanguage) {
+TEST(Tables, HoldEveryEnglishKeyWithItsPlaceholdersAndThePluralFormsOfTheirLanguage) {
     const auto& s = sources();
-    const std::map<QString, int> formCounts = pluralFormCounts();
-    ASSERT_EQ(formCounts.size(), LocalizationManager::table().size()) << "lupdate did not run";
+    ASSERT_FALSE(s.en.empty());
+    std::map<QString, int> forms = pluralFormCounts();  // by language
+    EXPECT_EQ(forms.size(), LocalizationManager::table().size()) << "lupdate did not run";
     std::map<QString, QString> languageOf;
     QStringList wrong;
     for (const auto& l : LocalizationManager::table()) {
-        languageOf[tableCode(l.code)] = tsLanguage(l.code);
+        const QString code = QString::fromUtf8(l.code).toLower();
+        languageOf[code] = tsLanguage(l.code);
         QTranslator compiled;
-        const bool loads = compiled.load(":/i18n/tornivo_" + tableCode(l.code) + ".qm");
-        if (!s.tables.contains(tableCode(l.code)) || !loads || compiled.isEmpty())
+        if (!s.tables.contains(code) || !compiled.load(":/i18n/tornivo_" + code + ".qm") ||
+            compiled.isEmpty())
             wrong << QString::fromUtf8(l.code) + ": no table, or none compiled";
     }
     for (const auto& [code, table] : s.tables) {
         const QString language = languageOf[code];
         if (table.language != language)
             wrong << code + ": language \"" + table.language + "\", not \"" + language + "\"";
-        const int forms = formCounts.contains(language) ? formCounts.at(language) : 0;
+        for (const auto& [key, message] : s.en)
+            if (!table.messages.contains(key)) wrong << code + " lacks " + key;
+        for (const auto& [key, message] : table.messages)
+            if (!s.en.contains(key)) wrong << code + " has " + key + ", unknown";
         for (const auto& [key, message] : table.messages) {
-            const auto english = s.englishTable().find(key);
-            if (english == s.englishTable().end()) continue;
+            const auto english = s.en.find(key);
+            if (english == s.en.end()) continue;
             const auto expected = placeholders(english->second.forms.first());
             if (message.numerus != english->second.numerus)
                 wrong << code + " " + key + ": plural forms where English has " +
                              (english->second.numerus ? "them" : "none");
-            else if (message.numerus && message.forms.size() != forms)
+            else if (message.numerus && message.forms.size() != forms[language])
                 wrong << code + " " + key + ": " + QString::number(message.forms.size()) +
-                             " plural forms, not " + QString::number(forms);
+                             " plural forms, not " + QString::number(forms[language]);
             for (const QString& text : message.forms)
                 if (text.trimmed().isEmpty() || text == key || placeholders(text) != expected)
                     wrong << code + " " + key + ": \"" + text + "\"";
         }
     }
-    EXPECT_TRUE(wrong.isEmpty()) << "texts that are empty, the key, or with other placeholders "
-                                    "or plural forms than their language needs, "
+    EXPECT_TRUE(wrong.isEmpty()) << "keys missing or left over, texts empty, the key, or off in "
+                                    "placeholders or plural forms, "
                                  << listed(wrong);
 }
 

@@ -77,28 +77,20 @@ TEST_F(TuneUpStateTest, AMeasuredTaskSaysWhatItFreedAndAFailingUserPartStopsIt) 
     writeFile(cache / "kept", 5000);
     const Path blob = writeFile(cache / "blob", 300000);
     const ByteCount freed = allocatedSize(blob);
-    state->runTuneUp({"packages",
-                      "archivebox.fill",
-                      "rm '" + blob.native() + "'",
-                      false,
-                      "",
-                      "",
-                      true,
-                      {cache}});
+    TuneUpAction action{"packages", "archivebox.fill", "rm '" + blob.native() + "'"};
+    action.reportsFreed = true;
+    action.measured = {cache};
+    state->runTuneUp(action);
     ASSERT_TRUE(waitUntil([&] { return state->runningTuneUp().empty(); }));
     EXPECT_EQ(banners, QStringList{"archivebox.fill|" + qtTrId("tune.packages.title") + "|" +
                                    qtTrId("banner.tuneFreedMsg").arg(Fmt::bytes(freed))})
         << banners.join('\n').toStdString();
 
     const Path marker = home / "marker";
-    state->runTuneUp({"runtimes",
-                      "shippingbox.fill",
-                      "touch '" + marker.native() + "'",
-                      false,
-                      "",
-                      "exit 1",
-                      true,
-                      {}});
+    action = {"runtimes", "shippingbox.fill", "touch '" + marker.native() + "'"};
+    action.userCommand = "exit 1";  // the user's part fails
+    action.reportsFreed = true;
+    state->runTuneUp(action);
     ASSERT_TRUE(waitUntil([&] { return state->runningTuneUp().empty(); }));
     ASSERT_EQ(banners.size(), 2);
     EXPECT_TRUE(banners[1].endsWith(qtTrId("banner.tuneFailMsg")));

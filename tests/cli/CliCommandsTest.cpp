@@ -22,8 +22,7 @@ class CliCommandsTest : public ::testing::TestWithParam<LayoutKind> {
                        bool perLayout = false) {
         if (perLayout) name += "-" + std::string(rawValue(GetParam()));
         const CliResult plain = home.run(args);
-        EXPECT_EQ(plain.status, 0) << plain.err;
-        EXPECT_EQ(plain.err, "");
+        EXPECT_EQ(plain, (CliResult{0, plain.out})) << "status 0, nothing on standard error";
         const std::string table = home.masked(plain.out);
         EXPECT_EQ(table, expected(name + ".txt", table));
         const std::string json = home.masked(home.json(args)).dump(2) + "\n";
@@ -122,10 +121,8 @@ TEST_P(CliCommandsTest, DeveloperListsIdleOutputsFirstAndTakesItsWindowFromTheAp
     home.addBuildOutputs();
     expectOutputs("developer", {"developer"}, true);
     auto activeCount = [&](const std::vector<std::string>& args) {
-        int active = 0;
         const Json projects = home.json(args)["projects"];
-        for (const auto& p : projects) active += p["isActive"].get<bool>();
-        return active;
+        return std::ranges::count_if(projects, [](const Json& p) { return p["isActive"] == true; });
     };
     PreferencesStore store(home.settingsFile());
     using Value = nlohmann::json;
@@ -214,15 +211,14 @@ TEST_P(CliCommandsTest, InspectPrefersTheExactNameAndRefusesANameOfSeveralOrNone
               (CliResult{1, "", "tornivo-cli inspect: './Nowhere.app' does not exist\n"}));
 }
 
-TEST_P(CliCommandsTest, TrashListsItsItemsAndWhatTheyTakeOnDisk) {
+// What the Trash holds is listed; `restore --last` puts back only what the last move took.
+TEST_P(CliCommandsTest, TrashListsItsItemsAndRestoreLastPutsBackTheLastMoveAndNeverReplaces) {
     EXPECT_EQ(home.run({"trash"}).out, "The Trash is empty.\n");
     EXPECT_EQ(home.json({"trash"}), Json::parse(R"({"items": [], "totalBytes": 0})"));
     writeFile(home.layout().trashFiles / "old report/draft.odt", 12 * 1024, 'r');
     writeFile(home.layout().trashFiles / "old report/notes.txt", 4 * 1024, 'n');
     expectOutputs("trash", {"trash"});
-}
 
-TEST_P(CliCommandsTest, TrashRestoreLastPutsBackWhatTheLastMoveTookAndNeverReplaces) {
     EXPECT_EQ(home.run({"trash", "restore", "--last"}), (CliResult{0, "Nothing to put back.\n"}));
     ASSERT_EQ(home.run({"duplicates", "--keep-first"}).status, 0);
     const CliResult plain = home.run({"trash", "restore", "--last"});

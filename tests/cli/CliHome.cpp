@@ -21,6 +21,11 @@ namespace tornivo::test {
 namespace fs = std::filesystem;
 
 namespace {
+// Calendar dates as points in time, UTC.
+TimePoint utc(int year, unsigned month, unsigned day, int hour) {
+    using namespace std::chrono;
+    return sys_days{std::chrono::year{year} / month / day} + hours{hour};
+}
 constexpr ByteCount kMiB = 1'048'576;
 const TimePoint kLongAgo = utc(2024, 3, 4, 10);
 // Changed "in the future": active whatever the protection window.
@@ -32,7 +37,13 @@ void dated(const Path& file) {
 }  // namespace
 
 CliHome::CliHome(LayoutKind kind, bool sample)
-    : home_(kind, {{"XDG_DATA_DIRS", system_.path().native()}}), kind_(kind) {
+    : home_(kind, {{"XDG_DATA_DIRS", system_.path().native()}}),
+      kind_(kind),
+      variables_{{"PATH", "/usr/bin:/bin"},
+                 {"HOME", home().native()},
+                 {"XDG_DATA_DIRS", system_.path().native()},
+                 {"TZ", "UTC"},
+                 {"LC_ALL", "C.UTF-8"}} {
     if (!sample) return;
     const Layout& l = layout();
     const Path logs = l.junkRoots.at(1).folder;
@@ -82,20 +93,6 @@ Path CliHome::settingsFile() const {
     return Layout::freedesktop(home(), {{"XDG_DATA_DIRS", system_.path().native()}}).settingsFile;
 }
 
-Environment CliHome::environment() const {
-    Environment env = {{"PATH", "/usr/bin:/bin"},
-                       {"HOME", home().native()},
-                       {"XDG_DATA_DIRS", system_.path().native()},
-                       {"TZ", "UTC"},
-                       {"LC_ALL", "C.UTF-8"}};
-    for (const auto& [name, value] : variables_) env[name] = value;
-    return env;
-}
-
-void CliHome::setVariable(const std::string& name, const std::string& value) {
-    variables_[name] = value;
-}
-
 Json CliHome::json(const std::vector<std::string>& args) const {
     std::vector<std::string> all{"--json"};
     all.insert(all.end(), args.begin(), args.end());
@@ -118,28 +115,21 @@ CliResult CliHome::run(const std::vector<std::string>& args, bool terminal, int 
     std::vector<std::string> argvText{TORNIVO_CLI, "--layout", std::string(rawValue(kind_))};
     argvText.insert(argvText.end(), args.begin(), args.end());
     std::vector<std::string> envText;
-    for (const auto& [k, v] : environment()) envText.push_back(k + "=" + v);
+    for (const auto& [k, v] : variables_) envText.push_back(k + "=" + v);
     const std::vector<char*> argv = pointers(argvText), envp = pointers(envText);
 
     int out[2], err[2];
-    if (::pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
-    if (terminal) {
-        if (::openpty(&err[0], &err[1], nullptr, nullptr, nullptr) != 0)
-            throw std::runtime_error("openpty");
-        ::fcntl(err[0], F_SETFD, FD_CLOEXEC);
-        ::fcntl(err[1], F_SETFD, FD_CLOEXEC);
-    } else if (::pipe2(err, O_CLOEXEC) != 0) {
-        throw std::runtime_error("pipe");
-    }
+    if (::pipe2(out, O_CLOEXEC) != 0 ||
+        (terminal ? ::openpty(&err[0], &err[1], nullptr, nullptr, nullptr) : ::pipe2(err, 0)) != 0)
+        throw std::runtime_error(terminal ? "openpty" : "pipe");
+    for (const int end : err) ::fcntl(end, F_SETFD, FD_CLOEXEC);
     const Path cwd = home();
     const pid_t pid = ::fork();
     if (pid == 0) {
-        const int devnull = ::open("/dev/null", O_RDONLY);
-        ::dup2(devnull, 0);
+        ::dup2(::open("/dev/null", O_RDONLY), 0);
         ::dup2(out[1], 1);
         ::dup2(err[1], 2);
-        if (::chdir(cwd.c_str()) != 0) ::_exit(127);
-        ::execve(argv[0], argv.data(), envp.data());
+        if (::chdir(cwd.c_str()) == 0) ::execve(argv[0], argv.data(), envp.data());
         ::_exit(127);
     }
     ::close(out[1]);
@@ -232,11 +222,6 @@ std::string expected(const std::string& name, const std::string& actual) {
     const char* update = std::getenv("TORNIVO_UPDATE_EXPECTED");
     if (update && std::string(update) == "1") std::ofstream(file, std::ios::binary) << actual;
     return readText(file);
-}
-
-TimePoint utc(int year, unsigned month, unsigned day, int hour) {
-    using namespace std::chrono;
-    return sys_days{std::chrono::year{year} / month / day} + hours{hour};
 }
 
 }  // namespace tornivo::test

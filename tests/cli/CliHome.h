@@ -67,10 +67,9 @@ class CliHome {
     }
     // Where desktop entries of "the system" are: XDG_DATA_DIRS of the child.
     Path systemData() const { return system_.path(); }
-    Environment environment() const;
     // Sets a variable of the child's environment (XDG_DATA_HOME, ...) for the runs that follow;
     // layout() does not follow it.
-    void setVariable(const std::string& name, const std::string& value);
+    void setVariable(const std::string& name, const std::string& to) { variables_[name] = to; }
 
     // Runs `tornivo-cli --layout KIND ARGS...`, with standard error on a pseudo-terminal when
     // `terminal` (standard output stays a pipe), and sends it `signal` `after` it started.
@@ -90,15 +89,12 @@ class CliHome {
     TempDir system_;
     TempHome home_;
     LayoutKind kind_;
-    std::map<std::string, std::string> variables_;
+    std::map<std::string, std::string> variables_;  // the child's whole environment
 };
 
 // The reference file tests/cli/expected/NAME. With TORNIVO_UPDATE_EXPECTED=1 in the environment
 // the file is rewritten with `actual` first (review the change before keeping it).
 std::string expected(const std::string& name, const std::string& actual);
-
-// Calendar dates as points in time, UTC.
-TimePoint utc(int year, unsigned month, unsigned day, int hour = 0);
 
 // Runs the parameterised SUITE once in each layout, named after it.
 #define TORNIVO_IN_BOTH_LAYOUTS(SUITE)                                                      \

@@ -1,6 +1,5 @@
 #include "engines/DeveloperCleanEngine.h"
 
-#include <fcntl.h>
 #include <git2.h>
 
 #include <algorithm>
@@ -20,15 +19,11 @@ const TimePoint kNow = Clock::from_time_t(1'717'243'200);  // 1 June 2024, 12:00
 const TimePoint kLongAgo = kNow - 24h * 200;
 const TimePoint kYesterday = kNow - 24h;
 
-Path age(const Path& folder, TimePoint when) {
-    setTreeTimes(folder, when);
-    return folder;
-}
-
 // An output folder holding a file of `bytes`, last touched at `when`.
 Path output(const Path& folder, std::size_t bytes = 8192, TimePoint when = kLongAgo) {
     writeFile(folder / "artifact.bin", bytes);
-    return age(folder, when);
+    setTreeTimes(folder, when);
+    return folder;
 }
 
 // A project: its marker file, and an output folder below it holding `bytes`, long untouched.
@@ -89,13 +84,11 @@ TEST(DeveloperGroupsTest, EachProjectShowsOncePerSideAndItsTickCoversOnlyItsIdle
     result.projects[2].lastActivity = kYesterday;
 
     auto groups = result.groups();
-    ASSERT_EQ(groups.size(), 4u);
-    EXPECT_EQ(mapped(groups, [](const auto& g) { return g.name(); }),
-              (std::vector<std::string>{"a", "b", "Legacy", "a"}));
-    EXPECT_EQ(mapped(groups, [](const auto& g) { return g.isActive; }),
-              (std::vector<bool>{false, false, false, true}));
+    using Row = std::tuple<std::string, bool, ByteCount>;  // name, in use, size
+    ASSERT_EQ(mapped(groups, [](const auto& g) { return Row(g.name(), g.isActive, g.size()); }),
+              (std::vector<Row>{
+                  {"a", false, 80}, {"b", false, 40}, {"Legacy", false, 10}, {"a", true, 20}}));
     EXPECT_EQ(groups[0].outputs, (std::vector{result.projects[0], result.projects[2]}));
-    EXPECT_EQ(groups[0].size(), 80);
     EXPECT_EQ(groups[0].lastActivity(), kYesterday);
 
     result.toggleGroup("/h/a");  // all ticked: all go
@@ -115,7 +108,7 @@ TEST(DeveloperActivityTest, TheFolderAndItsDirectChildrenCountNothingDeeper) {
     const Path folder = dir / "out";
     writeFile(folder / ".hidden", 1);
     writeFile(folder / "sub/deep", 1);
-    age(folder, kLongAgo);
+    setTreeTimes(folder, kLongAgo);
     EXPECT_EQ(DeveloperCleanEngine::latestActivity(folder), kLongAgo);
     setTimes(folder / "sub/deep", kNow, kNow);
     EXPECT_EQ(DeveloperCleanEngine::latestActivity(folder), kLongAgo) << "two levels down";
@@ -144,11 +137,10 @@ TEST_F(DerivedDataTest, AChangeExactlyAtTheCutOffIsInactiveAndOneJustAfterIsActi
     auto result = scan(3);
     ASSERT_EQ(names(result),
               (std::vector<std::string>{"AtCutOff", "OldWithFreshChild", "JustAfter"}));
-    EXPECT_FALSE(result.projects[0].isActive);
-    EXPECT_TRUE(result.projects[0].isSelected);
-    EXPECT_TRUE(result.projects[1].isActive) << "a child modified yesterday keeps it active";
-    EXPECT_TRUE(result.projects[2].isActive);
-    EXPECT_FALSE(result.projects[2].isSelected);
+    // Active and ticked: a child modified yesterday keeps its folder active.
+    EXPECT_EQ(
+        mapped(result.projects, [](const auto& p) { return std::pair(p.isActive, p.isSelected); }),
+        (std::vector<std::pair<bool, bool>>{{false, true}, {true, false}, {true, false}}));
     EXPECT_EQ(result.projects[1].lastActivity, kYesterday);
 
     // A window below zero is no window: what changes after now is still active.
@@ -158,8 +150,7 @@ TEST_F(DerivedDataTest, AChangeExactlyAtTheCutOffIsInactiveAndOneJustAfterIsActi
 
 TEST_F(DerivedDataTest, ListsEachChildMeasuredInactiveFirstAndCleansOnlySelectedInactiveOnes) {
     EXPECT_TRUE(scan(10).projects.empty()) << "no DerivedData folder yet";
-    const std::string suffix = "abcdefghijklmnopqrstuvwxyzab";
-    const Path big = output(derived() / ("Big-" + suffix), 65536);
+    const Path big = output(derived() / "Big-abcdefghijklmnopqrstuvwxyzab", 65536);
     const Path small = output(derived() / "Small", 8192);
     const Path active = output(derived() / "Active", 200000, kYesterday);
     writeFile(derived() / "loose.xcarchive", 20000);
@@ -221,21 +212,21 @@ TEST_F(ProjectWalkTest, AMarkerBesideItsOutputMakesOneProjectNamedByteForByteAnd
         const Path site = home / "code" / Path("caf\xe9-\xff");
         writeText(site / marker, "marker");
         const Path folder = output(site / out);
-        if (cmake) writeText(folder / "CMakeCache.txt", "cache");
-        age(folder, kLongAgo);
         writeText(home / "code/lonely-marker" / marker, "marker");
         output(home / "code/lonely-output" / out);
-        if (cmake) writeText(home / "code/lonely-output" / out / "CMakeCache.txt", "cache");
-        if (cmake) writeText(home / "code/no-cache" / marker, "marker");
-        if (cmake) output(home / "code/no-cache" / out);  // a build folder without a CMakeCache.txt
-        // Built in place: sources, whatever its name.
-        if (cmake) writeText(home / "code/in-place" / marker, "marker");
-        if (cmake) writeText(home / "code/in-place" / out / "CMakeLists.txt", "sources");
-        if (cmake) writeText(home / "code/in-place" / out / "CMakeCache.txt", "cache");
         // The home is no project, whatever lies in it (Gradle's own ~/.gradle, a ~/build).
-        writeText(home / marker, "marker");
-        output(home / out);
-        if (cmake) writeText(home / out / "CMakeCache.txt", "cache");
+        project(home.home(), marker, out);
+        if (cmake) {
+            // A build folder without a CMakeCache.txt; one built in place (sources, whatever its
+            // name).
+            project(home / "code/no-cache", marker, out);
+            writeText(home / "code/in-place" / marker, "marker");
+            writeText(home / "code/in-place" / out / "CMakeLists.txt", "sources");
+            for (const Path& build : {folder, home / "code/lonely-output" / out, home / out,
+                                      home / "code/in-place" / out})
+                writeText(build / "CMakeCache.txt", "cache");
+        }
+        setTreeTimes(folder, kLongAgo);
 
         const auto result = scan();
         ASSERT_EQ(names(result),
@@ -243,8 +234,7 @@ TEST_F(ProjectWalkTest, AMarkerBesideItsOutputMakesOneProjectNamedByteForByteAnd
         const DeveloperProject& p = result.projects[0];
         EXPECT_EQ(p.url.native(), folder.native());
         EXPECT_EQ(p.size, FileSystemHelper::directorySize(folder));
-        EXPECT_TRUE(p.isSelected);
-        EXPECT_EQ(clean(result.projects), p.size);
+        EXPECT_EQ(clean(result.projects), p.size) << "ticked, so it goes";
         EXPECT_FALSE(test::exists(folder));
         EXPECT_EQ(readText(site / marker), "marker") << "sources stay";
     }
@@ -265,8 +255,8 @@ TEST_F(ProjectWalkTest, NestedProjectsAreFoundNamedByTheirPlaceButNothingInsideA
     writeText(home / "node_modules/left-pad/package.json", "{}");
     // Hidden folders are not entered.
     project(home / ".local/share/app", "package.json", "node_modules");
-    age(home / "mono/node_modules", kLongAgo);
-    age(home / "rust/target", kLongAgo);
+    setTreeTimes(home / "mono/node_modules", kLongAgo);
+    setTreeTimes(home / "rust/target", kLongAgo);
     const auto result = scan();
     EXPECT_EQ(names(result),
               (std::vector<std::string>{"mono (node_modules)", "rust (target)",
@@ -311,7 +301,8 @@ class TrackedOutputTest : public ProjectWalkTest {
     }
 };
 
-TEST_F(TrackedOutputTest, AnOutputFolderGitTracksIsNoArtifactButAnIgnoredOneIs) {
+TEST_F(TrackedOutputTest,
+       AnOutputFolderGitTracksIsNoArtifactButAnIgnoredOneIsEvenFromAboveTheHome) {
     const Path code = home / "code";
     for (const char* p : {"vendored", "ignored", "prefix"})
         project(code / p, "package.json", "node_modules");
@@ -332,18 +323,14 @@ TEST_F(TrackedOutputTest, AnOutputFolderGitTracksIsNoArtifactButAnIgnoredOneIs) 
     // A worktree whose git directory is gone tells nothing: its output stays.
     project(home / "orphan", "Cargo.toml", "target");
     writeText(home / "orphan/.git", "gitdir: ../gone\n");
+    // A repository above the home still tracks its folders.
+    project(home / "tool", "Cargo.toml", "target");
+    project(home / "loose", "Cargo.toml", "target");
+    track(home.home().parent_path(), {"home/tool/Cargo.toml", "home/tool/target/keep"});
     auto found = names(scan());
     std::sort(found.begin(), found.end());  // equal sizes: the listing's order
     EXPECT_EQ(found, (std::vector<std::string>{"fresh (target)", "ignored (node_modules)",
-                                               "prefix (node_modules)"}));
-}
-
-TEST_F(TrackedOutputTest, ARepositoryAboveTheHomeStillTracksItsFolders) {
-    const Path above = home.home().parent_path();
-    project(home / "tool", "Cargo.toml", "target");
-    project(home / "loose", "Cargo.toml", "target");
-    track(above, {"home/tool/Cargo.toml", "home/tool/target/keep"});
-    EXPECT_EQ(names(scan()), (std::vector<std::string>{"loose (target)"}));
+                                               "loose (target)", "prefix (node_modules)"}));
 }
 
 // --- Safety ------------------------------------------------------------------------------------
@@ -375,7 +362,7 @@ TEST_F(ProjectWalkTest, AnOutputReplacedBetweenScanAndCleanIsNotTouched) {
     // Rebuilt since: the folder's own entry unchanged, a file directly in it newer.
     writeText(site / "node_modules/artifact.bin", "rebuilt");
     EXPECT_EQ(clean(result.projects), 0);
-    age(site / "node_modules", kLongAgo);
+    setTreeTimes(site / "node_modules", kLongAgo);
 
     // Swapped for a link to a folder outside the home.
     fs::rename(site / "node_modules", site / "moved");
@@ -421,10 +408,9 @@ TEST_F(ProjectWalkTest, ARecordThatNoScanCouldHaveMadeDeletesNothing) {
                   .clean({recordFor(linked.home / "node_modules", home / "node_modules")})
                   .freed,
               0);
-    EXPECT_TRUE(test::exists(home / "node_modules/artifact.bin"));
-    EXPECT_TRUE(test::exists(site / "src/index.js"));
-    EXPECT_TRUE(test::exists(folder / "artifact.bin"));
-    EXPECT_TRUE(test::exists(outside() / "node_modules/artifact.bin"));
+    for (const Path& kept : {home / "node_modules/artifact.bin", site / "src/index.js",
+                             folder / "artifact.bin", outside() / "node_modules/artifact.bin"})
+        EXPECT_TRUE(test::exists(kept)) << kept;
     EXPECT_EQ(clean({recordFor(folder, folder)}), 4096) << "the genuine record still works";
 }
 
@@ -436,15 +422,12 @@ TEST_F(ProjectWalkTest, OtherMountsAreNeitherWalkedMeasuredNorEmptied) {
     makeDir(home / "code/mounted/node_modules");
     makeDir(home / "share");
     TORNIVO_EXPECT_IN_MOUNT_NAMESPACE([&](std::string& report) {
-        if (!mountOrSay("tmpfs", folder / "mnt", "tmpfs", 0, "size=4m", report) ||
-            !mountOrSay("tmpfs", home / "code/mounted/node_modules", "tmpfs", 0, "size=4m",
-                        report) ||
-            !mountOrSay("tmpfs", home / "share", "tmpfs", 0, "size=4m", report))
-            return kSkipExit;
+        for (const Path& at : {folder / "mnt", home / "code/mounted/node_modules", home / "share"})
+            if (!mountOrSay("tmpfs", at, "tmpfs", 0, "size=4m", report)) return kSkipExit;
         writeFile(folder / "mnt/big", 1 << 20);
         writeFile(home / "code/mounted/node_modules/big", 1 << 20);
         project(home / "share/app", "package.json", "node_modules");
-        age(folder, kLongAgo);
+        setTreeTimes(folder, kLongAgo);
         auto result = scan();
         if (names(result) != std::vector<std::string>{"site (node_modules)"}) {
             for (const auto& n : names(result)) report += "found " + n + "\n";

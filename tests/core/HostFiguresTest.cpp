@@ -110,13 +110,10 @@ TEST(HostFiguresTest, ACounterGoingBackwardsNeverGivesAShareOutsideZeroToOne) {
         ProcessorLoad load;
         load.sample(CpuTicks{1000, 1000, 2000, 100}, 0.0);
         load.sample(CpuTicks{1000, 1100, 2100, 100}, 0.0);
-        double share = load.sample(back, 0.5);
-        EXPECT_EQ(share, 0.5) << back.user << ' ' << back.idle << ' ' << back.nice;
+        EXPECT_EQ(load.sample(back, 0.5), 0.5) << back.user << ' ' << back.idle << ' ' << back.nice;
         // The backwards reading is the new base: the next share is measured from it.
-        CpuTicks later = back;
-        later.user += 3;
-        later.idle += 1;
-        EXPECT_DOUBLE_EQ(load.sample(later, share), 0.75);
+        const CpuTicks later{back.user + 3, back.system, back.idle + 1, back.nice};
+        EXPECT_DOUBLE_EQ(load.sample(later, 0.5), 0.75);
     }
     // A share handed in from outside the range is not passed on.
     ProcessorLoad load;

@@ -38,24 +38,21 @@ TEST(InstallerScannerTest, TheFirstInstalledNameContainingOrContainedMatchesFrom
     EXPECT_EQ(match("12.0", {"Anything"}), std::nullopt);
 }
 
-class InstallerScannerLayoutTest : public ::testing::Test {
-  protected:
-    static Names names(const std::vector<InstallerFile>& files) {
-        return mapped(files, [](const InstallerFile& f) {
-            return f.url.filename().native() + " " + f.kind + " " + f.matchedApp.value_or("-") +
-                   (f.isSelected ? " ticked" : "");
-        });
-    }
-};
+Names names(const std::vector<InstallerFile>& files) {
+    return mapped(files, [](const InstallerFile& f) {
+        return f.url.filename().native() + " " + f.kind + " " + f.matchedApp.value_or("-") +
+               (f.isSelected ? " ticked" : "");
+    });
+}
 
-TEST_F(InstallerScannerLayoutTest, MacosTopLevelInstallersAreMatchedToBundles) {
+TEST(InstallerScannerLayoutTest, MacosTopLevelInstallersAreMatchedToBundles) {
     TempHome home(LayoutKind::macos);
     Layout layout = home.layout();
     const Path downloads = *layout.downloads, desktop = *layout.desktop;
     layout.applicationFolders = {makeDir(home / "System Applications"), home / "Applications"};
     makeDir(layout.applicationFolders[0] / "Firefox.app");
-    makeDir(layout.applicationFolders[1] / "ab.app");
-    makeDir(layout.applicationFolders[1] / "Notes.APP");  // the suffix test is case-sensitive
+    // The suffix test is case-sensitive: Notes.APP is no bundle.
+    for (const char* app : {"ab.app", "Notes.APP"}) makeDir(layout.applicationFolders[1] / app);
 
     writeFile(downloads / "Firefox 120.0.dmg", 30000);
     writeFile(downloads / "Setup.PKG", 25000);
@@ -63,10 +60,10 @@ TEST_F(InstallerScannerLayoutTest, MacosTopLevelInstallersAreMatchedToBundles) {
     writeFile(downloads / "Notes.dmg", 5000);
     writeFile(downloads / Path("caf\xe9.iso"), 20000);
     writeFile(desktop / "Other.iso", 20000);
-    writeFile(downloads / "sub/Inner.dmg", 50000);
-    writeFile(downloads / ".Hidden.dmg", 50000);
-    writeFile(downloads / "Tool.xip", 50000);
-    writeFile(downloads / "Bundle.pkg/Contents/Archive", 50000);  // a package kept as a folder
+    // Larger than all, but not listed; Bundle.pkg is a package kept as a folder.
+    for (const char* name :
+         {"sub/Inner.dmg", ".Hidden.dmg", "Tool.xip", "Bundle.pkg/Contents/Archive"})
+        writeFile(downloads / name, 50000);
     makeSymlink(downloads / "Firefox 120.0.dmg", desktop / "Link.dmg");
 
     InstallerScanner scanner(layout, {"dmg", "pkg", "iso"});
@@ -79,7 +76,7 @@ TEST_F(InstallerScannerLayoutTest, MacosTopLevelInstallersAreMatchedToBundles) {
     EXPECT_EQ(files[0].size, allocatedSize(downloads / "Firefox 120.0.dmg"));
 }
 
-TEST_F(InstallerScannerLayoutTest, FreedesktopNamesComeFromVisibleDesktopEntriesThroughGio) {
+TEST(InstallerScannerLayoutTest, FreedesktopNamesComeFromVisibleDesktopEntriesThroughGio) {
     TempDir data;
     TempHome home(LayoutKind::freedesktop, {{"XDG_DATA_HOME", (data / "user").native()},
                                             {"XDG_DATA_DIRS", (data / "system").native()}});

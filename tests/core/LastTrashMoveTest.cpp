@@ -54,13 +54,13 @@ TEST_F(LastTrashMoveTest, PutsBackExactlyWhatWasMovedNamesThatAreNotUtf8Included
 TEST_F(LastTrashMoveTest, AFileMadeAtTheOriginalPlaceIsNeverReplaced) {
     const Path report = writeText(home / "Documents/report.odt", "old");
     const Path notes = writeText(home / "Documents/notes.txt", "notes");
-    trashAll({report, notes});
+    const auto moved = trashAll({report, notes}).trashed;
     writeText(report, "new");
 
     RestoreOutcome back = restoreLastTrashMove(layout());
-    EXPECT_EQ(back.restored.size(), 1u);
-    ASSERT_EQ(back.stayed.size(), 1u);
-    EXPECT_EQ(back.stayed[0].reason, RestoreRefusal::occupied);
+    EXPECT_EQ(back.restored, std::vector{moved[1]});
+    EXPECT_EQ(back.stayed,
+              (std::vector<RestoreOutcome::Stayed>{{moved[0], RestoreRefusal::occupied}}));
     EXPECT_EQ(readText(report), "new");
     EXPECT_EQ(readText(files() / "report.odt"), "old");
     EXPECT_EQ(readText(notes), "notes");
@@ -98,9 +98,8 @@ TEST_F(LastTrashMoveTest, OnlyTheLastOperationComesBack) {
     const Path lock = lastTrashMoveFile(layout()).native() + ".lock";
     std::filesystem::remove(lock);
     makeDir(lock);  // no lock can be taken
-    Trash trash(layout());
     RemovalOutcome unrecorded;
-    unrecorded.trashed.push_back(*trash.moveListed(fifth, identityOf(fifth)));
+    unrecorded.trashed = {*Trash(layout()).moveListed(fifth, identityOf(fifth))};
     EXPECT_FALSE(recordTrashMove(layout(), unrecorded));
     std::filesystem::remove(lock);
     EXPECT_TRUE(restoreLastTrashMove(layout()).restored.empty());
@@ -111,8 +110,8 @@ TEST_F(LastTrashMoveTest, ARecordThatNoLongerMatchesTheTrashLeavesThoseItemsAlon
     const Path emptied = writeText(home / "Music/emptied.ogg", "a");
     const Path replaced = writeText(home / "Music/replaced.ogg", "b");
     trashAll({emptied, replaced});
-    std::filesystem::remove(files() / "emptied.ogg");
-    std::filesystem::remove(files() / "replaced.ogg");
+    for (const char* name : {"emptied.ogg", "replaced.ogg"})
+        std::filesystem::remove(files() / name);
     const Path other = writeText(files() / "replaced.ogg", "someone else's");
     // As if the file system had given the new file the freed inode number of the moved one.
     nlohmann::json record = nlohmann::json::parse(readText(lastTrashMoveFile(layout())));
@@ -122,8 +121,7 @@ TEST_F(LastTrashMoveTest, ARecordThatNoLongerMatchesTheTrashLeavesThoseItemsAlon
     RestoreOutcome back = restoreLastTrashMove(layout());
     EXPECT_TRUE(back.restored.empty());
     EXPECT_EQ(back.count(RestoreRefusal::notInTrash), 2u);
-    EXPECT_FALSE(test::exists(emptied));
-    EXPECT_FALSE(test::exists(replaced));
+    for (const Path& p : {emptied, replaced}) EXPECT_FALSE(test::exists(p)) << p;
     EXPECT_EQ(readText(other), "someone else's");
 
     // A record edited to take from a folder that is no Trash moves nothing out of it.

@@ -26,10 +26,7 @@ TEST(PathTextTest, DecodingIsLenientAndNeverMakesANulByte) {
 }
 
 TEST(PathTextTest, DisplayTextReplacesInvalidBytesOnly) {
-    EXPECT_EQ(displayText(Path("/a/b\xff"
-                               "c")),
-              "/a/b\xef\xbf\xbd"
-              "c");
+    EXPECT_EQ(displayText(Path("/a/b\xffz")), "/a/b\xef\xbf\xbdz");
     EXPECT_EQ(displayText(Path("/a/ü")), "/a/ü");
 }
 

@@ -18,40 +18,43 @@ namespace fs = std::filesystem;
 using nlohmann::json;
 using namespace test;
 
-TEST(PreferencesStoreTest, TypedReadsAnswerOnlyForTheirOwnTypeAndMissingFoldersAreMade) {
+// A settings file in a folder of its own.
+class PreferencesStoreTest : public ::testing::Test {
+  protected:
     TempDir dir;
+    const Path file = dir / "settings.json";
+};
+
+TEST_F(PreferencesStoreTest, TypedReadsAnswerOnlyForTheirOwnTypeAndMissingFoldersAreMade) {
     const Path file = dir / "config/tornivo/settings.json";
     PreferencesStore store(file);
-    // Each value, and the typed reads that answer for it.
+    // Each value, and the typed reads that answer for it with what they answer.
     const std::tuple<const char*, json, const char*> values[] = {
-        {"count", 42, "integer number "},
-        {"name", "tornivo", "string "},
-        {"enabled", true, "boolean "},
-        {"ratio", 0.5, "number "},
-        {"folders", json::array({"/a", "/b\xc3\xa9"}), "list"},
+        {"count", 42, "integer 42 number 42.0 "},
+        {"name", "tornivo", "string \"tornivo\" "},
+        {"enabled", true, "boolean true "},
+        {"ratio", 0.5, "number 0.5 "},
+        {"folders", json::array({"/a", "/b\xc3\xa9"}), "list [\"/a\",\"/b\xc3\xa9\"] "},
         {"mixed", json::array({"/a", 1}), ""},
-        {"huge", json(std::uint64_t{1} << 63), "number "}};  // beyond a signed 64-bit integer
+        // Beyond a signed 64-bit integer.
+        {"huge", json(std::uint64_t{1} << 63), "number 9.223372036854776e+18 "}};
     for (const auto& [key, value, answer] : values) ASSERT_TRUE(store.set(key, value));
     auto answers = [&](std::string_view key) {
-        return std::string(store.integer(key) ? "integer " : "") +
-               (store.number(key) ? "number " : "") + (store.boolean(key) ? "boolean " : "") +
-               (store.string(key) ? "string " : "") + (store.stringList(key) ? "list" : "");
+        std::string out;
+        if (auto v = store.integer(key)) out += "integer " + json(*v).dump() + " ";
+        if (auto v = store.number(key)) out += "number " + json(*v).dump() + " ";
+        if (auto v = store.boolean(key)) out += "boolean " + json(*v).dump() + " ";
+        if (auto v = store.string(key)) out += "string " + json(*v).dump() + " ";
+        if (auto v = store.stringList(key)) out += "list " + json(*v).dump() + " ";
+        return out;
     };
     for (const auto& [key, value, answer] : values) EXPECT_EQ(answers(key), answer) << key;
     EXPECT_EQ(answers("missing"), "");
     EXPECT_FALSE(store.value("missing"));
-    EXPECT_EQ(store.integer("count"), 42);
-    EXPECT_EQ(store.number("count"), 42.0);
-    EXPECT_EQ(store.number("ratio"), 0.5);
-    EXPECT_EQ(store.string("name"), "tornivo");
-    EXPECT_EQ(store.boolean("enabled"), true);
-    EXPECT_EQ(store.stringList("folders"), (std::vector<std::string>{"/a", "/b\xc3\xa9"}));
     EXPECT_EQ(json::parse(readText(file))["count"], 42);
 }
 
-TEST(PreferencesStoreTest, ChangesReachEveryStoreOnTheFile) {
-    TempDir dir;
-    const Path file = dir / "settings.json";
+TEST_F(PreferencesStoreTest, ChangesReachEveryStoreOnTheFile) {
     PreferencesStore writer(file);
     PreferencesStore reader(file);
     ASSERT_TRUE(writer.set("kept", "yes"));
@@ -80,9 +83,7 @@ TEST(PreferencesStoreTest, ChangesReachEveryStoreOnTheFile) {
     EXPECT_EQ(PreferencesStore(file).string("kept"), "yes");
 }
 
-TEST(PreferencesStoreTest, ProcessesWritingDifferentKeysLoseNeither) {
-    TempDir dir;
-    const Path file = dir / "settings.json";
+TEST_F(PreferencesStoreTest, ProcessesWritingDifferentKeysLoseNeither) {
     constexpr int kWrites = 200;
     int start[2];
     ASSERT_EQ(::pipe(start), 0);
@@ -112,9 +113,7 @@ TEST(PreferencesStoreTest, ProcessesWritingDifferentKeysLoseNeither) {
     EXPECT_EQ(fresh.integer("child"), kWrites - 1);
 }
 
-TEST(PreferencesStoreTest, ReadersNeverSeeAPartialFile) {
-    TempDir dir;
-    const Path file = dir / "settings.json";
+TEST_F(PreferencesStoreTest, ReadersNeverSeeAPartialFile) {
     PreferencesStore store(file);
     ASSERT_TRUE(store.set("marker", true));
 
@@ -147,7 +146,7 @@ TEST(PreferencesStoreTest, ReadersNeverSeeAPartialFile) {
 
 // What a settings file cannot be read as is said, and such a file is never replaced by a write:
 // what it held (protected folders among it) would be lost. No hostile file hangs or crashes it.
-TEST(PreferencesStoreTest, AFileThatCannotBeReadIsNamedNeverReplacedAndNeverHangs) {
+TEST_F(PreferencesStoreTest, AFileThatCannotBeReadIsNamedNeverReplacedAndNeverHangs) {
     const std::string nested(100'000, '[');
     const std::vector<std::pair<std::function<void(const Path&)>, std::string>> cases = {
         {[](const Path& f) { writeText(f, "{\"count\": 3, \"name\": \"tor"); },
@@ -163,27 +162,24 @@ TEST(PreferencesStoreTest, AFileThatCannotBeReadIsNamedNeverReplacedAndNeverHang
     };
     for (const auto& [make, problem] : cases) {
         SCOPED_TRACE(problem);
-        TempDir dir;
-        const Path file = dir / "settings.json";
+        TempDir own;  // a folder of its own for each case
+        const Path file = own / "settings.json";
         make(file);
-        const auto before = test::snapshot(dir.path());
+        const auto before = test::snapshot(own.path());
         PreferencesStore store(file);
         EXPECT_FALSE(store.integer("count"));
         EXPECT_EQ(store.problem(), problem);
         EXPECT_FALSE(store.set("fresh", 1));
         EXPECT_FALSE(store.remove("count"));
-        auto after = test::snapshot(dir.path());
-        after.erase((dir / "settings.json.lock").native());
+        auto after = test::snapshot(own.path());
+        after.erase((own / "settings.json.lock").native());
         EXPECT_EQ(after, before) << "nothing replaced, nothing kept aside";
     }
-    TempDir dir;
     EXPECT_EQ(PreferencesStore(dir / "missing.json").problem(), std::nullopt)
         << "no file is no problem: nothing was set yet";
 }
 
-TEST(PreferencesStoreTest, TheLockFileIsNeverOpenedThroughALink) {
-    TempDir dir;
-    const Path file = dir / "settings.json";
+TEST_F(PreferencesStoreTest, TheLockFileIsNeverOpenedThroughALink) {
     test::makeSymlink(dir / "elsewhere", dir / "settings.json.lock");
     PreferencesStore store(file);
     EXPECT_FALSE(store.set("a", 1));
@@ -191,8 +187,7 @@ TEST(PreferencesStoreTest, TheLockFileIsNeverOpenedThroughALink) {
     EXPECT_FALSE(test::exists(file));
 }
 
-TEST(PreferencesStoreTest, FailedWriteLeavesOldFileIntact) {
-    TempDir dir;
+TEST_F(PreferencesStoreTest, FailedWriteLeavesOldFileIntact) {
     const Path folder = dir / "config";
     const Path file = folder / "settings.json";
     PreferencesStore store(file);

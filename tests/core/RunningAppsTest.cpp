@@ -17,6 +17,7 @@ using Map = RunningApps::Map;
 
 constexpr uid_t kMe = 1000;
 constexpr uid_t kOther = 1001;
+const std::string kUuid = "2f1b3c4d-5e6f-4a1b-9c2d-3e4f5a6b7c8d";  // a unit's random part
 
 std::string scope(std::string_view unit) {
     return "0::/user.slice/user-1000.slice/user@1000.service/app.slice/" + std::string(unit) + "\n";
@@ -58,8 +59,7 @@ class FakeProc {
 RunningApps::NameLookup namesFrom(std::map<std::string, std::string> table) {
     return [table](const AppIdentifier& id) -> std::optional<std::string> {
         auto it = table.find(id.kind == IdentifierKind::executable ? "exe:" + id.id : id.desktopId);
-        if (it == table.end()) return std::nullopt;
-        return it->second;
+        return it == table.end() ? std::nullopt : std::optional(it->second);
     };
 }
 
@@ -69,11 +69,9 @@ Map unnamed(std::initializer_list<std::string> keys, Map named = {}) {
     return named;
 }
 
-AppIdentifier entry(std::string id, std::string desktopId) {
-    return {std::move(id), IdentifierKind::desktopEntry, std::move(desktopId)};
-}
-AppIdentifier entry(const std::string& id) {
-    return entry(id, id);
+// A desktop entry's identifier; its desktop-file ID is the identifier unless given.
+AppIdentifier entry(const std::string& id, std::optional<std::string> desktopId = {}) {
+    return {id, IdentifierKind::desktopEntry, desktopId.value_or(id)};
 }
 AppIdentifier program(std::string name) {
     return {std::move(name), IdentifierKind::executable, ""};
@@ -82,7 +80,6 @@ AppIdentifier program(std::string name) {
 // --- unit names ---
 
 TEST(RunningAppsTest, ApplicationUnitsGiveTheDesktopFileIdWithoutLauncherOrInstanceOthersNone) {
-    const std::string uuid = "2f1b3c4d-5e6f-4a1b-9c2d-3e4f5a6b7c8d";
     const std::pair<std::string, AppIdentifier> cases[] = {
         {"app-gnome-org.gnome.Nautilus-1234.scope", entry("org.gnome.Nautilus")},
         {"app-flatpak-org.mozilla.firefox-5678.scope", entry("org.mozilla.firefox")},
@@ -98,13 +95,13 @@ TEST(RunningAppsTest, ApplicationUnitsGiveTheDesktopFileIdWithoutLauncherOrInsta
         {"app-gnome-firefox_firefox-99.scope", entry("firefox_firefox")},
         {"dbus-:1.2-org.gnome.Maps@0.service", entry("org.gnome.Maps")},
         // Snaps: the snap's name, and the entry of the app.
-        {"snap.firefox.firefox-" + uuid + ".scope", entry("firefox", "firefox_firefox")},
-        {"snap.gnome-calculator.gnome-calculator-" + uuid + ".scope",
+        {"snap.firefox.firefox-" + kUuid + ".scope", entry("firefox", "firefox_firefox")},
+        {"snap.gnome-calculator.gnome-calculator-" + kUuid + ".scope",
          entry("gnome-calculator", "gnome-calculator_gnome-calculator")},
-        {"snap.firefox_esr.geckodriver-" + uuid + ".scope",
+        {"snap.firefox_esr.geckodriver-" + kUuid + ".scope",
          entry("firefox_esr", "firefox_esr_geckodriver")},
         {"snap.spotify.spotify.service", entry("spotify", "spotify_spotify")},
-        {"snap.lxd.hook.configure-" + uuid + ".scope", entry("lxd", "")},  // a hook: no entry
+        {"snap.lxd.hook.configure-" + kUuid + ".scope", entry("lxd", "")},  // a hook: no entry
     };
     for (const auto& [unit, id] : cases) EXPECT_EQ(RunningApps::unitApplication(unit), id) << unit;
     // Other units and malformed names give nothing; among them: bare prefixes, no random part, a
@@ -135,11 +132,11 @@ TEST(RunningAppsTest, OnlyTheCurrentUsersProcessesCountInProcessIdOrder) {
     makeDir(proc / "12a");
 
     auto list = RunningApps::processes(proc.root(), kMe);
-    ASSERT_EQ(list.size(), 2u);
-    EXPECT_EQ(list[0].pid, 7);
-    EXPECT_EQ(list[0].identifiers, std::vector{program("thunderbird")});
-    EXPECT_EQ(list[1].pid, 40);
-    EXPECT_EQ(list[1].identifiers, (std::vector{program("nautilus"), entry("org.gnome.Nautilus")}));
+    EXPECT_EQ(mapped(list, [](const RunningProcess& p) { return p.pid; }),
+              (std::vector<pid_t>{7, 40}));
+    EXPECT_EQ(mapped(list, [](const RunningProcess& p) { return p.identifiers; }),
+              (std::vector<std::vector<AppIdentifier>>{
+                  {program("thunderbird")}, {program("nautilus"), entry("org.gnome.Nautilus")}}));
 
     EXPECT_EQ(proc.current(namesFrom({{"org.gnome.Nautilus", "Files"}})),
               unnamed({"nautilus", "thunderbird"}, {{"org.gnome.nautilus", "Files"}}));
@@ -147,13 +144,12 @@ TEST(RunningAppsTest, OnlyTheCurrentUsersProcessesCountInProcessIdOrder) {
 }
 
 TEST(RunningAppsTest, EveryKindOfApplicationIsFoundByItsIdentifier) {
-    const std::string uuid = "2f1b3c4d-5e6f-4a1b-9c2d-3e4f5a6b7c8d";
     FakeProc proc;
     proc.add(10, kMe, "/app/lib/firefox/firefox", scope("app-flatpak-org.mozilla.firefox-10.scope"),
              "HOME=/home/u\0FLATPAK_ID=org.mozilla.firefox\0"sv);
     proc.add(11, kMe, "/usr/bin/konsole", scope("app-org.kde.konsole-1a2b.scope"));
     proc.add(12, kMe, "/snap/spotify/80/usr/share/spotify/spotify",
-             scope("snap.spotify.spotify-" + uuid + ".scope"), "SNAP_NAME=spotify\0"sv);
+             scope("snap.spotify.spotify-" + kUuid + ".scope"), "SNAP_NAME=spotify\0"sv);
     proc.add(13, kMe, "/usr/lib/firefox-esr/firefox-esr",
              scope("app-gnome-firefox\\x2desr-13.scope"));
     // A Flatpak process whose unit does not say which app it is: its environment does.
@@ -327,8 +323,7 @@ int desktopEntryNamesChild() {
     proc.add(4, kMe, "/usr/bin/shared-tool");
     proc.add(5, kMe, "/usr/bin/player-bin");
     proc.add(6, kMe, "/usr/lib/thunderbird/thunderbird");
-    proc.add(7, kMe, "/snap/spotify/1/spotify",
-             scope("snap.spotify.spotify-2f1b3c4d-5e6f-4a1b-9c2d-3e4f5a6b7c8d.scope"));
+    proc.add(7, kMe, "/snap/spotify/1/spotify", scope("snap.spotify.spotify-" + kUuid + ".scope"));
     proc.add(8, kMe, "/usr/bin/missing", scope("app-gnome-org.example.Missing-8.scope"));
     proc.add(9, kMe, "/usr/bin/env");
     Map expected{{"notes", "Notizen"},  // by Exec, in the user's language

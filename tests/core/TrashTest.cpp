@@ -26,8 +26,7 @@ TEST_F(TrashTest, MovesFilesFoldersAndLinksRestorablyKeepingTheirBytes) {
     const Path odd = writeText(home / Path("Documents/r\xe9sum\xe9.pdf"), "cv");
     const Path twin = writeText(home / Path("Downloads/r\xe9sum\xe9.pdf"), "cv 2");
     writeText(home / "Pictures/album/one.jpg", "1");
-    writeText(home / "target", "target");
-    const Path link = makeSymlink(home / "target", home / "Desktop/link");
+    const Path link = makeSymlink(writeText(home / "target", "target"), home / "Desktop/link");
 
     const FileIdentity oddId = identityOf(odd), twinId = identityOf(twin);
     EXPECT_EQ(move(odd),
@@ -48,8 +47,7 @@ TEST_F(TrashTest, MovesFilesFoldersAndLinksRestorablyKeepingTheirBytes) {
                                    "/r%E9sum%E9.pdf\nDeletionDate="))
         << record;
     EXPECT_FALSE(move(home / "nothing-here"));
-    Trash trash(home.layout());
-    EXPECT_FALSE(trash.moveListed(writeText(home / "unlisted", "x"), {}))
+    EXPECT_FALSE(Trash(home.layout()).moveListed(writeText(home / "unlisted", "x"), {}))
         << "a record that was never listed is never moved";
 }
 
@@ -57,8 +55,7 @@ TEST_F(TrashTest, OnlyTheListedEntryInTheListedFolderMoves) {
     const Path file = writeText(home / "Documents/report.odt", "mine");
     const FileIdentity listed = identityOf(file);
     // Replaced by another file of the same name: not what was listed.
-    writeText(home / "Documents/new.odt", "other");
-    ASSERT_EQ(::rename((home / "Documents/new.odt").c_str(), file.c_str()), 0);
+    ASSERT_EQ(::rename(writeText(home / "Documents/new.odt", "other").c_str(), file.c_str()), 0);
     Trash trash(home.layout());
     EXPECT_FALSE(trash.moveListed(file, listed));
     EXPECT_EQ(readText(file), "other");

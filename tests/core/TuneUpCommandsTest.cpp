@@ -35,10 +35,8 @@ TEST(TuneUpCommandsTest, BothLayoutsListTheirActionsInOrderWithTheirRights) {
 TEST(TuneUpCommandsTest, ATaskWhoseToolIsNotOnThePathIsNotOffered) {
     test::TempDir dir;
     const Layout layout = Layout::freedesktop("/home/a", {});
-    for (const char* tool : {"journalctl", "apt-get"}) {
-        test::writeText(dir / "bin" / tool, "#!/bin/sh\n");
-        test::setMode(dir / "bin" / tool, 0755);
-    }
+    for (const char* tool : {"journalctl", "apt-get"})
+        test::setMode(test::writeText(dir / "bin" / tool, "#!/bin/sh\n"), 0755);
     test::writeText(dir / "other/flatpak", "not a program");  // not executable
     const Environment env{{"PATH", (dir / "missing").native() + "::" + (dir / "bin").native() +
                                        ":" + (dir / "other").native()}};
@@ -102,7 +100,8 @@ TEST(TuneUpCommandsTest, TheThumbnailResetLeavesProtectedFoldersAndMountsInsideT
     EXPECT_FALSE(test::exists(cache));
 }
 
-TEST(TuneUpCommandsTest, AdministratorRightsComeFromTheLayoutsElevationQuotedForIt) {
+// On freedesktop the password prompt names the task, and the grant is that task: never a shell.
+TEST(TuneUpCommandsTest, AdministratorRightsComeFromTheLayoutsElevationAsTheHelperOrQuotedForIt) {
     const TuneUpAction plain{"finder", "folder.fill", "killall Finder", false};
     const TuneUpAction admin{"x", "y", R"(echo "a\b" > /tmp/x)", true};
     const Path helper = "/usr/libexec/tornivo-helper";
@@ -116,18 +115,13 @@ TEST(TuneUpCommandsTest, AdministratorRightsComeFromTheLayoutsElevationQuotedFor
     EXPECT_EQ(escapeForAppleScript(R"(a\"b)"), R"(a\\\"b)");
     EXPECT_EQ(escapeForAppleScript("purge"), "purge");
     EXPECT_EQ(escapeForAppleScript(R"(\\)"), R"(\\\\)");
-}
-
-// The password prompt names the task, and the grant is that task: never a shell.
-TEST(TuneUpCommandsTest, AdministratorTasksOnFreedesktopRunTheHelperWithTheTasksNameAlone) {
-    const Path helper = "/usr/libexec/tornivo-helper";
     for (const auto& action : allTuneUpActions(Layout::freedesktop("/home/a", {}), {})) {
         if (!action.needsAdmin) continue;
         const ProcessInvocation run = tuneUpInvocation(action, LayoutKind::freedesktop, helper);
         EXPECT_EQ(run.program, "pkexec") << action.id;
-        ASSERT_EQ(run.arguments.size(), 2u) << action.id;
-        EXPECT_EQ(run.arguments[0], helper.native());
-        EXPECT_THAT(run.arguments[1], testing::MatchesRegex("[a-z]+(-[a-z]+)*")) << action.id;
+        EXPECT_THAT(run.arguments, testing::ElementsAre(helper.native(),
+                                                        testing::MatchesRegex("[a-z]+(-[a-z]+)*")))
+            << action.id;
     }
 }
 

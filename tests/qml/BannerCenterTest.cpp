@@ -13,7 +13,6 @@
 
 #include "PanelFixture.h"
 #include "PrivateBus.h"
-#include "QtWait.h"
 
 Q_IMPORT_QML_PLUGIN(TornivoPlugin)
 
@@ -46,9 +45,9 @@ TEST_F(BannerCenterTest, SlidesInAtTheTopRightAndGoesAwayByItself) {
     EXPECT_EQ(view->width(), BannerCenter::kPanelWidth);
     EXPECT_EQ(view->y(), free.y() + 8);
     EXPECT_GE(view->x(), free.right() - 8 - 370) << "starts at the edge and slides in";
-    EXPECT_EQ(view->flags() & Qt::WindowType_Mask, Qt::Tool);
-    EXPECT_TRUE(view->flags() & Qt::WindowDoesNotAcceptFocus);
-    EXPECT_TRUE(view->flags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(view->flags() &
+                  (Qt::WindowType_Mask | Qt::WindowDoesNotAcceptFocus | Qt::WindowStaysOnTopHint),
+              Qt::Tool | Qt::WindowDoesNotAcceptFocus | Qt::WindowStaysOnTopHint);
 
     ASSERT_TRUE(
         waitUntil([&] { return view && view->x() == free.x() + free.width() - 8 - 370; }, 2000));
@@ -85,10 +84,7 @@ TEST_F(BannerCenterTest, AClickFadesTheBannerAndCancelsItsDismissal) {
     center.show("sparkles", "Click me", "anywhere");
     QPointer<QQuickView> view = center.panel();
     QTest::qWait(120);
-    QQuickItem* card = item("card");
-    ASSERT_TRUE(card);
-    QPointF middle = card->mapToScene(QPointF(card->width() / 2, card->height() / 2));
-    QTest::mouseClick(view.data(), Qt::LeftButton, Qt::NoModifier, middle.toPoint());
+    click(view.data(), item("card"));
     EXPECT_FALSE(center.panel()) << "fading banners are no longer on screen";
     EXPECT_EQ(center.fadingCount(), 1);
 
@@ -124,12 +120,10 @@ TEST_F(BannerCenterTest, ItsActionRunsOnceFromItsButtonAndNeverAfterTheBannerIsG
     QPointer<QQuickView> view = center.panel();
     QTest::qWait(120);
     QQuickItem* action = item("action");
-    ASSERT_TRUE(action && action->isVisible());
-    const QPointF middle = action->mapToScene(QPointF(action->width() / 2, action->height() / 2));
-    QTest::mouseClick(view.data(), Qt::LeftButton, Qt::NoModifier, middle.toPoint());
+    click(view.data(), action);
     EXPECT_EQ(runs, 1);
     EXPECT_FALSE(center.panel()) << "acting fades the banner";
-    QTest::mouseClick(view.data(), Qt::LeftButton, Qt::NoModifier, middle.toPoint());
+    click(view.data(), action);
     EXPECT_EQ(runs, 1) << "a fading banner's button does nothing";
 
     // Replaced, a banner takes its action with it; one without an action has no button.

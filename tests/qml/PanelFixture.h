@@ -102,14 +102,18 @@ class PanelTest : public ::testing::Test {
         QQmlProperty(view, name).write(QVariant::fromValue(value));
     }
 
+    // The shared objects the views reach, or none.
+    void share(bool on) {
+        LocalizationManager::setShared(on ? &l10n : nullptr);
+        ThemeManager::setShared(on ? &theme : nullptr);
+        SoundManager::setShared(on ? &sound : nullptr);
+        AppState::setInstance(on ? &state : nullptr);
+        TrayShell::setInstance(on ? &shell : nullptr);
+        FolderChooser::setInstance(on ? &chooser : nullptr);
+        Autostart::setInstance(on ? &autostart : nullptr);
+    }
     void SetUp() override {
-        LocalizationManager::setShared(&l10n);
-        ThemeManager::setShared(&theme);
-        SoundManager::setShared(&sound);
-        AppState::setInstance(&state);
-        TrayShell::setInstance(&shell);
-        FolderChooser::setInstance(&chooser);
-        Autostart::setInstance(&autostart);
+        share(true);
         state.setCuePlayer(sound.cuePlayer());
         l10n.attach(&engine);
         FileImages::install(&engine);
@@ -120,24 +124,16 @@ class PanelTest : public ::testing::Test {
     }
     void TearDown() override {
         EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
-        Autostart::setInstance(nullptr);
-        FolderChooser::setInstance(nullptr);
-        TrayShell::setInstance(nullptr);
-        AppState::setInstance(nullptr);
-        SoundManager::setShared(nullptr);
-        ThemeManager::setShared(nullptr);
-        LocalizationManager::setShared(nullptr);
+        share(false);
     }
 
-    // The panel, shown offscreen.
-    QQuickWindow* openPanel() {
+    QQuickWindow* panel = nullptr;  // once opened
+    // The panel, shown offscreen; whether it was.
+    bool openPanel() {
         engine.load(QUrl(QStringLiteral("qrc:/Tornivo/PopoverRootView.qml")));
-        auto* panel = engine.rootObjects().isEmpty()
-                          ? nullptr
-                          : qobject_cast<QQuickWindow*>(engine.rootObjects().first());
-        if (!panel) return nullptr;
-        panel->show();
-        return QTest::qWaitForWindowExposed(panel) ? panel : nullptr;
+        panel = qobject_cast<QQuickWindow*>(engine.rootObjects().value(0));
+        if (panel) panel->show();
+        return panel && QTest::qWaitForWindowExposed(panel);
     }
     // One view made from QML text.
     std::unique_ptr<QQuickItem> make(const QByteArray& qml) {
@@ -152,12 +148,7 @@ class PanelTest : public ::testing::Test {
     static QQuickItem* find(QObject* root, const char* name) {
         auto* window = qobject_cast<QQuickWindow*>(root);
         QQuickItem* item = window ? window->contentItem() : qobject_cast<QQuickItem*>(root);
-        if (!item) return nullptr;
-        for (QQuickItem* child : item->childItems()) {
-            if (child->objectName() == QLatin1String(name)) return child;
-            if (QQuickItem* found = find(child, name)) return found;
-        }
-        return nullptr;
+        return item ? findAll(item, name).value(0) : nullptr;
     }
     // Every item of that name below `root`, in the order of the visual tree.
     static QList<QQuickItem*> findAll(QQuickItem* root, const char* name) {
@@ -174,11 +165,9 @@ class PanelTest : public ::testing::Test {
         return item ? item->property("text").toString() : QStringLiteral("<no %1>").arg(name);
     }
     // The panel on the settings, once they are laid out.
-    QQuickWindow* openSettings() {
+    bool openSettings() {
         state.setSection(Section::settings);
-        QQuickWindow* panel = openPanel();
-        return panel && waitUntil([&] { return find(panel, "card-about") != nullptr; }) ? panel
-                                                                                        : nullptr;
+        return openPanel() && waitUntil([&] { return find(panel, "card-about") != nullptr; });
     }
     // Scrolls the settings until `item` is in sight, as a person would before clicking it.
     static QQuickItem* reveal(QQuickWindow* panel, QQuickItem* item) {
@@ -279,21 +268,15 @@ class PanelTest : public ::testing::Test {
                                                     "Downloads/IMG_20230814_183522.jpg"}),
                                   group(2'300'000, {"Documents/Quarterly report — final.pdf",
                                                     "Desktop/Quarterly report — final.pdf"})}));
-        const QVariant installers =
-            object(list<InstallerFile>({{Uuid::random(),
-                                         home / "Downloads/google-chrome-stable_current_amd64.deb",
-                                         112'000'000,
-                                         "deb",
-                                         "Google Chrome",
-                                         true,
-                                         {}},
-                                        {Uuid::random(),
-                                         home / "Downloads/VSCode-linux-x64-1.85.1.tar.gz",
-                                         146'000'000,
-                                         "gz",
-                                         std::nullopt,
-                                         false,
-                                         {}}}));
+        auto installer = [&](const char* path, ByteCount size, const char* kind,
+                             std::optional<std::string> app) {
+            return InstallerFile{Uuid::random(), home / path, size, kind, app, app.has_value(), {}};
+        };
+        const QVariant installers = object(
+            list<InstallerFile>({installer("Downloads/google-chrome-stable_current_amd64.deb",
+                                           112'000'000, "deb", "Google Chrome"),
+                                 installer("Downloads/VSCode-linux-x64-1.85.1.tar.gz", 146'000'000,
+                                           "gz", std::nullopt)}));
         const QVariant apps = object(list<InstalledApp>(
             {{"GNU Image Manipulation Program", "/usr/share/applications/gimp.desktop"},
              {"LibreOffice Writer", "/usr/share/applications/writer.desktop"}}));
@@ -322,6 +305,7 @@ class PanelTest : public ::testing::Test {
         const QVariantMap erasing{{"bytesDone", 900'000'000.0}, {"bytesTotal", 2'400'000'000.0}};
         const QVariant none = object(list<Path>({})), null = object(nullptr), yes = true;
         const QVariant result = object(found), target = object(gimp);
+        const QVariant folder = walking["folder"], detail = object(list(videos));
         const QVariant trash = object(list<Path>({home / ".local/share/Trash/files/old-backup.tar",
                                                   home / ".local/share/Trash/files/notes.txt"}));
         const QVariant erased = QVariantMap{{"count", 128}, {"bytes", 2'400'000'000.0}};
@@ -342,13 +326,9 @@ class PanelTest : public ::testing::Test {
             {"developer/result", "scanAgainButton", {{"result", object(noJunk)}}},
             {"developer/cleaned", "reclaimed", {{"result", null}, {"freed", freed}}},
             {"xray/empty", "analyzeButton", {{"categories", none}}},
-            {"xray/busy",
-             "busyText",
-             {{"busy", yes}, {"fileCount", 48213}, {"folder", walking["folder"]}}},
+            {"xray/busy", "busyText", {{"busy", yes}, {"fileCount", 48213}, {"folder", folder}}},
             {"xray/overview", "rescanButton", {}},
-            {"xray/detail",
-             "xrayDetail",
-             {{"selectedKind", "videos"}, {"detailFiles", object(list(videos))}}},
+            {"xray/detail", "xrayDetail", {{"selectedKind", "videos"}, {"detailFiles", detail}}},
             {"duplicates/empty", "findButton", {{"groups", none}}},
             {"duplicates/busy", "busyText", {{"busy", yes}, {"groups", groups}}, comparing},
             {"duplicates/content",

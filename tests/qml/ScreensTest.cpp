@@ -30,8 +30,7 @@ DeveloperProject project(const std::string& name, bool active, bool selected = f
 
 TEST_F(ScreensTest, EachListScreenShowsBusyThenItsListThenItsEmptyState) {
     fillSample();
-    QQuickWindow* panel = openPanel();
-    ASSERT_TRUE(panel);
+    ASSERT_TRUE(openPanel());
     for (const Scene& scene : scenes()) {
         QQuickItem* screen = show(panel, scene);
         EXPECT_EQ(screen->property("screenState").toString(),
@@ -57,9 +56,7 @@ TEST_F(ScreensTest, TheRemoveButtonStaysDisabledUntilTheTickedFilesHoldABytes) {
          "inst.select", "inst.move"},
     };
     for (const auto& [type, model, select, move] : cases) {
-        auto view = make(QStringLiteral("%1 { width: 380; height: 350; busy: false }")
-                             .arg(QLatin1String(type))
-                             .toUtf8());
+        auto view = make(QByteArray(type) + " { width: 380; height: 350; busy: false }");
         set(view.get(), "files", model);
         QQuickItem* button = find(view.get(), "removeButton");
         ASSERT_TRUE(button) << type;
@@ -84,8 +81,7 @@ TEST_F(ScreensTest, TheProtectedMessageNamesTwoActiveProjectsAndCountsTheOthers)
         {5, qtTrId("dev.protectedMany").arg("p0, p1 +3")},
     };
     for (const auto& [active, expected] : cases) {
-        DeveloperScanResult result;
-        result.projects.push_back(project("old", false, false));
+        DeveloperScanResult result{{project("old", false)}};
         for (int i = 0; i < active; ++i)
             result.projects.push_back(project("p" + std::to_string(i), true));
         auto* shown = new DeveloperResultView(&owner);
@@ -93,9 +89,8 @@ TEST_F(ScreensTest, TheProtectedMessageNamesTwoActiveProjectsAndCountsTheOthers)
         auto view = make("DeveloperView { width: 380; height: 350; busy: false }");
         set(view.get(), "result", shown);
         EXPECT_EQ(text(view.get(), "protectedText"), expected) << active;
-        QQuickItem* clean = find(view.get(), "cleanButton");
-        EXPECT_FALSE(clean->isEnabled()) << "nothing ticked";
-        EXPECT_EQ(clean->property("text").toString(), qtTrId("dev.selectPrompt"));
+        EXPECT_FALSE(find(view.get(), "cleanButton")->isEnabled()) << "nothing ticked";
+        EXPECT_EQ(text(view.get(), "cleanButton"), qtTrId("dev.selectPrompt"));
     }
 }
 
@@ -171,12 +166,10 @@ TEST_F(ScreensTest, SearchMatchesNamesWithoutCaseAndADropInspectsTheFirstApplica
     }
 
     const Path folder = home.layout().dataHome / "applications";
-    auto entry = [&](const char* id, const char* name) {
-        return writeText(
-            folder / (std::string(id) + ".desktop"),
-            std::string("[Desktop Entry]\nType=Application\nExec=true\nName=") + name + "\n");
-    };
-    const Path first = entry("org.example.First", "First"), second = entry("b", "Second");
+    const Path first = writeText(folder / "org.example.First.desktop",
+                                 "[Desktop Entry]\nType=Application\nExec=true\nName=First\n");
+    const Path second = writeText(folder / "b.desktop",
+                                  "[Desktop Entry]\nType=Application\nExec=true\nName=Second\n");
     auto url = [](const Path& p) { return QUrl::fromLocalFile(QString::fromStdString(p)); };
     const Path document = writeText(home.home() / "Documents/notes.txt", "x");
     for (const Path& ignored : {document, folder}) {

@@ -50,11 +50,9 @@ std::pair<QImage, qint64> difference(const QImage& expected, const QImage& actua
             const bool differs = std::abs(qRed(a) - qRed(b)) > kChannelTolerance ||
                                  std::abs(qGreen(a) - qGreen(b)) > kChannelTolerance ||
                                  std::abs(qBlue(a) - qBlue(b)) > kChannelTolerance;
+            const int faded = 128 + qGray(b) / 2;
             count += differs;
-            map.setPixel(x, y,
-                         differs
-                             ? qRgb(255, 0, 0)
-                             : qRgb(128 + qGray(b) / 2, 128 + qGray(b) / 2, 128 + qGray(b) / 2));
+            map.setPixel(x, y, differs ? qRgb(255, 0, 0) : qRgb(faded, faded, faded));
         }
     }
     return {map, count};
@@ -119,26 +117,25 @@ TEST_F(ScreenshotExporterTest, TwoRunsDrawTheKeptPicturesPixelForPixel) {
     const Path references = Path(TORNIVO_SOURCE_DIR) / "tests/data/shots";
     const Path kept = TORNIVO_SHOTS_KEPT;
     const bool update = qEnvironmentVariableIsSet("TORNIVO_UPDATE_SHOTS");
+    const auto image = [](const Path& file) {
+        return QImage(QString::fromStdString(file.native()));
+    };
+    constexpr auto overwrite = std::filesystem::copy_options::overwrite_existing;
     for (const auto& shot : ScreenshotExporter::kShots) {
         const std::string file = std::string(shot.name) + ".png";
-        const QImage drawn(QString::fromStdString((first / file).native()));
+        const QImage drawn = image(first / file);
         ASSERT_EQ(drawn.size(), QSize(760, 1120)) << file;
-        EXPECT_TRUE(drawn == QImage(QString::fromStdString((second / file).native())))
+        EXPECT_TRUE(drawn == image(second / file))
             << file << ": two runs with the same figures drew different pixels";
 
+        // Updating makes the drawn picture the reference, which it then matches.
         const Path reference = references / file;
-        if (update) {
-            std::filesystem::copy_file(first / file, reference,
-                                       std::filesystem::copy_options::overwrite_existing);
-            continue;
-        }
-        const auto [map, count] =
-            difference(QImage(QString::fromStdString(reference.native())), drawn);
+        if (update) std::filesystem::copy_file(first / file, reference, overwrite);
+        const auto [map, count] = difference(image(reference), drawn);
         const qint64 allowed = qint64(kPixelShareTolerance * drawn.width() * drawn.height());
         if (count >= 0 && count <= allowed) continue;
         std::filesystem::create_directories(kept);
-        std::filesystem::copy_file(first / file, kept / file,
-                                   std::filesystem::copy_options::overwrite_existing);
+        std::filesystem::copy_file(first / file, kept / file, overwrite);
         map.save(QString::fromStdString((kept / (std::string(shot.name) + "-diff.png")).native()));
         ADD_FAILURE() << file << " differs from " << reference << ": "
                       << (count < 0 ? std::string("another size or no reference")

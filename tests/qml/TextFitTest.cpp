@@ -57,22 +57,18 @@ class KeyFinder {
 
 class TextFitTest : public PanelTest {
   protected:
-    QQuickWindow* panel = nullptr;
-
     // The texts below `item` that are cut short or leave their box, with what is wrong.
     void misfits(QQuickItem* item, const std::function<void(QQuickItem*, QString)>& report) {
         for (QQuickItem* child : item->childItems()) {
             if (!child->isVisible() || child->opacity() == 0) continue;
-            if (child->inherits("QQuickText") || child->inherits("QQuickTextInput")) {
-                const QString why = misfit(child);
-                if (!why.isEmpty()) report(child, why);
-            }
+            if (const QString why = misfit(child); !why.isEmpty()) report(child, why);
             misfits(child, report);
         }
     }
     QString misfit(QQuickItem* text) const {
         // Symbols are drawn from a font but are no words; names and paths may be cut.
-        if (text->property("text").toString().trimmed().isEmpty() ||
+        if (!(text->inherits("QQuickText") || text->inherits("QQuickTextInput")) ||
+            text->property("text").toString().trimmed().isEmpty() ||
             text->property("symbol").isValid() || text->property("mayElide").toBool())
             return {};
         const auto number = [text](const char* name) { return text->property(name).toReal(); };
@@ -119,8 +115,7 @@ class TextFitTest : public PanelTest {
 TEST_F(TextFitTest, EveryTextFitsItsBoxOnEveryScreenInEveryLanguage) {
     QQuickStyle::setStyle(QStringLiteral("Fusion"));  // the application's style
     fillSample();
-    panel = openPanel();
-    ASSERT_TRUE(panel);
+    ASSERT_TRUE(openPanel());
     ASSERT_EQ(panel->width(), 380);
     const std::vector<Scene> scenes = this->scenes();
     QStringList failures;
@@ -141,10 +136,10 @@ TEST_F(TextFitTest, EveryTextFitsItsBoxOnEveryScreenInEveryLanguage) {
         for (const Scene& scene : scenes) {
             show(panel, scene);
             misfits(panel->contentItem(), [&](QQuickItem* item, const QString& why) {
-                const QString text = item->property("text").toString();
-                const QString line = code + "  " + keys.keyOf(text) + "  \"" + text + "\": " + why;
-                if (seen.insert(keys.keyOf(text) + why).second)
-                    failures << line + "  (" + scene.screen + ")";
+                const QString text = item->property("text").toString(), key = keys.keyOf(text);
+                if (seen.insert(key + why).second)
+                    failures << code + "  " + key + "  \"" + text + "\": " + why + "  (" +
+                                    scene.screen + ")";
             });
         }
     }
