@@ -185,6 +185,34 @@ TEST_F(DuplicateFinderTest, ACopyMovesOnlyWhileItIsTheFileThatWasHashedInItsFold
     EXPECT_EQ(stopped->count(LeftReason::stopped), 6) << "a stop is heard between copies";
 }
 
+// An overlay shows the files of its lower folder under its own device: the copy seen through it
+// and the copy below are one file, whichever of the two is kept.
+TEST_F(DuplicateFinderTest, TheKeptFileSeenThroughAnOverlayIsNotMovedUnderItsOtherName) {
+    const Path lower = writeFile(a / "lower/photo.jpg", 100, 'o').parent_path();
+    const Path view = makeDir(b / "view");
+    const std::string options = "lowerdir=" + lower.native() +
+                                ",upperdir=" + makeDir(dir / "upper").native() +
+                                ",workdir=" + makeDir(dir / "work").native();
+    TORNIVO_EXPECT_IN_MOUNT_NAMESPACE([&](std::string& report) {
+        if (!mountOrSay("overlay", view, "overlay", 0, options.c_str(), report)) return kSkipExit;
+        for (const Path& kept : {view / "photo.jpg", lower / "photo.jpg"}) {
+            writeFile(a / "copy.jpg", 100, 'o');
+            const auto groups = anySize.scan({a, view});
+            if (groups.size() != 1 || groups[0].files.size() != 3) {
+                if (kept == view / "photo.jpg") return kSkipExit;  // no group to remove from
+                report += "the photo and its copy are no longer a group\n";
+                return 1;
+            }
+            const auto outcome = anySize.removeCopies(groups[0], kept, trash);
+            if (!outcome || outcome->freed != 100 || test::exists(a / "copy.jpg"))
+                report += kept.native() + " kept: the other copy did not go alone\n";
+            if (readText(lower / "photo.jpg") != std::string(100, 'o'))
+                report += kept.native() + " kept: the photo went to the Trash\n";
+        }
+        return report.empty() ? 0 : 1;
+    });
+}
+
 TEST_F(DuplicateFinderTest, APersonalFolderLeadingAboveTheHomeIsNeitherWalkedNorTrusted) {
     writeFile(a / "one", 100, 'p');
     writeFile(home.home().parent_path() / "outside", 100, 'p');

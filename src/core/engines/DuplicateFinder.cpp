@@ -569,8 +569,12 @@ std::optional<RemovalOutcome> DuplicateFinder::removeCopies(const DuplicateGroup
     for (std::size_t i = 0; i < group.files.size(); ++i) {
         const FileIdentity identity = group.identityAt(i);
         if (group.files[i].native() == keeping.native()) continue;
-        if (identity.device == keptIdentity.device && identity.inode == keptIdentity.inode)
-            continue;  // another name of the kept file is the kept file
+        // Another name of the kept file is the kept file. So is the kept file seen through an
+        // overlay, which shows its lower folder's files under its own device but with their
+        // inode numbers and times: moving either view would leave the bytes only in the Trash.
+        if (identity.inode == keptIdentity.inode &&
+            (identity.device == keptIdentity.device || identity.modified == keptIdentity.modified))
+            continue;
         if (!halt && stop.stop_requested()) halt = LeftReason::stopped;
         if (halt) {
             outcome.leave(group.files[i], *halt);
