@@ -312,6 +312,9 @@ TEST(QuickCleanRootsTest, ASandboxCacheIsOneNamedItemCheckedAsAJunkFolderAndEmpt
     EXPECT_EQ(scan.report.refused, (std::vector<RootProblem>{{apps / "org.example.Linked/cache",
                                                               RootRefusal::unreadable, ""}}));
 
+    JunkItem unticked = scan.items[0];
+    unticked.isSelected = false;
+    EXPECT_EQ(engine.clean({unticked}).done, 0) << "an unticked cache stays";
     // Emptied, not removed: the application finds its folder where it left it.
     writeFile(apps / "org.example.Unnamed/cache/new-since", 100);
     const RemovalOutcome outcome = engine.clean({scan.items[0], scan.items[1]});
