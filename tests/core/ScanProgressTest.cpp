@@ -72,39 +72,6 @@ TEST(ProgressMeterTest, ManyThreadsAddingFilesAndBytesGiveEachMarkOnceInRisingOr
     expectRisingToTheEnd(recorder.calls, {12'000, "", 12'000 * 32 * 1024, 0});
 }
 
-TEST(ProgressMeterTest, ABatchThatPassesSeveralMarksReportsEachWithItsFolder) {
-    Recorder recorder;
-    ProgressMeter meter(recorder.callback());
-    EXPECT_EQ(meter.addFiles(2'499, "a"), 1);
-    EXPECT_TRUE(recorder.calls.empty()) << "no mark reached yet";
-    EXPECT_EQ(meter.addFiles(5'002, "b"), 2'499);
-    meter.enter("c");
-    meter.startHashing(10 * kMiB);
-    meter.finish();
-    EXPECT_EQ(recorder.calls, (std::vector<ScanProgress>{{2'500, "b", 0, 0},
-                                                         {5'000, "b", 0, 0},
-                                                         {7'500, "b", 0, 0},
-                                                         {7'501, "c", 0, 0},
-                                                         {7'501, "c", 0, 10 * kMiB},
-                                                         {7'501, "", 0, 10 * kMiB}}));
-}
-
-TEST(ProgressMeterTest, WithoutACallbackNothingIsCalledAndBatchesKeepTheirSize) {
-    ProgressMeter meter{ScanProgressCallback()};
-    EXPECT_FALSE(meter.active());
-    EXPECT_EQ(meter.addFiles(2'499, "a"), ProgressMeter::kFilesEvery);
-    meter.addHashed(kMiB);
-    meter.finish();
-}
-
-TEST(ProgressMeterTest, AFolderIsNamedByItsLastComponentWhateverTheSlashes) {
-    EXPECT_EQ(folderName("/home/ana/Documents"), "Documents");
-    EXPECT_EQ(folderName("/home/ana/Documents/"), "Documents");
-    EXPECT_EQ(folderName("/home/ana/./Documents//"), "Documents");
-    EXPECT_EQ(folderName("/home/ana/Caf\xe9"), "Caf\xe9");
-    EXPECT_EQ(folderName("/"), "/");
-}
-
 // --- The scans ---------------------------------------------------------------------------------
 
 class ScanProgressTest : public ::testing::Test {
@@ -132,19 +99,12 @@ TEST_F(ScanProgressTest, DuplicatesCountsTheFilesThenTheBytesCompared) {
     for (unsigned threads : {1u, 3u}) {
         const DuplicateFinder finder(kMiB, threads);
         Recorder recorder;
-        const auto watched = finder.scan({documents}, recorder.callback());
+        finder.scan({documents}, recorder.callback());
         expectRisingToTheEnd(recorder.calls, {6'003, "", 40 * kMiB, 60 * kMiB});
-        const std::set<std::string> folders{"Documents", "f0", "f1", "f2", "f3", "f4", "f5"};
-        for (std::size_t i = 0; i + 1 < recorder.calls.size(); ++i)
-            EXPECT_TRUE(folders.contains(recorder.calls[i].folder)) << recorder.calls[i].folder;
-        const auto unwatched = finder.scan({documents});
-        ASSERT_EQ(watched.size(), 1u);
-        EXPECT_EQ(unwatched.at(0).files, watched[0].files);
-        EXPECT_EQ(unwatched[0].hash, watched[0].hash);
     }
 }
 
-TEST_F(ScanProgressTest, DeveloperCountsTheFilesOfTheWalkThenNamesEachOutputMeasured) {
+TEST_F(ScanProgressTest, DeveloperCountsTheFilesOfTheWalk) {
     const Path project = home / "code/app";
     writeText(project / "Cargo.toml", "[package]\n");
     writeFile(project / "target/debug/app", 64 * 1024);
@@ -153,17 +113,10 @@ TEST_F(ScanProgressTest, DeveloperCountsTheFilesOfTheWalkThenNamesEachOutputMeas
     for (unsigned threads : {1u, 3u}) {
         const DeveloperCleanEngine engine(home.layout(), threads);
         Recorder recorder;
-        const auto watched = engine.scan(10, now, recorder.callback());
+        engine.scan(10, now, recorder.callback());
         // The files of Documents (the walk looks at hidden files, not into hidden folders) and
         // Cargo.toml; nothing inside the output is walked.
         expectRisingToTheEnd(recorder.calls, {6'002, "", 0, 0});
-        ASSERT_GE(recorder.calls.size(), 2u);
-        EXPECT_EQ(recorder.calls[recorder.calls.size() - 2], (ScanProgress{6'002, "app (target)"}))
-            << "measured last";
-        const auto unwatched = engine.scan(10, now);
-        ASSERT_EQ(watched.projects.size(), 1u);
-        EXPECT_EQ(unwatched.projects.at(0).url, watched.projects[0].url);
-        EXPECT_EQ(unwatched.projects[0].size, watched.projects[0].size);
     }
 }
 
