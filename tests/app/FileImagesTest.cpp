@@ -3,8 +3,10 @@
 
 #include "FileImages.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QImage>
 #include <QQmlEngine>
@@ -51,14 +53,20 @@ TEST_F(FileImagesTest, ImagesAreDecodedSmallOnlyFromARegularFile) {
     ASSERT_TRUE(red.save(QString::fromStdString((dir / "red.png").native()), "PNG"));
     std::filesystem::rename(dir / "red.png", image);  // Qt's names are text, this one is not
     const Path link = makeSymlink(image, dir / "link.png");
-    const Path fifo = dir / "pipe.png";
+    const Path fifo = dir / "pipe";  // no extension: only its bytes could tell its type
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string png = readText(image);  // waiting in the pipe, for any read to take
+    const int pipe = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_EQ(::write(pipe, png.data(), png.size()), ssize_t(png.size()));
 
     EXPECT_TRUE(isRedThumbnail(picture(FileImages::thumbnail(pathId(image)))));
     for (const Path& other : {link, fifo, dir / "missing.png"}) {
         const QImage icon = picture(FileImages::thumbnail(pathId(other)));
         EXPECT_FALSE(isRedThumbnail(icon)) << other << ": never read through a link or a FIFO";
     }
+    std::string left(png.size() + 1, '\0');
+    EXPECT_EQ(::read(pipe, left.data(), left.size()), ssize_t(png.size())) << "the pipe was read";
+    ::close(pipe);
 }
 
 }  // namespace
