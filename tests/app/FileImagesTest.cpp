@@ -2,6 +2,7 @@
 // never through a link, never blocking.
 
 #include "FileImages.h"
+#include "platform/Descriptor.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -56,8 +57,8 @@ TEST_F(FileImagesTest, ImagesAreDecodedSmallOnlyFromARegularFile) {
     const Path fifo = dir / "pipe";  // no extension: only its bytes could tell its type
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const std::string png = readText(image);  // waiting in the pipe, for any read to take
-    const int pipe = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
-    ASSERT_EQ(::write(pipe, png.data(), png.size()), ssize_t(png.size()));
+    const UniqueFd pipe(::open(fifo.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC));
+    ASSERT_EQ(::write(pipe.get(), png.data(), png.size()), ssize_t(png.size()));
 
     EXPECT_TRUE(isRedThumbnail(picture(FileImages::thumbnail(pathId(image)))));
     for (const Path& other : {link, fifo, dir / "missing.png"}) {
@@ -65,8 +66,8 @@ TEST_F(FileImagesTest, ImagesAreDecodedSmallOnlyFromARegularFile) {
         EXPECT_FALSE(isRedThumbnail(icon)) << other << ": never read through a link or a FIFO";
     }
     std::string left(png.size() + 1, '\0');
-    EXPECT_EQ(::read(pipe, left.data(), left.size()), ssize_t(png.size())) << "the pipe was read";
-    ::close(pipe);
+    EXPECT_EQ(::read(pipe.get(), left.data(), left.size()), ssize_t(png.size()))
+        << "the pipe was read";
 }
 
 }  // namespace
