@@ -74,13 +74,24 @@ start_tornivo() {
   pids+=($tornivo_pid)
 }
 
-# The visible 380 x 560 window called Tornivo: "X Y" of its top-left corner, or nothing.
+# "X Y" of window W's top-left corner when it is a visible 380 x 560 window called Tornivo.
+panel_window_at() {  # W
+  xwininfo -id "$1" 2>/dev/null | awk '
+    /^xwininfo: Window id:/ {named = /"Tornivo"$/}
+    /Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+    /Width:/ {w = $2} /Height:/ {h = $2} /Map State:/ {shown = $3 == "IsViewable"}
+    END {if (!named || !shown || w != 380 || h != 560) exit 1; print x, y}'
+}
+
+# The panel: "X Y" of its top-left corner, or nothing. The window found last time is looked at
+# first, by itself: a search of the whole window tree can come back empty while another window
+# comes or goes, and did for seconds at a time (what xdotool said is kept in the scratch folder).
 panel_at() {
   local w
-  for w in $(xdotool search --onlyvisible --name '^Tornivo$' 2>/dev/null); do
-    if [[ $(xdotool getwindowgeometry "$w" | sed -n 's/.*Geometry: //p') == 380x560 ]]; then
-      xwininfo -id "$w" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
-                               END {print x, y}'
+  w=$(cat "$scratch/panel-window" 2>/dev/null) && panel_window_at "$w" && return
+  for w in $(xdotool search --onlyvisible --name '^Tornivo$' 2>>"$scratch/xdotool.log"); do
+    if panel_window_at "$w"; then
+      echo "$w" >"$scratch/panel-window"
       return
     fi
   done

@@ -50,7 +50,9 @@ fail() {
   local w
   for w in $(xdotool search --name '^Tornivo$' 2>/dev/null); do
     echo "  window $w: $(xdotool getwindowgeometry "$w" 2>/dev/null | tr -s '\n ' ' ')" >&2
+    xwininfo -id "$w" 2>&1 | sed -n 's/^ *Map State: /    /p' >&2
   done
+  [[ -s $scratch/xdotool.log ]] && sed 's/^/  xdotool: /' "$scratch/xdotool.log" | tail -n 5 >&2
   sed 's/^/  tornivo: /' "$scratch/tornivo.log" >&2
   keep=yes
   echo "kept: $scratch" >&2
